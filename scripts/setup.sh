@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what the build needs (Debian packages, as root) when it is missing,
+# then configures and builds the program and its tests in build/.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$here"
+
+packages=(g++ cmake make qt6-base-dev libgl-dev fonts-liberation googletest libgtest-dev
+          libbenchmark-dev xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installation des paquets manquants : ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+preset="${TITRAGE_PRESET:-dev}"
+builddir=build
+[ "$preset" = asan ] && builddir=build-asan
+# Configuring again is cheap and picks up folders added since the last build.
+cmake --preset "$preset" >/dev/null
+cmake --build "$builddir" -j "$(nproc)"

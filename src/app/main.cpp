@@ -1,0 +1,11 @@
+#include "bench/feuillep.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Titrage colorimétrique"));
+    FeuilleP window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The colour law of the coloured species (permanganate, diiode, diiode with starch) and the
+// rules that choose what colours the burette and the beaker.
+
+#include "model/amounts.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace model {
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+enum class Tint { Permanganate, Diiode, DiiodeStarch };
+
+// c in mol/L (c >= 0), h the tint slider value (100..200).
+Rgb tintColour(Tint tint, double c, int h);
+
+// A tinted liquid: which law and at what concentration (mol/L).
+// "No tint" (a colourless liquid, not painted) is an empty optional.
+struct LiquidTint {
+    Tint tint;
+    double concentration;
+};
+
+std::optional<LiquidTint> buretteTint(int species, float titrantConcentration);
+std::optional<LiquidTint> beakerTint(const PresentAmounts& present, double beakerVolume,
+                                     bool starch);
+
+} // namespace model

@@ -1,0 +1,113 @@
+#include "ui/modal.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace ui {
+namespace {
+
+QMessageBox::Icon toQt(Icon icon) {
+    switch (icon) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::Exclamation: return QMessageBox::Warning;
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+class QtAnswerer final : public Answerer {
+public:
+    Answer ask(QWidget* parent, const QString& text, const QString& title, Icon icon,
+               Buttons buttons) override {
+        QMessageBox box(toQt(icon), title, text, QMessageBox::NoButton, parent);
+        switch (buttons) {
+        case Buttons::Ok: box.addButton(QMessageBox::Ok); break;
+        case Buttons::OkCancel:
+            box.addButton(QMessageBox::Ok);
+            box.addButton(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+            break;
+        case Buttons::YesNo:
+            box.addButton(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+            box.addButton(QMessageBox::No)->setText(QStringLiteral("&Non"));
+            break;
+        case Buttons::YesNoCancel:
+            box.addButton(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+            box.addButton(QMessageBox::No)->setText(QStringLiteral("&Non"));
+            box.addButton(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+            break;
+        }
+        switch (box.exec()) {
+        case QMessageBox::Ok: return Answer::Ok;
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        default: return Answer::Cancel;
+        }
+    }
+    QString openFileName(QWidget* parent, const FileRequest& r) override {
+        QFileDialog dialog(parent, r.caption, r.folder, r.filter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (!r.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(r.defaultSuffix);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        return dialog.selectedFiles().constFirst();
+    }
+    QString saveFileName(QWidget* parent, const FileRequest& r) override {
+        QFileDialog dialog(parent, r.caption, r.folder, r.filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        if (!r.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(r.defaultSuffix);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        return dialog.selectedFiles().constFirst();
+    }
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    int exec(QDialog& dialog) override { return dialog.exec(); }
+    void showHelp(QWidget* parent, const QString& path) override {
+        auto* viewer = new QDialog(parent);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->setWindowTitle(QStringLiteral("Aide"));
+        auto* browser = new QTextBrowser(viewer);
+        browser->setOpenExternalLinks(true);
+        browser->setSource(QUrl::fromLocalFile(path));
+        auto* layout = new QVBoxLayout(viewer);
+        layout->addWidget(browser);
+        viewer->resize(640, 560);
+        viewer->show();
+    }
+    void beep() override { QApplication::beep(); }
+};
+
+QtAnswerer qtAnswerer;
+Answerer* current = nullptr;
+QString folderOverride;
+
+} // namespace
+
+Answerer& answerer() { return current ? *current : qtAnswerer; }
+void setAnswerer(Answerer* a) { current = a; }
+
+Answer ask(QWidget* parent, const QString& text, const QString& title, Icon icon,
+           Buttons buttons) {
+    return answerer().ask(parent, text, title, icon, buttons);
+}
+int exec(QDialog& dialog) { return answerer().exec(dialog); }
+void beep() { answerer().beep(); }
+
+QString programFolder() {
+    return folderOverride.isEmpty() ? QCoreApplication::applicationDirPath() : folderOverride;
+}
+void setProgramFolder(const QString& folder) { folderOverride = folder; }
+
+} // namespace ui
