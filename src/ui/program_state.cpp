@@ -1,0 +1,10 @@
+#include "ui/program_state.h"
+
+namespace ui {
+
+ProgramState& state() {
+    static ProgramState instance;
+    return instance;
+}
+
+} // namespace ui
