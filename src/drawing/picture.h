@@ -14,6 +14,8 @@
 #include <QPoint>
 #include <QString>
 
+#include <functional>
+
 class QPainter;
 
 namespace drawing {
@@ -32,6 +34,8 @@ public:
     int height() const { return height_; }
     qreal devicePixelRatio() const { return image_.devicePixelRatio(); }
     void resize(int width, int height); // keeps nothing; clears to the back colour
+    // Changes the density of the image (1 on ordinary screens, 2 on dense ones); keeps nothing.
+    void setDevicePixelRatio(qreal ratio);
 
     // The image as drawn (at the device pixel ratio) and the persistent background.
     const QImage& image() const { return image_; }
@@ -58,8 +62,8 @@ public:
 
     // Shapes. A line includes both ends; a box covers both corners inclusive.
     void line(int x1, int y1, int x2, int y2, const QColor& c);
-    void box(int x1, int y1, int x2, int y2, const QColor& c);        // outline
-    void fillBox(int x1, int y1, int x2, int y2, const QColor& c);    // filled, no outline
+    void box(int x1, int y1, int x2, int y2, const QColor& c);     // outline
+    void fillBox(int x1, int y1, int x2, int y2, const QColor& c); // filled, no outline
     void point(int x, int y, const QColor& c);
     // Circle of centre (x, y) and radius r; fill is optional.
     void circle(int x, int y, int r, const QColor& outline, const QColor* fill = nullptr);
@@ -67,6 +71,9 @@ public:
     void arc(int x, int y, int r, double a1, double a2, const QColor& c);
     // Another image drawn with its top-left corner at (x, y), at its natural logical size.
     void drawImage(int x, int y, const QImage& img);
+    // Free drawing for shapes the primitives above do not cover (gradients, polygons):
+    // the painter works in logical pixels, antialiasing off, in the current pen mode.
+    void paint(const std::function<void(QPainter&)>& draw);
 
     // Text state: the current position (real pixels, y = top of the text cell), the font,
     // the colour, and the left edge of the scale (a line end brings x back to it).
@@ -88,8 +95,8 @@ public:
     double textHeight(const QString& text = QStringLiteral("W")) const;
 
     // Runs of text at the current position.
-    void printRun(const QString& text);      // on the line: x advances by the width
-    void printLineEnd(const QString& text);  // then x = scale left, y += line height
+    void printRun(const QString& text);     // on the line: x advances by the width
+    void printLineEnd(const QString& text); // then x = scale left, y += line height
     void lineEnd() { printLineEnd(QString()); }
 
     // Formula runs built on the text state.
@@ -103,8 +110,8 @@ public:
     void paintOn(QPainter& painter, const QRect& target) const;
 
 private:
-    void begin(QPainter& p) const;
-    QPoint devicePoint(double x, double y) const;
+    void begin(QPainter& p);
+    void fillLogical(QPainter& p, int x1, int y1, int x2, int y2, const QColor& c);
 
     int width_ = 0;
     int height_ = 0;

@@ -1,0 +1,304 @@
+#include "drawing/picture.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace drawing {
+
+namespace {
+
+// Text is measured and drawn at 96 dots per inch whatever the screen, so that a point size
+// gives the same pixels everywhere (10 pt is 13.33 logical pixels).
+constexpr int dotsPerMeter96 = 3780;
+
+QImage blankImage(int width, int height, qreal ratio, const QColor& colour) {
+    const int w = std::max(1, int(std::ceil(width * ratio)));
+    const int h = std::max(1, int(std::ceil(height * ratio)));
+    QImage img(w, h, QImage::Format_RGB32);
+    img.setDevicePixelRatio(ratio);
+    img.setDotsPerMeterX(dotsPerMeter96);
+    img.setDotsPerMeterY(dotsPerMeter96);
+    img.fill(colour);
+    return img;
+}
+
+} // namespace
+
+Picture::Picture(int width, int height, qreal devicePixelRatio, QColor background)
+    : width_(std::max(0, width)), height_(std::max(0, height)), backColor_(background) {
+    image_ = blankImage(width_, height_, devicePixelRatio, backColor_);
+    font_.setFamily(QStringLiteral("Arial"));
+    setFontSize(fontSize_);
+}
+
+void Picture::resize(int width, int height) {
+    const qreal ratio = image_.isNull() ? 1.0 : image_.devicePixelRatio();
+    width_ = std::max(0, width);
+    height_ = std::max(0, height);
+    image_ = blankImage(width_, height_, ratio, backColor_);
+    background_ = QImage();
+}
+
+void Picture::setDevicePixelRatio(qreal ratio) {
+    if (ratio <= 0) ratio = 1.0;
+    image_ = blankImage(width_, height_, ratio, backColor_);
+    background_ = QImage();
+}
+
+QColor Picture::pixel(int x, int y) const {
+    const qreal r = devicePixelRatio();
+    const int dx = int(std::floor(x * r));
+    const int dy = int(std::floor(y * r));
+    if (dx < 0 || dy < 0 || dx >= image_.width() || dy >= image_.height()) return {};
+    return image_.pixelColor(dx, dy);
+}
+
+void Picture::clear() {
+    if (!background_.isNull() && background_.size() == image_.size())
+        image_ = background_;
+    else
+        image_.fill(backColor_);
+}
+
+void Picture::keepAsBackground() {
+    background_ = image_;
+}
+
+void Picture::dropBackground() {
+    background_ = QImage();
+}
+
+void Picture::begin(QPainter& p) {
+    p.begin(&image_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.setCompositionMode(penMode_ == PenMode::Mask ? QPainter::RasterOp_SourceAndDestination
+                                                   : QPainter::CompositionMode_SourceOver);
+}
+
+// Fills the logical pixels x1..x2, y1..y2 (inclusive, in any order). The painter scales by the
+// device pixel ratio, so each logical pixel covers its whole block of device pixels.
+void Picture::fillLogical(QPainter& p, int x1, int y1, int x2, int y2, const QColor& c) {
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    p.fillRect(QRectF(x1, y1, x2 - x1 + 1, y2 - y1 + 1), c);
+}
+
+void Picture::line(int x1, int y1, int x2, int y2, const QColor& c) {
+    if (image_.isNull()) return;
+    QPainter p;
+    begin(p);
+    const int w = std::max(1, lineWidth_);
+    const int before = (w - 1) / 2;
+    const int after = w - 1 - before;
+    if (x1 == x2 || y1 == y2) {
+        fillLogical(p, std::min(x1, x2) - before, std::min(y1, y2) - before,
+                    std::max(x1, x2) + after, std::max(y1, y2) + after, c);
+        return;
+    }
+    // Bresenham, both ends included; a wide pen stamps a square at each point.
+    const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+    const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    int x = x1, y = y1;
+    for (;;) {
+        fillLogical(p, x - before, y - before, x + after, y + after, c);
+        if (x == x2 && y == y2) break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+void Picture::box(int x1, int y1, int x2, int y2, const QColor& c) {
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    line(x1, y1, x2, y1, c);
+    line(x1, y2, x2, y2, c);
+    if (y2 - y1 > 1) {
+        line(x1, y1 + 1, x1, y2 - 1, c);
+        line(x2, y1 + 1, x2, y2 - 1, c);
+    }
+}
+
+void Picture::fillBox(int x1, int y1, int x2, int y2, const QColor& c) {
+    if (image_.isNull()) return;
+    QPainter p;
+    begin(p);
+    fillLogical(p, x1, y1, x2, y2, c);
+}
+
+void Picture::point(int x, int y, const QColor& c) {
+    fillBox(x, y, x, y, c);
+}
+
+void Picture::circle(int x, int y, int r, const QColor& outline, const QColor* fill) {
+    if (image_.isNull() || r < 0) return;
+    QPainter p;
+    begin(p);
+    QPen pen(outline);
+    pen.setWidthF(std::max(1, lineWidth_));
+    p.setPen(pen);
+    p.setBrush(fill ? QBrush(*fill) : QBrush(Qt::NoBrush));
+    p.drawEllipse(QPointF(x + 0.5, y + 0.5), r, r);
+}
+
+void Picture::arc(int x, int y, int r, double a1, double a2, const QColor& c) {
+    if (image_.isNull() || r < 0) return;
+    QPainter p;
+    begin(p);
+    QPen pen(c);
+    pen.setWidthF(std::max(1, lineWidth_));
+    p.setPen(pen);
+    constexpr double sixteenthsPerRadian = 180.0 * 16.0 / M_PI;
+    double span = a2 - a1;
+    if (span < 0) span += 2 * M_PI;
+    p.drawArc(QRectF(x + 0.5 - r, y + 0.5 - r, 2.0 * r, 2.0 * r),
+              int(std::lround(a1 * sixteenthsPerRadian)),
+              int(std::lround(span * sixteenthsPerRadian)));
+}
+
+void Picture::drawImage(int x, int y, const QImage& img) {
+    if (image_.isNull() || img.isNull()) return;
+    QPainter p;
+    begin(p);
+    p.drawImage(QPointF(x, y), img);
+}
+
+void Picture::paint(const std::function<void(QPainter&)>& draw) {
+    if (image_.isNull()) return;
+    QPainter p;
+    begin(p);
+    draw(p);
+}
+
+void Picture::setFontName(const QString& name) {
+    font_.setFamily(name);
+}
+
+void Picture::setFontSize(double points) {
+    if (points <= 0) return;
+    fontSize_ = points;
+    font_.setPointSizeF(points);
+}
+
+void Picture::setBold(bool b) {
+    font_.setBold(b);
+}
+
+void Picture::setItalic(bool i) {
+    font_.setItalic(i);
+}
+
+QString Picture::fontName() const {
+    return font_.family();
+}
+
+double Picture::textWidth(const QString& text) const {
+    return QFontMetricsF(font_, &image_).horizontalAdvance(text);
+}
+
+double Picture::textHeight(const QString&) const {
+    return std::ceil(QFontMetricsF(font_, &image_).height());
+}
+
+void Picture::printRun(const QString& text) {
+    if (text.isEmpty() || image_.isNull()) return;
+    {
+        QPainter p;
+        begin(p);
+        p.setFont(font_);
+        p.setPen(foreColor_);
+        const QFontMetricsF fm(font_, &image_);
+        p.drawText(QPointF(currentX, currentY + fm.ascent()), text);
+    }
+    currentX += textWidth(text);
+}
+
+void Picture::printLineEnd(const QString& text) {
+    const double h = textHeight();
+    printRun(text);
+    currentX = scaleLeft_;
+    currentY += h;
+}
+
+namespace {
+
+struct ScriptOffsets {
+    double baseSize;
+    double scriptSize;
+    int down;         // subscript
+    int up;           // superscript
+    int stackedAbove; // stacked superscript above the base line
+};
+
+ScriptOffsets offsets(ScriptSet set) {
+    switch (set) {
+    case ScriptSet::Large:
+        return {10, 8, 6, 4, 5};
+    case ScriptSet::GraphLabel:
+        return {10, 8, 6, 5, 5};
+    case ScriptSet::Small:
+        return {8, 8, 4, 4, 5};
+    case ScriptSet::Note:
+        return {8, 8, 4, 4, 5};
+    }
+    return {8, 8, 4, 4, 5};
+}
+
+} // namespace
+
+void Picture::subscript(const QString& text, ScriptSet set) {
+    const ScriptOffsets o = offsets(set);
+    currentY += o.down;
+    setFontSize(o.scriptSize);
+    printRun(text);
+    currentY -= o.down;
+    setFontSize(o.baseSize);
+}
+
+void Picture::superscript(const QString& text, ScriptSet set) {
+    const ScriptOffsets o = offsets(set);
+    currentY -= o.up;
+    setFontSize(o.scriptSize);
+    printRun(text);
+    currentY += o.up;
+    setFontSize(o.baseSize);
+}
+
+void Picture::stackedScripts(const QString& sub, const QString& sup, ScriptSet set) {
+    const ScriptOffsets o = offsets(set);
+    const double x0 = currentX;
+    currentY += o.down;
+    setFontSize(o.scriptSize);
+    printRun(sub);
+    currentX = x0;
+    currentY -= o.down + o.stackedAbove;
+    printRun(sup);
+    currentY += o.stackedAbove;
+    setFontSize(o.baseSize);
+}
+
+void Picture::bullet() {
+    printRun(QString(QChar(0x2022)));
+}
+
+void Picture::paintOn(QPainter& painter, const QRect& target) const {
+    if (image_.isNull()) return;
+    const qreal r = devicePixelRatio();
+    const QRectF source(target.x() * r, target.y() * r, target.width() * r, target.height() * r);
+    painter.drawImage(QRectF(target), image_, source);
+}
+
+} // namespace drawing
