@@ -77,6 +77,8 @@ void Picture::begin(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // A shifted scale moves everything drawn: x = scaleLeft lies on the left edge.
+    if (scaleLeft_ != 0) p.translate(-scaleLeft_, 0);
     p.setCompositionMode(penMode_ == PenMode::Mask ? QPainter::RasterOp_SourceAndDestination
                                                    : QPainter::CompositionMode_SourceOver);
 }

@@ -88,7 +88,9 @@ public:
     bool bold() const { return font_.bold(); }
     bool italic() const { return font_.italic(); }
     QFont font() const { return font_; }
-    void setScaleLeft(double left) { scaleLeft_ = left; } // x of the picture's left edge
+    // The x of the picture's left edge in drawing coordinates (0 normally). Every drawing
+    // call is shifted by it; pixel() and paintOn() keep reading the picture's own pixels.
+    void setScaleLeft(double left) { scaleLeft_ = left; }
     double scaleLeft() const { return scaleLeft_; }
 
     double textWidth(const QString& text) const;

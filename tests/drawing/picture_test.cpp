@@ -161,9 +161,9 @@ TEST(PictureText, RunsMoveTheCursor) {
     EXPECT_DOUBLE_EQ(pic.currentX, -110);
     EXPECT_DOUBLE_EQ(pic.currentY, 20 + h);
 
-    // Something was drawn in the text's cell, nothing above it.
+    // Something was drawn in the text's cell, shifted by the scale, nothing above it.
     bool inked = false;
-    for (int x = 10; x < 10 + int(w); ++x)
+    for (int x = 120; x < 120 + int(w); ++x)
         for (int y = 20; y < 36; ++y)
             inked = inked || pic.pixel(x, y) != QColor(Qt::white);
     EXPECT_TRUE(inked);
