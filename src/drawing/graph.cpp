@@ -1,0 +1,176 @@
+#include "drawing/graph.h"
+
+#include "drawing/graphlabels.h"
+#include "drawing/picture.h"
+#include "drawing/shading.h"
+#include "model/catalogue.h"
+#include "model/numbers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+
+namespace drawing {
+
+namespace {
+
+const QColor black(0, 0, 0);
+const QColor lightGrey(192, 192, 192); // palette colour 7
+const QColor darkGrey(128, 128, 128);  // palette colour 8
+
+// Reads back a number written by model::formatPattern ("2,5E-01"), whatever the locale.
+double readBack(std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+// The legend: two shaded swatches of 16 columns and their texts, along y = 255..270.
+void drawLegend(Picture& pic) {
+    const double step = 100.0 / 15;
+    drawShadedColumns(pic, 50, 255, shadeColours(Shade::Introduced, 16, step), 16);
+    pic.box(50, 255, 65, 270, darkGrey);
+    drawShadedColumns(pic, 250, 255, shadeColours(Shade::Present, 16, step), 16);
+    pic.box(250, 255, 265, 270, darkGrey);
+    pic.currentX = 70;
+    pic.currentY = 255;
+    pic.printRun(QStringLiteral("quantité de matière introduite"));
+    pic.currentX = 270;
+    pic.currentY = 255;
+    pic.printRun(QStringLiteral("quantité de matière présente"));
+}
+
+void drawScale(Picture& pic, int right, float max) {
+    const double halfDigit = pic.textHeight(QStringLiteral("8")) / 2;
+    for (int i = 0; i <= 10; ++i) {
+        const int y = graphTop + 20 * i;
+        pic.line(graphLeft, y, right, y, lightGrey);
+        const QString label = scaleLabel(max, i);
+        pic.currentX = 69 - pic.textWidth(label);
+        pic.currentY = y - halfDigit;
+        pic.printRun(label);
+    }
+}
+
+} // namespace
+
+int columnCount(int species) {
+    return (species == 0 || species == 4 || species == 7) ? 6 : 4;
+}
+
+int columnWidth(int columnCount) {
+    return model::nearest(360.0 / columnCount);
+}
+
+float scaleMax(int species, const model::BenchInputs& in) {
+    if (!model::isSpecies(species)) return 0;
+    const model::Introduced n = model::introducedAmounts(species, in);
+    const double fullBurette = 25.0 * double(in.titrantConcentration);
+    double candidates[3] = {0, 0, 0};
+    switch (species) {
+    case 0:
+        candidates[0] = n.nS, candidates[1] = 2 * n.nX, candidates[2] = fullBurette;
+        break;
+    case 1:
+    case 2:
+        candidates[0] = 2 * n.nS, candidates[1] = fullBurette;
+        break;
+    case 4:
+    case 7:
+        candidates[0] = n.nS, candidates[1] = n.nX, candidates[2] = fullBurette;
+        break;
+    case 9:
+        candidates[0] = n.nS, candidates[1] = 2 * fullBurette;
+        break;
+    default:
+        candidates[0] = n.nS, candidates[1] = fullBurette;
+        break;
+    }
+    float max = 0;
+    for (double c : candidates)
+        if (c > max) max = float(c);
+    return float(readBack(model::formatPattern(max, "0.0E+00")));
+}
+
+QString scaleLabel(float scaleMax, int i) {
+    const double amount = double(scaleMax) * 0.001 * (10 - i) / 10;
+    const double rounded = readBack(model::formatPattern(amount, "0.00E+00"));
+    return QString::fromStdString(model::formatGeneral(rounded));
+}
+
+int barTop(double amount, float scaleMax) {
+    return model::nearest(graphZero - graphHeight * amount / scaleMax);
+}
+
+float majtq(Picture& pic, int species, const model::BenchInputs& in) {
+    pic.dropBackground();
+    pic.clear();
+    pic.setForeColor(black);
+    pic.setPenMode(PenMode::Copy);
+    pic.setLineWidth(1);
+    pic.setFontName(QStringLiteral("Arial"));
+    pic.setFontSize(8);
+    pic.setBold(false);
+    pic.setItalic(false);
+
+    const int count = columnCount(species);
+    const int w = columnWidth(count);
+    const int right = graphLeft + count * w;
+    for (int i = 0; i <= count; ++i)
+        pic.line(graphLeft + i * w, graphTop, graphLeft + i * w, graphZero, black);
+
+    pic.line(graphLeft, 10, graphLeft, graphZero, black);
+    pic.line(69, 16, graphLeft, 10, black);
+    pic.line(75, 16, graphLeft, 10, black);
+
+    pic.currentX = 80;
+    pic.currentY = 5;
+    pic.setItalic(true);
+    pic.printRun(QStringLiteral("n"));
+    pic.setItalic(false);
+    pic.printRun(QStringLiteral(" (mol)"));
+
+    drawLegend(pic);
+
+    const float max = scaleMax(species, in);
+    drawScale(pic, right, max);
+
+    const auto columns = model::graphColumns(species);
+    for (int c = 0; c < int(columns.size()); ++c)
+        printGraphLabel(pic, columns[c].formula, graphLeft + (c + 0.5) * w, graphLabelTop);
+    pic.setFontSize(8);
+
+    pic.keepAsBackground();
+    return max;
+}
+
+bool reftq(Picture& pic, int species, const model::BenchInputs& in, float max,
+           model::PresentAmounts& present) {
+    if (max == 0) return false;
+    pic.clear();
+    model::computeAmounts(species, in, present);
+    const auto columns = model::graphColumns(species);
+    if (columns.empty()) return true;
+
+    const model::Introduced introduced = model::introducedAmounts(species, in);
+    const int w = columnWidth(columnCount(species));
+    const int barWidth = w / 2 - 11;
+    const double step = 100.0 / barWidth;
+    const ShadeRow introducedShade = shadeColours(Shade::Introduced, barWidth, step);
+    const ShadeRow presentShade = shadeColours(Shade::Present, barWidth, step);
+
+    auto bar = [&](int left, double amount, const ShadeRow& shade) {
+        const int top = barTop(amount, max);
+        drawShadedColumns(pic, left, top, shade, graphZero - top + 1);
+        pic.box(left, top, left + barWidth - 1, graphZero, darkGrey);
+    };
+    for (int c = 0; c < int(columns.size()); ++c) {
+        const int x0 = graphLeft + c * w;
+        bar(x0 + 8, model::introducedBarAmount(columns[c].introduced, introduced), introducedShade);
+        bar(x0 + w / 2 + 4, present[columns[c].presentEntry], presentShade);
+    }
+    return true;
+}
+
+} // namespace drawing

@@ -1,0 +1,49 @@
+#pragma once
+// The quantities-of-matter graph (`tabquant`): for each species of the titration a column
+// with the amount introduced and the amount present now. majtq draws the static part and keeps
+// it as the picture's background; reftq draws the bars over it at every change of the bench.
+// Both work from plain inputs: the caller reads the bench and passes the numbers.
+
+#include "model/amounts.h"
+
+#include <QString>
+
+namespace drawing {
+
+class Picture;
+
+// Plot geometry in pixels of `tabquant`.
+inline constexpr int graphLeft = 72;    // x of the vertical axis and of the first column
+inline constexpr int graphTop = 25;     // y of the top scale line
+inline constexpr int graphZero = 225;   // y of the zero line
+inline constexpr int graphHeight = 200; // graphZero - graphTop
+inline constexpr int graphLabelTop = 230;
+
+// 6 columns for the indirect titrations (species 0, 4, 7), 4 for every other value.
+int columnCount(int species);
+// Width of one column: 360 / count rounded (60 or 90).
+int columnWidth(int columnCount);
+
+// Amount in millimoles at the top of the scale, reduced to two significant figures;
+// 0 when no species is selected.
+float scaleMax(int species, const model::BenchInputs& in);
+
+// Text of the scale label at line i (0 = top, 10 = zero line): the amount in mol with the
+// decimal comma, three significant figures at most ("0,0002").
+QString scaleLabel(float scaleMax, int i);
+
+// Top y of a bar of amount a (millimoles) on a scale of scaleMax.
+int barTop(double amount, float scaleMax);
+
+// The static part: frame, axis, legend, scale, column labels; kept as the picture's
+// background. Returns scaleMax (0 with no species: frame for 4 columns, zero labels).
+// The caller then runs reftq.
+float majtq(Picture& tabquant, int species, const model::BenchInputs& in);
+
+// The bars over the kept background. Does nothing and returns false while scaleMax is 0;
+// otherwise recomputes `present` (model::computeAmounts), draws the bars and returns true:
+// the caller then repaints the beaker (niveaubecher).
+bool reftq(Picture& tabquant, int species, const model::BenchInputs& in, float scaleMax,
+           model::PresentAmounts& present);
+
+} // namespace drawing
