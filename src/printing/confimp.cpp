@@ -1,0 +1,140 @@
+#include "printing/confimp.h"
+
+#include "printing/print_pages.h"
+#include "printing/printer_target.h"
+#include "ui/bench_host.h"
+#include "ui/modal.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace printing {
+
+Confimp::Confimp(ui::BenchHost& host, QPrinter& printer, QWidget* parent)
+    : QDialog(parent), host_(host), printer_(printer) {
+    setObjectName(QStringLiteral("confimp"));
+    setWindowTitle(QStringLiteral("Imprimer"));
+
+    Frame1 = new QGroupBox(QStringLiteral("Options"), this);
+    Chec[0] = new QCheckBox(QStringLiteral("L'illustration"), Frame1);
+    Chec[1] = new QCheckBox(QStringLiteral("Le graphe de la conductivité"), Frame1);
+    Chec[2] = new QCheckBox(QStringLiteral("Le graphe des quantités de matière"), Frame1);
+    Chec[0]->setChecked(true);
+    Chec[1]->setChecked(false);
+    Chec[1]->hide();
+    Chec[2]->setChecked(true);
+    Label5 = new QLabel(QStringLiteral("Titre de la page :"), Frame1);
+    Text1 = new QLineEdit(QStringLiteral("Orvanel - Titrage colorimétrique"), Frame1);
+    Label3 = new QLabel(QStringLiteral("Nombre d'exemplaires :"), Frame1);
+    UpDown1 = new QSpinBox(Frame1);
+    UpDown1->setRange(1, 99);
+    UpDown1->setValue(1);
+    Label2 = new QLabel(QStringLiteral("Imprimante:"), Frame1);
+    defaut = new QLineEdit(Frame1);
+    defaut->setReadOnly(true);
+    for (int i = 0; i < 3; ++i) Chec[i]->setObjectName(QStringLiteral("Chec%1").arg(i));
+
+    auto* options = new QGridLayout(Frame1);
+    options->addWidget(Chec[0], 0, 0, 1, 2);
+    options->addWidget(Chec[2], 1, 0, 1, 2);
+    options->addWidget(Label5, 2, 0);
+    options->addWidget(Text1, 2, 1);
+    options->addWidget(Label3, 3, 0);
+    options->addWidget(UpDown1, 3, 1, Qt::AlignLeft);
+    options->addWidget(Label2, 4, 0);
+    options->addWidget(defaut, 4, 1);
+
+    Command1 = new QPushButton(QStringLiteral("&OK"), this);
+    Command2 = new QPushButton(QStringLiteral("&Imprimantes"), this);
+    Command3 = new QPushButton(QStringLiteral("&Annuler"), this);
+    Command1->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    buttons->addWidget(Command3);
+
+    Frame2 = new QFrame(this);
+    Frame2->setFrameShape(QFrame::Box);
+    auto* hourglass = new QLabel(QString(QChar(0x231B)), Frame2);
+    QFont big = hourglass->font();
+    big.setPointSize(24);
+    hourglass->setFont(big);
+    Label1 = new QLabel(QStringLiteral("Veuillez patienter quelques instants..."), Frame2);
+    auto* waiting = new QHBoxLayout(Frame2);
+    waiting->addWidget(hourglass);
+    waiting->addWidget(Label1, 1);
+    Frame2->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addWidget(Frame2);
+    layout->addLayout(buttons);
+
+    connect(Command1, &QPushButton::clicked, this, &Confimp::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Confimp::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Confimp::Command3_Click);
+
+    defaut->setText(printerDescription(printer_));
+    placeWindow();
+}
+
+void Confimp::placeWindow() {
+    QWidget* main = host_.mainWindow();
+    if (!main) return;
+    adjustSize();
+    const QRect frame = main->frameGeometry();
+    move(frame.left() + (frame.width() - width()) / 2, frame.top() + 20);
+}
+
+void Confimp::showWaiting(bool waiting) {
+    Frame1->setVisible(!waiting);
+    Command1->setVisible(!waiting);
+    Command2->setVisible(!waiting);
+    Command3->setVisible(!waiting);
+    Frame2->setVisible(waiting);
+    if (waiting && isVisible()) repaint();
+}
+
+void Confimp::Command1_Click() {
+    if (!Chec[0]->isChecked() && !Chec[1]->isChecked() && !Chec[2]->isChecked()) {
+        ui::ask(this, QStringLiteral("Il faut choisir au moins une illustration à imprimer"),
+                QStringLiteral("Erreur sélection"), ui::Icon::Critical, ui::Buttons::Ok);
+        return;
+    }
+    PrintRequest request;
+    request.title = Text1->text();
+    request.copies = UpDown1->value();
+    request.bench = Chec[0]->isChecked();
+    request.graph = Chec[2]->isChecked();
+
+    showWaiting(true);
+    const bool printed = printPictures(this, printer_, host_, request);
+    showWaiting(false);
+    // The file chosen (or the failure) shows in the printer box when the window stays open.
+    defaut->setText(printerDescription(printer_));
+    if (printed) accept();
+}
+
+void Confimp::Command2_Click() {
+    if (ui::answerer().choosePrinter(this, printer_)) {
+        placeWindow();
+        defaut->setText(printerDescription(printer_));
+    }
+}
+
+void Confimp::Command3_Click() { reject(); }
+
+void openPrintOptions(ui::BenchHost& host) {
+    Confimp window(host, programPrinter(), host.mainWindow());
+    ui::exec(window);
+}
+
+} // namespace printing

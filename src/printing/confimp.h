@@ -1,0 +1,59 @@
+#pragma once
+// The print options window confimp: what to print (the bench, the graph), the page title,
+// the number of copies and the printer; "&OK" prints one page per copy.
+
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
+class QSpinBox;
+
+namespace ui {
+class BenchHost;
+}
+
+namespace printing {
+
+class Confimp : public QDialog {
+    Q_OBJECT
+public:
+    // Prints on the given printer (the program's printer unless a caller chooses another).
+    Confimp(ui::BenchHost& host, QPrinter& printer, QWidget* parent = nullptr);
+
+    QGroupBox* Frame1;
+    // 0: the bench, 1: never shown, counts only in the check for an empty choice, 2: the graph.
+    std::array<QCheckBox*, 3> Chec;
+    QLabel* Label5;
+    QLineEdit* Text1; // page title
+    QLabel* Label3;
+    QSpinBox* UpDown1; // number of copies
+    QLabel* Label2;
+    QLineEdit* defaut; // printer name
+    QPushButton* Command1; // "&OK"
+    QPushButton* Command2; // "&Imprimantes"
+    QPushButton* Command3; // "&Annuler"
+    QFrame* Frame2;        // shown while printing
+    QLabel* Label1;
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+private:
+    void placeWindow();
+    void showWaiting(bool waiting);
+
+    ui::BenchHost& host_;
+    QPrinter& printer_;
+};
+
+// Runs confimp modally over the main window, on the program's printer.
+void openPrintOptions(ui::BenchHost& host);
+
+} // namespace printing

@@ -1,0 +1,132 @@
+#include "printing/printer_target.h"
+
+#include "ui/modal.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <QTextFrame>
+#include <memory>
+
+namespace printing {
+namespace {
+
+const QString title = QStringLiteral("Imprimer");
+
+// Asks where the PDF goes; false when cancelled.
+bool chooseOutputFile(QWidget* parent, QPrinter& printer) {
+    ui::FileRequest request;
+    request.caption = QStringLiteral("Imprimer dans un fichier PDF");
+    request.folder = printer.outputFileName().isEmpty() ? QDir::homePath()
+                                                        : printer.outputFileName();
+    request.filter = QStringLiteral("Documents PDF (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    QString name = ui::answerer().saveFileName(parent, request);
+    if (name.isEmpty()) return false;
+    if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".pdf");
+    printer.setOutputFileName(name);
+    return true;
+}
+
+void reportFailure(QWidget* parent, const QPrinter& printer) {
+    const QString text = printsToFile(printer) ? fileFailureText(printer.outputFileName())
+                                               : printerFailureText();
+    ui::ask(parent, text, title, ui::Icon::Critical, ui::Buttons::Ok);
+}
+
+} // namespace
+
+QPrinter& programPrinter() {
+    // Kept for the whole run, like the system's printer choice.
+    static QPrinter* printer = [] {
+        auto* p = new QPrinter(QPrinter::HighResolution);
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setOutputFileName({});
+        }
+        return p;
+    }();
+    return *printer;
+}
+
+bool printsToFile(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat;
+}
+
+QString printerDescription(const QPrinter& printer) {
+    if (!printsToFile(printer)) return printer.printerName();
+    if (printer.outputFileName().isEmpty())
+        return QStringLiteral("Aucune imprimante : impression dans un fichier PDF");
+    return QStringLiteral("Fichier PDF : %1").arg(QDir::toNativeSeparators(printer.outputFileName()));
+}
+
+QString printerFailureText() {
+    return QStringLiteral("Impossible d'imprimer : vérifier l'imprimante.");
+}
+
+QString fileFailureText(const QString& fileName) {
+    return QStringLiteral("Impossible d'écrire le fichier « %1 » : vérifier le dossier choisi.")
+        .arg(QDir::toNativeSeparators(fileName));
+}
+
+PrintOutcome printWith(QWidget* parent, QPrinter& printer,
+                       const std::function<bool(QPainter&)>& paint) {
+    if (printsToFile(printer) && !chooseOutputFile(parent, printer)) return PrintOutcome::Cancelled;
+    QPainter painter;
+    bool ok = painter.begin(&printer);
+    if (ok) {
+        ok = paint(painter);
+        ok = painter.end() && ok;
+    }
+    ok = ok && printer.printerState() != QPrinter::Error;
+    if (!ok) {
+        reportFailure(parent, printer);
+        return PrintOutcome::Failed;
+    }
+    return PrintOutcome::Printed;
+}
+
+bool printDocument(QWidget* parent, const QTextDocument& document) {
+    QPrinter& printer = programPrinter();
+    if (!ui::answerer().choosePrinter(parent, printer)) return false;
+
+    const auto paint = [&](QPainter& painter) {
+        // Lay the text out again at the printer's resolution, one page per printable area.
+        std::unique_ptr<QTextDocument> copy(document.clone());
+        copy->documentLayout()->setPaintDevice(&printer);
+        const QSizeF page(printer.width(), printer.height());
+        QTextFrameFormat frame = copy->rootFrame()->frameFormat();
+        frame.setMargin(printer.logicalDpiY() * 2 / 2.54); // 2 cm
+        copy->rootFrame()->setFrameFormat(frame);
+        copy->setPageSize(page);
+        const int pages = copy->pageCount();
+        for (int p = 0; p < pages; ++p) {
+            if (p > 0 && !printer.newPage()) return false;
+            const QRectF view(0, p * page.height(), page.width(), page.height());
+            painter.save();
+            painter.translate(0, -view.top());
+            copy->drawContents(&painter, view);
+            painter.restore();
+        }
+        return true;
+    };
+    return printWith(parent, printer, paint) == PrintOutcome::Printed;
+}
+
+bool printTextEdit(QWidget* parent, const QTextEdit& edit) {
+    const QTextCursor cursor = edit.textCursor();
+    if (!cursor.hasSelection()) return printDocument(parent, *edit.document());
+    QTextDocument selection;
+    selection.setDefaultFont(edit.document()->defaultFont());
+    QTextCursor(&selection).insertFragment(cursor.selection());
+    return printDocument(parent, selection);
+}
+
+} // namespace printing
