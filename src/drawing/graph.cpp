@@ -26,6 +26,20 @@ double readBack(std::string text) {
     return value;
 }
 
+double introducedAmount(model::IntroducedBar bar, const model::Introduced& in) {
+    switch (bar) {
+    case model::IntroducedBar::Titrated:
+        return in.nS;
+    case model::IntroducedBar::Titrant:
+        return in.nT;
+    case model::IntroducedBar::Reagent:
+        return in.nX;
+    case model::IntroducedBar::None:
+        break;
+    }
+    return 0;
+}
+
 // The legend: two shaded swatches of 16 columns and their texts, along y = 255..270.
 void drawLegend(Picture& pic) {
     const double step = 100.0 / 15;
@@ -167,7 +181,7 @@ bool reftq(Picture& pic, int species, const model::BenchInputs& in, float max,
     };
     for (int c = 0; c < int(columns.size()); ++c) {
         const int x0 = graphLeft + c * w;
-        bar(x0 + 8, model::introducedBarAmount(columns[c].introduced, introduced), introducedShade);
+        bar(x0 + 8, introducedAmount(columns[c].introduced, introduced), introducedShade);
         bar(x0 + w / 2 + 4, present[columns[c].presentEntry], presentShade);
     }
     return true;
