@@ -22,8 +22,10 @@ struct SituationTable {
 
     // Every situation at its start values, current = 0.
     void reset() {
-        for (auto& t : texts) t = {"0,01", "0,005", "0,05", "10", "20,0", "0,0"};
-        for (auto& c : choices) c = {0, 0, 2, 1, 0};
+        for (auto& t : texts)
+            t = {"0,01", "0,005", "0,05", "10", "20,0", "0,0"};
+        for (auto& c : choices)
+            c = {0, 0, 2, 1, 0};
         current = 0;
     }
     SituationTable() { reset(); }

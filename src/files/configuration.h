@@ -1,0 +1,35 @@
+#pragma once
+// Configuration files ".C17": the ten situations in 91 records. Record 1 holds the signature
+// "TITRAGE"; then, for each situation s, records 2 + 9s to 7 + 9s hold its six texts and
+// records 8 + 9s to 10 + 9s the positions of the three lists as decimal texts. The starch
+// box is not stored.
+
+#include "files/situations.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace files {
+
+inline constexpr int configurationRecords = 91;
+inline constexpr std::string_view configurationSignature = "TITRAGE";
+
+enum class WriteResult { Ok, CannotWrite };
+enum class LoadResult { Ok, CannotRead, InvalidSignature };
+
+// Replaces the file at path with the table. A failure (a text the records cannot hold, a
+// protected or full disk) leaves any file that was there untouched.
+WriteResult writeConfiguration(const std::string& path, const SituationTable& table);
+
+// Reads the file at path into the table: the six texts and choices 1 to 3 of every
+// situation. On any result but Ok the table is unchanged. Records after the first that
+// cannot be read give an empty text (position 0); choices[s][4] and current are kept.
+LoadResult readConfiguration(const std::string& path, SituationTable& table);
+
+// The integer value of a stored position: the longest number at the start of the text
+// (leading blanks skipped, decimal point, exponent), rounded to the nearest integer with
+// halves to even, held within 16 bits; a text that does not start with a number gives 0.
+std::int16_t positionValue(std::string_view text);
+
+} // namespace files
