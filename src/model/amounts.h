@@ -2,6 +2,8 @@
 // Quantities of matter introduced into the beaker and present once every reaction has gone
 // as far as it can. Amounts are millimoles (mol/L times mL) in single precision.
 
+#include "model/catalogue.h"
+
 #include <array>
 
 namespace model {
@@ -22,15 +24,25 @@ struct BenchInputs {
 };
 
 struct Introduced {
-    double nS = 0;      // titrated species introduced with the sample
-    double nT = 0;      // titrant poured so far
-    double nX = 0;      // excess reagent (0 for a direct titration)
+    double nS = 0; // titrated species introduced with the sample
+    double nT = 0; // titrant poured so far
+    double nX = 0; // excess reagent (0 for a direct titration)
     bool hasReagent = false;
 };
 
+// nS = c0 * V0 (a single times a list number: double), nT = Vb * cT (single times single:
+// a single-precision value, held exactly in the double), nX = cX * VX for 0, 4 and 7 (double
+// for 0, whose volume is a list item; single for 4 and 7, whose volume is typed).
+// No species: all zero.
 Introduced introducedAmounts(int species, const BenchInputs& in);
 
+// The amount a graph column's introduced bar shows: nS, nT, nX or 0.
+double introducedBarAmount(IntroducedBar bar, const Introduced& introduced);
+
 // Rewrites entries 0..14 and the entries the species uses; leaves the others as they were.
+// The arithmetic keeps the precision of each operand (single for nT and for the stored
+// entries, double for nS and for nX of species 0), and every comparison is strict, so the
+// case of a reaction changes exactly at the equivalence. No species: only 0..14 are zeroed.
 void computeAmounts(int species, const BenchInputs& in, PresentAmounts& present);
 
 // True for a direct titration; for an indirect one, whether the excess reagent is enough.

@@ -1,0 +1,70 @@
+#include "model/colour.h"
+
+#include "model/catalogue.h"
+#include "model/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace model {
+
+namespace {
+
+int atLeast(double x, int floor) {
+    return std::max<int>(nearest(x), floor);
+}
+
+} // namespace
+
+Rgb tintColour(Tint tint, double c, int h) {
+    // The law is defined for c >= 0; anything else (a negative or undefined concentration)
+    // is drawn as the clear liquid rather than raising a negative number to a fraction.
+    if (!(c >= 0)) c = 0;
+    const double u = 10 - 10 / std::exp(c);
+    const double H = h;
+    switch (tint) {
+    case Tint::Permanganate: {
+        const double s = std::pow(u, 0.2);
+        const int rb = atLeast(255 - H * s, 50);
+        return {rb, atLeast(255 - 3 * H * s, 0), rb};
+    }
+    case Tint::Diiode: {
+        const double s = std::pow(u, 0.3);
+        return {atLeast(255 - H * s / 2, 0), atLeast(255 - 3 * H * s * s, 0),
+                atLeast(255 - 3 * H * s, 0)};
+    }
+    case Tint::DiiodeStarch: {
+        const double s = std::pow(u, 0.3);
+        return {0, 0, atLeast(180 - 3 * H * s, 0)};
+    }
+    }
+    return {};
+}
+
+std::optional<LiquidTint> buretteTint(int species, float titrantConcentration) {
+    switch (titrantFamily(species)) {
+    case TitrantFamily::Permanganate:
+        return LiquidTint{Tint::Permanganate, titrantConcentration};
+    case TitrantFamily::Diiode:
+        return LiquidTint{Tint::Diiode, titrantConcentration};
+    case TitrantFamily::Thiosulfate:
+    case TitrantFamily::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<LiquidTint> beakerTint(const PresentAmounts& present, double beakerVolume,
+                                     bool starch) {
+    // An amount in an empty beaker has no concentration: nothing to paint.
+    if (!(beakerVolume > 0)) return std::nullopt;
+    std::optional<LiquidTint> tint;
+    const float permanganate = present[8];
+    const float diiode = present[2];
+    if (permanganate != 0) tint = LiquidTint{Tint::Permanganate, permanganate / beakerVolume};
+    if (diiode != 0)
+        tint = LiquidTint{starch ? Tint::DiiodeStarch : Tint::Diiode, diiode / beakerVolume};
+    return tint;
+}
+
+} // namespace model

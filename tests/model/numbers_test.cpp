@@ -1,0 +1,160 @@
+#include "model/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using model::formatGeneral;
+using model::formatPattern;
+using model::leadingNumber;
+using model::nearest;
+using model::parseBenchNumber;
+
+TEST(Nearest, HalvesGoToEvenAndSaturate) {
+    struct Row {
+        double x;
+        int expected;
+    } rows[] = {
+        {0.5, 0},
+        {1.5, 2},
+        {2.5, 2},
+        {-0.5, 0},
+        {-1.5, -2},
+        {2.4999, 2},
+        {231.5, 232},
+        {230.5, 230},
+        {40000, 32767},
+        {-40000, -32768},
+        {32767.4, 32767},
+        {std::numeric_limits<double>::quiet_NaN(), 0},
+        {std::numeric_limits<double>::infinity(), 32767},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(nearest(r.x), r.expected) << r.x;
+}
+
+TEST(ParseBenchNumber, ReadsTypedTexts) {
+    struct Row {
+        const char* text;
+        float expected;
+    } rows[] = {
+        {"0,01", 0.01f},    {" 0,5 ", 0.5f},
+        {"-2,5", -2.5f},    {"+3", 3.0f},
+        {"1,", 1.0f},       {",5", 0.5f},
+        {"25", 25.0f},      {"1E-05", 1e-5f},
+        {"2,5E-01", 0.25f}, {"1,23E-02", 0.0123f},
+        {"1e3", 1000.0f},   {"0.25", 0.25f},
+        {"\t7\t", 7.0f},    {"0,012345", 0.012345f},
+        {"1,5D+1", 15.0f},  {"000,1", 0.1f},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(parseBenchNumber(r.text), r.expected) << r.text;
+}
+
+TEST(ParseBenchNumber, UnreadableTextsGiveZero) {
+    for (const char* text : {"", " ", "abc", "Text1", "1,2,3", "1,5 mL", "--1", "-", ",", "1E",
+                             "1E+", "1e50", "12a", "1 2", "inf", "nan", "0x10", "1,.5", "- 1"})
+        EXPECT_EQ(parseBenchNumber(text), 0.0f) << '"' << text << '"';
+}
+
+TEST(LeadingNumber, ReadsTheStartOfAListItem) {
+    struct Row {
+        const char* text;
+        double expected;
+    } rows[] = {
+        {"10 mL", 10},   {"0", 0},   {"20 mL", 20}, {"  5 mL", 5}, {"", 0},   {"mL", 0},
+        {"1.5 mL", 1.5}, {"1,5", 1}, {"-2", -2},    {"1E2x", 100}, {"3E", 3}, {"+", 0},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(leadingNumber(r.text), r.expected) << r.text;
+}
+
+TEST(FormatPattern, RoundsHalfAwayOnDecimalDigits) {
+    struct Row {
+        double x;
+        const char* pattern;
+        const char* expected;
+    } rows[] = {
+        {0.254, "0.0E+00", "2,5E-01"},
+        {0.0476, "0.0E+00", "4,8E-02"},
+        {0.125, "0.0E+00", "1,3E-01"},
+        {9.96, "0.0E+00", "1,0E+01"},
+        {0, "0.00E+00", "0,00E+00"},
+        {0.2, "0.00E+00", "2,00E-01"},
+        {25, "0.00E+00", "2,50E+01"},
+        {1e-5, "0.00E+00", "1,00E-05"},
+        {1.5e-10, "0.00E+00", "1,50E-10"},
+        {1.23e100, "0.00E+00", "1,23E+100"},
+        {-0.012345, "0.00E+00", "-1,23E-02"},
+        {0.00049995, "0.00E+00", "5,00E-04"},
+        {25.0, "####0.0", "25,0"},
+        {0, "####0.0", "0,0"},
+        {24.9, "####0.0", "24,9"},
+        {0.05, "####0.0", "0,1"},
+        {0.04, "####0.0", "0,0"},
+        {-0.04, "####0.0", "0,0"},
+        {12345.67, "####0.0", "12345,7"},
+        {123456.7, "####0.0", "123456,7"},
+        {99.95, "####0.0", "100,0"},
+        {2.675, "0.00", "2,68"},
+        {1.5, "0.0#", "1,5"},
+        {3, "0", "3"},
+        {0.5, "#.#", ",5"},
+        {1234, "0.0E-00", "1,2E03"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(formatPattern(r.x, r.pattern), r.expected) << r.x << ' ' << r.pattern;
+}
+
+TEST(FormatPattern, SinglesRoundOnTheirSevenDigits) {
+    // 0.0145f is 0.01449999958... in binary: as a single it reads 0,0145 and rounds up;
+    // the same bits widened to double keep their binary tail and round down.
+    EXPECT_EQ(formatPattern(0.0145f, "0.0E+00"), "1,5E-02");
+    EXPECT_EQ(formatPattern(static_cast<double>(0.0145f), "0.0E+00"), "1,4E-02");
+    EXPECT_EQ(formatPattern(0.012345f, "0.00E+00"), "1,23E-02");
+    EXPECT_EQ(formatPattern(24.95f, "####0.0"), "25,0");
+    EXPECT_EQ(formatPattern(0.3f + 0.1f, "####0.0"), "0,4");
+    EXPECT_EQ(formatPattern(0, "####0.0"), "0,0");
+}
+
+TEST(FormatGeneral, SevenDigitsForSinglesFifteenForDoubles) {
+    EXPECT_EQ(formatGeneral(25), "25");
+    EXPECT_EQ(formatGeneral(0), "0");
+    EXPECT_EQ(formatGeneral(0.0001f), "0,0001");
+    EXPECT_EQ(formatGeneral(0.2f), "0,2");
+    EXPECT_EQ(formatGeneral(24.95f), "24,95");
+    EXPECT_EQ(formatGeneral(0.0123f), "0,0123");
+    EXPECT_EQ(formatGeneral(1e-5f), "1E-05");
+    EXPECT_EQ(formatGeneral(0.00001234f), "1,234E-05");
+    EXPECT_EQ(formatGeneral(0.00012345f), "0,00012345");
+    EXPECT_EQ(formatGeneral(1234567.0f), "1234567");
+    EXPECT_EQ(formatGeneral(12345678.0f), "1,234568E+07");
+    EXPECT_EQ(formatGeneral(1e7f), "1E+07");
+    EXPECT_EQ(formatGeneral(-2.5f), "-2,5");
+    EXPECT_EQ(formatGeneral(0.1 + 0.2), "0,3");
+    EXPECT_EQ(formatGeneral(0.0002), "0,0002");
+    EXPECT_EQ(formatGeneral(123456789012345.0), "123456789012345");
+    EXPECT_EQ(formatGeneral(1e15), "1E+15");
+    EXPECT_EQ(formatGeneral(2.5e-5), "2,5E-05");
+    // A single widened to double shows its binary tail: keep bench values as float.
+    EXPECT_EQ(formatGeneral(static_cast<double>(0.0123f)), "0,0122999995946884");
+    EXPECT_EQ(formatGeneral(static_cast<double>(24.95f) + 0.05), "25,0000007629395");
+}
+
+TEST(Numbers, ValidationRoundTrip) {
+    // A typed concentration is brought to three significant digits and written back.
+    float x = parseBenchNumber("0,012345");
+    std::string rounded = formatPattern(x, "0.00E+00");
+    EXPECT_EQ(rounded, "1,23E-02");
+    float back = parseBenchNumber(rounded);
+    EXPECT_EQ(back, 0.0123f);
+    EXPECT_EQ(formatGeneral(back), "0,0123");
+    // A short typed value reads back to the same single from its general text.
+    for (float v : {0.0001f, 0.2f, 24.95f, 1e-5f, 0.00001234f, 1234567.0f, 0.1f + 0.2f})
+        EXPECT_EQ(parseBenchNumber(formatGeneral(v)), v) << v;
+}
+
+} // namespace
