@@ -1,0 +1,3 @@
+#include "calculator/window/machine.h"
+#include <gtest/gtest.h>
+TEST(Machine, Builds) { SUCCEED(); }
