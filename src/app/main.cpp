@@ -6,6 +6,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Titrage colorimétrique"));
     FeuilleP window;
-    window.show();
+    window.start();
     return app.exec();
 }

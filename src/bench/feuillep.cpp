@@ -1,7 +1,282 @@
+// Construction of the main window's controls, start-up and placement on the screen.
 #include "bench/feuillep.h"
+
+#include "bench/widgets.h"
+#include "drawing/bench_drawing.h"
+#include "drawing/picturebox.h"
+#include "drawing/tintscale.h"
+#include "ui/program_state.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace {
+
+const QStringList volumeItems = {QStringLiteral("0"),    QStringLiteral("1 mL"),
+                                 QStringLiteral("2 mL"), QStringLiteral("5 mL"),
+                                 QStringLiteral("10 mL"), QStringLiteral("20 mL")};
+
+const QStringList speciesItems = {
+    QStringLiteral("acide ascorbique"),       QStringLiteral("acide oxalique"),
+    QStringLiteral("diiode"),                 QStringLiteral("dioxyde de soufre"),
+    QStringLiteral("hypochlorite de sodium"), QStringLiteral("nitrite de potassium"),
+    QStringLiteral("peroxyde d'hydrogène"),   QStringLiteral("sulfate de cuivre II"),
+    QStringLiteral("sulfate de fer II"),      QStringLiteral("thiosulfate de sodium")};
+
+QPushButton* commandButton(QWidget* parent, const QString& caption, const QString& tip,
+                           QRect geometry) {
+    auto* b = new QPushButton(caption, parent);
+    b->setGeometry(geometry);
+    if (!tip.isEmpty()) b->setToolTip(tip);
+    return b;
+}
+
+} // namespace
 
 FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("feuilleP"));
     setWindowTitle(QStringLiteral("Titrage colorimétrique"));
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(8);
+    setFont(f);
     resize(800, 600);
+
+    Timer1.setTimerType(Qt::PreciseTimer);
+    Timer1.setInterval(10);
+    Timer2.setTimerType(Qt::PreciseTimer);
+    Timer2.setInterval(60);
+
+    buildCommandRow();
+    buildBench();
+    buildPanel();
+    buildSideTabs();
+    buildExerciseArea();
+    connectHandlers();
+    buildAccessibility();
+
+    // Start-up, in order.
+    writeTempRecord(24, QStringLiteral("OUI"));
+
+    Combo1->addItems(volumeItems);
+    Combo1->setCurrentIndex(0);
+    Combo2->addItems(volumeItems);
+    Combo2->setCurrentIndex(0);
+    ions1->addItems(speciesItems);
+    ions1->setCurrentIndex(0);
+
+    for (int i = 0; i < 10; ++i) {
+        Option2[i]->setText(QStringLiteral("Situation n° %1").arg(i + 1));
+        QPalette p = Option2[i]->palette();
+        p.setColor(QPalette::Window, QColor(255, 255 - 9 * i, 180));
+        Option2[i]->setPalette(p);
+        Option2[i]->setAutoFillBackground(true);
+    }
+    ui::state().situations.current = 0;
+    {
+        QSignalBlocker block(Option2[0]);
+        Option2[0]->setChecked(true);
+    }
+
+    placeWindow();
+    showInformation();
+
+    const char* defaults[6] = {"0,01", "0,005", "0,05", "0", "20,0", "0,0"};
+    for (int k = 0; k < 6; ++k) setText(k, QString::fromUtf8(defaults[k]));
+    rewriteLabelvol();
+
+    ui::state().situations.reset();
+
+    Frame2_Paint();
+    imafond();
+    ui::state().currentTab = 3;
+    Onglets_Paint();
+    Frame2_Paint();
+    reftq();
+    ui::state().currentTab = 2;
+    Onglets_Paint();
+    ui::state().currentTab = 1;
+    Onglets_Paint();
+    reftq();
+    reinitialise();
+}
+
+FeuilleP::~FeuilleP() = default;
+
+void FeuilleP::start() {
+    show();
+    QApplication::processEvents();
+    // The first activation may not come from the window system (an off-screen run).
+    if (activations_ == 0) Form_Activate();
+    fond01();
+    Command3_Click();
+}
+
+void FeuilleP::buildCommandRow() {
+    Command2 = commandButton(this, QStringLiteral("&Ouvrir"),
+                             QStringLiteral("Retrouver une configuration"), {0, 0, 113, 41});
+    Command11 = commandButton(this, QStringLiteral("&Enregistrer"),
+                              QStringLiteral("Enregistrer la configuration actuelle"),
+                              {112, 0, 121, 41});
+    Command4 = commandButton(this, QStringLiteral("Co&pier"),
+                             QStringLiteral("Placer l'image dans le presse-papiers"),
+                             {232, 0, 113, 41});
+    Command10 = commandButton(this, QStringLiteral("&Imprimer"),
+                              QStringLiteral("Imprimer l'image"), {344, 0, 121, 41});
+    Command8 = commandButton(this, QStringLiteral("&Calculatrice"),
+                             QStringLiteral("Machine à calculer"), {464, 0, 121, 41});
+    Command7 = commandButton(this, QStringLiteral("&Aide"),
+                             QStringLiteral("Aide pour utiliser cette application"),
+                             {584, 0, 113, 41});
+    Command1 = commandButton(this, QStringLiteral("&Fermer"),
+                             QStringLiteral("Quitter cette application"), {696, 0, 105, 41});
+}
+
+void FeuilleP::buildBench() {
+    picburette = new drawing::PictureBox(drawing::benchWidth, drawing::benchHeight, this);
+    picburette->setObjectName(QStringLiteral("picburette"));
+    picburette->move(8, 48);
+
+    Command3 = commandButton(picburette, QStringLiteral("Simuler le titrage"), {},
+                             {160, 416, 97, 41});
+    Command6 = commandButton(picburette, QStringLiteral("Vider la burette"), {},
+                             {136, 290, 89, 17});
+    Command12 = commandButton(picburette, QStringLiteral("0"), {}, {216, 144, 17, 17});
+    Check1 = new QCheckBox(picburette);
+    Check1->setGeometry(152, 472, 17, 17);
+
+    // Text1(1) and the read-out are moved into the text of the bench by imafond.
+    for (int k = 0; k < 6; ++k) {
+        Text1[k] = new QLineEdit(QStringLiteral("Text1"), k == 1 ? static_cast<QWidget*>(picburette) : this);
+        Text1[k]->setObjectName(QStringLiteral("Text1_%1").arg(k));
+        Text1[k]->resize(49, 19);
+        Text1[k]->installEventFilter(this);
+    }
+    Text1[4]->hide();
+    Text1[5]->hide();
+    Text1[1]->move(170, 96);
+    Labelvol = new QLabel(picburette);
+    Labelvol->setGeometry(190, 150, 80, 19);
+    QFont big(QStringLiteral("Arial"));
+    big.setPointSizeF(10);
+    Labelvol->setFont(big);
+
+    Image3 = new bench::ImageButton(picburette);
+    Image3->move(96, 283);
+    Image3->setPicture(tapPicture(false));
+    Image3->adjustSize();
+    Image1 = new bench::ImageButton(picburette);
+    Image1->setPicture(dropPicture());
+    Image1->adjustSize();
+    Image1->move(140, 318);
+    Image1->setToolTip(QStringLiteral("Ajouter une goutte"));
+}
+
+void FeuilleP::buildPanel() {
+    Picture4 = new drawing::PictureBox(drawing::benchWidth - 2, drawing::benchHeight - 130, this);
+    Picture4->setObjectName(QStringLiteral("Picture4"));
+    Picture4->move(9, 49);
+    Picture4->hide();
+
+    ions1 = new QComboBox(Picture4);
+    ions1->setGeometry(150, 30, 150, 21);
+    Text1[0]->setParent(Picture4);
+    Text1[0]->move(120, 64);
+    Text1[2]->setParent(Picture4);
+    Text1[2]->move(120, 218);
+    Text1[3]->setParent(Picture4);
+    Text1[3]->move(120, 302);
+    Command5 = new bench::ImageButton(Picture4);
+    Command5->setToolTip(QStringLiteral("Concentration aléatoire"));
+    Command5->setGeometry(75, 66, 20, 20);
+    Label1 = new QLabel(QStringLiteral("Afficher la\nconcentration"), Picture4);
+    Label1->setGeometry(120, 62, 70, 26);
+    Label1->setCursor(Qt::PointingHandCursor);
+    Label1->installEventFilter(this);
+    Label1->setFocusPolicy(Qt::TabFocus);
+    Label1->hide();
+    Combo1 = new QComboBox(Picture4);
+    Combo1->setGeometry(170, 114, 65, 21);
+    Combo2 = new QComboBox(Picture4);
+    Combo2->setGeometry(170, 301, 65, 21);
+    Command9 = commandButton(Picture4, QStringLiteral("Simuler le titrage"), {},
+                             {110, 420, 97, 41});
+}
+
+void FeuilleP::buildSideTabs() {
+    Onglets = new drawing::PictureBox(457, 297, this);
+    Onglets->setObjectName(QStringLiteral("Onglets"));
+    Onglets->move(328, 48);
+
+    // Both children are placed by the tab strip's painting.
+    tabquant = new drawing::PictureBox(449, 274, Onglets);
+    tabquant->setObjectName(QStringLiteral("tabquant"));
+    tabquant->move(4, 19);
+
+    Frame2 = new drawing::PictureBox(449, 274, Onglets, QColor(240, 235, 230));
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->move(4, 19);
+    Frame2->hide();
+    HScroll1 = new QScrollBar(Qt::Horizontal, Frame2);
+    HScroll1->setRange(drawing::tintSliderMinimum, drawing::tintSliderMaximum);
+    HScroll1->setSingleStep(drawing::tintSliderSmallStep);
+    HScroll1->setPageStep(drawing::tintSliderLargeStep);
+    HScroll1->setValue(drawing::tintSliderStart);
+    // While the thumb is dragged the scales follow it; the bench follows on release.
+    HScroll1->setTracking(false);
+    HScroll1->setGeometry((449 - drawing::tintSliderWidth) / 2, drawing::tintSliderTop,
+                          drawing::tintSliderWidth, drawing::tintSliderHeight);
+    PictureMnO4 = new drawing::PictureBox(drawing::swatchWidth, drawing::swatchHeight, Frame2);
+    PictureMnO4->move(24, drawing::permanganateSwatchTop);
+    PictureI2 = new drawing::PictureBox(drawing::swatchWidth, drawing::swatchHeight, Frame2);
+    PictureI2->move(24, drawing::diiodeSwatchTop);
+    masquer = new QCheckBox(
+        QStringLiteral("Masquer la concentration de la solution introduite dans le bécher"),
+        Frame2);
+    masquer->setGeometry(10, drawing::optionCheckTop, 430, drawing::optionCheckHeight);
+}
+
+void FeuilleP::buildExerciseArea() {
+    for (int i = 0; i < 10; ++i) {
+        Option2[i] = new bench::SituationButton(this);
+        Option2[i]->setAutoExclusive(false);
+        Option2[i]->setGeometry(328, 352 + 19 * i, 89, 20);
+    }
+    fich_ = new QLineEdit(this);
+    fich_->setObjectName(QStringLiteral("fich"));
+    fich_->setGeometry(424, 352, 361, 19);
+    fich_->setReadOnly(true);
+    fich_->setTextMargins(97, 0, 0, 0);
+    btexo = new QToolButton(this);
+    btexo->setText(QStringLiteral("Exercices"));
+    btexo->setGeometry(424, 352, 97, 19);
+    supertext_ = new QTextEdit(this);
+    supertext_->setObjectName(QStringLiteral("supertext"));
+    supertext_->setGeometry(424, 371, 361, 174);
+}
+
+bool FeuilleP::placementApplies() const {
+    const QScreen* s = screen();
+    return s && s->geometry().width() > 850;
+}
+
+void FeuilleP::placeWindow() {
+    if (!placementApplies() || placing_) return;
+    placing_ = true;
+    if (windowState() != Qt::WindowNoState) setWindowState(Qt::WindowNoState);
+    if (size() != QSize(800, 600)) resize(800, 600);
+    QRect frame = frameGeometry();
+    QRect client = geometry();
+    QSize border(frame.width() - client.width(), frame.height() - client.height());
+    QPoint centre = screen()->geometry().center();
+    move(centre.x() - (800 + border.width()) / 2 + 1, centre.y() - (600 + border.height()) / 2 + 1);
+    placing_ = false;
 }

@@ -1,10 +1,218 @@
 #pragma once
-// The main window: the titration bench.
+// The main window: the titration bench. Its controls hold the bench state (concentrations,
+// volumes, species, pipette volumes, starch, the hidden concentration, the ten situations);
+// its handlers validate what is typed, run the burette and keep the graph and the bench
+// pictures in step through the refresh chain majtq -> reftq -> niveaubecher.
+//
+// The member functions are spread over files by concern:
+//   feuillep.cpp         construction of the controls, start-up, placement on the screen
+//   feuillep_state.cpp   text boxes, lists, situations, hidden concentration, panel buttons
+//   feuillep_run.cpp     tap, drop, timers, emptying the burette
+//   feuillep_shell.cpp   activation, temporary file, command buttons, closing, BenchHost
+//   feuillep_paint.cpp   the refresh chain and the paintings of the bench and side panels
 
+#include "model/amounts.h"
+#include "ui/bench_host.h"
+
+#include <QTimer>
 #include <QWidget>
+#include <array>
 
-class FeuilleP : public QWidget {
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTextEdit;
+class QToolButton;
+
+namespace bench {
+class ImageButton;
+}
+namespace drawing {
+class PictureBox;
+}
+
+class FeuilleP : public QWidget, public ui::BenchHost {
     Q_OBJECT
 public:
     explicit FeuilleP(QWidget* parent = nullptr);
+    ~FeuilleP() override;
+
+    // Start-up: the constructor runs the loading steps up to the emptying of the burette;
+    // start() shows the window, lets the first activation happen and opens the preparation
+    // panel.
+    void start();
+
+    // ---- Controls (names of the bench) ----
+    std::array<QLineEdit*, 6> Text1{};
+    QComboBox* ions1 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QComboBox* Combo2 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QCheckBox* masquer = nullptr;
+    std::array<QRadioButton*, 10> Option2{};
+    QLabel* Labelvol = nullptr;
+    QLabel* Label1 = nullptr;
+    bench::ImageButton* Command5 = nullptr; // random concentration
+    bench::ImageButton* Image3 = nullptr;   // the burette tap
+    bench::ImageButton* Image1 = nullptr;   // one drop
+    QPushButton* Command1 = nullptr;        // Fermer
+    QPushButton* Command2 = nullptr;        // Ouvrir
+    QPushButton* Command3 = nullptr;        // preparation / simulation
+    QPushButton* Command4 = nullptr;        // Copier
+    QPushButton* Command6 = nullptr;        // Vider la burette
+    QPushButton* Command7 = nullptr;        // Aide
+    QPushButton* Command8 = nullptr;        // Calculatrice
+    QPushButton* Command9 = nullptr;        // Simuler le titrage (inside the panel)
+    QPushButton* Command10 = nullptr;       // Imprimer
+    QPushButton* Command11 = nullptr;       // Enregistrer
+    QPushButton* Command12 = nullptr;       // burette back to 0
+    QToolButton* btexo = nullptr;           // exercises menu
+    QScrollBar* HScroll1 = nullptr;         // tint slider
+    drawing::PictureBox* picburette = nullptr;          // bench picture
+    drawing::PictureBox* Picture4 = nullptr;            // preparation panel
+    drawing::PictureBox* Onglets = nullptr;             // tab strip and side panel
+    drawing::PictureBox* tabquant = nullptr;            // quantities graph
+    drawing::PictureBox* Frame2 = nullptr;              // tint-scale panel
+    drawing::PictureBox* PictureMnO4 = nullptr;
+    drawing::PictureBox* PictureI2 = nullptr;
+    QTimer Timer1; // flow, 10 ms
+    QTimer Timer2; // falling drop, 60 ms
+
+    // ---- Handlers of the bench state ----
+    void Text1_LostFocus(int index);
+    void Combo1_Click();
+    void Combo2_Click();
+    void ions1_Click();
+    void Check1_Click();
+    void Option2_Click(int index);
+    void masquer_Click();
+    void Command5_Click();
+    void Label1_Click();
+    void Command3_Click();
+    void Command9_Click();
+    void Command12_Click();
+    void HScroll1_Change();
+    void HScroll1_Scroll();
+
+    // ---- Titration run ----
+    void Image3_MouseDown();
+    void Image3_MouseUp();
+    void Image3_Click();
+    void Timer1_Timer();
+    void Image1_Click();
+    void Timer2_Timer();
+    void Command6_Click();
+    void reinitialise();
+    bool tapOpen() const { return tapOpen_; }
+    int dropStep() const { return dropStep_; }
+
+    // ---- Shell ----
+    void Form_Activate();
+    int activations() const { return activations_; }
+    void Command1_Click();
+    void Command2_Click();
+    void Command4_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void btexo_Click();
+    void Onglets_MouseUp(int x, int y);
+    // The closing questions; true when the window may close.
+    bool queryClose();
+    // Puts the window back to 800 x 600, normal state, centred (on screens wider than 850).
+    void placeWindow();
+    // The temporary file shared with other programs, in the program folder.
+    static QString temporaryFile();
+
+    // ---- Refresh chain and paintings ----
+    void majtq();
+    void reftq();
+    void niveaubecher();
+    void imafond();
+    void fond01();
+    void prepasol();
+    void Frame2_Paint();
+    void Onglets_Paint();
+
+    // The species shown (position of ions1, -1 for none) and the bench inputs as numbers.
+    int species() const;
+    model::BenchInputs benchInputs() const;
+    const model::PresentAmounts& presentAmounts() const { return presentAmounts_; }
+    float scaleMax() const { return scaleMax_; }
+    int liquidTop() const { return liquidTop_; }
+    int flaskX() const { return flaskX_; }
+
+    // ---- ui::BenchHost ----
+    QWidget* mainWindow() override { return this; }
+    void setCaption(const QString& caption) override;
+    void clearSituationButtons() override;
+    void selectSituation(int index) override;
+    QTextEdit* supertext() override { return supertext_; }
+    QLineEdit* fich() override { return fich_; }
+    void showInformation() override;
+    QImage benchImage(qreal scale, bool withValues) override;
+    QImage graphImage(qreal scale) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildCommandRow();
+    void buildBench();
+    void buildPanel();
+    void buildSideTabs();
+    void buildExerciseArea();
+    void buildAccessibility();
+    void connectHandlers();
+
+    // Helpers of the state.
+    QString text(int index) const;
+    void setText(int index, const QString& text);
+    void rewriteLabelvol();
+    void lockBoxes(bool locked);
+    void setTap(bool open);
+    static double itemValue(const QComboBox* list);
+    void keyIntoBox(int index, QChar typed);
+    void guardPastedText(int index);
+    void moveFocusToSupertext();
+    void updateBoxDescription(int index);
+
+    // Temporary file records.
+    static void writeTempRecord(int record, const QString& text);
+    static QString takeTempRecord(int record);
+    void openRequestedExercise(const QString& name);
+
+    // Pictures that come from the drawing procedures.
+    QImage tapPicture(bool open) const;
+    QImage dropPicture() const;
+    void drawDrop(); // the falling drop at its place for dropStep
+    bool placementApplies() const;
+
+    QTextEdit* supertext_ = nullptr;
+    QLineEdit* fich_ = nullptr;
+
+    model::PresentAmounts presentAmounts_{};
+    float scaleMax_ = 0;
+    int columnCount_ = 4;
+    int columnWidth_ = 90;
+    int flaskX_ = 50;
+    int liquidTop_ = 155;
+    int dropStep_ = 0;
+    std::array<int, 6> tabEdges_{};
+    bool tapOpen_ = false;
+    bool placing_ = false;
+    bool closingAccepted_ = false;
+    bool movingFocus_ = false;      // focus moved by program: no validation on leaving
+    bool tapQuestionAsked_ = false; // the press on the tap went to the empty-burette question
+    bool lostToOwnWindow_ = true; // the window last lost the activation to one of ours
+    int activations_ = 0;
 };

@@ -1,0 +1,226 @@
+// The refresh chain (majtq -> reftq -> niveaubecher) and the paintings of the bench, the
+// preparation panel and the side panels: the window gathers its inputs from its controls,
+// the drawing procedures paint, and the window moves its controls where they say.
+#include "bench/feuillep.h"
+
+#include "bench/widgets.h"
+#include "drawing/bench_drawing.h"
+#include "drawing/graph.h"
+#include "drawing/information.h"
+#include "drawing/picturebox.h"
+#include "drawing/tabs.h"
+#include "drawing/tintscale.h"
+#include "printing/bench_overlay.h"
+#include "ui/program_state.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextEdit>
+
+namespace {
+
+const QString designText = QStringLiteral("Text1");
+
+void place(QWidget* w, const drawing::ControlPlace& p) {
+    w->move(p.topLeft);
+    w->setVisible(p.visible);
+}
+
+// Gives a picture box a new size; true when it changed (its drawing is then lost).
+bool resizePicture(drawing::PictureBox* box, const QRect& r) {
+    box->move(r.topLeft());
+    if (box->picture().width() == r.width() && box->picture().height() == r.height()) return false;
+    box->setPictureSize(r.width(), r.height());
+    return true;
+}
+
+} // namespace
+
+void FeuilleP::majtq() {
+    if (text(0) == designText) return;
+    rewriteLabelvol();
+    const int s = species();
+    columnCount_ = drawing::columnCount(s);
+    columnWidth_ = drawing::columnWidth(columnCount_);
+    scaleMax_ = drawing::majtq(tabquant->picture(), s, benchInputs());
+    tabquant->refresh();
+    reftq();
+}
+
+void FeuilleP::reftq() {
+    if (!drawing::reftq(tabquant->picture(), species(), benchInputs(), scaleMax_,
+                        presentAmounts_))
+        return;
+    tabquant->refresh();
+    niveaubecher();
+}
+
+void FeuilleP::niveaubecher() {
+    drawing::LevelInputs in;
+    in.initialised = text(4) != designText;
+    in.species = species();
+    const model::BenchInputs bench = benchInputs();
+    in.pouredVolume = bench.pouredVolume;
+    in.sampleVolume = bench.sampleVolume;
+    in.iodineVolume = bench.iodineVolume;
+    in.iodideVolume = bench.iodideVolume;
+    in.titrantConcentration = bench.titrantConcentration;
+    in.starch = Check1->isChecked();
+    in.tintSlider = HScroll1->value();
+    in.presentAmounts = presentAmounts_;
+    in.tapOpen = Timer1.isActive();
+    in.tapImage = tapPicture(tapOpen_);
+    in.tapPosition = Image3->pos();
+    in.panelVisible = !Picture4->isHidden();
+    in.flaskX = flaskX_;
+    in.liquidTop = liquidTop_;
+    liquidTop_ = drawing::niveaubecher(picburette->picture(), &Picture4->picture(), in);
+    picburette->refresh();
+    Picture4->refresh();
+}
+
+void FeuilleP::imafond() {
+    drawing::BenchControls controls;
+    controls.titrantBoxWidth = Text1[1]->width();
+    controls.starchBox = Check1->geometry();
+    const drawing::BenchTextLayout layout =
+        drawing::imafond(picburette->picture(), species(), controls);
+    Text1[1]->move(layout.titrantBox);
+    Labelvol->move(layout.volumeLabel);
+    Image3->move(layout.tapImage);
+    Check1->setEnabled(layout.starchEnabled);
+    flaskX_ = layout.flaskX;
+    liquidTop_ = layout.liquidTop;
+    picburette->refresh();
+    reftq();
+}
+
+void FeuilleP::fond01() {
+    drawing::fond01(Picture4->picture(), picburette->picture().width(),
+                    picburette->picture().height());
+    Picture4->refresh();
+}
+
+void FeuilleP::prepasol() {
+    drawing::PanelInputs in;
+    in.species = species();
+    in.hideConcentration = masquer->isChecked();
+    in.sampleBoxWidth = Text1[0]->width();
+    in.reagentBoxWidth = Text1[2]->width();
+    in.iodideBoxWidth = Text1[3]->width();
+    const drawing::PanelLayout layout = drawing::prepasol(Picture4->picture(), in);
+    place(ions1, layout.ions1);
+    place(Text1[0], layout.sampleBox);
+    Command5->move(layout.randomButton.topLeft);
+    place(Label1, layout.revealLabel);
+    place(Combo1, layout.sampleVolume);
+    place(Text1[2], layout.reagentBox);
+    place(Text1[3], layout.iodideBox);
+    place(Combo2, layout.iodineVolume);
+    Picture4->refresh();
+}
+
+void FeuilleP::Frame2_Paint() {
+    const drawing::TintScaleLayout layout = drawing::paintTintScalePanel(Frame2->picture());
+    HScroll1->setGeometry(layout.slider);
+    resizePicture(PictureMnO4, layout.permanganate);
+    resizePicture(PictureI2, layout.diiode);
+    HScroll1_Scroll();
+    Frame2->refresh();
+}
+
+void FeuilleP::HScroll1_Scroll() {
+    const int h = HScroll1->sliderPosition();
+    drawing::paintSwatch(PictureMnO4->picture(), model::Tint::Permanganate, h);
+    drawing::paintSwatch(PictureI2->picture(), model::Tint::Diiode, h);
+    PictureMnO4->refresh();
+    PictureI2->refresh();
+}
+
+void FeuilleP::Onglets_Paint() {
+    auto& current = ui::state().currentTab;
+    const drawing::TabStrip strip = drawing::paintTabStrip(Onglets->picture(), current);
+    current = strip.currentTab;
+    for (std::size_t i = 0; i < tabEdges_.size(); ++i) tabEdges_[i] = strip.tabEdges[i];
+    Onglets->refresh();
+    if (!strip.child) return;
+    if (current == 1) {
+        Frame2->hide();
+        if (resizePicture(tabquant, *strip.child)) majtq();
+        tabquant->show();
+    } else if (current == 2) {
+        tabquant->hide();
+        if (resizePicture(Frame2, *strip.child)) Frame2_Paint();
+        Frame2->show();
+    }
+}
+
+void FeuilleP::Onglets_MouseUp(int x, int y) {
+    drawing::TabEdges edges{};
+    for (std::size_t i = 0; i < edges.size(); ++i)
+        edges[i] = static_cast<std::int16_t>(tabEdges_[i]);
+    const std::optional<int> tab = drawing::tabAt(x, y, edges);
+    if (!tab || *tab == ui::state().currentTab) return;
+    ui::state().currentTab = *tab;
+    Onglets_Paint();
+}
+
+void FeuilleP::showInformation() {
+    drawing::showInformation(*supertext_);
+}
+
+QImage FeuilleP::tapPicture(bool open) const {
+    return drawing::tapPicture(open, devicePixelRatioF());
+}
+
+QImage FeuilleP::dropPicture() const {
+    return drawing::dropPicture(devicePixelRatioF());
+}
+
+void FeuilleP::drawDrop() {
+    drawing::drawDrop(picburette->picture(), dropStep_, liquidTop_, dropPicture());
+    picburette->refresh();
+}
+
+void FeuilleP::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawing::paintWindowBackground(painter, supertext_->geometry(), fich_->geometry());
+}
+
+QImage FeuilleP::benchImage(qreal scale, bool withValues) {
+    // The bench is redrawn first; the values are written into the copy only.
+    imafond();
+    const drawing::Picture& pic = picburette->picture();
+    QImage image(QSize(qRound(pic.width() * scale), qRound(pic.height() * scale)),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        p.scale(scale, scale);
+        pic.paintOn(p, QRect(0, 0, pic.width(), pic.height()));
+    }
+    if (withValues) {
+        printing::BenchValues values;
+        values.concentration = text(1);
+        values.concentrationBox = Text1[1]->geometry();
+        values.reading = Labelvol->text();
+        values.readingTopLeft = Labelvol->pos();
+        printing::drawBenchValues(image, scale, values);
+    }
+    return image;
+}
+
+QImage FeuilleP::graphImage(qreal scale) {
+    const drawing::Picture& pic = tabquant->picture();
+    QImage image(QSize(qRound(pic.width() * scale), qRound(pic.height() * scale)),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.scale(scale, scale);
+    pic.paintOn(p, QRect(0, 0, pic.width(), pic.height()));
+    return image;
+}

@@ -1,0 +1,138 @@
+// The titration run: the burette tap held open, the falling drop, letting the burette run,
+// and emptying it.
+#include "bench/feuillep.h"
+
+#include "bench/widgets.h"
+#include "drawing/picturebox.h"
+#include "model/numbers.h"
+#include "ui/modal.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTextEdit>
+
+namespace {
+
+constexpr double capacity = 25;   // mL
+constexpr double flowStep = 0.1;  // mL per tick of Timer1
+constexpr float dropVolume = 0.05f;
+
+float pouredOf(const QLineEdit* box) {
+    return model::parseBenchNumber(box->text().toStdString());
+}
+
+} // namespace
+
+void FeuilleP::setTap(bool open) {
+    tapOpen_ = open;
+    Image3->setPicture(tapPicture(open));
+    Image3->setAccessibleDescription(open ? QStringLiteral("ouvert") : QStringLiteral("fermé"));
+}
+
+// The keyboard focus goes to the exercise text, so that a box being edited is validated
+// before any titrant flows.
+void FeuilleP::moveFocusToSupertext() {
+    int edited = -1;
+    for (int k = 0; k < 4; ++k)
+        if (focusWidget() == Text1[k]) edited = k;
+    movingFocus_ = true;
+    supertext_->setFocus(Qt::OtherFocusReason);
+    movingFocus_ = false;
+    if (edited >= 0) Text1_LostFocus(edited);
+}
+
+void FeuilleP::Image3_MouseDown() {
+    lockBoxes(true);
+    moveFocusToSupertext();
+    if (pouredOf(Text1[5]) >= capacity) {
+        tapQuestionAsked_ = true;
+        if (ui::ask(this, QStringLiteral("Voulez-vous recommencer le titrage"),
+                    QStringLiteral("Burette vide"), ui::Icon::Question,
+                    ui::Buttons::YesNo) == ui::Answer::Yes) {
+            reinitialise();
+        }
+        // The release of this press went to the question: the boxes are unlocked now.
+        lockBoxes(false);
+        return;
+    }
+    setTap(true);
+    Timer1.start();
+}
+
+void FeuilleP::Image3_MouseUp() {
+    setTap(false);
+    Timer1.stop();
+    lockBoxes(false);
+}
+
+void FeuilleP::Image3_Click() {
+    moveFocusToSupertext();
+    Timer1_Timer();
+}
+
+void FeuilleP::Timer1_Timer() {
+    const double v = pouredOf(Text1[5]);
+    if (v + flowStep > capacity) {
+        Timer1.stop();
+        setTap(false);
+        reftq();
+        lockBoxes(false);
+        return;
+    }
+    setText(5, QString::fromStdString(model::formatPattern(v + flowStep, "####0.0")));
+    rewriteLabelvol();
+    reftq();
+}
+
+void FeuilleP::Image1_Click() {
+    if (pouredOf(Text1[5]) + 0.05 <= 25.0001) {
+        dropStep_ = 0;
+        Timer2.start();
+    }
+}
+
+void FeuilleP::Timer2_Timer() {
+    ++dropStep_;
+    switch (dropStep_) {
+    case 1: drawDrop(); break;
+    case 2:
+    case 3:
+        reftq(); // erases the drop drawn at the step before
+        drawDrop();
+        break;
+    case 4: {
+        reftq();
+        drawDrop();
+        QApplication::processEvents();
+        // Added in single precision, as the box holds it: 24,95 + 0,05 gives exactly 25.
+        const float v = pouredOf(Text1[5]) + dropVolume;
+        setText(5, QString::fromStdString(model::formatGeneral(v)));
+        Text1_LostFocus(5);
+        rewriteLabelvol();
+        reftq();
+        Timer2.stop();
+        reftq();
+        break;
+    }
+    default: break;
+    }
+}
+
+void FeuilleP::Command6_Click() {
+    lockBoxes(true);
+    if (!Timer1.isActive()) {
+        tapQuestionAsked_ = false;
+        Image3_MouseDown();
+        return;
+    }
+    Image3_MouseUp();
+    reftq();
+}
+
+void FeuilleP::reinitialise() {
+    lockBoxes(false);
+    setText(5, QStringLiteral("0,0"));
+    rewriteLabelvol();
+    reftq();
+    reftq();
+}

@@ -1,0 +1,336 @@
+// The frame around the bench: signals of the controls, activation, the temporary file
+// shared with other programs, the command buttons, closing, and what the secondary windows
+// need of the main window.
+#include "bench/feuillep.h"
+
+#include "bench/widgets.h"
+#include "drawing/bench_drawing.h"
+#include "drawing/picturebox.h"
+#include "files/recordfile.h"
+#include "printing/clipboard_copy.h"
+#include "printing/confimp.h"
+#include "printing/printer_target.h"
+#include "ui/modal.h"
+#include "ui/program_state.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+std::string localPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+// ---- Signals of the controls ----
+
+void FeuilleP::connectHandlers() {
+    for (int k = 0; k < 6; ++k) {
+        connect(Text1[k], &QLineEdit::textEdited, this, [this, k] { guardPastedText(k); });
+        connect(Text1[k], &QLineEdit::textChanged, this, [this, k] { updateBoxDescription(k); });
+    }
+    // A list position, a check box or a situation button changed by program raises the same
+    // handler as a click.
+    connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
+    connect(Combo2, &QComboBox::currentIndexChanged, this, [this] { Combo2_Click(); });
+    connect(ions1, &QComboBox::currentIndexChanged, this, [this] { ions1_Click(); });
+    connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
+    connect(masquer, &QCheckBox::toggled, this, [this] { masquer_Click(); });
+    for (int i = 0; i < 10; ++i)
+        connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) Option2_Click(i);
+        });
+    connect(Command5, &bench::ImageButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
+    connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+    connect(HScroll1, &QScrollBar::sliderMoved, this, [this] { HScroll1_Scroll(); });
+
+    // The tap: a press that ended in the empty-burette question has no release or click.
+    connect(Image3, &bench::ImageButton::pressed, this, [this] {
+        tapQuestionAsked_ = false;
+        Image3_MouseDown();
+    });
+    connect(Image3, &bench::ImageButton::released, this, [this] {
+        if (!tapQuestionAsked_) Image3_MouseUp();
+    });
+    connect(Image3, &bench::ImageButton::clicked, this, [this] {
+        if (!tapQuestionAsked_) Image3_Click();
+    });
+    connect(Image1, &bench::ImageButton::clicked, this, [this] { Image1_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    connect(&Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
+    connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
+    connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
+    connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
+    connect(btexo, &QToolButton::clicked, this, [this] { btexo_Click(); });
+    connect(Onglets, &drawing::PictureBox::released, this,
+            [this](Qt::MouseButton, QPoint pos) { Onglets_MouseUp(pos.x(), pos.y()); });
+
+    connect(supertext_, &QTextEdit::textChanged, this, [this] {
+        if (!fich_->text().isEmpty()) ui::state().textModified = 1;
+    });
+    connect(fich_, &QLineEdit::textChanged, this, [this](const QString& t) {
+        fich_->setCursorPosition(t.size());
+        fich_->setToolTip(t);
+        fich_->setAccessibleDescription(t);
+    });
+}
+
+// Names for screen readers: the pictures say what they are, the boxes say what they hold.
+void FeuilleP::buildAccessibility() {
+    const char* boxNames[6] = {
+        "Concentration de la solution titrée (mol/L)",
+        "Concentration de la solution titrante (mol/L)",
+        "Concentration du réactif ajouté (mol/L)",
+        "Volume de la solution d'iodure de potassium ajoutée (mL)",
+        "Volume de la solution dans le bécher (mL)",
+        "Volume de solution versée (mL)"};
+    for (int k = 0; k < 6; ++k) Text1[k]->setAccessibleName(QString::fromUtf8(boxNames[k]));
+    Image3->setAccessibleName(QStringLiteral("Robinet de la burette"));
+    Image3->setToolTip(QStringLiteral("Robinet de la burette"));
+    Image1->setAccessibleName(Image1->toolTip());
+    Command5->setAccessibleName(Command5->toolTip());
+    Command5->setPicture(drawing::randomButtonPicture(devicePixelRatioF()));
+    btexo->setAccessibleName(QStringLiteral("Exercices"));
+    btexo->setIcon(QIcon(QPixmap::fromImage(drawing::exercisesButtonPicture(devicePixelRatioF()))));
+    btexo->setIconSize(drawing::exercisesButtonSize);
+    btexo->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    Label1->setAccessibleName(QStringLiteral("Afficher la concentration"));
+    Check1->setAccessibleName(QStringLiteral("Ajouter du Thiodène"));
+    picburette->setAccessibleName(QStringLiteral("Schéma du titrage"));
+    Picture4->setAccessibleName(QStringLiteral("Définition de la solution titrée"));
+    Onglets->setAccessibleName(QStringLiteral("Onglets"));
+    tabquant->setAccessibleName(QStringLiteral("Graphe des quantités de matière"));
+    Frame2->setAccessibleName(QStringLiteral("Échelles de teintes"));
+    PictureMnO4->setAccessibleName(QStringLiteral("Échelle de teinte du permanganate"));
+    PictureI2->setAccessibleName(QStringLiteral("Échelle de teinte du diiode"));
+    HScroll1->setAccessibleName(QStringLiteral("Teinte, de clair à foncé"));
+    Labelvol->setAccessibleDescription(QStringLiteral("Volume de solution versée"));
+    supertext_->setAccessibleName(QStringLiteral("Texte de l'exercice"));
+    fich_->setAccessibleName(QStringLiteral("Nom de l'exercice"));
+    ions1->setAccessibleName(QStringLiteral("Solution titrée"));
+    Combo1->setAccessibleName(QStringLiteral("Volume de prélèvement"));
+    Combo2->setAccessibleName(QStringLiteral("Volume de la solution de diiode ajoutée"));
+}
+
+// ---- Keyboard and focus of the boxes, the reveal label ----
+
+bool FeuilleP::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label1) {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            Label1_Click();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+                Label1_Click();
+                return true;
+            }
+        }
+        return false;
+    }
+    for (int k = 0; k < 6; ++k) {
+        if (watched != Text1[k]) continue;
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                Text1_LostFocus(k);
+                return true;
+            }
+            // Shortcuts, moves and Tab are not typed characters (pasting is guarded apart).
+            if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+                return false;
+            const QString typed = key->text();
+            if (typed.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+                key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete)
+                return false;
+            const bench::FilteredKey f = bench::filterKey(typed.front());
+            if (f.action == bench::KeyAction::Validate) {
+                Text1_LostFocus(k);
+                return true;
+            }
+            if (f.action == bench::KeyAction::Swallow) return true;
+            if (f.character != typed.front()) {
+                if (!Text1[k]->isReadOnly()) keyIntoBox(k, f.character);
+                return true;
+            }
+            return false;
+        }
+        if (event->type() == QEvent::FocusOut && !movingFocus_) {
+            // Leaving for another window or a pop-up menu is not leaving the box.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                Text1_LostFocus(k);
+        }
+        return false;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- Activation, placement ----
+
+void FeuilleP::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) {
+        // The window is activated when it becomes active the first time or coming back from
+        // another window of the program, not when the user comes back from another program.
+        if (isActiveWindow()) {
+            if (lostToOwnWindow_) Form_Activate();
+        } else {
+            lostToOwnWindow_ = QApplication::activeWindow() != nullptr;
+        }
+    } else if (event->type() == QEvent::WindowStateChange) {
+        if (placementApplies() && windowState() != Qt::WindowNoState)
+            QTimer::singleShot(0, this, [this] { placeWindow(); });
+    }
+}
+
+void FeuilleP::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (placementApplies() && !placing_ && size() != QSize(800, 600))
+        QTimer::singleShot(0, this, [this] { placeWindow(); });
+}
+
+void FeuilleP::Form_Activate() {
+    ++activations_;
+    if (Picture4->isHidden()) Command3->setText(QStringLiteral("Définir la\nsolution titrée"));
+    Label1->setText(QStringLiteral("Afficher la\nconcentration"));
+    Frame2->picture().setBackColor(QColor(240, 235, 230));
+    tabquant->picture().setBackColor(Qt::white);
+    const QString request = takeTempRecord(31).trimmed();
+    if (!request.isEmpty()) openRequestedExercise(request);
+    majtq();
+}
+
+void FeuilleP::openRequestedExercise(const QString& name) {
+    // The exercises window is not part of this program yet: the request is dropped.
+    Q_UNUSED(name);
+}
+
+// ---- Temporary file ----
+
+QString FeuilleP::temporaryFile() {
+    return QDir(ui::programFolder()).filePath(QStringLiteral("TEMPlu.TMP"));
+}
+
+void FeuilleP::writeTempRecord(int record, const QString& text) {
+    // A folder that cannot be written is skipped: the file is a courtesy to other programs.
+    files::writeRecord(localPath(temporaryFile()), record, text.toStdString());
+}
+
+QString FeuilleP::takeTempRecord(int record) {
+    const std::string path = localPath(temporaryFile());
+    const files::RecordText read = files::readRecord(path, record);
+    files::writeRecord(path, record, "");
+    if (read.status != files::RecordStatus::Ok) return {};
+    return QString::fromStdString(read.text);
+}
+
+// ---- Command buttons ----
+
+void FeuilleP::Command1_Click() {
+    close();
+}
+
+void FeuilleP::Command2_Click() {
+    // The open-configuration window comes with the configuration files' windows.
+}
+
+void FeuilleP::Command4_Click() {
+    printing::showCopyMenu(*this, QCursor::pos());
+}
+
+void FeuilleP::Command7_Click() {
+    ui::answerer().showHelp(this, QDir(ui::programFolder()).filePath(QStringLiteral("Ovlu.hlp")));
+}
+
+void FeuilleP::Command8_Click() {
+    // The calculator window comes with the calculator.
+}
+
+void FeuilleP::Command10_Click() {
+    printing::Confimp window(*this, printing::programPrinter(), this);
+    ui::exec(window);
+}
+
+void FeuilleP::Command11_Click() {
+    const int s = ui::state().situations.current;
+    selectSituation(0);
+    selectSituation(1);
+    if (s >= 0 && s < files::situationCount) selectSituation(s);
+    // The save window comes with the configuration files' windows.
+}
+
+void FeuilleP::btexo_Click() {
+    // The exercises menu comes with the exercises window.
+}
+
+// ---- Closing ----
+
+bool FeuilleP::queryClose() {
+    if (ui::state().textModified == 1 &&
+        ui::ask(this, QStringLiteral("Attention: perte des modifications du texte."),
+                QStringLiteral("Abandon des données?"), ui::Icon::Question,
+                ui::Buttons::OkCancel) == ui::Answer::Cancel)
+        return false;
+    return ui::ask(this, QStringLiteral("Quitter vraiment Titrage colorimétrique ?"),
+                   QStringLiteral("Fermer"), ui::Icon::Question,
+                   ui::Buttons::OkCancel) != ui::Answer::Cancel;
+}
+
+void FeuilleP::closeEvent(QCloseEvent* event) {
+    if (!closingAccepted_ && !queryClose()) {
+        event->ignore();
+        return;
+    }
+    closingAccepted_ = true;
+    Timer1.stop();
+    Timer2.stop();
+    writeTempRecord(24, QStringLiteral("NON"));
+    event->accept();
+    // The whole program ends with its main window.
+    QCoreApplication::exit(0);
+}
+
+// ---- What the secondary windows need ----
+
+void FeuilleP::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
+
+void FeuilleP::clearSituationButtons() {
+    for (QRadioButton* b : Option2) {
+        QSignalBlocker block(b);
+        b->setChecked(false);
+    }
+}
+
+void FeuilleP::selectSituation(int index) {
+    if (index < 0 || index >= files::situationCount) return;
+    Option2[index]->setChecked(true); // raises the switch unless already selected
+}

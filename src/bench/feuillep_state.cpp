@@ -1,0 +1,269 @@
+// The bench state: the six text boxes with their key filter and validation, the lists and
+// their volume rule, the ten situations, the hidden and random concentration, and the
+// buttons that switch between the preparation panel and the simulation.
+#include "bench/feuillep.h"
+
+#include "bench/random_concentration.h"
+#include "bench/widgets.h"
+#include "drawing/picturebox.h"
+#include "model/amounts.h"
+#include "model/catalogue.h"
+#include "model/numbers.h"
+#include "ui/modal.h"
+#include "ui/program_state.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTime>
+
+namespace {
+
+float readNumber(const QString& text) {
+    return model::parseBenchNumber(text.toStdString());
+}
+
+QString general(float x) {
+    return QString::fromStdString(model::formatGeneral(x));
+}
+
+float roundedTo(float x, const char* pattern) {
+    return model::parseBenchNumber(model::formatPattern(x, pattern));
+}
+
+} // namespace
+
+QString FeuilleP::text(int index) const {
+    return Text1[index]->text();
+}
+
+void FeuilleP::setText(int index, const QString& text) {
+    Text1[index]->setText(text);
+}
+
+double FeuilleP::itemValue(const QComboBox* list) {
+    return model::leadingNumber(list->currentText().toStdString());
+}
+
+int FeuilleP::species() const {
+    int s = ions1->currentIndex();
+    return model::isSpecies(s) ? s : -1;
+}
+
+model::BenchInputs FeuilleP::benchInputs() const {
+    model::BenchInputs in;
+    in.sampleConcentration = readNumber(text(0));
+    in.sampleVolume = itemValue(Combo1);
+    in.titrantConcentration = readNumber(text(1));
+    in.pouredVolume = readNumber(text(5));
+    in.reagentConcentration = readNumber(text(2));
+    in.iodineVolume = itemValue(Combo2);
+    in.iodideVolume = readNumber(text(3));
+    return in;
+}
+
+void FeuilleP::rewriteLabelvol() {
+    Labelvol->setText(text(5) + QStringLiteral(" mL"));
+    Labelvol->setAccessibleName(QStringLiteral("Volume de solution versée : ") + Labelvol->text());
+}
+
+void FeuilleP::lockBoxes(bool locked) {
+    for (QLineEdit* box : Text1) box->setReadOnly(locked);
+}
+
+// Validation of a box: run when a shown box is left, on Enter, and by program.
+void FeuilleP::Text1_LostFocus(int index) {
+    if (index < 0 || index > 5) return;
+    float x = readNumber(text(index));
+    if (x < 0) x = 0;
+    if (index == 3) {
+        x = roundedTo(x, "0.0E+00");
+    } else if (index != 5) {
+        x = roundedTo(x, "0.00E+00");
+    }
+    if (index <= 2) {
+        if (x < 0.0001) x = 0.0001f;
+        if (x > 0.2) x = 0.2f;
+    }
+    if (index == 3) {
+        double v = itemValue(Combo1);
+        if (x < 0) x = 0;
+        if (v + x > 25) x = static_cast<float>(25 - v);
+        setText(3, general(x));
+        reftq();
+    }
+    if (index == 5) {
+        if (x < 0) x = 0;
+        if (x > 25) {
+            x = 25;
+            ui::ask(this, QStringLiteral("La contenance de la burette est de 25 mL."),
+                    QStringLiteral("Volume corrigé"), ui::Icon::Information, ui::Buttons::Ok);
+        }
+        setText(5, general(x));
+        reftq();
+    }
+    if (index <= 3) setText(index, general(x));
+    if (index != 5) reinitialise();
+    majtq();
+}
+
+void FeuilleP::Combo1_Click() {
+    double total = itemValue(Combo1);
+    if (!Combo2->isHidden()) total += itemValue(Combo2);
+    if (!Text1[3]->isHidden()) total += readNumber(text(3));
+    if (total > 25) Combo1->setCurrentIndex(0);
+    majtq();
+}
+
+void FeuilleP::Combo2_Click() {
+    if (itemValue(Combo2) + itemValue(Combo1) > 25) Combo2->setCurrentIndex(0);
+    majtq();
+}
+
+void FeuilleP::ions1_Click() {
+    setText(5, QStringLiteral("0"));
+    rewriteLabelvol();
+    majtq();
+    prepasol();
+    imafond();
+}
+
+void FeuilleP::Check1_Click() {
+    reftq();
+}
+
+void FeuilleP::Option2_Click(int index) {
+    if (index < 0 || index >= files::situationCount) return;
+    // The buttons are exclusive: the chosen one alone stays selected.
+    for (int i = 0; i < files::situationCount; ++i) {
+        QSignalBlocker block(Option2[i]);
+        Option2[i]->setChecked(i == index);
+    }
+    auto& table = ui::state().situations;
+    if (table.current >= 0 && table.current < files::situationCount) {
+        auto& texts = table.texts[table.current];
+        for (int k = 0; k < 6; ++k) texts[k] = text(k).toStdString();
+        auto& choices = table.choices[table.current];
+        choices[1] = static_cast<std::int16_t>(ions1->currentIndex());
+        choices[2] = static_cast<std::int16_t>(Combo1->currentIndex());
+        choices[3] = static_cast<std::int16_t>(Combo2->currentIndex());
+        choices[4] = Check1->isChecked() ? 1 : 0;
+    }
+    table.current = static_cast<std::int16_t>(index);
+    const auto& texts = table.texts[index];
+    for (int k = 0; k < 6; ++k) setText(k, QString::fromStdString(texts[k]));
+    const auto choices = table.choices[index];
+    ions1->setCurrentIndex(choices[1] < ions1->count() ? choices[1] : -1);
+    Combo1->setCurrentIndex(choices[2] < Combo1->count() ? choices[2] : -1);
+    Combo2->setCurrentIndex(choices[3] < Combo2->count() ? choices[3] : -1);
+    Check1->setChecked(choices[4] == 1);
+    majtq();
+    setText(5, QString::fromStdString(table.texts[index][5]));
+    rewriteLabelvol();
+    reftq();
+}
+
+void FeuilleP::masquer_Click() {
+    if (masquer->isChecked()) {
+        Text1_LostFocus(0);
+        Label1->show();
+        Command5->hide();
+    } else {
+        Label1->hide();
+        Command5->show();
+    }
+    prepasol();
+}
+
+void FeuilleP::Command5_Click() {
+    bench::seedRandomConcentration(QTime::currentTime().msecsSinceStartOfDay() / 1000);
+    masquer->setChecked(true);
+    float c = bench::randomConcentration(bench::drawUniform());
+    setText(0, general(c));
+    Text1_LostFocus(0);
+    Command5->hide();
+    Label1->show();
+    masquer->setEnabled(false);
+}
+
+void FeuilleP::Label1_Click() {
+    masquer->setChecked(false);
+    Command5->show();
+    Label1->hide();
+    masquer->setEnabled(true);
+}
+
+void FeuilleP::Command3_Click() {
+    if (!Picture4->isHidden()) {
+        Command3->setText(QStringLiteral("Définir la\nsolution titrée"));
+        Command9_Click();
+        niveaubecher();
+    } else {
+        Command3->setText(QStringLiteral("Simuler le titrage"));
+        Command12_Click();
+        const QRect bench = picburette->geometry();
+        Picture4->setGeometry(bench.left() + 1, bench.top() + 1, bench.width() - 2,
+                              bench.height() - 130);
+        prepasol();
+        Picture4->show();
+        Picture4->raise();
+        niveaubecher();
+    }
+}
+
+void FeuilleP::Command9_Click() {
+    const int s = species();
+    const model::BenchInputs in = benchInputs();
+    ui::Answer answer = ui::Answer::Ok;
+    if (!model::reagentSufficient(s, in)) {
+        const QString text =
+            model::excessReagent(s) == model::ExcessReagent::Diiode
+                ? QStringLiteral("La quantité de matière de diiode ajoutée est insuffisante.")
+                : QStringLiteral(
+                      "La quantité de matière de d'iodure de potassium ajoutée est insuffisante.");
+        answer = ui::ask(this, text, QStringLiteral("Avertissement"), ui::Icon::Critical,
+                         ui::Buttons::OkCancel);
+    }
+    if (answer == ui::Answer::Cancel) {
+        Command3->setText(QStringLiteral("Simuler le titrage"));
+        return;
+    }
+    Picture4->hide();
+    picburette->show();
+}
+
+void FeuilleP::Command12_Click() {
+    Timer2.stop();
+    setTap(false);
+    Timer1.stop();
+    lockBoxes(false);
+    setText(5, QStringLiteral("0"));
+    Text1_LostFocus(5);
+}
+
+void FeuilleP::HScroll1_Change() {
+    HScroll1_Scroll();
+    reftq();
+}
+
+// ---- Key filter of the boxes the user types into ----
+
+void FeuilleP::keyIntoBox(int index, QChar typed) {
+    Text1[index]->insert(QString(typed));
+}
+
+void FeuilleP::guardPastedText(int index) {
+    QLineEdit* box = Text1[index];
+    const QString filtered = bench::filterText(box->text());
+    if (filtered == box->text()) return;
+    int cursor = box->cursorPosition() - (box->text().size() - filtered.size());
+    box->setText(filtered);
+    box->setCursorPosition(std::max(0, cursor));
+}
+
+void FeuilleP::updateBoxDescription(int index) {
+    Text1[index]->setAccessibleDescription(text(index));
+}
