@@ -1,0 +1,81 @@
+#include "files/ui/enregistrer.h"
+
+#include "files/configuration.h"
+#include "files/savename.h"
+#include "files/ui/folderlists.h"
+#include "files/ui/loadconfiguration.h"
+#include "ui/bench_host.h"
+#include "ui/modal.h"
+#include "ui/program_state.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace files {
+
+Enregistrer::Enregistrer(ui::BenchHost& host, QWidget* parent)
+    : ConfigurationWindow(host,
+                          {QStringLiteral("Enregistrer les paramètres."),
+                           QStringLiteral("Répertoire:"), QStringLiteral("Fichiers enregistrés"),
+                           QStringLiteral("ENREGISTRER")},
+                          parent) {
+    Text1 = new QLineEdit(this);
+    grid()->addWidget(new QLabel(QStringLiteral("Nom du fichier:"), this), 4, 0, 1, 2);
+    grid()->addWidget(Text1, 5, 0, 1, 2);
+    grid()->addWidget(Command1, 6, 0);
+    grid()->addWidget(Command2, 6, 1);
+
+    Text1->setText(ui::state().configFile);
+    connect(Text1, &QLineEdit::returnPressed, this, [this] { Command1_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+void Enregistrer::folderChanged() {
+    // The name now goes into the newly chosen folder.
+    Text1->setText(QString::fromStdString(withoutFolderPart(Text1->text().toStdString())));
+}
+
+void Enregistrer::fileDoubleClicked(const QString& name) {
+    Text1->setText(name);
+    Command1_Click();
+}
+
+void Enregistrer::Command1_Click() {
+    setCursor(Qt::WaitCursor);
+    const QString path = QString::fromStdString(configurationSavePath(
+        Text1->text().toStdString(), QDir::toNativeSeparators(File1->path()).toStdString()));
+    if (path.isEmpty()) {
+        ui::ask(this, QStringLiteral("Il faut donner un nom au fichier!"),
+                QStringLiteral("Enregistrement impossible"), ui::Icon::Critical, ui::Buttons::Ok);
+        unsetCursor();
+        return;
+    }
+    Text1->setText(path);
+    ui::state().configFile = path;
+    QDir::setCurrent(File1->path());
+
+    if (QFileInfo::exists(path) &&
+        ui::ask(this, QStringLiteral("Ecraser le fichier existant?"),
+                QStringLiteral("Ce fichier existe déjà!"), ui::Icon::Exclamation,
+                ui::Buttons::YesNo) != ui::Answer::Yes) {
+        unsetCursor();
+        return;
+    }
+    if (saveConfiguration(host_, path, this)) {
+        unsetCursor();
+        accept();
+    } else {
+        unsetCursor();
+    }
+}
+
+void showSaveWindow(ui::BenchHost& host) {
+    Enregistrer window(host, host.mainWindow());
+    ui::exec(window);
+}
+
+} // namespace files

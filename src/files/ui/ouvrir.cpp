@@ -1,0 +1,81 @@
+#include "files/ui/ouvrir.h"
+
+#include "files/ui/folderlists.h"
+#include "files/ui/loadconfiguration.h"
+#include "ui/bench_host.h"
+#include "ui/modal.h"
+#include "ui/program_state.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace files {
+
+Ouvrir::Ouvrir(ui::BenchHost& host, QWidget* parent)
+    : ConfigurationWindow(host,
+                          {QStringLiteral("Ouvrir une configuration"), QStringLiteral("Répertoire"),
+                           QStringLiteral("Fichiers"), QStringLiteral("OUVRIR")},
+                          parent) {
+    ficharge = new QLineEdit(this);
+    grid()->addWidget(ficharge, 4, 0, 1, 2);
+    grid()->addWidget(Command1, 5, 0);
+    grid()->addWidget(Command2, 5, 1);
+
+    Frame1 = new QFrame(this);
+    Frame1->setFrameShape(QFrame::Box);
+    auto* notice = new QHBoxLayout(Frame1);
+    auto* hourglass = new QLabel(QString(QChar(0x231B)), Frame1);
+    QFont big = hourglass->font();
+    big.setPointSize(big.pointSize() * 2);
+    hourglass->setFont(big);
+    Label4 = new QLabel(QStringLiteral("Patience: chargement du fichier"), Frame1);
+    notice->addWidget(hourglass);
+    notice->addWidget(Label4, 1);
+    grid()->addWidget(Frame1, 6, 0, 1, 2);
+    // The notice has its place from the start, so that showing it moves nothing.
+    QSizePolicy policy = Frame1->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    Frame1->setSizePolicy(policy);
+    Frame1->hide();
+
+    connect(ficharge, &QLineEdit::returnPressed, this, [this] { Command1_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+void Ouvrir::fileClicked(const QString& name) {
+    ficharge->setText(joinedPath(File1->path(), name));
+    QDir::setCurrent(File1->path());
+}
+
+void Ouvrir::fileDoubleClicked(const QString& name) {
+    fileClicked(name);
+    Command1_Click();
+}
+
+void Ouvrir::Command1_Click() {
+    const QString name = ficharge->text();
+    if (name.trimmed().isEmpty()) return;
+    ui::state().configFile = name;
+    if (!QFileInfo(existingFileIgnoringCase(name)).isFile()) {
+        ui::ask(this, QStringLiteral("Nom de fichier incorrect ou chemin non valide"),
+                QStringLiteral("impossible d'ouvrir ce fichier"), ui::Icon::Critical,
+                ui::Buttons::Ok);
+        return;
+    }
+    Frame1->show();
+    loadConfiguration(host_, this);
+    accept(); // whatever came of the load
+}
+
+void showOpenWindow(ui::BenchHost& host) {
+    Ouvrir window(host, host.mainWindow());
+    ui::exec(window);
+}
+
+} // namespace files

@@ -1,0 +1,186 @@
+#include "fakehost.h"
+#include "files/configuration.h"
+#include "files/ui/enregistrer.h"
+#include "files/ui/folderlists.h"
+#include "ui/scripted.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing_files::FakeHost;
+using testing_files::Workspace;
+
+QByteArray contentOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void putContent(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+const QString prefix = QStringLiteral("Titrage colorimétrique - ");
+
+TEST(SaveWindow, SavesIntoTheListedFolderAndNamesTheFileInTheCaption) {
+    Workspace space;
+    FakeHost host;
+    ui::ScriptedAnswerer script;
+    ui::state().situations.texts[2][0] = "0,0123";
+    files::Enregistrer window(host);
+    window.show();
+    EXPECT_EQ(window.windowTitle(), "Enregistrer les paramètres.");
+    EXPECT_EQ(window.Dir1->path(), space.path());
+    EXPECT_EQ(window.Text1->text(), "");
+
+    window.Text1->setText("essai.txt");
+    QTest::keyClick(window.Text1, Qt::Key_Return); // Enter in the name box saves
+    const QString path = space.file("essai.C17");
+    EXPECT_TRUE(script.asked.empty());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(ui::state().configFile, path);
+    EXPECT_EQ(host.caption, prefix + path);
+
+    files::SituationTable back;
+    ASSERT_EQ(files::readConfiguration(path.toStdString(), back), files::LoadResult::Ok);
+    EXPECT_EQ(back.texts[2][0], "0,0123");
+}
+
+TEST(SaveWindow, AsksBeforeOverwriting) {
+    Workspace space;
+    FakeHost host;
+    ui::ScriptedAnswerer script;
+    const QString path = space.file("essai.C17");
+    putContent(path, "ancien");
+    ui::state().configFile = path; // as after a load: proposed again
+
+    files::Enregistrer window(host);
+    window.show();
+    EXPECT_EQ(window.Text1->text(), path);
+
+    script.answers = {ui::Answer::No};
+    window.Command1_Click();
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].text, "Ecraser le fichier existant?");
+    EXPECT_EQ(script.asked[0].title, "Ce fichier existe déjà!");
+    EXPECT_EQ(script.asked[0].icon, ui::Icon::Exclamation);
+    EXPECT_EQ(script.asked[0].buttons, ui::Buttons::YesNo);
+    EXPECT_EQ(contentOf(path), "ancien");
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.Text1->text(), path);
+    EXPECT_TRUE(host.calls.empty());
+
+    script.answers = {ui::Answer::Yes};
+    window.Command1_Click();
+    EXPECT_EQ(script.asked.size(), 2u);
+    EXPECT_EQ(contentOf(path).size(), 91 * 128);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(host.caption, prefix + path);
+}
+
+TEST(SaveWindow, RefusesAMissingName) {
+    for (const char* typed : {"", "   ", ".C17", "  .txt ", "dossier/"}) {
+        Workspace space;
+        FakeHost host;
+        ui::ScriptedAnswerer script;
+        files::Enregistrer window(host);
+        window.show();
+        window.Text1->setText(typed);
+        window.Command1_Click();
+        ASSERT_EQ(script.asked.size(), 1u) << typed;
+        EXPECT_EQ(script.asked[0].text, "Il faut donner un nom au fichier!");
+        EXPECT_EQ(script.asked[0].title, "Enregistrement impossible");
+        EXPECT_EQ(script.asked[0].icon, ui::Icon::Critical);
+        EXPECT_EQ(script.asked[0].buttons, ui::Buttons::Ok);
+        EXPECT_TRUE(window.isVisible()) << typed;
+        EXPECT_EQ(ui::state().configFile, "") << typed;
+        EXPECT_TRUE(QDir(space.path()).entryList(QDir::Files).isEmpty()) << typed;
+    }
+}
+
+TEST(SaveWindow, AFailedWriteKeepsTheOldFileAndTheWindow) {
+    Workspace space;
+    FakeHost host;
+    ui::ScriptedAnswerer script;
+    const QString path = space.file("essai.C17");
+    putContent(path, "ancien");
+    ui::state().situations.texts[9][4] = std::string(127, '1').c_str();
+
+    files::Enregistrer window(host);
+    window.show();
+    window.Text1->setText("essai");
+    window.Command1_Click(); // the overwrite question is answered Yes
+    ASSERT_EQ(script.asked.size(), 2u);
+    EXPECT_EQ(script.asked[1].text, "Ecriture impossible sur disque");
+    EXPECT_EQ(script.asked[1].title, "Enregistrement impossible");
+    EXPECT_EQ(script.asked[1].icon, ui::Icon::Critical);
+    EXPECT_EQ(contentOf(path), "ancien");
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(host.caption, "Titrage colorimétrique");
+    EXPECT_EQ(window.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(SaveWindow, ADotInAFolderStaysAndAFolderChangeKeepsOnlyTheName) {
+    Workspace space;
+    FakeHost host;
+    ui::ScriptedAnswerer script;
+    ASSERT_TRUE(QDir(space.path()).mkpath("jean.dupont/TP"));
+    const QString tp = space.file("jean.dupont/TP");
+    ui::state().configFile = space.file("ailleurs.C17");
+
+    files::Enregistrer window(host);
+    window.show();
+    ASSERT_TRUE(window.Dir1->setPath(tp));
+    EXPECT_EQ(window.Text1->text(), "ailleurs.C17");
+    EXPECT_EQ(window.File1->path(), tp);
+
+    window.Text1->setText(tp + "/essai.old.C17");
+    window.Command1_Click();
+    EXPECT_TRUE(QFileInfo::exists(tp + "/essai.C17"));
+    EXPECT_FALSE(QFileInfo::exists(space.file("jean.C17")));
+    // The folder of the save is where the next window starts.
+    EXPECT_EQ(QDir::currentPath(), tp);
+}
+
+TEST(SaveWindow, DoubleClickOnAFileSavesOverIt) {
+    Workspace space;
+    FakeHost host;
+    ui::ScriptedAnswerer script;
+    putContent(space.file("serie.C17"), "ancien");
+    files::Enregistrer window(host);
+    window.show();
+    ASSERT_EQ(window.File1->count(), 1);
+    QListWidgetItem* item = window.File1->item(0);
+    emit window.File1->itemDoubleClicked(item);
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].text, "Ecraser le fichier existant?");
+    EXPECT_EQ(contentOf(space.file("serie.C17")).size(), 91 * 128);
+}
+
+TEST(SaveWindow, OpensModallyBesideTheMainWindow) {
+    Workspace space;
+    FakeHost host;
+    host.window.move(100, 80);
+    ui::ScriptedAnswerer script;
+    QPoint seen;
+    QString title;
+    script.onExec = [&](QDialog& d) {
+        seen = d.pos();
+        title = d.windowTitle();
+        return int(QDialog::Rejected);
+    };
+    files::showSaveWindow(host);
+    EXPECT_EQ(script.execs, 1);
+    EXPECT_EQ(title, "Enregistrer les paramètres.");
+    EXPECT_EQ(seen, QPoint(120, 100));
+}
+
+} // namespace
