@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 
 namespace {
 
@@ -155,6 +156,20 @@ TEST(Numbers, ValidationRoundTrip) {
     // A short typed value reads back to the same single from its general text.
     for (float v : {0.0001f, 0.2f, 24.95f, 1e-5f, 0.00001234f, 1234567.0f, 0.1f + 0.2f})
         EXPECT_EQ(parseBenchNumber(formatGeneral(v)), v) << v;
+}
+
+TEST(Numbers, WrittenValuesReadBackCloseOverEveryMagnitude) {
+    std::mt19937 random(12345);
+    std::uniform_real_distribution<float> mantissa(1.0f, 10.0f);
+    std::uniform_int_distribution<int> exponent(-12, 12);
+    for (int i = 0; i < 2000; ++i) {
+        const float x = mantissa(random) * std::pow(10.0f, static_cast<float>(exponent(random)));
+        const float general = parseBenchNumber(formatGeneral(x));
+        EXPECT_NEAR(general, x, 1e-6f * x) << formatGeneral(x);
+        const float threeDigits = parseBenchNumber(formatPattern(x, "0.00E+00"));
+        EXPECT_NEAR(threeDigits, x, 5.01e-3f * x) << formatPattern(x, "0.00E+00");
+        EXPECT_EQ(parseBenchNumber(formatPattern(threeDigits, "0.00E+00")), threeDigits);
+    }
 }
 
 } // namespace
