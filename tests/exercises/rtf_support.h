@@ -1,0 +1,77 @@
+#pragma once
+// Helpers shared by the rich-text tests: an application object, reading a corpus file, and
+// the text a reader sees (with capitals applied and object characters removed).
+
+#include "exercises/rtf.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+
+#include <vector>
+
+namespace rtftest {
+
+inline void ensureApp() {
+    static int argc = 1;
+    static char name[] = "tests";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) static QGuiApplication app(argc, argv);
+}
+
+inline QString corpusPath(const QString& relative) {
+    QByteArray env = qgetenv("TITRAGE_RTF_CORPUS");
+    QString root = env.isEmpty() ? QStringLiteral(TITRAGE_RTF_CORPUS) : QString::fromLocal8Bit(env);
+    return root + QLatin1Char('/') + relative;
+}
+
+inline QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A run of text with its format, as the document holds it.
+struct TextRun {
+    QString text;
+    QTextCharFormat format;
+};
+
+inline std::vector<TextRun> runs(const QTextDocument& doc) {
+    std::vector<TextRun> out;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            out.push_back({it.fragment().text(), it.fragment().charFormat()});
+    return out;
+}
+
+// The run of exactly this text, else the first that contains it.
+inline const TextRun* runWith(const std::vector<TextRun>& rs, const QString& text) {
+    for (const TextRun& r : rs)
+        if (r.text == text) return &r;
+    for (const TextRun& r : rs)
+        if (r.text.contains(text)) return &r;
+    return nullptr;
+}
+
+// The text as shown: capitals applied, pictures left out, blocks on separate lines.
+inline QString shownText(const QTextDocument& doc) {
+    QString out;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        if (b != doc.begin()) out += QLatin1Char('\n');
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            QString t = it.fragment().text();
+            if (it.fragment().charFormat().fontCapitalization() == QFont::AllUppercase)
+                t = t.toUpper();
+            out += t;
+        }
+    }
+    out.remove(QChar(0xFFFC));
+    out.replace(QChar(0x2028), QLatin1Char('\n'));
+    return out;
+}
+
+inline QString collapseSpaces(QString s) { return s.simplified(); }
+
+} // namespace rtftest
