@@ -19,8 +19,9 @@ inline QApplication& application() {
     static int argc = 1;
     static char name[] = "files_ui_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: the test input devices Qt creates must not outlive it at exit.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 class FakeHost : public ui::BenchHost {
