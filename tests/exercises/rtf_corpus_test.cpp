@@ -220,7 +220,8 @@ TEST(RtfCorpus, CharacterFormatting) {
     }
     {
         std::unique_ptr<QTextDocument> doc(loadCorpus(QStringLiteral("lo_fdo47326.rtf")));
-        const TextRun* r = runWith(runs(*doc), QStringLiteral("®"));
+        auto rs = runs(*doc);
+        const TextRun* r = runWith(rs, QStringLiteral("®"));
         ASSERT_TRUE(r);
         EXPECT_EQ(r->text, QStringLiteral("®"));
         EXPECT_EQ(r->format.verticalAlignment(), QTextCharFormat::AlignSuperScript);
@@ -274,7 +275,8 @@ TEST(RtfCorpus, ParagraphsLinksAndPictures) {
     }
     {
         std::unique_ptr<QTextDocument> doc(loadCorpus(QStringLiteral("lo_fdo86750.rtf")));
-        EXPECT_EQ(runWith(runs(*doc), QStringLiteral("click"))->format.anchorHref(), QStringLiteral("#anchor"));
+        auto rs = runs(*doc);
+        EXPECT_EQ(runWith(rs, QStringLiteral("click"))->format.anchorHref(), QStringLiteral("#anchor"));
     }
     {
         std::unique_ptr<QTextDocument> doc(loadCorpus(QStringLiteral("rtfjs_simplepng.rtf")));
