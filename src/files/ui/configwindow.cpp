@@ -39,6 +39,10 @@ ConfigurationWindow::ConfigurationWindow(ui::BenchHost& host, const Captions& ca
     grid_->addWidget(Dir1, 3, 0);
     grid_->addWidget(new QLabel(captions.files, this), 0, 1);
     grid_->addWidget(File1, 1, 1, 3, 1);
+    grid_->setColumnStretch(0, 1);
+    grid_->setColumnStretch(1, 1);
+    Dir1->setMinimumWidth(200);
+    File1->setMinimumWidth(200);
     resize(460, 340);
 
     // The lists open on the program's current folder.

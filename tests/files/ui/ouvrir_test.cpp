@@ -63,7 +63,9 @@ TEST(OpenWindow, ListsConfigurationFilesAndFillsTheBoxOnAClick) {
     // Into the subfolder and back by the folder list.
     QListWidgetItem* sous = window.Dir1->item(window.Dir1->count() - 1);
     EXPECT_EQ(files::FolderList::folderOf(sous), space.file("sous"));
-    emit window.Dir1->itemActivated(sous);
+    window.Dir1->setCurrentItem(sous);
+    QTest::keyClick(window.Dir1, Qt::Key_Return); // Enter opens the highlighted folder
+    EXPECT_EQ(window.Dir1->path(), space.file("sous"));
     EXPECT_EQ(window.File1->count(), 0);
     window.Dir1->setPath(space.path());
 
