@@ -14,6 +14,14 @@ namespace {
 const QColor black(0, 0, 0);
 
 // The decade marks and labels above one swatch: "10" with the raised exponent -5 .. -1.
+// The bullet of a heading, with a space on each side.
+void heading(Picture& pic, const QString& text) {
+    pic.printRun(QStringLiteral(" "));
+    pic.bullet();
+    pic.printRun(QStringLiteral(" "));
+    pic.printLineEnd(text);
+}
+
 void drawDecades(Picture& pic, const QRect& swatch) {
     for (int k = 0; k <= 4; ++k) {
         const int x = swatch.left() + 100 * k;
@@ -69,8 +77,7 @@ TintScaleLayout paintTintScalePanel(Picture& pic) {
     pic.currentX = 10;
     pic.currentY = 10;
     pic.setBold(true);
-    pic.bullet();
-    pic.printLineEnd(QStringLiteral("Échelles de teintes"));
+    heading(pic, QStringLiteral("Échelles de teintes"));
 
     pic.setBold(false);
     pic.currentY += 4;
@@ -96,8 +103,7 @@ TintScaleLayout paintTintScalePanel(Picture& pic) {
     pic.setBold(true);
     pic.currentX = 10;
     pic.currentY = 210;
-    pic.bullet();
-    pic.printLineEnd(QStringLiteral("Option"));
+    heading(pic, QStringLiteral("Option"));
     pic.setBold(false);
     return layout;
 }

@@ -1,0 +1,139 @@
+#include "drawing/tabs.h"
+
+#include "drawing/panels_support.h"
+#include "drawing/picture.h"
+#include "model/numbers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using drawing::Picture;
+
+const QColor back(236, 233, 216);
+const QColor white(255, 255, 255);
+const QColor black(0, 0, 0);
+const QColor darkGrey(128, 128, 128);
+const QColor beige(210, 205, 200);
+
+struct Painted {
+    Picture pic;
+    drawing::TabStrip strip;
+    int h;
+};
+
+Painted paint(int currentTab) {
+    panels_test::app();
+    Painted p{Picture(457, 297, 1.0, back), {}, 0};
+    p.strip = drawing::paintTabStrip(p.pic, currentTab);
+    p.h = model::nearest(p.pic.textHeight(QStringLiteral("W")));
+    return p;
+}
+
+// Top row of the caption ink in the x range of a tab.
+int inkTop(const Painted& p, int left, int right) {
+    for (int y = 0; y <= p.h; ++y)
+        for (int x = left + 3; x < right - 2; ++x)
+            if (p.pic.pixel(x, y).red() < 100) return y;
+    return -1;
+}
+
+TEST(Tabs, Captions) {
+    EXPECT_EQ(drawing::tabCaption(1), QStringLiteral("Quantités de matière"));
+    EXPECT_EQ(drawing::tabCaption(2), QStringLiteral("Affichage"));
+    EXPECT_TRUE(drawing::tabCaption(3).isEmpty());
+}
+
+TEST(Tabs, EdgesAndChildOfTheSelectedTab) {
+    const Painted first = paint(1);
+    const Painted second = paint(2);
+    panels_test::save(first.pic, "tabs_first");
+    panels_test::save(second.pic, "tabs_second");
+    for (const Painted* p : {&first, &second}) {
+        EXPECT_EQ(p->strip.tabEdges[0], -1);
+        EXPECT_EQ(p->strip.tabEdges[2], 457);
+        EXPECT_GT(p->strip.tabEdges[1], 150);
+        EXPECT_LT(p->strip.tabEdges[1], 300);
+        ASSERT_TRUE(p->strip.child.has_value());
+        EXPECT_EQ(*p->strip.child, QRect(4, p->h + 5, 449, 297 - p->h - 9));
+    }
+    EXPECT_EQ(first.strip.currentTab, 1);
+    EXPECT_EQ(second.strip.currentTab, 2);
+    // The selected caption is measured in bold: the boundary moves away from it.
+    EXPECT_GT(first.strip.tabEdges[1], second.strip.tabEdges[1]);
+}
+
+TEST(Tabs, ZeroPaintsTheFirstTab) {
+    const Painted zero = paint(0);
+    EXPECT_EQ(zero.strip.currentTab, 1);
+    EXPECT_EQ(zero.pic.image(), paint(1).pic.image());
+}
+
+TEST(Tabs, BaseLineOpensUnderTheSelectedTab) {
+    const Painted first = paint(1);
+    const Painted second = paint(2);
+    const Painted none = paint(3);
+    const int base = first.h + 1;
+    const int e1 = first.strip.tabEdges[1];
+    // Under tab 1 (x = 2 .. e1 - 2) and under tab 2.
+    EXPECT_EQ(first.pic.pixel(60, base), back);
+    EXPECT_EQ(first.pic.pixel(1, base), white);
+    EXPECT_EQ(first.pic.pixel(e1 + 60, base), white);
+    EXPECT_EQ(second.pic.pixel(60, base), white);
+    EXPECT_EQ(second.pic.pixel(second.strip.tabEdges[1] + 60, base), back);
+    EXPECT_EQ(none.pic.pixel(60, base), white);
+    EXPECT_EQ(none.pic.pixel(e1 + 60, base), white);
+    // Edge of the tabs: dark grey, then white.
+    EXPECT_EQ(first.pic.pixel(e1 - 1, 5), darkGrey);
+    EXPECT_EQ(first.pic.pixel(e1, 5), white);
+    EXPECT_EQ(first.pic.pixel(e1 + 1, 5), white);
+    EXPECT_EQ(first.pic.pixel(100, 0), white);
+}
+
+TEST(Tabs, SelectedCaptionIsOnePixelLower) {
+    const Painted first = paint(1);
+    const Painted second = paint(2);
+    const int e1 = first.strip.tabEdges[1], e1b = second.strip.tabEdges[1];
+    EXPECT_EQ(inkTop(first, 0, e1), inkTop(second, 0, e1b) + 1);
+    EXPECT_EQ(inkTop(second, e1b, 457), inkTop(first, e1, 457) + 1);
+}
+
+TEST(Tabs, PanelFrameIsBeigeOnlyWithATab) {
+    const Painted first = paint(1);
+    const Painted none = paint(3);
+    const int h = first.h;
+    EXPECT_EQ(first.pic.pixel(1, 150), beige);
+    EXPECT_EQ(first.pic.pixel(2, 150), beige);
+    EXPECT_EQ(first.pic.pixel(3, 150), darkGrey);
+    EXPECT_EQ(first.pic.pixel(200, h + 5), white);
+    EXPECT_EQ(first.pic.pixel(453, 150), white); // the white box covers the grey one there
+    EXPECT_EQ(first.pic.pixel(454, 150), beige);
+    EXPECT_EQ(first.pic.pixel(456, 150), darkGrey); // outline of the strip
+    EXPECT_EQ(none.pic.pixel(1, 150), black);
+    EXPECT_EQ(none.pic.pixel(454, 150), black);
+    EXPECT_FALSE(none.strip.child.has_value());
+    EXPECT_EQ(none.strip.currentTab, 3);
+}
+
+TEST(Tabs, ReleaseSelectsTheTabUnderIt) {
+    const drawing::TabEdges edges{-1, 230, 457, 0, 0, 0};
+    struct Row {
+        const char* name;
+        int x, y;
+        std::optional<int> expected;
+    };
+    const Row rows[] = {
+        {"left edge", 0, 0, 1},
+        {"boundary belongs to the left tab", 230, 15, 1},
+        {"just right of the boundary", 231, 7, 2},
+        {"right edge", 457, 7, 2},
+        {"right of the last tab", 458, 7, 0},
+        {"left of the strip", -1, 7, 0},
+        {"below the strip", 100, 16, std::nullopt},
+        {"above the strip", 100, -1, std::nullopt},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(drawing::tabAt(r.x, r.y, edges), r.expected) << r.name;
+}
+
+} // namespace
