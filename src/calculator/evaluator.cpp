@@ -18,13 +18,17 @@ constexpr std::array<std::string_view, 10> keywords = {"SQR", "SIN", "COS", "LOG
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool startsWith(const std::string& text, std::size_t at, std::string_view what) {
-    return at <= text.size() && text.compare(at, what.size(), what) == 0;
+    if (at + what.size() > text.size()) return false;
+    for (std::size_t i = 0; i < what.size(); ++i)
+        if (text[at + i] != what[i]) return false;
+    return true;
 }
 
 // The keyword that starts at `at`, or an empty view.
 std::string_view keywordAt(const std::string& text, std::size_t at) {
+    if (at + 3 > text.size() || text[at] < 'C' || text[at] > 'T') return {};
     for (std::string_view k : keywords)
-        if (startsWith(text, at, k)) return k;
+        if (text[at] == k[0] && text[at + 1] == k[1] && text[at + 2] == k[2]) return k;
     return {};
 }
 
@@ -89,10 +93,12 @@ std::int16_t ExpressionEvaluator::evaluate(std::string& text) {
         if (std::int16_t code = checkExpression(text); code != evaluationOk) return code;
         countTokens(text);
         std::string previousStart;
+        passes = 0;
         for (int pass = 1;; ++pass) {
             if (pass > 1 && text == previousStart) simplifyExpression(text);
             previousStart = text;
             if (pass > passLimit) return calculationImpossible;
+            passes = pass;
             if (functionCount > 0) {
                 reduceFunctions(text);
                 simplifyExpression(text);

@@ -42,6 +42,8 @@ public:
     int parenCount = 0;
     int operatorCount = 0;
     int functionCount = 0;
+    // Passes made by the last evaluation.
+    int passes = 0;
 
     // The most passes an evaluation makes before giving up.
     static constexpr int passLimit = 100;

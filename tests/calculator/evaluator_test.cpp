@@ -68,3 +68,136 @@ TEST(Evaluator, WorkedExamples) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Evaluator, MoreExpressions) {
+    const Row rows[] = {
+        {"fifteen digits between steps", "1 / 3 * 3", -1, 0, ".999999999999999"},
+        {"division before product", "2 * 3 / 4", -1, 0, "1.5"},
+        {"nested groups", "2 * (3 + (4 - 1))", -1, 0, "12"},
+        {"two groups", "((1 + 2) * (3 + 4))", -1, 0, "21"},
+        {"minus before a group", "-(2 + 3)", -1, 0, "-5"},
+        {"difference of a negative group", "1 - (2 - 3)", -1, 0, "2"},
+        {"power of a negative group", "2 ^ (0 - 1)", -1, 0, ".5"},
+        {"minus before a function", "-sin 30", degrees, 0, "-.5"},
+        {"function of a negative group", "sin (0 - 30)", degrees, 0, "-.5"},
+        {"cosine in degrees", "cos 180", degrees, 0, "-1"},
+        {"tangent in degrees", "tan 45", degrees, 0, "1"},
+        {"arctangent in degrees", "invTAN 1", degrees, 0, "45"},
+        {"arccosine in degrees", "invCOS 0", degrees, 0, "90"},
+        {"arccosine of 1", "invCOS 1", -1, 0, "0"},
+        {"cosine in radians", "cos 0", radians, 0, "1"},
+        {"arcsine of -1 in radians", "invSIN -1", radians, 0, "-1.5707963267949"},
+        {"square root", "SQR 16", -1, 0, "4"},
+        {"exponential", "exp 1", -1, 0, "2.71828182845905"},
+        {"power of ten key", "10 ^ 3", -1, 0, "1000"},
+        {"inverse key", "1 / 4", -1, 0, ".25"},
+        {"exponent written D", "2.5D+10 / 2.5", -1, 0, "10000000000"},
+        {"unit prefix", "5E+3 * 2E-3", -1, 0, "10"},
+        {"number written by the pi key", "3.14159265358979 * 2", -1, 0, "6.28318530717958"},
+        {"plain number is left as typed", "007", -1, 0, "007"},
+        {"too large a number is left to the caller", "1E999", -1, 0, "1E999"},
+        {"empty expression", "", -1, 0, "0"},
+        {"empty group", "()", -1, 0, "0"},
+        {"small result in exponent form", "1 / 20000000", -1, 0, "5E-08"},
+        {"large result in exponent form", "1E10 * 1E10", -1, 0, "1E+20"},
+        {"overflow of a product", "1E308 * 10", -1, 1, ""},
+        {"overflow of an operand", "1E999 + 1", -1, 1, ""},
+        {"overflow of the exponential", "exp 1000", -1, 1, ""},
+        {"odd root of a negative", "(0 - 8) ^ (1 / 3)", -1, 1, ""},
+        {"zero to a negative power", "0 ^ -1", -1, 1, ""},
+        {"logarithm of a negative", "ln -1", -1, 1, ""},
+        {"operator without left operand", "* 3", -1, 1, ""},
+        {"closing before opening", ")1 + 2(", -1, 1, ""},
+        {"division without operand", "8 /", -1, 3, ""},
+        {"two operators", "2 ^ * 3", -1, 3, ""},
+        {"parentheses win over operators", "(3 *", -1, 2, ""},
+        {"unopened parenthesis", "1 + 2)", -1, 2, ""},
+        // A minus before a group or a function is not a number yet: the function waits.
+        {"function of minus a group", "sin -(2 + 3)", degrees, 0, "-.0871557427476582"},
+        {"minus before a function of a negative", "-sin -30", degrees, 0, ".5"},
+        // Two signs before an argument become a "+", which no function takes.
+        {"function of minus a negative", "SQR -ln .5", -1, 1, ""},
+        {"function of a lone minus", "sin -", -1, 1, ""},
+        // Whatever is left must be one number.
+        {"letters", "ABC", -1, 1, ""},
+        {"number with a stray parenthesis", "(2)(3", -1, 2, ""},
+    };
+    for (const Row& row : rows) check(row);
+}
+
+TEST(Evaluator, FunctionWithoutArgumentStopsAtThePassLimit) {
+    calculator::ExpressionEvaluator evaluator(degrees);
+    std::string text = "sin";
+    EXPECT_EQ(evaluator.evaluate(text), calculator::calculationImpossible);
+    EXPECT_EQ(evaluator.passes, calculator::ExpressionEvaluator::passLimit);
+}
+
+TEST(EvaluatorSteps, Tokenise) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"2*SIN30", " 2 * SIN 30 "},
+        {"ln5", " LON 5 "},
+        {"INVCOS.5", " ICO .5 "},
+        {"invtan1", " ITA 1 "},
+        {"1E-3+1", " 1E-3 + 1 "},
+        {"2D+3-1", " 2D+3 - 1 "},
+        {"-3^2", " -3 ^ 2 "},
+        {"3*-2", " 3 * -2 "},
+        {"(-2)", " (-2) "},
+        {"+1+2", " 1 + 2 "},
+        {"3*", " 3 *  "},
+        {"SQR-4", " SQR -4 "},
+    };
+    for (const auto& [input, expected] : rows) {
+        std::string text = input;
+        calculator::ExpressionEvaluator::tokeniseExpression(text);
+        EXPECT_EQ(text, expected) << input;
+    }
+}
+
+TEST(EvaluatorSteps, Simplify) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"(-2.5)", " -2.5 "},      {"(3)", " 3 "},           {"(1E-3)", " (1E-3) "},
+        {"5 - -3", " 5 + 3 "},     {"+-+2", " -2 "},         {"((3))", " 3 "},
+        {"4 - (-2)", " 4 + 2 "},   {"2 * (+3)", " 2 *  + 3 "}, {"sin 30", " SIN 30 "},
+        {"()", " () "},
+    };
+    calculator::ExpressionEvaluator evaluator(degrees);
+    for (const auto& [input, expected] : rows) {
+        std::string text = input;
+        evaluator.simplifyExpression(text);
+        EXPECT_EQ(text, expected) << input;
+    }
+}
+
+TEST(EvaluatorSteps, CountsAndReductions) {
+    calculator::ExpressionEvaluator evaluator(degrees);
+    std::string text = " SIN (COS 0 * 90) + LOG 100 ";
+    evaluator.countTokens(text);
+    EXPECT_EQ(evaluator.parenCount, 1);
+    EXPECT_EQ(evaluator.operatorCount, 2);
+    EXPECT_EQ(evaluator.functionCount, 3);
+    // Only the functions of plain numbers are applied.
+    evaluator.reduceFunctions(text);
+    EXPECT_EQ(text, " SIN (1 * 90) + 2 ");
+    EXPECT_EQ(evaluator.functionCount, 1);
+    // The group waits for nothing but its own operators once its functions are gone.
+    evaluator.reduceParentheses(text);
+    EXPECT_EQ(text, " SIN 90 + 2 ");
+    EXPECT_EQ(evaluator.parenCount, 0);
+    EXPECT_EQ(evaluator.operatorCount, 1);
+
+    std::string waiting = " SIN (COS 0) ";
+    evaluator.countTokens(waiting);
+    evaluator.reduceParentheses(waiting); // a keyword inside: nothing to do yet
+    EXPECT_EQ(waiting, " SIN (COS 0) ");
+
+    std::string operations = " 2 - 3 ^ 2 * 2 + 1 ";
+    evaluator.countTokens(operations);
+    evaluator.reduceOperators(operations);
+    EXPECT_EQ(operations, " -15 ");
+    EXPECT_EQ(evaluator.operatorCount, 0);
+}
+
+} // namespace

@@ -190,9 +190,11 @@ void Machine::buildKeys() {
                               operatorTop + 3 * operatorRowStep, operatorStep + operatorWidth,
                               operatorHeight, {});
     connect(exe, &QPushButton::clicked, this, &Machine::EXE_Click);
+    // The keys of the bottom block in bold; the long captions smaller.
     for (QPushButton* button : findChildren<QPushButton*>()) {
         QFont f = button->font();
-        f.setBold(true);
+        f.setBold(button->y() >= operatorTop);
+        if (button->text().startsWith(QLatin1String("INV"))) f.setPointSize(7);
         button->setFont(f);
     }
 }
@@ -204,12 +206,13 @@ void Machine::buildOptions() {
         frame->setObjectName(QString::fromLatin1(name));
         frame->setGeometry(5, top, 72, 64);
         auto* layout = new QVBoxLayout(frame);
-        layout->setContentsMargins(4, 2, 2, 2);
+        layout->setContentsMargins(2, 2, 0, 2);
         layout->setSpacing(0);
         buttons[0] = new QRadioButton(first, frame);
         buttons[1] = new QRadioButton(second, frame);
         for (QRadioButton* b : buttons) {
             b->setFocusPolicy(Qt::NoFocus);
+            b->setFont(QFont(QStringLiteral("Arial"), 7));
             layout->addWidget(b);
         }
     };
