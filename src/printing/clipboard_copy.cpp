@@ -23,9 +23,13 @@ void putOnClipboard(QImage image) {
 
 } // namespace
 
-void copyBench(ui::BenchHost& host) { putOnClipboard(host.benchImage(1.0, true)); }
+void copyBench(ui::BenchHost& host) {
+    putOnClipboard(host.benchImage(1.0, true));
+}
 
-void copyGraph(ui::BenchHost& host) { putOnClipboard(host.graphImage(1.0)); }
+void copyGraph(ui::BenchHost& host) {
+    putOnClipboard(host.graphImage(1.0));
+}
 
 QMenu* makeCopyMenu(ui::BenchHost& host, QWidget* parent) {
     auto* menu = new QMenu(parent);

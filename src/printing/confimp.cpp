@@ -12,11 +12,33 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace printing {
+namespace {
+
+// The picture of the waiting frame: an hourglass (drawn, as few fonts carry the sign).
+QPixmap hourglassPicture() {
+    QPixmap pixmap(24, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.5));
+    p.setBrush(QColor(240, 220, 160));
+    p.drawPolygon(QPolygonF({{4, 4}, {20, 4}, {12, 16}}));
+    p.drawPolygon(QPolygonF({{12, 16}, {20, 28}, {4, 28}}));
+    p.setBrush(Qt::black);
+    p.drawRect(QRectF(2, 1.5, 20, 2.5));
+    p.drawRect(QRectF(2, 28, 20, 2.5));
+    return pixmap;
+}
+
+} // namespace
 
 Confimp::Confimp(ui::BenchHost& host, QPrinter& printer, QWidget* parent)
     : QDialog(parent), host_(host), printer_(printer) {
@@ -40,7 +62,10 @@ Confimp::Confimp(ui::BenchHost& host, QPrinter& printer, QWidget* parent)
     Label2 = new QLabel(QStringLiteral("Imprimante:"), Frame1);
     defaut = new QLineEdit(Frame1);
     defaut->setReadOnly(true);
-    for (int i = 0; i < 3; ++i) Chec[i]->setObjectName(QStringLiteral("Chec%1").arg(i));
+    Text1->setMinimumWidth(340);
+    defaut->setMinimumWidth(340);
+    for (int i = 0; i < 3; ++i)
+        Chec[i]->setObjectName(QStringLiteral("Chec%1").arg(i));
 
     auto* options = new QGridLayout(Frame1);
     options->addWidget(Chec[0], 0, 0, 1, 2);
@@ -63,10 +88,8 @@ Confimp::Confimp(ui::BenchHost& host, QPrinter& printer, QWidget* parent)
 
     Frame2 = new QFrame(this);
     Frame2->setFrameShape(QFrame::Box);
-    auto* hourglass = new QLabel(QString(QChar(0x231B)), Frame2);
-    QFont big = hourglass->font();
-    big.setPointSize(24);
-    hourglass->setFont(big);
+    auto* hourglass = new QLabel(Frame2);
+    hourglass->setPixmap(hourglassPicture());
     Label1 = new QLabel(QStringLiteral("Veuillez patienter quelques instants..."), Frame2);
     auto* waiting = new QHBoxLayout(Frame2);
     waiting->addWidget(hourglass);
@@ -82,8 +105,13 @@ Confimp::Confimp(ui::BenchHost& host, QPrinter& printer, QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, &Confimp::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Confimp::Command3_Click);
 
-    defaut->setText(printerDescription(printer_));
+    showPrinterName();
     placeWindow();
+}
+
+void Confimp::showPrinterName() {
+    defaut->setText(printerDescription(printer_));
+    defaut->setCursorPosition(0);
 }
 
 void Confimp::placeWindow() {
@@ -119,18 +147,20 @@ void Confimp::Command1_Click() {
     const bool printed = printPictures(this, printer_, host_, request);
     showWaiting(false);
     // The file chosen (or the failure) shows in the printer box when the window stays open.
-    defaut->setText(printerDescription(printer_));
+    showPrinterName();
     if (printed) accept();
 }
 
 void Confimp::Command2_Click() {
     if (ui::answerer().choosePrinter(this, printer_)) {
         placeWindow();
-        defaut->setText(printerDescription(printer_));
+        showPrinterName();
     }
 }
 
-void Confimp::Command3_Click() { reject(); }
+void Confimp::Command3_Click() {
+    reject();
+}
 
 void openPrintOptions(ui::BenchHost& host) {
     Confimp window(host, programPrinter(), host.mainWindow());

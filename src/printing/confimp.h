@@ -34,7 +34,7 @@ public:
     QLabel* Label3;
     QSpinBox* UpDown1; // number of copies
     QLabel* Label2;
-    QLineEdit* defaut; // printer name
+    QLineEdit* defaut;     // printer name
     QPushButton* Command1; // "&OK"
     QPushButton* Command2; // "&Imprimantes"
     QPushButton* Command3; // "&Annuler"
@@ -47,6 +47,7 @@ public:
 
 private:
     void placeWindow();
+    void showPrinterName();
     void showWaiting(bool waiting);
 
     ui::BenchHost& host_;

@@ -24,7 +24,9 @@ QSizeF screenPixels(const QImage& image, qreal scale) {
 
 } // namespace
 
-qreal pictureScale(int deviceDpi) { return std::clamp(deviceDpi / 96.0, 2.0, 4.0); }
+qreal pictureScale(int deviceDpi) {
+    return std::clamp(deviceDpi / 96.0, 2.0, 4.0);
+}
 
 PagePictures gatherPictures(ui::BenchHost& host, const PrintRequest& request, qreal scale) {
     PagePictures pictures;
@@ -73,8 +75,8 @@ bool paintCopies(QPainter& painter, QPrinter& printer, const PrintRequest& reque
     const QSizeF printable(printer.width(), printer.height());
     for (int copy = 1; copy <= request.copies; ++copy) {
         if (copy > 1 && !printer.newPage()) return false;
-        paintPage(painter, printable, printer.logicalDpiX(), printer.logicalDpiY(),
-                  request.title, pictures);
+        paintPage(painter, printable, printer.logicalDpiX(), printer.logicalDpiY(), request.title,
+                  pictures);
     }
     return true;
 }

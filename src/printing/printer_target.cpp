@@ -5,9 +5,11 @@
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -24,8 +26,8 @@ const QString title = QStringLiteral("Imprimer");
 bool chooseOutputFile(QWidget* parent, QPrinter& printer) {
     ui::FileRequest request;
     request.caption = QStringLiteral("Imprimer dans un fichier PDF");
-    request.folder = printer.outputFileName().isEmpty() ? QDir::homePath()
-                                                        : printer.outputFileName();
+    request.folder =
+        printer.outputFileName().isEmpty() ? QDir::homePath() : printer.outputFileName();
     request.filter = QStringLiteral("Documents PDF (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
     QString name = ui::answerer().saveFileName(parent, request);
@@ -35,9 +37,14 @@ bool chooseOutputFile(QWidget* parent, QPrinter& printer) {
     return true;
 }
 
+qreal screenDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : 96.0;
+}
+
 void reportFailure(QWidget* parent, const QPrinter& printer) {
-    const QString text = printsToFile(printer) ? fileFailureText(printer.outputFileName())
-                                               : printerFailureText();
+    const QString text =
+        printsToFile(printer) ? fileFailureText(printer.outputFileName()) : printerFailureText();
     ui::ask(parent, text, title, ui::Icon::Critical, ui::Buttons::Ok);
 }
 
@@ -64,7 +71,8 @@ QString printerDescription(const QPrinter& printer) {
     if (!printsToFile(printer)) return printer.printerName();
     if (printer.outputFileName().isEmpty())
         return QStringLiteral("Aucune imprimante : impression dans un fichier PDF");
-    return QStringLiteral("Fichier PDF : %1").arg(QDir::toNativeSeparators(printer.outputFileName()));
+    return QStringLiteral("Fichier PDF : %1")
+        .arg(QDir::toNativeSeparators(printer.outputFileName()));
 }
 
 QString printerFailureText() {
@@ -103,7 +111,8 @@ bool printDocument(QWidget* parent, const QTextDocument& document) {
         copy->documentLayout()->setPaintDevice(&printer);
         const QSizeF page(printer.width(), printer.height());
         QTextFrameFormat frame = copy->rootFrame()->frameFormat();
-        frame.setMargin(printer.logicalDpiY() * 2 / 2.54); // 2 cm
+        // The layout scales frame margins from screen units to the printer's: 2 cm.
+        frame.setMargin(screenDpi() * 2 / 2.54);
         copy->rootFrame()->setFrameFormat(frame);
         copy->setPageSize(page);
         const int pages = copy->pageCount();

@@ -1,0 +1,117 @@
+#include "printing/page_layout.h"
+#include "printing/print_pages.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+
+namespace {
+
+using printing::TwipRect;
+using printing::TwipSize;
+
+// The bench is 313 x 497 pixels, the graph 440 x 280: 4695 x 7455 and 6600 x 4200 twips.
+const TwipSize bench{4695, 7455};
+const TwipSize graph{6600, 4200};
+
+struct LayoutCase {
+    std::string name;
+    TwipSize printable;
+    std::optional<TwipSize> bench;
+    std::optional<TwipSize> graph;
+    std::optional<TwipRect> expectedBench;
+    std::optional<TwipRect> expectedGraph;
+    double expectedShrink;
+};
+
+// Landscape page too short for both pictures: they shrink so that the graph ends on the
+// last printable line, 3 gaps of 550 twips remaining.
+const double landscape = (11000.0 - 3 * 550) / (7455 + 4200);
+// Page narrower than the graph.
+const double narrow = 5000.0 / 6600;
+
+class Layout : public testing::TestWithParam<LayoutCase> {};
+
+void expectRect(const std::optional<TwipRect>& actual, const std::optional<TwipRect>& expected) {
+    ASSERT_EQ(actual.has_value(), expected.has_value());
+    if (!expected) return;
+    EXPECT_NEAR(actual->left, expected->left, 1e-6);
+    EXPECT_NEAR(actual->top, expected->top, 1e-6);
+    EXPECT_NEAR(actual->width, expected->width, 1e-6);
+    EXPECT_NEAR(actual->height, expected->height, 1e-6);
+}
+
+TEST_P(Layout, PlacesPicturesInTwips) {
+    const LayoutCase& c = GetParam();
+    const printing::PageLayout layout = printing::layoutPage(c.printable, c.bench, c.graph);
+    expectRect(layout.bench, c.expectedBench);
+    expectRect(layout.graph, c.expectedGraph);
+    EXPECT_NEAR(layout.shrink, c.expectedShrink, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, Layout,
+    testing::Values(
+        // Gap 800: the pen starts at 800, the bench comes 800 lower, the graph 800 below it.
+        LayoutCase{"BothPictures",
+                   {11000, 16000},
+                   bench,
+                   graph,
+                   TwipRect{3152.5, 1600, 4695, 7455},
+                   TwipRect{2200, 9855, 6600, 4200},
+                   1.0},
+        LayoutCase{"GraphAlone",
+                   {11000, 16000},
+                   std::nullopt,
+                   graph,
+                   std::nullopt,
+                   TwipRect{2200, 1600, 6600, 4200},
+                   1.0},
+        LayoutCase{"BenchAlone",
+                   {11000, 16000},
+                   bench,
+                   std::nullopt,
+                   TwipRect{3152.5, 1600, 4695, 7455},
+                   std::nullopt,
+                   1.0},
+        // A page just large enough: nothing shrinks.
+        LayoutCase{"JustLargeEnough",
+                   {7000, 13950},
+                   bench,
+                   graph,
+                   TwipRect{1152.5, 1395, 4695, 7455},
+                   TwipRect{200, 9547.5, 6600, 4200},
+                   1.0},
+        LayoutCase{
+            "LandscapeShrinks",
+            {16000, 11000},
+            bench,
+            graph,
+            TwipRect{(16000 - 4695 * landscape) / 2, 1100, 4695 * landscape, 7455 * landscape},
+            TwipRect{(16000 - 6600 * landscape) / 2, 1650 + 7455 * landscape, 6600 * landscape,
+                     4200 * landscape},
+            landscape},
+        LayoutCase{"NarrowPageShrinks",
+                   {5000, 30000},
+                   std::nullopt,
+                   graph,
+                   std::nullopt,
+                   TwipRect{0, 3000, 5000, 4200 * narrow},
+                   narrow}),
+    [](const testing::TestParamInfo<LayoutCase>& info) { return info.param.name; });
+
+TEST(Layout, LandscapeGraphEndsOnLastPrintableLine) {
+    const auto layout = printing::layoutPage({16000, 11000}, bench, graph);
+    ASSERT_TRUE(layout.graph);
+    EXPECT_NEAR(layout.graph->bottom(), 11000, 1e-6);
+}
+
+TEST(PictureScale, FollowsThePrinterBetweenTwoAndFour) {
+    EXPECT_DOUBLE_EQ(printing::pictureScale(96), 2.0);
+    EXPECT_DOUBLE_EQ(printing::pictureScale(72), 2.0);
+    EXPECT_DOUBLE_EQ(printing::pictureScale(300), 3.125);
+    EXPECT_DOUBLE_EQ(printing::pictureScale(600), 4.0);
+    EXPECT_DOUBLE_EQ(printing::pictureScale(1200), 4.0);
+}
+
+} // namespace

@@ -1,0 +1,86 @@
+#include "fake_host.h"
+#include "printing/printer_target.h"
+#include "ui/scripted.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+int pages(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    return int(QString::fromLatin1(file.readAll())
+                   .count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))));
+}
+
+class PrintDocument : public testing::Test, private test::AppFirst {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        QPrinter& printer = printing::programPrinter();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName({});
+        QStringList lines;
+        for (int i = 1; i <= 150; ++i)
+            lines << QStringLiteral("Ligne %1 de l'énoncé.").arg(i);
+        edit.setPlainText(lines.join('\n'));
+    }
+    QTemporaryDir dir;
+    ui::ScriptedAnswerer script;
+    QTextEdit edit;
+};
+
+TEST_F(PrintDocument, CancelledPrinterChoicePrintsNothing) {
+    script.acceptPrinter = false;
+    EXPECT_FALSE(printing::printDocument(nullptr, *edit.document()));
+    EXPECT_EQ(script.printerRequests, 1);
+    EXPECT_TRUE(script.fileRequests.empty());
+    EXPECT_TRUE(script.asked.empty());
+}
+
+TEST_F(PrintDocument, LongTextRunsOverSeveralPagesOfThePdf) {
+    script.fileNames = {dir.filePath("texte.pdf")};
+    EXPECT_TRUE(printing::printTextEdit(nullptr, edit));
+    EXPECT_GE(pages(dir.filePath("texte.pdf")), 3);
+    EXPECT_TRUE(script.asked.empty());
+}
+
+TEST_F(PrintDocument, OnlyTheSelectionIsPrintedWhenThereIsOne) {
+    QTextCursor cursor(edit.document());
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 3);
+    edit.setTextCursor(cursor);
+    script.fileNames = {dir.filePath("selection.pdf")};
+    EXPECT_TRUE(printing::printTextEdit(nullptr, edit));
+    EXPECT_EQ(pages(dir.filePath("selection.pdf")), 1);
+}
+
+TEST_F(PrintDocument, UnwritableFileIsReported) {
+    const QString file = dir.filePath("absent/texte.pdf");
+    script.fileNames = {file};
+    EXPECT_FALSE(printing::printDocument(nullptr, *edit.document()));
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].text, printing::fileFailureText(file));
+    EXPECT_EQ(script.asked[0].title, "Imprimer");
+    EXPECT_EQ(script.asked[0].icon, ui::Icon::Critical);
+}
+
+TEST(PrinterTexts, DescribeWhereThePagesGo) {
+    test::ensureApp();
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName({});
+    EXPECT_EQ(printing::printerDescription(printer),
+              "Aucune imprimante : impression dans un fichier PDF");
+    printer.setOutputFileName("/tmp/banc.pdf");
+    EXPECT_EQ(printing::printerDescription(printer), "Fichier PDF : /tmp/banc.pdf");
+    EXPECT_EQ(printing::printerFailureText(), "Impossible d'imprimer : vérifier l'imprimante.");
+}
+
+} // namespace
