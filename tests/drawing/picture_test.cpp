@@ -6,22 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include "drawing/drawing_test_support.h"
+
 namespace {
 
 using drawing::PenMode;
 using drawing::Picture;
 using drawing::ScriptSet;
 
-// Widgets and fonts need an application object; one for the whole test program.
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "drawing_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* a = QApplication::instance()
-                                 ? static_cast<QApplication*>(QApplication::instance())
-                                 : new QApplication(argc, argv);
-    return *a;
-}
+using drawingtest::app;
 
 class PictureTest : public ::testing::TestWithParam<qreal> {
 protected:

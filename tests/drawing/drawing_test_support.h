@@ -1,0 +1,49 @@
+#pragma once
+// Shared helpers of the drawing tests: the application object that fonts and widgets need,
+// and colour comparisons on chosen pixels.
+
+#include "drawing/picture.h"
+
+#include <QApplication>
+#include <QColor>
+
+namespace drawingtest {
+
+inline QApplication& app() {
+    static int argc = 1;
+    static char name[] = "drawing_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* a = QApplication::instance()
+                                 ? static_cast<QApplication*>(QApplication::instance())
+                                 : new QApplication(argc, argv);
+    return *a;
+}
+
+inline QColor rgb(int r, int g, int b) {
+    return QColor(r, g, b);
+}
+
+// The colour the mask pen leaves: the bitwise AND of the tint and what was there.
+inline QColor masked(const QColor& tint, const QColor& under) {
+    return QColor(tint.red() & under.red(), tint.green() & under.green(),
+                  tint.blue() & under.blue());
+}
+
+// The colour of logical pixel (x, y) of a picture's background.
+inline QColor backgroundPixel(const drawing::Picture& pic, int x, int y) {
+    const qreal r = pic.devicePixelRatio();
+    return pic.background().pixelColor(int(x * r), int(y * r));
+}
+
+// Whether some pixel of the rectangle is darker than the limit on every channel.
+inline bool hasInkDarkerThan(const drawing::Picture& pic, int x1, int y1, int x2, int y2,
+                             int limit) {
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x) {
+            const QColor c = pic.pixel(x, y);
+            if (c.red() < limit && c.green() < limit && c.blue() < limit) return true;
+        }
+    return false;
+}
+
+} // namespace drawingtest
