@@ -1,8 +1,10 @@
 // The refresh that runs at every tick of the burette flow (every 10 ms while the tap is open):
-// the bars of the quantities graph over its kept background, and a whole pour of 25 mL
-// (250 ticks). Run on the offscreen platform:
+// the amounts and the bars of the quantities graph over its kept background, then the liquids
+// of the bench (niveaubecher); and a whole pour of 25 mL (250 ticks). Run on the offscreen
+// platform:
 //   perf_refresh --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
+#include "drawing/bench_drawing.h"
 #include "drawing/graph.h"
 #include "drawing/picture.h"
 #include "model/amounts.h"
@@ -24,37 +26,74 @@ model::BenchInputs benchInputs() {
     return in;
 }
 
-// One tick: the amounts and the bars at the next poured volume.
-void BM_RefreshTick(benchmark::State& state) {
-    const int species = int(state.range(0));
-    drawing::Picture tabquant(449, 274);
-    model::BenchInputs in = benchInputs();
-    const float max = drawing::majtq(tabquant, species, in);
+// The graph and the bench of one titration, drawn once as the window does before pouring.
+struct Bench {
+    explicit Bench(int species) : species(species), in(benchInputs()) {
+        drawing::imafond(bench, species);
+        scaleMax = drawing::majtq(tabquant, species, in);
+        tap = QImage(18, 14, QImage::Format_RGB32);
+        tap.fill(Qt::gray);
+    }
+
+    // One tick of the flow at the poured volume v.
+    void refresh(float v) {
+        in.pouredVolume = v;
+        if (!drawing::reftq(tabquant, species, in, scaleMax, present)) return;
+        drawing::LevelInputs levels;
+        levels.species = species;
+        levels.pouredVolume = v;
+        levels.sampleVolume = in.sampleVolume;
+        levels.iodineVolume = in.iodineVolume;
+        levels.iodideVolume = in.iodideVolume;
+        levels.titrantConcentration = in.titrantConcentration;
+        levels.presentAmounts = present;
+        levels.tapOpen = true;
+        levels.tapImage = tap;
+        liquidTop = drawing::niveaubecher(bench, nullptr, levels);
+    }
+
+    int species;
+    model::BenchInputs in;
+    drawing::Picture tabquant{449, 274};
+    drawing::Picture bench{drawing::benchWidth, drawing::benchHeight};
     model::PresentAmounts present{};
+    QImage tap;
+    float scaleMax = 0;
+    int liquidTop = 0;
+};
+
+// One tick, at volumes running over the whole burette.
+void BM_RefreshTick(benchmark::State& state) {
+    Bench b(int(state.range(0)));
     int tick = 0;
     for (auto _ : state) {
-        in.pouredVolume = float(tick % 251) / 10;
-        drawing::reftq(tabquant, species, in, max, present);
-        benchmark::DoNotOptimize(tabquant.image().constBits());
+        b.refresh(float(tick % 251) / 10);
+        benchmark::DoNotOptimize(b.liquidTop);
         ++tick;
     }
 }
 BENCHMARK(BM_RefreshTick)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
-// A whole pour from 0 to 25 mL, 0.1 mL per tick, after a rebuild of the static part.
-void BM_WholePour(benchmark::State& state) {
-    const int species = int(state.range(0));
-    drawing::Picture tabquant(449, 274);
-    model::BenchInputs in = benchInputs();
-    model::PresentAmounts present{};
+// The graph's bars alone, without the bench.
+void BM_GraphBars(benchmark::State& state) {
+    Bench b(int(state.range(0)));
+    int tick = 0;
     for (auto _ : state) {
-        in.pouredVolume = 0;
-        const float max = drawing::majtq(tabquant, species, in);
-        for (int tick = 0; tick <= 250; ++tick) {
-            in.pouredVolume = float(tick) / 10;
-            drawing::reftq(tabquant, species, in, max, present);
-        }
-        benchmark::DoNotOptimize(tabquant.image().constBits());
+        b.in.pouredVolume = float(tick % 251) / 10;
+        drawing::reftq(b.tabquant, b.species, b.in, b.scaleMax, b.present);
+        benchmark::DoNotOptimize(b.tabquant.image().constBits());
+        ++tick;
+    }
+}
+BENCHMARK(BM_GraphBars)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// A whole pour from 0 to 25 mL, 0.1 mL per tick.
+void BM_WholePour(benchmark::State& state) {
+    Bench b(int(state.range(0)));
+    for (auto _ : state) {
+        for (int tick = 0; tick <= 250; ++tick)
+            b.refresh(float(tick) / 10);
+        benchmark::DoNotOptimize(b.liquidTop);
     }
 }
 BENCHMARK(BM_WholePour)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);

@@ -6,6 +6,8 @@
 #include "model/catalogue.h"
 #include "model/numbers.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <charconv>
 #include <string>
@@ -43,10 +45,10 @@ double introducedAmount(model::IntroducedBar bar, const model::Introduced& in) {
 // The legend: two shaded swatches of 16 columns and their texts, along y = 255..270.
 void drawLegend(Picture& pic) {
     const double step = 100.0 / 15;
-    drawShadedColumns(pic, 50, 255, shadeColours(Shade::Introduced, 16, step), 16);
-    pic.box(50, 255, 65, 270, darkGrey);
-    drawShadedColumns(pic, 250, 255, shadeColours(Shade::Present, 16, step), 16);
-    pic.box(250, 255, 265, 270, darkGrey);
+    pic.paint([&](QPainter& p) {
+        paintShadedBox(p, shadeStrip(Shade::Introduced, 16, step, 16), 50, 255, 270, darkGrey);
+        paintShadedBox(p, shadeStrip(Shade::Present, 16, step, 16), 250, 255, 270, darkGrey);
+    });
     pic.currentX = 70;
     pic.currentY = 255;
     pic.printRun(QStringLiteral("quantité de matière introduite"));
@@ -171,19 +173,21 @@ bool reftq(Picture& pic, int species, const model::BenchInputs& in, float max,
     const int w = columnWidth(columnCount(species));
     const int barWidth = w / 2 - 11;
     const double step = 100.0 / barWidth;
-    const ShadeRow introducedShade = shadeColours(Shade::Introduced, barWidth, step);
-    const ShadeRow presentShade = shadeColours(Shade::Present, barWidth, step);
+    const QImage introducedShade = shadeStrip(Shade::Introduced, barWidth, step, graphZero + 1);
+    const QImage presentShade = shadeStrip(Shade::Present, barWidth, step, graphZero + 1);
 
-    auto bar = [&](int left, double amount, const ShadeRow& shade) {
-        const int top = barTop(amount, max);
-        drawShadedColumns(pic, left, top, shade, graphZero - top + 1);
-        pic.box(left, top, left + barWidth - 1, graphZero, darkGrey);
-    };
-    for (int c = 0; c < int(columns.size()); ++c) {
-        const int x0 = graphLeft + c * w;
-        bar(x0 + 8, introducedAmount(columns[c].introduced, introduced), introducedShade);
-        bar(x0 + w / 2 + 4, present[columns[c].presentEntry], presentShade);
-    }
+    // All the bars with one painter: this runs at every tick of the flow.
+    pic.paint([&](QPainter& p) {
+        auto bar = [&](int left, double amount, const QImage& shade) {
+            const int top = std::clamp(barTop(amount, max), 0, graphZero);
+            paintShadedBox(p, shade, left, top, graphZero, darkGrey);
+        };
+        for (int c = 0; c < int(columns.size()); ++c) {
+            const int x0 = graphLeft + c * w;
+            bar(x0 + 8, introducedAmount(columns[c].introduced, introduced), introducedShade);
+            bar(x0 + w / 2 + 4, present[columns[c].presentEntry], presentShade);
+        }
+    });
     return true;
 }
 

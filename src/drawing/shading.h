@@ -1,24 +1,25 @@
 #pragma once
 // Shaded bars of the quantities graph: one colour per pixel column, from white towards blue
-// (amounts introduced) or towards orange-red (amounts present).
+// (amounts introduced) or towards orange-red (amounts present), in a dark grey outline.
 
-#include <QRgb>
+#include <QColor>
+#include <QImage>
 
-#include <vector>
+class QPainter;
 
 namespace drawing {
 
-class Picture;
-
 enum class Shade { Introduced, Present };
-using ShadeRow = std::vector<QRgb>;
 
-// The colours of `count` columns: a shade g that starts at 0 and grows by `step` before each
-// column; introduced RGB(255 - 2g, 255 - g, 255), present RGB(255, 255 - g, 255 - 2g).
-ShadeRow shadeColours(Shade shade, int count, double step);
+// The columns of a shade: a value g starts at 0 and grows by `step` before each column;
+// introduced RGB(255 - 2g, 255 - g, 255), present RGB(255, 255 - g, 255 - 2g). The image is
+// `count` columns wide and `height` rows high, each column in one colour.
+QImage shadeStrip(Shade shade, int count, double step, int height);
 
-// Draws one vertical line per colour of `row`, from y = top down `height` pixels, starting at
-// x = left. The columns are drawn as one image, not as separate lines.
-void drawShadedColumns(Picture& pic, int left, int top, const ShadeRow& row, int height);
+// Paints the columns of `strip` from x = left, rows top..bottom (inclusive; at least one
+// row), then outlines the box left..left + width - 1, top..bottom in `outline`. The painter
+// works in logical pixels (Picture::paint).
+void paintShadedBox(QPainter& p, const QImage& strip, int left, int top, int bottom,
+                    const QColor& outline);
 
 } // namespace drawing
