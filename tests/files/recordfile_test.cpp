@@ -237,3 +237,18 @@ TEST(SafeSave, KeepsTheOldFileInAProtectedFolder) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(SafeSave, LeavesAProtectedFileAsItIs) {
+    TempFolder folder;
+    const auto path = folder.file("protege.C17");
+    putContent(path, "old content");
+    namespace fs = std::filesystem;
+    fs::permissions(path, fs::perms::owner_read);
+    if (std::ofstream(path, std::ios::app)) GTEST_SKIP() << "permissions are not enforced";
+    EXPECT_EQ(files::saveFileSafely(path, "new content"), RecordStatus::WriteFailed);
+    EXPECT_EQ(contentOf(path), "old content");
+}
+
+} // namespace
