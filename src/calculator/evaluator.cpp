@@ -15,7 +15,9 @@ struct ArithmeticFailure {};
 constexpr std::array<std::string_view, 10> keywords = {"SQR", "SIN", "COS", "LOG", "TAN",
                                                        "ISI", "EXP", "ITA", "ICO", "LON"};
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool startsWith(const std::string& text, std::size_t at, std::string_view what) {
     if (at + what.size() > text.size()) return false;
@@ -117,8 +119,10 @@ std::int16_t ExpressionEvaluator::evaluate(std::string& text) {
                        : text.substr(first, text.find_last_not_of(' ') - first + 1);
             if (text.find(' ') != std::string::npos) return calculationImpossible;
             // An empty expression is worth 0; anything else left must be one number.
-            if (text.empty()) text = "0";
-            else if (!isNumberToken(text)) return calculationImpossible;
+            if (text.empty())
+                text = "0";
+            else if (!isNumberToken(text))
+                return calculationImpossible;
             return evaluationOk;
         }
     } catch (const ArithmeticFailure&) {
@@ -174,8 +178,7 @@ void ExpressionEvaluator::tokeniseExpression(std::string& text) {
             text.replace(i, 6, "ITA ");
         } else if (c == '^' || c == '*' || c == '/' ||
                    (c == '+' && before != 'E' && before != 'D') ||
-                   (c == '-' && before != 'E' && before != 'D' && before != '(' &&
-                    before != ' ')) {
+                   (c == '-' && before != 'E' && before != 'D' && before != '(' && before != ' ')) {
             text.replace(i, 1, {' ', c, ' '});
             ++i; // over the blank just inserted
         }
@@ -220,8 +223,8 @@ void ExpressionEvaluator::reduceFunctions(std::string& text) {
             return at < text.size() && (isDigit(text[at]) || text[at] == '.');
         };
         if (keyword.empty() ||
-            !(isArgumentStart(start) || (start < text.size() && text[start] == '-' &&
-                                         isArgumentStart(start + 1)))) {
+            !(isArgumentStart(start) ||
+              (start < text.size() && text[start] == '-' && isArgumentStart(start + 1)))) {
             ++i;
             continue;
         }
@@ -292,14 +295,22 @@ void ExpressionEvaluator::reduceOperators(std::string& text) {
             operand(std::string_view(text).substr(rightStart, rightEnd - rightStart));
         double value = 0;
         switch (operators[k][1]) {
-        case '^': value = std::pow(left, right); break;
+        case '^':
+            value = std::pow(left, right);
+            break;
         case '/':
             if (right == 0) throw ArithmeticFailure{};
             value = left / right;
             break;
-        case '*': value = left * right; break;
-        case '-': value = left - right; break;
-        default: value = left + right; break;
+        case '*':
+            value = left * right;
+            break;
+        case '-':
+            value = left - right;
+            break;
+        default:
+            value = left + right;
+            break;
         }
         text.replace(leftStart, rightEnd - leftStart, writeNumber(checked(value)));
         if (--operatorCount <= 0) return;

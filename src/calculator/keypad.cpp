@@ -8,7 +8,9 @@
 namespace calculator {
 namespace {
 
-bool isBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+bool isBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 std::string trimmed(std::string_view text) {
     std::size_t first = text.find_first_not_of(' ');
@@ -16,7 +18,9 @@ std::string trimmed(std::string_view text) {
     return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-bool endsWith(const std::string& text, char c) { return !text.empty() && text.back() == c; }
+bool endsWith(const std::string& text, char c) {
+    return !text.empty() && text.back() == c;
+}
 
 } // namespace
 
@@ -27,13 +31,18 @@ double& calculatorMemory() {
 
 std::string_view Keypad::errorMessage(std::int16_t code) {
     switch (code) {
-    case parenthesesMismatch: return "Erreur saisie: revoir les parenthèses";
-    case missingOperand: return "Erreur saisie: incompréhension sur opérateurs: ^ * / + -";
-    default: return "Calcul impossible";
+    case parenthesesMismatch:
+        return "Erreur saisie: revoir les parenthèses";
+    case missingOperand:
+        return "Erreur saisie: incompréhension sur opérateurs: ^ * / + -";
+    default:
+        return "Calcul impossible";
     }
 }
 
-std::string Keypad::piText() { return writeNumber(4 * std::atan(1.0)); }
+std::string Keypad::piText() {
+    return writeNumber(4 * std::atan(1.0));
+}
 
 std::string Keypad::formatted(double x) const {
     return format_ == DisplayFormat::Scientific ? formatScientific(x) : formatStandard(x);
@@ -105,8 +114,8 @@ void Keypad::deleteBackwards() {
         const std::size_t n = buffer_.size();
         if (buffer_.back() != ' ') {
             buffer_.pop_back();
-        } else if (n >= 2 && std::string_view("*+/-^").find(buffer_[n - 2]) !=
-                                 std::string_view::npos) {
+        } else if (n >= 2 &&
+                   std::string_view("*+/-^").find(buffer_[n - 2]) != std::string_view::npos) {
             buffer_.erase(n >= 3 ? n - 3 : 0);
         } else {
             // A function word and its blank go together.
@@ -159,9 +168,15 @@ void Keypad::memoryAddSigned(double sign) {
     if (!overflow && std::isfinite(sum)) calculatorMemory() = sum;
 }
 
-void Keypad::memoryAdd() { memoryAddSigned(1); }
-void Keypad::memorySubtract() { memoryAddSigned(-1); }
-void Keypad::memoryClear() { calculatorMemory() = 0; }
+void Keypad::memoryAdd() {
+    memoryAddSigned(1);
+}
+void Keypad::memorySubtract() {
+    memoryAddSigned(-1);
+}
+void Keypad::memoryClear() {
+    calculatorMemory() = 0;
+}
 
 void Keypad::memoryRecall() {
     buffer_ += trimmed(formatted(calculatorMemory()));

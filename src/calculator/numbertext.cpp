@@ -7,7 +7,9 @@
 namespace calculator {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Digits and decimal exponent of a finite non-zero number rounded to `digits` significant
 // digits: "12345" and 3 for 1234.5 (trailing zeros removed).
@@ -19,8 +21,8 @@ struct Decimal {
 
 Decimal decompose(double x, int digits) {
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific,
-                                digits - 1);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, digits - 1);
     std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     Decimal d;
     std::size_t i = 0;
@@ -32,7 +34,8 @@ Decimal decompose(double x, int digits) {
         if (isDigit(text[i])) d.digits += text[i];
     std::from_chars(text.data() + i + (text[i + 1] == '+' ? 2 : 1), text.data() + text.size(),
                     d.exponent);
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
     return d;
 }
 
@@ -58,8 +61,10 @@ NumberPrefix readNumber(std::string_view text) {
         if (isDigit(c)) {
             n.hasDigits = true;
             if (c != '0') significant = true;
-            if (!significant) ++leadingZeros;
-            else if (!point) ++integerDigits;
+            if (!significant)
+                ++leadingZeros;
+            else if (!point)
+                ++integerDigits;
         } else if (c == '.' && !point) {
             point = true;
             if (!significant) leadingZeros = 0;
@@ -91,10 +96,9 @@ NumberPrefix readNumber(std::string_view text) {
     if (result.ec == std::errc::result_out_of_range) {
         // Either beyond the largest double or below the smallest: tell them apart by the
         // position of the first significant digit.
-        long magnitude = significant
-                             ? (integerDigits > 0 ? integerDigits - 1 : -(leadingZeros + 1)) +
-                                   exponent
-                             : -1;
+        long magnitude =
+            significant ? (integerDigits > 0 ? integerDigits - 1 : -(leadingZeros + 1)) + exponent
+                        : -1;
         bool negative = normalised[0] == '-';
         if (magnitude > 0) {
             n.overflow = true;
@@ -108,8 +112,8 @@ NumberPrefix readNumber(std::string_view text) {
 
 double leadingNumber(std::string_view text, bool* overflow) {
     std::size_t start = text.find_first_not_of(' ');
-    NumberPrefix n = readNumber(start == std::string_view::npos ? std::string_view{}
-                                                                : text.substr(start));
+    NumberPrefix n =
+        readNumber(start == std::string_view::npos ? std::string_view{} : text.substr(start));
     if (overflow) *overflow = n.overflow;
     return n.overflow ? 0.0 : n.value;
 }
@@ -137,7 +141,8 @@ std::string writeNumber(double x) {
         return text + exponentText(e);
     }
     if (e < 0) return text + '.' + std::string(static_cast<std::size_t>(-e - 1), '0') + d.digits;
-    if (count <= e + 1) return text + d.digits + std::string(static_cast<std::size_t>(e + 1 - count), '0');
+    if (count <= e + 1)
+        return text + d.digits + std::string(static_cast<std::size_t>(e + 1 - count), '0');
     return text + d.digits.substr(0, static_cast<std::size_t>(e + 1)) + '.' +
            d.digits.substr(static_cast<std::size_t>(e + 1));
 }

@@ -64,7 +64,8 @@ TEST(Evaluator, WorkedExamples) {
         {"arcsine beyond 1", "invSIN 2", -1, 1, ""},
         {"function without argument", "sin", -1, 1, ""},
     };
-    for (const Row& row : rows) check(row);
+    for (const Row& row : rows)
+        check(row);
 }
 
 } // namespace
@@ -124,7 +125,8 @@ TEST(Evaluator, MoreExpressions) {
         {"letters", "ABC", -1, 1, ""},
         {"number with a stray parenthesis", "(2)(3", -1, 2, ""},
     };
-    for (const Row& row : rows) check(row);
+    for (const Row& row : rows)
+        check(row);
 }
 
 TEST(Evaluator, FunctionWithoutArgumentStopsAtThePassLimit) {
@@ -136,18 +138,10 @@ TEST(Evaluator, FunctionWithoutArgumentStopsAtThePassLimit) {
 
 TEST(EvaluatorSteps, Tokenise) {
     const std::pair<const char*, const char*> rows[] = {
-        {"2*SIN30", " 2 * SIN 30 "},
-        {"ln5", " LON 5 "},
-        {"INVCOS.5", " ICO .5 "},
-        {"invtan1", " ITA 1 "},
-        {"1E-3+1", " 1E-3 + 1 "},
-        {"2D+3-1", " 2D+3 - 1 "},
-        {"-3^2", " -3 ^ 2 "},
-        {"3*-2", " 3 * -2 "},
-        {"(-2)", " (-2) "},
-        {"+1+2", " 1 + 2 "},
-        {"3*", " 3 *  "},
-        {"SQR-4", " SQR -4 "},
+        {"2*SIN30", " 2 * SIN 30 "}, {"ln5", " LON 5 "},       {"INVCOS.5", " ICO .5 "},
+        {"invtan1", " ITA 1 "},      {"1E-3+1", " 1E-3 + 1 "}, {"2D+3-1", " 2D+3 - 1 "},
+        {"-3^2", " -3 ^ 2 "},        {"3*-2", " 3 * -2 "},     {"(-2)", " (-2) "},
+        {"+1+2", " 1 + 2 "},         {"3*", " 3 *  "},         {"SQR-4", " SQR -4 "},
     };
     for (const auto& [input, expected] : rows) {
         std::string text = input;
@@ -158,10 +152,11 @@ TEST(EvaluatorSteps, Tokenise) {
 
 TEST(EvaluatorSteps, Simplify) {
     const std::pair<const char*, const char*> rows[] = {
-        {"(-2.5)", " -2.5 "},      {"(3)", " 3 "},           {"(1E-3)", " (1E-3) "},
-        {"5 - -3", " 5 + 3 "},     {"+-+2", " -2 "},         {"((3))", " 3 "},
-        {"4 - (-2)", " 4 + 2 "},   {"2 * (+3)", " 2 *  + 3 "}, {"sin 30", " SIN 30 "},
-        {"()", " () "},
+        {"(-2.5)", " -2.5 "},    {"(3)", " 3 "},
+        {"(1E-3)", " (1E-3) "},  {"5 - -3", " 5 + 3 "},
+        {"+-+2", " -2 "},        {"((3))", " 3 "},
+        {"4 - (-2)", " 4 + 2 "}, {"2 * (+3)", " 2 *  + 3 "},
+        {"sin 30", " SIN 30 "},  {"()", " () "},
     };
     calculator::ExpressionEvaluator evaluator(degrees);
     for (const auto& [input, expected] : rows) {

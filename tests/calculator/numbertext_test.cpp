@@ -18,12 +18,11 @@ TEST(NumberText, ReadsTheLongestNumberAtTheStart) {
         std::size_t length;
     };
     const Row rows[] = {
-        {"12", 12, 2},          {".5", 0.5, 2},          {"-.5", -0.5, 3},
-        {"2.5D+10", 2.5e10, 7}, {"1E-3", 1e-3, 4},       {"1e3", 1000, 3},
-        {"3.2.1", 3.2, 3},      {"2E", 2, 1},            {"2E+", 2, 1},
-        {"7)", 7, 1},           {"5.", 5, 2},            {"-", 0, 0},
-        {".", 0, 0},            {"SIN", 0, 0},           {"", 0, 0},
-        {"+3", 0, 0},           {"1E-400", 0, 6},        {"0.000E999", 0, 9},
+        {"12", 12, 2},     {".5", 0.5, 2},      {"-.5", -0.5, 3},  {"2.5D+10", 2.5e10, 7},
+        {"1E-3", 1e-3, 4}, {"1e3", 1000, 3},    {"3.2.1", 3.2, 3}, {"2E", 2, 1},
+        {"2E+", 2, 1},     {"7)", 7, 1},        {"5.", 5, 2},      {"-", 0, 0},
+        {".", 0, 0},       {"SIN", 0, 0},       {"", 0, 0},        {"+3", 0, 0},
+        {"1E-400", 0, 6},  {"0.000E999", 0, 9},
     };
     for (const Row& row : rows) {
         NumberPrefix n = readNumber(row.text);
@@ -75,7 +74,8 @@ TEST(NumberText, WritesFifteenSignificantDigits) {
         {1.5e-300, "1.5E-300"},
         {3.14159265358979311, "3.14159265358979"},
     };
-    for (const Row& row : rows) EXPECT_EQ(writeNumber(row.value), row.text) << row.value;
+    for (const Row& row : rows)
+        EXPECT_EQ(writeNumber(row.value), row.text) << row.value;
 }
 
 TEST(NumberText, WrittenNumbersReadBackToTheSameDigits) {

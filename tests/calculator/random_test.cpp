@@ -40,11 +40,13 @@ void checkEvaluation(const std::string& expression, int& successes) {
 TEST(RandomExpressions, BuiltFromTheKeys) {
     using Key = std::function<void(Keypad&)>;
     std::vector<Key> keys;
-    for (char d = '0'; d <= '9'; ++d) keys.push_back([d](Keypad& k) { k.append(std::string(1, d)); });
-    for (const char* text : {".", "E", "E+3", "E+6", "E+9", "E+12", "E-3", "E-6", "E-9", "E-12", ")"})
+    for (char d = '0'; d <= '9'; ++d)
+        keys.push_back([d](Keypad& k) { k.append(std::string(1, d)); });
+    for (const char* text :
+         {".", "E", "E+3", "E+6", "E+9", "E+12", "E-3", "E-6", "E-9", "E-12", ")"})
         keys.push_back([text](Keypad& k) { k.append(text); });
-    for (const char* text : {"sin ", "cos ", "tan ", "invSIN ", "invCOS ", "invTAN ", "ln ",
-                             "log ", "exp ", "SQR ", "10 ^ ", "1 / ", "("})
+    for (const char* text : {"sin ", "cos ", "tan ", "invSIN ", "invCOS ", "invTAN ", "ln ", "log ",
+                             "exp ", "SQR ", "10 ^ ", "1 / ", "("})
         keys.push_back([text](Keypad& k) { k.appendFactor(text); });
     keys.push_back([](Keypad& k) { k.appendFactor(Keypad::piText()); });
     keys.push_back([](Keypad& k) { k.power(); });
@@ -58,7 +60,8 @@ TEST(RandomExpressions, BuiltFromTheKeys) {
     keys.push_back([](Keypad& k) { k.memoryRecall(); });
     // The digits come more often, as on a real calculator.
     std::vector<double> weights(keys.size(), 1.0);
-    for (std::size_t i = 0; i < 10; ++i) weights[i] = 4.0;
+    for (std::size_t i = 0; i < 10; ++i)
+        weights[i] = 4.0;
     std::discrete_distribution<std::size_t> pick(weights.begin(), weights.end());
 
     std::mt19937 random(20261208);
@@ -67,7 +70,8 @@ TEST(RandomExpressions, BuiltFromTheKeys) {
     Keypad keypad; // answers and the memory carry over from one expression to the next
     for (int n = 0; n < 3000; ++n) {
         keypad.clearAll();
-        for (int i = length(random); i > 0; --i) keys[pick(random)](keypad);
+        for (int i = length(random); i > 0; --i)
+            keys[pick(random)](keypad);
         const std::string expression = keypad.expressionBuffer();
         checkEvaluation(expression, successes);
         if (HasFatalFailure()) return;

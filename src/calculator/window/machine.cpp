@@ -56,7 +56,9 @@ Machine::Machine(QWidget* parent) : QDialog(parent) {
     showDisplay();
 }
 
-void Machine::placeDisplay(int top, int height) { z1->setGeometry(10, top, 282, height); }
+void Machine::placeDisplay(int top, int height) {
+    z1->setGeometry(10, top, 282, height);
+}
 
 QPushButton* Machine::key(const QString& name) const {
     return findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
@@ -186,9 +188,9 @@ void Machine::buildKeys() {
                operatorTop + static_cast<int>(i / 2) * operatorRowStep, operatorWidth,
                operatorHeight, operators[i].effect);
     // EXE shows the waiting text and beeps on a message: it has its own handler.
-    QPushButton* exe = addKey("EXE", "EXE", "Calculer", operatorLeft,
-                              operatorTop + 3 * operatorRowStep, operatorStep + operatorWidth,
-                              operatorHeight, {});
+    QPushButton* exe =
+        addKey("EXE", "EXE", "Calculer", operatorLeft, operatorTop + 3 * operatorRowStep,
+               operatorStep + operatorWidth, operatorHeight, {});
     connect(exe, &QPushButton::clicked, this, &Machine::EXE_Click);
     // The keys of the bottom block in bold; the long captions smaller.
     for (QPushButton* button : findChildren<QPushButton*>()) {
@@ -237,7 +239,8 @@ void Machine::buildOptions() {
             showDisplay();
         };
     };
-    connect(C[0], &QRadioButton::toggled, this, chooseFormat(calculator::DisplayFormat::Scientific));
+    connect(C[0], &QRadioButton::toggled, this,
+            chooseFormat(calculator::DisplayFormat::Scientific));
     connect(C[1], &QRadioButton::toggled, this, chooseFormat(calculator::DisplayFormat::Standard));
 }
 
@@ -258,8 +261,8 @@ void Machine::showDisplay() {
 }
 
 void Machine::EXE_Click() {
-    const bool message = keypad_.evaluate(
-        [this](std::string_view waiting) { setDisplayText(fromUtf8(waiting)); });
+    const bool message =
+        keypad_.evaluate([this](std::string_view waiting) { setDisplayText(fromUtf8(waiting)); });
     showDisplay();
     if (message) ui::beep();
 }

@@ -21,18 +21,36 @@ bool Machine::typeKey(int key, const QString& text) {
     const char c = text.at(0).toLatin1();
     const char* button = nullptr;
     switch (c) {
-    case '(': button = "Bpo"; break;
-    case ')': button = "bpf"; break;
-    case '*': button = "multip"; break;
-    case '/': button = "div"; break;
-    case '+': button = "plus"; break;
-    case '-': button = "moins"; break;
-    case '^': button = "puissance"; break;
+    case '(':
+        button = "Bpo";
+        break;
+    case ')':
+        button = "bpf";
+        break;
+    case '*':
+        button = "multip";
+        break;
+    case '/':
+        button = "div";
+        break;
+    case '+':
+        button = "plus";
+        break;
+    case '-':
+        button = "moins";
+        break;
+    case '^':
+        button = "puissance";
+        break;
     case 'E':
     case 'e':
     case 'D':
-    case 'd': button = "BtoEXP"; break;
-    case '.': button = "Bpoint"; break;
+    case 'd':
+        button = "BtoEXP";
+        break;
+    case '.':
+        button = "Bpoint";
+        break;
     default:
         if (c >= '0' && c <= '9') {
             const char name[3] = {'B', c, '\0'};

@@ -1,0 +1,51 @@
+#pragma once
+// A calculator window shown headless, with a scripted answerer counting the beeps.
+
+#include "calculator/window/machine.h"
+#include "ui/scripted.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+inline QApplication& testApplication() {
+    static int argc = 1;
+    static char name[] = "calculator_window_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+class MachineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testApplication();
+        machine = std::make_unique<Machine>();
+        machine->show();
+    }
+
+    // Clicks the keys named, in order, with the mouse.
+    void press(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            QPushButton* button = machine->key(QString::fromLatin1(name));
+            ASSERT_NE(button, nullptr) << name;
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+    // Types the characters on the keyboard, into the display.
+    void type(const char* characters) {
+        QTest::keyClicks(machine->z1, QString::fromUtf8(characters));
+    }
+    void enter() { QTest::keyClick(machine->z1, Qt::Key_Return); }
+
+    QString display() const { return machine->z1->text(); }
+    QString buffer() const { return QString::fromStdString(machine->keypad().expressionBuffer()); }
+
+    ui::ScriptedAnswerer script;
+    std::unique_ptr<Machine> machine;
+};
