@@ -2,6 +2,7 @@
 // magnetic stirrer, and the text that describes the solution in the burette.
 
 #include "drawing/bench_drawing.h"
+#include "drawing/picturebox.h"
 #include "model/numbers.h"
 
 #include <QPainter>
@@ -266,6 +267,13 @@ void fond01(Picture& panel, int width, int height) {
     panel.setLineWidth(1);
     gradient(panel, -2);
     panel.keepAsBackground();
+}
+
+void fond01(PictureBox& panel, int width, int height) {
+    if (panel.picture().width() != width || panel.picture().height() != height)
+        panel.setPictureSize(width, height);
+    fond01(panel.picture(), width, height);
+    panel.refresh();
 }
 
 void paintWindowBackground(QPainter& painter, QRect supertextRect, QRect fichRect) {
