@@ -57,6 +57,9 @@ void FeuilleP::Image3_MouseDown() {
     }
     setTap(true);
     Timer1.start();
+    // Validating an edited box above has emptied the burette and unlocked the boxes: they
+    // stay locked while titrant flows.
+    lockBoxes(true);
 }
 
 void FeuilleP::Image3_MouseUp() {

@@ -4,6 +4,7 @@
 #include "bench/feuillep.h"
 
 #include "bench/widgets.h"
+#include "calculator/window/calculator_window.h"
 #include "drawing/bench_drawing.h"
 #include "drawing/picturebox.h"
 #include "files/recordfile.h"
@@ -270,7 +271,7 @@ void FeuilleP::Command7_Click() {
 }
 
 void FeuilleP::Command8_Click() {
-    // The calculator window comes with the calculator.
+    calculator::openCalculator(this);
 }
 
 void FeuilleP::Command10_Click() {
@@ -311,6 +312,7 @@ void FeuilleP::closeEvent(QCloseEvent* event) {
     closingAccepted_ = true;
     Timer1.stop();
     Timer2.stop();
+    calculator::unloadCalculator();
     writeTempRecord(24, QStringLiteral("NON"));
     event->accept();
     // The whole program ends with its main window.

@@ -1,0 +1,183 @@
+// The titration run: tap ticks, drops, letting the burette run and the empty-burette question.
+#include "fixture.h"
+
+#include "bench/widgets.h"
+
+#include <QLabel>
+#include <QTextEdit>
+
+using benchtest::BenchTest;
+
+namespace {
+
+bool anyLocked(const FeuilleP& w) {
+    for (QLineEdit* box : w.Text1)
+        if (box->isReadOnly()) return true;
+    return false;
+}
+
+TEST_F(BenchTest, TapTicksAddATenthUntilTheLastStepThatFits) {
+    struct Row {
+        const char* name;
+        const char* before;
+        const char* after;
+        bool flowing;
+    } rows[] = {
+        {"from empty", "0,0", "0,1", true},
+        {"one decimal kept", "12,3", "12,4", true},
+        {"last step fits", "24,9", "25,0", true},
+        {"refused past the capacity", "24,95", "24,95", false},
+        {"full", "25,0", "25,0", false},
+        {"unreadable restarts from zero", "abc", "0,1", true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        type(5, row.before);
+        script.answers = {ui::Answer::No}; // to the empty-burette question, if asked
+        window->Image3_MouseDown();
+        if (text(5) == row.before) { // not the full-burette question
+            window->Timer1_Timer();
+        }
+        EXPECT_EQ(text(5), row.after);
+        if (row.flowing) {
+            EXPECT_EQ(window->Labelvol->text(), text(5) + " mL");
+        }
+        EXPECT_EQ(window->Timer1.isActive(), row.flowing);
+        EXPECT_EQ(window->tapOpen(), row.flowing);
+        EXPECT_EQ(anyLocked(*window), row.flowing);
+        window->Image3_MouseUp();
+        EXPECT_FALSE(anyLocked(*window));
+        script.asked.clear();
+        script.answers.clear();
+    }
+}
+
+TEST_F(BenchTest, FlowStopsByItselfAtTheCapacityAndUnlocksTheBoxes) {
+    type(5, "24,8");
+    window->Command6_Click();
+    ASSERT_TRUE(window->Timer1.isActive());
+    for (int i = 0; i < 5; ++i) window->Timer1_Timer();
+    EXPECT_EQ(text(5), "25,0");
+    EXPECT_FALSE(window->Timer1.isActive());
+    EXPECT_FALSE(window->tapOpen());
+    EXPECT_FALSE(anyLocked(*window));
+}
+
+TEST_F(BenchTest, AQuickClickOnTheTapPoursOneStep) {
+    type(5, "3,0");
+    window->Image3_MouseDown();
+    window->Image3_MouseUp();
+    window->Image3_Click();
+    EXPECT_EQ(text(5), "3,1");
+    EXPECT_FALSE(window->Timer1.isActive());
+}
+
+TEST_F(BenchTest, FullBuretteAsksToStartAgain) {
+    type(5, "25,0");
+    script.answers = {ui::Answer::No};
+    window->Image3_MouseDown();
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].text, "Voulez-vous recommencer le titrage");
+    EXPECT_EQ(script.asked[0].title, "Burette vide");
+    EXPECT_EQ(script.asked[0].icon, ui::Icon::Question);
+    EXPECT_EQ(script.asked[0].buttons, ui::Buttons::YesNo);
+    EXPECT_EQ(text(5), "25,0");
+    EXPECT_FALSE(window->Timer1.isActive());
+    EXPECT_FALSE(anyLocked(*window));
+
+    script.answers = {ui::Answer::Yes};
+    window->Image3_MouseDown();
+    EXPECT_EQ(text(5), "0,0");
+    EXPECT_FALSE(window->Timer1.isActive());
+    EXPECT_FALSE(window->tapOpen());
+}
+
+TEST_F(BenchTest, TheReleaseOfAPressAnsweredByTheQuestionPoursNothing) {
+    type(5, "25,0");
+    script.answers = {ui::Answer::Yes};
+    emit window->Image3->pressed();
+    emit window->Image3->released();
+    emit window->Image3->clicked();
+    EXPECT_EQ(text(5), "0,0");
+}
+
+TEST_F(BenchTest, DropFallsInFourStepsAndAddsFiveHundredths) {
+    type(5, "24,95");
+    window->Image1_Click();
+    ASSERT_TRUE(window->Timer2.isActive());
+    for (int step = 1; step <= 3; ++step) {
+        window->Timer2_Timer();
+        EXPECT_EQ(window->dropStep(), step);
+        EXPECT_EQ(text(5), "24,95");
+    }
+    window->Timer2_Timer();
+    EXPECT_EQ(text(5), "25");
+    EXPECT_EQ(window->Labelvol->text(), "25 mL");
+    EXPECT_FALSE(window->Timer2.isActive());
+    // No capacity message: 24,95 + 0,05 is exactly 25.
+    EXPECT_TRUE(script.asked.empty());
+    // Further ticks do nothing.
+    window->Timer2_Timer();
+    EXPECT_EQ(text(5), "25");
+}
+
+TEST_F(BenchTest, DropOnAFullBuretteIsRefusedSilently) {
+    type(5, "25,0");
+    window->Image1_Click();
+    EXPECT_FALSE(window->Timer2.isActive());
+    type(5, "24,96");
+    window->Image1_Click();
+    EXPECT_FALSE(window->Timer2.isActive());
+    EXPECT_TRUE(script.asked.empty());
+}
+
+TEST_F(BenchTest, DropsAddUpWithoutBinaryTails) {
+    type(5, "0,0");
+    for (int i = 0; i < 3; ++i) {
+        window->Image1_Click();
+        for (int step = 0; step < 4; ++step) window->Timer2_Timer();
+    }
+    EXPECT_EQ(text(5), "0,15");
+}
+
+TEST_F(BenchTest, PressingTheTapWhileEditingTheTitrantValidatesFirst) {
+    window->show();
+    type(5, "5,0");
+    window->Text1[1]->setFocus();
+    ASSERT_EQ(window->focusWidget(), window->Text1[1]);
+    type(1, "0.7"); // unvalidated
+    window->Image3_MouseDown();
+    EXPECT_EQ(text(1), "0,2");
+    EXPECT_EQ(text(5), "0,0");
+    EXPECT_TRUE(window->Timer1.isActive());
+    EXPECT_TRUE(anyLocked(*window));
+    window->Timer1_Timer();
+    EXPECT_EQ(text(5), "0,1");
+    window->Image3_MouseUp();
+    EXPECT_FALSE(anyLocked(*window));
+    window->hide();
+}
+
+TEST_F(BenchTest, LettingTheBuretteRunTogglesWithCommand6) {
+    type(5, "1,0");
+    window->Command6_Click();
+    EXPECT_TRUE(window->Timer1.isActive());
+    EXPECT_TRUE(window->tapOpen());
+    window->Timer1_Timer();
+    window->Command6_Click();
+    EXPECT_FALSE(window->Timer1.isActive());
+    EXPECT_FALSE(window->tapOpen());
+    EXPECT_FALSE(anyLocked(*window));
+    EXPECT_EQ(text(5), "1,1");
+}
+
+TEST_F(BenchTest, ReadOutIsExposedToScreenReaders) {
+    type(5, "2,0");
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Labelvol->accessibleName(), "Volume de solution versée : 2,1 mL");
+    EXPECT_EQ(window->Text1[5]->accessibleDescription(), "2,1");
+    EXPECT_EQ(window->Image3->accessibleName(), "Robinet de la burette");
+    EXPECT_EQ(window->Image1->accessibleName(), "Ajouter une goutte");
+}
+
+} // namespace

@@ -1,0 +1,214 @@
+// The frame of the bench: controls and captions, the temporary file, closing and saving.
+#include "fixture.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QToolButton>
+
+using benchtest::BenchTest;
+
+namespace {
+
+TEST_F(BenchTest, CommandButtonsHaveTheirCaptionsTipsAndPlaces) {
+    struct Row {
+        QPushButton* button;
+        const char* caption;
+        const char* tip;
+        QRect place;
+    } rows[] = {
+        {window->Command2, "&Ouvrir", "Retrouver une configuration", {0, 0, 113, 41}},
+        {window->Command11, "&Enregistrer", "Enregistrer la configuration actuelle",
+         {112, 0, 121, 41}},
+        {window->Command4, "Co&pier", "Placer l'image dans le presse-papiers", {232, 0, 113, 41}},
+        {window->Command10, "&Imprimer", "Imprimer l'image", {344, 0, 121, 41}},
+        {window->Command8, "&Calculatrice", "Machine à calculer", {464, 0, 121, 41}},
+        {window->Command7, "&Aide", "Aide pour utiliser cette application", {584, 0, 113, 41}},
+        {window->Command1, "&Fermer", "Quitter cette application", {696, 0, 105, 41}},
+        {window->Command6, "Vider la burette", "", {136, 290, 89, 17}},
+        {window->Command12, "0", "", {216, 144, 17, 17}},
+        {window->Command3, "Définir la\nsolution titrée", "", {160, 416, 97, 41}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.caption);
+        EXPECT_EQ(row.button->text(), QString::fromUtf8(row.caption));
+        EXPECT_EQ(row.button->toolTip(), QString::fromUtf8(row.tip));
+        EXPECT_EQ(row.button->geometry(), row.place);
+    }
+    EXPECT_EQ(window->windowTitle(), "Titrage colorimétrique");
+    EXPECT_EQ(window->size(), QSize(800, 600));
+    EXPECT_EQ(window->picburette->geometry(), QRect(8, 48, 313, 497));
+    EXPECT_EQ(window->Onglets->geometry(), QRect(328, 48, 457, 297));
+    EXPECT_EQ(window->fich()->geometry(), QRect(424, 352, 361, 19));
+    EXPECT_EQ(window->btexo->geometry(), QRect(424, 352, 97, 19));
+    EXPECT_EQ(window->supertext()->geometry(), QRect(424, 371, 361, 174));
+    EXPECT_EQ(window->Command5->toolTip(), "Concentration aléatoire");
+    EXPECT_EQ(window->Image1->toolTip(), "Ajouter une goutte");
+    // Once the preparation panel is open, the button leads to the simulation.
+    openPanel();
+    EXPECT_EQ(window->Command3->text(), "Simuler le titrage");
+}
+
+TEST_F(BenchTest, SituationButtonsHaveTheirCaptionsColoursAndPlaces) {
+    for (int i = 0; i < 10; ++i) {
+        SCOPED_TRACE(i);
+        QRadioButton* b = window->Option2[i];
+        EXPECT_EQ(b->text(), QString("Situation n° %1").arg(i + 1));
+        EXPECT_EQ(b->geometry(), QRect(328, 352 + 19 * i, 89, 20));
+        EXPECT_EQ(b->palette().color(QPalette::Window), QColor(255, 255 - 9 * i, 180));
+        EXPECT_EQ(b->isChecked(), i == 0);
+    }
+}
+
+TEST_F(BenchTest, StartUpLeavesTheDefaults) {
+    const char* defaults[6] = {"0,01", "0,005", "0,05", "0", "20,0", "0,0"};
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(text(k), defaults[k]) << k;
+    EXPECT_TRUE(window->Text1[4]->isHidden());
+    EXPECT_TRUE(window->Text1[5]->isHidden());
+    EXPECT_EQ(window->Labelvol->text(), "0,0 mL");
+    EXPECT_EQ(window->ions1->count(), 10);
+    EXPECT_EQ(window->ions1->itemText(6), "peroxyde d'hydrogène");
+    EXPECT_EQ(window->Combo1->currentText(), "0");
+    EXPECT_EQ(window->Combo2->itemText(5), "20 mL");
+    EXPECT_EQ(ui::state().situations.current, 0);
+    EXPECT_EQ(ui::state().situations.texts[9][3], "10");
+    EXPECT_EQ(ui::state().currentTab, 1);
+    EXPECT_GT(window->scaleMax(), 0.0f); // the activation has built the graph
+    EXPECT_EQ(window->Timer1.interval(), 10);
+    EXPECT_EQ(window->Timer2.interval(), 60);
+    EXPECT_EQ(window->Timer1.timerType(), Qt::PreciseTimer);
+}
+
+TEST_F(BenchTest, TemporaryFileAnnouncesTheRunAndTakesRequests) {
+    EXPECT_EQ(tempRecord(24), "OUI");
+    const std::string path = QFile::encodeName(FeuilleP::temporaryFile()).toStdString();
+    ASSERT_EQ(files::writeRecord(path, 31, "  exercice.E44 "), files::RecordStatus::Ok);
+    window->Form_Activate();
+    EXPECT_EQ(tempRecord(31), "");
+    // The other records are left alone.
+    ASSERT_EQ(files::writeRecord(path, 5, "autre"), files::RecordStatus::Ok);
+    window->Form_Activate();
+    EXPECT_EQ(tempRecord(5), "autre");
+    EXPECT_EQ(tempRecord(24), "OUI");
+
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(tempRecord(24), "NON");
+}
+
+TEST_F(BenchTest, AnUnwritableProgramFolderIsSkipped) {
+    ui::setProgramFolder(folder.path() + "/absent/folder");
+    FeuilleP other;
+    other.Form_Activate();
+    EXPECT_TRUE(other.close());
+    EXPECT_FALSE(QFile::exists(FeuilleP::temporaryFile()));
+    EXPECT_EQ(other.Labelvol->text(), "0,0 mL");
+}
+
+TEST_F(BenchTest, ClosingAsksOnceOrTwiceAndCanBeCancelled) {
+    struct Row {
+        const char* name;
+        int textModified;
+        std::deque<ui::Answer> answers;
+        std::size_t questions;
+        bool closes;
+    } rows[] = {
+        {"cancel the only question", 0, {ui::Answer::Cancel}, 1, false},
+        {"cancel the text question", 1, {ui::Answer::Cancel}, 1, false},
+        {"cancel the second question", 1, {ui::Answer::Ok, ui::Answer::Cancel}, 2, false},
+        {"both accepted", 1, {ui::Answer::Ok, ui::Answer::Ok}, 2, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        FeuilleP w;
+        script.asked.clear();
+        script.answers = row.answers;
+        ui::state().textModified = row.textModified;
+        EXPECT_EQ(w.close(), row.closes);
+        ASSERT_EQ(script.asked.size(), row.questions);
+        const auto& last = script.asked.back();
+        if (row.textModified == 1) {
+            EXPECT_EQ(script.asked[0].text, "Attention: perte des modifications du texte.");
+            EXPECT_EQ(script.asked[0].title, "Abandon des données?");
+            EXPECT_EQ(script.asked[0].icon, ui::Icon::Question);
+            EXPECT_EQ(script.asked[0].buttons, ui::Buttons::OkCancel);
+        }
+        if (row.questions == 2 || row.textModified == 0) {
+            EXPECT_EQ(last.text, "Quitter vraiment Titrage colorimétrique ?");
+            EXPECT_EQ(last.title, "Fermer");
+            EXPECT_EQ(last.icon, ui::Icon::Question);
+            EXPECT_EQ(last.buttons, ui::Buttons::OkCancel);
+        }
+        EXPECT_EQ(tempRecord(24), row.closes ? "NON" : "OUI");
+        if (!row.closes) { // ends the test's window without questions
+            script.answers = {ui::Answer::Ok, ui::Answer::Ok};
+            w.close();
+        }
+        files::writeRecord(QFile::encodeName(FeuilleP::temporaryFile()).toStdString(), 24, "OUI");
+    }
+}
+
+TEST_F(BenchTest, EditingTheExerciseTextMarksItModifiedOnlyWhenAnExerciseIsNamed) {
+    window->supertext()->setPlainText("texte libre");
+    EXPECT_EQ(ui::state().textModified, 0);
+    window->fich()->setText("/un/dossier/exercice.rtf");
+    EXPECT_EQ(window->fich()->toolTip(), "/un/dossier/exercice.rtf");
+    EXPECT_EQ(window->fich()->cursorPosition(), window->fich()->text().size());
+    window->supertext()->setPlainText("texte changé");
+    EXPECT_EQ(ui::state().textModified, 1);
+}
+
+TEST_F(BenchTest, SavingStoresTheBenchIntoTheSituationShown) {
+    window->Option2[2]->setChecked(true);
+    ASSERT_EQ(ui::state().situations.current, 2);
+    type(0, "0,003");
+    type(5, "4,2");
+    window->ions1->blockSignals(true);
+    window->ions1->setCurrentIndex(5);
+    window->ions1->blockSignals(false);
+    window->Command11_Click();
+    const auto& table = ui::state().situations;
+    EXPECT_EQ(table.current, 2);
+    EXPECT_EQ(table.texts[2][0], "0,003");
+    EXPECT_EQ(table.texts[2][5], "4,2");
+    EXPECT_EQ(table.choices[2][1], 5);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(window->Option2[i]->isChecked(), i == 2) << i;
+    EXPECT_EQ(text(0), "0,003");
+    EXPECT_EQ(text(5), "4,2");
+    EXPECT_EQ(window->ions1->currentIndex(), 5);
+}
+
+TEST_F(BenchTest, LoaderCanUnselectEverySituationAndSelectTheFirstAgain) {
+    type(0, "0,004");
+    window->clearSituationButtons();
+    for (QRadioButton* b : window->Option2) EXPECT_FALSE(b->isChecked());
+    ui::state().situations.current = -1;
+    ui::state().situations.texts[0][0] = "0,15";
+    window->selectSituation(0);
+    EXPECT_EQ(text(0), "0,15");
+    EXPECT_TRUE(window->Option2[0]->isChecked());
+    EXPECT_EQ(ui::state().situations.current, 0);
+}
+
+TEST_F(BenchTest, TabStripSelectsTheTabUnderTheRelease) {
+    window->Onglets_MouseUp(400, 8); // second tab
+    EXPECT_EQ(ui::state().currentTab, 2);
+    EXPECT_FALSE(window->Frame2->isHidden());
+    EXPECT_TRUE(window->tabquant->isHidden());
+    window->Onglets_MouseUp(400, 100); // below the strip: nothing
+    EXPECT_EQ(ui::state().currentTab, 2);
+    window->Onglets_MouseUp(10, 8);
+    EXPECT_EQ(ui::state().currentTab, 1);
+    EXPECT_FALSE(window->tabquant->isHidden());
+}
+
+TEST_F(BenchTest, HelpOpensTheProgramsHelpFile) {
+    window->Command7_Click();
+    ASSERT_EQ(script.helpShown.size(), 1);
+    EXPECT_EQ(script.helpShown[0], QDir(folder.path()).filePath("Ovlu.hlp"));
+}
+
+} // namespace
