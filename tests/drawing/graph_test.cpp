@@ -20,9 +20,9 @@ const QColor lightGrey(192, 192, 192);
 const QColor darkGrey(128, 128, 128);
 
 // The size `tabquant` gets inside the side panel.
-Picture tabquant() {
+Picture tabquant(qreal devicePixelRatio = 1.0) {
     panels_test::app();
-    return Picture(449, 274);
+    return Picture(449, 274, devicePixelRatio);
 }
 
 // Oxalic acid 0,01 mol/L, 10 mL, titrated by permanganate 0,005 mol/L.
@@ -113,8 +113,11 @@ TEST(GraphScale, BarTopsRoundHalvesToEven) {
     EXPECT_EQ(drawing::barTop(0.1875, 1.0f), 188);  // 187.5 goes to the even 188
 }
 
-TEST(GraphDrawing, OxalicAcidPastTheEquivalence) {
-    Picture pic = tabquant();
+// The bars land on the same logical pixels on a dense screen.
+class GraphAtRatio : public ::testing::TestWithParam<qreal> {};
+
+TEST_P(GraphAtRatio, OxalicAcidPastTheEquivalence) {
+    Picture pic = tabquant(GetParam());
     const float max = drawing::majtq(pic, 1, oxalic(10));
     ASSERT_FLOAT_EQ(max, 0.2f);
     model::PresentAmounts present{};
@@ -145,6 +148,8 @@ TEST(GraphDrawing, OxalicAcidPastTheEquivalence) {
     EXPECT_EQ(pic.pixel(401, 185), darkGrey);
     EXPECT_EQ(pic.pixel(410, 184), white);
 }
+
+INSTANTIATE_TEST_SUITE_P(Ratios, GraphAtRatio, ::testing::Values(1.0, 2.0));
 
 TEST(GraphDrawing, ZeroAmountIsAFlatSegmentOnTheZeroLine) {
     Picture pic = tabquant();
