@@ -200,6 +200,29 @@ TEST_F(PrintOptions, UnwritableFileIsReportedAndTheWindowStaysOpen) {
     EXPECT_FALSE(QFile::exists(file));
 }
 
+TEST_F(PrintOptions, AFailedAttemptCanBeFollowedByASuccessfulOne) {
+    script.fileNames = {path("absent/banc.pdf"), path("banc.pdf")};
+    const int result = run([](printing::Confimp& w) {
+        w.Command1->click();
+        w.Command1->click();
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(pdfPageCount(path("banc.pdf")), 1);
+}
+
+// A printer that refuses to go on (here a page it cannot start) is a failure, not a
+// success: the message names the file the pages were going to.
+TEST_F(PrintOptions, PrinterRefusingAPageIsReported) {
+    const QString file = path("refus.pdf");
+    script.fileNames = {file};
+    const auto outcome =
+        printing::printWith(nullptr, pdfPrinter(), [](QPainter&) { return false; });
+    EXPECT_EQ(outcome, printing::PrintOutcome::Failed);
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].text, printing::fileFailureText(file));
+}
+
 TEST_F(PrintOptions, CancellingTheFileNameKeepsTheWindowOpenSilently) {
     run([](printing::Confimp& w) { w.Command1->click(); });
     EXPECT_TRUE(stillOpen);
