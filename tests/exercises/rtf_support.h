@@ -1,11 +1,12 @@
 #pragma once
-// Helpers shared by the rich-text tests: an application object, reading a corpus file, and
+// Helpers shared by the rich-text tests: the application object (widgets, for the window tests
+// in the same executable), reading a corpus file, and
 // the text a reader sees (with capitals applied and object characters removed).
 
 #include "exercises/rtf.h"
 
 #include <QFile>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -18,7 +19,7 @@ inline void ensureApp() {
     static int argc = 1;
     static char name[] = "tests";
     static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) static QGuiApplication app(argc, argv);
+    if (!QCoreApplication::instance()) static QApplication app(argc, argv);
 }
 
 inline QString corpusPath(const QString& relative) {

@@ -1,0 +1,53 @@
+#pragma once
+// What the exercises menu does to the main window's text area, its file-name box and the
+// bench: open an exercise, the getting-started file or a correction, save, reload and print
+// the text, close the exercise. Every message goes through the modal seam.
+
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+class BenchHost;
+}
+
+namespace exercises {
+
+// When the text was modified, asks before it is lost; true to go on (the text then counts
+// as unmodified).
+bool confirmTextLoss(QWidget* parent);
+
+// "Lecture impossible": an exercise file that cannot be read.
+void cannotReadExercise(QWidget* parent);
+
+enum class OpenResult { Opened, Unreadable, StatementMissing };
+
+// Opens an exercise file: its statement (record 1, in ui::state().exerciseFolder) into the
+// text area, its path into fich, correctionAvailable from corrected, and its configuration
+// (record 2) onto the bench. Messages are shown over messageParent.
+OpenResult openExercise(ui::BenchHost& host, const QString& exerciseFile, bool corrected,
+                        QWidget* messageParent);
+
+// "Prise en main": the getting-started file VIREKA.PEM of the program folder. False when the
+// file is absent (nothing is said) or could not be loaded (a message was shown).
+bool gettingStarted(ui::BenchHost& host);
+// "Voir la correction": the correction of the exercise named in fich, read-only.
+void showCorrection(ui::BenchHost& host);
+// "Enregistrer le contenu de la fenêtre exercice".
+void saveText(ui::BenchHost& host);
+// "Retrouver un texte".
+void reloadText(ui::BenchHost& host);
+// "Imprimer le contenu de la fenêtre exercice": the selection, or all the text. Without any
+// printer installed a PDF file is offered instead.
+void printText(ui::BenchHost& host);
+// "Fermer l'exercice": the information text comes back.
+void closeExercise(ui::BenchHost& host);
+
+// An exercise requested by another program (record 31 of the temporary file), named
+// relative to the program folder.
+void openRequestedExercise(ui::BenchHost& host, const QString& programFolderRelativeName);
+
+// Shows the help file Ovlu.hlp of the program folder on its contents, or says it is missing.
+void showHelp(QWidget* parent);
+
+} // namespace exercises

@@ -1,0 +1,106 @@
+#include "exercises/exercise_file.h"
+
+#include "files/recordfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
+namespace exercises {
+
+bool ExerciseRecords::corrected() const {
+    return !isBlank(records[correctionRecord]) || !isBlank(records[correctionConfigurationRecord]);
+}
+
+ExerciseRecords readExerciseRecords(const QString& path) {
+    ExerciseRecords out;
+    files::RecordFile file;
+    if (files::RecordFile::load(QFile::encodeName(path).toStdString(), file, durationRecord) !=
+        files::RecordStatus::Ok)
+        return out;
+    if (!QFileInfo(path).isFile()) return out;
+    out.readable = true;
+    for (int r = 1; r <= durationRecord; ++r) {
+        files::RecordText text = file.read(r);
+        if (text.status == files::RecordStatus::Ok)
+            out.records[r] = QString::fromStdString(text.text);
+    }
+    return out;
+}
+
+bool isBlank(const QString& text) {
+    for (QChar c : text)
+        if (c != QLatin1Char(' ')) return false;
+    return true;
+}
+
+double leadingNumber(const QString& text) {
+    static const QRegularExpression number(
+        QStringLiteral(R"(^\s*([-+]?(?:\d+[.,]?\d*|[.,]\d+)(?:[eE][-+]?\d+)?))"));
+    const auto match = number.match(text);
+    if (!match.hasMatch()) return 0;
+    bool ok = false;
+    double value = match.captured(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0;
+}
+
+int litIndicators(const QString& levelText) {
+    const double level = leadingNumber(levelText);
+    int lit = 0;
+    for (int i = 0; i < 3; ++i)
+        if (level > i) ++lit;
+    return lit;
+}
+
+QString hourglasses(const QString& durationText) {
+    const double value = leadingNumber(durationText);
+    // nearbyint rounds halves to even in the default rounding mode.
+    const double whole = std::nearbyint(std::clamp(value, 0.0, double(maxHourglasses)));
+    return QString(int(whole), QChar(0x231B));
+}
+
+QString withFinalSeparator(const QString& folder) {
+    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QDir::separator())) return folder;
+    return folder + QLatin1Char('/');
+}
+
+namespace {
+
+// The entry of folder named name, or the one entry whose name differs only in case.
+QString findEntry(const QString& folder, const QString& name) {
+    QDir dir(folder);
+    if (QFileInfo::exists(dir.filePath(name))) return name;
+    QString found;
+    for (const QString& entry : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        if (entry.compare(name, Qt::CaseInsensitive) != 0) continue;
+        if (!found.isEmpty()) return {}; // several candidates: none is the one
+        found = entry;
+    }
+    return found;
+}
+
+} // namespace
+
+QString resolveStoredName(const QString& folder, const QString& storedName) {
+    QString name = storedName;
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString asWritten = withFinalSeparator(folder) + name;
+    if (QFileInfo::exists(asWritten)) return asWritten;
+    QString current = folder.isEmpty() ? QStringLiteral(".") : folder;
+    const QStringList parts = name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (parts.isEmpty()) return asWritten;
+    for (const QString& part : parts) {
+        const QString entry = part == QLatin1String("..") || part == QLatin1String(".")
+                                  ? part
+                                  : findEntry(current, part);
+        if (entry.isEmpty()) return asWritten;
+        current = withFinalSeparator(current) + entry;
+    }
+    return QFileInfo::exists(current) ? QDir::cleanPath(current) : asWritten;
+}
+
+} // namespace exercises

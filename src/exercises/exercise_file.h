@@ -1,0 +1,59 @@
+#pragma once
+// Exercise files (".E44") and the getting-started file: record files whose records name the
+// statement, the correction and their configurations, and hold the summary shown in the
+// browser. Also the rule by which names stored in them are found on disk.
+
+#include <QString>
+
+#include <array>
+
+namespace exercises {
+
+// Records of an exercise file.
+enum ExerciseRecord {
+    statementRecord = 1,
+    configurationRecord = 2,
+    correctionRecord = 3,
+    correctionConfigurationRecord = 4,
+    levelRecord = 5,
+    firstTopicRecord = 7,
+    lastTopicRecord = 10,
+    titleRecord = 11,
+    durationRecord = 12,
+};
+
+struct ExerciseRecords {
+    bool readable = false;            // false when the file cannot be opened
+    std::array<QString, 13> records;  // records 1 to 12; a record past the end is empty
+
+    const QString& operator[](int record) const { return records[record]; }
+    // An exercise counts as corrected when it names a correction or its configuration.
+    bool corrected() const;
+};
+
+ExerciseRecords readExerciseRecords(const QString& path);
+
+// Empty or only blanks.
+bool isBlank(const QString& text);
+
+// The number at the start of a text (leading blanks skipped); 0 when there is none.
+double leadingNumber(const QString& text);
+
+// The level indicators lit for record 5 (0 to 3).
+int litIndicators(const QString& levelText);
+
+// The hourglasses of the duration of record 12: its value rounded to a whole number
+// (halves to even), at most maxHourglasses.
+inline constexpr int maxHourglasses = 24;
+QString hourglasses(const QString& durationText);
+
+// A file name as stored in an exercise record, found from folder: "\" is a separator as
+// well as "/", and on a case-sensitive file system a part of the name that is not found as
+// written is matched with the one entry of its folder that differs only in case. When the
+// file cannot be found, the name joined to folder as written.
+QString resolveStoredName(const QString& folder, const QString& storedName);
+
+// A folder with its final separator (the form in which the program keeps exerciseFolder).
+QString withFinalSeparator(const QString& folder);
+
+} // namespace exercises

@@ -1,0 +1,98 @@
+#pragma once
+// The exercises window Fichexo: lies over the main window, lists the exercise files
+// ("*.E44") of a folder, shows the summary of the selected one and opens it.
+
+#include <QDialog>
+#include <QPixmap>
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QToolButton;
+
+namespace files {
+class DriveList;
+class FolderList;
+} // namespace files
+
+namespace ui {
+class BenchHost;
+}
+
+namespace exercises {
+
+// The title banner: "Ouvrir un exercice" fading from pale yellow to white.
+class TitleBanner : public QWidget {
+public:
+    explicit TitleBanner(QWidget* parent = nullptr);
+    static const QString title;
+    // The colour of letter k (1..n) of n.
+    static QColor letterColour(int k, int n);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+class Fichexo : public QDialog {
+    Q_OBJECT
+public:
+    explicit Fichexo(ui::BenchHost& host, QWidget* parent = nullptr);
+
+    TitleBanner* tito;
+    QFrame* Frame1;
+    QLabel* Label5;
+    files::DriveList* Drive1;
+    files::FolderList* Dir1;
+    QListWidget* File1;
+    QLineEdit* fichierexo;
+    QLabel* intratro;
+    QLabel* titratexo;
+    QLabel* Label4;
+    std::array<QLabel*, 3> Image4;
+    QLabel* Label1;
+    QPlainTextEdit* Text1;
+    QLabel* Text2;
+    QLabel* Label2;
+    QLabel* Label3;
+    QToolButton* ouvreur;
+    QToolButton* Image5;
+    QFrame* Frame2;
+    QPixmap Imagalu;   // lit level indicator
+    QPixmap Imagenoir; // dark level indicator
+
+    // Selects the first exercise of the list, which shows its summary.
+    void Form_Activate();
+    // The exercise folder moves to the list's folder and the summary of the file is shown.
+    void File1_Click(const QString& name);
+    void showSummary();
+    // Opens the selected exercise and closes the window; stays open on a failure.
+    void ouvreur_Click();
+    void Image5_Click() { reject(); }
+    void Drive1_Change();
+    void Dir1_Change();
+
+    // Whether the summary says the exercise is corrected.
+    bool correctedShown() const;
+    // The number of lit level indicators shown.
+    int litShown() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void placeOverMainWindow();
+    void placeWaitingNotice();
+
+    ui::BenchHost& host_;
+    bool activated_ = false;
+};
+
+// "Ouvrir un exercice (énoncé + configuration)": after the confirmation, shows Fichexo modally.
+void openExerciseBrowser(ui::BenchHost& host);
+
+} // namespace exercises

@@ -1,0 +1,449 @@
+// The exercises window and menu, headless, over a fake main window.
+
+#include "exercises/exercise_actions.h"
+#include "exercises/exercise_file.h"
+#include "exercises/exercise_menu.h"
+#include "exercises/fichexo.h"
+#include "exercises/rtf.h"
+#include "fake_host.h"
+#include "ui/scripted.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPrinterInfo>
+#include <QTextDocument>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace exotest;
+using exercises::Fichexo;
+
+namespace {
+
+const QString cannotReadText = QStringLiteral("Vérifier:\n- le nom du fichier,\n- l'état du lecteur.");
+
+class ExercisesWindow : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ensureApp(); }
+    void SetUp() override {
+        resetState();
+        ASSERT_TRUE(dir.isValid());
+        folder = dir.path() + QStringLiteral("/");
+        // A: corrected, with configurations; B: no correction, no configuration.
+        writeExercise(folder + "A.E44", {"enonce.rtf", "a.c17", "corr.rtf", "ac.c17", "2", "",
+                                         "Couples ", "redox.", "", "", "Titre A   ", "3"});
+        writeExercise(folder + "B.E44", {"B.RTF", " ", "", "  ", "abc", "", "", "", "", "", "B", "0"});
+        writeFile(folder + "enonce.rtf", rtfText("Enonc\\'e9 de A"));
+        writeFile(folder + "corr.rtf", rtfText("Correction de A"));
+        writeFile(folder + "B.RTF", rtfText("Enonc\\'e9 de B"));
+        writeConfiguration(folder + "a.c17", 2, "0,0");
+        writeConfiguration(folder + "ac.c17", 6, "12,0");
+        ui::setProgramFolder(dir.path());
+    }
+    void TearDown() override { ui::setProgramFolder({}); }
+
+    // Opens an exercise of the folder through the browser, as a click on ouvreur does.
+    bool openThroughBrowser(const QString& name) {
+        Fichexo window(host, &host.window);
+        window.File1_Click(name);
+        window.ouvreur_Click();
+        return window.result() == QDialog::Accepted;
+    }
+
+    QTemporaryDir dir;
+    QString folder;
+    FakeHost host;
+    ui::ScriptedAnswerer script;
+};
+
+TEST_F(ExercisesWindow, LiesOverTheMainWindowWithoutTitle) {
+    host.window.setGeometry(100, 80, 800, 600);
+    Fichexo window(host, &host.window);
+    EXPECT_EQ(window.geometry(), host.window.geometry());
+    EXPECT_TRUE(window.windowTitle().isEmpty());
+    EXPECT_FALSE(window.Frame2->isVisibleTo(&window));
+    EXPECT_EQ(window.File1->count(), 2); // "*.E44" only
+    EXPECT_EQ(window.ouvreur->toolTip(), QStringLiteral("Ouvrir l'exercice sélectionné"));
+    EXPECT_EQ(window.Image5->toolTip(), QStringLiteral("Fermer sans charger d'exercice"));
+    EXPECT_TRUE(window.intratro->isVisibleTo(&window));
+    EXPECT_FALSE(window.ouvreur->isVisibleTo(&window));
+}
+
+TEST_F(ExercisesWindow, ActivationShowsTheSummaryOfTheFirstFile) {
+    Fichexo window(host, &host.window);
+    window.Form_Activate();
+    EXPECT_EQ(window.fichierexo->text(), QDir::toNativeSeparators(folder + "A.E44"));
+    EXPECT_EQ(ui::state().exerciseFolder, QDir::toNativeSeparators(folder));
+    EXPECT_EQ(window.Label2->text(), QStringLiteral("Exercice corrigé"));
+    EXPECT_EQ(window.Label3->text(), window.Label2->text());
+    EXPECT_EQ(window.Label3->pos() - window.Label2->pos(), QPoint(2, 2));
+    EXPECT_EQ(window.litShown(), 2);
+    EXPECT_EQ(window.Text1->toPlainText(), QStringLiteral("Couples redox."));
+    EXPECT_EQ(window.titratexo->text(), QStringLiteral("Titre A"));
+    EXPECT_EQ(window.Text2->text(), QStringLiteral("⌛⌛⌛"));
+    EXPECT_FALSE(window.intratro->isVisibleTo(&window));
+    EXPECT_TRUE(window.ouvreur->isVisibleTo(&window));
+
+    window.File1_Click(QStringLiteral("B.E44"));
+    EXPECT_EQ(window.Label2->text(), QStringLiteral("Non corrigé"));
+    EXPECT_EQ(window.litShown(), 0);
+    EXPECT_TRUE(window.Image4[0]->isVisibleTo(&window));
+    EXPECT_TRUE(window.Text2->text().isEmpty());
+    EXPECT_TRUE(script.asked.empty());
+}
+
+TEST(ExerciseRecords, SummaryValues) {
+    struct { const char* level; int lit; } levels[] = {
+        {"0", 0}, {"1", 1}, {"2", 2}, {"3", 3}, {"7", 3}, {"0,5", 1}, {" 2", 2}, {"abc", 0}, {"", 0}, {"-1", 0}};
+    for (const auto& row : levels)
+        EXPECT_EQ(exercises::litIndicators(QString::fromUtf8(row.level)), row.lit) << row.level;
+    struct { const char* duration; int count; } durations[] = {
+        {"3", 3}, {"0", 0}, {"2.5", 2}, {"3,5", 4}, {"x", 0}, {"-2", 0}, {"1e9", exercises::maxHourglasses}};
+    for (const auto& row : durations)
+        EXPECT_EQ(exercises::hourglasses(QString::fromUtf8(row.duration)),
+                  QString(row.count, QChar(0x231B))) << row.duration;
+    EXPECT_TRUE(exercises::isBlank(QStringLiteral("   ")));
+    EXPECT_TRUE(exercises::isBlank(QString()));
+    EXPECT_FALSE(exercises::isBlank(QStringLiteral(" a ")));
+}
+
+TEST(ExerciseRecords, TitleBannerFadesToWhite) {
+    const int n = int(exercises::TitleBanner::title.size());
+    EXPECT_EQ(exercises::TitleBanner::letterColour(1, n), QColor(255, 255, 161)); // 155 + 100/18
+    EXPECT_EQ(exercises::TitleBanner::letterColour(9, n), QColor(255, 255, 205));
+    EXPECT_EQ(exercises::TitleBanner::letterColour(n, n), QColor(255, 255, 255));
+}
+
+TEST_F(ExercisesWindow, OpeningLoadsStatementFileNameAndConfiguration) {
+    ui::state().textModified = 1;
+    host.text->setReadOnly(true);
+    ASSERT_TRUE(openThroughBrowser(QStringLiteral("A.E44")));
+    EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Enoncé de A\n"));
+    EXPECT_EQ(host.name->text(), QDir::toNativeSeparators(folder + "A.E44"));
+    EXPECT_EQ(ui::state().correctionAvailable, 1);
+    EXPECT_EQ(ui::state().textModified, 0);
+    EXPECT_FALSE(host.text->isReadOnly());
+    // The configuration is on the bench: situation 1 shown, the caption names the file.
+    EXPECT_EQ(ui::state().configFile, QDir::toNativeSeparators(folder + "a.c17"));
+    EXPECT_EQ(host.selected, std::vector<int>{0});
+    EXPECT_EQ(host.caption, QStringLiteral("Titrage colorimétrique - ") + ui::state().configFile);
+    EXPECT_EQ(ui::state().situations.choices[0][1], 2);
+    EXPECT_TRUE(script.asked.empty());
+}
+
+TEST_F(ExercisesWindow, OpeningWithoutConfigurationLeavesTheBench) {
+    ASSERT_TRUE(openThroughBrowser(QStringLiteral("B.E44")));
+    EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Enoncé de B\n"));
+    EXPECT_EQ(ui::state().correctionAvailable, 0);
+    EXPECT_TRUE(host.selected.empty());
+    EXPECT_TRUE(host.caption.isEmpty());
+    exercises::ExerciseMenu menu(host, &host.window);
+    menu.updateEntries();
+    EXPECT_FALSE(menu.opencor->isEnabled());
+    EXPECT_TRUE(menu.Closexo->isEnabled());
+}
+
+TEST_F(ExercisesWindow, FailureMessagesOfTheBrowser) {
+    // A missing statement: nothing is loaded and the window stays open.
+    writeExercise(folder + "C.E44", {"absent.rtf", "a.c17"});
+    EXPECT_FALSE(openThroughBrowser(QStringLiteral("C.E44")));
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].text, QStringLiteral("Le fichier ") + QDir::toNativeSeparators(folder) +
+                                        QStringLiteral("absent.rtf est introuvable"));
+    EXPECT_EQ(script.asked[0].title, QStringLiteral("Fichier absent"));
+    EXPECT_EQ(script.asked[0].icon, ui::Icon::Critical);
+    EXPECT_EQ(script.asked[0].buttons, ui::Buttons::Ok);
+    EXPECT_TRUE(host.name->text().isEmpty());
+    EXPECT_TRUE(host.selected.empty());
+
+    // An exercise file that disappeared after the list was made: summary and opening.
+    Fichexo window(host, &host.window);
+    QFile::remove(folder + "B.E44");
+    window.File1_Click(QStringLiteral("B.E44"));
+    window.ouvreur_Click();
+    ASSERT_EQ(script.asked.size(), 3u);
+    for (int i : {1, 2}) {
+        EXPECT_EQ(script.asked[i].text, cannotReadText);
+        EXPECT_EQ(script.asked[i].title, QStringLiteral("Lecture impossible"));
+        EXPECT_EQ(script.asked[i].icon, ui::Icon::Critical);
+    }
+    EXPECT_NE(window.result(), QDialog::Accepted);
+    EXPECT_FALSE(window.Frame2->isVisibleTo(&window));
+}
+
+TEST_F(ExercisesWindow, StoredNamesWithBackslashAndOtherCase) {
+    QDir(folder).mkdir(QStringLiteral("sous"));
+    writeFile(folder + "sous/enonce.rtf", rtfText("Dans le sous-dossier"));
+    writeExercise(folder + "D.E44", {"SOUS\\EnOnCe.RTF", "A.C17"});
+    ASSERT_TRUE(openThroughBrowser(QStringLiteral("D.E44")));
+    EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Dans le sous-dossier\n"));
+    EXPECT_EQ(host.selected, std::vector<int>{0}); // "A.C17" found as a.c17
+
+    // Two files that differ only in case: neither is the one.
+    writeFile(folder + "x.rtf", rtfText("x"));
+    writeFile(folder + "X.RTF", rtfText("X"));
+    writeExercise(folder + "E.E44", {"x.Rtf"});
+    EXPECT_FALSE(openThroughBrowser(QStringLiteral("E.E44")));
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].title, QStringLiteral("Fichier absent"));
+}
+
+TEST_F(ExercisesWindow, CorrectionIsReadOnlyWithItsConfiguration) {
+    ASSERT_TRUE(openThroughBrowser(QStringLiteral("A.E44")));
+    exercises::showCorrection(host);
+    EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Correction de A\n"));
+    EXPECT_TRUE(host.text->isReadOnly());
+    EXPECT_EQ(ui::state().configFile, QDir::toNativeSeparators(folder + "ac.c17"));
+    EXPECT_EQ(ui::state().situations.texts[0][5], "12,0");
+    EXPECT_EQ(ui::state().textModified, 0);
+    EXPECT_TRUE(host.window.cursor().shape() != Qt::WaitCursor);
+    EXPECT_TRUE(script.asked.empty());
+}
+
+TEST_F(ExercisesWindow, ConfirmationBeforeLosingModifiedText) {
+    ASSERT_TRUE(openThroughBrowser(QStringLiteral("A.E44")));
+    host.text->append(QStringLiteral("Ma réponse"));
+    ASSERT_EQ(ui::state().textModified, 1);
+
+    // Cancel keeps everything, for the correction and for closing.
+    script.answers = {ui::Answer::Cancel, ui::Answer::Cancel};
+    exercises::showCorrection(host);
+    exercises::closeExercise(host);
+    ASSERT_EQ(script.asked.size(), 2u);
+    for (const auto& a : script.asked) {
+        EXPECT_EQ(a.text, QStringLiteral("Attention: perte des modifications du texte."));
+        EXPECT_EQ(a.title, QStringLiteral("Abandon des données?"));
+        EXPECT_EQ(a.icon, ui::Icon::Question);
+        EXPECT_EQ(a.buttons, ui::Buttons::OkCancel);
+    }
+    EXPECT_TRUE(host.text->toPlainText().contains(QStringLiteral("Ma réponse")));
+    EXPECT_FALSE(host.name->text().isEmpty());
+    EXPECT_EQ(ui::state().textModified, 1);
+
+    // OK goes on: the exercise is closed and the information text comes back.
+    const int informations = host.informations;
+    script.answers = {ui::Answer::Ok};
+    exercises::closeExercise(host);
+    EXPECT_EQ(script.asked.size(), 3u);
+    EXPECT_TRUE(host.name->text().isEmpty());
+    EXPECT_EQ(host.informations, informations + 1);
+    EXPECT_TRUE(host.text->toPlainText().startsWith(QStringLiteral("Titrage colorimétrique")));
+    EXPECT_EQ(ui::state().correctionAvailable, 0);
+    EXPECT_EQ(ui::state().textModified, 0);
+
+    // Unmodified text is given up without a question.
+    exercises::closeExercise(host);
+    EXPECT_EQ(script.asked.size(), 3u);
+}
+
+TEST_F(ExercisesWindow, MenuEntriesInOrderAndEnabledByState) {
+    exercises::ExerciseMenu menu(host, &host.window);
+    QStringList texts;
+    for (QAction* a : menu.optionexo->actions()) texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(texts, (QStringList{"Prise en main", "-", "Ouvrir un exercice (énoncé + configuration)",
+                                  "Voir la correction", "-", "Enregistrer le contenu de la fenêtre exercice",
+                                  "Retrouver un texte", "Imprimer le contenu de la fenêtre exercice", "-",
+                                  "Fermer l'exercice"}));
+    menu.updateEntries();
+    EXPECT_FALSE(menu.opencor->isEnabled());
+    EXPECT_FALSE(menu.Closexo->isEnabled());
+    EXPECT_TRUE(menu.savetexte->isEnabled());
+    ASSERT_TRUE(openThroughBrowser(QStringLiteral("A.E44")));
+    menu.updateEntries();
+    EXPECT_TRUE(menu.opencor->isEnabled());
+    EXPECT_TRUE(menu.Closexo->isEnabled());
+    // The entry runs its action: "Fermer l'exercice".
+    menu.Closexo->trigger();
+    EXPECT_TRUE(host.name->text().isEmpty());
+}
+
+TEST_F(ExercisesWindow, BrowserThroughTheMenuEntry) {
+    script.onExec = [](QDialog& dialog) {
+        auto& window = dynamic_cast<Fichexo&>(dialog);
+        EXPECT_EQ(window.titratexo->text(), QStringLiteral("Titre A")); // shown at activation
+        window.ouvreur_Click();
+        return window.result();
+    };
+    exercises::ExerciseMenu menu(host, &host.window);
+    menu.openexo->trigger();
+    EXPECT_EQ(script.execs, 1);
+    EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Enoncé de A\n"));
+
+    // Closing the browser without choosing changes nothing.
+    script.onExec = [](QDialog& dialog) {
+        dynamic_cast<Fichexo&>(dialog).Image5_Click();
+        return dialog.result();
+    };
+    menu.openexo->trigger();
+    EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Enoncé de A\n"));
+}
+
+TEST_F(ExercisesWindow, GettingStarted) {
+    // Absent: nothing happens, nothing is said.
+    EXPECT_FALSE(exercises::gettingStarted(host));
+    EXPECT_TRUE(script.asked.empty());
+    EXPECT_TRUE(host.name->text().isEmpty());
+
+    // Present but its statement is missing.
+    writeExercise(folder + "VIREKA.PEM", {"prise.rtf"});
+    EXPECT_FALSE(exercises::gettingStarted(host));
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].text, QStringLiteral("Fichier introuvable. Revoir l'installation du logiciel."));
+    EXPECT_EQ(script.asked[0].title, QStringLiteral("Erreur lors du chargement"));
+    EXPECT_EQ(script.asked[0].icon, ui::Icon::Critical);
+
+    writeFile(folder + "prise.rtf", rtfText("Prise en main"));
+    ui::state().correctionAvailable = 1;
+    EXPECT_TRUE(exercises::gettingStarted(host));
+    EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Prise en main\n"));
+    EXPECT_EQ(host.name->text(), QDir::toNativeSeparators(folder + "VIREKA.PEM"));
+    EXPECT_EQ(ui::state().correctionAvailable, 0);
+    EXPECT_EQ(ui::state().exerciseFolder, folder);
+}
+
+TEST_F(ExercisesWindow, SavingTheText) {
+    host.text->setPlainText(QStringLiteral("Réponse : c = 1,2 × 10⁻² mol/L"));
+    ui::state().textModified = 1;
+    // Cancelled: nothing.
+    exercises::saveText(host);
+    EXPECT_EQ(ui::state().textModified, 1);
+
+    const QString path = folder + "reponse.rtf";
+    script.fileNames = {path};
+    exercises::saveText(host);
+    EXPECT_EQ(ui::state().textModified, 0);
+    QTextDocument back;
+    ASSERT_TRUE(exercises::loadRtfFile(path, back));
+    EXPECT_EQ(back.toPlainText(), host.text->toPlainText());
+    ASSERT_EQ(script.fileRequests.size(), 2u);
+    EXPECT_EQ(script.fileRequests[1].defaultSuffix, QStringLiteral("RTF"));
+
+    // Existing file: the question, and Cancel leaves the file.
+    host.text->setPlainText(QStringLiteral("autre"));
+    script.fileNames = {path};
+    script.answers = {ui::Answer::Cancel};
+    exercises::saveText(host);
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].text,
+              QStringLiteral("Le fichier ") + path + QStringLiteral(" existe déjà.\nEcraser l'ancien?"));
+    EXPECT_EQ(script.asked[0].title, QStringLiteral("Ecraser le fichier?"));
+    EXPECT_EQ(script.asked[0].icon, ui::Icon::Question);
+    EXPECT_EQ(script.asked[0].buttons, ui::Buttons::OkCancel);
+    ASSERT_TRUE(exercises::loadRtfFile(path, back));
+    EXPECT_NE(back.toPlainText(), QStringLiteral("autre"));
+
+    // A folder that does not exist.
+    script.fileNames = {folder + "absent/x.rtf"};
+    exercises::saveText(host);
+    ASSERT_EQ(script.asked.size(), 2u);
+    EXPECT_EQ(script.asked[1].text, QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."));
+    EXPECT_EQ(script.asked[1].title, QStringLiteral("Erreur d'écriture."));
+    EXPECT_EQ(script.asked[1].icon, ui::Icon::Critical);
+}
+
+TEST_F(ExercisesWindow, ReloadingAText) {
+    ASSERT_TRUE(openThroughBrowser(QStringLiteral("A.E44")));
+    exercises::showCorrection(host);
+    script.fileNames = {folder + "B.RTF"};
+    exercises::reloadText(host);
+    EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Enoncé de B\n"));
+    EXPECT_EQ(host.name->text(), QStringLiteral("Texte: ") + QDir::toNativeSeparators(folder + "B.RTF"));
+    EXPECT_EQ(ui::state().correctionAvailable, 0);
+    EXPECT_FALSE(host.text->isReadOnly());
+    EXPECT_EQ(ui::state().textModified, 0);
+
+    // A file that cannot be read: the message, and the rest goes on.
+    script.fileNames = {folder + "absent.rtf"};
+    exercises::reloadText(host);
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].text, QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."));
+    EXPECT_EQ(script.asked[0].title, QStringLiteral("Erreur de lecture."));
+    EXPECT_EQ(host.name->text(), QStringLiteral("Texte: ") + QDir::toNativeSeparators(folder + "absent.rtf"));
+}
+
+TEST_F(ExercisesWindow, PrintingIntoAPdfWithoutPrinter) {
+    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
+    host.text->setPlainText(QStringLiteral("Texte à imprimer"));
+    exercises::printText(host); // cancelled
+    EXPECT_TRUE(script.asked.empty());
+
+    const QString pdf = folder + "texte.pdf";
+    script.fileNames = {pdf};
+    exercises::printText(host);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(4) == "%PDF");
+    EXPECT_TRUE(script.asked.empty());
+
+    script.fileNames = {folder + "absent/texte.pdf"};
+    exercises::printText(host);
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].text, QStringLiteral("Impossible d'imprimer : vérifier l'imprimante."));
+    EXPECT_EQ(script.asked[0].title, QStringLiteral("Imprimer"));
+    EXPECT_EQ(script.asked[0].icon, ui::Icon::Critical);
+    EXPECT_EQ(script.asked[0].buttons, ui::Buttons::Ok);
+}
+
+TEST_F(ExercisesWindow, RequestedExerciseOpensFromTheProgramFolder) {
+    exercises::openRequestedExercise(host, QStringLiteral("  a.e44 "));
+    EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Enoncé de A\n"));
+    EXPECT_EQ(ui::state().correctionAvailable, 1);
+    EXPECT_EQ(ui::state().exerciseFolder, folder);
+    EXPECT_TRUE(host.window.isVisible());
+    // A blank request opens nothing.
+    host.name->clear();
+    exercises::openRequestedExercise(host, QStringLiteral("   "));
+    EXPECT_TRUE(host.name->text().isEmpty());
+}
+
+TEST_F(ExercisesWindow, HelpFile) {
+    exercises::showHelp(&host.window);
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].title, QStringLiteral("Aide"));
+    EXPECT_TRUE(script.asked[0].text.contains(QStringLiteral("Ovlu.hlp")));
+    EXPECT_TRUE(script.helpShown.isEmpty());
+    writeFile(folder + "Ovlu.hlp", "<html><body>Aide</body></html>");
+    exercises::showHelp(&host.window);
+    EXPECT_EQ(script.helpShown, QStringList{folder + "Ovlu.hlp"});
+}
+
+// The exercises installed with the program: each one opens, with its correction and both
+// configurations, and the getting-started file and the help file are there.
+TEST(InstalledExercises, EveryExerciseOpensWithItsCorrection) {
+    ensureApp();
+    resetState();
+    ui::ScriptedAnswerer script;
+    const QString data = QStringLiteral(TITRAGE_SOURCE_DIR "/data");
+    ui::setProgramFolder(data);
+    FakeHost host;
+    EXPECT_TRUE(exercises::gettingStarted(host));
+    EXPECT_TRUE(host.text->toPlainText().startsWith(QStringLiteral("Prise en main du simulateur")));
+    EXPECT_EQ(host.selected, std::vector<int>{0});
+
+    const QStringList exercisesFound = QDir(data).entryList({QStringLiteral("*.E44")});
+    EXPECT_GE(exercisesFound.size(), 3);
+    for (const QString& name : exercisesFound) {
+        host.selected.clear();
+        Fichexo window(host, &host.window);
+        window.File1_Click(name);
+        EXPECT_TRUE(window.correctedShown()) << name.toStdString();
+        EXPECT_FALSE(window.titratexo->text().isEmpty());
+        window.ouvreur_Click();
+        EXPECT_EQ(window.result(), QDialog::Accepted) << name.toStdString();
+        EXPECT_EQ(host.selected, std::vector<int>{0}) << name.toStdString();
+        const QString statement = host.text->toPlainText();
+        exercises::showCorrection(host);
+        EXPECT_NE(host.text->toPlainText(), statement) << name.toStdString();
+        EXPECT_TRUE(host.text->toPlainText().contains(QStringLiteral("mol · L"))) << name.toStdString();
+        EXPECT_EQ(host.selected, (std::vector<int>{0, 0})) << name.toStdString();
+    }
+    EXPECT_TRUE(script.asked.empty());
+    exercises::showHelp(&host.window);
+    EXPECT_EQ(script.helpShown.size(), 1);
+    ui::setProgramFolder({});
+}
+
+} // namespace
