@@ -58,7 +58,9 @@ void paintPage(QPainter& painter, QSizeF printableSize, qreal dpiX, qreal dpiY,
         layoutPage({printableSize.width() / toX, printableSize.height() / toY},
                    twipsOf(pictures.bench, pictures.benchPixels),
                    twipsOf(pictures.graph, pictures.graphPixels));
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // The pictures are pixel drawings without antialiasing: enlarged, their pixels stay
+    // sharp squares rather than being blurred.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     auto draw = [&](const std::optional<TwipRect>& place, const QImage& image) {
         if (!place) return;
         const QRectF target(place->left * toX, place->top * toY, place->width * toX,
