@@ -95,10 +95,21 @@ std::int16_t ExpressionEvaluator::evaluate(std::string& text) {
         if (std::int16_t code = checkExpression(text); code != evaluationOk) return code;
         countTokens(text);
         std::string previousStart;
+        int repeatedStarts = 0;
         passes = 0;
         for (int pass = 1;; ++pass) {
-            if (pass > 1 && text == previousStart) simplifyExpression(text);
+            const bool repeated = pass > 1 && text == previousStart;
             previousStart = text;
+            if (repeated) {
+                simplifyExpression(text);
+                // A pass depends only on its starting text (the counters are counted from
+                // it) and on whether that text repeats the previous start. Once three passes
+                // in a row start alike, every later pass does exactly the same until the
+                // pass limit: give up now.
+                if (++repeatedStarts == 2) return calculationImpossible;
+            } else {
+                repeatedStarts = 0;
+            }
             if (pass > passLimit) return calculationImpossible;
             passes = pass;
             if (functionCount > 0) {

@@ -129,10 +129,37 @@ TEST(Evaluator, MoreExpressions) {
         check(row);
 }
 
-TEST(Evaluator, FunctionWithoutArgumentStopsAtThePassLimit) {
+TEST(Evaluator, GivesUpWithinThePassLimit) {
+    // Stuck: a function without argument; an operator without left operand; a ")" first.
+    // Progressing: a long chain of operations needs one pass for each.
+    const std::pair<const char*, std::int16_t> rows[] = {
+        {"sin", 1},
+        {"* 3", 1},
+        {")1 + 2(", 1},
+        {"sin sin sin sin sin 0", 0},
+    };
+    for (const auto& [expression, code] : rows) {
+        calculator::ExpressionEvaluator evaluator(degrees);
+        std::string text = expression;
+        EXPECT_EQ(evaluator.evaluate(text), code) << expression;
+        EXPECT_GE(evaluator.passes, 1) << expression;
+        EXPECT_LE(evaluator.passes, calculator::ExpressionEvaluator::passLimit) << expression;
+    }
+    // Each level of functions nested in groups takes one more pass: forty levels end
+    // well within the limit, a hundred and twenty reach it.
+    auto nested = [](int depth) {
+        std::string text;
+        for (int i = 0; i < depth; ++i)
+            text += "sin (1 + ";
+        text += "0";
+        return text + std::string(static_cast<std::size_t>(depth), ')');
+    };
     calculator::ExpressionEvaluator evaluator(degrees);
-    std::string text = "sin";
-    EXPECT_EQ(evaluator.evaluate(text), calculator::calculationImpossible);
+    std::string text = nested(40);
+    EXPECT_EQ(evaluator.evaluate(text), 0);
+    EXPECT_GT(evaluator.passes, 40);
+    text = nested(120);
+    EXPECT_EQ(evaluator.evaluate(text), 1);
     EXPECT_EQ(evaluator.passes, calculator::ExpressionEvaluator::passLimit);
 }
 

@@ -17,8 +17,9 @@ inline QApplication& testApplication() {
     static int argc = 1;
     static char name[] = "calculator_window_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: Qt's own globals may be gone by the time statics are torn down.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 class MachineTest : public ::testing::Test {
