@@ -123,6 +123,10 @@ int niveaubecher(Picture& bench, Picture* panel, const LevelInputs& in) {
 
     surface(bench, x0, liquidTop);
     if (panel) {
+        // The panel keeps its text and glassware; only its flask is redrawn, so that a
+        // change of volume while it is shown leaves no old surface behind.
+        panel->setScaleLeft(0);
+        panel->clear(QRect(QPoint(x0 - 7, 370), QPoint(x0 + 73, 460)));
         surface(*panel, x0, liquidTop);
         flaskOutline(*panel, x0);
     }

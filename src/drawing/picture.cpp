@@ -64,6 +64,29 @@ void Picture::clear() {
         image_.fill(backColor_);
 }
 
+void Picture::clear(const QRect& area) {
+    if (image_.isNull()) return;
+    const qreal r = devicePixelRatio();
+    const QRect device =
+        QRect(QPoint(int(std::floor(area.left() * r)), int(std::floor(area.top() * r))),
+              QPoint(int(std::floor((area.right() + 1) * r)) - 1,
+                     int(std::floor((area.bottom() + 1) * r)) - 1))
+            .intersected(image_.rect());
+    if (device.isEmpty()) return;
+    const bool kept = !background_.isNull() && background_.size() == image_.size() &&
+                      background_.format() == image_.format();
+    const QRgb back = backColor_.rgb();
+    for (int y = device.top(); y <= device.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        if (kept) {
+            const auto* from = reinterpret_cast<const QRgb*>(background_.constScanLine(y));
+            std::copy(from + device.left(), from + device.right() + 1, row + device.left());
+        } else {
+            std::fill(row + device.left(), row + device.right() + 1, back);
+        }
+    }
+}
+
 void Picture::keepAsBackground() {
     background_ = image_;
 }

@@ -48,6 +48,8 @@ public:
 
     // Clears to the persistent background (or to the back colour when there is none).
     void clear();
+    // The same for the logical rectangle `area` only (in the picture's own pixels).
+    void clear(const QRect& area);
     // Makes the current image the persistent background.
     void keepAsBackground();
     void dropBackground();

@@ -254,6 +254,12 @@ TEST(Levels, PanelGetsTheSurfaceAndTheFlask) {
     EXPECT_EQ(panel.pixel(x0, 460), black);
     EXPECT_EQ(pic.pixel(x0 + 23, 380), black);
     EXPECT_EQ(pic.pixel(20, 400), benchGradientColour(400, benchHeight)) << "the left strip";
+
+    // A new volume while the panel is shown moves its surface; the old one goes.
+    in.sampleVolume = 10;
+    niveaubecher(pic, &panel, in);
+    EXPECT_EQ(panel.pixel(x0 + 33, 454), black);
+    EXPECT_EQ(panel.pixel(x0 + 33, 444), benchGradientColour(446, benchHeight));
 }
 
 TEST(Levels, NothingIsDrawnBeforeTheWindowIsInitialised) {

@@ -86,9 +86,22 @@ TEST_P(PictureTest, ClearReturnsToTheKeptBackground) {
     pic.clear();
     EXPECT_EQ(pic.pixel(2, 2), QColor(Qt::red)) << "drawing after a clear leaves the background";
 
+    // Clearing an area restores it alone.
+    pic.fillBox(0, 0, 19, 19, Qt::green);
+    pic.clear(QRect(1, 1, 2, 3));
+    EXPECT_EQ(pic.pixel(1, 1), QColor(Qt::red));
+    EXPECT_EQ(pic.pixel(2, 3), QColor(Qt::red));
+    EXPECT_EQ(pic.pixel(3, 3), QColor(Qt::green));
+    EXPECT_EQ(pic.pixel(2, 4), QColor(Qt::green));
+    EXPECT_EQ(pic.pixel(0, 1), QColor(Qt::green));
+
     pic.dropBackground();
     pic.clear();
     EXPECT_EQ(pic.pixel(2, 2), QColor(10, 20, 30));
+    pic.fillBox(0, 0, 19, 19, Qt::green);
+    pic.clear(QRect(15, 15, 10, 10)); // partly outside: clipped
+    EXPECT_EQ(pic.pixel(19, 19), QColor(10, 20, 30));
+    EXPECT_EQ(pic.pixel(14, 19), QColor(Qt::green));
 }
 
 TEST_P(PictureTest, WideLinesAndCircles) {
