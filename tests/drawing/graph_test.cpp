@@ -203,17 +203,6 @@ TEST(GraphDrawing, SixColumnsOfSixtyPixels) {
     for (int i = 0; i <= 6; ++i)
         EXPECT_EQ(pic.pixel(72 + 60 * i, 100), black) << i;
     EXPECT_EQ(pic.pixel(72 + 60 * 6 + 1, 100), white);
-    model::PresentAmounts present{};
-    drawing::reftq(pic, 0, ascorbic(), max, present);
-    panels_test::save(pic, "graph_ascorbic");
-    // I2 introduced 0.5 mmol: top 125, x = 200..218; its last line is the full blue.
-    EXPECT_EQ(pic.pixel(200, 125), darkGrey);
-    EXPECT_EQ(pic.pixel(218, 125), darkGrey);
-    EXPECT_EQ(pic.pixel(201, 200), rgb(234, 244, 255));
-    EXPECT_EQ(pic.pixel(219, 200), white);
-    // I2 present 0.4 mmol: top 145, x = 226..244.
-    EXPECT_EQ(pic.pixel(226, 145), darkGrey);
-    EXPECT_EQ(pic.pixel(235, 144), white);
 }
 
 TEST(GraphDrawing, BarsAreRedrawnOverTheKeptBackground) {

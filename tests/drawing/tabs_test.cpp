@@ -38,12 +38,6 @@ int inkTop(const Painted& p, int left, int right) {
     return -1;
 }
 
-TEST(Tabs, Captions) {
-    EXPECT_EQ(drawing::tabCaption(1), QStringLiteral("Quantités de matière"));
-    EXPECT_EQ(drawing::tabCaption(2), QStringLiteral("Affichage"));
-    EXPECT_TRUE(drawing::tabCaption(3).isEmpty());
-}
-
 TEST(Tabs, EdgesAndChildOfTheSelectedTab) {
     const Painted first = paint(1);
     const Painted second = paint(2);

@@ -10,13 +10,6 @@ namespace {
 using drawing::Picture;
 using panels_test::rgb;
 
-TEST(TintScale, ColumnsSpanFiveDecades) {
-    EXPECT_DOUBLE_EQ(drawing::swatchConcentration(0), 1e-5);
-    EXPECT_DOUBLE_EQ(drawing::swatchConcentration(100), 1e-4);
-    EXPECT_DOUBLE_EQ(drawing::swatchConcentration(300), 1e-2);
-    EXPECT_DOUBLE_EQ(drawing::swatchConcentration(400), 1e-1);
-}
-
 TEST(TintScale, SwatchColumnsShowTheColourLaw) {
     panels_test::app();
     struct Row {
