@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace exercises {
@@ -87,6 +88,29 @@ void TitleBanner::paintEvent(QPaintEvent*) {
     }
 }
 
+void HourglassLabel::paintEvent(QPaintEvent* event) {
+    if (QFontMetrics(font()).inFontUcs4(0x231B)) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal h = std::min<qreal>(height() - 4, 22), w = h * 0.7;
+    qreal x = 2;
+    for (QChar c : text()) {
+        if (c.unicode() != 0x231B) continue;
+        const qreal top = (height() - h) / 2;
+        QPolygonF glass({{x, top}, {x + w, top}, {x + w / 2, top + h / 2}, {x + w, top + h},
+                         {x, top + h}, {x + w / 2, top + h / 2}});
+        p.setPen(QPen(QColor(60, 40, 0), 1.2));
+        p.setBrush(QColor(250, 220, 120));
+        p.drawPolygon(glass);
+        p.drawLine(QPointF(x - 1, top), QPointF(x + w + 1, top));
+        p.drawLine(QPointF(x - 1, top + h), QPointF(x + w + 1, top + h));
+        x += w + 6;
+    }
+}
+
 Fichexo::Fichexo(ui::BenchHost& host, QWidget* parent) : QDialog(parent), host_(host) {
     setModal(true);
     Imagalu = indicator(QColor(255, 250, 160), QColor(230, 150, 0));
@@ -130,7 +154,8 @@ Fichexo::Fichexo(ui::BenchHost& host, QWidget* parent) : QDialog(parent), host_(
     Label1 = new QLabel(QStringLiteral("Notions abordées :"), this);
     Text1 = new QPlainTextEdit(this);
     Text1->setReadOnly(true);
-    Text2 = new QLabel(this);
+    Text2 = new HourglassLabel(this);
+    Text2->setMinimumHeight(26);
     QFont hourglassFont = Text2->font();
     hourglassFont.setPointSize(16);
     Text2->setFont(hourglassFont);

@@ -3,12 +3,12 @@
 // ("*.E44") of a folder, shows the summary of the selected one and opens it.
 
 #include <QDialog>
+#include <QLabel>
 #include <QPixmap>
 
 #include <array>
 
 class QFrame;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -37,6 +37,16 @@ protected:
     void paintEvent(QPaintEvent*) override;
 };
 
+// The duration as a row of hourglasses (U+231B). Where no installed font draws that
+// character, the hourglasses are drawn by hand.
+class HourglassLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 class Fichexo : public QDialog {
     Q_OBJECT
 public:
@@ -55,7 +65,7 @@ public:
     std::array<QLabel*, 3> Image4;
     QLabel* Label1;
     QPlainTextEdit* Text1;
-    QLabel* Text2;
+    HourglassLabel* Text2;
     QLabel* Label2;
     QLabel* Label3;
     QToolButton* ouvreur;

@@ -83,11 +83,11 @@ def runs(text):
         elif sup is not None:
             out.append("{\\super " + escape(sup) + "}")
         elif bold is not None:
-            out.append("{\\b " + escape(bold) + "}")
+            out.append("{\\b " + runs(bold) + "}")
         elif blue is not None:
-            out.append("{\\cf1\\b " + escape(blue) + "}")
+            out.append("{\\cf1\\b " + runs(blue) + "}")
         else:
-            out.append("{\\i " + escape(italic) + "}")
+            out.append("{\\i " + runs(italic) + "}")
         last = m.end()
     out.append(escape(text[last:]))
     return "".join(out)
