@@ -82,116 +82,98 @@ QPushButton* Machine::addKey(const char* name, const QString& caption, const QSt
 }
 
 void Machine::buildKeys() {
-    struct Scientific {
+    struct Key {
         const char* name;
         QString caption;
         QString tooltip;
         std::function<void(Keypad&)> effect;
     };
+    // A run of keys from left to right.
+    auto run = [this](std::initializer_list<Key> keys, int left, int top, int width, int height,
+                      int step) {
+        int x = left;
+        for (const Key& k : keys) {
+            addKey(k.name, k.caption, k.tooltip, x, top, width, height, k.effect);
+            x += step;
+        }
+    };
     auto factor = [](const char* text) { return [text](Keypad& k) { k.appendFactor(text); }; };
     auto text = [](const char* text) { return [text](Keypad& k) { k.append(text); }; };
     const QString none;
 
-    // Four rows of six keys.
-    const std::array<std::array<Scientific, 6>, 3> rows = {{
-        {{{"bsin", "&SIN", "Sinus", factor("sin ")},
-          {"Bcos", "&COS", "Cosinus", factor("cos ")},
-          {"Btan", "&TAN", "Tangente", factor("tan ")},
-          {"invsin", "INV S&IN", "Inverse sinus", factor("invSIN ")},
-          {"invcos", "INV C&OS", "Inverse cosinus", factor("invCOS ")},
-          {"Btoncommande3", "INV T&AN", "Inverse tangente", factor("invTAN ")}}},
-        {{{"Bln", "l&n", none, factor("ln ")},
-          {"Blog", "&Log", none, factor("log ")},
-          {"Bexp", QStringLiteral("eˣ"), none, factor("exp ")},
-          {"B10x", QStringLiteral("10ˣ"), none, factor("10 ^ ")},
-          {"racine", QStringLiteral("√"), QStringLiteral("Racine carré"), factor("SQR ")},
-          {"Command5", "1/x", "Inverse", factor("1 / ")}}},
-        {{{"puissance", QStringLiteral("xʸ"), none, [](Keypad& k) { k.power(); }},
-          {"btcarre", QStringLiteral("x²"), none, [](Keypad& k) { k.square(); }},
-          {"Bpo", "(", none, factor("(")},
-          {"bpf", ")", none, text(")")},
-          {"pi", QStringLiteral("π"), "3.1415927",
-           [](Keypad& k) { k.appendFactor(Keypad::piText()); }},
-          {"ANS", "ANS", QStringLiteral("Dernière réponse"), [](Keypad& k) { k.insertAnswer(); }}}},
-    }};
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c)
-            addKey(rows[r][c].name, rows[r][c].caption, rows[r][c].tooltip,
-                   scientificLeft + static_cast<int>(c) * scientificStep,
-                   firstRow + static_cast<int>(r) * rowStep, scientificWidth, rowHeight,
-                   rows[r][c].effect);
-
-    // The unit prefixes: eight narrower keys.
-    struct Prefix {
-        const char* name;
-        QString caption;
-        QString tooltip;
-        const char* text;
+    // The scientific block: three rows of functions, the unit prefixes, the memory.
+    auto scientificRow = [&](int row, std::initializer_list<Key> keys) {
+        run(keys, scientificLeft, firstRow + row * rowStep, scientificWidth, rowHeight,
+            scientificStep);
     };
-    const std::array<Prefix, 8> prefixes = {{
-        {"kilo", "k", "kilo", "E+3"},
-        {"mega", "M", QStringLiteral("Méga"), "E+6"},
-        {"giga", "G", "Giga", "E+9"},
-        {"tera", "T", QStringLiteral("Téra"), "E+12"},
-        {"mil", "m", "milli", "E-3"},
-        {"micro", QStringLiteral("µ"), "micro", "E-6"},
-        {"nano", "n", "nano", "E-9"},
-        {"pico", "p", "pico", "E-12"},
-    }};
-    for (std::size_t i = 0; i < prefixes.size(); ++i)
-        addKey(prefixes[i].name, prefixes[i].caption, prefixes[i].tooltip,
-               scientificLeft + static_cast<int>(i) * 36, firstRow + 3 * rowStep, 33, rowHeight,
-               text(prefixes[i].text));
+    scientificRow(0, {{"bsin", "&SIN", "Sinus", factor("sin ")},
+                      {"Bcos", "&COS", "Cosinus", factor("cos ")},
+                      {"Btan", "&TAN", "Tangente", factor("tan ")},
+                      {"invsin", "INV S&IN", "Inverse sinus", factor("invSIN ")},
+                      {"invcos", "INV C&OS", "Inverse cosinus", factor("invCOS ")},
+                      {"Btoncommande3", "INV T&AN", "Inverse tangente", factor("invTAN ")}});
+    scientificRow(1,
+                  {{"Bln", "l&n", none, factor("ln ")},
+                   {"Blog", "&Log", none, factor("log ")},
+                   {"Bexp", QStringLiteral("eˣ"), none, factor("exp ")},
+                   {"B10x", QStringLiteral("10ˣ"), none, factor("10 ^ ")},
+                   {"racine", QStringLiteral("√"), QStringLiteral("Racine carré"), factor("SQR ")},
+                   {"Command5", "1/x", "Inverse", factor("1 / ")}});
+    scientificRow(2, {{"puissance", QStringLiteral("xʸ"), none, &Keypad::power},
+                      {"btcarre", QStringLiteral("x²"), none, &Keypad::square},
+                      {"Bpo", "(", none, factor("(")},
+                      {"bpf", ")", none, text(")")},
+                      {"pi", QStringLiteral("π"), "3.1415927",
+                       [](Keypad& k) { k.appendFactor(Keypad::piText()); }},
+                      {"ANS", "ANS", QStringLiteral("Dernière réponse"), &Keypad::insertAnswer}});
+    run({{"kilo", "k", "kilo", text("E+3")},
+         {"mega", "M", QStringLiteral("Méga"), text("E+6")},
+         {"giga", "G", "Giga", text("E+9")},
+         {"tera", "T", QStringLiteral("Téra"), text("E+12")},
+         {"mil", "m", "milli", text("E-3")},
+         {"micro", QStringLiteral("µ"), "micro", text("E-6")},
+         {"nano", "n", "nano", text("E-9")},
+         {"pico", "p", "pico", text("E-12")}},
+        scientificLeft, firstRow + 3 * rowStep, 33, rowHeight, 36);
+    run({{"Command1", "M+", QStringLiteral("Ajouter à la méoire"), &Keypad::memoryAdd},
+         {"Command2", "M-", QStringLiteral("Soustraire à la mémoire"), &Keypad::memorySubtract},
+         {"Command3", "RM", QStringLiteral("Rappel mémoire"), &Keypad::memoryRecall},
+         {"Command4", "CM", QStringLiteral("Effacer la mémoire"), &Keypad::memoryClear}},
+        scientificLeft, firstRow + 4 * rowStep, 68, rowHeight, 72);
 
-    // The memory.
-    const std::array<Scientific, 4> memory = {{
-        {"Command1", "M+", QStringLiteral("Ajouter à la méoire"), [](Keypad& k) { k.memoryAdd(); }},
-        {"Command2", "M-", QStringLiteral("Soustraire à la mémoire"),
-         [](Keypad& k) { k.memorySubtract(); }},
-        {"Command3", "RM", QStringLiteral("Rappel mémoire"), [](Keypad& k) { k.memoryRecall(); }},
-        {"Command4", "CM", QStringLiteral("Effacer la mémoire"),
-         [](Keypad& k) { k.memoryClear(); }},
-    }};
-    for (std::size_t i = 0; i < memory.size(); ++i)
-        addKey(memory[i].name, memory[i].caption, memory[i].tooltip,
-               scientificLeft + static_cast<int>(i) * 72, firstRow + 4 * rowStep, 68, rowHeight,
-               memory[i].effect);
+    // The digits, framed: 7 8 9 / 4 5 6 / 1 2 3 / 0 . EXP.
+    auto digitRow = [&](int row, std::initializer_list<Key> keys) {
+        run(keys, digitLeft, digitTop + row * digitRowStep, digitWidth, digitHeight, digitStep);
+    };
+    digitRow(
+        0,
+        {{"B7", "7", none, text("7")}, {"B8", "8", none, text("8")}, {"B9", "9", none, text("9")}});
+    digitRow(
+        1,
+        {{"B4", "4", none, text("4")}, {"B5", "5", none, text("5")}, {"B6", "6", none, text("6")}});
+    digitRow(
+        2,
+        {{"B1", "1", none, text("1")}, {"B2", "2", none, text("2")}, {"B3", "3", none, text("3")}});
+    digitRow(3, {{"B0", "0", none, text("0")},
+                 {"Bpoint", ".", none, text(".")},
+                 {"BtoEXP", "EXP", none, text("E")}});
 
-    // The digits: 7 8 9 / 4 5 6 / 1 2 3 / 0 . EXP.
-    for (int digit = 0; digit <= 9; ++digit) {
-        const int column = digit == 0 ? 0 : (digit - 1) % 3;
-        const int row = digit == 0 ? 3 : 2 - (digit - 1) / 3;
-        const std::string name = "B" + std::to_string(digit);
-        const QString caption = QString::number(digit);
-        addKey(name.c_str(), caption, none, digitLeft + column * digitStep,
-               digitTop + row * digitRowStep, digitWidth, digitHeight,
-               [caption](Keypad& k) { k.append(caption.toStdString()); });
-    }
-    addKey("Bpoint", ".", none, digitLeft + digitStep, digitTop + 3 * digitRowStep, digitWidth,
-           digitHeight, text("."));
-    addKey("BtoEXP", "EXP", none, digitLeft + 2 * digitStep, digitTop + 3 * digitRowStep,
-           digitWidth, digitHeight, text("E"));
-
-    // The operators and the evaluation.
-    const std::array<Scientific, 6> operators = {{
-        {"EFFACE", QStringLiteral("←"), QStringLiteral("Effacer dernier caractère"),
-         [](Keypad& k) { k.deleteBackwards(); }},
-        {"RAZ", "AC", "Tout effacer", [](Keypad& k) { k.clearAll(); }},
-        {"multip", "x", none, [](Keypad& k) { k.multiply(); }},
-        {"div", QStringLiteral("÷"), none, [](Keypad& k) { k.divide(); }},
-        {"plus", "+", none, [](Keypad& k) { k.plus(); }},
-        {"moins", "-", none, [](Keypad& k) { k.minus(); }},
-    }};
-    for (std::size_t i = 0; i < operators.size(); ++i)
-        addKey(operators[i].name, operators[i].caption, operators[i].tooltip,
-               operatorLeft + static_cast<int>(i % 2) * operatorStep,
-               operatorTop + static_cast<int>(i / 2) * operatorRowStep, operatorWidth,
-               operatorHeight, operators[i].effect);
-    // EXE shows the waiting text and beeps on a message: it has its own handler.
+    // The operators, and EXE, whose handler shows the waiting text and beeps on a message.
+    auto operatorRow = [&](int row, std::initializer_list<Key> keys) {
+        run(keys, operatorLeft, operatorTop + row * operatorRowStep, operatorWidth, operatorHeight,
+            operatorStep);
+    };
+    operatorRow(0, {{"EFFACE", QStringLiteral("←"), QStringLiteral("Effacer dernier caractère"),
+                     &Keypad::deleteBackwards},
+                    {"RAZ", "AC", "Tout effacer", &Keypad::clearAll}});
+    operatorRow(1, {{"multip", "x", none, &Keypad::multiply},
+                    {"div", QStringLiteral("÷"), none, &Keypad::divide}});
+    operatorRow(2, {{"plus", "+", none, &Keypad::plus}, {"moins", "-", none, &Keypad::minus}});
     QPushButton* exe =
         addKey("EXE", "EXE", "Calculer", operatorLeft, operatorTop + 3 * operatorRowStep,
                operatorStep + operatorWidth, operatorHeight, {});
     connect(exe, &QPushButton::clicked, this, &Machine::EXE_Click);
+
     // The keys of the bottom block in bold; the long captions smaller.
     for (QPushButton* button : findChildren<QPushButton*>()) {
         QFont f = button->font();
@@ -265,11 +247,6 @@ void Machine::EXE_Click() {
         keypad_.evaluate([this](std::string_view waiting) { setDisplayText(fromUtf8(waiting)); });
     showDisplay();
     if (message) ui::beep();
-}
-
-void Machine::EFFACE_Click() {
-    keypad_.deleteBackwards();
-    showDisplay();
 }
 
 void Machine::paintEvent(QPaintEvent*) {

@@ -35,7 +35,6 @@ public:
     bool typeKey(int key, const QString& text);
 
     void EXE_Click();
-    void EFFACE_Click();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

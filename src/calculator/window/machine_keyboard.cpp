@@ -8,58 +8,35 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
+namespace {
+
+// The key of the window that a typed character stands for, or nothing.
+QString keyOfCharacter(QChar c) {
+    if (c >= u'0' && c <= u'9') return QStringLiteral("B") + c;
+    static const std::pair<char16_t, const char*> keys[] = {
+        {u'.', "Bpoint"}, {u'E', "BtoEXP"}, {u'e', "BtoEXP"}, {u'D', "BtoEXP"},
+        {u'd', "BtoEXP"}, {u'(', "Bpo"},    {u')', "bpf"},    {u'*', "multip"},
+        {u'/', "div"},    {u'+', "plus"},   {u'-', "moins"},  {u'^', "puissance"},
+    };
+    for (const auto& [character, name] : keys)
+        if (c == character) return QString::fromLatin1(name);
+    return {};
+}
+
+} // namespace
+
 bool Machine::typeKey(int key, const QString& text) {
-    if (key == Qt::Key_Backspace) {
-        EFFACE_Click();
-        return true;
-    }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        EXE_Click();
-        return true;
-    }
-    if (text.size() != 1) return false;
-    const char c = text.at(0).toLatin1();
-    const char* button = nullptr;
-    switch (c) {
-    case '(':
-        button = "Bpo";
-        break;
-    case ')':
-        button = "bpf";
-        break;
-    case '*':
-        button = "multip";
-        break;
-    case '/':
-        button = "div";
-        break;
-    case '+':
-        button = "plus";
-        break;
-    case '-':
-        button = "moins";
-        break;
-    case '^':
-        button = "puissance";
-        break;
-    case 'E':
-    case 'e':
-    case 'D':
-    case 'd':
-        button = "BtoEXP";
-        break;
-    case '.':
-        button = "Bpoint";
-        break;
-    default:
-        if (c >= '0' && c <= '9') {
-            const char name[3] = {'B', c, '\0'};
-            this->key(QString::fromLatin1(name))->click();
-            return true;
-        }
-        return false;
-    }
-    this->key(QString::fromLatin1(button))->click();
+    QString name;
+    if (key == Qt::Key_Backspace)
+        name = QStringLiteral("EFFACE");
+    else if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        name = QStringLiteral("EXE");
+    else if (text.size() == 1)
+        name = keyOfCharacter(text.at(0));
+    if (name.isEmpty()) return false;
+    this->key(name)->click();
     return true;
 }
 
