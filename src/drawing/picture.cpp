@@ -49,6 +49,19 @@ void Picture::setDevicePixelRatio(qreal ratio) {
     background_ = QImage();
 }
 
+void Picture::rescale(qreal ratio) {
+    if (ratio <= 0 || image_.isNull() || ratio == devicePixelRatio()) return;
+    auto resample = [&](const QImage& from) {
+        if (from.isNull()) return QImage();
+        QImage to = blankImage(width_, height_, ratio, backColor_);
+        QPainter p(&to);
+        p.drawImage(QRectF(0, 0, width_, height_), from);
+        return to;
+    };
+    image_ = resample(image_);
+    background_ = resample(background_);
+}
+
 QColor Picture::pixel(int x, int y) const {
     const qreal r = devicePixelRatio();
     const int dx = int(std::floor(x * r));

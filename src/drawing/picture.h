@@ -36,6 +36,9 @@ public:
     void resize(int width, int height); // keeps nothing; clears to the back colour
     // Changes the density of the image (1 on ordinary screens, 2 on dense ones); keeps nothing.
     void setDevicePixelRatio(qreal ratio);
+    // Changes the density keeping the drawing and the background, resampled (the owner
+    // redraws afterwards for a sharp picture).
+    void rescale(qreal ratio);
 
     // The image as drawn (at the device pixel ratio) and the persistent background.
     const QImage& image() const { return image_; }

@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 namespace drawing {
 
@@ -19,6 +20,25 @@ qreal PictureBox::screenRatio() const {
     if (const QScreen* s = screen()) return s->devicePixelRatio();
     if (const QScreen* s = QGuiApplication::primaryScreen()) return s->devicePixelRatio();
     return 1.0;
+}
+
+void PictureBox::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!following_) {
+        if (QWindow* w = window()->windowHandle()) {
+            connect(w, &QWindow::screenChanged, this, &PictureBox::followScreen);
+            following_ = true;
+        }
+    }
+    followScreen();
+}
+
+void PictureBox::followScreen() {
+    const qreal ratio = screenRatio();
+    if (ratio == picture_.devicePixelRatio()) return;
+    picture_.rescale(ratio);
+    update();
+    emit devicePixelRatioChanged();
 }
 
 void PictureBox::setPictureSize(int width, int height) {

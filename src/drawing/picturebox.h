@@ -29,15 +29,21 @@ signals:
     void pressed(Qt::MouseButton button, QPoint pos);
     void released(Qt::MouseButton button, QPoint pos);
     void moved(Qt::MouseButtons buttons, QPoint pos);
+    // The widget went to a screen of another density: the picture was resampled and its
+    // owner may redraw it sharp.
+    void devicePixelRatioChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     qreal screenRatio() const;
+    void followScreen();
+    bool following_ = false;
     Picture picture_;
 };
 

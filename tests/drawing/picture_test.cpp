@@ -140,6 +140,18 @@ TEST(PictureRatio, DoublePictureIsDrawnAtFullDensity) {
     EXPECT_EQ(img.pixelColor(21, 8), QColor(Qt::black));
     EXPECT_EQ(img.pixelColor(22, 8), QColor(Qt::white));
 
+    // Rescaling keeps the drawing and the background.
+    pic.keepAsBackground();
+    pic.rescale(1.0);
+    EXPECT_EQ(pic.image().size(), QSize(20, 10));
+    EXPECT_EQ(pic.pixel(3, 4), QColor(Qt::black));
+    EXPECT_EQ(pic.pixel(3, 5), QColor(Qt::white));
+    pic.fillBox(0, 0, 19, 9, Qt::blue);
+    pic.clear();
+    EXPECT_EQ(pic.pixel(10, 4), QColor(Qt::black));
+    pic.rescale(2.0);
+    EXPECT_EQ(pic.image().size(), QSize(40, 20));
+
     // An image drawn into it keeps its logical size.
     QImage stamp(4, 4, QImage::Format_RGB32);
     stamp.fill(Qt::red);
