@@ -36,10 +36,9 @@ QString rangeText(QTextEdit& edit, int start, int length) {
 
 class Information : public ::testing::Test {
 protected:
-    void SetUp() override {
-        panels_test::app();
-        drawing::showInformation(edit);
-    }
+    void SetUp() override { drawing::showInformation(edit); }
+    // The application object exists before the first widget.
+    QApplication& app = panels_test::app();
     QTextEdit edit;
 };
 
