@@ -78,6 +78,7 @@ FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
         QPalette p = Option2[i]->palette();
         p.setColor(QPalette::Window, QColor(255, 255 - 9 * i, 180));
         Option2[i]->setPalette(p);
+        Option2[i]->setBackgroundRole(QPalette::Window);
         Option2[i]->setAutoFillBackground(true);
     }
     ui::state().situations.current = 0;
@@ -249,6 +250,10 @@ void FeuilleP::buildExerciseArea() {
         Option2[i] = new bench::SituationButton(this);
         Option2[i]->setAutoExclusive(false);
         Option2[i]->setGeometry(328, 352 + 19 * i, 89, 20);
+        // A slightly smaller type keeps "Situation n° 10" within the design width.
+        QFont small = font();
+        small.setPointSizeF(7.5);
+        Option2[i]->setFont(small);
     }
     fich_ = new QLineEdit(this);
     fich_->setObjectName(QStringLiteral("fich"));

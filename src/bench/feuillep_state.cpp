@@ -205,8 +205,9 @@ void FeuilleP::Command3_Click() {
         Command3->setText(QStringLiteral("Simuler le titrage"));
         Command12_Click();
         const QRect bench = picburette->geometry();
-        Picture4->setGeometry(bench.left() + 1, bench.top() + 1, bench.width() - 2,
-                              bench.height() - 130);
+        // The panel's picture keeps the bench's size; the widget shows its upper part.
+        Picture4->setFixedSize(bench.width() - 2, bench.height() - 130);
+        Picture4->move(bench.left() + 1, bench.top() + 1);
         prepasol();
         Picture4->show();
         Picture4->raise();
