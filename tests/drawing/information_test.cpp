@@ -49,7 +49,7 @@ TEST_F(Information, TextIsThePiecesWithParagraphBreaks) {
     expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     EXPECT_EQ(edit.toPlainText(), expected);
     EXPECT_TRUE(edit.isReadOnly());
-    EXPECT_TRUE(edit.isVisible() || !edit.isHidden());
+    EXPECT_FALSE(edit.isHidden());
     EXPECT_FALSE(edit.textCursor().hasSelection());
     EXPECT_TRUE(edit.toPlainText().startsWith(QStringLiteral("Titrage colorimétrique\n\nCe ")));
     EXPECT_TRUE(edit.toPlainText().endsWith(QStringLiteral("dans le menu Exercices.")));
