@@ -28,7 +28,8 @@ void critical(QWidget* parent, const QString& text, const QString& title) {
 }
 
 void missing(QWidget* parent, const QString& folder, const QString& name) {
-    critical(parent, QStringLiteral("Le fichier ") + folder + name + QStringLiteral(" est introuvable"),
+    critical(parent,
+             QStringLiteral("Le fichier ") + folder + name + QStringLiteral(" est introuvable"),
              QStringLiteral("Fichier absent"));
 }
 
@@ -39,7 +40,8 @@ bool loadStoredText(ui::BenchHost& host, const QString& folder, const QString& s
 }
 
 // The configuration named in a record, loaded onto the bench when the record is not blank.
-void loadStoredConfiguration(ui::BenchHost& host, const QString& folder, const QString& storedName) {
+void loadStoredConfiguration(ui::BenchHost& host, const QString& folder,
+                             const QString& storedName) {
     if (isBlank(storedName)) return;
     ui::state().configFile = QDir::toNativeSeparators(resolveStoredName(folder, storedName));
     files::loadConfiguration(host, nullptr);
@@ -153,7 +155,9 @@ void saveText(ui::BenchHost& host) {
     if (name.isEmpty()) return;
     if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".RTF");
     if (QFileInfo::exists(name) &&
-        ui::ask(main, QStringLiteral("Le fichier ") + name + QStringLiteral(" existe déjà.\nEcraser l'ancien?"),
+        ui::ask(main,
+                QStringLiteral("Le fichier ") + name +
+                    QStringLiteral(" existe déjà.\nEcraser l'ancien?"),
                 QStringLiteral("Ecraser le fichier?"), ui::Icon::Question,
                 ui::Buttons::OkCancel) != ui::Answer::Ok)
         return;
@@ -167,9 +171,9 @@ void saveText(ui::BenchHost& host) {
 void reloadText(ui::BenchHost& host) {
     QWidget* main = host.mainWindow();
     if (!confirmTextLoss(main)) return;
-    const QString name = ui::answerer().openFileName(
-        main, {QStringLiteral("Retrouver un texte"), QDir::currentPath(), rtfFilter,
-               QStringLiteral("rtf")});
+    const QString name =
+        ui::answerer().openFileName(main, {QStringLiteral("Retrouver un texte"),
+                                           QDir::currentPath(), rtfFilter, QStringLiteral("rtf")});
     if (name.isEmpty()) return;
     ui::ProgramState& state = ui::state();
     state.correctionAvailable = 0;
@@ -187,9 +191,9 @@ void printText(ui::BenchHost& host) {
     QString pdf;
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // No printer installed: the text goes into a PDF file.
-        pdf = ui::answerer().saveFileName(
-            main, {QStringLiteral("Imprimer"), QDir::currentPath(),
-                   QStringLiteral("Document PDF (*.pdf)"), QStringLiteral("pdf")});
+        pdf = ui::answerer().saveFileName(main, {QStringLiteral("Imprimer"), QDir::currentPath(),
+                                                 QStringLiteral("Document PDF (*.pdf)"),
+                                                 QStringLiteral("pdf")});
         if (pdf.isEmpty()) return;
         if (QFileInfo(pdf).suffix().isEmpty()) pdf += QStringLiteral(".pdf");
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -209,8 +213,8 @@ void printText(ui::BenchHost& host) {
     }
     if (!pdf.isEmpty()) QFile::remove(pdf);
     document->print(&printer);
-    const bool failed = printer.printerState() == QPrinter::Error ||
-                        (!pdf.isEmpty() && QFileInfo(pdf).size() == 0);
+    const bool failed =
+        printer.printerState() == QPrinter::Error || (!pdf.isEmpty() && QFileInfo(pdf).size() == 0);
     if (failed)
         ui::ask(main, QStringLiteral("Impossible d'imprimer : vérifier l'imprimante."),
                 QStringLiteral("Imprimer"), ui::Icon::Critical, ui::Buttons::Ok);
@@ -240,8 +244,8 @@ void openRequestedExercise(ui::BenchHost& host, const QString& programFolderRela
 }
 
 void showHelp(QWidget* parent) {
-    const QString path = resolveStoredName(withFinalSeparator(ui::programFolder()),
-                                           QStringLiteral("Ovlu.hlp"));
+    const QString path =
+        resolveStoredName(withFinalSeparator(ui::programFolder()), QStringLiteral("Ovlu.hlp"));
     if (!QFileInfo(path).isFile()) {
         ui::ask(parent,
                 QStringLiteral("Le fichier d'aide Ovlu.hlp est introuvable dans le dossier du "

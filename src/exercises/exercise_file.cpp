@@ -75,7 +75,8 @@ QString findEntry(const QString& folder, const QString& name) {
     QDir dir(folder);
     if (QFileInfo::exists(dir.filePath(name))) return name;
     QString found;
-    for (const QString& entry : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+    for (const QString& entry :
+         dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
         if (entry.compare(name, Qt::CaseInsensitive) != 0) continue;
         if (!found.isEmpty()) return {}; // several candidates: none is the one
         found = entry;

@@ -23,8 +23,8 @@ enum ExerciseRecord {
 };
 
 struct ExerciseRecords {
-    bool readable = false;            // false when the file cannot be opened
-    std::array<QString, 13> records;  // records 1 to 12; a record past the end is empty
+    bool readable = false;           // false when the file cannot be opened
+    std::array<QString, 13> records; // records 1 to 12; a record past the end is empty
 
     const QString& operator[](int record) const { return records[record]; }
     // An exercise counts as corrected when it names a correction or its configuration.

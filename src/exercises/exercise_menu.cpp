@@ -11,8 +11,7 @@
 
 namespace exercises {
 
-ExerciseMenu::ExerciseMenu(ui::BenchHost& host, QWidget* parent)
-    : QObject(parent), host_(host) {
+ExerciseMenu::ExerciseMenu(ui::BenchHost& host, QWidget* parent) : QObject(parent), host_(host) {
     optionexo = new QMenu(parent);
     optionexo->setObjectName(QStringLiteral("optionexo"));
     auto entry = [this](const char* name, const QString& text, auto action) {

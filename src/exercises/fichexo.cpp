@@ -7,6 +7,7 @@
 #include "ui/modal.h"
 #include "ui/program_state.h"
 
+#include <QBrush>
 #include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -15,7 +16,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QBrush>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -100,8 +100,12 @@ void HourglassLabel::paintEvent(QPaintEvent* event) {
     for (QChar c : text()) {
         if (c.unicode() != 0x231B) continue;
         const qreal top = (height() - h) / 2;
-        QPolygonF glass({{x, top}, {x + w, top}, {x + w / 2, top + h / 2}, {x + w, top + h},
-                         {x, top + h}, {x + w / 2, top + h / 2}});
+        QPolygonF glass({{x, top},
+                         {x + w, top},
+                         {x + w / 2, top + h / 2},
+                         {x + w, top + h},
+                         {x, top + h},
+                         {x + w / 2, top + h / 2}});
         p.setPen(QPen(QColor(60, 40, 0), 1.2));
         p.setBrush(QColor(250, 220, 120));
         p.drawPolygon(glass);
@@ -219,7 +223,8 @@ Fichexo::Fichexo(ui::BenchHost& host, QWidget* parent) : QDialog(parent), host_(
     Frame2->hide();
     for (QWidget* w : std::initializer_list<QWidget*>{Label4, ouvreur, Label1, Label2, Label3})
         w->hide();
-    for (QLabel* image : Image4) image->hide();
+    for (QLabel* image : Image4)
+        image->hide();
     Text1->clear();
     Text2->clear();
     Drive1->showDriveOf(ui::programFolder());
@@ -284,7 +289,8 @@ void Fichexo::Drive1_Change() {
 void Fichexo::Dir1_Change() {
     File1->clear();
     QDir folder(Dir1->path());
-    File1->addItems(folder.entryList({QStringLiteral("*.E44")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    File1->addItems(
+        folder.entryList({QStringLiteral("*.E44")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
 void Fichexo::File1_Click(const QString& name) {
@@ -298,7 +304,8 @@ void Fichexo::File1_Click(const QString& name) {
 void Fichexo::showSummary() {
     Text1->clear();
     Text2->clear();
-    for (QLabel* image : Image4) image->hide();
+    for (QLabel* image : Image4)
+        image->hide();
     Label4->hide();
     ouvreur->hide();
     if (isBlank(fichierexo->text())) return;
@@ -325,12 +332,15 @@ void Fichexo::showSummary() {
         if (!isBlank(records[r])) topics += records[r];
     Text1->setPlainText(topics);
     QString title = records[titleRecord];
-    while (title.endsWith(QLatin1Char(' '))) title.chop(1);
+    while (title.endsWith(QLatin1Char(' ')))
+        title.chop(1);
     titratexo->setText(title);
     Text2->setText(hourglasses(records[durationRecord]));
 }
 
-bool Fichexo::correctedShown() const { return Label2->text() == correctedText; }
+bool Fichexo::correctedShown() const {
+    return Label2->text() == correctedText;
+}
 
 int Fichexo::litShown() const {
     int lit = 0;

@@ -35,79 +35,141 @@ char16_t symbolChar(unsigned char b) {
     if (b >= 'a' && b <= 'z') return greekLower[b - 'a'];
     if (b >= 'A' && b <= 'Z') return greekUpper[b - 'A'];
     switch (b) {
-    case 0x22: return 0x2200;
-    case 0x24: return 0x2203;
-    case 0x27: return 0x220B;
-    case 0x2A: return 0x2217;
-    case 0x2D: return 0x2212;
-    case 0x40: return 0x2245;
-    case 0x5E: return 0x22A5;
-    case 0xA3: return 0x2264;
-    case 0xA5: return 0x221E;
-    case 0xAB: return 0x2194;
-    case 0xAC: return 0x2190;
-    case 0xAD: return 0x2191;
-    case 0xAE: return 0x2192;
-    case 0xAF: return 0x2193;
-    case 0xB0: return 0x00B0;
-    case 0xB1: return 0x00B1;
-    case 0xB3: return 0x2265;
-    case 0xB4: return 0x00D7;
-    case 0xB5: return 0x221D;
-    case 0xB6: return 0x2202;
-    case 0xB7: return 0x2022;
-    case 0xB8: return 0x00F7;
-    case 0xB9: return 0x2260;
-    case 0xBA: return 0x2261;
-    case 0xBB: return 0x2248;
-    case 0xBC: return 0x2026;
-    case 0xD6: return 0x221A;
-    case 0xDB: return 0x21D4;
-    case 0xDE: return 0x21D2;
-    case 0xE5: return 0x2211;
-    case 0xF2: return 0x222B;
-    default: return b;
+    case 0x22:
+        return 0x2200;
+    case 0x24:
+        return 0x2203;
+    case 0x27:
+        return 0x220B;
+    case 0x2A:
+        return 0x2217;
+    case 0x2D:
+        return 0x2212;
+    case 0x40:
+        return 0x2245;
+    case 0x5E:
+        return 0x22A5;
+    case 0xA3:
+        return 0x2264;
+    case 0xA5:
+        return 0x221E;
+    case 0xAB:
+        return 0x2194;
+    case 0xAC:
+        return 0x2190;
+    case 0xAD:
+        return 0x2191;
+    case 0xAE:
+        return 0x2192;
+    case 0xAF:
+        return 0x2193;
+    case 0xB0:
+        return 0x00B0;
+    case 0xB1:
+        return 0x00B1;
+    case 0xB3:
+        return 0x2265;
+    case 0xB4:
+        return 0x00D7;
+    case 0xB5:
+        return 0x221D;
+    case 0xB6:
+        return 0x2202;
+    case 0xB7:
+        return 0x2022;
+    case 0xB8:
+        return 0x00F7;
+    case 0xB9:
+        return 0x2260;
+    case 0xBA:
+        return 0x2261;
+    case 0xBB:
+        return 0x2248;
+    case 0xBC:
+        return 0x2026;
+    case 0xD6:
+        return 0x221A;
+    case 0xDB:
+        return 0x21D4;
+    case 0xDE:
+        return 0x21D2;
+    case 0xE5:
+        return 0x2211;
+    case 0xF2:
+        return 0x222B;
+    default:
+        return b;
     }
 }
 
 // The few Wingdings signs that exercise texts use.
 char16_t wingdingsChar(unsigned char b) {
     switch (b) {
-    case 0x36: return 0x231B; // hourglass
-    case 0x6C: return 0x25CF;
-    case 0x6E: return 0x25A0;
-    case 0x71: return 0x2751;
-    case 0x9F: return 0x2022;
-    case 0xA7: return 0x25AA;
-    case 0xD8: return 0x27A2;
-    case 0xE0: return 0x2192;
-    case 0xFB: return 0x2717;
-    case 0xFC: return 0x2713;
-    default: return b;
+    case 0x36:
+        return 0x231B; // hourglass
+    case 0x6C:
+        return 0x25CF;
+    case 0x6E:
+        return 0x25A0;
+    case 0x71:
+        return 0x2751;
+    case 0x9F:
+        return 0x2022;
+    case 0xA7:
+        return 0x25AA;
+    case 0xD8:
+        return 0x27A2;
+    case 0xE0:
+        return 0x2192;
+    case 0xFB:
+        return 0x2717;
+    case 0xFC:
+        return 0x2713;
+    default:
+        return b;
     }
 }
 
 const char* codecName(int codePage) {
     switch (codePage) {
-    case 437: return "IBM437";
-    case 850: return "IBM850";
-    case 852: return "IBM852";
-    case 866: return "IBM866";
-    case 874: return "windows-874";
-    case 932: return "windows-31j";
-    case 936: return "GBK";
-    case 949: return "windows-949";
-    case 950: return "Big5";
-    case 1250: return "windows-1250";
-    case 1251: return "windows-1251";
-    case 1253: return "windows-1253";
-    case 1254: return "windows-1254";
-    case 1255: return "windows-1255";
-    case 1256: return "windows-1256";
-    case 1257: return "windows-1257";
-    case 1258: return "windows-1258";
-    case 10000: return "macintosh";
-    default: return nullptr;
+    case 437:
+        return "IBM437";
+    case 850:
+        return "IBM850";
+    case 852:
+        return "IBM852";
+    case 866:
+        return "IBM866";
+    case 874:
+        return "windows-874";
+    case 932:
+        return "windows-31j";
+    case 936:
+        return "GBK";
+    case 949:
+        return "windows-949";
+    case 950:
+        return "Big5";
+    case 1250:
+        return "windows-1250";
+    case 1251:
+        return "windows-1251";
+    case 1253:
+        return "windows-1253";
+    case 1254:
+        return "windows-1254";
+    case 1255:
+        return "windows-1255";
+    case 1256:
+        return "windows-1256";
+    case 1257:
+        return "windows-1257";
+    case 1258:
+        return "windows-1258";
+    case 10000:
+        return "macintosh";
+    default:
+        return nullptr;
     }
 }
 
@@ -115,35 +177,57 @@ const char* codecName(int codePage) {
 
 int codePageOfCharset(int charset) {
     switch (charset) {
-    case 0: return 1252;
-    case 2: return symbolCodePage;
-    case 77: return 10000;
-    case 128: return 932;
-    case 129: return 949;
-    case 134: return 936;
-    case 136: return 950;
-    case 161: return 1253;
-    case 162: return 1254;
-    case 163: return 1258;
-    case 177: return 1255;
-    case 178: return 1256;
-    case 186: return 1257;
-    case 204: return 1251;
-    case 222: return 874;
-    case 238: return 1250;
-    case 254: return 437;
-    case 255: return 850;
-    default: return 0;
+    case 0:
+        return 1252;
+    case 2:
+        return symbolCodePage;
+    case 77:
+        return 10000;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    case 254:
+        return 437;
+    case 255:
+        return 850;
+    default:
+        return 0;
     }
 }
 
 bool isLeadByte(int codePage, unsigned char b) {
     switch (codePage) {
-    case 932: return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    case 932:
+        return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
     case 936:
     case 949:
-    case 950: return b >= 0x81 && b <= 0xFE;
-    default: return false;
+    case 950:
+        return b >= 0x81 && b <= 0xFE;
+    default:
+        return false;
     }
 }
 

@@ -24,7 +24,9 @@ namespace {
 // Groups nested deeper than this are read as if they were not groups at all.
 constexpr int maxDepth = 2000;
 
-bool isHex(unsigned char c) { return std::isxdigit(c) != 0; }
+bool isHex(unsigned char c) {
+    return std::isxdigit(c) != 0;
+}
 int hexValue(unsigned char c) {
     if (c >= '0' && c <= '9') return c - '0';
     return (c | 0x20) - 'a' + 10;
@@ -65,17 +67,17 @@ private:
     Tables tables_;
 
     std::vector<Group> stack_;
-    Group outer_;            // the outer group, once it is closed
-    int overflow_ = 0;       // groups opened beyond maxDepth
-    bool started_ = false;   // the outer group was opened
-    bool starNext_ = false;  // a \* announces an ignorable destination
-    int skipUnits_ = 0;      // fallback units still to skip after \u
+    Group outer_;           // the outer group, once it is closed
+    int overflow_ = 0;      // groups opened beyond maxDepth
+    bool started_ = false;  // the outer group was opened
+    bool starNext_ = false; // a \* announces an ignorable destination
+    int skipUnits_ = 0;     // fallback units still to skip after \u
 
     QByteArray pendingBytes_;
     QString pendingText_;
     QTextCharFormat runFormat_;
     bool formatKnown_ = false;
-    int pendingTabs_ = 0;    // cell separators owed to the next text of a table row
+    int pendingTabs_ = 0; // cell separators owed to the next text of a table row
 
     QString fontName_;
     int fontNumber_ = -1;
@@ -109,7 +111,8 @@ void Reader::run() {
             auto d = static_cast<unsigned char>(data_[pos]);
             if (std::isalpha(d)) {
                 int start = pos;
-                while (pos < n && std::isalpha(static_cast<unsigned char>(data_[pos]))) ++pos;
+                while (pos < n && std::isalpha(static_cast<unsigned char>(data_[pos])))
+                    ++pos;
                 std::string_view word(data_.constData() + start, std::min(pos - start, 32));
                 bool negative = false;
                 if (pos + 1 < n && data_[pos] == '-' &&
@@ -251,11 +254,14 @@ void Reader::appendByte(unsigned char b) {
             colourGiven_ = false;
         }
         break;
-    case Dest::FieldInstruction: fieldInstruction_ += QChar(b); break;
+    case Dest::FieldInstruction:
+        fieldInstruction_ += QChar(b);
+        break;
     case Dest::Picture:
         if (isHex(b)) picture_.addNibble(hexValue(b));
         break;
-    case Dest::Skip: break;
+    case Dest::Skip:
+        break;
     }
 }
 
@@ -353,12 +359,23 @@ void Reader::controlSymbol(char c) {
     switch (c) {
     case '\\':
     case '{':
-    case '}': appendByte(static_cast<unsigned char>(c)); break;
-    case '~': appendUnicode(0x00A0); break;
-    case '-': appendUnicode(0x00AD); break;
-    case '_': appendUnicode(0x2011); break;
-    case '\t': appendUnicode(u'\t'); break;
-    default: break; // \: \| and the rest mean nothing to a reader
+    case '}':
+        appendByte(static_cast<unsigned char>(c));
+        break;
+    case '~':
+        appendUnicode(0x00A0);
+        break;
+    case '-':
+        appendUnicode(0x00AD);
+        break;
+    case '_':
+        appendUnicode(0x2011);
+        break;
+    case '\t':
+        appendUnicode(u'\t');
+        break;
+    default:
+        break; // \: \| and the rest mean nothing to a reader
     }
 }
 
@@ -401,7 +418,8 @@ void Reader::controlWord(std::string_view word, bool hasParam, int param) {
             QStringLiteral(R"(HYPERLINK\s+(\\\\?l\s+)?"([^"]*)\")"));
         auto m = link.match(fieldInstruction_);
         if (m.hasMatch())
-            g.chr.href = (m.capturedLength(1) > 0 ? QStringLiteral("#") : QString()) + m.captured(2);
+            g.chr.href =
+                (m.capturedLength(1) > 0 ? QStringLiteral("#") : QString()) + m.captured(2);
         return;
     }
     if (word == "shppict" || word == "field") return; // read what they hold
@@ -424,14 +442,21 @@ void Reader::controlWord(std::string_view word, bool hasParam, int param) {
         }
         return;
     case Dest::ColorTable:
-        if (word == "red") red_ = std::clamp(param, 0, 255), colourGiven_ = true;
-        else if (word == "green") green_ = std::clamp(param, 0, 255), colourGiven_ = true;
-        else if (word == "blue") blue_ = std::clamp(param, 0, 255), colourGiven_ = true;
+        if (word == "red")
+            red_ = std::clamp(param, 0, 255), colourGiven_ = true;
+        else if (word == "green")
+            green_ = std::clamp(param, 0, 255), colourGiven_ = true;
+        else if (word == "blue")
+            blue_ = std::clamp(param, 0, 255), colourGiven_ = true;
         return;
-    case Dest::Picture: picture_.controlWord(word, hasParam, param); return;
+    case Dest::Picture:
+        picture_.controlWord(word, hasParam, param);
+        return;
     case Dest::FieldInstruction:
-    case Dest::Skip: return;
-    case Dest::Text: break;
+    case Dest::Skip:
+        return;
+    case Dest::Text:
+        break;
     }
     textWord(word, hasParam, param);
 }
@@ -491,7 +516,8 @@ bool readRtf(const QByteArray& data, QTextDocument& doc) {
     doc.clear();
     qsizetype start = 0;
     if (data.startsWith("\xEF\xBB\xBF")) start = 3;
-    while (start < data.size() && std::isspace(static_cast<unsigned char>(data[start]))) ++start;
+    while (start < data.size() && std::isspace(static_cast<unsigned char>(data[start])))
+        ++start;
     bool isRtf = data.mid(start, 5) == "{\\rtf";
     if (isRtf) {
         rtf::Reader(data.mid(start), doc).run();

@@ -7,14 +7,20 @@
 namespace exercises::rtf {
 namespace {
 
-bool toggle(bool hasParam, int param) { return !hasParam || param != 0; }
+bool toggle(bool hasParam, int param) {
+    return !hasParam || param != 0;
+}
 
 // Twips beyond 22 inches are nonsense from a damaged file.
-int twips(int value) { return std::clamp(value, -31680, 31680); }
+int twips(int value) {
+    return std::clamp(value, -31680, 31680);
+}
 
 } // namespace
 
-void Tables::declareFont(int number) { fonts_.try_emplace(number); }
+void Tables::declareFont(int number) {
+    fonts_.try_emplace(number);
+}
 
 void Tables::addFont(int number, const QString& name) {
     Font& font = fonts_[number];
@@ -88,15 +94,21 @@ void Picture::addNibble(int value) {
 }
 
 void Picture::controlWord(std::string_view word, bool hasParam, int param) {
-    if (word == "pngblip") kind = Kind::Png;
-    else if (word == "jpegblip") kind = Kind::Jpeg;
+    if (word == "pngblip")
+        kind = Kind::Png;
+    else if (word == "jpegblip")
+        kind = Kind::Jpeg;
     else if (word == "emfblip" || word == "wmetafile" || word == "macpict" || word == "dibitmap" ||
              word == "wbitmap" || word == "pmmetafile")
         kind = Kind::Other;
-    else if (word == "picwgoal") goalWidth = std::clamp(param, 0, 31680);
-    else if (word == "pichgoal") goalHeight = std::clamp(param, 0, 31680);
-    else if (word == "picscalex") scaleX = hasParam ? std::clamp(param, 1, 1000) : 100;
-    else if (word == "picscaley") scaleY = hasParam ? std::clamp(param, 1, 1000) : 100;
+    else if (word == "picwgoal")
+        goalWidth = std::clamp(param, 0, 31680);
+    else if (word == "pichgoal")
+        goalHeight = std::clamp(param, 0, 31680);
+    else if (word == "picscalex")
+        scaleX = hasParam ? std::clamp(param, 1, 1000) : 100;
+    else if (word == "picscaley")
+        scaleY = hasParam ? std::clamp(param, 1, 1000) : 100;
 }
 
 QSizeF Picture::displaySize(const QSize& imageSize) const {
@@ -106,18 +118,58 @@ QSizeF Picture::displaySize(const QSize& imageSize) const {
 }
 
 bool isSkippedDestination(std::string_view word) {
-    static constexpr std::array<std::string_view, 52> words = {
-        "info",        "stylesheet",   "header",      "headerl",     "headerr",
-        "headerf",     "footer",       "footerl",     "footerr",     "footerf",
-        "footnote",    "nonshppict",   "listtable",   "listoverridetable", "revtbl",
-        "rsidtbl",     "xmlnstbl",     "pgdsctbl",    "mmathPr",     "themedata",
-        "colorschememapping", "datastore", "latentstyles", "pnseclvl", "pn",
-        "objdata",     "private",      "xe",          "tc",          "txe",
-        "annotation",  "atnid",        "atnauthor",   "bkmkstart",   "bkmkend",
-        "fldtype",     "filetbl",      "generator",   "template",    "userprops",
-        "docvar",      "keywords",     "comment",     "title",       "subject",
-        "author",      "operator",     "doccomm",     "company",     "nonesttables",
-        "shpinst",     "do"};
+    static constexpr std::array<std::string_view, 52> words = {"info",
+                                                               "stylesheet",
+                                                               "header",
+                                                               "headerl",
+                                                               "headerr",
+                                                               "headerf",
+                                                               "footer",
+                                                               "footerl",
+                                                               "footerr",
+                                                               "footerf",
+                                                               "footnote",
+                                                               "nonshppict",
+                                                               "listtable",
+                                                               "listoverridetable",
+                                                               "revtbl",
+                                                               "rsidtbl",
+                                                               "xmlnstbl",
+                                                               "pgdsctbl",
+                                                               "mmathPr",
+                                                               "themedata",
+                                                               "colorschememapping",
+                                                               "datastore",
+                                                               "latentstyles",
+                                                               "pnseclvl",
+                                                               "pn",
+                                                               "objdata",
+                                                               "private",
+                                                               "xe",
+                                                               "tc",
+                                                               "txe",
+                                                               "annotation",
+                                                               "atnid",
+                                                               "atnauthor",
+                                                               "bkmkstart",
+                                                               "bkmkend",
+                                                               "fldtype",
+                                                               "filetbl",
+                                                               "generator",
+                                                               "template",
+                                                               "userprops",
+                                                               "docvar",
+                                                               "keywords",
+                                                               "comment",
+                                                               "title",
+                                                               "subject",
+                                                               "author",
+                                                               "operator",
+                                                               "doccomm",
+                                                               "company",
+                                                               "nonesttables",
+                                                               "shpinst",
+                                                               "do"};
     return std::find(words.begin(), words.end(), word) != words.end();
 }
 
@@ -127,11 +179,11 @@ char16_t specialCharacter(std::string_view word) {
         char16_t c;
     };
     static constexpr Entry entries[] = {
-        {"tab", u'\t'},      {"line", 0x2028},     {"emdash", 0x2014},  {"endash", 0x2013},
-        {"emspace", 0x2003}, {"enspace", 0x2002},  {"qmspace", 0x2005}, {"bullet", 0x2022},
-        {"lquote", 0x2018},  {"rquote", 0x2019},   {"ldblquote", 0x201C},
-        {"rdblquote", 0x201D}, {"zwj", 0x200D},    {"zwnj", 0x200C},    {"zwbo", 0x200B},
-        {"ltrmark", 0x200E}, {"rtlmark", 0x200F}};
+        {"tab", u'\t'},      {"line", 0x2028},    {"emdash", 0x2014},    {"endash", 0x2013},
+        {"emspace", 0x2003}, {"enspace", 0x2002}, {"qmspace", 0x2005},   {"bullet", 0x2022},
+        {"lquote", 0x2018},  {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D},
+        {"zwj", 0x200D},     {"zwnj", 0x200C},    {"zwbo", 0x200B},      {"ltrmark", 0x200E},
+        {"rtlmark", 0x200F}};
     for (const Entry& e : entries)
         if (e.word == word) return e.c;
     return 0;
@@ -194,8 +246,8 @@ bool applyCharacterWord(CharState& chr, std::string_view word, bool hasParam, in
         if (halfPoints <= 0)
             chr.vertical = QTextCharFormat::AlignNormal;
         else
-            chr.vertical = word == "up" ? QTextCharFormat::AlignSuperScript
-                                        : QTextCharFormat::AlignSubScript;
+            chr.vertical =
+                word == "up" ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignSubScript;
     } else if (word == "charscalex") {
         chr.scaleX = hasParam ? std::clamp(param, 1, 1000) : 100;
     } else {
@@ -205,19 +257,32 @@ bool applyCharacterWord(CharState& chr, std::string_view word, bool hasParam, in
 }
 
 bool applyParagraphWord(ParaState& para, std::string_view word, bool hasParam, int param) {
-    if (word == "pard") para = ParaState{};
-    else if (word == "ql") para.alignment = Qt::AlignLeft;
-    else if (word == "qc") para.alignment = Qt::AlignHCenter;
-    else if (word == "qr") para.alignment = Qt::AlignRight;
-    else if (word == "qj") para.alignment = Qt::AlignJustify;
-    else if (word == "li" || word == "lin") para.left = twips(param);
-    else if (word == "ri" || word == "rin") para.right = twips(param);
-    else if (word == "fi") para.firstLine = twips(param);
-    else if (word == "sb") para.before = std::max(0, twips(param));
-    else if (word == "sa") para.after = std::max(0, twips(param));
-    else if (word == "sl") para.lineSpacing = twips(param);
-    else if (word == "slmult") para.lineMultiple = toggle(hasParam, param);
-    else return false;
+    if (word == "pard")
+        para = ParaState{};
+    else if (word == "ql")
+        para.alignment = Qt::AlignLeft;
+    else if (word == "qc")
+        para.alignment = Qt::AlignHCenter;
+    else if (word == "qr")
+        para.alignment = Qt::AlignRight;
+    else if (word == "qj")
+        para.alignment = Qt::AlignJustify;
+    else if (word == "li" || word == "lin")
+        para.left = twips(param);
+    else if (word == "ri" || word == "rin")
+        para.right = twips(param);
+    else if (word == "fi")
+        para.firstLine = twips(param);
+    else if (word == "sb")
+        para.before = std::max(0, twips(param));
+    else if (word == "sa")
+        para.after = std::max(0, twips(param));
+    else if (word == "sl")
+        para.lineSpacing = twips(param);
+    else if (word == "slmult")
+        para.lineMultiple = toggle(hasParam, param);
+    else
+        return false;
     return true;
 }
 

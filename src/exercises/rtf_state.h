@@ -6,8 +6,8 @@
 #include <QColor>
 #include <QSizeF>
 #include <QString>
-#include <QTextCharFormat>
 #include <QTextBlockFormat>
+#include <QTextCharFormat>
 
 #include <map>
 #include <optional>
@@ -105,6 +105,8 @@ bool applyParagraphWord(ParaState& para, std::string_view word, bool hasParam, i
 QTextBlockFormat blockFormat(const ParaState& para);
 
 // Twips (1/20 point) to document pixels (1/96 inch) and back.
-inline qreal twipsToPixels(int twips) { return twips / 15.0; }
+inline qreal twipsToPixels(int twips) {
+    return twips / 15.0;
+}
 
 } // namespace exercises::rtf

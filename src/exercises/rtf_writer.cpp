@@ -19,7 +19,9 @@
 namespace exercises {
 namespace {
 
-int toTwips(qreal pixels) { return int(std::lround(pixels * 15.0)); }
+int toTwips(qreal pixels) {
+    return int(std::lround(pixels * 15.0));
+}
 
 QString familyOf(const QTextCharFormat& f, const QTextDocument& doc) {
     const QStringList families = f.fontFamilies().toStringList();
@@ -122,7 +124,8 @@ void Writer::collect() {
             if (auto c = backgroundOf(f)) colourIndex(*c);
         };
         note(b.charFormat());
-        for (auto it = b.begin(); !it.atEnd(); ++it) note(it.fragment().charFormat());
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            note(it.fragment().charFormat());
     }
 }
 
@@ -157,7 +160,8 @@ void Writer::writeImage(QByteArray& out, const QTextImageFormat& f) {
            QByteArray::number(image.height()) + "\\picwgoal" + QByteArray::number(toTwips(w)) +
            "\\pichgoal" + QByteArray::number(toTwips(h)) + "\r\n";
     const QByteArray hex = png.toHex();
-    for (qsizetype i = 0; i < hex.size(); i += 128) out += hex.mid(i, 128) + "\r\n";
+    for (qsizetype i = 0; i < hex.size(); i += 128)
+        out += hex.mid(i, 128) + "\r\n";
     out += "}";
 }
 
@@ -165,9 +169,12 @@ void Writer::writeBlock(QByteArray& out, const QTextBlock& block) {
     const QTextBlockFormat bf = block.blockFormat();
     out += "\\pard";
     const Qt::Alignment a = bf.alignment();
-    if (a & Qt::AlignHCenter) out += "\\qc";
-    else if (a & Qt::AlignJustify) out += "\\qj";
-    else if (a & Qt::AlignRight) out += "\\qr";
+    if (a & Qt::AlignHCenter)
+        out += "\\qc";
+    else if (a & Qt::AlignJustify)
+        out += "\\qj";
+    else if (a & Qt::AlignRight)
+        out += "\\qr";
     auto twips = [&](const char* word, qreal pixels) {
         if (int t = toTwips(pixels)) out += word + QByteArray::number(t);
     };
@@ -180,7 +187,8 @@ void Writer::writeBlock(QByteArray& out, const QTextBlock& block) {
         const QTextFragment fragment = it.fragment();
         const QTextCharFormat f = fragment.charFormat();
         if (f.isImageFormat()) {
-            for (int i = 0; i < fragment.length(); ++i) writeImage(out, f.toImageFormat());
+            for (int i = 0; i < fragment.length(); ++i)
+                writeImage(out, f.toImageFormat());
             continue;
         }
         const bool link = f.isAnchor() && !f.anchorHref().isEmpty();
@@ -222,7 +230,9 @@ QByteArray Writer::write() {
 
 } // namespace
 
-QByteArray writeRtf(const QTextDocument& doc) { return Writer(doc).write(); }
+QByteArray writeRtf(const QTextDocument& doc) {
+    return Writer(doc).write();
+}
 
 bool saveRtfFile(const QString& path, const QTextDocument& doc) {
     QSaveFile file(path);

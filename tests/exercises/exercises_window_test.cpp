@@ -23,7 +23,8 @@ using exercises::Fichexo;
 
 namespace {
 
-const QString cannotReadText = QStringLiteral("Vérifier:\n- le nom du fichier,\n- l'état du lecteur.");
+const QString cannotReadText =
+    QStringLiteral("Vérifier:\n- le nom du fichier,\n- l'état du lecteur.");
 
 class ExercisesWindow : public ::testing::Test {
 protected:
@@ -35,7 +36,8 @@ protected:
         // A: corrected, with configurations; B: no correction, no configuration.
         writeExercise(folder + "A.E44", {"enonce.rtf", "a.c17", "corr.rtf", "ac.c17", "2", "",
                                          "Couples ", "redox.", "", "", "Titre A   ", "3"});
-        writeExercise(folder + "B.E44", {"B.RTF", " ", "", "  ", "abc", "", "", "", "", "", "B", "0"});
+        writeExercise(folder + "B.E44",
+                      {"B.RTF", " ", "", "  ", "abc", "", "", "", "", "", "B", "0"});
         writeFile(folder + "enonce.rtf", rtfText("Enonc\\'e9 de A"));
         writeFile(folder + "corr.rtf", rtfText("Correction de A"));
         writeFile(folder + "B.RTF", rtfText("Enonc\\'e9 de B"));
@@ -96,15 +98,27 @@ TEST_F(ExercisesWindow, ActivationShowsTheSummaryOfTheFirstFile) {
 }
 
 TEST(ExerciseRecords, SummaryValues) {
-    struct { const char* level; int lit; } levels[] = {
-        {"0", 0}, {"1", 1}, {"2", 2}, {"3", 3}, {"7", 3}, {"0,5", 1}, {" 2", 2}, {"abc", 0}, {"", 0}, {"-1", 0}};
+    struct {
+        const char* level;
+        int lit;
+    } levels[] = {{"0", 0},   {"1", 1},  {"2", 2},   {"3", 3}, {"7", 3},
+                  {"0,5", 1}, {" 2", 2}, {"abc", 0}, {"", 0},  {"-1", 0}};
     for (const auto& row : levels)
         EXPECT_EQ(exercises::litIndicators(QString::fromUtf8(row.level)), row.lit) << row.level;
-    struct { const char* duration; int count; } durations[] = {
-        {"3", 3}, {"0", 0}, {"2.5", 2}, {"3,5", 4}, {"x", 0}, {"-2", 0}, {"1e9", exercises::maxHourglasses}};
+    struct {
+        const char* duration;
+        int count;
+    } durations[] = {{"3", 3},
+                     {"0", 0},
+                     {"2.5", 2},
+                     {"3,5", 4},
+                     {"x", 0},
+                     {"-2", 0},
+                     {"1e9", exercises::maxHourglasses}};
     for (const auto& row : durations)
         EXPECT_EQ(exercises::hourglasses(QString::fromUtf8(row.duration)),
-                  QString(row.count, QChar(0x231B))) << row.duration;
+                  QString(row.count, QChar(0x231B)))
+            << row.duration;
     EXPECT_TRUE(exercises::isBlank(QStringLiteral("   ")));
     EXPECT_TRUE(exercises::isBlank(QString()));
     EXPECT_FALSE(exercises::isBlank(QStringLiteral(" a ")));
@@ -151,7 +165,8 @@ TEST_F(ExercisesWindow, FailureMessagesOfTheBrowser) {
     writeExercise(folder + "C.E44", {"absent.rtf", "a.c17"});
     EXPECT_FALSE(openThroughBrowser(QStringLiteral("C.E44")));
     ASSERT_EQ(script.asked.size(), 1u);
-    EXPECT_EQ(script.asked[0].text, QStringLiteral("Le fichier ") + QDir::toNativeSeparators(folder) +
+    EXPECT_EQ(script.asked[0].text, QStringLiteral("Le fichier ") +
+                                        QDir::toNativeSeparators(folder) +
                                         QStringLiteral("absent.rtf est introuvable"));
     EXPECT_EQ(script.asked[0].title, QStringLiteral("Fichier absent"));
     EXPECT_EQ(script.asked[0].icon, ui::Icon::Critical);
@@ -242,11 +257,13 @@ TEST_F(ExercisesWindow, ConfirmationBeforeLosingModifiedText) {
 TEST_F(ExercisesWindow, MenuEntriesInOrderAndEnabledByState) {
     exercises::ExerciseMenu menu(host, &host.window);
     QStringList texts;
-    for (QAction* a : menu.optionexo->actions()) texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(texts, (QStringList{"Prise en main", "-", "Ouvrir un exercice (énoncé + configuration)",
-                                  "Voir la correction", "-", "Enregistrer le contenu de la fenêtre exercice",
-                                  "Retrouver un texte", "Imprimer le contenu de la fenêtre exercice", "-",
-                                  "Fermer l'exercice"}));
+    for (QAction* a : menu.optionexo->actions())
+        texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(texts, (QStringList{
+                         "Prise en main", "-", "Ouvrir un exercice (énoncé + configuration)",
+                         "Voir la correction", "-", "Enregistrer le contenu de la fenêtre exercice",
+                         "Retrouver un texte", "Imprimer le contenu de la fenêtre exercice", "-",
+                         "Fermer l'exercice"}));
     menu.updateEntries();
     EXPECT_FALSE(menu.opencor->isEnabled());
     EXPECT_FALSE(menu.Closexo->isEnabled());
@@ -291,7 +308,8 @@ TEST_F(ExercisesWindow, GettingStarted) {
     writeExercise(folder + "VIREKA.PEM", {"prise.rtf"});
     EXPECT_FALSE(exercises::gettingStarted(host));
     ASSERT_EQ(script.asked.size(), 1u);
-    EXPECT_EQ(script.asked[0].text, QStringLiteral("Fichier introuvable. Revoir l'installation du logiciel."));
+    EXPECT_EQ(script.asked[0].text,
+              QStringLiteral("Fichier introuvable. Revoir l'installation du logiciel."));
     EXPECT_EQ(script.asked[0].title, QStringLiteral("Erreur lors du chargement"));
     EXPECT_EQ(script.asked[0].icon, ui::Icon::Critical);
 
@@ -327,8 +345,8 @@ TEST_F(ExercisesWindow, SavingTheText) {
     script.answers = {ui::Answer::Cancel};
     exercises::saveText(host);
     ASSERT_EQ(script.asked.size(), 1u);
-    EXPECT_EQ(script.asked[0].text,
-              QStringLiteral("Le fichier ") + path + QStringLiteral(" existe déjà.\nEcraser l'ancien?"));
+    EXPECT_EQ(script.asked[0].text, QStringLiteral("Le fichier ") + path +
+                                        QStringLiteral(" existe déjà.\nEcraser l'ancien?"));
     EXPECT_EQ(script.asked[0].title, QStringLiteral("Ecraser le fichier?"));
     EXPECT_EQ(script.asked[0].icon, ui::Icon::Question);
     EXPECT_EQ(script.asked[0].buttons, ui::Buttons::OkCancel);
@@ -339,7 +357,8 @@ TEST_F(ExercisesWindow, SavingTheText) {
     script.fileNames = {folder + "absent/x.rtf"};
     exercises::saveText(host);
     ASSERT_EQ(script.asked.size(), 2u);
-    EXPECT_EQ(script.asked[1].text, QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."));
+    EXPECT_EQ(script.asked[1].text,
+              QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."));
     EXPECT_EQ(script.asked[1].title, QStringLiteral("Erreur d'écriture."));
     EXPECT_EQ(script.asked[1].icon, ui::Icon::Critical);
 }
@@ -350,7 +369,8 @@ TEST_F(ExercisesWindow, ReloadingAText) {
     script.fileNames = {folder + "B.RTF"};
     exercises::reloadText(host);
     EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Enoncé de B\n"));
-    EXPECT_EQ(host.name->text(), QStringLiteral("Texte: ") + QDir::toNativeSeparators(folder + "B.RTF"));
+    EXPECT_EQ(host.name->text(),
+              QStringLiteral("Texte: ") + QDir::toNativeSeparators(folder + "B.RTF"));
     EXPECT_EQ(ui::state().correctionAvailable, 0);
     EXPECT_FALSE(host.text->isReadOnly());
     EXPECT_EQ(ui::state().textModified, 0);
@@ -359,9 +379,11 @@ TEST_F(ExercisesWindow, ReloadingAText) {
     script.fileNames = {folder + "absent.rtf"};
     exercises::reloadText(host);
     ASSERT_EQ(script.asked.size(), 1u);
-    EXPECT_EQ(script.asked[0].text, QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."));
+    EXPECT_EQ(script.asked[0].text,
+              QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."));
     EXPECT_EQ(script.asked[0].title, QStringLiteral("Erreur de lecture."));
-    EXPECT_EQ(host.name->text(), QStringLiteral("Texte: ") + QDir::toNativeSeparators(folder + "absent.rtf"));
+    EXPECT_EQ(host.name->text(),
+              QStringLiteral("Texte: ") + QDir::toNativeSeparators(folder + "absent.rtf"));
 }
 
 TEST_F(ExercisesWindow, PrintingIntoAPdfWithoutPrinter) {
@@ -381,7 +403,8 @@ TEST_F(ExercisesWindow, PrintingIntoAPdfWithoutPrinter) {
     script.fileNames = {folder + "absent/texte.pdf"};
     exercises::printText(host);
     ASSERT_EQ(script.asked.size(), 1u);
-    EXPECT_EQ(script.asked[0].text, QStringLiteral("Impossible d'imprimer : vérifier l'imprimante."));
+    EXPECT_EQ(script.asked[0].text,
+              QStringLiteral("Impossible d'imprimer : vérifier l'imprimante."));
     EXPECT_EQ(script.asked[0].title, QStringLiteral("Imprimer"));
     EXPECT_EQ(script.asked[0].icon, ui::Icon::Critical);
     EXPECT_EQ(script.asked[0].buttons, ui::Buttons::Ok);
@@ -437,7 +460,8 @@ TEST(InstalledExercises, EveryExerciseOpensWithItsCorrection) {
         const QString statement = host.text->toPlainText();
         exercises::showCorrection(host);
         EXPECT_NE(host.text->toPlainText(), statement) << name.toStdString();
-        EXPECT_TRUE(host.text->toPlainText().contains(QStringLiteral("mol · L"))) << name.toStdString();
+        EXPECT_TRUE(host.text->toPlainText().contains(QStringLiteral("mol · L")))
+            << name.toStdString();
         EXPECT_EQ(host.selected, (std::vector<int>{0, 0})) << name.toStdString();
     }
     EXPECT_TRUE(script.asked.empty());

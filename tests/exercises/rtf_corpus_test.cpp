@@ -24,7 +24,8 @@ QTextDocument* loadCorpus(const QString& name) {
 // The plain text that an expected-output file states, in the format of the project it
 // comes from.
 QString expectedText(const QString& file) {
-    const QString raw = QString::fromUtf8(readBytes(corpusPath(QStringLiteral("expected/") + file)));
+    const QString raw =
+        QString::fromUtf8(readBytes(corpusPath(QStringLiteral("expected/") + file)));
     if (file.endsWith(QLatin1String(".assert.txt"))) {
         QStringList lines;
         for (const QString& line : raw.split(QLatin1Char('\n')))
@@ -52,7 +53,8 @@ QString expectedText(const QString& file) {
                 auto em = e.next();
                 decoded += s.mid(last, em.capturedStart() - last);
                 if (em.capturedLength(1) > 0)
-                    decoded += QString::fromUcs4(std::u32string(1, char32_t(em.captured(1).toUInt())).c_str());
+                    decoded += QString::fromUcs4(
+                        std::u32string(1, char32_t(em.captured(1).toUInt())).c_str());
                 else
                     decoded += em.captured(2);
                 last = int(em.capturedEnd());
@@ -114,7 +116,8 @@ TEST(RtfCorpus, TextMatchesWhatOtherReadersExpect) {
         {"rtfjs_pile-of-poo.rtf", "rtfjs_pile-of-poo.html", TextCase::NoSpaces},
         {"rtfjs_simplepng.rtf", "rtfjs_simplepng.html", TextCase::NoSpaces},
         {"rtfjs_superscript-subscript.rtf", "rtfjs_superscript-subscript.html", TextCase::NoSpaces},
-        {"striprtf_TX_RTF32_18.0.541.501.rtf", "striprtf_TX_RTF32_18.0.541.501.txt", TextCase::Collapsed},
+        {"striprtf_TX_RTF32_18.0.541.501.rtf", "striprtf_TX_RTF32_18.0.541.501.txt",
+         TextCase::Collapsed},
         {"striprtf_bytes.rtf", "striprtf_bytes.txt", TextCase::Collapsed},
         {"striprtf_calcium_score.rtf", "striprtf_calcium_score.txt", TextCase::Cells},
         // striprtf's expected output stops before the file's last paragraph.
@@ -164,8 +167,10 @@ TEST(RtfCorpus, FilesWithDifferentConventions) {
         // A footnote's text is not body text.
         std::unique_ptr<QTextDocument> doc(loadCorpus(QStringLiteral("pandoc_footnote.rtf")));
         const QString text = collapseSpaces(doc->toPlainText());
-        EXPECT_TRUE(text.startsWith(QStringLiteral("Mead's landmark study has been amply annotated. It was her work")));
-        EXPECT_TRUE(text.endsWith(QStringLiteral("this period was a turning point for Margaret Mead.")));
+        EXPECT_TRUE(text.startsWith(
+            QStringLiteral("Mead's landmark study has been amply annotated. It was her work")));
+        EXPECT_TRUE(
+            text.endsWith(QStringLiteral("this period was a turning point for Margaret Mead.")));
         EXPECT_FALSE(text.contains(QStringLiteral("Sahlins")));
     }
     {
@@ -202,7 +207,12 @@ TEST(RtfCorpus, CharacterFormatting) {
         // Control words without a value take their default values.
         std::unique_ptr<QTextDocument> doc(loadCorpus(QStringLiteral("lo_default-values.rtf")));
         auto rs = runs(*doc);
-        struct { const char* text; qreal points; int stretch; QTextCharFormat::VerticalAlignment v; } rows[] = {
+        struct {
+            const char* text;
+            qreal points;
+            int stretch;
+            QTextCharFormat::VerticalAlignment v;
+        } rows[] = {
             {"scaleWidth50%", 12, 50, QTextCharFormat::AlignNormal},
             {"scaleWidth100%", 12, 0, QTextCharFormat::AlignNormal},
             {"fontSize25", 25, 0, QTextCharFormat::AlignNormal},
@@ -227,12 +237,17 @@ TEST(RtfCorpus, CharacterFormatting) {
         EXPECT_EQ(r->format.verticalAlignment(), QTextCharFormat::AlignSuperScript);
     }
     {
-        std::unique_ptr<QTextDocument> doc(loadCorpus(QStringLiteral("rtfjs_superscript-subscript.rtf")));
+        std::unique_ptr<QTextDocument> doc(
+            loadCorpus(QStringLiteral("rtfjs_superscript-subscript.rtf")));
         auto rs = runs(*doc);
-        EXPECT_EQ(runWith(rs, QStringLiteral("super"))->format.verticalAlignment(), QTextCharFormat::AlignSuperScript);
-        EXPECT_EQ(runWith(rs, QStringLiteral("sub"))->format.verticalAlignment(), QTextCharFormat::AlignSubScript);
-        EXPECT_EQ(runWith(rs, QStringLiteral("normal once"))->format.verticalAlignment(), QTextCharFormat::AlignNormal);
-        EXPECT_EQ(runWith(rs, QStringLiteral("Normal"))->format.fontFamilies().toStringList(), QStringList{"Helvetica"});
+        EXPECT_EQ(runWith(rs, QStringLiteral("super"))->format.verticalAlignment(),
+                  QTextCharFormat::AlignSuperScript);
+        EXPECT_EQ(runWith(rs, QStringLiteral("sub"))->format.verticalAlignment(),
+                  QTextCharFormat::AlignSubScript);
+        EXPECT_EQ(runWith(rs, QStringLiteral("normal once"))->format.verticalAlignment(),
+                  QTextCharFormat::AlignNormal);
+        EXPECT_EQ(runWith(rs, QStringLiteral("Normal"))->format.fontFamilies().toStringList(),
+                  QStringList{"Helvetica"});
     }
     {
         // A colour table that starts with ";" makes \cf0 and \highlight0 automatic.
@@ -242,8 +257,10 @@ TEST(RtfCorpus, CharacterFormatting) {
         EXPECT_FALSE(normal->format.hasProperty(QTextFormat::ForegroundBrush));
         EXPECT_FALSE(normal->format.hasProperty(QTextFormat::BackgroundBrush));
         EXPECT_EQ(normal->format.fontPointSize(), 8.5);
-        EXPECT_EQ(runWith(rs, QStringLiteral("Colored Line"))->format.foreground().color(), QColor(0, 255, 0));
-        EXPECT_EQ(runWith(rs, QStringLiteral("Highlighted Line"))->format.background().color(), QColor(255, 0, 0));
+        EXPECT_EQ(runWith(rs, QStringLiteral("Colored Line"))->format.foreground().color(),
+                  QColor(0, 255, 0));
+        EXPECT_EQ(runWith(rs, QStringLiteral("Highlighted Line"))->format.background().color(),
+                  QColor(255, 0, 0));
         const TextRun* both = runWith(rs, QStringLiteral("Colored & Highlighted"));
         EXPECT_EQ(both->format.foreground().color(), QColor(255, 255, 255));
         EXPECT_EQ(both->format.background().color(), QColor(0, 0, 255));
@@ -252,15 +269,18 @@ TEST(RtfCorpus, CharacterFormatting) {
 
 TEST(RtfCorpus, ParagraphsLinksAndPictures) {
     {
-        std::unique_ptr<QTextDocument> doc(loadCorpus(QStringLiteral("rtfjs_paragraph-properties.rtf")));
+        std::unique_ptr<QTextDocument> doc(
+            loadCorpus(QStringLiteral("rtfjs_paragraph-properties.rtf")));
         auto rs = runs(*doc);
         EXPECT_EQ(runWith(rs, QStringLiteral("is"))->format.fontPointSize(), 22);
-        EXPECT_EQ(runWith(rs, QStringLiteral("second"))->format.foreground().color(), QColor(0, 77, 187));
+        EXPECT_EQ(runWith(rs, QStringLiteral("second"))->format.foreground().color(),
+                  QColor(0, 77, 187));
         // The \line stays inside the paragraph; the \qc after it centres the whole paragraph.
         QTextBlock second = doc->begin().next();
         EXPECT_TRUE(second.text().contains(QChar(0x2028)));
         EXPECT_EQ(second.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-        EXPECT_EQ(second.next().next().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        EXPECT_EQ(second.next().next().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+                  Qt::AlignRight);
         EXPECT_EQ(second.blockFormat().bottomMargin(), 200 / 15.0);
     }
     {
@@ -276,7 +296,8 @@ TEST(RtfCorpus, ParagraphsLinksAndPictures) {
     {
         std::unique_ptr<QTextDocument> doc(loadCorpus(QStringLiteral("lo_fdo86750.rtf")));
         auto rs = runs(*doc);
-        EXPECT_EQ(runWith(rs, QStringLiteral("click"))->format.anchorHref(), QStringLiteral("#anchor"));
+        EXPECT_EQ(runWith(rs, QStringLiteral("click"))->format.anchorHref(),
+                  QStringLiteral("#anchor"));
     }
     {
         std::unique_ptr<QTextDocument> doc(loadCorpus(QStringLiteral("rtfjs_simplepng.rtf")));
@@ -284,7 +305,8 @@ TEST(RtfCorpus, ParagraphsLinksAndPictures) {
         ASSERT_FALSE(rs.empty());
         ASSERT_TRUE(rs.front().format.isImageFormat());
         QTextImageFormat image = rs.front().format.toImageFormat();
-        QImage decoded = doc->resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
+        QImage decoded =
+            doc->resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
         EXPECT_EQ(decoded.size(), QSize(32, 23));
     }
 }

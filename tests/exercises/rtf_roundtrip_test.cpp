@@ -121,7 +121,8 @@ TEST(RtfWriter, ReadingWhatItWroteGivesTheSameDocument) {
     buildSample(original);
     const QByteArray rtf = exercises::writeRtf(original);
 
-    for (char ch : rtf) ASSERT_LT(static_cast<unsigned char>(ch), 0x80) << "7-bit output";
+    for (char ch : rtf)
+        ASSERT_LT(static_cast<unsigned char>(ch), 0x80) << "7-bit output";
     EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl"));
     EXPECT_TRUE(rtf.contains("{\\colortbl ;"));
     EXPECT_TRUE(rtf.contains("soulign\\'e9"));
@@ -136,12 +137,15 @@ TEST(RtfWriter, ReadingWhatItWroteGivesTheSameDocument) {
     const auto a = shownRuns(original);
     const auto b = shownRuns(back);
     ASSERT_EQ(a.size(), b.size());
-    for (size_t i = 0; i < a.size(); ++i) EXPECT_TRUE(a[i] == b[i]) << a[i].text.toStdString();
+    for (size_t i = 0; i < a.size(); ++i)
+        EXPECT_TRUE(a[i] == b[i]) << a[i].text.toStdString();
 
     ASSERT_EQ(back.blockCount(), original.blockCount());
-    for (QTextBlock x = original.begin(), y = back.begin(); x.isValid(); x = x.next(), y = y.next()) {
+    for (QTextBlock x = original.begin(), y = back.begin(); x.isValid();
+         x = x.next(), y = y.next()) {
         const QTextBlockFormat p = x.blockFormat(), q = y.blockFormat();
-        EXPECT_EQ(p.alignment() & Qt::AlignHorizontal_Mask, q.alignment() & Qt::AlignHorizontal_Mask);
+        EXPECT_EQ(p.alignment() & Qt::AlignHorizontal_Mask,
+                  q.alignment() & Qt::AlignHorizontal_Mask);
         EXPECT_EQ(p.leftMargin(), q.leftMargin());
         EXPECT_EQ(p.rightMargin(), q.rightMargin());
         EXPECT_EQ(p.textIndent(), q.textIndent());
@@ -154,7 +158,8 @@ TEST(RtfWriter, ReadingWhatItWroteGivesTheSameDocument) {
     QTextImageFormat picture = last.format.toImageFormat();
     EXPECT_EQ(picture.width(), 16);
     EXPECT_EQ(picture.height(), 10);
-    QImage image = back.resource(QTextDocument::ImageResource, QUrl(picture.name())).value<QImage>();
+    QImage image =
+        back.resource(QTextDocument::ImageResource, QUrl(picture.name())).value<QImage>();
     ASSERT_EQ(image.size(), QSize(8, 5));
     EXPECT_EQ(image.pixelColor(3, 3), QColor(200, 10, 10));
 
@@ -191,7 +196,8 @@ TEST(RtfReader, HandMadeCases) {
         {"code page 437", "{\\rtf1\\pc \\'82\\'9c}", "é£"},
         {"code page 850", "{\\rtf1\\pca \\'82\\'d0}", "éð"},
         {"code page 0 means 1252", "{\\rtf1\\ansi\\ansicpg0 \\'e9}", "é"},
-        {"font charset wins", "{\\rtf1{\\fonttbl{\\f0 A;}{\\f1\\fcharset204 B;}}\\'e0{\\f1\\'e0}}", "àа"},
+        {"font charset wins", "{\\rtf1{\\fonttbl{\\f0 A;}{\\f1\\fcharset204 B;}}\\'e0{\\f1\\'e0}}",
+         "àа"},
         {"raw 8-bit bytes", "{\\rtf1 \xe9t\xe9}", "été"},
         {"unicode and surrogates", "{\\rtf1 \\u8364?\\u-10179?\\u-9047?}", "€💩"},
         {"no fallback with uc0", "{\\rtf1\\uc0\\u8226 x}", "•x"},
@@ -206,23 +212,28 @@ TEST(RtfReader, HandMadeCases) {
          "{\\*\\listtable{\\list x}}body}",
          "body"},
         {"control symbols", "{\\rtf1 a\\~b\\-c\\_d\\\\\\{\\}}", "a\u00A0b\u00ADc\u2011d\\{}"},
-        {"specials", "{\\rtf1 a\\tab b\\emdash\\endash\\lquote\\rquote\\ldblquote\\rdblquote\\bullet}",
+        {"specials",
+         "{\\rtf1 a\\tab b\\emdash\\endash\\lquote\\rquote\\ldblquote\\rdblquote\\bullet}",
          "a\tb—–‘’“”•"},
         {"line and paragraph", "{\\rtf1 a\\line b\\par c\\\nd}", "a\u2028b\nc\nd"},
         {"line ends are not text", "{\\rtf1 a\r\nb\nc}", "abc"},
         {"hidden text", "{\\rtf1 a{\\v secret}b}", "ab"},
         {"symbol font", "{\\rtf1{\\fonttbl{\\f1\\fcharset2 Symbol;}}{\\f1 \\'b7 abD}}", "• αβΔ"},
         {"symbol private use", "{\\rtf1{\\fonttbl{\\f1\\fcharset2 Symbol;}}{\\f1\\u-3913?}}", "•"},
-        {"wingdings hourglass", "{\\rtf1{\\fonttbl{\\f2\\fnil\\fcharset2 Wingdings;}}{\\f2 666}}", "⌛⌛⌛"},
-        {"table cells", "{\\rtf1\\trowd\\cellx100\\cellx200\\cellx300\\intbl A\\cell\\cell C\\cell\\row x}",
+        {"wingdings hourglass", "{\\rtf1{\\fonttbl{\\f2\\fnil\\fcharset2 Wingdings;}}{\\f2 666}}",
+         "⌛⌛⌛"},
+        {"table cells",
+         "{\\rtf1\\trowd\\cellx100\\cellx200\\cellx300\\intbl A\\cell\\cell C\\cell\\row x}",
          "A\t\tC\nx"},
         {"field result", "{\\rtf1{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}}", "3"},
         {"picture that cannot be shown", "{\\rtf1 a{\\pict\\wmetafile8 0102}b}", "ab"},
-        {"shape picture preferred", "{\\rtf1 a{\\*\\shppict{\\pict\\emfblip 00}}{\\nonshppict{\\pict 00}}b}", "ab"},
+        {"shape picture preferred",
+         "{\\rtf1 a{\\*\\shppict{\\pict\\emfblip 00}}{\\nonshppict{\\pict 00}}b}", "ab"},
         {"trailing NUL and garbage", QByteArray("{\\rtf1 a}\0 {\\b z}", 16), "a"},
         {"truncated", "{\\rtf1 abc{\\b de\\'e", "abcde"},
         {"closing braces too many", "{\\rtf1 a}}}b", "a"},
-        {"huge numbers", "{\\rtf1\\fs99999999999999999999 a\\u99999999999 ?b\\li-9999999999 c}", "a\uFFFFbc"},
+        {"huge numbers", "{\\rtf1\\fs99999999999999999999 a\\u99999999999 ?b\\li-9999999999 c}",
+         "a\uFFFFbc"},
         {"no version number", "{\\rtf a}", "a"},
     };
     for (const Case& c : cases)
@@ -273,9 +284,15 @@ TEST(RtfReader, DamagedInputNeverCrashes) {
             for (int k = 0; k < changes && !damaged.isEmpty(); ++k) {
                 const int at = int(random() % damaged.size());
                 switch (random() % 3) {
-                case 0: damaged[at] = alphabet[random() % alphabet.size()]; break;
-                case 1: damaged.insert(at, alphabet[random() % alphabet.size()]); break;
-                default: damaged.remove(at, 1 + int(random() % 8)); break;
+                case 0:
+                    damaged[at] = alphabet[random() % alphabet.size()];
+                    break;
+                case 1:
+                    damaged.insert(at, alphabet[random() % alphabet.size()]);
+                    break;
+                default:
+                    damaged.remove(at, 1 + int(random() % 8));
+                    break;
                 }
             }
             check(damaged);
@@ -284,7 +301,8 @@ TEST(RtfReader, DamagedInputNeverCrashes) {
     for (int round = 0; round < 300; ++round) {
         QByteArray noise = "{\\rtf1 ";
         const int length = int(random() % 400);
-        for (int k = 0; k < length; ++k) noise += alphabet[random() % alphabet.size()];
+        for (int k = 0; k < length; ++k)
+            noise += alphabet[random() % alphabet.size()];
         check(noise);
     }
 }

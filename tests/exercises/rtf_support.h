@@ -5,8 +5,8 @@
 
 #include "exercises/rtf.h"
 
-#include <QFile>
 #include <QApplication>
+#include <QFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -73,6 +73,8 @@ inline QString shownText(const QTextDocument& doc) {
     return out;
 }
 
-inline QString collapseSpaces(QString s) { return s.simplified(); }
+inline QString collapseSpaces(QString s) {
+    return s.simplified();
+}
 
 } // namespace rtftest
