@@ -271,6 +271,10 @@ void Reader::appendUnicode(char16_t c) {
         fontName_ += QChar(c);
         return;
     }
+    if (g.dest == Dest::FieldInstruction) {
+        fieldInstruction_ += QChar(c);
+        return;
+    }
     if (g.dest != Dest::Text || g.chr.hidden) return;
     flushBytes();
     appendText(QString(QChar(symbolFromPrivateUse(codePage(), c))));
@@ -428,6 +432,18 @@ void Reader::controlWord(std::string_view word, bool hasParam, int param) {
         return;
     }
 
+    // Unicode characters belong to font names and field instructions as well as to text.
+    if (word == "u") {
+        int code = param < 0 ? param + 65536 : param;
+        appendUnicode(char16_t(std::clamp(code, 0, 0xFFFF)));
+        skipUnits_ = g.uc;
+        return;
+    }
+    if (word == "uc") {
+        g.uc = std::clamp(param, 0, 10);
+        return;
+    }
+
     switch (g.dest) {
     case Dest::FontTable:
         if (word == "f") {
@@ -464,12 +480,6 @@ void Reader::controlWord(std::string_view word, bool hasParam, int param) {
 // Control words of the body text. Returns false for a word that means nothing here.
 bool Reader::textWord(std::string_view word, bool hasParam, int param) {
     Group& g = top();
-    if (word == "u") {
-        int code = param < 0 ? param + 65536 : param;
-        appendUnicode(char16_t(std::clamp(code, 0, 0xFFFF)));
-        skipUnits_ = g.uc;
-        return true;
-    }
     if (word == "par") {
         endParagraph();
         return true;
@@ -489,10 +499,6 @@ bool Reader::textWord(std::string_view word, bool hasParam, int param) {
     }
     if (char16_t special = specialCharacter(word)) {
         appendUnicode(special);
-        return true;
-    }
-    if (word == "uc") {
-        g.uc = std::clamp(param, 0, 10);
         return true;
     }
     if (word == "deff") {

@@ -240,6 +240,18 @@ TEST(RtfReader, HandMadeCases) {
         EXPECT_EQ(readText(c.rtf).toStdString(), std::string(c.text)) << c.name;
 }
 
+TEST(RtfReader, UnicodeInFontNamesAndLinks) {
+    ensureApp();
+    QTextDocument doc;
+    exercises::readRtf("{\\rtf1{\\fonttbl{\\f0 Caf\\u233?;}}"
+                       "{\\field{\\*\\fldinst HYPERLINK \"caf\\u233?\"}{\\fldrslt x}}}",
+                       doc);
+    const auto rs = runs(doc);
+    ASSERT_EQ(rs.size(), 1u);
+    EXPECT_EQ(rs[0].format.fontFamilies().toStringList(), QStringList{QStringLiteral("Café")});
+    EXPECT_EQ(rs[0].format.anchorHref(), QStringLiteral("café"));
+}
+
 TEST(RtfReader, TextThatIsNotRtfIsShownAsIs) {
     ensureApp();
     QTextDocument doc;
