@@ -7,7 +7,11 @@
 #include "calculator/window/calculator_window.h"
 #include "drawing/bench_drawing.h"
 #include "drawing/picturebox.h"
+#include "exercises/exercise_actions.h"
+#include "exercises/exercise_menu.h"
 #include "files/recordfile.h"
+#include "files/ui/enregistrer.h"
+#include "files/ui/ouvrir.h"
 #include "printing/clipboard_copy.h"
 #include "printing/confimp.h"
 #include "printing/printer_target.h"
@@ -90,6 +94,27 @@ void FeuilleP::connectHandlers() {
     connect(btexo, &QToolButton::clicked, this, [this] { btexo_Click(); });
     connect(Onglets, &drawing::PictureBox::released, this,
             [this](Qt::MouseButton, QPoint pos) { Onglets_MouseUp(pos.x(), pos.y()); });
+
+    // A screen of another density: the pictures are drawn again, sharp.
+    connect(picburette, &drawing::PictureBox::devicePixelRatioChanged, this, [this] {
+        setTap(tapOpen_);
+        Image1->setPicture(dropPicture());
+        Command5->setPicture(drawing::randomButtonPicture(devicePixelRatioF()));
+        imafond();
+    });
+    connect(Picture4, &drawing::PictureBox::devicePixelRatioChanged, this, [this] {
+        fond01();
+        prepasol();
+        niveaubecher();
+    });
+    connect(tabquant, &drawing::PictureBox::devicePixelRatioChanged, this, [this] { majtq(); });
+    connect(Onglets, &drawing::PictureBox::devicePixelRatioChanged, this,
+            [this] { Onglets_Paint(); });
+    connect(Frame2, &drawing::PictureBox::devicePixelRatioChanged, this,
+            [this] { Frame2_Paint(); });
+    for (drawing::PictureBox* swatch : {PictureMnO4, PictureI2})
+        connect(swatch, &drawing::PictureBox::devicePixelRatioChanged, this,
+                [this] { HScroll1_Scroll(); });
 
     connect(supertext_, &QTextEdit::textChanged, this, [this] {
         if (!fich_->text().isEmpty()) ui::state().textModified = 1;
@@ -229,8 +254,8 @@ void FeuilleP::Form_Activate() {
 }
 
 void FeuilleP::openRequestedExercise(const QString& name) {
-    // The exercises window is not part of this program yet: the request is dropped.
-    Q_UNUSED(name);
+    // The window is hidden while the exercise opens, then shown again.
+    exercises::openRequestedExercise(*this, name);
 }
 
 // ---- Temporary file ----
@@ -259,7 +284,7 @@ void FeuilleP::Command1_Click() {
 }
 
 void FeuilleP::Command2_Click() {
-    // The open-configuration window comes with the configuration files' windows.
+    files::showOpenWindow(*this);
 }
 
 void FeuilleP::Command4_Click() {
@@ -267,7 +292,7 @@ void FeuilleP::Command4_Click() {
 }
 
 void FeuilleP::Command7_Click() {
-    ui::answerer().showHelp(this, QDir(ui::programFolder()).filePath(QStringLiteral("Ovlu.hlp")));
+    exercises::showHelp(this);
 }
 
 void FeuilleP::Command8_Click() {
@@ -284,11 +309,11 @@ void FeuilleP::Command11_Click() {
     selectSituation(0);
     selectSituation(1);
     if (s >= 0 && s < files::situationCount) selectSituation(s);
-    // The save window comes with the configuration files' windows.
+    files::showSaveWindow(*this);
 }
 
 void FeuilleP::btexo_Click() {
-    // The exercises menu comes with the exercises window.
+    exercises::btexo_Click(*this, btexo);
 }
 
 // ---- Closing ----

@@ -179,6 +179,7 @@ TEST_F(BenchTest, SavingStoresTheBenchIntoTheSituationShown) {
     EXPECT_EQ(text(0), "0,003");
     EXPECT_EQ(text(5), "4,2");
     EXPECT_EQ(window->ions1->currentIndex(), 5);
+    EXPECT_EQ(script.execs, 1); // then the save window
 }
 
 TEST_F(BenchTest, LoaderCanUnselectEverySituationAndSelectTheFirstAgain) {
@@ -206,9 +207,13 @@ TEST_F(BenchTest, TabStripSelectsTheTabUnderTheRelease) {
 }
 
 TEST_F(BenchTest, HelpOpensTheProgramsHelpFile) {
+    const QString help = QDir(folder.path()).filePath("Ovlu.hlp");
+    QFile file(help);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
     window->Command7_Click();
     ASSERT_EQ(script.helpShown.size(), 1);
-    EXPECT_EQ(script.helpShown[0], QDir(folder.path()).filePath("Ovlu.hlp"));
+    EXPECT_EQ(script.helpShown[0], help);
 }
 
 } // namespace
