@@ -94,8 +94,11 @@ int liquidSurface(double volume);
 // The flask's inside at row y: the first and last x (flaskX added).
 std::pair<int, int> flaskRow(int flaskX, int y);
 
-// Redraws the liquids, the flask and the stream over the bench's background, and the
-// surface and flask outline on the panel when there is one. Returns the new liquidTop.
+// Redraws the liquids, the flask and the stream over the bench's background (the bench is
+// cleared to it first), and the surface and flask outline on the panel when one is given
+// (shown or not; only its flask area is renewed). The left strip of the bench's gradient is
+// repainted while the panel is visible. Returns the new liquidTop; draws nothing and returns
+// in.liquidTop while the window is not initialised.
 int niveaubecher(Picture& bench, Picture* panel, const LevelInputs& in);
 
 // Where the falling drop is drawn at animation step 1..4 (nothing for other steps).

@@ -22,7 +22,12 @@ namespace drawing {
 
 enum class PenMode { Copy, Mask }; // Mask: each pixel becomes colour AND destination
 
-// The three sets of offsets of the formula runs.
+// The sets of offsets and sizes of the formula runs:
+//   Large      10 pt text, 8 pt scripts, subscript 6 down, superscript 4 up (bench quantities)
+//   GraphLabel as Large with the superscript 5 up (labels of the quantities graph)
+//   Small      8 pt text and scripts, 4 down, 4 up (titrant text, preparation panel)
+//   Note       8 pt, superscript 4 up (note of the tint scales)
+// Stacked scripts put the superscript 5 above the base line in every set.
 enum class ScriptSet { Large, Small, Note, GraphLabel };
 
 class Picture {
