@@ -244,6 +244,8 @@ void FeuilleP::resizeEvent(QResizeEvent* event) {
 
 void FeuilleP::Form_Activate() {
     ++activations_;
+    // The activation is done: a late notice of the same activation must not repeat it.
+    lostToOwnWindow_ = false;
     if (Picture4->isHidden()) Command3->setText(QStringLiteral("Définir la\nsolution titrée"));
     Label1->setText(QStringLiteral("Afficher la\nconcentration"));
     Frame2->picture().setBackColor(QColor(240, 235, 230));

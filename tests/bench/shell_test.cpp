@@ -217,3 +217,28 @@ TEST_F(BenchTest, HelpOpensTheProgramsHelpFile) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BenchTest, ComingBackFromAnotherWindowOfTheProgramIsAnActivation) {
+    window->show();
+    window->activateWindow();
+    QApplication::processEvents();
+    if (!window->isActiveWindow()) GTEST_SKIP() << "no window activation on this platform";
+    const int before = window->activations();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QApplication::processEvents();
+    ASSERT_FALSE(window->isActiveWindow());
+    const std::string path = QFile::encodeName(FeuilleP::temporaryFile()).toStdString();
+    ASSERT_EQ(files::writeRecord(path, 31, "   "), files::RecordStatus::Ok);
+    other.hide();
+    window->activateWindow();
+    QApplication::processEvents();
+    EXPECT_EQ(window->activations(), before + 1);
+    EXPECT_EQ(tempRecord(31), "");
+    window->hide();
+}
+
+} // namespace
