@@ -26,12 +26,14 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 
 namespace benchtest {
 
+// Kept alive to the very end: the test helpers' own input devices are destroyed at exit and
+// need the application then.
 inline QApplication& application() {
     static int argc = 1;
     static char name[] = "bench_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 class BenchTest : public ::testing::Test {
