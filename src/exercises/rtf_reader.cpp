@@ -214,6 +214,12 @@ void Reader::closeGroup() {
         tables_.addFont(fontNumber_, fontName_);
         fontName_.clear();
     }
+    if (closing.dest == Dest::ColorTable && colourGiven_ &&
+        (stack_.size() < 2 || stack_[stack_.size() - 2].dest != Dest::ColorTable)) {
+        // A last entry without its ";".
+        tables_.addColour(true, QColor(red_, green_, blue_));
+        colourGiven_ = false;
+    }
     if (stack_.size() == 1) {
         outer_ = closing; // the last paragraph takes the formatting in force at the end
         stack_.clear();
@@ -426,7 +432,11 @@ void Reader::controlWord(std::string_view word, bool hasParam, int param) {
                 (m.capturedLength(1) > 0 ? QStringLiteral("#") : QString()) + m.captured(2);
         return;
     }
-    if (word == "shppict" || word == "field") return; // read what they hold
+    if (word == "field") {
+        fieldInstruction_.clear();
+        return;
+    }
+    if (word == "shppict") return; // read what it holds
     if (starred || isSkippedDestination(word)) {
         g.dest = Dest::Skip;
         return;

@@ -252,6 +252,27 @@ TEST(RtfReader, UnicodeInFontNamesAndLinks) {
     EXPECT_EQ(rs[0].format.anchorHref(), QStringLiteral("café"));
 }
 
+TEST(RtfReader, LastColourWithoutSemicolon) {
+    ensureApp();
+    QTextDocument doc;
+    exercises::readRtf("{\\rtf1{\\colortbl;\\red255\\green0\\blue0}\\cf1 rouge}", doc);
+    const auto rs = runs(doc);
+    ASSERT_EQ(rs.size(), 1u);
+    EXPECT_EQ(rs[0].format.foreground().color(), QColor(255, 0, 0));
+}
+
+TEST(RtfReader, AFieldWithoutInstructionIsNoLink) {
+    ensureApp();
+    QTextDocument doc;
+    exercises::readRtf("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"a\"}{\\fldrslt x}}"
+                       "{\\field{\\fldrslt y}}}",
+                       doc);
+    const auto rs = runs(doc);
+    ASSERT_EQ(rs.size(), 2u);
+    EXPECT_EQ(rs[0].format.anchorHref(), QStringLiteral("a"));
+    EXPECT_FALSE(rs[1].format.isAnchor());
+}
+
 TEST(RtfReader, TextThatIsNotRtfIsShownAsIs) {
     ensureApp();
     QTextDocument doc;
