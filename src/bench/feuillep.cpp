@@ -21,16 +21,20 @@
 
 namespace {
 
-const QStringList volumeItems = {QStringLiteral("0"),    QStringLiteral("1 mL"),
-                                 QStringLiteral("2 mL"), QStringLiteral("5 mL"),
+const QStringList volumeItems = {QStringLiteral("0"),     QStringLiteral("1 mL"),
+                                 QStringLiteral("2 mL"),  QStringLiteral("5 mL"),
                                  QStringLiteral("10 mL"), QStringLiteral("20 mL")};
 
-const QStringList speciesItems = {
-    QStringLiteral("acide ascorbique"),       QStringLiteral("acide oxalique"),
-    QStringLiteral("diiode"),                 QStringLiteral("dioxyde de soufre"),
-    QStringLiteral("hypochlorite de sodium"), QStringLiteral("nitrite de potassium"),
-    QStringLiteral("peroxyde d'hydrogène"),   QStringLiteral("sulfate de cuivre II"),
-    QStringLiteral("sulfate de fer II"),      QStringLiteral("thiosulfate de sodium")};
+const QStringList speciesItems = {QStringLiteral("acide ascorbique"),
+                                  QStringLiteral("acide oxalique"),
+                                  QStringLiteral("diiode"),
+                                  QStringLiteral("dioxyde de soufre"),
+                                  QStringLiteral("hypochlorite de sodium"),
+                                  QStringLiteral("nitrite de potassium"),
+                                  QStringLiteral("peroxyde d'hydrogène"),
+                                  QStringLiteral("sulfate de cuivre II"),
+                                  QStringLiteral("sulfate de fer II"),
+                                  QStringLiteral("thiosulfate de sodium")};
 
 QPushButton* commandButton(QWidget* parent, const QString& caption, const QString& tip,
                            QRect geometry) {
@@ -91,7 +95,8 @@ FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
     showInformation();
 
     const char* defaults[6] = {"0,01", "0,005", "0,05", "0", "20,0", "0,0"};
-    for (int k = 0; k < 6; ++k) setText(k, QString::fromUtf8(defaults[k]));
+    for (int k = 0; k < 6; ++k)
+        setText(k, QString::fromUtf8(defaults[k]));
     rewriteLabelvol();
 
     ui::state().situations.reset();
@@ -110,13 +115,21 @@ FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
     reinitialise();
 }
 
-FeuilleP::~FeuilleP() = default;
+FeuilleP::~FeuilleP() {
+    // The boxes lose the focus while the window is taken apart: that is no validation.
+    for (QLineEdit* box : Text1) box->removeEventFilter(this);
+    Label1->removeEventFilter(this);
+    Timer1.stop();
+    Timer2.stop();
+}
 
 void FeuilleP::start() {
     show();
     QApplication::processEvents();
     // The first activation may not come from the window system (an off-screen run).
     if (activations_ == 0) Form_Activate();
+    // Centred again now that the window system has given the window its frame.
+    placeWindow();
     fond01();
     Command3_Click();
 }
@@ -124,19 +137,19 @@ void FeuilleP::start() {
 void FeuilleP::buildCommandRow() {
     Command2 = commandButton(this, QStringLiteral("&Ouvrir"),
                              QStringLiteral("Retrouver une configuration"), {0, 0, 113, 41});
-    Command11 = commandButton(this, QStringLiteral("&Enregistrer"),
-                              QStringLiteral("Enregistrer la configuration actuelle"),
-                              {112, 0, 121, 41});
-    Command4 = commandButton(this, QStringLiteral("Co&pier"),
-                             QStringLiteral("Placer l'image dans le presse-papiers"),
-                             {232, 0, 113, 41});
-    Command10 = commandButton(this, QStringLiteral("&Imprimer"),
-                              QStringLiteral("Imprimer l'image"), {344, 0, 121, 41});
+    Command11 =
+        commandButton(this, QStringLiteral("&Enregistrer"),
+                      QStringLiteral("Enregistrer la configuration actuelle"), {112, 0, 121, 41});
+    Command4 =
+        commandButton(this, QStringLiteral("Co&pier"),
+                      QStringLiteral("Placer l'image dans le presse-papiers"), {232, 0, 113, 41});
+    Command10 = commandButton(this, QStringLiteral("&Imprimer"), QStringLiteral("Imprimer l'image"),
+                              {344, 0, 121, 41});
     Command8 = commandButton(this, QStringLiteral("&Calculatrice"),
                              QStringLiteral("Machine à calculer"), {464, 0, 121, 41});
-    Command7 = commandButton(this, QStringLiteral("&Aide"),
-                             QStringLiteral("Aide pour utiliser cette application"),
-                             {584, 0, 113, 41});
+    Command7 =
+        commandButton(this, QStringLiteral("&Aide"),
+                      QStringLiteral("Aide pour utiliser cette application"), {584, 0, 113, 41});
     Command1 = commandButton(this, QStringLiteral("&Fermer"),
                              QStringLiteral("Quitter cette application"), {696, 0, 105, 41});
 }
@@ -146,17 +159,18 @@ void FeuilleP::buildBench() {
     picburette->setObjectName(QStringLiteral("picburette"));
     picburette->move(8, 48);
 
-    Command3 = commandButton(picburette, QStringLiteral("Simuler le titrage"), {},
-                             {160, 416, 97, 41});
-    Command6 = commandButton(picburette, QStringLiteral("Vider la burette"), {},
-                             {136, 290, 89, 17});
+    Command3 =
+        commandButton(picburette, QStringLiteral("Simuler le titrage"), {}, {160, 416, 97, 41});
+    Command6 =
+        commandButton(picburette, QStringLiteral("Vider la burette"), {}, {136, 290, 89, 17});
     Command12 = commandButton(picburette, QStringLiteral("0"), {}, {216, 144, 17, 17});
     Check1 = new QCheckBox(picburette);
     Check1->setGeometry(152, 472, 17, 17);
 
     // Text1(1) and the read-out are moved into the text of the bench by imafond.
     for (int k = 0; k < 6; ++k) {
-        Text1[k] = new QLineEdit(QStringLiteral("Text1"), k == 1 ? static_cast<QWidget*>(picburette) : this);
+        Text1[k] = new QLineEdit(QStringLiteral("Text1"),
+                                 k == 1 ? static_cast<QWidget*>(picburette) : this);
         Text1[k]->setObjectName(QStringLiteral("Text1_%1").arg(k));
         Text1[k]->resize(49, 19);
         Text1[k]->installEventFilter(this);
@@ -208,8 +222,8 @@ void FeuilleP::buildPanel() {
     Combo1->setGeometry(170, 114, 65, 21);
     Combo2 = new QComboBox(Picture4);
     Combo2->setGeometry(170, 301, 65, 21);
-    Command9 = commandButton(Picture4, QStringLiteral("Simuler le titrage"), {},
-                             {110, 420, 97, 41});
+    Command9 =
+        commandButton(Picture4, QStringLiteral("Simuler le titrage"), {}, {110, 420, 97, 41});
 }
 
 void FeuilleP::buildSideTabs() {
@@ -278,10 +292,11 @@ void FeuilleP::placeWindow() {
     placing_ = true;
     if (windowState() != Qt::WindowNoState) setWindowState(Qt::WindowNoState);
     if (size() != QSize(800, 600)) resize(800, 600);
-    QRect frame = frameGeometry();
-    QRect client = geometry();
-    QSize border(frame.width() - client.width(), frame.height() - client.height());
-    QPoint centre = screen()->geometry().center();
-    move(centre.x() - (800 + border.width()) / 2 + 1, centre.y() - (600 + border.height()) / 2 + 1);
+    // The frame around the client area (none before the window system has shown it).
+    const QSize border = frameGeometry().size() - geometry().size();
+    const QSize outer = QSize(800, 600) + border;
+    const QRect area = screen()->geometry();
+    move(area.x() + (area.width() - outer.width()) / 2,
+         area.y() + (area.height() - outer.height()) / 2);
     placing_ = false;
 }

@@ -56,27 +56,27 @@ public:
     std::array<QRadioButton*, 10> Option2{};
     QLabel* Labelvol = nullptr;
     QLabel* Label1 = nullptr;
-    bench::ImageButton* Command5 = nullptr; // random concentration
-    bench::ImageButton* Image3 = nullptr;   // the burette tap
-    bench::ImageButton* Image1 = nullptr;   // one drop
-    QPushButton* Command1 = nullptr;        // Fermer
-    QPushButton* Command2 = nullptr;        // Ouvrir
-    QPushButton* Command3 = nullptr;        // preparation / simulation
-    QPushButton* Command4 = nullptr;        // Copier
-    QPushButton* Command6 = nullptr;        // Vider la burette
-    QPushButton* Command7 = nullptr;        // Aide
-    QPushButton* Command8 = nullptr;        // Calculatrice
-    QPushButton* Command9 = nullptr;        // Simuler le titrage (inside the panel)
-    QPushButton* Command10 = nullptr;       // Imprimer
-    QPushButton* Command11 = nullptr;       // Enregistrer
-    QPushButton* Command12 = nullptr;       // burette back to 0
-    QToolButton* btexo = nullptr;           // exercises menu
-    QScrollBar* HScroll1 = nullptr;         // tint slider
-    drawing::PictureBox* picburette = nullptr;          // bench picture
-    drawing::PictureBox* Picture4 = nullptr;            // preparation panel
-    drawing::PictureBox* Onglets = nullptr;             // tab strip and side panel
-    drawing::PictureBox* tabquant = nullptr;            // quantities graph
-    drawing::PictureBox* Frame2 = nullptr;              // tint-scale panel
+    bench::ImageButton* Command5 = nullptr;    // random concentration
+    bench::ImageButton* Image3 = nullptr;      // the burette tap
+    bench::ImageButton* Image1 = nullptr;      // one drop
+    QPushButton* Command1 = nullptr;           // Fermer
+    QPushButton* Command2 = nullptr;           // Ouvrir
+    QPushButton* Command3 = nullptr;           // preparation / simulation
+    QPushButton* Command4 = nullptr;           // Copier
+    QPushButton* Command6 = nullptr;           // Vider la burette
+    QPushButton* Command7 = nullptr;           // Aide
+    QPushButton* Command8 = nullptr;           // Calculatrice
+    QPushButton* Command9 = nullptr;           // Simuler le titrage (inside the panel)
+    QPushButton* Command10 = nullptr;          // Imprimer
+    QPushButton* Command11 = nullptr;          // Enregistrer
+    QPushButton* Command12 = nullptr;          // burette back to 0
+    QToolButton* btexo = nullptr;              // exercises menu
+    QScrollBar* HScroll1 = nullptr;            // tint slider
+    drawing::PictureBox* picburette = nullptr; // bench picture
+    drawing::PictureBox* Picture4 = nullptr;   // preparation panel
+    drawing::PictureBox* Onglets = nullptr;    // tab strip and side panel
+    drawing::PictureBox* tabquant = nullptr;   // quantities graph
+    drawing::PictureBox* Frame2 = nullptr;     // tint-scale panel
     drawing::PictureBox* PictureMnO4 = nullptr;
     drawing::PictureBox* PictureI2 = nullptr;
     QTimer Timer1; // flow, 10 ms
@@ -213,6 +213,6 @@ private:
     bool closingAccepted_ = false;
     bool movingFocus_ = false;      // focus moved by program: no validation on leaving
     bool tapQuestionAsked_ = false; // the press on the tap went to the empty-burette question
-    bool lostToOwnWindow_ = true; // the window last lost the activation to one of ours
+    bool lostToOwnWindow_ = true;   // the window last lost the activation to one of ours
     int activations_ = 0;
 };

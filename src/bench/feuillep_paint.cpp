@@ -52,8 +52,7 @@ void FeuilleP::majtq() {
 }
 
 void FeuilleP::reftq() {
-    if (!drawing::reftq(tabquant->picture(), species(), benchInputs(), scaleMax_,
-                        presentAmounts_))
+    if (!drawing::reftq(tabquant->picture(), species(), benchInputs(), scaleMax_, presentAmounts_))
         return;
     tabquant->refresh();
     niveaubecher();
@@ -145,7 +144,8 @@ void FeuilleP::Onglets_Paint() {
     auto& current = ui::state().currentTab;
     const drawing::TabStrip strip = drawing::paintTabStrip(Onglets->picture(), current);
     current = strip.currentTab;
-    for (std::size_t i = 0; i < tabEdges_.size(); ++i) tabEdges_[i] = strip.tabEdges[i];
+    for (std::size_t i = 0; i < tabEdges_.size(); ++i)
+        tabEdges_[i] = strip.tabEdges[i];
     Onglets->refresh();
     if (!strip.child) return;
     if (current == 1) {

@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr double capacity = 25;   // mL
-constexpr double flowStep = 0.1;  // mL per tick of Timer1
+constexpr double capacity = 25;  // mL
+constexpr double flowStep = 0.1; // mL per tick of Timer1
 constexpr float dropVolume = 0.05f;
 
 float pouredOf(const QLineEdit* box) {
@@ -97,7 +97,9 @@ void FeuilleP::Image1_Click() {
 void FeuilleP::Timer2_Timer() {
     ++dropStep_;
     switch (dropStep_) {
-    case 1: drawDrop(); break;
+    case 1:
+        drawDrop();
+        break;
     case 2:
     case 3:
         reftq(); // erases the drop drawn at the step before
@@ -117,7 +119,8 @@ void FeuilleP::Timer2_Timer() {
         reftq();
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 

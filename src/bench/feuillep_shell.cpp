@@ -128,14 +128,14 @@ void FeuilleP::connectHandlers() {
 
 // Names for screen readers: the pictures say what they are, the boxes say what they hold.
 void FeuilleP::buildAccessibility() {
-    const char* boxNames[6] = {
-        "Concentration de la solution titrée (mol/L)",
-        "Concentration de la solution titrante (mol/L)",
-        "Concentration du réactif ajouté (mol/L)",
-        "Volume de la solution d'iodure de potassium ajoutée (mL)",
-        "Volume de la solution dans le bécher (mL)",
-        "Volume de solution versée (mL)"};
-    for (int k = 0; k < 6; ++k) Text1[k]->setAccessibleName(QString::fromUtf8(boxNames[k]));
+    const char* boxNames[6] = {"Concentration de la solution titrée (mol/L)",
+                               "Concentration de la solution titrante (mol/L)",
+                               "Concentration du réactif ajouté (mol/L)",
+                               "Volume de la solution d'iodure de potassium ajoutée (mL)",
+                               "Volume de la solution dans le bécher (mL)",
+                               "Volume de solution versée (mL)"};
+    for (int k = 0; k < 6; ++k)
+        Text1[k]->setAccessibleName(QString::fromUtf8(boxNames[k]));
     Image3->setAccessibleName(QStringLiteral("Robinet de la burette"));
     Image3->setToolTip(QStringLiteral("Robinet de la burette"));
     Image1->setAccessibleName(Image1->toolTip());

@@ -71,7 +71,8 @@ void FeuilleP::rewriteLabelvol() {
 }
 
 void FeuilleP::lockBoxes(bool locked) {
-    for (QLineEdit* box : Text1) box->setReadOnly(locked);
+    for (QLineEdit* box : Text1)
+        box->setReadOnly(locked);
 }
 
 // Validation of a box: run when a shown box is left, on Enter, and by program.
@@ -145,7 +146,8 @@ void FeuilleP::Option2_Click(int index) {
     auto& table = ui::state().situations;
     if (table.current >= 0 && table.current < files::situationCount) {
         auto& texts = table.texts[table.current];
-        for (int k = 0; k < 6; ++k) texts[k] = text(k).toStdString();
+        for (int k = 0; k < 6; ++k)
+            texts[k] = text(k).toStdString();
         auto& choices = table.choices[table.current];
         choices[1] = static_cast<std::int16_t>(ions1->currentIndex());
         choices[2] = static_cast<std::int16_t>(Combo1->currentIndex());
@@ -154,7 +156,8 @@ void FeuilleP::Option2_Click(int index) {
     }
     table.current = static_cast<std::int16_t>(index);
     const auto& texts = table.texts[index];
-    for (int k = 0; k < 6; ++k) setText(k, QString::fromStdString(texts[k]));
+    for (int k = 0; k < 6; ++k)
+        setText(k, QString::fromStdString(texts[k]));
     const auto choices = table.choices[index];
     ions1->setCurrentIndex(choices[1] < ions1->count() ? choices[1] : -1);
     Combo1->setCurrentIndex(choices[2] < Combo1->count() ? choices[2] : -1);
