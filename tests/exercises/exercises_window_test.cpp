@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -468,6 +469,27 @@ TEST(InstalledExercises, EveryExerciseOpensWithItsCorrection) {
     exercises::showHelp(&host.window);
     EXPECT_EQ(script.helpShown.size(), 1);
     ui::setProgramFolder({});
+}
+
+// The help file: HTML whose contents come first and whose every link leads somewhere.
+TEST(InstalledExercises, HelpFileContentsAndLinks) {
+    QFile file(QStringLiteral(TITRAGE_SOURCE_DIR "/data/Ovlu.hlp"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    const qsizetype contents = html.indexOf(QStringLiteral("<h2>Sommaire</h2>"));
+    ASSERT_GT(contents, 0);
+    EXPECT_LT(contents, html.indexOf(QStringLiteral("<p>")));
+    static const QRegularExpression link(QStringLiteral(R"re(href="#([a-z]+)")re"));
+    int links = 0;
+    for (auto it = link.globalMatch(html); it.hasNext(); ++links) {
+        const QString anchor = it.next().captured(1);
+        EXPECT_TRUE(html.contains(QStringLiteral("name=\"%1\"").arg(anchor)))
+            << anchor.toStdString();
+    }
+    EXPECT_GE(links, 11);
+    for (const char* topic : {"robinet", "situations", "calculatrice", "exercices", "impression"})
+        EXPECT_TRUE(html.contains(QStringLiteral("name=\"%1\"").arg(QLatin1String(topic))))
+            << topic;
 }
 
 } // namespace
