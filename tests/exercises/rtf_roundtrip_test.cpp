@@ -2,6 +2,7 @@
 
 #include "rtf_support.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QTextCursor>
@@ -271,6 +272,28 @@ TEST(RtfReader, AFieldWithoutInstructionIsNoLink) {
     ASSERT_EQ(rs.size(), 2u);
     EXPECT_EQ(rs[0].format.anchorHref(), QStringLiteral("a"));
     EXPECT_FALSE(rs[1].format.isAnchor());
+}
+
+TEST(RtfReader, JpegPictureAtItsGoalSize) {
+    ensureApp();
+    QImage image(12, 6, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(image.save(&buffer, "JPEG"));
+    QTextDocument doc;
+    exercises::readRtf("{\\rtf1 a{\\pict\\jpegblip\\picwgoal360\\pichgoal180\\picscalex50\r\n" +
+                           jpeg.toHex() + "}b}",
+                       doc);
+    const auto rs = runs(doc);
+    ASSERT_EQ(rs.size(), 3u);
+    ASSERT_TRUE(rs[1].format.isImageFormat());
+    const QTextImageFormat f = rs[1].format.toImageFormat();
+    EXPECT_EQ(f.width(), 12);  // 360 twips at 50 %
+    EXPECT_EQ(f.height(), 12); // 180 twips
+    EXPECT_EQ(doc.resource(QTextDocument::ImageResource, QUrl(f.name())).value<QImage>().size(),
+              QSize(12, 6));
 }
 
 TEST(RtfReader, TextThatIsNotRtfIsShownAsIs) {
