@@ -117,7 +117,8 @@ FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
 
 FeuilleP::~FeuilleP() {
     // The boxes lose the focus while the window is taken apart: that is no validation.
-    for (QLineEdit* box : Text1) box->removeEventFilter(this);
+    for (QLineEdit* box : Text1)
+        box->removeEventFilter(this);
     Label1->removeEventFilter(this);
     Timer1.stop();
     Timer2.stop();

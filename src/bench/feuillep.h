@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 
 class QCheckBox;
 class QComboBox;
@@ -202,12 +203,10 @@ private:
 
     model::PresentAmounts presentAmounts_{};
     float scaleMax_ = 0;
-    int columnCount_ = 4;
-    int columnWidth_ = 90;
     int flaskX_ = 50;
     int liquidTop_ = 155;
     int dropStep_ = 0;
-    std::array<int, 6> tabEdges_{};
+    std::array<std::int16_t, 6> tabEdges_{}; // boundaries of the tabs, from the tab strip
     bool tapOpen_ = false;
     bool placing_ = false;
     bool closingAccepted_ = false;

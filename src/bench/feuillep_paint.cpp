@@ -43,10 +43,7 @@ bool resizePicture(drawing::PictureBox* box, const QRect& r) {
 void FeuilleP::majtq() {
     if (text(0) == designText) return;
     rewriteLabelvol();
-    const int s = species();
-    columnCount_ = drawing::columnCount(s);
-    columnWidth_ = drawing::columnWidth(columnCount_);
-    scaleMax_ = drawing::majtq(tabquant->picture(), s, benchInputs());
+    scaleMax_ = drawing::majtq(tabquant->picture(), species(), benchInputs());
     tabquant->refresh();
     reftq();
 }
@@ -160,10 +157,7 @@ void FeuilleP::Onglets_Paint() {
 }
 
 void FeuilleP::Onglets_MouseUp(int x, int y) {
-    drawing::TabEdges edges{};
-    for (std::size_t i = 0; i < edges.size(); ++i)
-        edges[i] = static_cast<std::int16_t>(tabEdges_[i]);
-    const std::optional<int> tab = drawing::tabAt(x, y, edges);
+    const std::optional<int> tab = drawing::tabAt(x, y, tabEdges_);
     if (!tab || *tab == ui::state().currentTab) return;
     ui::state().currentTab = *tab;
     Onglets_Paint();
