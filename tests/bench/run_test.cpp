@@ -56,7 +56,8 @@ TEST_F(BenchTest, FlowStopsByItselfAtTheCapacityAndUnlocksTheBoxes) {
     type(5, "24,8");
     window->Command6_Click();
     ASSERT_TRUE(window->Timer1.isActive());
-    for (int i = 0; i < 5; ++i) window->Timer1_Timer();
+    for (int i = 0; i < 5; ++i)
+        window->Timer1_Timer();
     EXPECT_EQ(text(5), "25,0");
     EXPECT_FALSE(window->Timer1.isActive());
     EXPECT_FALSE(window->tapOpen());
@@ -135,7 +136,8 @@ TEST_F(BenchTest, DropsAddUpWithoutBinaryTails) {
     type(5, "0,0");
     for (int i = 0; i < 3; ++i) {
         window->Image1_Click();
-        for (int step = 0; step < 4; ++step) window->Timer2_Timer();
+        for (int step = 0; step < 4; ++step)
+            window->Timer2_Timer();
     }
     EXPECT_EQ(text(5), "0,15");
 }

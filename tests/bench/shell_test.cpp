@@ -22,7 +22,9 @@ TEST_F(BenchTest, CommandButtonsHaveTheirCaptionsTipsAndPlaces) {
         QRect place;
     } rows[] = {
         {window->Command2, "&Ouvrir", "Retrouver une configuration", {0, 0, 113, 41}},
-        {window->Command11, "&Enregistrer", "Enregistrer la configuration actuelle",
+        {window->Command11,
+         "&Enregistrer",
+         "Enregistrer la configuration actuelle",
          {112, 0, 121, 41}},
         {window->Command4, "Co&pier", "Placer l'image dans le presse-papiers", {232, 0, 113, 41}},
         {window->Command10, "&Imprimer", "Imprimer l'image", {344, 0, 121, 41}},
@@ -66,7 +68,8 @@ TEST_F(BenchTest, SituationButtonsHaveTheirCaptionsColoursAndPlaces) {
 
 TEST_F(BenchTest, StartUpLeavesTheDefaults) {
     const char* defaults[6] = {"0,01", "0,005", "0,05", "0", "20,0", "0,0"};
-    for (int k = 0; k < 6; ++k) EXPECT_EQ(text(k), defaults[k]) << k;
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(text(k), defaults[k]) << k;
     EXPECT_TRUE(window->Text1[4]->isHidden());
     EXPECT_TRUE(window->Text1[5]->isHidden());
     EXPECT_EQ(window->Labelvol->text(), "0,0 mL");
@@ -175,7 +178,8 @@ TEST_F(BenchTest, SavingStoresTheBenchIntoTheSituationShown) {
     EXPECT_EQ(table.texts[2][0], "0,003");
     EXPECT_EQ(table.texts[2][5], "4,2");
     EXPECT_EQ(table.choices[2][1], 5);
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(window->Option2[i]->isChecked(), i == 2) << i;
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(window->Option2[i]->isChecked(), i == 2) << i;
     EXPECT_EQ(text(0), "0,003");
     EXPECT_EQ(text(5), "4,2");
     EXPECT_EQ(window->ions1->currentIndex(), 5);
@@ -185,7 +189,8 @@ TEST_F(BenchTest, SavingStoresTheBenchIntoTheSituationShown) {
 TEST_F(BenchTest, LoaderCanUnselectEverySituationAndSelectTheFirstAgain) {
     type(0, "0,004");
     window->clearSituationButtons();
-    for (QRadioButton* b : window->Option2) EXPECT_FALSE(b->isChecked());
+    for (QRadioButton* b : window->Option2)
+        EXPECT_FALSE(b->isChecked());
     ui::state().situations.current = -1;
     ui::state().situations.texts[0][0] = "0,15";
     window->selectSituation(0);
@@ -239,6 +244,28 @@ TEST_F(BenchTest, ComingBackFromAnotherWindowOfTheProgramIsAnActivation) {
     EXPECT_EQ(window->activations(), before + 1);
     EXPECT_EQ(tempRecord(31), "");
     window->hide();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(BenchTest, StartShowsTheWindowReadyInThePreparingState) {
+    FeuilleP w;
+    w.start();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_GE(w.activations(), 1);
+    EXPECT_FALSE(w.Picture4->isHidden());
+    EXPECT_EQ(w.Command3->text(), "Simuler le titrage");
+    EXPECT_EQ(w.Text1[5]->text(), "0");
+    EXPECT_GT(w.scaleMax(), 0.0f);
+    w.hide();
+}
+
+TEST_F(BenchTest, BenchAndGraphImagesAreDrawnAtTheScaleAsked) {
+    EXPECT_EQ(window->benchImage(2.0, true).size(), QSize(626, 994));
+    const QImage graph = window->graphImage(1.0);
+    EXPECT_EQ(graph.size(), window->tabquant->size());
 }
 
 } // namespace

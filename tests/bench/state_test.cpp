@@ -157,12 +157,12 @@ TEST_F(BenchTest, DiiodeVolumeGoesBackToZeroWhenItWouldOverflow) {
 struct WarningRow {
     const char* name;
     int species;
-    const char* sample;    // Text1(0)
-    const char* reagent;   // Text1(2)
-    const char* iodide;    // Text1(3)
-    int sampleVolume;      // Combo1
-    int iodineVolume;      // Combo2
-    const char* warning;   // "" for none
+    const char* sample;  // Text1(0)
+    const char* reagent; // Text1(2)
+    const char* iodide;  // Text1(3)
+    int sampleVolume;    // Combo1
+    int iodineVolume;    // Combo2
+    const char* warning; // "" for none
 };
 
 TEST_F(BenchTest, StartingTheSimulationWarnsAboutAnInsufficientReagent) {
@@ -237,7 +237,8 @@ TEST_F(BenchTest, SwitchingSituationsRestoresEverythingIncludingThePouredVolume)
     window->Combo2->setCurrentIndex(3);
     window->Check1->setChecked(true);
     const char* texts[6] = {"0,02", "0,01", "0,1", "3", "20,0", "7,5"};
-    for (int k = 0; k < 6; ++k) type(k, texts[k]);
+    for (int k = 0; k < 6; ++k)
+        type(k, texts[k]);
 
     window->Option2[1]->setChecked(true);
     EXPECT_EQ(ui::state().situations.current, 1);
@@ -252,7 +253,8 @@ TEST_F(BenchTest, SwitchingSituationsRestoresEverythingIncludingThePouredVolume)
     EXPECT_FALSE(window->Check1->isChecked());
 
     window->Option2[0]->setChecked(true);
-    for (int k = 0; k < 6; ++k) EXPECT_EQ(text(k), texts[k]) << k;
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(text(k), texts[k]) << k;
     EXPECT_EQ(window->Labelvol->text(), "7,5 mL");
     EXPECT_EQ(window->ions1->currentIndex(), 2);
     EXPECT_EQ(window->Combo1->currentIndex(), 4);
@@ -273,7 +275,10 @@ TEST_F(BenchTest, RandomConcentrationHasThreeDigitsWithinItsBounds) {
     struct Row {
         float r;
         float expected;
-    } rows[] = {{0.0f, 0.001f}, {0.5f, 0.0055f}, {0.12345f, 0.00211f}, {0.9999f, 0.00999f},
+    } rows[] = {{0.0f, 0.001f},
+                {0.5f, 0.0055f},
+                {0.12345f, 0.00211f},
+                {0.9999f, 0.00999f},
                 {0.99999994f, 0.00999f}};
     for (const auto& row : rows)
         EXPECT_FLOAT_EQ(bench::randomConcentration(row.r), row.expected) << row.r;
@@ -328,7 +333,8 @@ TEST_F(BenchTest, ResetButtonStopsEverythingAndEmptiesTheBurette) {
     EXPECT_FALSE(window->Timer2.isActive());
     EXPECT_FALSE(window->tapOpen());
     EXPECT_EQ(text(5), "0");
-    for (QLineEdit* box : window->Text1) EXPECT_FALSE(box->isReadOnly());
+    for (QLineEdit* box : window->Text1)
+        EXPECT_FALSE(box->isReadOnly());
 }
 
 TEST_F(BenchTest, ChoosingASpeciesEmptiesTheBurette) {
