@@ -137,7 +137,6 @@ void FeuilleP::buildAccessibility() {
     for (int k = 0; k < 6; ++k)
         Text1[k]->setAccessibleName(QString::fromUtf8(boxNames[k]));
     Image3->setAccessibleName(QStringLiteral("Robinet de la burette"));
-    Image3->setToolTip(QStringLiteral("Robinet de la burette"));
     Image1->setAccessibleName(Image1->toolTip());
     Command5->setAccessibleName(Command5->toolTip());
     Command5->setPicture(drawing::randomButtonPicture(devicePixelRatioF()));
