@@ -11,6 +11,7 @@
 //   feuillep_shell.cpp   activation, temporary file, command buttons, closing, BenchHost
 //   feuillep_paint.cpp   the refresh chain and the paintings of the bench and side panels
 
+#include "drawing/bench_drawing.h"
 #include "model/amounts.h"
 #include "ui/bench_host.h"
 
@@ -194,6 +195,10 @@ private:
 
     // Pictures that come from the drawing procedures.
     QImage tapPicture(bool open) const;
+    // The inputs of the liquids' painting, gathered from the controls; ratio is the device
+    // pixel ratio of the picture they are painted into.
+    drawing::LevelInputs levelInputs(qreal ratio) const;
+    drawing::BenchControls benchControls() const;
     QImage dropPicture() const;
     void drawDrop(); // the falling drop at its place for dropStep
     bool placementApplies() const;

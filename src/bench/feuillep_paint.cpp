@@ -55,7 +55,7 @@ void FeuilleP::reftq() {
     niveaubecher();
 }
 
-void FeuilleP::niveaubecher() {
+drawing::LevelInputs FeuilleP::levelInputs(qreal ratio) const {
     drawing::LevelInputs in;
     in.initialised = text(4) != designText;
     in.species = species();
@@ -69,22 +69,31 @@ void FeuilleP::niveaubecher() {
     in.tintSlider = HScroll1->value();
     in.presentAmounts = presentAmounts_;
     in.tapOpen = Timer1.isActive();
-    in.tapImage = tapPicture(tapOpen_);
+    in.tapImage = drawing::tapPicture(tapOpen_, ratio);
     in.tapPosition = Image3->pos();
     in.panelVisible = !Picture4->isHidden();
     in.flaskX = flaskX_;
     in.liquidTop = liquidTop_;
-    liquidTop_ = drawing::niveaubecher(picburette->picture(), &Picture4->picture(), in);
+    return in;
+}
+
+void FeuilleP::niveaubecher() {
+    liquidTop_ = drawing::niveaubecher(picburette->picture(), &Picture4->picture(),
+                                       levelInputs(devicePixelRatioF()));
     picburette->refresh();
     Picture4->refresh();
 }
 
-void FeuilleP::imafond() {
+drawing::BenchControls FeuilleP::benchControls() const {
     drawing::BenchControls controls;
     controls.titrantBoxWidth = Text1[1]->width();
     controls.starchBox = Check1->geometry();
+    return controls;
+}
+
+void FeuilleP::imafond() {
     const drawing::BenchTextLayout layout =
-        drawing::imafond(picburette->picture(), species(), controls);
+        drawing::imafond(picburette->picture(), species(), benchControls());
     Text1[1]->move(layout.titrantBox);
     Labelvol->move(layout.volumeLabel);
     Image3->move(layout.tapImage);
@@ -185,18 +194,19 @@ void FeuilleP::paintEvent(QPaintEvent*) {
     drawing::paintWindowBackground(painter, supertext_->geometry(), fich_->geometry());
 }
 
+// Copies and printouts redraw the pictures at the scale they are wanted at, so that a page
+// gets the detail of the printer rather than an enlarged screen bitmap. The screen pictures
+// are left as they are.
 QImage FeuilleP::benchImage(qreal scale, bool withValues) {
-    // The bench is redrawn first; the values are written into the copy only.
-    imafond();
-    const drawing::Picture& pic = picburette->picture();
-    QImage image(QSize(qRound(pic.width() * scale), qRound(pic.height() * scale)),
-                 QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter p(&image);
-        p.scale(scale, scale);
-        pic.paintOn(p, QRect(0, 0, pic.width(), pic.height()));
-    }
+    const drawing::Picture& screen = picburette->picture();
+    drawing::Picture pic(screen.width(), screen.height(), scale);
+    drawing::imafond(pic, species(), benchControls());
+    drawing::LevelInputs in = levelInputs(scale);
+    in.panelVisible = false;
+    in.liquidTop = 155;
+    drawing::niveaubecher(pic, nullptr, in);
+    QImage image = pic.image().convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1.0);
     if (withValues) {
         printing::BenchValues values;
         values.concentration = text(1);
@@ -209,12 +219,12 @@ QImage FeuilleP::benchImage(qreal scale, bool withValues) {
 }
 
 QImage FeuilleP::graphImage(qreal scale) {
-    const drawing::Picture& pic = tabquant->picture();
-    QImage image(QSize(qRound(pic.width() * scale), qRound(pic.height() * scale)),
-                 QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.scale(scale, scale);
-    pic.paintOn(p, QRect(0, 0, pic.width(), pic.height()));
+    const drawing::Picture& screen = tabquant->picture();
+    drawing::Picture pic(screen.width(), screen.height(), scale);
+    const float max = drawing::majtq(pic, species(), benchInputs());
+    model::PresentAmounts present = presentAmounts_;
+    drawing::reftq(pic, species(), benchInputs(), max, present);
+    QImage image = pic.image().convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1.0);
     return image;
 }

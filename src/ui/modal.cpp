@@ -65,6 +65,8 @@ public:
     QString saveFileName(QWidget* parent, const FileRequest& r) override {
         QFileDialog dialog(parent, r.caption, r.folder, r.filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // The program asks its own overwrite question where it needs one.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
         if (!r.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(r.defaultSuffix);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
         return dialog.selectedFiles().constFirst();

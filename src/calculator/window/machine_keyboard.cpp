@@ -41,8 +41,10 @@ bool Machine::typeKey(int key, const QString& text) {
 }
 
 void Machine::keyPressEvent(QKeyEvent* event) {
-    // Tab moves between the controls; everything else is the calculator's.
-    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+    // Tab moves between the controls and Escape closes the window, as in every dialog;
+    // everything else is the calculator's.
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab ||
+        event->key() == Qt::Key_Escape) {
         QDialog::keyPressEvent(event);
         return;
     }
@@ -53,7 +55,9 @@ void Machine::keyPressEvent(QKeyEvent* event) {
 bool Machine::eventFilter(QObject* watched, QEvent* event) {
     if (watched == z1 && event->type() == QEvent::KeyPress) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
-        if (keyEvent->key() == Qt::Key_Tab || keyEvent->key() == Qt::Key_Backtab) return false;
+        if (keyEvent->key() == Qt::Key_Tab || keyEvent->key() == Qt::Key_Backtab ||
+            keyEvent->key() == Qt::Key_Escape)
+            return false;
         typeKey(keyEvent->key(), keyEvent->text());
         return true;
     }
