@@ -253,6 +253,149 @@ def main():
                    "##1,0 × 10^{-2} mol · L^{-1}##."),
     ]))
 
+    # Exercise 4: thiosulfate titrated by diiode (direct, the titrant is the coloured species).
+    write("THIOSU.E44", exercise("THIOSU.RTF", "THIOSU.C17", "THIOSUC.RTF", "THIOSUC.C17", 1,
+                                 ["Couples I2/I- et S4O6 2-/S2O3 2-. Le diiode est le réactif titrant : ",
+                                  "équation de titrage, équivalence repérée par l'apparition de la couleur du diiode, "
+                                  "rôle du thiodène."],
+                                 "Titrage d'une solution de thiosulfate de sodium par le diiode", 2))
+    thiosu = ["0,025", "0,02", "0,05", "0", "20,0", "0,0"]
+    write("THIOSU.C17", configuration([(thiosu, [9, 5, 1])]))
+    write("THIOSUC.C17", configuration([(thiosu[:5] + ["12,5"], [9, 5, 1]),
+                                        (thiosu[:5] + ["12,55"], [9, 5, 1])]))
+    write("THIOSU.RTF", rich_text("Titrage d'une solution de thiosulfate de sodium", [
+        "On veut déterminer la concentration c_{1} d'une solution de thiosulfate de sodium "
+        "(2 Na^{+} + S_{2}O_{3}^{2-}). On en prélève V_{1} = 20,0 mL à la pipette jaugée, on y ajoute "
+        "un peu de thiodène, puis on la titre par une solution de diiode I_{2} de concentration "
+        "c_{2} = 2,0 × 10^{-2} mol · L^{-1} placée dans la burette.",
+        "Données : couples I_{2} / I^{-} et S_{4}O_{6}^{2-} / S_{2}O_{3}^{2-}. Seul le diiode est "
+        "coloré (jaune-brun) ; avec le thiodène, il donne une coloration bleue intense. "
+        "M(Na_{2}S_{2}O_{3}, 5 H_{2}O) = 248,2 g · mol^{-1}.",
+        ("indent", "1. Écrire les demi-équations électroniques des deux couples, puis l'équation de la "
+                   "réaction support du titrage. Quel est le réactif titrant ? le réactif titré ?"),
+        ("indent", "2. Quelle est la couleur du mélange avant l'équivalence ? Comment repère-t-on "
+                   "l'équivalence ?"),
+        ("indent", "3. Réaliser le titrage sur le simulateur (situation 1, cocher « Ajouter du "
+                   "Thiodène ») et relever le volume équivalent V_{E}."),
+        ("indent", "4. Établir la relation entre les quantités de matière à l'équivalence, puis "
+                   "calculer c_{1}."),
+        ("indent", "5. Quelle masse de thiosulfate de sodium pentahydraté Na_{2}S_{2}O_{3}, 5 H_{2}O "
+                   "faut-il dissoudre pour préparer 500,0 mL de cette solution ?"),
+    ]))
+    write("THIOSUC.RTF", rich_text("Correction : titrage du thiosulfate de sodium", [
+        ("indent", "1. I_{2} + 2 e^{-} = 2 I^{-}  et  2 S_{2}O_{3}^{2-} = S_{4}O_{6}^{2-} + 2 e^{-}, d'où "
+                   "##I_{2} + 2 S_{2}O_{3}^{2-} → 2 I^{-} + S_{4}O_{6}^{2-}##. Le réactif titrant est le "
+                   "diiode (dans la burette), le réactif titré l'ion thiosulfate (dans le bécher)."),
+        ("indent", "2. Avant l'équivalence, le diiode versé est aussitôt consommé par les ions "
+                   "thiosulfate en excès : le mélange reste incolore. Après l'équivalence, le diiode "
+                   "n'est plus consommé : la première goutte en excès colore le mélange en ##bleu## "
+                   "(jaune très pâle sans thiodène)."),
+        ("indent", "3. On lit V_{E} = 12,5 mL : à 12,5 mL le mélange est encore incolore, la goutte "
+                   "suivante (12,55 mL) le colore (en bleu avec le thiodène). Situation 1 : la burette est placée à "
+                   "l'équivalence ; situation 2 : une goutte après."),
+        ("indent", "4. À l'équivalence, n(I_{2}) versé = n(S_{2}O_{3}^{2-}) initial / 2, soit "
+                   "c_{2} · V_{E} = c_{1} · V_{1} / 2."),
+        ("indent", "c_{1} = 2 c_{2} · V_{E} / V_{1} = 2 × 2,0 × 10^{-2} × 12,5 / 20,0 = "
+                   "##2,5 × 10^{-2} mol · L^{-1}##."),
+        ("indent", "5. m = c_{1} · V · M = 2,5 × 10^{-2} × 0,5000 × 248,2 = ##3,10 g##."),
+    ]))
+
+    # Exercise 5: ascorbic acid, indirect (diiode in excess, the excess titrated by thiosulfate).
+    write("VITAC.E44", exercise("VITAC.RTF", "VITAC.C17", "VITACC.RTF", "VITACC.C17", 3,
+                                ["Titrage indirect (en retour) : diiode en excès, excès de diiode titré ",
+                                 "par le thiosulfate. Couples C6H6O6/C6H8O6, I2/I-, S4O6 2-/S2O3 2-. ",
+                                 "Contrôle d'un comprimé de vitamine C."],
+                                "Dosage de la vitamine C d'un comprimé", 3))
+    vitac = ["0,0142", "0,02", "0,05", "0", "20,0", "0,0"]
+    write("VITAC.C17", configuration([(vitac, [0, 4, 3])]))
+    write("VITACC.C17", configuration([(vitac[:5] + ["10,8"], [0, 4, 3]),
+                                       (vitac[:5] + ["10,75"], [0, 4, 3])]))
+    write("VITAC.RTF", rich_text("Dosage de la vitamine C d'un comprimé", [
+        "Un comprimé de vitamine C porte l'indication « 500 mg ». On le dissout dans de l'eau "
+        "distillée et on complète à 200,0 mL en fiole jaugée : c'est la solution S, de concentration "
+        "c_{1} en acide ascorbique C_{6}H_{8}O_{6}.",
+        "On prélève V_{1} = 10,0 mL de la solution S, auxquels on ajoute V_{3} = 5,0 mL d'une "
+        "solution de diiode de concentration c_{3} = 5,0 × 10^{-2} mol · L^{-1}. Le diiode restant "
+        "est ensuite titré par une solution de thiosulfate de sodium (2 Na^{+} + S_{2}O_{3}^{2-}) "
+        "de concentration c_{2} = 2,0 × 10^{-2} mol · L^{-1}.",
+        "Données : couples C_{6}H_{6}O_{6} / C_{6}H_{8}O_{6}, I_{2} / I^{-} et "
+        "S_{4}O_{6}^{2-} / S_{2}O_{3}^{2-}. Seul le diiode est coloré. "
+        "M(C_{6}H_{8}O_{6}) = 176,0 g · mol^{-1}.",
+        ("indent", "1. Écrire l'équation de la réaction entre l'acide ascorbique et le diiode, puis "
+                   "celle du titrage du diiode restant."),
+        ("indent", "2. Pourquoi parle-t-on de titrage indirect ? En admettant l'indication du "
+                   "fabricant, vérifier que le diiode est bien en excès."),
+        ("indent", "3. Réaliser le titrage sur le simulateur (situation 1, avec le thiodène) et "
+                   "relever le volume équivalent V_{E}."),
+        ("indent", "4. Calculer la quantité de diiode restant après la première réaction, puis la "
+                   "quantité n_{1} d'acide ascorbique contenue dans V_{1}. En déduire c_{1}."),
+        ("indent", "5. Calculer la masse d'acide ascorbique du comprimé et la comparer à l'indication "
+                   "du fabricant."),
+    ]))
+    write("VITACC.RTF", rich_text("Correction : dosage de la vitamine C", [
+        ("indent", "1. C_{6}H_{6}O_{6} + 2 H^{+} + 2 e^{-} = C_{6}H_{8}O_{6}  et  I_{2} + 2 e^{-} = 2 I^{-}, "
+                   "d'où ##C_{6}H_{8}O_{6} + I_{2} → C_{6}H_{6}O_{6} + 2 I^{-} + 2 H^{+}## ; puis "
+                   "##I_{2} + 2 S_{2}O_{3}^{2-} → 2 I^{-} + S_{4}O_{6}^{2-}##."),
+        ("indent", "2. L'acide ascorbique n'est pas titré lui-même : il réagit entièrement avec une "
+                   "quantité connue de diiode, introduite en excès, et l'on titre le diiode qui reste. "
+                   "n(I_{2}) introduit = c_{3} · V_{3} = 5,0 × 10^{-2} × 5,0 = 0,250 mmol ; d'après "
+                   "l'indication, n_{1} ≈ (0,500 / 176,0) × (10,0 / 200,0) = 1,42 × 10^{-4} mol = "
+                   "0,142 mmol < 0,250 mmol : le diiode est en excès."),
+        ("indent", "3. On lit V_{E} = 10,8 mL : à 10,75 mL il reste du diiode (bleu avec le thiodène), "
+                   "à 10,8 mL le mélange est incolore. Situation 1 : la burette est placée à "
+                   "l'équivalence ; situation 2 : une goutte avant."),
+        ("indent", "4. n(I_{2}) restant = n(S_{2}O_{3}^{2-}) / 2 = c_{2} · V_{E} / 2 = "
+                   "2,0 × 10^{-2} × 10,8 / 2 = 0,108 mmol."),
+        ("indent", "n_{1} = n(I_{2}) introduit − n(I_{2}) restant = 0,250 − 0,108 = 0,142 mmol, soit "
+                   "c_{1} = n_{1} / V_{1} = 0,142 / 10,0 = ##1,42 × 10^{-2} mol · L^{-1}##."),
+        ("indent", "5. m = c_{1} · V_{S} · M = 1,42 × 10^{-2} × 0,2000 × 176,0 = ##0,500 g##, soit "
+                   "500 mg : le résultat est en accord avec l'indication du fabricant."),
+    ]))
+
+    # Exercise 6: copper(II), indirect (iodide in excess, the diiode formed titrated by thiosulfate).
+    write("CUIVRE.E44", exercise("CUIVRE.RTF", "CUIVRE.C17", "CUIVREC.RTF", "CUIVREC.C17", 3,
+                                 ["Titrage indirect : iodure de potassium en excès, diiode formé titré ",
+                                  "par le thiosulfate. Couples Cu2+/CuI, I2/I-, S4O6 2-/S2O3 2-."],
+                                 "Dosage indirect des ions cuivre II", 3))
+    cuivre = ["0,028", "0,02", "0,1", "10", "20,0", "0,0"]
+    write("CUIVRE.C17", configuration([(cuivre, [7, 4, 1])]))
+    write("CUIVREC.C17", configuration([(cuivre[:5] + ["14,0"], [7, 4, 1]),
+                                        (cuivre[:5] + ["13,95"], [7, 4, 1])]))
+    write("CUIVRE.RTF", rich_text("Dosage indirect des ions cuivre II", [
+        "On veut déterminer la concentration c_{1} en ions cuivre II Cu^{2+} d'une solution de "
+        "sulfate de cuivre II (Cu^{2+} + SO_{4}^{2-}). On en prélève V_{1} = 10,0 mL, auxquels on "
+        "ajoute 10 mL d'une solution d'iodure de potassium (K^{+} + I^{-}) à 0,10 mol · L^{-1} "
+        "(en excès). Il se forme un précipité blanc d'iodure de cuivre I, CuI, et du diiode qui "
+        "colore la solution. Le diiode formé est titré par une solution de thiosulfate de sodium "
+        "de concentration c_{2} = 2,0 × 10^{-2} mol · L^{-1}.",
+        "Données : couples Cu^{2+} / CuI, I_{2} / I^{-} et S_{4}O_{6}^{2-} / S_{2}O_{3}^{2-}. "
+        "M(Cu) = 63,5 g · mol^{-1}.",
+        ("indent", "1. Écrire les demi-équations électroniques et montrer que la réaction entre les "
+                   "ions cuivre II et les ions iodure s'écrit 2 Cu^{2+} + 4 I^{-} → 2 CuI + I_{2}. "
+                   "Écrire l'équation du titrage du diiode."),
+        ("indent", "2. Pourquoi parle-t-on de dosage indirect ? Quelle relation lie la quantité de "
+                   "diiode formé à la quantité n_{1} d'ions cuivre II ?"),
+        ("indent", "3. Réaliser le titrage sur le simulateur (situation 1) et relever V_{E}."),
+        ("indent", "4. En déduire c_{1}. Vérifier que l'iodure de potassium était bien en excès."),
+        ("indent", "5. Calculer la concentration massique de la solution en ions cuivre II."),
+    ]))
+    write("CUIVREC.RTF", rich_text("Correction : dosage indirect des ions cuivre II", [
+        ("indent", "1. Cu^{2+} + I^{-} + e^{-} = CuI (×2) et 2 I^{-} = I_{2} + 2 e^{-} ; la somme donne "
+                   "##2 Cu^{2+} + 4 I^{-} → 2 CuI + I_{2}##. Titrage : "
+                   "##I_{2} + 2 S_{2}O_{3}^{2-} → 2 I^{-} + S_{4}O_{6}^{2-}##."),
+        ("indent", "2. Les ions cuivre II ne sont pas titrés eux-mêmes : on titre le diiode qu'ils "
+                   "ont formé avec l'iodure en excès. D'après l'équation, n(I_{2}) formé = n_{1} / 2."),
+        ("indent", "3. On lit V_{E} = 14,0 mL : à 13,95 mL le diiode colore encore le mélange, à "
+                   "14,0 mL il est incolore. Situation 1 : la burette est placée à l'équivalence ; "
+                   "situation 2 : une goutte avant."),
+        ("indent", "4. À l'équivalence n(S_{2}O_{3}^{2-}) = 2 n(I_{2}) = n_{1}, soit "
+                   "c_{2} · V_{E} = c_{1} · V_{1} et c_{1} = c_{2} · V_{E} / V_{1} = "
+                   "2,0 × 10^{-2} × 14,0 / 10,0 = ##2,8 × 10^{-2} mol · L^{-1}##."),
+        ("indent", "n_{1} = 0,28 mmol demandent 2 n_{1} = 0,56 mmol d'ions iodure ; on en a introduit "
+                   "0,10 × 10 = 1,0 mmol : l'iodure était bien en excès."),
+        ("indent", "5. t = c_{1} · M(Cu) = 2,8 × 10^{-2} × 63,5 = ##1,78 g · L^{-1}##."),
+    ]))
+
 
 if __name__ == "__main__":
     main()
