@@ -264,10 +264,10 @@ def main():
     write("THIOSUC.C17", configuration([(thiosu[:5] + ["12,5"], [9, 5, 1]),
                                         (thiosu[:5] + ["12,55"], [9, 5, 1])]))
     write("THIOSU.RTF", rich_text("Titrage d'une solution de thiosulfate de sodium", [
-        "On veut déterminer la concentration c_{1} d'une solution de thiosulfate de sodium "
-        "(2 Na^{+} + S_{2}O_{3}^{2-}). On en prélève V_{1} = 20,0 mL à la pipette jaugée, on y ajoute "
+        "On veut déterminer la concentration c_{2} d'une solution de thiosulfate de sodium "
+        "(2 Na^{+} + S_{2}O_{3}^{2-}). On en prélève V_{2} = 20,0 mL à la pipette jaugée, on y ajoute "
         "un peu de thiodène, puis on la titre par une solution de diiode I_{2} de concentration "
-        "c_{2} = 2,0 × 10^{-2} mol · L^{-1} placée dans la burette.",
+        "c_{1} = 2,0 × 10^{-2} mol · L^{-1} placée dans la burette.",
         "Données : couples I_{2} / I^{-} et S_{4}O_{6}^{2-} / S_{2}O_{3}^{2-}. Seul le diiode est "
         "coloré (jaune-brun) ; avec le thiodène, il donne une coloration bleue intense. "
         "M(Na_{2}S_{2}O_{3}, 5 H_{2}O) = 248,2 g · mol^{-1}.",
@@ -278,7 +278,7 @@ def main():
         ("indent", "3. Réaliser le titrage sur le simulateur (situation 1, cocher « Ajouter du "
                    "Thiodène ») et relever le volume équivalent V_{E}."),
         ("indent", "4. Établir la relation entre les quantités de matière à l'équivalence, puis "
-                   "calculer c_{1}."),
+                   "calculer c_{2}."),
         ("indent", "5. Quelle masse de thiosulfate de sodium pentahydraté Na_{2}S_{2}O_{3}, 5 H_{2}O "
                    "faut-il dissoudre pour préparer 500,0 mL de cette solution ?"),
     ]))
@@ -294,10 +294,10 @@ def main():
                    "suivante (12,55 mL) le colore (en bleu avec le thiodène). Situation 1 : la burette est placée à "
                    "l'équivalence ; situation 2 : une goutte après."),
         ("indent", "4. À l'équivalence, n(I_{2}) versé = n(S_{2}O_{3}^{2-}) initial / 2, soit "
-                   "c_{2} · V_{E} = c_{1} · V_{1} / 2."),
-        ("indent", "c_{1} = 2 c_{2} · V_{E} / V_{1} = 2 × 2,0 × 10^{-2} × 12,5 / 20,0 = "
+                   "c_{1} · V_{E} = c_{2} · V_{2} / 2."),
+        ("indent", "c_{2} = 2 c_{1} · V_{E} / V_{2} = 2 × 2,0 × 10^{-2} × 12,5 / 20,0 = "
                    "##2,5 × 10^{-2} mol · L^{-1}##."),
-        ("indent", "5. m = c_{1} · V · M = 2,5 × 10^{-2} × 0,5000 × 248,2 = ##3,10 g##."),
+        ("indent", "5. m = c_{2} · V · M = 2,5 × 10^{-2} × 0,5000 × 248,2 = ##3,10 g##."),
     ]))
 
     # Exercise 5: ascorbic acid, indirect (diiode in excess, the excess titrated by thiosulfate).
@@ -312,12 +312,12 @@ def main():
                                        (vitac[:5] + ["10,75"], [0, 4, 3])]))
     write("VITAC.RTF", rich_text("Dosage de la vitamine C d'un comprimé", [
         "Un comprimé de vitamine C porte l'indication « 500 mg ». On le dissout dans de l'eau "
-        "distillée et on complète à 200,0 mL en fiole jaugée : c'est la solution S, de concentration "
-        "c_{1} en acide ascorbique C_{6}H_{8}O_{6}.",
-        "On prélève V_{1} = 10,0 mL de la solution S, auxquels on ajoute V_{3} = 5,0 mL d'une "
+        "distillée et on complète à V_{S} = 200,0 mL en fiole jaugée : c'est la solution S, de concentration "
+        "c_{2} en acide ascorbique C_{6}H_{8}O_{6}.",
+        "On prélève V_{2} = 10,0 mL de la solution S, auxquels on ajoute V_{3} = 5,0 mL d'une "
         "solution de diiode de concentration c_{3} = 5,0 × 10^{-2} mol · L^{-1}. Le diiode restant "
         "est ensuite titré par une solution de thiosulfate de sodium (2 Na^{+} + S_{2}O_{3}^{2-}) "
-        "de concentration c_{2} = 2,0 × 10^{-2} mol · L^{-1}.",
+        "de concentration c_{1} = 2,0 × 10^{-2} mol · L^{-1}.",
         "Données : couples C_{6}H_{6}O_{6} / C_{6}H_{8}O_{6}, I_{2} / I^{-} et "
         "S_{4}O_{6}^{2-} / S_{2}O_{3}^{2-}. Seul le diiode est coloré. "
         "M(C_{6}H_{8}O_{6}) = 176,0 g · mol^{-1}.",
@@ -328,7 +328,7 @@ def main():
         ("indent", "3. Réaliser le titrage sur le simulateur (situation 1, avec le thiodène) et "
                    "relever le volume équivalent V_{E}."),
         ("indent", "4. Calculer la quantité de diiode restant après la première réaction, puis la "
-                   "quantité n_{1} d'acide ascorbique contenue dans V_{1}. En déduire c_{1}."),
+                   "quantité n_{2} d'acide ascorbique contenue dans V_{2}. En déduire c_{2}."),
         ("indent", "5. Calculer la masse d'acide ascorbique du comprimé et la comparer à l'indication "
                    "du fabricant."),
     ]))
@@ -339,16 +339,16 @@ def main():
         ("indent", "2. L'acide ascorbique n'est pas titré lui-même : il réagit entièrement avec une "
                    "quantité connue de diiode, introduite en excès, et l'on titre le diiode qui reste. "
                    "n(I_{2}) introduit = c_{3} · V_{3} = 5,0 × 10^{-2} × 5,0 = 0,250 mmol ; d'après "
-                   "l'indication, n_{1} ≈ (0,500 / 176,0) × (10,0 / 200,0) = 1,42 × 10^{-4} mol = "
+                   "l'indication, n_{2} ≈ (0,500 / 176,0) × (10,0 / 200,0) = 1,42 × 10^{-4} mol = "
                    "0,142 mmol < 0,250 mmol : le diiode est en excès."),
         ("indent", "3. On lit V_{E} = 10,8 mL : à 10,75 mL il reste du diiode (bleu avec le thiodène), "
                    "à 10,8 mL le mélange est incolore. Situation 1 : la burette est placée à "
                    "l'équivalence ; situation 2 : une goutte avant."),
-        ("indent", "4. n(I_{2}) restant = n(S_{2}O_{3}^{2-}) / 2 = c_{2} · V_{E} / 2 = "
+        ("indent", "4. n(I_{2}) restant = n(S_{2}O_{3}^{2-}) / 2 = c_{1} · V_{E} / 2 = "
                    "2,0 × 10^{-2} × 10,8 / 2 = 0,108 mmol."),
-        ("indent", "n_{1} = n(I_{2}) introduit − n(I_{2}) restant = 0,250 − 0,108 = 0,142 mmol, soit "
-                   "c_{1} = n_{1} / V_{1} = 0,142 / 10,0 = ##1,42 × 10^{-2} mol · L^{-1}##."),
-        ("indent", "5. m = c_{1} · V_{S} · M = 1,42 × 10^{-2} × 0,2000 × 176,0 = ##0,500 g##, soit "
+        ("indent", "n_{2} = n(I_{2}) introduit − n(I_{2}) restant = 0,250 − 0,108 = 0,142 mmol, soit "
+                   "c_{2} = n_{2} / V_{2} = 0,142 / 10,0 = ##1,42 × 10^{-2} mol · L^{-1}##."),
+        ("indent", "5. m = c_{2} · V_{S} · M = 1,42 × 10^{-2} × 0,2000 × 176,0 = ##0,500 g##, soit "
                    "500 mg : le résultat est en accord avec l'indication du fabricant."),
     ]))
 
@@ -362,21 +362,21 @@ def main():
     write("CUIVREC.C17", configuration([(cuivre[:5] + ["14,0"], [7, 4, 1]),
                                         (cuivre[:5] + ["13,95"], [7, 4, 1])]))
     write("CUIVRE.RTF", rich_text("Dosage indirect des ions cuivre II", [
-        "On veut déterminer la concentration c_{1} en ions cuivre II Cu^{2+} d'une solution de "
-        "sulfate de cuivre II (Cu^{2+} + SO_{4}^{2-}). On en prélève V_{1} = 10,0 mL, auxquels on "
-        "ajoute 10 mL d'une solution d'iodure de potassium (K^{+} + I^{-}) à 0,10 mol · L^{-1} "
-        "(en excès). Il se forme un précipité blanc d'iodure de cuivre I, CuI, et du diiode qui "
+        "On veut déterminer la concentration c_{2} en ions cuivre II Cu^{2+} d'une solution de "
+        "sulfate de cuivre II (Cu^{2+} + SO_{4}^{2-}). On en prélève V_{2} = 10,0 mL, auxquels on "
+        "ajoute V_{3} = 10 mL d'une solution d'iodure de potassium (K^{+} + I^{-}) de concentration "
+        "c_{3} = 0,10 mol · L^{-1} (en excès). Il se forme un précipité blanc d'iodure de cuivre I, CuI, et du diiode qui "
         "colore la solution. Le diiode formé est titré par une solution de thiosulfate de sodium "
-        "de concentration c_{2} = 2,0 × 10^{-2} mol · L^{-1}.",
+        "de concentration c_{1} = 2,0 × 10^{-2} mol · L^{-1}.",
         "Données : couples Cu^{2+} / CuI, I_{2} / I^{-} et S_{4}O_{6}^{2-} / S_{2}O_{3}^{2-}. "
         "M(Cu) = 63,5 g · mol^{-1}.",
         ("indent", "1. Écrire les demi-équations électroniques et montrer que la réaction entre les "
                    "ions cuivre II et les ions iodure s'écrit 2 Cu^{2+} + 4 I^{-} → 2 CuI + I_{2}. "
                    "Écrire l'équation du titrage du diiode."),
         ("indent", "2. Pourquoi parle-t-on de dosage indirect ? Quelle relation lie la quantité de "
-                   "diiode formé à la quantité n_{1} d'ions cuivre II ?"),
+                   "diiode formé à la quantité n_{2} d'ions cuivre II ?"),
         ("indent", "3. Réaliser le titrage sur le simulateur (situation 1) et relever V_{E}."),
-        ("indent", "4. En déduire c_{1}. Vérifier que l'iodure de potassium était bien en excès."),
+        ("indent", "4. En déduire c_{2}. Vérifier que l'iodure de potassium était bien en excès."),
         ("indent", "5. Calculer la concentration massique de la solution en ions cuivre II."),
     ]))
     write("CUIVREC.RTF", rich_text("Correction : dosage indirect des ions cuivre II", [
@@ -384,16 +384,16 @@ def main():
                    "##2 Cu^{2+} + 4 I^{-} → 2 CuI + I_{2}##. Titrage : "
                    "##I_{2} + 2 S_{2}O_{3}^{2-} → 2 I^{-} + S_{4}O_{6}^{2-}##."),
         ("indent", "2. Les ions cuivre II ne sont pas titrés eux-mêmes : on titre le diiode qu'ils "
-                   "ont formé avec l'iodure en excès. D'après l'équation, n(I_{2}) formé = n_{1} / 2."),
+                   "ont formé avec l'iodure en excès. D'après l'équation, n(I_{2}) formé = n_{2} / 2."),
         ("indent", "3. On lit V_{E} = 14,0 mL : à 13,95 mL le diiode colore encore le mélange, à "
                    "14,0 mL il est incolore. Situation 1 : la burette est placée à l'équivalence ; "
                    "situation 2 : une goutte avant."),
-        ("indent", "4. À l'équivalence n(S_{2}O_{3}^{2-}) = 2 n(I_{2}) = n_{1}, soit "
-                   "c_{2} · V_{E} = c_{1} · V_{1} et c_{1} = c_{2} · V_{E} / V_{1} = "
+        ("indent", "4. À l'équivalence n(S_{2}O_{3}^{2-}) = 2 n(I_{2}) = n_{2}, soit "
+                   "c_{1} · V_{E} = c_{2} · V_{2} et c_{2} = c_{1} · V_{E} / V_{2} = "
                    "2,0 × 10^{-2} × 14,0 / 10,0 = ##2,8 × 10^{-2} mol · L^{-1}##."),
-        ("indent", "n_{1} = 0,28 mmol demandent 2 n_{1} = 0,56 mmol d'ions iodure ; on en a introduit "
-                   "0,10 × 10 = 1,0 mmol : l'iodure était bien en excès."),
-        ("indent", "5. t = c_{1} · M(Cu) = 2,8 × 10^{-2} × 63,5 = ##1,78 g · L^{-1}##."),
+        ("indent", "n_{2} = 0,28 mmol demandent 2 n_{2} = 0,56 mmol d'ions iodure ; on en a introduit "
+                   "c_{3} · V_{3} = 0,10 × 10 = 1,0 mmol : l'iodure était bien en excès."),
+        ("indent", "5. t = c_{2} · M(Cu) = 2,8 × 10^{-2} × 63,5 = ##1,78 g · L^{-1}##."),
     ]))
 
 
