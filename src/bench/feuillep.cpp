@@ -184,6 +184,9 @@ void FeuilleP::buildBench() {
     QFont big(QStringLiteral("Arial"));
     big.setPointSizeF(10);
     Labelvol->setFont(big);
+    // The read-out is wider than its text and reaches over the "0" button: it must not take
+    // the clicks meant for the controls under it.
+    Labelvol->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     Image3 = new bench::ImageButton(picburette);
     Image3->move(96, 283);

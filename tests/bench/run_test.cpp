@@ -3,7 +3,9 @@
 
 #include "bench/widgets.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTextEdit>
 
 using benchtest::BenchTest;
@@ -183,3 +185,25 @@ TEST_F(BenchTest, ReadOutIsExposedToScreenReaders) {
 }
 
 } // namespace
+
+TEST_F(BenchTest, EveryBenchControlTakesTheClicksOnItsMiddle) {
+    window->Command3_Click(); // the panel, as at start-up
+    window->Command3_Click(); // then the bench
+    ASSERT_TRUE(window->Picture4->isHidden());
+    const struct {
+        const char* name;
+        QWidget* control;
+    } rows[] = {
+        {"reset button", window->Command12},
+        {"let it run", window->Command6},
+        {"panel switch", window->Command3},
+        {"tap", window->Image3},
+        {"drop", window->Image1},
+        {"titrant box", window->Text1[1]},
+        {"starch box", window->Check1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(window->picburette->childAt(row.control->geometry().center()), row.control);
+    }
+}
