@@ -188,9 +188,10 @@ void Machine::buildOptions() {
                         const QString& second, std::array<QRadioButton*, 2>& buttons) {
         auto* frame = new QGroupBox(title, this);
         frame->setObjectName(QString::fromLatin1(name));
-        frame->setGeometry(5, top, 72, 64);
+        // As wide as the room left of the digits' frame, so that "Scientifique" shows whole.
+        frame->setGeometry(2, top, 79, 64);
         auto* layout = new QVBoxLayout(frame);
-        layout->setContentsMargins(2, 2, 0, 2);
+        layout->setContentsMargins(0, 2, 0, 2);
         layout->setSpacing(0);
         buttons[0] = new QRadioButton(first, frame);
         buttons[1] = new QRadioButton(second, frame);
@@ -227,10 +228,12 @@ void Machine::buildOptions() {
 }
 
 void Machine::setDisplayText(const QString& text) {
-    // The largest size of the display's font that shows the whole text.
+    // The largest size of the display's font that shows the whole text. The longest message
+    // ("Erreur saisie: incompréhension sur opérateurs: ...") needs the smallest size; a longer
+    // expression scrolls, the caret at its end.
     QFont f(QStringLiteral("Arial"), 18, QFont::Bold);
     const int room = z1->width() - 12;
-    while (f.pointSize() > 8 && QFontMetrics(f).horizontalAdvance(text) > room)
+    while (f.pointSize() > 6 && QFontMetrics(f).horizontalAdvance(text) > room)
         f.setPointSize(f.pointSize() - 1);
     z1->setFont(f);
     z1->setText(text);

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -45,6 +47,18 @@ protected:
     void enter() { QTest::keyClick(machine->z1, Qt::Key_Return); }
 
     QString display() const { return machine->z1->text(); }
+    // Whether the display's text fits in its box, nothing scrolled out of sight.
+    bool shownWhole() const {
+        QStyleOptionFrame option;
+        option.initFrom(machine->z1);
+        option.lineWidth = machine->z1->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        const QRect contents =
+            machine->z1->style()->subElementRect(QStyle::SE_LineEditContents, &option,
+                                                 machine->z1);
+        const int inner = 2; // the line edit's own margin on each side of its text
+        return QFontMetrics(machine->z1->font()).horizontalAdvance(display()) <=
+               contents.width() - 2 * inner;
+    }
     QString buffer() const { return QString::fromStdString(machine->keypad().expressionBuffer()); }
 
     ui::ScriptedAnswerer script;

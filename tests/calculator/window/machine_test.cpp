@@ -67,6 +67,9 @@ TEST_F(MachineTest, KeysCarryTheirCaptionsAndTooltips) {
     EXPECT_EQ(machine->angle[1]->text(), "Radians");
     EXPECT_EQ(machine->C[0]->text(), "Scientifique");
     EXPECT_EQ(machine->C[1]->text(), "Standard");
+    // The option captions are not cut by their frames.
+    for (QRadioButton* option : {machine->angle[0], machine->angle[1], machine->C[0], machine->C[1]})
+        EXPECT_GE(option->width(), option->sizeHint().width()) << option->text().toStdString();
     EXPECT_TRUE(machine->angle[0]->isChecked());
     EXPECT_TRUE(machine->C[1]->isChecked());
 }
@@ -184,6 +187,7 @@ TEST_F(MachineTest, ErrorsShowTheirMessageWithABeepAndKeepTheExpression) {
         press(row.keys);
         press({"EXE"});
         EXPECT_EQ(display(), QString::fromUtf8(row.message));
+        EXPECT_TRUE(shownWhole()) << row.message;
         EXPECT_EQ(script.beeps, ++beeps);
         EXPECT_EQ(buffer(), QString::fromUtf8(row.expression));
         EXPECT_EQ(QString::fromStdString(machine->keypad().lastAnswer()),
@@ -202,6 +206,7 @@ TEST_F(MachineTest, TooLargeANumberOverflowsTheDisplay) {
     type("1E999");
     enter();
     EXPECT_EQ(display(), "Dépassement de capacité");
+    EXPECT_TRUE(shownWhole());
     EXPECT_EQ(script.beeps, 1);
     EXPECT_EQ(buffer(), "");
     press({"ANS"});
