@@ -15,7 +15,7 @@ namespace {
 
 constexpr double capacity = 25;  // mL
 constexpr double flowStep = 0.1; // mL per tick of Timer1
-constexpr float dropVolume = 0.05f;
+constexpr double dropVolume = 0.05;
 
 float pouredOf(const QLineEdit* box) {
     return model::parseBenchNumber(box->text().toStdString());
@@ -109,8 +109,9 @@ void FeuilleP::Timer2_Timer() {
         reftq();
         drawDrop();
         QApplication::processEvents();
-        // Added in single precision, as the box holds it: 24,95 + 0,05 gives exactly 25.
-        const float v = pouredOf(Text1[5]) + dropVolume;
+        // Added to the decimal number the box shows, so that the read-out keeps two decimals
+        // (9,85 gives 9,9, not 9,900001) and 24,95 gives exactly 25.
+        const double v = model::parseBenchDouble(Text1[5]->text().toStdString()) + dropVolume;
         setText(5, QString::fromStdString(model::formatGeneral(v)));
         Text1_LostFocus(5);
         rewriteLabelvol();

@@ -220,7 +220,9 @@ std::int16_t nearest(double x) {
     return static_cast<std::int16_t>(std::nearbyint(x)); // default mode: halves to even
 }
 
-float parseBenchNumber(std::string_view text) {
+namespace {
+
+template <typename Real> Real parseBench(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && isBlank(text[i]))
         ++i;
@@ -229,11 +231,21 @@ float parseBenchNumber(std::string_view text) {
     while (i < text.size() && isBlank(text[i]))
         ++i;
     if (i != text.size()) return 0;
-    float value = 0;
+    Real value = 0;
     auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(value))
         return 0;
     return value;
+}
+
+} // namespace
+
+float parseBenchNumber(std::string_view text) {
+    return parseBench<float>(text);
+}
+
+double parseBenchDouble(std::string_view text) {
+    return parseBench<double>(text);
 }
 
 double leadingNumber(std::string_view text) {

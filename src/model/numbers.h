@@ -26,6 +26,9 @@ std::int16_t nearest(double x);
 // at least one digit, and an optional exponent ("1E-05", "2,5e+3", also "D" as exponent
 // letter). Anything else, and a number beyond the single-precision range, gives 0.
 float parseBenchNumber(std::string_view text);
+// The same text read in double precision, for sums that must keep the typed decimals
+// ("9,85" + 0.05 is 9.9, where single precision gives 9.900001).
+double parseBenchDouble(std::string_view text);
 
 // The leading number of a list item ("10 mL" gives 10, "0" gives 0, "" gives 0).
 // Reads like a Basic Val: leading blanks skipped, then the longest number at the start of the

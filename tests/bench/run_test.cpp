@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextEdit>
 
 using benchtest::BenchTest;
@@ -135,13 +136,22 @@ TEST_F(BenchTest, DropOnAFullBuretteIsRefusedSilently) {
 }
 
 TEST_F(BenchTest, DropsAddUpWithoutBinaryTails) {
-    type(5, "0,0");
-    for (int i = 0; i < 3; ++i) {
-        window->Image1_Click();
-        for (int step = 0; step < 4; ++step)
-            window->Timer2_Timer();
+    // From empty, and from a volume the tap left, every drop shows the exact hundredths.
+    for (int start : {0, 810}) {
+        type(5, start == 0 ? "0,0" : "8,1");
+        for (int hundredths = start + 5; hundredths <= 2500; hundredths += 5) {
+            window->Image1_Click();
+            for (int step = 0; step < 4; ++step)
+                window->Timer2_Timer();
+            QString expected = QString::number(hundredths / 100);
+            if (hundredths % 100 != 0)
+                expected +=
+                    "," +
+                    QString::number(hundredths % 100 + 100).mid(1).remove(QRegularExpression("0$"));
+            ASSERT_EQ(text(5), expected);
+        }
+        EXPECT_TRUE(script.asked.empty());
     }
-    EXPECT_EQ(text(5), "0,15");
 }
 
 TEST_F(BenchTest, PressingTheTapWhileEditingTheTitrantValidatesFirst) {

@@ -61,6 +61,21 @@ TEST(ParseBenchNumber, UnreadableTextsGiveZero) {
         EXPECT_EQ(parseBenchNumber(text), 0.0f) << '"' << text << '"';
 }
 
+TEST(ParseBenchDouble, KeepsTheTypedDecimals) {
+    struct Row {
+        const char* text;
+        double expected;
+    } rows[] = {
+        {"9,85", 9.85},  {" 8,1 ", 8.1}, {"24,95", 24.95}, {"0.25", 0.25},
+        {"1E-05", 1e-5}, {"abc", 0},     {"1,5 mL", 0},    {"", 0},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(model::parseBenchDouble(r.text), r.expected) << r.text;
+    // Where single precision leaves a binary tail, the double sum does not.
+    EXPECT_EQ(model::formatGeneral(model::parseBenchDouble("9,85") + 0.05), "9,9");
+    EXPECT_EQ(model::formatGeneral(model::parseBenchDouble("24,95") + 0.05), "25");
+}
+
 TEST(LeadingNumber, ReadsTheStartOfAListItem) {
     struct Row {
         const char* text;
