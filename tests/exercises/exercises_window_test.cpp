@@ -9,6 +9,8 @@
 #include "ui/scripted.h"
 
 #include <QAction>
+#include <QFontMetrics>
+#include <QTextBlock>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -490,6 +492,38 @@ TEST(InstalledExercises, HelpFileContentsAndLinks) {
     for (const char* topic : {"robinet", "situations", "calculatrice", "exercices", "impression"})
         EXPECT_TRUE(html.contains(QStringLiteral("name=\"%1\"").arg(QLatin1String(topic))))
             << topic;
+}
+
+// Every character of the installed help and exercise texts is drawn by the font its text
+// asks for, not as an empty box.
+TEST(InstalledExercises, TextsUseOnlyCharactersTheirFontsDraw) {
+    ensureApp();
+    const QDir data(QStringLiteral(TITRAGE_SOURCE_DIR "/data"));
+    std::vector<std::pair<QString, std::unique_ptr<QTextDocument>>> texts;
+    for (const QString& name : data.entryList({QStringLiteral("*.RTF")})) {
+        auto doc = std::make_unique<QTextDocument>();
+        ASSERT_TRUE(exercises::loadRtfFile(data.filePath(name), *doc)) << name.toStdString();
+        texts.emplace_back(name, std::move(doc));
+    }
+    QFile help(data.filePath(QStringLiteral("Ovlu.hlp")));
+    ASSERT_TRUE(help.open(QIODevice::ReadOnly));
+    auto helpDoc = std::make_unique<QTextDocument>();
+    helpDoc->setHtml(QString::fromUtf8(help.readAll()));
+    texts.emplace_back(QStringLiteral("Ovlu.hlp"), std::move(helpDoc));
+    EXPECT_GE(texts.size(), 8u);
+    for (const auto& [name, doc] : texts) {
+        for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                const QFontMetrics metrics(fragment.charFormat().font());
+                for (const char32_t c : fragment.text().toUcs4()) {
+                    if (c < 0x20 || c == 0x2028 || c == 0x2029 || c == 0xFFFC) continue;
+                    EXPECT_TRUE(metrics.inFontUcs4(c))
+                        << name.toStdString() << ": U+" << std::hex << unsigned(c);
+                }
+            }
+        }
+    }
 }
 
 } // namespace
