@@ -19,6 +19,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 const QStringList volumeItems = {QStringLiteral("0"),     QStringLiteral("1 mL"),
@@ -218,6 +220,11 @@ void FeuilleP::buildPanel() {
     Command5->setGeometry(75, 66, 20, 20);
     Label1 = new QLabel(QStringLiteral("Afficher la\nconcentration"), Picture4);
     Label1->setGeometry(120, 62, 70, 26);
+    // The label takes the place of the concentration box, and the unit is printed after the
+    // box: the box is as wide as the label's longer line, so that the two never overlap.
+    const int labelWidth = Label1->sizeHint().width();
+    if (Text1[0]->width() < labelWidth) Text1[0]->resize(labelWidth, Text1[0]->height());
+    Label1->resize(std::max(Label1->width(), labelWidth), Label1->height());
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->installEventFilter(this);
     Label1->setFocusPolicy(Qt::TabFocus);

@@ -319,6 +319,9 @@ TEST_F(BenchTest, TickingMasquerValidatesAndHidesTheConcentration) {
     EXPECT_EQ(text(0), "0,2");
     EXPECT_TRUE(window->Text1[0]->isHidden());
     EXPECT_TRUE(window->masquer->isEnabled());
+    // The label sits 2 pixels above the box and ends before the unit printed after the box.
+    EXPECT_EQ(window->Label1->pos(), window->Text1[0]->pos() - QPoint(0, 2));
+    EXPECT_LE(window->Label1->sizeHint().width(), window->Text1[0]->width());
     window->masquer->setChecked(false);
     EXPECT_FALSE(window->Text1[0]->isHidden());
 }
