@@ -4,11 +4,14 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTranslator>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -92,6 +95,22 @@ public:
 };
 
 QtAnswerer qtAnswerer;
+
+// Qt's own dialogs (file choosers, printer choice, the context menus of text boxes) speak
+// French like the rest of the program, whatever the user's language.
+void installFrenchQtTexts() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
+                         QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        translator->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QCoreApplication::applicationDirPath()))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+// Runs when the application object is built, before any window exists.
+Q_COREAPP_STARTUP_FUNCTION(installFrenchQtTexts)
 Answerer* current = nullptr;
 QString folderOverride;
 
