@@ -63,6 +63,16 @@ private:
     QWidget* w_;
 };
 
+// True when no file of that name exists, or when the user agrees to replace it.
+bool mayOverwrite(QWidget* parent, const QString& name) {
+    return !QFileInfo::exists(name) ||
+           ui::ask(parent,
+                   QStringLiteral("Le fichier ") + name +
+                       QStringLiteral(" existe déjà.\nEcraser l'ancien?"),
+                   QStringLiteral("Ecraser le fichier?"), ui::Icon::Question,
+                   ui::Buttons::OkCancel) == ui::Answer::Ok;
+}
+
 } // namespace
 
 void cannotReadExercise(QWidget* parent) {
@@ -154,13 +164,7 @@ void saveText(ui::BenchHost& host) {
                rtfFilter, QStringLiteral("RTF")});
     if (name.isEmpty()) return;
     if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".RTF");
-    if (QFileInfo::exists(name) &&
-        ui::ask(main,
-                QStringLiteral("Le fichier ") + name +
-                    QStringLiteral(" existe déjà.\nEcraser l'ancien?"),
-                QStringLiteral("Ecraser le fichier?"), ui::Icon::Question,
-                ui::Buttons::OkCancel) != ui::Answer::Ok)
-        return;
+    if (!mayOverwrite(main, name)) return;
     if (!saveRtfFile(name, *host.supertext()->document())) {
         critical(main, driveAdvice, QStringLiteral("Erreur d'écriture."));
         return;
@@ -196,6 +200,7 @@ void printText(ui::BenchHost& host) {
                                                  QStringLiteral("pdf")});
         if (pdf.isEmpty()) return;
         if (QFileInfo(pdf).suffix().isEmpty()) pdf += QStringLiteral(".pdf");
+        if (!mayOverwrite(main, pdf)) return;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
     } else if (!ui::answerer().choosePrinter(main, printer)) {

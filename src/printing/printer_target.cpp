@@ -33,6 +33,7 @@ bool chooseOutputFile(QWidget* parent, QPrinter& printer) {
     QString name = ui::answerer().saveFileName(parent, request);
     if (name.isEmpty()) return false;
     if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".pdf");
+    if (!mayOverwrite(parent, name)) return false;
     printer.setOutputFileName(name);
     return true;
 }
@@ -73,6 +74,15 @@ QString printerDescription(const QPrinter& printer) {
         return QStringLiteral("Aucune imprimante : impression dans un fichier PDF");
     return QStringLiteral("Fichier PDF : %1")
         .arg(QDir::toNativeSeparators(printer.outputFileName()));
+}
+
+bool mayOverwrite(QWidget* parent, const QString& fileName) {
+    if (!QFileInfo::exists(fileName)) return true;
+    return ui::ask(parent,
+                   QStringLiteral("Le fichier ") + QDir::toNativeSeparators(fileName) +
+                       QStringLiteral(" existe déjà.\nEcraser l'ancien?"),
+                   QStringLiteral("Ecraser le fichier?"), ui::Icon::Question,
+                   ui::Buttons::OkCancel) == ui::Answer::Ok;
 }
 
 QString printerFailureText() {

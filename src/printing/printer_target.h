@@ -24,6 +24,10 @@ bool printsToFile(const QPrinter& printer);
 // What the printer-name box shows.
 QString printerDescription(const QPrinter& printer);
 
+// Whether a PDF file may be written under this name: true when no such file exists, or when
+// the user agrees to replace it (question "Ecraser le fichier?", OK and Cancel).
+bool mayOverwrite(QWidget* parent, const QString& fileName);
+
 // The failure messages (title "Imprimer", critical icon, OK).
 QString printerFailureText();
 QString fileFailureText(const QString& fileName);

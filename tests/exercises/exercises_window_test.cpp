@@ -9,6 +9,7 @@
 #include "ui/scripted.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QTextBlock>
 #include <QLabel>
@@ -402,6 +403,23 @@ TEST_F(ExercisesWindow, PrintingIntoAPdfWithoutPrinter) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(4) == "%PDF");
     EXPECT_TRUE(script.asked.empty());
+
+    // Printing again into the same file asks first; Cancel leaves it as it was.
+    const qint64 size = QFileInfo(pdf).size();
+    QFile::resize(pdf, size / 2);
+    script.fileNames = {pdf};
+    script.answers = {ui::Answer::Cancel};
+    exercises::printText(host);
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].text, "Le fichier " + pdf + " existe déjà.\nEcraser l'ancien?");
+    EXPECT_EQ(script.asked[0].title, QStringLiteral("Ecraser le fichier?"));
+    EXPECT_EQ(script.asked[0].buttons, ui::Buttons::OkCancel);
+    EXPECT_EQ(QFileInfo(pdf).size(), size / 2);
+    script.fileNames = {pdf};
+    exercises::printText(host); // OK
+    EXPECT_EQ(script.asked.size(), 2u);
+    EXPECT_GT(QFileInfo(pdf).size(), size / 2);
+    script.asked.clear();
 
     script.fileNames = {folder + "absent/texte.pdf"};
     exercises::printText(host);

@@ -2,6 +2,7 @@
 #include "printing/printer_target.h"
 #include "ui/scripted.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -59,6 +60,35 @@ TEST_F(PrintDocument, OnlyTheSelectionIsPrintedWhenThereIsOne) {
     script.fileNames = {dir.filePath("selection.pdf")};
     EXPECT_TRUE(printing::printTextEdit(nullptr, edit));
     EXPECT_EQ(pages(dir.filePath("selection.pdf")), 1);
+}
+
+TEST_F(PrintDocument, AnExistingPdfIsReplacedOnlyAfterTheQuestion) {
+    const QString file = dir.filePath("rapport.pdf");
+    {
+        QFile existing(file);
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+        existing.write("mon rapport");
+    }
+    const QString question =
+        "Le fichier " + QDir::toNativeSeparators(file) + " existe déjà.\nEcraser l'ancien?";
+    script.fileNames = {file};
+    script.answers = {ui::Answer::Cancel};
+    EXPECT_FALSE(printing::printTextEdit(nullptr, edit));
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].text, question);
+    EXPECT_EQ(script.asked[0].title, "Ecraser le fichier?");
+    EXPECT_EQ(script.asked[0].icon, ui::Icon::Question);
+    EXPECT_EQ(script.asked[0].buttons, ui::Buttons::OkCancel);
+    QFile kept(file);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "mon rapport");
+    kept.close();
+
+    script.fileNames = {file};
+    script.answers = {ui::Answer::Ok};
+    EXPECT_TRUE(printing::printTextEdit(nullptr, edit));
+    EXPECT_EQ(script.asked.size(), 2u);
+    EXPECT_GE(pages(file), 3);
 }
 
 TEST_F(PrintDocument, UnwritableFileIsReported) {
