@@ -78,6 +78,9 @@ private:
     QTextCharFormat runFormat_;
     bool formatKnown_ = false;
     int pendingTabs_ = 0; // cell separators owed to the next text of a table row
+    bool cellsInBlock_ = false;  // the paragraph being read holds cell separators
+    bool nestedInBlock_ = false; // ... some of them of a table nested in a cell
+    std::vector<int> cellEdges_; // right edges of the cells of the current row (twips)
 
     QString fontName_;
     int fontNumber_ = -1;
@@ -304,6 +307,7 @@ void Reader::appendText(const QString& text) {
     if (pendingTabs_ > 0) {
         pendingText_ += QString(pendingTabs_, QLatin1Char('\t'));
         pendingTabs_ = 0;
+        cellsInBlock_ = true;
     }
     pendingText_ += text;
 }
@@ -316,7 +320,19 @@ void Reader::flushRun() {
 
 void Reader::applyBlockFormat() {
     const Group& g = stack_.empty() ? outer_ : top();
-    cursor_.setBlockFormat(blockFormat(g.para));
+    QTextBlockFormat format = blockFormat(g.para);
+    if (cellsInBlock_ && !nestedInBlock_ && cellEdges_.size() > 1) {
+        // A table row is shown as one line whose cells are separated by tabs: a tab stop at
+        // the right edge of every cell but the last puts each cell under its column.
+        QList<QTextOption::Tab> stops;
+        for (std::size_t i = 0; i + 1 < cellEdges_.size(); ++i)
+            stops.append(QTextOption::Tab(twipsToPixels(cellEdges_[i]) - format.leftMargin(),
+                                          QTextOption::LeftTab));
+        format.setTabPositions(stops);
+    }
+    cellsInBlock_ = false;
+    nestedInBlock_ = false;
+    cursor_.setBlockFormat(format);
     cursor_.setBlockCharFormat(tables_.charFormat(g.chr));
 }
 
@@ -498,7 +514,18 @@ bool Reader::textWord(std::string_view word, bool hasParam, int param) {
         endRow();
         return true;
     }
+    if (word == "trowd") {
+        cellEdges_.clear();
+        return true;
+    }
+    if (word == "cellx") {
+        if (hasParam && (cellEdges_.empty() || param > cellEdges_.back()))
+            cellEdges_.push_back(param);
+        return true;
+    }
     if (word == "cell" || word == "nestcell") {
+        // The edges of a nested table are not read: its rows keep the default tab stops.
+        if (word == "nestcell") nestedInBlock_ = true;
         flushRun();
         ++pendingTabs_;
         return true;
