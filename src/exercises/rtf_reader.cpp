@@ -564,6 +564,10 @@ bool readRtf(const QByteArray& data, QTextDocument& doc) {
     bool isRtf = data.mid(start, 5) == "{\\rtf";
     if (isRtf) {
         rtf::Reader(data.mid(start), doc).run();
+        // A text area showing the document laid its pictures out while they were being
+        // read; lay it out again now that every picture is in the document, or they stay
+        // blank on screen.
+        doc.markContentsDirty(0, doc.characterCount());
     } else {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString text = utf8.decode(data);

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QTextBlock>
+#include <QTextEdit>
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 using namespace rtftest;
@@ -309,6 +311,28 @@ TEST(RtfCorpus, ParagraphsLinksAndPictures) {
             doc->resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
         EXPECT_EQ(decoded.size(), QSize(32, 23));
     }
+}
+
+// A picture read into a text area already on screen is drawn, not left blank.
+TEST(RtfCorpus, PicturesShowInATextAreaOnScreen) {
+    ensureApp();
+    QTextEdit edit;
+    edit.resize(300, 200);
+    edit.show();
+    edit.setPlainText(QStringLiteral("Texte d'avant"));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(exercises::loadRtfFile(corpusPath(QStringLiteral("files/rtfjs_simplepng.rtf")),
+                                       *edit.document()));
+    QCoreApplication::processEvents();
+    const QImage shown = edit.viewport()->grab().toImage();
+    // The picture (32 x 23 pixels, an orange arrow) lies at the top left of the text.
+    int coloured = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 50; ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            if (c.red() - c.blue() > 60) ++coloured;
+        }
+    EXPECT_GT(coloured, 50);
 }
 
 } // namespace
