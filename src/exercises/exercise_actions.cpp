@@ -118,6 +118,9 @@ bool gettingStarted(ui::BenchHost& host) {
     state.exerciseFolder = folder;
     const QString path = resolveStoredName(folder, QStringLiteral("VIREKA.PEM"));
     if (!QFileInfo(path).isFile()) return false;
+    // The getting-started text replaces the text area like any other: typed answers are not
+    // thrown away without the question.
+    if (!confirmTextLoss(host.mainWindow())) return false;
     const ExerciseRecords records = readExerciseRecords(path);
     if (!records.readable || !loadStoredText(host, folder, records[statementRecord])) {
         critical(host.mainWindow(),

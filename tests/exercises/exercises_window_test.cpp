@@ -324,6 +324,22 @@ TEST_F(ExercisesWindow, GettingStarted) {
     EXPECT_EQ(host.name->text(), QDir::toNativeSeparators(folder + "VIREKA.PEM"));
     EXPECT_EQ(ui::state().correctionAvailable, 0);
     EXPECT_EQ(ui::state().exerciseFolder, folder);
+
+    // Typed answers are not replaced without the question; Cancel keeps them.
+    host.text->setPlainText(QStringLiteral("Mes réponses"));
+    ui::state().textModified = 1;
+    script.asked.clear();
+    script.answers = {ui::Answer::Cancel};
+    EXPECT_FALSE(exercises::gettingStarted(host));
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].text, QStringLiteral("Attention: perte des modifications du texte."));
+    EXPECT_EQ(script.asked[0].title, QStringLiteral("Abandon des données?"));
+    EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Mes réponses"));
+    EXPECT_EQ(ui::state().textModified, 1);
+    script.answers = {ui::Answer::Ok};
+    EXPECT_TRUE(exercises::gettingStarted(host));
+    EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Prise en main\n"));
+    EXPECT_EQ(ui::state().textModified, 0);
 }
 
 TEST_F(ExercisesWindow, SavingTheText) {
