@@ -23,6 +23,13 @@ inline QColor rgb(int r, int g, int b) {
     return QColor(r, g, b);
 }
 
+// Saves a picture for a look with an image viewer (only when TITRAGE_TEST_IMAGES names a
+// folder).
+inline void save(const drawing::Picture& pic, const char* name) {
+    const QByteArray dir = qgetenv("TITRAGE_TEST_IMAGES");
+    if (!dir.isEmpty()) pic.image().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+}
+
 // The colour the mask pen leaves: the bitwise AND of the tint and what was there.
 inline QColor masked(const QColor& tint, const QColor& under) {
     return QColor(tint.red() & under.red(), tint.green() & under.green(),

@@ -1,7 +1,7 @@
 #include "drawing/graph.h"
 
 #include "drawing/graphlabels.h"
-#include "drawing/panels_support.h"
+#include "drawing/drawing_test_support.h"
 #include "drawing/picture.h"
 #include "model/catalogue.h"
 
@@ -12,7 +12,7 @@
 namespace {
 
 using drawing::Picture;
-using panels_test::rgb;
+using drawingtest::rgb;
 
 const QColor white(255, 255, 255);
 const QColor black(0, 0, 0);
@@ -21,7 +21,7 @@ const QColor darkGrey(128, 128, 128);
 
 // The size `tabquant` gets inside the side panel.
 Picture tabquant(qreal devicePixelRatio = 1.0) {
-    panels_test::app();
+    drawingtest::app();
     return Picture(449, 274, devicePixelRatio);
 }
 
@@ -122,7 +122,7 @@ TEST_P(GraphAtRatio, OxalicAcidPastTheEquivalence) {
     ASSERT_FLOAT_EQ(max, 0.2f);
     model::PresentAmounts present{};
     ASSERT_TRUE(drawing::reftq(pic, 1, oxalic(10), max, present));
-    panels_test::save(pic, "graph_oxalic_10mL");
+    drawingtest::save(pic, "graph_oxalic_10mL");
 
     // CO2 present (0.2 mmol) reaches the top line: outline at y = 25, x = 121..154.
     EXPECT_EQ(pic.pixel(121, 25), darkGrey);
@@ -221,7 +221,7 @@ TEST(GraphDrawing, NoSpeciesDrawsTheFrameAndNoBars) {
     Picture pic = tabquant();
     const float max = drawing::majtq(pic, -1, oxalic(0));
     EXPECT_EQ(max, 0.0f);
-    panels_test::save(pic, "graph_none");
+    drawingtest::save(pic, "graph_none");
     for (int i = 0; i <= 4; ++i)
         EXPECT_EQ(pic.pixel(72 + 90 * i, 100), black) << i;
     EXPECT_EQ(pic.pixel(72, 10), black); // axis top

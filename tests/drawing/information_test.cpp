@@ -1,6 +1,6 @@
 #include "drawing/information.h"
 
-#include "drawing/panels_support.h"
+#include "drawing/drawing_test_support.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -38,7 +38,7 @@ class Information : public ::testing::Test {
 protected:
     void SetUp() override { drawing::showInformation(edit); }
     // The application object exists before the first widget.
-    QApplication& app = panels_test::app();
+    QApplication& app = drawingtest::app();
     QTextEdit edit;
 };
 

@@ -1,6 +1,6 @@
 #include "drawing/tabs.h"
 
-#include "drawing/panels_support.h"
+#include "drawing/drawing_test_support.h"
 #include "drawing/picture.h"
 #include "model/numbers.h"
 
@@ -23,7 +23,7 @@ struct Painted {
 };
 
 Painted paint(int currentTab) {
-    panels_test::app();
+    drawingtest::app();
     Painted p{Picture(457, 297, 1.0, back), {}, 0};
     p.strip = drawing::paintTabStrip(p.pic, currentTab);
     p.h = model::nearest(p.pic.textHeight(QStringLiteral("W")));
@@ -41,8 +41,8 @@ int inkTop(const Painted& p, int left, int right) {
 TEST(Tabs, EdgesAndChildOfTheSelectedTab) {
     const Painted first = paint(1);
     const Painted second = paint(2);
-    panels_test::save(first.pic, "tabs_first");
-    panels_test::save(second.pic, "tabs_second");
+    drawingtest::save(first.pic, "tabs_first");
+    drawingtest::save(second.pic, "tabs_second");
     for (const Painted* p : {&first, &second}) {
         EXPECT_EQ(p->strip.tabEdges[0], -1);
         EXPECT_EQ(p->strip.tabEdges[2], 457);

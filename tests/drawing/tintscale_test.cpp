@@ -1,6 +1,6 @@
 #include "drawing/tintscale.h"
 
-#include "drawing/panels_support.h"
+#include "drawing/drawing_test_support.h"
 #include "drawing/picture.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +8,10 @@
 namespace {
 
 using drawing::Picture;
-using panels_test::rgb;
+using drawingtest::rgb;
 
 TEST(TintScale, SwatchColumnsShowTheColourLaw) {
-    panels_test::app();
+    drawingtest::app();
     struct Row {
         const char* name;
         model::Tint tint;
@@ -35,7 +35,7 @@ TEST(TintScale, SwatchColumnsShowTheColourLaw) {
 }
 
 TEST(TintScale, TheSliderDarkensEveryColumn) {
-    panels_test::app();
+    drawingtest::app();
     Picture light(drawing::swatchWidth, drawing::swatchHeight);
     Picture dark(drawing::swatchWidth, drawing::swatchHeight);
     drawing::paintSwatch(light, model::Tint::Permanganate, drawing::tintSliderMinimum);
@@ -54,10 +54,10 @@ TEST(TintScale, LayoutCentresSliderAndSwatches) {
 }
 
 TEST(TintScale, PanelMarksEveryDecade) {
-    panels_test::app();
+    drawingtest::app();
     Picture frame2(449, 260, 1.0, QColor(240, 235, 230));
     const drawing::TintScaleLayout layout = drawing::paintTintScalePanel(frame2);
-    panels_test::save(frame2, "tintscale_panel");
+    drawingtest::save(frame2, "tintscale_panel");
     const QColor black(0, 0, 0);
     for (const QRect& swatch : {layout.permanganate, layout.diiode}) {
         for (int k = 0; k <= 4; ++k) {
