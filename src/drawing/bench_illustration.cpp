@@ -240,12 +240,7 @@ void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTe
 BenchTextLayout imafond(Picture& pic, int species, const BenchControls& controls) {
     BenchTextLayout out;
     const int x0 = out.flaskX;
-    pic.dropBackground();
-    pic.setPenMode(PenMode::Copy);
-    pic.setLineWidth(1);
-    pic.setScaleLeft(0);
-    pic.setFontName(QStringLiteral("Arial"));
-    pic.setFontSize(8);
+    pic.restart();
     gradient(pic, 0);
     stand(pic, x0);
     buretteBody(pic, x0);
@@ -262,9 +257,7 @@ BenchTextLayout imafond(Picture& pic, int species, const BenchControls& controls
 
 void fond01(Picture& panel, int width, int height) {
     if (panel.width() != width || panel.height() != height) panel.resize(width, height);
-    panel.dropBackground();
-    panel.setPenMode(PenMode::Copy);
-    panel.setLineWidth(1);
+    panel.restart();
     gradient(panel, -2);
     panel.keepAsBackground();
 }

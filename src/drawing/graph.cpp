@@ -120,15 +120,7 @@ int barTop(double amount, float scaleMax) {
 }
 
 float majtq(Picture& pic, int species, const model::BenchInputs& in) {
-    pic.dropBackground();
-    pic.clear();
-    pic.setForeColor(black);
-    pic.setPenMode(PenMode::Copy);
-    pic.setLineWidth(1);
-    pic.setFontName(QStringLiteral("Arial"));
-    pic.setFontSize(8);
-    pic.setBold(false);
-    pic.setItalic(false);
+    pic.restart();
 
     const int count = columnCount(species);
     const int w = columnWidth(count);

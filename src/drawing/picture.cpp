@@ -108,6 +108,21 @@ void Picture::dropBackground() {
     background_ = QImage();
 }
 
+void Picture::restart() {
+    dropBackground();
+    clear();
+    setPenMode(PenMode::Copy);
+    setLineWidth(1);
+    setForeColor(Qt::black);
+    setScaleLeft(0);
+    setFontName(QStringLiteral("Arial"));
+    setFontSize(8);
+    setBold(false);
+    setItalic(false);
+    currentX = 0;
+    currentY = 0;
+}
+
 void Picture::begin(QPainter& p) {
     p.begin(&image_);
     p.setRenderHint(QPainter::Antialiasing, false);

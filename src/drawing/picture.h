@@ -61,6 +61,9 @@ public:
     // Makes the current image the persistent background.
     void keepAsBackground();
     void dropBackground();
+    // Starts a static drawing afresh: no background, cleared to the back colour, copy pen of
+    // width 1, black Arial 8 regular text at (0, 0), scale left edge at 0.
+    void restart();
 
     // Drawing state.
     void setPenMode(PenMode m) { penMode_ = m; }

@@ -33,15 +33,7 @@ TabStrip paintTabStrip(Picture& pic, int currentTab) {
     strip.currentTab = currentTab;
     const int s = (currentTab == 1 || currentTab == 2) ? currentTab : 0;
 
-    pic.dropBackground();
-    pic.clear();
-    pic.setPenMode(PenMode::Copy);
-    pic.setLineWidth(1);
-    pic.setFontName(QStringLiteral("Arial"));
-    pic.setFontSize(8);
-    pic.setBold(false);
-    pic.setItalic(false);
-    pic.setForeColor(black);
+    pic.restart();
 
     const int sw = pic.width();
     const int sh = pic.height();

@@ -65,14 +65,7 @@ void paintSwatch(Picture& swatch, model::Tint tint, int h) {
 }
 
 TintScaleLayout paintTintScalePanel(Picture& pic) {
-    pic.dropBackground();
-    pic.clear();
-    pic.setPenMode(PenMode::Copy);
-    pic.setLineWidth(1);
-    pic.setForeColor(black);
-    pic.setFontName(QStringLiteral("Arial"));
-    pic.setFontSize(8);
-    pic.setItalic(false);
+    pic.restart();
 
     pic.currentX = 10;
     pic.currentY = 10;
