@@ -77,7 +77,7 @@ private:
     QString pendingText_;
     QTextCharFormat runFormat_;
     bool formatKnown_ = false;
-    int pendingTabs_ = 0; // cell separators owed to the next text of a table row
+    int pendingTabs_ = 0;        // cell separators owed to the next text of a table row
     bool cellsInBlock_ = false;  // the paragraph being read holds cell separators
     bool nestedInBlock_ = false; // ... some of them of a table nested in a cell
     std::vector<int> cellEdges_; // right edges of the cells of the current row (twips)

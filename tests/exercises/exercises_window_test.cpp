@@ -11,13 +11,13 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QTextBlock>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QToolButton>
 #include <gtest/gtest.h>

@@ -3,11 +3,11 @@
 
 #include "rtf_support.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 using namespace rtftest;

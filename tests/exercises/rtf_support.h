@@ -19,7 +19,9 @@ inline void ensureApp() {
     static int argc = 1;
     static char name[] = "tests";
     static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) static QApplication app(argc, argv);
+    // Never destroyed: Qt's own globals may be gone by the time statics are torn down, and a
+    // widget once shown makes the application's teardown crash then.
+    if (!QCoreApplication::instance()) new QApplication(argc, argv);
 }
 
 inline QString corpusPath(const QString& relative) {

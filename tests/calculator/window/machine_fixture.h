@@ -53,8 +53,7 @@ protected:
         option.initFrom(machine->z1);
         option.lineWidth = machine->z1->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
         const QRect contents =
-            machine->z1->style()->subElementRect(QStyle::SE_LineEditContents, &option,
-                                                 machine->z1);
+            machine->z1->style()->subElementRect(QStyle::SE_LineEditContents, &option, machine->z1);
         const int inner = 2; // the line edit's own margin on each side of its text
         return QFontMetrics(machine->z1->font()).horizontalAdvance(display()) <=
                contents.width() - 2 * inner;

@@ -68,7 +68,8 @@ TEST_F(MachineTest, KeysCarryTheirCaptionsAndTooltips) {
     EXPECT_EQ(machine->C[0]->text(), "Scientifique");
     EXPECT_EQ(machine->C[1]->text(), "Standard");
     // The option captions are not cut by their frames.
-    for (QRadioButton* option : {machine->angle[0], machine->angle[1], machine->C[0], machine->C[1]})
+    for (QRadioButton* option :
+         {machine->angle[0], machine->angle[1], machine->C[0], machine->C[1]})
         EXPECT_GE(option->width(), option->sizeHint().width()) << option->text().toStdString();
     EXPECT_TRUE(machine->angle[0]->isChecked());
     EXPECT_TRUE(machine->C[1]->isChecked());
