@@ -6,12 +6,13 @@
 
 namespace {
 
-struct App {
-    int argc = 1;
-    char name[8] = "tests";
-    char* argv[1] = {name};
-    QApplication app{argc, argv};
-};
+// The one application object of the test program, never destroyed.
+void ensureApp() {
+    static int argc = 1;
+    static char name[] = "tests";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) new QApplication(argc, argv);
+}
 
 TEST(ScriptedAnswerer, RecordsQuestionsAndAnswersInOrder) {
     ui::ScriptedAnswerer script;
@@ -27,7 +28,7 @@ TEST(ScriptedAnswerer, RecordsQuestionsAndAnswersInOrder) {
 }
 
 TEST(ScriptedAnswerer, RunsSecondaryWindowsWithoutBlocking) {
-    static App app;
+    ensureApp();
     ui::ScriptedAnswerer script;
     QDialog dialog;
     bool visibleDuringRun = false;
