@@ -8,8 +8,10 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QTranslator>
 #include <QUrl>
@@ -80,7 +82,18 @@ public:
     }
     int exec(QDialog& dialog) override { return dialog.exec(); }
     void showHelp(QWidget* parent, const QString& path) override {
+        // One help window: asking for help again brings it back on its contents.
+        if (helpViewer_) {
+            auto* browser = helpViewer_->findChild<QTextBrowser*>();
+            browser->setSource(QUrl::fromLocalFile(path));
+            browser->verticalScrollBar()->setValue(0);
+            helpViewer_->show();
+            helpViewer_->raise();
+            helpViewer_->activateWindow();
+            return;
+        }
         auto* viewer = new QDialog(parent);
+        viewer->setObjectName(QStringLiteral("aide"));
         viewer->setAttribute(Qt::WA_DeleteOnClose);
         viewer->setWindowTitle(QStringLiteral("Aide"));
         auto* browser = new QTextBrowser(viewer);
@@ -90,8 +103,12 @@ public:
         layout->addWidget(browser);
         viewer->resize(640, 560);
         viewer->show();
+        helpViewer_ = viewer;
     }
     void beep() override { QApplication::beep(); }
+
+private:
+    QPointer<QDialog> helpViewer_;
 };
 
 QtAnswerer qtAnswerer;

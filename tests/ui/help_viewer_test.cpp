@@ -1,0 +1,56 @@
+// The help window of the program (the Qt answerer, not a scripted one).
+
+#include "ui/modal.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<QDialog*> helpWindows() {
+    std::vector<QDialog*> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("aide") && w->isVisible())
+            found.push_back(qobject_cast<QDialog*>(w));
+    return found;
+}
+
+TEST(HelpViewer, AskingAgainBringsBackTheOneWindowOnItsContents) {
+    static int argc = 1;
+    static char name[] = "tests";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) new QApplication(argc, argv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Ovlu.hlp"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QByteArray html = "<html><body><h2>Sommaire</h2>";
+    for (int i = 0; i < 200; ++i)
+        html += "<p>Paragraphe d'aide</p>";
+    file.write(html + "</body></html>");
+    file.close();
+
+    ui::answerer().showHelp(nullptr, path);
+    ASSERT_EQ(helpWindows().size(), 1u);
+    QDialog* viewer = helpWindows().front();
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Aide"));
+    auto* browser = viewer->findChild<QTextBrowser*>();
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(browser->toPlainText().startsWith(QStringLiteral("Sommaire")));
+    QApplication::processEvents();
+    browser->verticalScrollBar()->setValue(browser->verticalScrollBar()->maximum());
+    ASSERT_GT(browser->verticalScrollBar()->value(), 0);
+
+    ui::answerer().showHelp(nullptr, path);
+    EXPECT_EQ(helpWindows().size(), 1u);
+    EXPECT_EQ(helpWindows().front(), viewer);
+    EXPECT_EQ(browser->verticalScrollBar()->value(), 0);
+    viewer->close();
+}
+
+} // namespace
