@@ -7,8 +7,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -118,8 +118,7 @@ QtAnswerer qtAnswerer;
 void installFrenchQtTexts() {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
-                         QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         translator->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
                          QStringLiteral("_"), QCoreApplication::applicationDirPath()))
         QCoreApplication::installTranslator(translator);
