@@ -5,7 +5,8 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$here"
 
-packages=(g++ cmake make qt6-base-dev libgl-dev fonts-liberation googletest libgtest-dev
+packages=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation googletest
+          libgtest-dev
           libbenchmark-dev xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
