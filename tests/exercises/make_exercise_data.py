@@ -160,7 +160,9 @@ def main():
                                  "Titrage d'une solution de diiode par le thiosulfate de sodium", 2))
     diiode = ["0,012", "0,02", "0,05", "10", "20,0", "0,0"]
     write("DIIODE.C17", configuration([(diiode, [2, 4, 1])]))
-    write("DIIODEC.C17", configuration([(diiode[:5] + ["12,0"], [2, 4, 1])]))
+    # The mixture is colourless from the first drop past 12,0 mL: the correction's bench
+    # stands there, the colour just gone.
+    write("DIIODEC.C17", configuration([(diiode[:5] + ["12,05"], [2, 4, 1])]))
     write("DIIODE.RTF", rich_text("Titrage d'une solution de diiode", [
         "On dispose d'une solution aqueuse de diiode I_{2} de concentration inconnue c_{1}. "
         "On en prélève V_{1} = 10,0 mL, que l'on titre par une solution de thiosulfate de sodium "
@@ -182,7 +184,8 @@ def main():
         ("indent", "2. Avant l'équivalence le diiode est en excès et colore le mélange ; à l'équivalence "
                    "il est entièrement consommé : la couleur disparaît. Le thiodène rend cette "
                    "disparition bien visible (passage du bleu à l'incolore)."),
-        ("indent", "3. On lit V_{E} = 12,0 mL (la burette de la situation 1 est placée à l'équivalence)."),
+        ("indent", "3. On lit V_{E} = 12,0 mL : la couleur disparaît à la goutte qui suit (la burette "
+                   "de la situation 1 est placée juste après l'équivalence, à 12,05 mL)."),
         ("indent", "4. À l'équivalence, n(S_{2}O_{3}^{2-}) versé = 2 n(I_{2}) initial, soit "
                    "c_{2} · V_{E} = 2 c_{1} · V_{1}."),
         ("indent", "c_{1} = c_{2} · V_{E} / (2 V_{1}) = 2,0 × 10^{-2} × 12,0 / (2 × 10,0) = "
