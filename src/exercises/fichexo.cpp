@@ -4,6 +4,7 @@
 #include "exercises/exercise_file.h"
 #include "files/ui/folderlists.h"
 #include "ui/bench_host.h"
+#include "ui/hourglass.h"
 #include "ui/modal.h"
 #include "ui/program_state.h"
 
@@ -94,23 +95,12 @@ void HourglassLabel::paintEvent(QPaintEvent* event) {
         return;
     }
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
     const qreal h = std::min<qreal>(height() - 4, 22), w = h * 0.7;
+    const qreal top = (height() - h) / 2;
     qreal x = 2;
     for (QChar c : text()) {
         if (c.unicode() != 0x231B) continue;
-        const qreal top = (height() - h) / 2;
-        QPolygonF glass({{x, top},
-                         {x + w, top},
-                         {x + w / 2, top + h / 2},
-                         {x + w, top + h},
-                         {x, top + h},
-                         {x + w / 2, top + h / 2}});
-        p.setPen(QPen(QColor(60, 40, 0), 1.2));
-        p.setBrush(QColor(250, 220, 120));
-        p.drawPolygon(glass);
-        p.drawLine(QPointF(x - 1, top), QPointF(x + w + 1, top));
-        p.drawLine(QPointF(x - 1, top + h), QPointF(x + w + 1, top + h));
+        ui::paintHourglass(p, QRectF(x, top, w, h));
         x += w + 6;
     }
 }

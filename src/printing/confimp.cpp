@@ -12,6 +12,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include "ui/hourglass.h"
+
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
@@ -20,25 +22,6 @@
 #include <QVBoxLayout>
 
 namespace printing {
-namespace {
-
-// The picture of the waiting frame: an hourglass (drawn, as few fonts carry the sign).
-QPixmap hourglassPicture() {
-    QPixmap pixmap(24, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.5));
-    p.setBrush(QColor(240, 220, 160));
-    p.drawPolygon(QPolygonF({{4, 4}, {20, 4}, {12, 16}}));
-    p.drawPolygon(QPolygonF({{12, 16}, {20, 28}, {4, 28}}));
-    p.setBrush(Qt::black);
-    p.drawRect(QRectF(2, 1.5, 20, 2.5));
-    p.drawRect(QRectF(2, 28, 20, 2.5));
-    return pixmap;
-}
-
-} // namespace
 
 Confimp::Confimp(ui::BenchHost& host, QPrinter& printer, QWidget* parent)
     : QDialog(parent), host_(host), printer_(printer) {
@@ -89,7 +72,7 @@ Confimp::Confimp(ui::BenchHost& host, QPrinter& printer, QWidget* parent)
     Frame2 = new QFrame(this);
     Frame2->setFrameShape(QFrame::Box);
     auto* hourglass = new QLabel(Frame2);
-    hourglass->setPixmap(hourglassPicture());
+    hourglass->setPixmap(ui::hourglassPicture(24, 32));
     Label1 = new QLabel(QStringLiteral("Veuillez patienter quelques instants..."), Frame2);
     auto* waiting = new QHBoxLayout(Frame2);
     waiting->addWidget(hourglass);

@@ -13,34 +13,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include "ui/hourglass.h"
+
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 
 namespace files {
-namespace {
-
-// The picture of the waiting notice: an hourglass with sand running down.
-QPixmap hourglassPicture() {
-    QPixmap picture(22, 30);
-    picture.fill(Qt::transparent);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.5));
-    p.setBrush(QColor(150, 90, 40));
-    p.drawRect(QRectF(2, 1, 18, 3));
-    p.drawRect(QRectF(2, 26, 18, 3));
-    p.setBrush(QColor(235, 235, 245));
-    p.drawPolygon(QPolygonF({{4, 4}, {18, 4}, {12, 15}, {18, 26}, {4, 26}, {10, 15}}));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(220, 180, 60));
-    p.drawPolygon(QPolygonF({{7, 8}, {15, 8}, {11, 14}}));
-    p.drawPolygon(QPolygonF({{11, 19}, {16, 25}, {6, 25}}));
-    p.drawRect(QRectF(10.5, 14, 1, 8));
-    return picture;
-}
-
-} // namespace
 
 Ouvrir::Ouvrir(ui::BenchHost& host, QWidget* parent)
     : ConfigurationWindow(host,
@@ -56,7 +35,7 @@ Ouvrir::Ouvrir(ui::BenchHost& host, QWidget* parent)
     Frame1->setFrameShape(QFrame::Box);
     auto* notice = new QHBoxLayout(Frame1);
     auto* hourglass = new QLabel(Frame1);
-    hourglass->setPixmap(hourglassPicture());
+    hourglass->setPixmap(ui::hourglassPicture(22, 30));
     Label4 = new QLabel(QStringLiteral("Patience: chargement du fichier"), Frame1);
     notice->addWidget(hourglass);
     notice->addWidget(Label4, 1);
