@@ -30,6 +30,11 @@ const double landscape = (11000.0 - 3 * 550) / (7455 + 4200);
 // Page narrower than the graph.
 const double narrow = 5000.0 / 6600;
 
+// Test listings name a case by its name rather than by its bytes.
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Layout : public testing::TestWithParam<LayoutCase> {};
 
 void expectRect(const std::optional<TwipRect>& actual, const std::optional<TwipRect>& expected) {
