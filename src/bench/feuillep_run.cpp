@@ -88,7 +88,8 @@ void FeuilleP::Timer1_Timer() {
 }
 
 void FeuilleP::Image1_Click() {
-    if (pouredOf(Text1[5]) + 0.05 <= 25.0001) {
+    // The margin lets through the drop that exactly fills the burette despite rounding.
+    if (pouredOf(Text1[5]) + dropVolume <= capacity + 0.0001) {
         dropStep_ = 0;
         Timer2.start();
     }
