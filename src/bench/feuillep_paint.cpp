@@ -69,7 +69,11 @@ drawing::LevelInputs FeuilleP::levelInputs(qreal ratio) const {
     in.tintSlider = HScroll1->value();
     in.presentAmounts = presentAmounts_;
     in.tapOpen = Timer1.isActive();
-    in.tapImage = drawing::tapPicture(tapOpen_, ratio);
+    // The tap as shown, unless the picture is wanted at another density (copies, printing):
+    // nothing is drawn again at each tick of the flow.
+    in.tapImage = ratio == Image3->picture().devicePixelRatio()
+                      ? Image3->picture()
+                      : drawing::tapPicture(tapOpen_, ratio);
     in.tapPosition = Image3->pos();
     in.panelVisible = !Picture4->isHidden();
     in.flaskX = flaskX_;
@@ -185,7 +189,7 @@ QImage FeuilleP::dropPicture() const {
 }
 
 void FeuilleP::drawDrop() {
-    drawing::drawDrop(picburette->picture(), dropStep_, liquidTop_, dropPicture());
+    drawing::drawDrop(picburette->picture(), dropStep_, liquidTop_, Image1->picture());
     picburette->refresh();
 }
 

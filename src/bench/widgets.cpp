@@ -12,6 +12,7 @@ ImageButton::ImageButton(QWidget* parent) : QLabel(parent) {
 }
 
 void ImageButton::setPicture(const QImage& image) {
+    picture_ = image;
     setPixmap(QPixmap::fromImage(image));
 }
 

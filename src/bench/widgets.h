@@ -2,6 +2,7 @@
 // Small controls of the bench: a picture that acts as a button, a situation button that
 // cannot be unselected by a click, and the numeric text box filter.
 
+#include <QImage>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -14,6 +15,8 @@ class ImageButton : public QLabel {
 public:
     explicit ImageButton(QWidget* parent = nullptr);
     void setPicture(const QImage& image);
+    // The picture shown, at the device pixel ratio it was drawn for.
+    const QImage& picture() const { return picture_; }
 
 signals:
     void pressed();
@@ -27,6 +30,7 @@ protected:
 
 private:
     bool down_ = false;
+    QImage picture_;
 };
 
 // Option button of a situation: exclusivity is kept by the window, so that all ten can be
