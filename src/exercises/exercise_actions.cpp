@@ -3,6 +3,7 @@
 #include "exercises/exercise_file.h"
 #include "exercises/rtf.h"
 #include "files/ui/loadconfiguration.h"
+#include "printing/printer_target.h"
 #include "ui/bench_host.h"
 #include "ui/modal.h"
 #include "ui/program_state.h"
@@ -62,16 +63,6 @@ public:
 private:
     QWidget* w_;
 };
-
-// True when no file of that name exists, or when the user agrees to replace it.
-bool mayOverwrite(QWidget* parent, const QString& name) {
-    return !QFileInfo::exists(name) ||
-           ui::ask(parent,
-                   QStringLiteral("Le fichier ") + name +
-                       QStringLiteral(" existe déjà.\nEcraser l'ancien?"),
-                   QStringLiteral("Ecraser le fichier?"), ui::Icon::Question,
-                   ui::Buttons::OkCancel) == ui::Answer::Ok;
-}
 
 } // namespace
 
@@ -167,7 +158,7 @@ void saveText(ui::BenchHost& host) {
                rtfFilter, QStringLiteral("RTF")});
     if (name.isEmpty()) return;
     if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".RTF");
-    if (!mayOverwrite(main, name)) return;
+    if (!printing::mayOverwrite(main, name)) return;
     if (!saveRtfFile(name, *host.supertext()->document())) {
         critical(main, driveAdvice, QStringLiteral("Erreur d'écriture."));
         return;
@@ -203,7 +194,7 @@ void printText(ui::BenchHost& host) {
                                                  QStringLiteral("pdf")});
         if (pdf.isEmpty()) return;
         if (QFileInfo(pdf).suffix().isEmpty()) pdf += QStringLiteral(".pdf");
-        if (!mayOverwrite(main, pdf)) return;
+        if (!printing::mayOverwrite(main, pdf)) return;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
     } else if (!ui::answerer().choosePrinter(main, printer)) {
