@@ -1,6 +1,7 @@
 #include "exercises/exercise_file.h"
 
 #include "files/recordfile.h"
+#include "ui/paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,24 +69,6 @@ QString withFinalSeparator(const QString& folder) {
     return folder + QLatin1Char('/');
 }
 
-namespace {
-
-// The entry of folder named name, or the one entry whose name differs only in case.
-QString findEntry(const QString& folder, const QString& name) {
-    QDir dir(folder);
-    if (QFileInfo::exists(dir.filePath(name))) return name;
-    QString found;
-    for (const QString& entry :
-         dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        if (entry.compare(name, Qt::CaseInsensitive) != 0) continue;
-        if (!found.isEmpty()) return {}; // several candidates: none is the one
-        found = entry;
-    }
-    return found;
-}
-
-} // namespace
-
 QString resolveStoredName(const QString& folder, const QString& storedName) {
     QString name = storedName;
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
@@ -97,7 +80,7 @@ QString resolveStoredName(const QString& folder, const QString& storedName) {
     for (const QString& part : parts) {
         const QString entry = part == QLatin1String("..") || part == QLatin1String(".")
                                   ? part
-                                  : findEntry(current, part);
+                                  : ui::entryIgnoringCase(current, part);
         if (entry.isEmpty()) return asWritten;
         current = withFinalSeparator(current) + entry;
     }

@@ -4,6 +4,7 @@
 #include "files/ui/configwindow.h"
 #include "ui/bench_host.h"
 #include "ui/modal.h"
+#include "ui/paths.h"
 #include "ui/program_state.h"
 
 #include <QDialog>
@@ -23,13 +24,9 @@ QString existingFileIgnoringCase(const QString& path) {
     if (path.isEmpty() || info.exists()) return path;
     const QDir folder = info.absoluteDir();
     if (!folder.exists()) return path;
-    QString found;
-    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
-        if (name.compare(info.fileName(), Qt::CaseInsensitive) != 0) continue;
-        if (!found.isEmpty()) return path; // several candidates: none is the one
-        found = folder.filePath(name);
-    }
-    return found.isEmpty() ? path : QDir::toNativeSeparators(found);
+    const QString found =
+        ui::entryIgnoringCase(folder.path(), info.fileName(), QDir::Files | QDir::Hidden);
+    return found.isEmpty() ? path : QDir::toNativeSeparators(folder.filePath(found));
 }
 
 bool saveConfiguration(ui::BenchHost& host, const QString& path, QWidget* parent) {
