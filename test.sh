@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the program and runs every test headless; exits non-zero on a failure.
 # TITRAGE_PRESET=asan ./test.sh runs them under the address and undefined-behaviour sanitizers.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Holds the burette's tap open for a while in the real main window, with its real 10 ms timer
 // and the whole refresh of every tick, and prints how much of the nominal 10 mL per second was
 // poured. Each tick adds 0.1 mL, so a tick that takes too long shows as a lower rate.

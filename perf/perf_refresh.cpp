@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The refresh that runs at every tick of the burette flow (every 10 ms while the tap is open):
 // the amounts and the bars of the quantities graph over its kept background, then the liquids
 // of the bench (niveaubecher); and a whole pour of 25 mL (250 ticks). Run on the offscreen

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build needs (Debian packages, as root) when it is missing,
 # then configures and builds the program and its tests in build/.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Construction of the main window's controls, start-up and placement on the screen.
 #include "bench/feuillep.h"
 

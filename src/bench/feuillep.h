@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the titration bench. Its controls hold the bench state (concentrations,
 // volumes, species, pipette volumes, starch, the hidden concentration, the ten situations);

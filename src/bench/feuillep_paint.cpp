@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The refresh chain (majtq -> reftq -> niveaubecher) and the paintings of the bench, the
 // preparation panel and the side panels: the window gathers its inputs from its controls,
 // the drawing procedures paint, and the window moves its controls where they say.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The titration run: the burette tap held open, the falling drop, letting the burette run,
 // and emptying it.
 #include "bench/feuillep.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame around the bench: signals of the controls, activation, the temporary file
 // shared with other programs, the command buttons, closing, and what the secondary windows
 // need of the main window.

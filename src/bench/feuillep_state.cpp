@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bench state: the six text boxes with their key filter and validation, the lists and
 // their volume rule, the ten situations, the hidden and random concentration, and the
 // buttons that switch between the preparation panel and the simulation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The concentration to be found, drawn at random: between 0,001 and 0,00999 mol/L with three
 // significant digits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small controls of the bench: a picture that acts as a button, a situation button that
 // cannot be unselected by a click, and the numeric text box filter.

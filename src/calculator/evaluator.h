@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator's expression evaluator. It works on the text itself: the expression is put
 // into a blank-separated form, then the innermost computable piece (a function of a number,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the calculator's keys do to the expression being built, the evaluation with its
 // messages, the two display formats and the memory. The calculator window maps its keys and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers as the calculator reads and writes them: always with "." as the decimal point,
 // whatever the user's locale. Pure C++.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The painting procedures of the bench: the static illustration (stand, burette, stirrer and
 // the text about the titrant), the liquids and the flask, the falling drop, the preparation

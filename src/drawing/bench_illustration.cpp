@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The static layer of the bench: gradient, stand and clamp, burette with its scale and tap,
 // magnetic stirrer, and the text that describes the solution in the burette.
 

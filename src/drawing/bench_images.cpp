@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small pictures of the bench's image controls, drawn in code: the burette tap closed and
 // open, the drop, the random-concentration die and the exercises button.
 

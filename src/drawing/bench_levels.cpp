@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dynamic layer of the bench: the titrant left in the burette, the liquid in the flask,
 // the flask drawn over it, the stream while the tap is open, and the falling drop.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The glassware of the preparation panel: reagent bottle, pipette and graduated cylinder.
 
 #include "drawing/bench_drawing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/graph.h"
 
 #include "drawing/graphlabels.h"

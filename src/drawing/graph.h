@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The quantities-of-matter graph (`tabquant`): for each species of the titration a column
 // with the amount introduced and the amount present now. majtq draws the static part and keeps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The formula printed under each column of the quantities graph: symbols at 10 pt, indices
 // lowered and charges raised at 8 pt, a charge that follows an index stacked over it.

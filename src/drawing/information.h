@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The information text shown in `supertext` at start-up and when an exercise is closed: a
 // short French presentation of the simulator, with a title, blue phrases and exponents.

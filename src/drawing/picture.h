@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A retained picture: an image that keeps its drawing, with a persistent background that
 // clearing returns to, and a drawing state (pen mode, line width, fill, text position and

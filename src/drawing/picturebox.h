@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The widget that shows a retained picture. It owns the Picture, is sized to it, paints by
 // copying the image (nothing is drawn in paintEvent), and may hold child controls placed over

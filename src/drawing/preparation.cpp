@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preparation panel: the solution to titrate and, for the indirect titrations, the reagent
 // added in excess, as lines of text with the input controls placed between the words.
 

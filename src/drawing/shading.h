@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shaded bars of the quantities graph: one colour per pixel column, from white towards blue
 // (amounts introduced) or towards orange-red (amounts present), in a dark grey outline.

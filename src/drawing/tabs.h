@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tab strip `Onglets` of the side panel: two tabs, "Quantités de matière" (the graph
 // `tabquant`) and "Affichage" (the tint-scale panel `Frame2`), over a framed panel.

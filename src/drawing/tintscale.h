@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tint-scale panel (`Frame2`): two reference scales of the liquids' colours, permanganate
 // (`PictureMnO4`) and diiode (`PictureI2`), over five decades of concentration, with the tint

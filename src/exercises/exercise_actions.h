@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the exercises menu does to the main window's text area, its file-name box and the
 // bench: open an exercise, the getting-started file or a correction, save, reload and print

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exercise files (".E44") and the getting-started file: record files whose records name the
 // statement, the correction and their configurations, and hold the summary shown in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/exercise_menu.h"
 
 #include "exercises/exercise_actions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exercises menu optionexo that the main window pops up under its button btexo.
 

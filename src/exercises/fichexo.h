@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exercises window Fichexo: lies over the main window, lists the exercise files
 // ("*.E44") of a folder, shows the summary of the selected one and opens it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rich text (RTF) to and from QTextDocument. Qt reads no RTF, so the exercise texts,
 // written by WordPad, Word or LibreOffice, go through this reader; the text area is saved

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Byte decoding for the RTF reader: code pages named by \ansicpg, \fcharset and \cpg, and the
 // Symbol and Wingdings fonts, whose characters are drawn as the Unicode symbols they show.

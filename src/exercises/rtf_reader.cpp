@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF reader: a tokenizer and a group-state machine that builds a QTextDocument.
 // Unknown control words are ignored; damaged input (unbalanced braces, cut files, huge
 // numbers) is read as far as it goes and never stops the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/rtf_state.h"
 #include "exercises/rtf_codepage.h"
 

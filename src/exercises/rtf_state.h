@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state the RTF reader keeps per group (character and paragraph formatting, the
 // destination) and per document (font and colour tables), and how it maps onto Qt formats.

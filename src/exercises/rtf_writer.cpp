@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF writer: 7-bit ASCII, code page 1252, one \plain run per fragment so that every
 // reader (WordPad, Word, LibreOffice and ours) sees each run's whole formatting.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Configuration files ".C17": the ten situations in 91 records. Record 1 holds the signature
 // "TITRAGE"; then, for each situation s, records 2 + 9s to 7 + 9s hold its six texts and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1252 <-> UTF-8. Bytes 0x00-0x7F and 0xA0-0xFF are the same code points; the block
 // 0x80-0x9F holds typographic characters, except five bytes that Windows maps to the C1
 // control of the same value.

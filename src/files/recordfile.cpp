@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing 128-byte records, one at a time or a whole file at once.
 
 #include "files/recordfile.h"

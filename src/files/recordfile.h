@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files of fixed 128-byte records numbered from 1: each record holds one text, a 16-bit
 // little-endian byte count (at most 126) followed by the text in Windows-1252, then filler.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rule that turns the name typed in the save window into the full path of a
 // configuration file.

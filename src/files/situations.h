@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ten situations of the bench: for each, the six texts of the bench boxes and the
 // list positions. Shared by the bench (which copies to and from it) and the configuration

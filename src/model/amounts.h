@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Quantities of matter introduced into the beaker and present once every reaction has gone
 // as far as it can. Amounts are millimoles (mol/L times mL) in single precision.

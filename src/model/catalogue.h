@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The catalogue of the ten species to titrate: texts, titrants, reactions and graph columns.
 // Every lookup is total: an index outside 0..9 means "no species".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colour law of the coloured species (permanganate, diiode, diiode with starch) and the
 // rules that choose what colours the burette and the beaker.

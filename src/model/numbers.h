@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers as the bench shows them: rounding of coordinates and colours, reading typed texts,
 // and the format patterns, always with the decimal comma whatever the user's locale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two values that lie over the bench picture in their own controls (the titrant
 // concentration box and the burette reading) are not part of the picture. A printed or

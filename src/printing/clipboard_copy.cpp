@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/clipboard_copy.h"
 
 #include "ui/bench_host.h"

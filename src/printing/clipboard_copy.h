@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Co&pier" pop-up menu of the main window: the bench picture, with the titrant
 // concentration and the burette reading written into it, or the quantities graph, placed

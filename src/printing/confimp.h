@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print options window confimp: what to print (the bench, the graph), the page title,
 // the number of copies and the printer; "&OK" prints one page per copy.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the pictures go on a printed page. Everything is in twips (1/1440 inch) measured
 // from the top-left corner of the printable area; the title is printed at (0, 0).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed page of the bench: the title at the top, then the bench (with the titrant
 // concentration and the burette reading written into it) and the graph, each centred and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer the program prints on, and the one way every printing goes: when no printer
 // is installed the pages go into a PDF file whose name the user chooses, and a printer that

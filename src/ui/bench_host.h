@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the secondary windows (configuration files, exercises, printing, calculator) need
 // of the main window. The main window implements it; tests may use a small fake.

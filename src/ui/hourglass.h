@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hourglass of the waiting notices and of the exercises' durations, drawn by hand: few
 // installed fonts carry the sign U+231B.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one door through which the program asks the user anything modal: message boxes,
 // questions, file choosers, the printer choice, the help viewer and the secondary windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File names on case-sensitive file systems: files copied from Windows keep names whose case
 // may differ from the names that other files store for them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scripted answerer for headless tests: records every modal request and answers from a
 // queue (or with a default), never blocking.

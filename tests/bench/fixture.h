@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh main window for each test: headless, every question scripted, the program folder
 // in a temporary folder, the program-wide state at its start values.

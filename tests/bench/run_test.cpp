@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The titration run: tap ticks, drops, letting the burette run and the empty-burette question.
 #include "fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame of the bench: controls and captions, the temporary file, closing and saving.
 #include "fixture.h"
 

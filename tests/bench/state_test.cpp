@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bench state: key filter, validation, volume rules, reagent warnings, situations and
 // the hidden concentration.
 #include "fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluator on whole expressions, as the calculator window passes them.
 
 #include "calculator/evaluator.h"

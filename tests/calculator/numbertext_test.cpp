@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing numbers as the calculator does.
 
 #include "calculator/numbertext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of expressions, built from the calculator's own keys or made of random text:
 // every evaluation ends within the pass limit with one of the four codes, and a success
 // leaves one number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/bench_drawing.h"
 #include "drawing/drawing_test_support.h"
 #include "model/amounts.h"

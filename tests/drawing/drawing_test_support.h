@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared helpers of the drawing tests: the application object that fonts and widgets need,
 // and colour comparisons on chosen pixels.

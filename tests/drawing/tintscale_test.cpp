@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/tintscale.h"
 
 #include "drawing/drawing_test_support.h"

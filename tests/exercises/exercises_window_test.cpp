@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercises window and menu, headless, over a fake main window.
 
 #include "exercises/exercise_actions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small main window for the exercises tests: the text area, the file-name box and a
 // record of what the exercises asked of the bench. Also builders of exercise folders.

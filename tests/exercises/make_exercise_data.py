@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the exercises installed with the program into data/: the exercise files (.E44),
 the getting-started file VIREKA.PEM, their rich-text statements and corrections (.RTF) and
 their configuration files (.C17).

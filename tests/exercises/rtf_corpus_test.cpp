@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader against real RTF written by Word, WordPad, LibreOffice, TextEdit and by hand,
 // compared with what other readers' test suites expect of those files.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writer read back by our reader, hand-made edge cases of the reader, and damaged input.
 
 #include "rtf_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers shared by the rich-text tests: the application object (widgets, for the window tests
 // in the same executable), reading a corpus file, and

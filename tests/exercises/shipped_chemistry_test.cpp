@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped exercises against the titration model: the bench that each correction loads
 // must stand where its correction says, at the equivalence or one drop past it, with enough
 // reagent for an indirect titration; the statement's own bench starts with an empty burette.

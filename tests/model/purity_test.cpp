@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model is pure C++: none of its files may include a Qt header.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fake_host.h"
 #include "printing/bench_overlay.h"
 #include "printing/clipboard_copy.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small stand-in for the main window: a bench and a graph of recognisable colours, and
 // the two values written with the program's own overlay.

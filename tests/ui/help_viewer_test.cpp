@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window of the program (the Qt answerer, not a scripted one).
 
 #include "ui/modal.h"

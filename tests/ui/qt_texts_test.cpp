@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own dialogs speak French as soon as the application exists.
 
 #include "ui/modal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculator/window/calculator_window.h"
 
 #include "calculator/window/machine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator window: a pocket scientific calculator whose keys build one line of text,
 // shown in the display z1, and whose key "EXE" evaluates it. The behaviour of the keys lives

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's keyboard: the few keys that act like its buttons; every other key does
 // nothing, whichever control of the window has the focus.
 

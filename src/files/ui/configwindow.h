@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the save and open windows share: the drive, folder and file lists chained together,
 // starting in the program's current folder, and the placement over the main window.

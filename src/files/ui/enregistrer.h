@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The save window enregistrer: the ten situations go into the file named in the name box.
 

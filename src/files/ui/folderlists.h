@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three chained lists of the save and open windows: the drives (mounted volumes), the
 // folders of the current folder, and the configuration files of that folder.

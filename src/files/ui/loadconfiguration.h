@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving and loading the situation table of the program against a configuration file, with
 // the messages, the situation buttons and the caption of the main window.

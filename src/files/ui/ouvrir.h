@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The open window ouvrir: loads the configuration file named in ficharge.
 

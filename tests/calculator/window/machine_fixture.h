@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A calculator window shown headless, with a scripted answerer counting the beeps.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window driven through its keys and the keyboard.
 
 #include "machine_fixture.h"

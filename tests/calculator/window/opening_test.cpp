@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the calculator from the main window, and its painted background.
 
 #include "calculator/window/calculator_window.h"

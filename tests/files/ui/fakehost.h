@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window reduced to what the configuration windows use, recording what they ask of
 // it; and a folder that is the program's current folder for the length of a test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakehost.h"
 #include "files/configuration.h"
 #include "files/ui/folderlists.h"
