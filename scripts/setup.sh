@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build needs (Debian packages, as root) when it is missing,
-# then configures and builds the program and its tests in build/.
+# then configures and builds in build/: every target, or only the targets named as arguments
+# (run.sh names the program alone).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$here"
 
 packages=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation googletest
           libgtest-dev
-          libbenchmark-dev xvfb xauth)
+          libbenchmark-dev xvfb xauth
+          dpkg-dev appstream desktop-file-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -26,4 +28,6 @@ builddir=build
 [ "$preset" = asan ] && builddir=build-asan
 # Configuring again is cheap and picks up folders added since the last build.
 cmake --preset "$preset" >/dev/null
-cmake --build "$builddir" -j "$(nproc)"
+targets=()
+for t in "$@"; do targets+=(--target "$t"); done
+cmake --build "$builddir" -j "$(nproc)" "${targets[@]}"

@@ -90,6 +90,12 @@ void evaluateExpression(std::string& text, std::int16_t& errorCode, int angleUni
     errorCode = evaluator.evaluate(text);
 }
 
+// GCC 12 warns, when optimising, that the short string copies below may overlap
+// (-Wrestrict, a false positive of its string inlining, GCC bug 105651): they cannot.
+#if defined(__GNUC__) && !defined(__clang__) && __GNUC__ == 12
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wrestrict"
+#endif
 std::int16_t ExpressionEvaluator::evaluate(std::string& text) {
     try {
         simplifyExpression(text);
@@ -141,6 +147,9 @@ std::int16_t ExpressionEvaluator::evaluate(std::string& text) {
         return calculationImpossible;
     }
 }
+#if defined(__GNUC__) && !defined(__clang__) && __GNUC__ == 12
+#pragma GCC diagnostic pop
+#endif
 
 void ExpressionEvaluator::simplifyExpression(std::string& text) const {
     toUpperWithoutBlanks(text);

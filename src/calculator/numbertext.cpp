@@ -153,11 +153,20 @@ std::string formatStandard(double x) {
     return text[0] == '-' ? text : ' ' + text;
 }
 
+// GCC 12 warns, when optimising, that the short string copies below may overlap
+// (-Wrestrict, a false positive of its string inlining, GCC bug 105651): they cannot.
+#if defined(__GNUC__) && !defined(__clang__) && __GNUC__ == 12
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wrestrict"
+#endif
 std::string formatScientific(double x) {
     if (x == 0 || !std::isfinite(x)) return "0.E+00";
     Decimal d = decompose(x, 8);
     return (d.negative ? "-" : "") + d.digits.substr(0, 1) + '.' + d.digits.substr(1) +
            exponentText(d.exponent);
 }
+#if defined(__GNUC__) && !defined(__clang__) && __GNUC__ == 12
+#pragma GCC diagnostic pop
+#endif
 
 } // namespace calculator
