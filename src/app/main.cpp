@@ -1,12 +1,74 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/feuillep.h"
+#include "drawing/program_icon.h"
+#include "ui/stop_signals.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char versionText[] =
+    "titrage (Titrage colorimétrique) " TITRAGE_VERSION "\n"
+    "Licence GPL-3.0-or-later : GNU GPL version 3 ou toute version ultérieure\n"
+    "<https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+    "Ce logiciel est libre : vous pouvez le modifier et le redistribuer.\n"
+    "Il n'y a AUCUNE GARANTIE, dans les limites permises par la loi.\n";
+
+const char helpText[] =
+    "Utilisation : titrage [--help | --version]\n"
+    "\n"
+    "Titrage colorimétrique : simulateur interactif de titrages colorimétriques\n"
+    "d'oxydo-réduction pour la classe de chimie.\n"
+    "\n"
+    "Options :\n"
+    "  -h, --help     affiche cette aide et quitte\n"
+    "  --version      affiche la version et la licence, et quitte\n"
+    "\n"
+    "Les autres arguments sont ignorés.\n"
+    "\n"
+    "Le programme annonce qu'il fonctionne dans le fichier temporaire TEMPlu.TMP,\n"
+    "partagé avec d'autres programmes : dans le dossier du programme, ou, si ce\n"
+    "dossier n'est pas modifiable, dans ~/.local/share/titrage/.\n";
+
+// The two questions answered without a window (no display is needed for them); -1 otherwise.
+int answerCommandLine(int argc, char* argv[]) {
+    for (int k = 1; k < argc; ++k) {
+        if (std::strcmp(argv[k], "--version") == 0) {
+            std::fputs(versionText, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[k], "--help") == 0 || std::strcmp(argv[k], "-h") == 0) {
+            std::fputs(helpText, stdout);
+            return 0;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (const int answered = answerCommandLine(argc, argv); answered >= 0) return answered;
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Titrage colorimétrique"));
+    // The name gives the user's own data folder (~/.local/share/titrage); the desktop file name
+    // ties the windows to the menu entry and its icon.
+    QApplication::setApplicationName(QStringLiteral("titrage"));
+    QApplication::setApplicationVersion(QStringLiteral(TITRAGE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TITRAGE_APP_ID));
+    QApplication::setWindowIcon(drawing::programIcon());
+
+    // A stop signal or the end of the desktop session ends the program as closing does,
+    // without the closing questions.
+    ui::StopSignals stops;
     FeuilleP window;
+    QObject::connect(&stops, &ui::StopSignals::stopRequested, &window,
+                     &FeuilleP::endWithoutQuestions);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                     &FeuilleP::endWithoutQuestions);
     window.start();
     return app.exec();
 }

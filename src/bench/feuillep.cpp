@@ -2,6 +2,7 @@
 // Construction of the main window's controls, start-up and placement on the screen.
 #include "bench/feuillep.h"
 
+#include "bench/shell_rules.h"
 #include "bench/widgets.h"
 #include "drawing/bench_drawing.h"
 #include "drawing/picturebox.h"
@@ -300,10 +301,24 @@ bool FeuilleP::placementApplies() const {
 }
 
 void FeuilleP::placeWindow() {
-    if (!placementApplies() || placing_) return;
+    if (placing_) return;
     placing_ = true;
+    if (!placementApplies()) {
+        // A screen too small for the window at its scale: the window may be resized, and its
+        // title bar stays on the screen, where the user can reach it.
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (const QScreen* s = screen(); s && isVisible()) {
+            const QPoint corner = bench::titleBarOnScreen(frameGeometry(), s->availableGeometry());
+            if (corner != frameGeometry().topLeft()) move(corner);
+        }
+        placing_ = false;
+        return;
+    }
     if (windowState() != Qt::WindowNoState) setWindowState(Qt::WindowNoState);
-    if (size() != QSize(800, 600)) resize(800, 600);
+    // The size is fixed and the window manager is told so: it offers neither resizing nor
+    // maximising, which would only be undone.
+    setFixedSize(800, 600);
     // The frame around the client area (none before the window system has shown it).
     const QSize border = frameGeometry().size() - geometry().size();
     const QSize outer = QSize(800, 600) + border;

@@ -127,9 +127,13 @@ public:
     void Onglets_MouseUp(int x, int y);
     // The closing questions; true when the window may close.
     bool queryClose();
+    // The end asked by the system (a stop signal, the end of the desktop session): the program
+    // ends at once, without the closing questions, as after them.
+    void endWithoutQuestions();
     // Puts the window back to 800 x 600, normal state, centred (on screens wider than 850).
     void placeWindow();
-    // The temporary file shared with other programs, in the program folder.
+    // The temporary file shared with other programs: in the program folder, or in the user's
+    // own data folder when the program folder cannot be written.
     static QString temporaryFile();
 
     // ---- Refresh chain and paintings ----
@@ -191,8 +195,11 @@ private:
 
     // Temporary file records.
     static void writeTempRecord(int record, const QString& text);
-    static QString takeTempRecord(int record);
+    // The exercise named in record 31, which is emptied; empty when none is to be opened.
+    QString takeExerciseRequest();
     void openRequestedExercise(const QString& name);
+    // The last steps of closing: the calculator unloaded, "NON" in record 24, the program ends.
+    void endProgram();
 
     // Pictures that come from the drawing procedures.
     QImage tapPicture(bool open) const;
@@ -216,8 +223,10 @@ private:
     bool tapOpen_ = false;
     bool placing_ = false;
     bool closingAccepted_ = false;
+    bool ended_ = false;            // the closing steps have run
     bool movingFocus_ = false;      // focus moved by program: no validation on leaving
     bool tapQuestionAsked_ = false; // the press on the tap went to the empty-burette question
     bool lostToOwnWindow_ = true;   // the window last lost the activation to one of ours
     int activations_ = 0;
+    QString unemptiedRequest_; // a request of record 31 already opened but not emptied
 };

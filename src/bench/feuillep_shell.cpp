@@ -4,6 +4,7 @@
 // need of the main window.
 #include "bench/feuillep.h"
 
+#include "bench/shell_rules.h"
 #include "bench/widgets.h"
 #include "calculator/window/calculator_window.h"
 #include "drawing/bench_drawing.h"
@@ -17,6 +18,7 @@
 #include "printing/confimp.h"
 #include "printing/printer_target.h"
 #include "ui/modal.h"
+#include "ui/paths.h"
 #include "ui/program_state.h"
 
 #include <QApplication>
@@ -250,7 +252,7 @@ void FeuilleP::Form_Activate() {
     Label1->setText(QStringLiteral("Afficher la\nconcentration"));
     Frame2->picture().setBackColor(QColor(240, 235, 230));
     tabquant->picture().setBackColor(Qt::white);
-    const QString request = takeTempRecord(31).trimmed();
+    const QString request = takeExerciseRequest();
     if (!request.isEmpty()) openRequestedExercise(request);
     majtq();
 }
@@ -263,7 +265,7 @@ void FeuilleP::openRequestedExercise(const QString& name) {
 // ---- Temporary file ----
 
 QString FeuilleP::temporaryFile() {
-    return QDir(ui::programFolder()).filePath(QStringLiteral("TEMPlu.TMP"));
+    return ui::sharedTemporaryFile();
 }
 
 void FeuilleP::writeTempRecord(int record, const QString& text) {
@@ -271,12 +273,14 @@ void FeuilleP::writeTempRecord(int record, const QString& text) {
     files::writeRecord(localPath(temporaryFile()), record, text.toStdString());
 }
 
-QString FeuilleP::takeTempRecord(int record) {
+QString FeuilleP::takeExerciseRequest() {
     const std::string path = localPath(temporaryFile());
-    const files::RecordText read = files::readRecord(path, record);
-    files::writeRecord(path, record, "");
-    if (read.status != files::RecordStatus::Ok) return {};
-    return QString::fromStdString(read.text);
+    const files::RecordText read = files::readRecord(path, 31);
+    const bool emptied = files::writeRecord(path, 31, "") == files::RecordStatus::Ok;
+    const QString request =
+        read.status == files::RecordStatus::Ok ? QString::fromStdString(read.text).trimmed() : QString();
+    // A request that stays in a file this user may only read is not opened again and again.
+    return bench::requestToOpen(request, emptied, unemptiedRequest_);
 }
 
 // ---- Command buttons ----
@@ -336,13 +340,25 @@ void FeuilleP::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    event->accept();
+    endProgram();
+}
+
+void FeuilleP::endWithoutQuestions() {
     closingAccepted_ = true;
+    endProgram();
+}
+
+void FeuilleP::endProgram() {
+    closingAccepted_ = true;
+    if (ended_) return;
+    ended_ = true;
     Timer1.stop();
     Timer2.stop();
     calculator::unloadCalculator();
     writeTempRecord(24, QStringLiteral("NON"));
-    event->accept();
-    // The whole program ends with its main window.
+    hide();
+    // The whole program ends with its main window, from a modal window's loop too.
     QCoreApplication::exit(0);
 }
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/paths.h"
 
+#include "ui/modal.h"
+
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace ui {
 
@@ -15,6 +18,30 @@ QString entryIgnoringCase(const QString& folder, const QString& name, QDir::Filt
         found = entry;
     }
     return found;
+}
+
+bool canWriteInto(const QString& folder) {
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
+}
+
+QString sharedTemporaryFile() {
+    const QString name = QStringLiteral("TEMPlu.TMP");
+    if (canWriteInto(programFolder())) return QDir(programFolder()).filePath(name);
+    // Installed where users cannot write: each user has the file in their own data folder
+    // (~/.local/share/titrage), where the other programs look for it.
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(own);
+    return QDir(own).filePath(name);
+}
+
+QString writableSavePath(const QString& path) {
+    if (path.isEmpty()) return path;
+    const QFileInfo info(QDir::fromNativeSeparators(path));
+    if (canWriteInto(info.absolutePath())) return path;
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(folder).isDir()) folder = QDir::homePath();
+    return QDir::toNativeSeparators(QDir(folder).filePath(info.fileName()));
 }
 
 } // namespace ui

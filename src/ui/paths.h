@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File names on case-sensitive file systems: files copied from Windows keep names whose case
-// may differ from the names that other files store for them.
+// may differ from the names that other files store for them. And where files go when the
+// program is installed in a folder its users cannot write.
 
 #include <QDir>
 #include <QString>
@@ -13,5 +14,16 @@ namespace ui {
 QString entryIgnoringCase(const QString& folder, const QString& name,
                           QDir::Filters filters = QDir::AllEntries | QDir::Hidden |
                                                   QDir::NoDotAndDotDot);
+
+// Whether this user can create a file in folder: it exists, is a folder, and may be written.
+bool canWriteInto(const QString& folder);
+
+// The temporary file shared with other programs: in the program folder where it can be
+// written, else in the user's own data folder (created when needed).
+QString sharedTemporaryFile();
+
+// The path to propose for saving a file: path itself where its folder can be written, else the
+// same file name in the user's documents folder (the home folder when there is none).
+QString writableSavePath(const QString& path);
 
 } // namespace ui

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -34,6 +35,8 @@ inline QApplication& application() {
     static char name[] = "bench_tests";
     static char* argv[] = {name, nullptr};
     static QApplication* app = new QApplication(argc, argv);
+    // The user's own folders of the tests, apart from the real ones.
+    QStandardPaths::setTestModeEnabled(true);
     return *app;
 }
 

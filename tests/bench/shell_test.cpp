@@ -5,9 +5,12 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -103,13 +106,60 @@ TEST_F(BenchTest, TemporaryFileAnnouncesTheRunAndTakesRequests) {
     EXPECT_EQ(tempRecord(24), "NON");
 }
 
-TEST_F(BenchTest, AnUnwritableProgramFolderIsSkipped) {
+TEST_F(BenchTest, AProgramFolderThatCannotBeWrittenKeepsTheFileInTheUsersOwnFolder) {
+    // A folder that does not exist cannot be written, whoever runs the test.
     ui::setProgramFolder(folder.path() + "/absent/folder");
-    FeuilleP other;
-    other.Form_Activate();
-    EXPECT_TRUE(other.close());
-    EXPECT_FALSE(QFile::exists(FeuilleP::temporaryFile()));
-    EXPECT_EQ(other.Labelvol->text(), "0,0 mL");
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    ASSERT_TRUE(own.contains(".qttest")); // never the real user's folder
+    QDir(own).removeRecursively();
+    EXPECT_EQ(FeuilleP::temporaryFile(), QDir(own).filePath("TEMPlu.TMP"));
+    {
+        FeuilleP other;
+        EXPECT_EQ(tempRecord(24), "OUI");
+        const std::string path = QFile::encodeName(FeuilleP::temporaryFile()).toStdString();
+        ASSERT_EQ(files::writeRecord(path, 31, "exercice.E44"), files::RecordStatus::Ok);
+        other.Form_Activate();
+        EXPECT_EQ(tempRecord(31), "");
+        EXPECT_TRUE(other.close());
+        EXPECT_EQ(tempRecord(24), "NON");
+    }
+    EXPECT_FALSE(QFileInfo::exists(folder.path() + "/absent"));
+    QDir(own).removeRecursively();
+    // A writable program folder keeps the file.
+    ui::setProgramFolder(folder.path());
+    EXPECT_EQ(FeuilleP::temporaryFile(), QDir(folder.path()).filePath("TEMPlu.TMP"));
+}
+
+TEST_F(BenchTest, ARequestThatCannotBeEmptiedOpensOnce) {
+    const QString path = FeuilleP::temporaryFile();
+    ASSERT_EQ(files::writeRecord(QFile::encodeName(path).toStdString(), 31, "absent.E44"),
+              files::RecordStatus::Ok);
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser);
+    if (QFileInfo(path).isWritable()) GTEST_SKIP() << "permissions are not enforced for this user";
+    script.asked.clear();
+    window->Form_Activate(); // opens it: the exercise file is missing, which is said once
+    const std::size_t once = script.asked.size();
+    EXPECT_GE(once, 1u);
+    window->Form_Activate();
+    window->Form_Activate();
+    EXPECT_EQ(script.asked.size(), once);
+    EXPECT_EQ(tempRecord(31), "absent.E44");
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+TEST_F(BenchTest, TheSystemsStopEndsWithoutQuestions) {
+    ui::state().textModified = 1;
+    script.asked.clear();
+    window->show();
+    window->endWithoutQuestions();
+    EXPECT_TRUE(script.asked.empty());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(tempRecord(24), "NON");
+    // The steps of closing run once: a late close asks nothing and writes nothing more.
+    files::writeRecord(QFile::encodeName(FeuilleP::temporaryFile()).toStdString(), 24, "OUI");
+    window->endWithoutQuestions();
+    EXPECT_EQ(tempRecord(24), "OUI");
+    EXPECT_TRUE(script.asked.empty());
 }
 
 TEST_F(BenchTest, ClosingAsksOnceOrTwiceAndCanBeCancelled) {
@@ -267,6 +317,51 @@ TEST_F(BenchTest, BenchAndGraphImagesAreDrawnAtTheScaleAsked) {
     EXPECT_EQ(window->benchImage(2.0, true).size(), QSize(626, 994));
     const QImage graph = window->graphImage(1.0);
     EXPECT_EQ(graph.size(), window->tabquant->size());
+}
+
+} // namespace
+
+namespace {
+
+QScreen* screenWhere(bool wide) {
+    for (QScreen* s : QGuiApplication::screens())
+        if ((s->geometry().width() > 850) == wide) return s;
+    return nullptr;
+}
+
+TEST_F(BenchTest, OnAWideScreenTheSizeIsFixedAndTheWindowCentred) {
+    QScreen* wide = screenWhere(true);
+    if (!wide) GTEST_SKIP() << "no screen wider than 850 pixels on this platform";
+    FeuilleP w;
+    w.setScreen(wide);
+    w.move(wide->geometry().topLeft() + QPoint(10, 10));
+    w.start();
+    ASSERT_EQ(w.screen(), wide);
+    // The window manager is told that the size cannot change.
+    EXPECT_EQ(w.minimumSize(), QSize(800, 600));
+    EXPECT_EQ(w.maximumSize(), QSize(800, 600));
+    const QRect frame = w.frameGeometry();
+    EXPECT_EQ(frame.center().x() - wide->geometry().center().x(), 0);
+    EXPECT_LE(std::abs(frame.center().y() - wide->geometry().center().y()), 1);
+    w.setWindowState(Qt::WindowMaximized);
+    QApplication::processEvents();
+    EXPECT_EQ(w.windowState(), Qt::WindowNoState);
+    EXPECT_EQ(w.size(), QSize(800, 600));
+    w.hide();
+}
+
+TEST_F(BenchTest, OnASmallScreenTheTitleBarStaysOnIt) {
+    QScreen* narrow = screenWhere(false);
+    if (!narrow) GTEST_SKIP() << "no screen of 850 pixels or less on this platform";
+    FeuilleP w;
+    w.setScreen(narrow);
+    w.move(narrow->geometry().topLeft() + QPoint(40, -50));
+    w.start();
+    // The size may change, and the frame's top left corner is on the screen.
+    EXPECT_LT(w.minimumSize().width(), 800);
+    EXPECT_GT(w.maximumSize().width(), 800);
+    EXPECT_TRUE(narrow->availableGeometry().contains(w.frameGeometry().topLeft()));
+    w.hide();
 }
 
 } // namespace

@@ -3,14 +3,22 @@
 // Helpers shared by the rich-text tests: the application object (widgets, for the window tests
 // in the same executable), reading a corpus file, and
 // the text a reader sees (with capitals applied and object characters removed).
+//
+// The corpus of real RTF files lives outside the project: TITRAGE_RTF_CORPUS names its folder
+// (by default ../shared/rtf-corpus beside the checkout). Where it is absent, every test that
+// reads it is skipped with one message that says so.
 
 #include "exercises/rtf.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <gtest/gtest.h>
+
+#include <string>
 
 #include <vector>
 
@@ -25,11 +33,27 @@ inline void ensureApp() {
     if (!QCoreApplication::instance()) new QApplication(argc, argv);
 }
 
-inline QString corpusPath(const QString& relative) {
-    QByteArray env = qgetenv("TITRAGE_RTF_CORPUS");
-    QString root = env.isEmpty() ? QStringLiteral(TITRAGE_RTF_CORPUS) : QString::fromLocal8Bit(env);
-    return root + QLatin1Char('/') + relative;
+inline QString corpusRoot() {
+    const QByteArray env = qgetenv("TITRAGE_RTF_CORPUS");
+    return env.isEmpty() ? QStringLiteral(TITRAGE_RTF_CORPUS) : QString::fromLocal8Bit(env);
 }
+
+inline QString corpusPath(const QString& relative) {
+    return corpusRoot() + QLatin1Char('/') + relative;
+}
+
+inline bool corpusPresent() {
+    return QFileInfo(corpusPath(QStringLiteral("files"))).isDir();
+}
+
+inline std::string corpusMissing() {
+    return "the RTF corpus is not at " + corpusRoot().toStdString() +
+           ": set TITRAGE_RTF_CORPUS to its folder to run this test";
+}
+
+// Skips the test, with the message above, where the corpus is absent.
+#define SKIP_WITHOUT_RTF_CORPUS()                                                              \
+    if (!rtftest::corpusPresent()) GTEST_SKIP() << rtftest::corpusMissing()
 
 inline QByteArray readBytes(const QString& path) {
     QFile f(path);
@@ -57,6 +81,14 @@ inline const TextRun* runWith(const std::vector<TextRun>& rs, const QString& tex
     for (const TextRun& r : rs)
         if (r.text.contains(text)) return &r;
     return nullptr;
+}
+
+// The format of the run with this text (see runWith); a default format, and a failure of the
+// test, when there is none.
+inline QTextCharFormat formatOf(const std::vector<TextRun>& rs, const QString& text) {
+    const TextRun* r = runWith(rs, text);
+    EXPECT_TRUE(r) << "no run holds " << text.toStdString();
+    return r ? r->format : QTextCharFormat();
 }
 
 // The text as shown: capitals applied, pictures left out, blocks on separate lines.

@@ -54,4 +54,20 @@ TEST(HelpViewer, AskingAgainBringsBackTheOneWindowOnItsContents) {
     viewer->close();
 }
 
+// The help's last section says what the program is, under which licence, and where its
+// temporary file lives.
+TEST(HelpFile, AboutNamesTheVersionTheLicenceAndTheTemporaryFile) {
+    QFile file(QStringLiteral(TITRAGE_SOURCE_DIR "/data/Ovlu.hlp"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString help = QString::fromUtf8(file.readAll());
+    const qsizetype contents = help.indexOf(QStringLiteral("href=\"#apropos\">À propos</a>"));
+    const qsizetype about = help.indexOf(QStringLiteral("name=\"apropos\"></a>12. À propos"));
+    ASSERT_GE(contents, 0);
+    ASSERT_GT(about, contents);
+    const QString section = help.mid(about);
+    EXPECT_TRUE(section.contains(QStringLiteral("version " TITRAGE_VERSION ".")));
+    EXPECT_TRUE(section.contains(QStringLiteral("GPL-3.0-or-later")));
+    EXPECT_TRUE(section.contains(QStringLiteral("<code>~/.local/share/titrage/</code>")));
+}
+
 } // namespace

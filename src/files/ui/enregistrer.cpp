@@ -7,6 +7,7 @@
 #include "files/ui/loadconfiguration.h"
 #include "ui/bench_host.h"
 #include "ui/modal.h"
+#include "ui/paths.h"
 #include "ui/program_state.h"
 
 #include <QDir>
@@ -30,7 +31,9 @@ Enregistrer::Enregistrer(ui::BenchHost& host, QWidget* parent)
     grid()->addWidget(Command1, 6, 0);
     grid()->addWidget(Command2, 6, 1);
 
-    Text1->setText(ui::state().configFile);
+    // A file read from a folder this user cannot write (the program's own exercises, installed
+    // for every user) is proposed under the same name in the user's documents.
+    Text1->setText(ui::writableSavePath(ui::state().configFile));
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Command1_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -53,6 +54,22 @@ TEST(SaveWindow, SavesIntoTheListedFolderAndNamesTheFileInTheCaption) {
     files::SituationTable back;
     ASSERT_EQ(files::readConfiguration(path.toStdString(), back), files::LoadResult::Ok);
     EXPECT_EQ(back.texts[2][0], "0,0123");
+}
+
+TEST(SaveWindow, AFileFromAFolderThatCannotBeWrittenIsProposedInTheDocuments) {
+    Workspace space;
+    FakeHost host;
+    ui::ScriptedAnswerer script;
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(documents).isDir()) documents = QDir::homePath();
+    // Loaded from a writable folder: proposed as it is.
+    ui::state().configFile = space.file("VITAC.C17");
+    EXPECT_EQ(files::Enregistrer(host).Text1->text(), space.file("VITAC.C17"));
+    // Loaded from the program's own exercises, installed where nobody writes (a folder that
+    // does not exist stands for it, whoever runs the test).
+    ui::state().configFile = space.file("installe/VITAC.C17");
+    EXPECT_EQ(files::Enregistrer(host).Text1->text(), QDir(documents).filePath("VITAC.C17"));
+    EXPECT_TRUE(script.asked.empty());
 }
 
 TEST(SaveWindow, AsksBeforeOverwriting) {
