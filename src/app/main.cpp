@@ -67,8 +67,7 @@ int main(int argc, char* argv[]) {
     FeuilleP window;
     QObject::connect(&stops, &ui::StopSignals::stopRequested, &window,
                      &FeuilleP::endWithoutQuestions);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
-                     &FeuilleP::endWithoutQuestions);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &FeuilleP::endWithoutQuestions);
     window.start();
     return app.exec();
 }

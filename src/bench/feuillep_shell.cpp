@@ -277,8 +277,9 @@ QString FeuilleP::takeExerciseRequest() {
     const std::string path = localPath(temporaryFile());
     const files::RecordText read = files::readRecord(path, 31);
     const bool emptied = files::writeRecord(path, 31, "") == files::RecordStatus::Ok;
-    const QString request =
-        read.status == files::RecordStatus::Ok ? QString::fromStdString(read.text).trimmed() : QString();
+    const QString request = read.status == files::RecordStatus::Ok
+                                ? QString::fromStdString(read.text).trimmed()
+                                : QString();
     // A request that stays in a file this user may only read is not opened again and again.
     return bench::requestToOpen(request, emptied, unemptiedRequest_);
 }
@@ -345,7 +346,6 @@ void FeuilleP::closeEvent(QCloseEvent* event) {
 }
 
 void FeuilleP::endWithoutQuestions() {
-    closingAccepted_ = true;
     endProgram();
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The program's icon, a burette above a conical flask, as packaging/fr.titrage.Titrage.svg draws it for
-// the desktop menus. The window icon is painted here so that the program needs no SVG reader.
+// The program's icon, a burette above a conical flask, as packaging/fr.titrage.Titrage.svg draws it
+// for the desktop menus. The window icon is painted here so that the program needs no SVG reader.
 
 #include <QIcon>
 #include <QImage>

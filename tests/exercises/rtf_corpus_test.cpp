@@ -281,8 +281,7 @@ TEST(RtfCorpus, ParagraphsLinksAndPictures) {
             loadCorpus(QStringLiteral("rtfjs_paragraph-properties.rtf")));
         auto rs = runs(*doc);
         EXPECT_EQ(formatOf(rs, QStringLiteral("is")).fontPointSize(), 22);
-        EXPECT_EQ(formatOf(rs, QStringLiteral("second")).foreground().color(),
-                  QColor(0, 77, 187));
+        EXPECT_EQ(formatOf(rs, QStringLiteral("second")).foreground().color(), QColor(0, 77, 187));
         // The \line stays inside the paragraph; the \qc after it centres the whole paragraph.
         QTextBlock second = doc->begin().next();
         EXPECT_TRUE(second.text().contains(QChar(0x2028)));
@@ -304,8 +303,7 @@ TEST(RtfCorpus, ParagraphsLinksAndPictures) {
     {
         std::unique_ptr<QTextDocument> doc(loadCorpus(QStringLiteral("lo_fdo86750.rtf")));
         auto rs = runs(*doc);
-        EXPECT_EQ(formatOf(rs, QStringLiteral("click")).anchorHref(),
-                  QStringLiteral("#anchor"));
+        EXPECT_EQ(formatOf(rs, QStringLiteral("click")).anchorHref(), QStringLiteral("#anchor"));
     }
     {
         std::unique_ptr<QTextDocument> doc(loadCorpus(QStringLiteral("rtfjs_simplepng.rtf")));

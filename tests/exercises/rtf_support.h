@@ -52,7 +52,7 @@ inline std::string corpusMissing() {
 }
 
 // Skips the test, with the message above, where the corpus is absent.
-#define SKIP_WITHOUT_RTF_CORPUS()                                                              \
+#define SKIP_WITHOUT_RTF_CORPUS()                                                                  \
     if (!rtftest::corpusPresent()) GTEST_SKIP() << rtftest::corpusMissing()
 
 inline QByteArray readBytes(const QString& path) {

@@ -43,8 +43,8 @@ TEST(Install, WhichFoldersCanBeWritten) {
     if (QFile(locked + "/essai").open(QIODevice::WriteOnly))
         GTEST_SKIP() << "permissions are not enforced for this user";
     EXPECT_FALSE(ui::canWriteInto(locked));
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ExeOwner);
+    QFile::setPermissions(locked,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(Install, ASaveIntoAFolderThatCannotBeWrittenIsProposedInTheDocuments) {
