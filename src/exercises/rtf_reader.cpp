@@ -6,6 +6,7 @@
 #include "exercises/rtf.h"
 #include "exercises/rtf_codepage.h"
 #include "exercises/rtf_state.h"
+#include "exercises/rtf_table.h"
 
 #include <QFile>
 #include <QImage>
@@ -55,8 +56,11 @@ private:
     void flushRun();
     void endParagraph();
     void applyBlockFormat();
-    void endRow();
     void finishPicture();
+    // Sends what follows into the table being read, or closes it and goes back to the text.
+    void route(bool inTable);
+    bool inTable() const { return !stack_.empty() && stack_.back().para.tableDepth > 0; }
+    QTextCursor& out() { return table_.isOpen() ? table_.cursor() : cursor_; }
 
     bool textWord(std::string_view word, bool hasParam, int param);
     int codePage() const;
@@ -78,10 +82,12 @@ private:
     QString pendingText_;
     QTextCharFormat runFormat_;
     bool formatKnown_ = false;
-    int pendingTabs_ = 0;        // cell separators owed to the next text of a table row
-    bool cellsInBlock_ = false;  // the paragraph being read holds cell separators
-    bool nestedInBlock_ = false; // ... some of them of a table nested in a cell
-    std::vector<int> cellEdges_; // right edges of the cells of the current row (twips)
+    RowDefinition rowDef_;
+    TableBuilder table_;
+    // A table nested in a cell is shown inside that cell, one line per row, its cells
+    // separated by tabs.
+    int pendingTabs_ = 0;       // nested cell separators owed to the next text of the row
+    bool afterNestRow_ = false; // nothing was written since the end of a nested row
 
     QString fontName_;
     int fontNumber_ = -1;
@@ -182,6 +188,7 @@ void Reader::run() {
     }
     flushBytes();
     flushRun();
+    if (table_.isOpen()) table_.close(cursor_, rowDef_.row());
     if (started_) applyBlockFormat();
 }
 
@@ -299,6 +306,8 @@ void Reader::flushBytes() {
 
 void Reader::appendText(const QString& text) {
     if (stack_.empty() || text.isEmpty()) return;
+    route(inTable());
+    afterNestRow_ = false;
     QTextCharFormat format = tables_.charFormat(top().chr);
     if (!formatKnown_ || format != runFormat_) {
         flushRun();
@@ -308,49 +317,39 @@ void Reader::appendText(const QString& text) {
     if (pendingTabs_ > 0) {
         pendingText_ += QString(pendingTabs_, QLatin1Char('\t'));
         pendingTabs_ = 0;
-        cellsInBlock_ = true;
     }
     pendingText_ += text;
 }
 
 void Reader::flushRun() {
     if (pendingText_.isEmpty()) return;
-    cursor_.insertText(pendingText_, runFormat_);
+    out().insertText(pendingText_, runFormat_);
     pendingText_.clear();
+}
+
+void Reader::route(bool inTable) {
+    if (inTable == table_.isOpen()) return;
+    flushRun(); // text read before belongs where it was read
+    if (inTable)
+        table_.open();
+    else
+        table_.close(cursor_, rowDef_.row());
 }
 
 void Reader::applyBlockFormat() {
     const Group& g = stack_.empty() ? outer_ : top();
-    QTextBlockFormat format = blockFormat(g.para);
-    if (cellsInBlock_ && !nestedInBlock_ && cellEdges_.size() > 1) {
-        // A table row is shown as one line whose cells are separated by tabs: a tab stop at
-        // the right edge of every cell but the last puts each cell under its column.
-        QList<QTextOption::Tab> stops;
-        for (std::size_t i = 0; i + 1 < cellEdges_.size(); ++i)
-            stops.append(QTextOption::Tab(twipsToPixels(cellEdges_[i]) - format.leftMargin(),
-                                          QTextOption::LeftTab));
-        format.setTabPositions(stops);
-    }
-    cellsInBlock_ = false;
-    nestedInBlock_ = false;
-    cursor_.setBlockFormat(format);
-    cursor_.setBlockCharFormat(tables_.charFormat(g.chr));
+    out().setBlockFormat(blockFormat(g.para));
+    out().setBlockCharFormat(tables_.charFormat(g.chr));
 }
 
 void Reader::endParagraph() {
     flushBytes();
+    route(inTable());
     flushRun();
     applyBlockFormat();
-    cursor_.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    out().insertBlock(QTextBlockFormat(), QTextCharFormat());
     pendingTabs_ = 0;
-}
-
-void Reader::endRow() {
-    flushBytes();
-    flushRun();
-    pendingTabs_ = 0;
-    applyBlockFormat();
-    cursor_.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    afterNestRow_ = false;
 }
 
 void Reader::finishPicture() {
@@ -360,6 +359,8 @@ void Reader::finishPicture() {
     QImage image;
     if (picture.decodable() && image.loadFromData(picture.data)) {
         flushBytes();
+        route(inTable());
+        afterNestRow_ = false;
         flushRun();
         QString name = QStringLiteral("rtf-image-%1").arg(++imageCount_);
         doc_.addResource(QTextDocument::ImageResource, QUrl(name), image);
@@ -368,7 +369,7 @@ void Reader::finishPicture() {
         QSizeF size = picture.displaySize(image.size());
         format.setWidth(size.width());
         format.setHeight(size.height());
-        cursor_.insertImage(format);
+        out().insertImage(format);
     }
 }
 
@@ -454,6 +455,13 @@ void Reader::controlWord(std::string_view word, bool hasParam, int param) {
         return;
     }
     if (word == "shppict") return; // read what it holds
+    if (word == "nesttableprops") {
+        // The definition of a nested row, which ends it (with the \nestrow it holds).
+        endParagraph();
+        afterNestRow_ = true;
+        g.dest = Dest::Skip;
+        return;
+    }
     if (starred || isSkippedDestination(word)) {
         g.dest = Dest::Skip;
         return;
@@ -511,26 +519,30 @@ bool Reader::textWord(std::string_view word, bool hasParam, int param) {
         endParagraph();
         return true;
     }
-    if (word == "row" || word == "nestrow") {
-        endRow();
+    if (word == "cell" || word == "row") {
+        route(true);
+        flushRun();
+        applyBlockFormat();
+        if (word == "cell")
+            table_.endCell(afterNestRow_);
+        else
+            table_.endRow(rowDef_.row());
+        pendingTabs_ = 0;
+        afterNestRow_ = false;
         return true;
     }
-    if (word == "trowd") {
-        cellEdges_.clear();
-        return true;
-    }
-    if (word == "cellx") {
-        if (hasParam && (cellEdges_.empty() || param > cellEdges_.back()))
-            cellEdges_.push_back(param);
-        return true;
-    }
-    if (word == "cell" || word == "nestcell") {
-        // The edges of a nested table are not read: its rows keep the default tab stops.
-        if (word == "nestcell") nestedInBlock_ = true;
+    if (word == "nestcell") {
+        route(true);
         flushRun();
         ++pendingTabs_;
         return true;
     }
+    if (word == "nestrow") {
+        endParagraph();
+        afterNestRow_ = true;
+        return true;
+    }
+    if (rowDef_.controlWord(word, hasParam, param, tables_)) return true;
     if (word == "page" || word == "sect") {
         endParagraph();
         return true;

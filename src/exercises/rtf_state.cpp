@@ -57,6 +57,11 @@ void Tables::addColour(bool given, const QColor& colour) {
     if (colours_.size() < 4096) colours_.push_back(given ? std::optional(colour) : std::nullopt);
 }
 
+std::optional<QColor> Tables::colour(int index) const {
+    if (index < 0 || index >= int(colours_.size())) return std::nullopt;
+    return colours_[index];
+}
+
 QTextCharFormat Tables::charFormat(const CharState& chr) const {
     QTextCharFormat f;
     auto font = fonts_.find(chr.font < 0 ? defaultFont : chr.font);
@@ -71,10 +76,6 @@ QTextCharFormat Tables::charFormat(const CharState& chr) const {
     if (chr.caps != QFont::MixedCase) f.setFontCapitalization(chr.caps);
     if (chr.vertical != QTextCharFormat::AlignNormal) f.setVerticalAlignment(chr.vertical);
     if (chr.scaleX != 100) f.setFontStretch(chr.scaleX);
-    auto colour = [this](int index) -> std::optional<QColor> {
-        if (index < 0 || index >= int(colours_.size())) return std::nullopt;
-        return colours_[index];
-    };
     if (auto c = colour(chr.foreground)) f.setForeground(*c);
     if (auto c = colour(chr.background)) f.setBackground(*c);
     if (!chr.href.isEmpty()) {
@@ -282,6 +283,10 @@ bool applyParagraphWord(ParaState& para, std::string_view word, bool hasParam, i
         para.lineSpacing = twips(param);
     else if (word == "slmult")
         para.lineMultiple = toggle(hasParam, param);
+    else if (word == "intbl")
+        para.tableDepth = std::max(para.tableDepth, 1);
+    else if (word == "itap")
+        para.tableDepth = std::clamp(param, 0, 64);
     else
         return false;
     return true;

@@ -42,6 +42,7 @@ struct ParaState {
     int before = 0, after = 0;              // twips
     int lineSpacing = 0;                    // \sl, twips; 0 is automatic
     bool lineMultiple = false;              // \slmult1
+    int tableDepth = 0;                     // \intbl, \itapN: 1 in a table, 2 in a nested one
 };
 
 struct Group {
@@ -67,6 +68,8 @@ public:
     int codePageOf(int font) const;
 
     void addColour(bool given, const QColor& colour);
+    // The colour of an entry of the colour table; none for "automatic" or a missing entry.
+    std::optional<QColor> colour(int index) const;
     QTextCharFormat charFormat(const CharState& chr) const;
 
 private:

@@ -225,9 +225,6 @@ TEST(RtfReader, HandMadeCases) {
         {"symbol private use", "{\\rtf1{\\fonttbl{\\f1\\fcharset2 Symbol;}}{\\f1\\u-3913?}}", "•"},
         {"wingdings hourglass", "{\\rtf1{\\fonttbl{\\f2\\fnil\\fcharset2 Wingdings;}}{\\f2 666}}",
          "⌛⌛⌛"},
-        {"table cells",
-         "{\\rtf1\\trowd\\cellx100\\cellx200\\cellx300\\intbl A\\cell\\cell C\\cell\\row x}",
-         "A\t\tC\nx"},
         {"field result", "{\\rtf1{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}}", "3"},
         {"picture that cannot be shown", "{\\rtf1 a{\\pict\\wmetafile8 0102}b}", "ab"},
         {"shape picture preferred",
@@ -262,34 +259,6 @@ TEST(RtfReader, LastColourWithoutSemicolon) {
     const auto rs = runs(doc);
     ASSERT_EQ(rs.size(), 1u);
     EXPECT_EQ(rs[0].format.foreground().color(), QColor(255, 0, 0));
-}
-
-// A table row is one line of tab-separated cells; its tab stops are the cells' right edges
-// (1440 twips = 96 pixels), so the cells of successive rows line up in columns.
-TEST(RtfReader, TableCellsLineUpUnderTheirColumns) {
-    ensureApp();
-    QTextDocument doc;
-    exercises::readRtf("{\\rtf1 Avant\\par"
-                       "\\trowd\\cellx1440\\cellx4320\\cellx5760"
-                       "\\pard\\intbl V (mL)\\cell pH\\cell x\\cell\\row"
-                       "\\trowd\\cellx1440\\cellx4320\\cellx5760"
-                       "\\pard\\intbl 12,5\\cell 7\\cell y\\cell\\row"
-                       "\\pard Apr\\'e8s\\par}",
-                       doc);
-    QTextBlock block = doc.begin();
-    EXPECT_EQ(block.text(), QStringLiteral("Avant"));
-    EXPECT_TRUE(block.blockFormat().tabPositions().isEmpty());
-    for (const QString& row : {QStringLiteral("V (mL)\tpH\tx"), QStringLiteral("12,5\t7\ty")}) {
-        block = block.next();
-        EXPECT_EQ(block.text(), row);
-        const QList<QTextOption::Tab> stops = block.blockFormat().tabPositions();
-        ASSERT_EQ(stops.size(), 2);
-        EXPECT_DOUBLE_EQ(stops[0].position, 96.0);
-        EXPECT_DOUBLE_EQ(stops[1].position, 288.0);
-    }
-    block = block.next();
-    EXPECT_EQ(block.text(), QStringLiteral("Après"));
-    EXPECT_TRUE(block.blockFormat().tabPositions().isEmpty());
 }
 
 TEST(RtfReader, AFieldWithoutInstructionIsNoLink) {
