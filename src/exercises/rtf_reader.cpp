@@ -188,7 +188,7 @@ void Reader::run() {
     }
     flushBytes();
     flushRun();
-    if (table_.isOpen()) table_.close(cursor_, rowDef_.row());
+    if (table_.isOpen()) table_.close(cursor_, rowDef_.row(), true);
     if (started_) applyBlockFormat();
 }
 

@@ -94,9 +94,10 @@ public:
     void endCell(bool dropEmptyLast = false);
     // The cells ended since the last row end form a row, defined by def.
     void endRow(const RowDef& def);
-    // Builds the table at the cursor (which ends after it) and closes. A last row without its
-    // \row (cut files) is kept, defined by def.
-    void close(QTextCursor& at, const RowDef& def);
+    // Builds the table at the cursor (which ends after it, in a paragraph of its own unless
+    // the table ends the text) and closes. A last row without its \row (cut files) is kept,
+    // defined by def.
+    void close(QTextCursor& at, const RowDef& def, bool endsText = false);
 
 private:
     bool currentCellHasContent() const;
@@ -108,7 +109,8 @@ private:
     std::vector<Row> rows_;
 };
 
-// Lays rows on one grid and inserts the table at the cursor.
+// Lays rows on one grid and inserts the table at the cursor, which ends in the paragraph
+// after the table.
 void buildTable(QTextCursor& at, const QTextDocument& scratch, const std::vector<Row>& rows);
 
 } // namespace exercises::rtf

@@ -281,10 +281,7 @@ void buildTable(QTextCursor& at, const QTextDocument& scratch, const std::vector
         format.merge(cellFormat(p));
         cell.setFormat(format);
     }
-    // The text area shows no empty paragraph right after a table: what follows the table
-    // starts in the next one.
     at.setPosition(table->lastPosition() + 1);
-    at.insertBlock(QTextBlockFormat(), QTextCharFormat());
 }
 
 void TableBuilder::open() {
@@ -316,9 +313,14 @@ void TableBuilder::endRow(const RowDef& def) {
     cells_.clear();
 }
 
-void TableBuilder::close(QTextCursor& at, const RowDef& def) {
+void TableBuilder::close(QTextCursor& at, const RowDef& def, bool endsText) {
     endRow(def);
-    if (!rows_.empty()) buildTable(at, *scratch_, rows_);
+    if (!rows_.empty()) {
+        buildTable(at, *scratch_, rows_);
+        // The text area shows no empty paragraph right after a table: what follows the table
+        // starts in the next one.
+        if (!endsText) at.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    }
     rows_.clear();
     cells_.clear();
     cursor_ = QTextCursor();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The RTF writer: 7-bit ASCII, code page 1252, one \plain run per fragment so that every
-// reader (WordPad, Word, LibreOffice and ours) sees each run's whole formatting.
+// The RTF writer: the document, its paragraphs and their runs.
 
+#include "exercises/rtf_writer.h"
 #include "exercises/rtf.h"
 
 #include <QBuffer>
@@ -13,16 +13,14 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextTable>
 #include <QUrl>
 
-#include <cmath>
+#include <vector>
 
 namespace exercises {
+namespace rtf {
 namespace {
-
-int toTwips(qreal pixels) {
-    return int(std::lround(pixels * 15.0));
-}
 
 QString familyOf(const QTextCharFormat& f, const QTextDocument& doc) {
     const QStringList families = f.fontFamilies().toStringList();
@@ -83,50 +81,86 @@ void appendEscaped(QByteArray& out, const QString& text) {
     }
 }
 
-class Writer {
-public:
-    explicit Writer(const QTextDocument& doc) : doc_(doc) {}
-    QByteArray write();
-
-private:
-    int fontIndex(const QString& family) {
-        int i = int(fonts_.indexOf(family));
-        if (i < 0) {
-            fonts_ << family;
-            i = int(fonts_.size()) - 1;
-        }
-        return i;
-    }
-    int colourIndex(const QColor& c) {
-        QRgb rgb = c.rgb();
-        int i = int(colours_.indexOf(rgb));
-        if (i < 0) {
-            colours_ << rgb;
-            i = int(colours_.size()) - 1;
-        }
-        return i + 1; // entry 0 is "automatic"
-    }
-    void collect();
-    void writeRun(QByteArray& out, const QTextCharFormat& f);
-    void writeImage(QByteArray& out, const QTextImageFormat& f);
-    void writeBlock(QByteArray& out, const QTextBlock& block);
-
-    const QTextDocument& doc_;
-    QStringList fonts_;
-    QList<QRgb> colours_;
+// What a frame holds, in order: its paragraphs (those of frames inside it too) and tables.
+struct Item {
+    QTextBlock block;
+    const QTextTable* table = nullptr;
 };
 
-void Writer::collect() {
-    fontIndex(doc_.defaultFont().family());
-    for (QTextBlock b = doc_.begin(); b.isValid(); b = b.next()) {
+void gather(QTextFrame::iterator it, std::vector<Item>& items) {
+    for (; !it.atEnd(); ++it) {
+        if (QTextFrame* frame = it.currentFrame()) {
+            if (auto* table = qobject_cast<QTextTable*>(frame))
+                items.push_back({QTextBlock(), table});
+            else
+                gather(frame->begin(), items);
+        } else if (it.currentBlock().isValid()) {
+            items.push_back({it.currentBlock(), nullptr});
+        }
+    }
+}
+
+// The items the text area shows: no empty paragraph right before or after a table, which only
+// holds the table's place.
+std::vector<Item> shownItems(QTextFrame::iterator it) {
+    std::vector<Item> all, shown;
+    gather(it, all);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const bool nextToTable =
+            (i > 0 && all[i - 1].table) || (i + 1 < all.size() && all[i + 1].table);
+        if (all[i].table || !nextToTable || all[i].block.length() > 1) shown.push_back(all[i]);
+    }
+    return shown;
+}
+
+// The cells of a table in reading order, each merged cell once.
+std::vector<QTextTableCell> cellsOf(const QTextTable& table) {
+    std::vector<QTextTableCell> cells;
+    for (int r = 0; r < table.rows(); ++r)
+        for (int c = 0; c < table.columns(); ++c) {
+            const QTextTableCell cell = table.cellAt(r, c);
+            if (cell.row() == r && cell.column() == c) cells.push_back(cell);
+        }
+    return cells;
+}
+
+} // namespace
+
+int Writer::fontIndex(const QString& family) {
+    int i = int(fonts_.indexOf(family));
+    if (i < 0) {
+        fonts_ << family;
+        i = int(fonts_.size()) - 1;
+    }
+    return i;
+}
+
+int Writer::colourIndex(const QColor& c) {
+    QRgb rgb = c.rgb();
+    int i = int(colours_.indexOf(rgb));
+    if (i < 0) {
+        colours_ << rgb;
+        i = int(colours_.size()) - 1;
+    }
+    return i + 1; // entry 0 is "automatic"
+}
+
+void Writer::collect(QTextFrame::iterator it) {
+    for (const Item& item : shownItems(it)) {
+        if (item.table) {
+            for (const QTextTableCell& cell : cellsOf(*item.table))
+                collect(cell.begin());
+            continue;
+        }
         auto note = [this](const QTextCharFormat& f) {
             fontIndex(familyOf(f, doc_));
             if (auto c = foregroundOf(f)) colourIndex(*c);
             if (auto c = backgroundOf(f)) colourIndex(*c);
         };
-        note(b.charFormat());
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            note(it.fragment().charFormat());
+        // A paragraph mark's format is written only for an empty paragraph.
+        if (item.block.begin().atEnd()) note(item.block.charFormat());
+        for (auto f = item.block.begin(); !f.atEnd(); ++f)
+            note(f.fragment().charFormat());
     }
 }
 
@@ -166,9 +200,9 @@ void Writer::writeImage(QByteArray& out, const QTextImageFormat& f) {
     out += "}";
 }
 
-void Writer::writeBlock(QByteArray& out, const QTextBlock& block) {
+void Writer::writeBlock(QByteArray& out, const QTextBlock& block, bool inTable) {
     const QTextBlockFormat bf = block.blockFormat();
-    out += "\\pard";
+    out += inTable ? "\\pard\\intbl" : "\\pard";
     const Qt::Alignment a = bf.alignment();
     if (a & Qt::AlignHCenter)
         out += "\\qc";
@@ -206,13 +240,30 @@ void Writer::writeBlock(QByteArray& out, const QTextBlock& block) {
     if (block.begin().atEnd()) writeRun(out, block.charFormat());
 }
 
-QByteArray Writer::write() {
-    collect();
-    QByteArray body;
-    for (QTextBlock b = doc_.begin(); b.isValid(); b = b.next()) {
-        writeBlock(body, b);
-        if (b.next().isValid()) body += "\\par\r\n";
+void Writer::writeFlow(QByteArray& out, QTextFrame::iterator it, bool inTable, const char* end) {
+    const std::vector<Item> items = shownItems(it);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const bool last = i + 1 == items.size();
+        if (!items[i].table) {
+            writeBlock(out, items[i].block, inTable);
+            out += last ? end : "\\par\r\n";
+        } else if (!inTable) {
+            writeTable(out, *items[i].table);
+        } else {
+            // A table inside a cell: its cells become paragraphs of the cell.
+            for (const QTextTableCell& cell : cellsOf(*items[i].table))
+                writeFlow(out, cell.begin(), true, "\\par\r\n");
+            if (last) out += QByteArray("\\pard\\intbl ") + end;
+        }
     }
+    if (items.empty()) out += QByteArray(inTable ? "\\pard\\intbl " : "") + end;
+}
+
+QByteArray Writer::write() {
+    fontIndex(doc_.defaultFont().family());
+    collect(doc_.rootFrame()->begin());
+    QByteArray body;
+    writeFlow(body, doc_.rootFrame()->begin(), false, "");
     QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl";
     for (int i = 0; i < fonts_.size(); ++i) {
         out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
@@ -229,10 +280,10 @@ QByteArray Writer::write() {
     return out;
 }
 
-} // namespace
+} // namespace rtf
 
 QByteArray writeRtf(const QTextDocument& doc) {
-    return Writer(doc).write();
+    return rtf::Writer(doc).write();
 }
 
 bool saveRtfFile(const QString& path, const QTextDocument& doc) {

@@ -2,98 +2,22 @@
 // RTF tables read into QTextTables (grid, widths, borders, merges, nested tables), written
 // back as RTF tables, and shown with their grid.
 
-#include "rtf_support.h"
+#include "rtf_table_support.h"
 
-#include <QTextCursor>
+#include <QAbstractTextDocumentLayout>
 #include <QTextEdit>
-#include <QTextTable>
 #include <gtest/gtest.h>
 
 using namespace rtftest;
 
 namespace {
 
-std::vector<QTextTable*> tablesOf(const QTextDocument& doc) {
-    std::vector<QTextTable*> out;
-    for (QTextFrame* f : doc.rootFrame()->childFrames())
-        if (auto* t = qobject_cast<QTextTable*>(f)) out.push_back(t);
-    return out;
-}
-
-// The paragraphs of a cell, joined by "¶".
-QString cellText(const QTextTableCell& cell) {
-    QStringList paragraphs;
-    for (auto it = cell.begin(); !it.atEnd(); ++it)
-        if (it.currentBlock().isValid()) paragraphs << it.currentBlock().text();
-    return paragraphs.join(QStringLiteral("¶"));
-}
-
-// The table row by row: "A|B / C|D"; a merged cell as "text{rows x columns}", the places it
-// covers as "<" (from the left) or "^" (from above).
-QString describe(const QTextTable& t) {
-    QStringList rows;
-    for (int r = 0; r < t.rows(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < t.columns(); ++c) {
-            const QTextTableCell cell = t.cellAt(r, c);
-            if (cell.row() != r) {
-                cells << QStringLiteral("^");
-            } else if (cell.column() != c) {
-                cells << QStringLiteral("<");
-            } else {
-                QString s = cellText(cell);
-                if (cell.rowSpan() > 1 || cell.columnSpan() > 1)
-                    s += QStringLiteral("{%1x%2}").arg(cell.rowSpan()).arg(cell.columnSpan());
-                cells << s;
-            }
-        }
-        rows << cells.join(QLatin1Char('|'));
-    }
-    return rows.join(QStringLiteral(" / "));
-}
-
-// Column widths in twips.
-std::vector<int> widthsOf(const QTextTable& t) {
-    std::vector<int> out;
-    for (const QTextLength& l : t.format().columnWidthConstraints())
-        out.push_back(int(std::lround(l.rawValue() * 15)));
-    return out;
-}
-
-// The borders of a cell in twips, top, left, bottom, right (0: none).
-std::array<int, 4> bordersOf(const QTextTableCell& cell) {
-    const QTextTableCellFormat f = cell.format().toTableCellFormat();
-    auto twips = [](qreal width, QTextFrameFormat::BorderStyle style) {
-        return style == QTextFrameFormat::BorderStyle_None ? 0 : int(std::lround(width * 15));
-    };
-    return {twips(f.topBorder(), f.topBorderStyle()), twips(f.leftBorder(), f.leftBorderStyle()),
-            twips(f.bottomBorder(), f.bottomBorderStyle()),
-            twips(f.rightBorder(), f.rightBorderStyle())};
-}
-
-std::unique_ptr<QTextDocument> read(const QByteArray& rtf) {
-    ensureApp();
-    auto doc = std::make_unique<QTextDocument>();
-    exercises::readRtf(rtf, *doc);
-    return doc;
-}
-
-// A Word row: gap of 108 twips, each cell bordered by single lines of half a point.
-QByteArray wordRow(std::initializer_list<int> edges) {
-    QByteArray out = "\\trowd\\trgaph108\\trleft-108";
-    for (int e : edges)
-        out += "\\clbrdrt\\brdrs\\brdrw10 \\clbrdrl\\brdrs\\brdrw10 \\clbrdrb\\brdrs\\brdrw10 "
-               "\\clbrdrr\\brdrs\\brdrw10 \\cellx" +
-               QByteArray::number(e);
-    return out;
-}
-
 TEST(RtfTable, WordRowsBecomeATableWithTheirColumnsBordersAndPadding) {
-    const auto doc = read("{\\rtf1 Avant\\par " + wordRow({1440, 4320, 5760}) +
-                          "\\pard\\intbl V (mL)\\cell {\\b pH}\\cell x\\cell\\row" +
-                          wordRow({1440, 4320, 5760}) +
-                          "\\pard\\intbl 12,5\\cell 7\\cell y\\cell\\row"
-                          "\\pard Apr\\'e8s\\par}");
+    const auto doc = readDocument("{\\rtf1 Avant\\par " + wordRow({1440, 4320, 5760}) +
+                                  "\\pard\\intbl V (mL)\\cell {\\b pH}\\cell x\\cell\\row" +
+                                  wordRow({1440, 4320, 5760}) +
+                                  "\\pard\\intbl 12,5\\cell 7\\cell y\\cell\\row"
+                                  "\\pard Apr\\'e8s\\par}");
     const auto tables = tablesOf(*doc);
     ASSERT_EQ(tables.size(), 1u);
     const QTextTable& t = *tables[0];
@@ -112,7 +36,8 @@ TEST(RtfTable, WordRowsBecomeATableWithTheirColumnsBordersAndPadding) {
     const QTextCharFormat ph =
         t.cellAt(0, 1).firstCursorPosition().block().begin().fragment().charFormat();
     EXPECT_EQ(ph.fontWeight(), QFont::Bold);
-    // The paragraphs around it stay where they were, without an empty one in between.
+    // The paragraphs around it keep their places; the empty paragraphs that hold the table's
+    // place in the text take no room on screen (checked below, on the pixels).
     EXPECT_EQ(doc->toPlainText(), QStringLiteral("Avant\n\nV (mL)\npH\nx\n12,5\n7\ny\n\nAprès\n"));
     EXPECT_EQ(doc->begin().text(), QStringLiteral("Avant"));
     EXPECT_EQ(doc->lastBlock().previous().text(), QStringLiteral("Après"));
@@ -196,7 +121,7 @@ TEST(RtfTable, GridsOfUnusualRows) {
          {3000, 2000}},
     };
     for (const Case& c : cases) {
-        const auto doc = read("{\\rtf1 " + c.body + "}");
+        const auto doc = readDocument("{\\rtf1 " + c.body + "}");
         const auto tables = tablesOf(*doc);
         ASSERT_EQ(tables.size(), 1u) << c.name;
         EXPECT_EQ(describe(*tables[0]).toStdString(), std::string(c.table)) << c.name;
@@ -205,8 +130,8 @@ TEST(RtfTable, GridsOfUnusualRows) {
 }
 
 TEST(RtfTable, TwoTablesAndTheTextAroundThem) {
-    const auto doc = read("{\\rtf1\\trowd\\cellx1000\\intbl a\\cell\\row\\pard entre\\par"
-                          "\\trowd\\cellx1000\\intbl b\\cell\\row\\pard\\par fin}");
+    const auto doc = readDocument("{\\rtf1\\trowd\\cellx1000\\intbl a\\cell\\row\\pard entre\\par"
+                                  "\\trowd\\cellx1000\\intbl b\\cell\\row\\pard\\par fin}");
     const auto tables = tablesOf(*doc);
     ASSERT_EQ(tables.size(), 2u);
     EXPECT_EQ(describe(*tables[0]), QStringLiteral("a"));
@@ -216,12 +141,12 @@ TEST(RtfTable, TwoTablesAndTheTextAroundThem) {
 }
 
 TEST(RtfTable, RowAndCellFormats) {
-    const auto doc =
-        read("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red220\\green230\\blue240;}"
-             "\\trowd\\trgaph50\\trleft500\\trpaddl90\\trpaddfl3\\trpaddt30\\trpaddft3"
-             "\\clbrdrt\\brdrdb\\brdrw30\\brdrcf1\\clbrdrb\\brdrdot\\clcbpat2\\clvertalc\\cellx2000"
-             "\\clpadt200\\clpadft3\\clpadl40\\clpadfl3\\clvertalb\\cellx3000"
-             "\\intbl a\\cell b\\cell\\row}");
+    const auto doc = readDocument(
+        "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red220\\green230\\blue240;}"
+        "\\trowd\\trgaph50\\trleft500\\trpaddl90\\trpaddfl3\\trpaddt30\\trpaddft3"
+        "\\clbrdrt\\brdrdb\\brdrw30\\brdrcf1\\clbrdrb\\brdrdot\\clcbpat2\\clvertalc\\cellx2000"
+        "\\clpadt200\\clpadft3\\clpadl40\\clpadfl3\\clvertalb\\cellx3000"
+        "\\intbl a\\cell b\\cell\\row}");
     const auto tables = tablesOf(*doc);
     ASSERT_EQ(tables.size(), 1u);
     const QTextTable& t = *tables[0];
@@ -243,10 +168,70 @@ TEST(RtfTable, RowAndCellFormats) {
     EXPECT_DOUBLE_EQ(b.topPadding(), 40 / 15.0);
     EXPECT_EQ(b.verticalAlignment(), QTextCharFormat::AlignBottom);
 
-    const auto centred = read("{\\rtf1\\trowd\\trqc\\trleft300\\cellx1000\\intbl c\\cell\\row}");
+    const auto centred =
+        readDocument("{\\rtf1\\trowd\\trqc\\trleft300\\cellx1000\\intbl c\\cell\\row}");
     ASSERT_EQ(tablesOf(*centred).size(), 1u);
     EXPECT_EQ(tablesOf(*centred)[0]->format().alignment(), Qt::AlignHCenter);
     EXPECT_EQ(tablesOf(*centred)[0]->format().leftMargin(), 0);
+}
+
+// On screen the grid is drawn where the borders are and nowhere else, and the paragraphs
+// before and after the table touch it.
+TEST(RtfTable, ShownWithItsGrid) {
+    ensureApp();
+    QTextEdit edit;
+    edit.resize(500, 300);
+    edit.show();
+    ASSERT_TRUE(exercises::readRtf("{\\rtf1 Avant\\par " + wordRow({1500, 3000}) +
+                                       "\\pard\\intbl a\\cell b\\cell\\row"
+                                       "\\pard Milieu\\par"
+                                       "\\trowd\\trgaph108\\trleft-108\\cellx1500\\cellx3000"
+                                       "\\pard\\intbl c\\cell d\\cell\\row\\pard Apr\\'e8s\\par}",
+                                   *edit.document()));
+    QCoreApplication::processEvents();
+    const QImage shown = edit.viewport()->grab().toImage();
+    const QTextDocument& doc = *edit.document();
+    const auto tables = tablesOf(doc);
+    ASSERT_EQ(tables.size(), 2u);
+    auto dark = [&](int x, int y) { return qGray(shown.pixel(x, y)) < 128; };
+    // Dark runs met on a line of pixels from (x0, y0) to (x1, y1), horizontal or vertical.
+    auto runsAcross = [&](int x0, int y0, int x1, int y1) {
+        int runs = 0;
+        bool inRun = false;
+        for (int x = x0, y = y0; x <= x1 && y <= y1; x0 < x1 ? ++x : ++y) {
+            if (dark(x, y) && !inRun) ++runs;
+            inRun = dark(x, y);
+        }
+        return runs;
+    };
+    // The first dark pixel going down from (x, y), or -1.
+    auto firstDarkBelow = [&](int x, int y) {
+        for (; y < shown.height(); ++y)
+            if (dark(x, y)) return y;
+        return -1;
+    };
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    auto topOf = [&](const char* text) {
+        return layout->blockBoundingRect(doc.findBlock(doc.toPlainText().indexOf(text))).top();
+    };
+    const QRect a = edit.cursorRect(tables[0]->cellAt(0, 0).firstCursorPosition());
+    const QRect b = edit.cursorRect(tables[0]->cellAt(0, 1).firstCursorPosition());
+    const QRect c = edit.cursorRect(tables[1]->cellAt(0, 0).firstCursorPosition());
+    const QRect d = edit.cursorRect(tables[1]->cellAt(0, 1).firstCursorPosition());
+    // Bordered: one line between the cells' texts, one above and one below the row.
+    EXPECT_EQ(runsAcross(a.right() + 12, a.center().y(), b.left() - 1, a.center().y()), 1);
+    const int x = a.left() + 40;
+    const int top = firstDarkBelow(x, int(layout->blockBoundingRect(doc.begin()).bottom()) - 2);
+    EXPECT_NEAR(top, a.top(), 3);
+    const int bottom = firstDarkBelow(x, a.center().y());
+    EXPECT_NEAR(bottom, a.bottom(), 3);
+    // Without borders: nothing between the cells, around them, nor between the lines.
+    EXPECT_EQ(runsAcross(c.right() + 12, c.center().y(), d.left() - 1, c.center().y()), 0);
+    EXPECT_EQ(runsAcross(x, c.top() - 4, x, c.bottom() + 4), 0);
+    // The paragraphs around the tables touch them: no empty line in between.
+    EXPECT_NEAR(layout->blockBoundingRect(doc.begin()).bottom(), top, 2);
+    EXPECT_NEAR(topOf("Milieu"), bottom, 2);
+    EXPECT_NEAR(topOf("Après"), c.bottom(), 2);
 }
 
 } // namespace
