@@ -131,7 +131,7 @@ std::vector<Placed> place(const std::vector<Row>& rows,
             const bool first = i == 0, last = i + 1 == row.size();
             const int a = std::max(nearest(grid, cell.left), end);
             if (a >= columns) { // no room left: the text goes to the cell before
-                if (!placed.empty() && previous >= 0)
+                if (previous >= 0)
                     append(placed[std::size_t(previous)].content, cell.content);
                 continue;
             }
@@ -160,7 +160,6 @@ std::vector<Placed> place(const std::vector<Row>& rows,
             std::fill(here.begin() + a, here.begin() + b, previous);
         }
         // A span continuing the merged cell above it (same columns) joins it.
-        std::vector<Placed> kept;
         for (int c = 0; c < columns; ++c) {
             const int index = here[std::size_t(c)];
             if (index < 0 || placed[std::size_t(index)].column != c ||
