@@ -131,8 +131,7 @@ std::vector<Placed> place(const std::vector<Row>& rows,
             const bool first = i == 0, last = i + 1 == row.size();
             const int a = std::max(nearest(grid, cell.left), end);
             if (a >= columns) { // no room left: the text goes to the cell before
-                if (previous >= 0)
-                    append(placed[std::size_t(previous)].content, cell.content);
+                if (previous >= 0) append(placed[std::size_t(previous)].content, cell.content);
                 continue;
             }
             const int b = std::clamp(nearest(grid, cell.right), a + 1, columns);
@@ -266,9 +265,11 @@ void buildTable(QTextCursor& at, const QTextDocument& scratch, const std::vector
     format.setColumnWidthConstraints(widths);
     const RowDef& first = rows.front().def;
     format.setAlignment(first.alignment);
-    // The text of the first column starts where the row's gap after its left edge ends.
+    // The grid starts at the rows' left edge, but not left of the margin where Word draws
+    // its usual tables (their left edge is one gap before the margin, so that the text of the
+    // first column lines up with the paragraphs).
     if (first.alignment == Qt::AlignLeft)
-        format.setLeftMargin(std::max<qreal>(0, twipsToPixels(grid.front() + first.gap)));
+        format.setLeftMargin(std::max<qreal>(0, twipsToPixels(grid.front())));
 
     QTextTable* table = at.insertTable(int(rows.size()), int(widths.size()), format);
     for (const Placed& p : placed)

@@ -131,9 +131,10 @@ void Writer::writeRowDefinition(QByteArray& out, const QTextTable& table, int ro
         rowPadding[side] = paddingOf(first, tf, side);
     const int gap = rowPadding[1];
     const Qt::Alignment alignment = tf.alignment() & Qt::AlignHorizontal_Mask;
-    const int left = (alignment == Qt::AlignHCenter || alignment == Qt::AlignRight)
-                         ? -gap
-                         : toTwips(tf.leftMargin()) - gap;
+    // A table on the margin is written as Word writes it, one gap before the margin.
+    const int margin =
+        alignment == Qt::AlignHCenter || alignment == Qt::AlignRight ? 0 : toTwips(tf.leftMargin());
+    const int left = margin > 0 ? margin : -gap;
     out += "\\trowd\\trgaph" + number(gap) + "\\trleft" + number(left);
     if (alignment == Qt::AlignHCenter) out += "\\trqc";
     if (alignment == Qt::AlignRight) out += "\\trqr";

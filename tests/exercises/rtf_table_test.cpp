@@ -24,7 +24,7 @@ TEST(RtfTable, WordRowsBecomeATableWithTheirColumnsBordersAndPadding) {
     EXPECT_EQ(describe(t), QStringLiteral("V (mL)|pH|x / 12,5|7|y"));
     EXPECT_EQ(widthsOf(t), (std::vector<int>{1548, 2880, 1440}));
     EXPECT_TRUE(t.format().borderCollapse());
-    EXPECT_EQ(t.format().leftMargin(), 0); // the text of the first column on the margin
+    EXPECT_EQ(t.format().leftMargin(), 0); // the grid from the margin, not left of it
     for (int r = 0; r < 2; ++r)
         for (int c = 0; c < 3; ++c) {
             const QTextTableCell cell = t.cellAt(r, c);
@@ -150,7 +150,7 @@ TEST(RtfTable, RowAndCellFormats) {
     const auto tables = tablesOf(*doc);
     ASSERT_EQ(tables.size(), 1u);
     const QTextTable& t = *tables[0];
-    EXPECT_DOUBLE_EQ(t.format().leftMargin(), 550 / 15.0);
+    EXPECT_DOUBLE_EQ(t.format().leftMargin(), 500 / 15.0);
     EXPECT_EQ(widthsOf(t), (std::vector<int>{1500, 1000}));
     const QTextTableCellFormat a = t.cellAt(0, 0).format().toTableCellFormat();
     EXPECT_EQ(bordersOf(t.cellAt(0, 0)), (std::array<int, 4>{30, 0, 10, 0}));
