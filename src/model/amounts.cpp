@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/amounts.h"
 
+#include <cmath>
+
 namespace model {
 
 namespace {
@@ -149,6 +151,18 @@ void iodideFirstStage(int species, double nS, float nT, double nX, PresentAmount
     }
 }
 
+// The one place where the rounding left at the equivalence is cleared (see
+// negligibleFraction): every amount the species shows, present or formed, whose size is below
+// a millionth of the titrant poured becomes 0. A remainder may be negative (a difference of
+// rounded terms); it is cleared the same way.
+void clearRoundingRemainders(int species, float nT, PresentAmounts& a) {
+    const double negligible = negligibleFraction * nT;
+    for (const GraphColumn& column : graphColumns(species)) {
+        float& amount = a[column.presentEntry];
+        if (std::fabs(amount) < negligible) amount = 0;
+    }
+}
+
 } // namespace
 
 Introduced introducedAmounts(int species, const BenchInputs& in) {
@@ -217,6 +231,7 @@ void computeAmounts(int species, const BenchInputs& in, PresentAmounts& present)
     default:
         break;
     }
+    clearRoundingRemainders(species, nT, present);
 }
 
 bool reagentSufficient(int species, const BenchInputs& in) {
