@@ -124,30 +124,42 @@ TEST(Equivalence, TheFlaskClearsExactlyAtTheEquivalenceVolume) {
 }
 
 TEST(Equivalence, OnlyWhatRoundingLeavesIsCleared) {
-    // Exact binary inputs leave nothing to clear: 1,25 mmol of oxalic acid, 0,125 mol/L
-    // permanganate, equivalence at 4 mL. A millionth of a drop's worth either side of it is
-    // a real amount, kept; at 4 mL every entry is what both cases of the reaction give.
-    model::BenchInputs in{0.125f, 10, 0.125f, 4, 0, 0, 0};
-    model::PresentAmounts present{};
-    model::computeAmounts(1, in, present);
-    EXPECT_EQ(present[7], 0.0f);
-    EXPECT_EQ(present[8], 0.0f);
-    EXPECT_EQ(present[9], 0.5f);
-    // Past the equivalence by 0.001 mL: 1.25e-4 mmol of permanganate, far above a millionth
-    // of the 0.5 mmol poured, stays and colours the flask.
-    in.pouredVolume = 4.001f;
-    model::computeAmounts(1, in, present);
-    EXPECT_NEAR(present[8], 1.25e-4, 1e-7);
-    // The smallest excess the bench can show, one drop of the weakest titrant past an
-    // equivalence at 20 mL, is kept: 5e-6 mmol against a threshold of 2e-9.
-    model::BenchInputs farEnd{0.0005f, 10, 0.0001f, 20.05f, 0, 0, 0};
-    model::computeAmounts(1, farEnd, present);
-    EXPECT_NEAR(present[8], 0.05 * 0.0001, 1e-9);
-    // Before any titrant nothing is cleared, however small: a sample of 0,0001 mol/L x 1 mL of
-    // diiode (1e-4 mmol) shows.
-    model::BenchInputs tiny{0.0001f, 1, 0.2f, 0, 0, 0, 0};
-    model::computeAmounts(2, tiny, present);
-    EXPECT_GT(present[2], 0.0f);
+    // Each case: the bench's inputs, the entry looked at, and whether it must stay (a real
+    // amount, however small) or be cleared (what rounding leaves where the stoichiometry says 0).
+    struct Case {
+        const char* name;
+        int species;
+        model::BenchInputs in;
+        int entry;
+        bool kept;
+    } cases[] = {
+        // Exact binary numbers: 1,25 mmol of oxalic acid, 0,125 mol/L permanganate; 0.001 mL
+        // past the equivalence at 4 mL, 1.25e-4 mmol of permanganate.
+        {"just past an exact equivalence", 1, {0.125f, 10, 0.125f, 4.001f, 0, 0, 0}, 8, true},
+        // The smallest excess of permanganate a drop can bring: the weakest titrant, one drop
+        // past an equivalence at 20 mL (5e-6 mmol).
+        {"one drop of the weakest titrant", 1, {0.0005f, 10, 0.0001f, 20.05f, 0, 0, 0}, 8, true},
+        // A large excess of iodide (0,2 mol/L x 24 mL = 4.8 mmol) and the weakest titrant: half a
+        // drop before the equivalence at 2 mL, 2.5e-6 mmol of diiode are left, below a millionth
+        // of the iodide but well above a millionth of the titrated and poured amounts.
+        {"last half drop of diiode beside much iodide", 4,
+         {0.0001f, 1, 0.0001f, 1.95f, 0.2f, 0, 24}, 2, true},
+        // Before any titrant: a tiny sample of diiode is all there.
+        {"a tiny sample before any titrant", 2, {0.0001f, 1, 0.2f, 0, 0, 0, 0}, 2, true},
+        // Diiode added in exactly the amount of ascorbic acid (0,05 x 2 mL = 0,02 x 5 mL): none
+        // is left, although the two products differ by 3.7e-9 mmol in single precision.
+        {"diiode just used up by the ascorbic acid", 0, {0.02f, 5, 0.02f, 0, 0.05f, 2, 0}, 2,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        model::PresentAmounts present{};
+        model::computeAmounts(c.species, c.in, present);
+        if (c.kept)
+            EXPECT_GT(present[c.entry], 0.0f);
+        else
+            EXPECT_EQ(present[c.entry], 0.0f);
+    }
 }
 
 } // namespace
