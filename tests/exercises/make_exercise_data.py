@@ -174,7 +174,8 @@ def main():
         ("indent", "- Cliquer sur « Simuler le titrage » : le banc apparaît et le bouton s'appelle "
                    "maintenant « Définir la solution titrée »."),
         ("indent", "- À droite de la burette, la case c_{1} donne la concentration de la solution "
-                   "titrante : laisser 0,02 mol · L^{-1}. Changer une concentration vide la burette."),
+                   "titrante : laisser 0,02 mol · L^{-1}. Changer une concentration remet la "
+                   "burette à zéro."),
         ("indent", "- En bas du banc, la case « Ajouter du thiodène » doit être décochée."),
         ("indent", "- Maintenir le bouton de la souris enfoncé sur le robinet de la burette : la "
                    "solution coule par 0,1 mL et le volume versé V_{1} s'affiche à droite de la "
