@@ -192,7 +192,7 @@ def main():
         ("indent", "- Cliquer sur le petit bouton « 0 », à droite du volume versé : il remet la "
                    "burette à zéro."),
         ("indent", "- Cocher « Ajouter du thiodène » : le diiode colore le mélange en bleu très "
-                   "foncé. Verser comme au 2 : la couleur disparaît à la même goutte, V_{E} = 10,0 mL, "
+                   "foncé, presque noir. Verser comme au 2 : la couleur disparaît à la même goutte, V_{E} = 10,0 mL, "
                    "et le passage du bleu à l'incolore se voit bien mieux."),
         "**Les autres commandes**",
         ("indent", "- « Vider la burette » ouvre le robinet sans tenir la souris : la burette se "
