@@ -236,6 +236,21 @@ TEST_F(TeachingTexts, ShippedTextsNameControlsThatExist) {
         }
     }
     EXPECT_GE(checked, 15);
+
+    // The help writes the names of controls in bold (its last section, about the program,
+    // writes other things in bold).
+    QFile help(program + QStringLiteral("Ovlu.hlp"));
+    ASSERT_TRUE(help.open(QIODevice::ReadOnly));
+    QString html = QString::fromUtf8(help.readAll());
+    html.truncate(html.indexOf(QStringLiteral("name=\"apropos\"")));
+    static const QRegularExpression bold(QStringLiteral("<b>(.*?)</b>"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    int inHelp = 0;
+    for (auto it = bold.globalMatch(html); it.hasNext(); ++inHelp) {
+        const QString name = it.next().captured(1).simplified();
+        EXPECT_TRUE(names.contains(name.toLower())) << "Ovlu.hlp: " << name.toStdString();
+    }
+    EXPECT_GE(inHelp, 25);
 }
 
 } // namespace
