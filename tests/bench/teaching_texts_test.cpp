@@ -80,12 +80,14 @@ protected:
 // The steps of PRISEMAIN.RTF, in its words.
 TEST_F(TeachingTexts, TheGettingStartedTextReachesTheChangeAtTheVolumeItGives) {
     openPanel(); // start-up
-    // "Au démarrage, le panneau de préparation recouvre le banc et le bouton en bas à gauche
-    // s'appelle « Simuler le titrage »."
+    // "Au démarrage, le panneau de préparation recouvre le banc et le bouton placé à droite de
+    // l'erlenmeyer s'appelle « Simuler le titrage »." (The flask spans about 80 pixels from
+    // flaskX, its bottom at 459.)
     EXPECT_FALSE(window->Picture4->isHidden());
     EXPECT_EQ(window->Command3->text(), "Simuler le titrage");
-    EXPECT_LT(window->Command3->x(), window->picburette->width() / 2 + 10);
-    EXPECT_GT(window->Command3->y(), window->picburette->height() / 2);
+    EXPECT_GT(window->Command3->x(), window->flaskX() + 80);
+    EXPECT_LT(window->Command3->geometry().top(), 459);
+    EXPECT_GT(window->Command3->geometry().bottom(), 400);
     ASSERT_TRUE(exercises::gettingStarted(*window)); // menu Exercices, "Prise en main"
     const QString statement = window->supertext()->toPlainText();
     ASSERT_TRUE(statement.contains("on doit trouver VE = 10,0 mL"));

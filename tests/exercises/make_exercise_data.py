@@ -165,9 +165,10 @@ def main():
         "le titrage d'une solution de ##diiode## I_{2} par une solution de ##thiosulfate de sodium##. "
         "En ouvrant cette activité, le simulateur a préparé ce titrage dans la situation n° 1.",
         "**1. Vérifier la solution à titrer**",
-        ("indent", "- Au démarrage, le panneau de préparation recouvre le banc et le bouton en bas à "
-                   "gauche s'appelle « Simuler le titrage ». S'il s'appelle « Définir la solution "
-                   "titrée », cliquer dessus : le panneau de préparation s'ouvre."),
+        ("indent", "- Au démarrage, le panneau de préparation recouvre le banc et le bouton placé à "
+                   "droite de l'erlenmeyer s'appelle « Simuler le titrage ». S'il s'appelle "
+                   "« Définir la solution titrée », cliquer dessus : le panneau de préparation "
+                   "s'ouvre."),
         ("indent", "- Le panneau montre l'espèce à titrer (« diiode »), sa concentration "
                    "c_{2} = 0,01 mol · L^{-1} et le volume de prélèvement (10 mL)."),
         "**2. Simuler le titrage**",
