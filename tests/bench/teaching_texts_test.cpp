@@ -49,14 +49,24 @@ protected:
         return shown.name();
     }
     float poured() const { return model::parseBenchNumber(text(5).toStdString()); }
-    // "Maintenir le bouton de la souris enfoncé sur le robinet [...] Relâcher vers 9 mL."
-    void holdTheTapUntil(float volume) {
+    // "Maintenir le bouton de la souris enfoncé sur le robinet [...] Relâcher vers 8 mL, puis
+    // cliquer brièvement sur le robinet (0,1 mL par clic) jusqu'à 9 mL environ."
+    void pourWithTheTap() {
         emit window->Image3->pressed();
         ASSERT_TRUE(window->tapOpen());
-        while (poured() < volume - 0.1f)
+        while (poured() < 7.9f)
             window->Timer1_Timer();
         emit window->Image3->released();
         emit window->Image3->clicked(); // a press and release on the tap is also a click
+        EXPECT_FLOAT_EQ(poured(), 8.0f);
+        while (poured() < 8.95f) {
+            const float before = poured();
+            emit window->Image3->pressed(); // a brief click: no tick of the flow in between
+            emit window->Image3->released();
+            emit window->Image3->clicked();
+            EXPECT_NEAR(poured() - before, 0.1f, 1e-4f);
+        }
+        EXPECT_FALSE(window->tapOpen());
     }
     // "Cliquer ensuite sur la goutte [...] : chaque clic ajoute 0,05 mL."
     void clickTheDrop() {
@@ -111,7 +121,7 @@ TEST_F(TeachingTexts, TheGettingStartedTextReachesTheChangeAtTheVolumeItGives) {
 
     for (const bool starch : {false, true}) {
         SCOPED_TRACE(starch ? "with starch" : "without starch");
-        holdTheTapUntil(9);
+        pourWithTheTap();
         EXPECT_NEAR(poured(), 9.0f, 0.15f);
         // "Tant qu'il reste du diiode, le mélange est jaune" (or blue with the starch).
         const QColor tint(flask());

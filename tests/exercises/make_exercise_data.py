@@ -179,8 +179,9 @@ def main():
                    "burette à zéro."),
         ("indent", "- En bas du banc, la case « Ajouter du thiodène » doit être décochée."),
         ("indent", "- Maintenir le bouton de la souris enfoncé sur le robinet de la burette : la "
-                   "solution coule par 0,1 mL et le volume versé V_{1} s'affiche à droite de la "
-                   "burette. Relâcher vers 9 mL."),
+                   "solution coule par 0,1 mL, vite (environ 10 mL par seconde), et le volume versé "
+                   "V_{1} s'affiche à droite de la burette. Relâcher vers 8 mL, puis cliquer "
+                   "brièvement sur le robinet (0,1 mL par clic) jusqu'à 9 mL environ."),
         ("indent", "- Cliquer ensuite sur la goutte, à droite de la pointe de la burette : chaque "
                    "clic ajoute 0,05 mL."),
         "**3. Repérer l'équivalence**",
