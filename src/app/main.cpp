@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/feuillep.h"
+#include "bench/random_concentration.h"
 #include "drawing/program_icon.h"
 #include "ui/stop_signals.h"
 
 #include <QApplication>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -64,6 +66,9 @@ int main(int argc, char* argv[]) {
     // A stop signal or the end of the desktop session ends the program as closing does,
     // without the closing questions.
     ui::StopSignals stops;
+    // The concentrations drawn at random follow one sequence from the start to the end.
+    bench::seedRandomConcentration(
+        bench::clockSeed(std::chrono::system_clock::now().time_since_epoch()));
     FeuilleP window;
     QObject::connect(&stops, &ui::StopSignals::stopRequested, &window,
                      &FeuilleP::endWithoutQuestions);

@@ -168,7 +168,8 @@ void FeuilleP::buildBench() {
         commandButton(picburette, QStringLiteral("Simuler le titrage"), {}, {160, 416, 97, 41});
     Command6 =
         commandButton(picburette, QStringLiteral("Vider la burette"), {}, {136, 290, 89, 17});
-    Command12 = commandButton(picburette, QStringLiteral("0"), {}, {216, 144, 17, 17});
+    Command12 = commandButton(picburette, QStringLiteral("0"),
+                              QStringLiteral("Remettre la burette à zéro"), {216, 144, 17, 17});
     Check1 = new QCheckBox(picburette);
     Check1->setGeometry(152, 472, 17, 17);
 

@@ -162,6 +162,8 @@ public:
     QTextEdit* supertext() override { return supertext_; }
     QLineEdit* fich() override { return fich_; }
     void showInformation() override;
+    void hideSampleConcentration() override;
+    void revealSampleConcentration() override;
     QImage benchImage(qreal scale, bool withValues) override;
     QImage graphImage(qreal scale) override;
 
@@ -192,6 +194,9 @@ private:
     void guardPastedText(int index);
     void moveFocusToSupertext();
     void updateBoxDescription(int index);
+    // The hidden concentration locked as the random concentration leaves it: the button of
+    // the random concentration hidden, the reveal label shown, masquer disabled.
+    void lockHiddenConcentration();
 
     // Temporary file records.
     static void writeTempRecord(int record, const QString& text);

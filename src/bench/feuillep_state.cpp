@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTime>
 
 namespace {
 
@@ -183,14 +182,27 @@ void FeuilleP::masquer_Click() {
 }
 
 void FeuilleP::Command5_Click() {
-    bench::seedRandomConcentration(QTime::currentTime().msecsSinceStartOfDay() / 1000);
+    // The generator was seeded once, when the program started.
     masquer->setChecked(true);
     float c = bench::randomConcentration(bench::drawUniform());
     setText(0, general(c));
     Text1_LostFocus(0);
+    lockHiddenConcentration();
+}
+
+void FeuilleP::lockHiddenConcentration() {
     Command5->hide();
     Label1->show();
     masquer->setEnabled(false);
+}
+
+void FeuilleP::hideSampleConcentration() {
+    masquer->setChecked(true);
+    lockHiddenConcentration();
+}
+
+void FeuilleP::revealSampleConcentration() {
+    Label1_Click();
 }
 
 void FeuilleP::Label1_Click() {

@@ -19,6 +19,12 @@ void seedRandomConcentration(unsigned seed) {
     generator().seed(seed);
 }
 
+unsigned clockSeed(std::chrono::nanoseconds sinceEpoch) {
+    // Both halves of the count: the low one changes within a second, the high one over days.
+    const auto count = static_cast<unsigned long long>(sinceEpoch.count());
+    return static_cast<unsigned>(count ^ (count >> 32));
+}
+
 float drawUniform() {
     // 24 random bits: every value is exact in single precision and below 1.
     return static_cast<float>(generator()() >> 8) * (1.0f / 16777216.0f);

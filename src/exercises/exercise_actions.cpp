@@ -99,6 +99,7 @@ OpenResult openExercise(ui::BenchHost& host, const QString& exerciseFile, bool c
     host.fich()->setText(QDir::toNativeSeparators(QFileInfo(exerciseFile).absoluteFilePath()));
     state.correctionAvailable = corrected ? 1 : 0;
     loadStoredConfiguration(host, folder, records[configurationRecord]);
+    if (records.hidesConcentration()) host.hideSampleConcentration();
     host.supertext()->setReadOnly(false);
     state.textModified = 0;
     return OpenResult::Opened;
@@ -123,6 +124,7 @@ bool gettingStarted(ui::BenchHost& host) {
     host.fich()->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     state.correctionAvailable = 0;
     loadStoredConfiguration(host, folder, records[configurationRecord]);
+    if (records.hidesConcentration()) host.hideSampleConcentration();
     host.supertext()->setReadOnly(false);
     state.textModified = 0;
     return true;
@@ -147,6 +149,8 @@ void showCorrection(ui::BenchHost& host) {
             return;
         }
         loadStoredConfiguration(host, folder, records[correctionConfigurationRecord]);
+        // The correction gives the concentration away: the bench shows it too.
+        if (records.hidesConcentration()) host.revealSampleConcentration();
         host.supertext()->setReadOnly(true);
     }
     state.textModified = 0;

@@ -25,14 +25,16 @@ enum class OpenResult { Opened, Unreadable, StatementMissing };
 
 // Opens an exercise file: its statement (record 1, in ui::state().exerciseFolder) into the
 // text area, its path into fich, correctionAvailable from corrected, and its configuration
-// (record 2) onto the bench. Messages are shown over messageParent.
+// (record 2) onto the bench, whose concentration to find is then hidden when record 13 asks
+// for it. Messages are shown over messageParent.
 OpenResult openExercise(ui::BenchHost& host, const QString& exerciseFile, bool corrected,
                         QWidget* messageParent);
 
 // "Prise en main": the getting-started file VIREKA.PEM of the program folder. False when the
 // file is absent (nothing is said) or could not be loaded (a message was shown).
 bool gettingStarted(ui::BenchHost& host);
-// "Voir la correction": the correction of the exercise named in fich, read-only.
+// "Voir la correction": the correction of the exercise named in fich, read-only; the
+// concentration that record 13 hid is shown again.
 void showCorrection(ui::BenchHost& host);
 // "Enregistrer le contenu de la fenêtre exercice".
 void saveText(ui::BenchHost& host);

@@ -18,15 +18,19 @@ bool ExerciseRecords::corrected() const {
     return !isBlank(records[correctionRecord]) || !isBlank(records[correctionConfigurationRecord]);
 }
 
+bool ExerciseRecords::hidesConcentration() const {
+    return records[hiddenConcentrationRecord].trimmed() == QLatin1String("1");
+}
+
 ExerciseRecords readExerciseRecords(const QString& path) {
     ExerciseRecords out;
     files::RecordFile file;
-    if (files::RecordFile::load(QFile::encodeName(path).toStdString(), file, durationRecord) !=
-        files::RecordStatus::Ok)
+    if (files::RecordFile::load(QFile::encodeName(path).toStdString(), file,
+                                hiddenConcentrationRecord) != files::RecordStatus::Ok)
         return out;
     if (!QFileInfo(path).isFile()) return out;
     out.readable = true;
-    for (int r = 1; r <= durationRecord; ++r) {
+    for (int r = 1; r <= hiddenConcentrationRecord; ++r) {
         files::RecordText text = file.read(r);
         if (text.status == files::RecordStatus::Ok)
             out.records[r] = QString::fromStdString(text.text);

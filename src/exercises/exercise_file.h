@@ -21,15 +21,20 @@ enum ExerciseRecord {
     lastTopicRecord = 10,
     titleRecord = 11,
     durationRecord = 12,
+    // Optional: "1" keeps the concentration of the solution to titrate secret from the
+    // opening of the exercise until its correction is shown. Older files end at record 12.
+    hiddenConcentrationRecord = 13,
 };
 
 struct ExerciseRecords {
     bool readable = false;           // false when the file cannot be opened
-    std::array<QString, 13> records; // records 1 to 12; a record past the end is empty
+    std::array<QString, 14> records; // records 1 to 13; a record past the end is empty
 
     const QString& operator[](int record) const { return records[record]; }
     // An exercise counts as corrected when it names a correction or its configuration.
     bool corrected() const;
+    // Record 13 holds "1" (blanks around it aside).
+    bool hidesConcentration() const;
 };
 
 ExerciseRecords readExerciseRecords(const QString& path);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/amounts.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace model {
 
 namespace {
@@ -149,6 +152,18 @@ void iodideFirstStage(int species, double nS, float nT, double nX, PresentAmount
     }
 }
 
+// The one place where the rounding left at an equivalence is cleared (see negligibleFraction):
+// every amount the species' graph shows, present or formed, whose size is below a millionth
+// of the larger of nS and nT becomes 0. A remainder may be negative (a difference of rounded
+// terms); it is cleared the same way.
+void clearRoundingRemainders(int species, double nS, float nT, PresentAmounts& a) {
+    const double negligible = negligibleFraction * std::max(nS, static_cast<double>(nT));
+    for (const GraphColumn& column : graphColumns(species)) {
+        float& amount = a[column.presentEntry];
+        if (std::fabs(amount) < negligible) amount = 0;
+    }
+}
+
 } // namespace
 
 Introduced introducedAmounts(int species, const BenchInputs& in) {
@@ -217,6 +232,7 @@ void computeAmounts(int species, const BenchInputs& in, PresentAmounts& present)
     default:
         break;
     }
+    clearRoundingRemainders(species, n.nS, nT, present);
 }
 
 bool reagentSufficient(int species, const BenchInputs& in) {

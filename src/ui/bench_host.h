@@ -29,6 +29,11 @@ public:
     virtual QLineEdit* fich() = 0;
     virtual void showInformation() = 0;
 
+    // The concentration of the solution to titrate kept secret, as the random concentration
+    // leaves it (hidden, and the box that hides it locked), and shown again.
+    virtual void hideSampleConcentration() = 0;
+    virtual void revealSampleConcentration() = 0;
+
     // The bench picture and the graph as images, drawn at scale times their screen size.
     // withValues writes the titrant concentration and the burette reading into the bench.
     virtual QImage benchImage(qreal scale, bool withValues) = 0;

@@ -36,7 +36,7 @@ TEST_F(BenchTest, CommandButtonsHaveTheirCaptionsTipsAndPlaces) {
         {window->Command7, "&Aide", "Aide pour utiliser cette application", {584, 0, 113, 41}},
         {window->Command1, "&Fermer", "Quitter cette application", {696, 0, 105, 41}},
         {window->Command6, "Vider la burette", "", {136, 290, 89, 17}},
-        {window->Command12, "0", "", {216, 144, 17, 17}},
+        {window->Command12, "0", "Remettre la burette à zéro", {216, 144, 17, 17}},
         {window->Command3, "Définir la\nsolution titrée", "", {160, 416, 97, 41}},
     };
     for (const auto& row : rows) {

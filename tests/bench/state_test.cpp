@@ -14,6 +14,10 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <array>
+#include <chrono>
+#include <utility>
+
 using benchtest::BenchTest;
 
 namespace {
@@ -311,6 +315,62 @@ TEST_F(BenchTest, RandomConcentrationIsHiddenUntilRevealed) {
     EXPECT_FALSE(window->Text1[0]->isHidden());
     EXPECT_TRUE(window->Label1->isHidden());
     EXPECT_FALSE(window->Command5->isHidden());
+}
+
+TEST_F(BenchTest, RandomConcentrationsFollowOneSequence) {
+    // The generator is seeded once, when the program starts: clicks made within the same
+    // second go on along the sequence instead of starting it again.
+    auto twoDraws = [this] {
+        std::pair<QString, QString> drawn;
+        window->Command5_Click();
+        drawn.first = text(0);
+        window->Label1_Click();
+        window->Command5_Click();
+        drawn.second = text(0);
+        window->Label1_Click();
+        return drawn;
+    };
+    bench::seedRandomConcentration(42);
+    const auto first = twoDraws();
+    EXPECT_NE(first.first, first.second);
+    bench::seedRandomConcentration(42);
+    EXPECT_EQ(twoDraws(), first);
+
+    // The seed of the start changes within a second, to the microsecond.
+    using namespace std::chrono;
+    const nanoseconds start = hours(24 * 20000) + milliseconds(250);
+    EXPECT_NE(bench::clockSeed(start), bench::clockSeed(start + milliseconds(1)));
+    EXPECT_NE(bench::clockSeed(start), bench::clockSeed(start + microseconds(1)));
+    EXPECT_NE(bench::clockSeed(start), bench::clockSeed(start + seconds(1)));
+}
+
+// An exercise keeps its concentration secret in the very state the random concentration
+// leaves, and shows it again as the reveal label does.
+TEST_F(BenchTest, AnExerciseHidesTheConcentrationAsTheDieDoes) {
+    openPanel();
+    auto state = [this] {
+        return std::array<bool, 5>{window->masquer->isChecked(), window->masquer->isEnabled(),
+                                   window->Text1[0]->isHidden(), window->Label1->isHidden(),
+                                   window->Command5->isHidden()};
+    };
+    window->Command5_Click();
+    const auto byTheDie = state();
+    window->Label1_Click();
+    const auto revealed = state();
+
+    type(0, "0,0125");
+    window->Text1_LostFocus(0);
+    window->hideSampleConcentration();
+    EXPECT_EQ(state(), byTheDie);
+    EXPECT_EQ(text(0), "0,0125") << "kept, not drawn again";
+    window->revealSampleConcentration();
+    EXPECT_EQ(state(), revealed);
+    EXPECT_FALSE(window->Text1[0]->isHidden());
+
+    // Already hidden by the box, the exercise locks it.
+    window->masquer->setChecked(true);
+    window->hideSampleConcentration();
+    EXPECT_EQ(state(), byTheDie);
 }
 
 TEST_F(BenchTest, TickingMasquerValidatesAndHidesTheConcentration) {

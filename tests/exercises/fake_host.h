@@ -16,6 +16,7 @@
 #include <QTextEdit>
 #include <QWidget>
 
+#include <algorithm>
 #include <vector>
 
 namespace exotest {
@@ -54,6 +55,14 @@ public:
         ++informations;
         text->setPlainText(QStringLiteral("Titrage colorimétrique\nCe simulateur permet..."));
     }
+    void hideSampleConcentration() override {
+        ++hides;
+        concentrationHidden = true;
+    }
+    void revealSampleConcentration() override {
+        ++reveals;
+        concentrationHidden = false;
+    }
     QImage benchImage(qreal, bool) override { return {}; }
     QImage graphImage(qreal) override { return {}; }
 
@@ -63,6 +72,9 @@ public:
     QString caption;
     int clears = 0;
     int informations = 0;
+    int hides = 0;
+    int reveals = 0;
+    bool concentrationHidden = false;
     std::vector<int> selected;
 };
 
@@ -71,10 +83,11 @@ inline void writeFile(const QString& path, const QByteArray& data) {
     if (f.open(QIODevice::WriteOnly)) f.write(data);
 }
 
-// An exercise file from its twelve records (missing ones are empty).
+// An exercise file from its records: twelve at least (missing ones are empty), more when
+// given.
 inline void writeExercise(const QString& path, const QStringList& records) {
     files::RecordFile file;
-    for (int r = 1; r <= 12; ++r)
+    for (int r = 1; r <= std::max<int>(12, records.size()); ++r)
         file.write(r, r <= records.size() ? records[r - 1].toStdString() : std::string());
     file.save(QFile::encodeName(path).toStdString());
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped exercises against the titration model: the bench that each correction loads
-// must stand where its correction says, at the equivalence or one drop past it, with enough
-// reagent for an indirect titration; the statement's own bench starts with an empty burette.
-// "At the equivalence" allows what single precision leaves of the titrated species there
-// (a few 1e-8 mmol), not a drop's worth.
+// must stand where its correction says, at the equivalence itself, with enough reagent for an
+// indirect titration; the statement's own bench starts with an empty burette. At the
+// equivalence the titrated species is gone: the model counts what single precision leaves
+// there as zero.
 
 #include "exercises/exercise_file.h"
 #include "files/configuration.h"
@@ -80,17 +80,14 @@ TEST(ShippedExercises, CorrectionsStandAtTheEquivalenceWithEnoughReagent) {
         EXPECT_EQ(corrected.choices[0][1], species);
         const model::BenchInputs in = inputsOf(corrected, 0);
         EXPECT_TRUE(model::reagentSufficient(species, in));
-        const double rounding = 1e-6 * model::introducedAmounts(species, in).nS;
         model::PresentAmounts present{};
         model::computeAmounts(species, in, present);
-        EXPECT_LE(present[titratedEntry(species)], rounding)
-            << "poured " << corrected.texts[0][5];
-        // One drop less and the titrated species is still there: the bench is not far past.
+        EXPECT_EQ(present[titratedEntry(species)], 0.0f) << "poured " << corrected.texts[0][5];
+        // One drop less and the titrated species is still there: the bench is not past it.
         model::BenchInputs before = in;
-        before.pouredVolume -= 0.1f;
+        before.pouredVolume -= 0.05f;
         model::computeAmounts(species, before, present);
-        EXPECT_GT(present[titratedEntry(species)], 100 * rounding)
-            << "poured " << corrected.texts[0][5];
+        EXPECT_GT(present[titratedEntry(species)], 0.0f) << "poured " << corrected.texts[0][5];
     }
     // Direct titrations by permanganate, both diiode-thiosulfate roles, the three indirect.
     for (int species : {2, 9, 0, 4, 7})

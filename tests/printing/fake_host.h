@@ -57,6 +57,8 @@ public:
     QTextEdit* supertext() override { return nullptr; }
     QLineEdit* fich() override { return nullptr; }
     void showInformation() override {}
+    void hideSampleConcentration() override {}
+    void revealSampleConcentration() override {}
 
     // The bench: peach, with a blue block in its top-left quarter.
     QImage benchImage(qreal scale, bool withValues) override {

@@ -46,6 +46,8 @@ public:
     QTextEdit* supertext() override { return nullptr; }
     QLineEdit* fich() override { return nullptr; }
     void showInformation() override {}
+    void hideSampleConcentration() override {}
+    void revealSampleConcentration() override {}
     QImage benchImage(qreal, bool) override { return {}; }
     QImage graphImage(qreal) override { return {}; }
 };

@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The texts installed with the program, tried on the bench as a student follows them: the
+// getting-started activity step by step, the exercises that keep their concentration secret,
+// and the controls that the texts name.
+#include "fixture.h"
+
+#include "drawing/tabs.h"
+#include "exercises/exercise_actions.h"
+#include "exercises/exercise_file.h"
+#include "exercises/exercise_menu.h"
+#include "exercises/rtf.h"
+#include "model/numbers.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTextDocument>
+#include <QTextEdit>
+
+using benchtest::BenchTest;
+
+namespace {
+
+const QString data = QStringLiteral(TITRAGE_SOURCE_DIR "/data/");
+
+class TeachingTexts : public BenchTest {
+protected:
+    void SetUp() override {
+        BenchTest::SetUp();
+        // The program folder holds the installed texts, as after an installation.
+        program = folder.path() + QLatin1Char('/');
+        for (const QString& name : QDir(data).entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(data + name, program + name)) << name.toStdString();
+        ui::state().exerciseFolder = program;
+    }
+
+    // The flask's liquid, under the lowest level: "clear" when the glass shows the bench's
+    // background, else its colour.
+    QString flask() const {
+        const drawing::Picture& pic = window->picburette->picture();
+        const int x = window->flaskX() + 33, y = 455;
+        const qreal r = pic.devicePixelRatio();
+        const QColor shown = pic.pixel(x, y);
+        if (shown == pic.background().pixelColor(int(x * r), int(y * r))) return "clear";
+        return shown.name();
+    }
+    float poured() const { return model::parseBenchNumber(text(5).toStdString()); }
+    // "Maintenir le bouton de la souris enfoncé sur le robinet [...] Relâcher vers 8 mL, puis
+    // cliquer brièvement sur le robinet (0,1 mL par clic) jusqu'à 9 mL environ."
+    void pourWithTheTap() {
+        emit window->Image3->pressed();
+        ASSERT_TRUE(window->tapOpen());
+        while (poured() < 7.9f)
+            window->Timer1_Timer();
+        emit window->Image3->released();
+        emit window->Image3->clicked(); // a press and release on the tap is also a click
+        EXPECT_FLOAT_EQ(poured(), 8.0f);
+        while (poured() < 8.95f) {
+            const float before = poured();
+            emit window->Image3->pressed(); // a brief click: no tick of the flow in between
+            emit window->Image3->released();
+            emit window->Image3->clicked();
+            EXPECT_NEAR(poured() - before, 0.1f, 1e-4f);
+        }
+        EXPECT_FALSE(window->tapOpen());
+    }
+    // "Cliquer ensuite sur la goutte [...] : chaque clic ajoute 0,05 mL."
+    void clickTheDrop() {
+        emit window->Image1->clicked();
+        for (int k = 0; k < 4; ++k)
+            window->Timer2_Timer();
+    }
+    // "Ajouter les gouttes une à une : à l'équivalence la couleur disparaît." The volume read
+    // when it does.
+    float dropsUntilTheColourDisappears() {
+        for (int k = 0; k < 60; ++k) {
+            clickTheDrop();
+            if (flask() == "clear") return poured();
+        }
+        return -1;
+    }
+
+    QString program;
+};
+
+// The steps of PRISEMAIN.RTF, in its words.
+TEST_F(TeachingTexts, TheGettingStartedTextReachesTheChangeAtTheVolumeItGives) {
+    openPanel(); // start-up
+    // "Au démarrage, le panneau de préparation recouvre le banc et le bouton placé à droite de
+    // l'erlenmeyer s'appelle « Simuler le titrage »." (The flask spans about 80 pixels from
+    // flaskX, its bottom at 459.)
+    EXPECT_FALSE(window->Picture4->isHidden());
+    EXPECT_EQ(window->Command3->text(), "Simuler le titrage");
+    EXPECT_GT(window->Command3->x(), window->flaskX() + 80);
+    EXPECT_LT(window->Command3->geometry().top(), 459);
+    EXPECT_GT(window->Command3->geometry().bottom(), 400);
+    ASSERT_TRUE(exercises::gettingStarted(*window)); // menu Exercices, "Prise en main"
+    const QString statement = window->supertext()->toPlainText();
+    ASSERT_TRUE(statement.contains("on doit trouver VE = 10,0 mL"));
+    // "Le panneau montre l'espèce à titrer (« diiode »), sa concentration c2 = 0,01 mol · L-1
+    // et le volume de prélèvement (10 mL)."
+    EXPECT_EQ(window->ions1->currentText(), "diiode");
+    EXPECT_EQ(text(0), "0,01");
+    EXPECT_FALSE(window->Text1[0]->isHidden());
+    EXPECT_EQ(window->Combo1->currentText(), "10 mL");
+    // "Cliquer sur « Simuler le titrage » : le banc apparaît et le bouton s'appelle
+    // maintenant « Définir la solution titrée »."
+    window->Command3->click();
+    EXPECT_TRUE(window->Picture4->isHidden());
+    EXPECT_EQ(window->Command3->text().simplified(), "Définir la solution titrée");
+    // "À droite de la burette, la case c1 [...] : laisser 0,02 mol · L-1."
+    EXPECT_EQ(text(1), "0,02");
+    EXPECT_GT(window->Text1[1]->x(), window->Image3->x());
+    // "En bas du banc, la case « Ajouter du thiodène » doit être décochée."
+    if (window->Check1->isChecked()) window->Check1->click();
+    EXPECT_GT(window->Check1->y(), window->picburette->height() * 3 / 4);
+
+    for (const bool starch : {false, true}) {
+        SCOPED_TRACE(starch ? "with starch" : "without starch");
+        pourWithTheTap();
+        EXPECT_NEAR(poured(), 9.0f, 0.15f);
+        // "Tant qu'il reste du diiode, le mélange est jaune" (or blue with the starch).
+        const QColor tint(flask());
+        ASSERT_NE(flask(), "clear");
+        if (starch)
+            EXPECT_GT(tint.blue(), 2 * tint.red());
+        else
+            EXPECT_LT(tint.blue(), tint.red());
+        // "à l'équivalence la couleur disparaît [...] on doit trouver VE = 10,0 mL"
+        EXPECT_FLOAT_EQ(dropsUntilTheColourDisappears(), 10.0f);
+        EXPECT_EQ(flask(), "clear");
+        EXPECT_EQ(window->Labelvol->text(), "10 mL");
+        // "Cliquer sur le petit bouton « 0 », à droite du volume versé : il remet la burette
+        // à zéro." Then "Cocher « Ajouter du thiodène »".
+        EXPECT_GT(window->Command12->x(), window->Labelvol->x());
+        window->Command12->click();
+        EXPECT_EQ(poured(), 0.0f);
+        if (!starch) {
+            window->Check1->click();
+            // "le diiode colore le mélange en bleu très foncé, presque noir"
+            const QColor dark(flask());
+            EXPECT_EQ(dark.red(), 0) << dark.name().toStdString();
+            EXPECT_EQ(dark.green(), 0);
+            EXPECT_LT(dark.blue(), 60);
+        }
+    }
+}
+
+// "« Vider la burette » ouvre le robinet sans tenir la souris : la burette se vide dans
+// l'erlenmeyer jusqu'au clic suivant sur ce bouton." "Changer une concentration remet la
+// burette à zéro."
+TEST_F(TeachingTexts, TheButtonsDoWhatTheTextsSay) {
+    ASSERT_TRUE(exercises::gettingStarted(*window));
+    window->Command6->click();
+    EXPECT_TRUE(window->tapOpen());
+    for (int k = 0; k < 30; ++k)
+        window->Timer1_Timer();
+    EXPECT_FLOAT_EQ(poured(), 3.0f);
+    window->Command6->click();
+    EXPECT_FALSE(window->tapOpen());
+    EXPECT_FLOAT_EQ(poured(), 3.0f) << "not a reset";
+    window->Text1[1]->setText("0,021");
+    window->Text1_LostFocus(1);
+    EXPECT_EQ(poured(), 0.0f);
+}
+
+// Every shipped exercise whose answer is a concentration opens with it hidden, locked as the
+// random concentration leaves it, by the browser and by another program's request, and
+// shows it with its correction.
+TEST_F(TeachingTexts, ShippedExercisesNeverShowTheirConcentrationBeforeTheCorrection) {
+    openPanel();
+    auto secret = [this] {
+        return window->masquer->isChecked() && !window->masquer->isEnabled() &&
+               window->Text1[0]->isHidden() && !window->Label1->isHidden() &&
+               window->Command5->isHidden();
+    };
+    const QStringList names = QDir(program).entryList({QStringLiteral("*.E44")});
+    ASSERT_GE(names.size(), 6);
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        ui::state().exerciseFolder = program;
+        ASSERT_EQ(exercises::openExercise(*window, program + name, true, window.get()),
+                  exercises::OpenResult::Opened);
+        EXPECT_TRUE(secret());
+        const QString hidden = text(0);
+        exercises::showCorrection(*window);
+        EXPECT_FALSE(window->Text1[0]->isHidden());
+        EXPECT_TRUE(window->masquer->isEnabled());
+        EXPECT_EQ(text(0), hidden);
+    }
+    EXPECT_TRUE(script.asked.empty());
+
+    // Opened at activation from record 31 of the temporary file, before start-up opens the
+    // preparation panel.
+    window = std::make_unique<FeuilleP>();
+    ASSERT_EQ(files::writeRecord(QFile::encodeName(FeuilleP::temporaryFile()).toStdString(), 31,
+                                 "EAUOXY.E44"),
+              files::RecordStatus::Ok);
+    window->Form_Activate();
+    EXPECT_EQ(tempRecord(31), "");
+    EXPECT_EQ(text(0), "0,05");
+    window->Command3_Click();
+    EXPECT_FALSE(window->Picture4->isHidden());
+    EXPECT_TRUE(secret());
+}
+
+// The names of controls that the shipped texts quote between « and » are those of controls of
+// the program: captions, tooltips, list items, menu entries, tabs.
+TEST_F(TeachingTexts, ShippedTextsNameControlsThatExist) {
+    QSet<QString> names;
+    auto add = [&names](QString name) {
+        name.remove(QLatin1Char('&'));
+        name = name.simplified();
+        if (!name.isEmpty()) names.insert(name.toLower());
+    };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        add(w->toolTip());
+        add(w->accessibleName());
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) add(b->text());
+        if (auto* l = qobject_cast<QLabel*>(w)) add(l->text());
+        if (auto* c = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < c->count(); ++i)
+                add(c->itemText(i));
+    }
+    add(QStringLiteral("Définir la solution titrée")); // Command3 during the titration
+    add(drawing::tabCaption(1));
+    add(drawing::tabCaption(2));
+    exercises::ExerciseMenu menu(*window, window.get());
+    for (QAction* a : menu.optionexo->actions())
+        add(a->text());
+    // Quotations that are not controls.
+    const QSet<QString> notControls = {QStringLiteral("500 mg")};
+
+    static const QRegularExpression quoted(QStringLiteral("«\\s*([^»]+?)\\s*»"));
+    int checked = 0;
+    for (const QString& file : QDir(program).entryList({QStringLiteral("*.RTF")})) {
+        QTextDocument doc;
+        ASSERT_TRUE(exercises::loadRtfFile(program + file, doc));
+        for (auto it = quoted.globalMatch(doc.toPlainText()); it.hasNext(); ++checked) {
+            const QString name = it.next().captured(1).simplified();
+            if (notControls.contains(name)) continue;
+            EXPECT_TRUE(names.contains(name.toLower()))
+                << file.toStdString() << ": « " << name.toStdString() << " »";
+        }
+    }
+    EXPECT_GE(checked, 15);
+
+    // The help writes the names of controls in bold (its last section, about the program,
+    // writes other things in bold).
+    QFile help(program + QStringLiteral("Ovlu.hlp"));
+    ASSERT_TRUE(help.open(QIODevice::ReadOnly));
+    QString html = QString::fromUtf8(help.readAll());
+    html.truncate(html.indexOf(QStringLiteral("name=\"apropos\"")));
+    static const QRegularExpression bold(QStringLiteral("<b>(.*?)</b>"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    int inHelp = 0;
+    for (auto it = bold.globalMatch(html); it.hasNext(); ++inHelp) {
+        const QString name = it.next().captured(1).simplified();
+        EXPECT_TRUE(names.contains(name.toLower())) << "Ovlu.hlp: " << name.toStdString();
+    }
+    EXPECT_GE(inHelp, 25);
+}
+
+} // namespace
