@@ -7,6 +7,7 @@
 #include "drawing/bench_drawing.h"
 #include "drawing/picturebox.h"
 #include "drawing/tintscale.h"
+#include "model/catalogue.h"
 #include "ui/program_state.h"
 
 #include <QApplication>
@@ -29,16 +30,15 @@ const QStringList volumeItems = {QStringLiteral("0"),     QStringLiteral("1 mL")
                                  QStringLiteral("2 mL"),  QStringLiteral("5 mL"),
                                  QStringLiteral("10 mL"), QStringLiteral("20 mL")};
 
-const QStringList speciesItems = {QStringLiteral("acide ascorbique"),
-                                  QStringLiteral("acide oxalique"),
-                                  QStringLiteral("diiode"),
-                                  QStringLiteral("dioxyde de soufre"),
-                                  QStringLiteral("hypochlorite de sodium"),
-                                  QStringLiteral("nitrite de potassium"),
-                                  QStringLiteral("peroxyde d'hydrogène"),
-                                  QStringLiteral("sulfate de cuivre II"),
-                                  QStringLiteral("sulfate de fer II"),
-                                  QStringLiteral("thiosulfate de sodium")};
+// The species in the catalogue's order: the position in ions1 is the species index.
+QStringList speciesItems() {
+    QStringList items;
+    for (int s = 0; s < model::speciesCount; ++s) {
+        const std::string_view text = model::listText(s);
+        items << QString::fromUtf8(text.data(), qsizetype(text.size()));
+    }
+    return items;
+}
 
 QPushButton* commandButton(QWidget* parent, const QString& caption, const QString& tip,
                            QRect geometry) {
@@ -78,7 +78,7 @@ FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
     Combo1->setCurrentIndex(0);
     Combo2->addItems(volumeItems);
     Combo2->setCurrentIndex(0);
-    ions1->addItems(speciesItems);
+    ions1->addItems(speciesItems());
     ions1->setCurrentIndex(0);
 
     for (int i = 0; i < 10; ++i) {

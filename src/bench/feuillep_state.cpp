@@ -236,11 +236,10 @@ void FeuilleP::Command9_Click() {
     const model::BenchInputs in = benchInputs();
     ui::Answer answer = ui::Answer::Ok;
     if (!model::reagentSufficient(s, in)) {
-        const QString text =
-            model::excessReagent(s) == model::ExcessReagent::Diiode
-                ? QStringLiteral("La quantité de matière de diiode ajoutée est insuffisante.")
-                : QStringLiteral(
-                      "La quantité de matière de d'iodure de potassium ajoutée est insuffisante.");
+        const std::string_view reagent = model::reagentName(s);
+        const QString text = QStringLiteral("La quantité de matière de ") +
+                             QString::fromUtf8(reagent.data(), qsizetype(reagent.size())) +
+                             QStringLiteral(" ajoutée est insuffisante.");
         answer = ui::ask(this, text, QStringLiteral("Avertissement"), ui::Icon::Critical,
                          ui::Buttons::OkCancel);
     }

@@ -4,6 +4,7 @@
 
 #include "drawing/bench_drawing.h"
 #include "drawing/picturebox.h"
+#include "model/catalogue.h"
 #include "model/numbers.h"
 
 #include <QPainter>
@@ -128,16 +129,10 @@ void stirrer(Picture& pic, int x0) {
     pic.circle(x0 + 72, 467, 2, white, &pilot);
 }
 
-bool thiosulfateTitrant(int species) {
-    return species == 0 || species == 2 || species == 4 || species == 7;
-}
-bool permanganateTitrant(int species) {
-    return species == 1 || species == 3 || species == 5 || species == 6 || species == 8;
-}
-
-void titrantDescription(Picture& pic, int species) {
+void titrantDescription(Picture& pic, model::TitrantFamily titrant) {
     constexpr auto set = ScriptSet::Small;
-    if (thiosulfateTitrant(species)) {
+    switch (titrant) {
+    case model::TitrantFamily::Thiosulfate:
         pic.printLineEnd(QStringLiteral("Solution aqueuse de thiosulfate de"));
         pic.currentX = 8;
         pic.currentY += 2;
@@ -148,11 +143,13 @@ void titrantDescription(Picture& pic, int species) {
         pic.printRun(QStringLiteral("O"));
         pic.stackedScripts(QStringLiteral("3"), QStringLiteral("2-"), set);
         pic.printLineEnd(QStringLiteral(" )."));
-    } else if (species == 9) {
+        break;
+    case model::TitrantFamily::Diiode:
         pic.printRun(QStringLiteral("Solution aqueuse de diiode ( I"));
         pic.subscript(QStringLiteral("2"), set);
         pic.printLineEnd(QStringLiteral(" )."));
-    } else if (permanganateTitrant(species)) {
+        break;
+    case model::TitrantFamily::Permanganate:
         pic.printLineEnd(QStringLiteral("Solution aqueuse de permanganate"));
         pic.currentX = 8;
         pic.currentY += 2;
@@ -161,6 +158,9 @@ void titrantDescription(Picture& pic, int species) {
         pic.printRun(QStringLiteral(" + MnO"));
         pic.stackedScripts(QStringLiteral("4"), QStringLiteral("-"), set);
         pic.printLineEnd(QStringLiteral(" )."));
+        break;
+    case model::TitrantFamily::None:
+        break;
     }
 }
 
@@ -190,7 +190,7 @@ void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTe
     pic.setBold(false);
     pic.currentX = 8;
     pic.currentY += 4;
-    titrantDescription(pic, species);
+    titrantDescription(pic, model::titrantFamily(species));
 
     pic.currentX = 8;
     pic.currentY += 9;
@@ -218,7 +218,7 @@ void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTe
 
     pic.setFontSize(8);
     pic.setBold(true);
-    if (species == 1 || species == 5 || species == 6 || species == 8) {
+    if (model::acidifiedTitrant(species)) {
         pic.currentX = 0;
         pic.printLineEnd(QStringLiteral("Cette solution est acidifiée avec"));
         pic.currentX = 0;
@@ -227,7 +227,7 @@ void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTe
     pic.setScaleLeft(0);
 
     // The starch box's own label, grey while starch has no use.
-    out.starchEnabled = thiosulfateTitrant(species) || species == 9;
+    out.starchEnabled = model::involvesDiiode(species);
     pic.setForeColor(out.starchEnabled ? black : lightGrey);
     pic.currentX = controls.starchBox.left() + controls.starchBox.width();
     pic.currentY = controls.starchBox.top();

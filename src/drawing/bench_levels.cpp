@@ -3,6 +3,7 @@
 // the flask drawn over it, the stream while the tap is open, and the falling drop.
 
 #include "drawing/bench_drawing.h"
+#include "model/catalogue.h"
 #include "model/colour.h"
 #include "model/numbers.h"
 
@@ -72,8 +73,16 @@ void surface(Picture& pic, int x0, int liquidTop) {
 
 double flaskVolume(const LevelInputs& in) {
     double v = in.sampleVolume;
-    if (in.species == 0) v += in.iodineVolume;
-    if (in.species == 4 || in.species == 7) v += in.iodideVolume;
+    switch (model::reagentVolumeInput(in.species)) {
+    case model::ReagentVolumeInput::IodineVolume:
+        v += in.iodineVolume;
+        break;
+    case model::ReagentVolumeInput::IodideVolume:
+        v += in.iodideVolume;
+        break;
+    case model::ReagentVolumeInput::None:
+        break;
+    }
     v += in.pouredVolume;
     return std::max(0.0, v);
 }

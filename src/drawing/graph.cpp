@@ -10,8 +10,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <charconv>
-#include <string>
 
 namespace drawing {
 
@@ -20,28 +18,6 @@ namespace {
 const QColor black(0, 0, 0);
 const QColor lightGrey(192, 192, 192); // palette colour 7
 const QColor darkGrey(128, 128, 128);  // palette colour 8
-
-// Reads back a number written by model::formatPattern ("2,5E-01"), whatever the locale.
-double readBack(std::string text) {
-    std::replace(text.begin(), text.end(), ',', '.');
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
-double introducedAmount(model::IntroducedBar bar, const model::Introduced& in) {
-    switch (bar) {
-    case model::IntroducedBar::Titrated:
-        return in.nS;
-    case model::IntroducedBar::Titrant:
-        return in.nT;
-    case model::IntroducedBar::Reagent:
-        return in.nX;
-    case model::IntroducedBar::None:
-        break;
-    }
-    return 0;
-}
 
 // The legend: two shaded swatches of 16 columns and their texts, along y = 255..270.
 void drawLegend(Picture& pic) {
@@ -73,7 +49,9 @@ void drawScale(Picture& pic, int right, float max) {
 } // namespace
 
 int columnCount(int species) {
-    return (species == 0 || species == 4 || species == 7) ? 6 : 4;
+    // With no species the frame keeps the four columns of a direct titration.
+    const auto columns = model::graphColumns(species);
+    return columns.empty() ? 4 : int(columns.size());
 }
 
 int columnWidth(int columnCount) {
@@ -81,38 +59,16 @@ int columnWidth(int columnCount) {
 }
 
 float scaleMax(int species, const model::BenchInputs& in) {
-    if (!model::isSpecies(species)) return 0;
     const model::Introduced n = model::introducedAmounts(species, in);
-    const double fullBurette = 25.0 * double(in.titrantConcentration);
-    double candidates[3] = {0, 0, 0};
-    switch (species) {
-    case 0:
-        candidates[0] = n.nS, candidates[1] = 2 * n.nX, candidates[2] = fullBurette;
-        break;
-    case 1:
-    case 2:
-        candidates[0] = 2 * n.nS, candidates[1] = fullBurette;
-        break;
-    case 4:
-    case 7:
-        candidates[0] = n.nS, candidates[1] = n.nX, candidates[2] = fullBurette;
-        break;
-    case 9:
-        candidates[0] = n.nS, candidates[1] = 2 * fullBurette;
-        break;
-    default:
-        candidates[0] = n.nS, candidates[1] = fullBurette;
-        break;
-    }
     float max = 0;
-    for (double c : candidates)
-        if (c > max) max = float(c);
-    return float(readBack(model::formatPattern(max, "0.0E+00")));
+    for (const model::ScaleCandidate& candidate : model::scaleCandidates(species))
+        if (const double c = model::scaleCandidateAmount(candidate, n, in); c > max) max = float(c);
+    return float(model::parseBenchDouble(model::formatPattern(max, "0.0E+00")));
 }
 
 QString scaleLabel(float scaleMax, int i) {
     const double amount = double(scaleMax) * 0.001 * (10 - i) / 10;
-    const double rounded = readBack(model::formatPattern(amount, "0.00E+00"));
+    const double rounded = model::parseBenchDouble(model::formatPattern(amount, "0.00E+00"));
     return QString::fromStdString(model::formatGeneral(rounded));
 }
 
@@ -147,7 +103,8 @@ float majtq(Picture& pic, int species, const model::BenchInputs& in) {
 
     const auto columns = model::graphColumns(species);
     for (int c = 0; c < int(columns.size()); ++c)
-        printGraphLabel(pic, columns[c].formula, graphLeft + (c + 0.5) * w, graphLabelTop);
+        printGraphLabel(pic, model::entryFormula(columns[c].presentEntry), graphLeft + (c + 0.5) * w,
+                        graphLabelTop);
     pic.setFontSize(8);
 
     pic.keepAsBackground();
@@ -177,7 +134,8 @@ bool reftq(Picture& pic, int species, const model::BenchInputs& in, float max,
         };
         for (int c = 0; c < int(columns.size()); ++c) {
             const int x0 = graphLeft + c * w;
-            bar(x0 + 8, introducedAmount(columns[c].introduced, introduced), introducedShade);
+            bar(x0 + 8, model::introducedBarAmount(columns[c].introduced, introduced),
+                introducedShade);
             bar(x0 + w / 2 + 4, present[columns[c].presentEntry], presentShade);
         }
     });

@@ -20,7 +20,8 @@ inline constexpr int graphZero = 225;   // y of the zero line
 inline constexpr int graphHeight = 200; // graphZero - graphTop
 inline constexpr int graphLabelTop = 230;
 
-// 6 columns for the indirect titrations (species 0, 4, 7), 4 for every other value.
+// The number of columns of the species (6 for the indirect titrations, 4 for the others), or 4
+// for no species.
 int columnCount(int species);
 // Width of one column: 360 / count rounded (60 or 90).
 int columnWidth(int columnCount);

@@ -3,6 +3,7 @@
 // added in excess, as lines of text with the input controls placed between the words.
 
 #include "drawing/bench_drawing.h"
+#include "model/catalogue.h"
 #include "model/numbers.h"
 
 namespace drawing {
@@ -11,8 +12,9 @@ using model::nearest;
 
 namespace {
 
-bool isIndirect(int species) {
-    return species == 0 || species == 4 || species == 7;
+QString reagentName(int species) {
+    const std::string_view name = model::reagentName(species);
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
 void textStyle(Picture& panel) {
@@ -100,14 +102,15 @@ PanelLayout prepasol(Picture& panel, const PanelInputs& in) {
     out.reagentBox.visible = false;
     out.iodideBox.visible = false;
     out.iodineVolume.visible = false;
-    if (!isIndirect(in.species)) return out;
+    if (!model::isIndirect(in.species)) return out;
 
     // The reagent added in excess: diiode measured with a pipette, or potassium iodide
     // measured with a graduated cylinder.
-    const bool iodine = in.species == 0;
+    const bool iodine =
+        model::reagentVolumeInput(in.species) == model::ReagentVolumeInput::IodineVolume;
     heading(panel,
-            iodine ? QStringLiteral(" Solution aqueuse de diiode ajoutée :")
-                   : QStringLiteral(" Solution aqueuse de d'iodure de potassium ajoutée :"),
+            QStringLiteral(" Solution aqueuse de ") + reagentName(in.species) +
+                QStringLiteral(" ajoutée :"),
             true);
     out.reagentBox.visible = true;
     out.iodideBox.visible = true;

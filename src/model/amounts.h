@@ -9,8 +9,11 @@
 
 namespace model {
 
-inline constexpr int presentEntryCount = 22;
+inline constexpr int presentEntryCount = Entry::count;
 using PresentAmounts = std::array<float, presentEntryCount>;
+
+// The burette holds 25 mL.
+inline constexpr double buretteCapacity = 25;
 
 // The bench inputs as numbers, already read from the bench's texts and lists.
 // Text boxes give single-precision numbers; list items give their leading number.
@@ -39,6 +42,11 @@ Introduced introducedAmounts(int species, const BenchInputs& in);
 
 // The amount a graph column's introduced bar shows: nS, nT, nX or 0.
 double introducedBarAmount(IntroducedBar bar, const Introduced& introduced);
+
+// The amount of a candidate of the graph's scale, in millimoles: its factor times nS, nX or
+// a full burette of titrant (buretteCapacity times cT).
+double scaleCandidateAmount(const ScaleCandidate& candidate, const Introduced& introduced,
+                            const BenchInputs& in);
 
 // What single precision leaves at an exact equivalence. There both cases of a reaction agree
 // that the titrated species and the titrant are used up, but the bench's decimal numbers are

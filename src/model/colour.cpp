@@ -60,8 +60,8 @@ std::optional<LiquidTint> beakerTint(const PresentAmounts& present, double beake
     // An amount in an empty beaker has no concentration: nothing to paint.
     if (!(beakerVolume > 0)) return std::nullopt;
     std::optional<LiquidTint> tint;
-    const float permanganate = present[8];
-    const float diiode = present[2];
+    const float permanganate = present[Entry::MnO4];
+    const float diiode = present[Entry::I2];
     if (permanganate != 0) tint = LiquidTint{Tint::Permanganate, permanganate / beakerVolume};
     if (diiode != 0)
         tint = LiquidTint{starch ? Tint::DiiodeStarch : Tint::Diiode, diiode / beakerVolume};

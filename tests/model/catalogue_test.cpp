@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 #include <string>
 
 namespace {
@@ -22,15 +23,22 @@ std::string columnsText(int species) {
                           : c.introduced == IntroducedBar::Titrant ? "R"
                           : c.introduced == IntroducedBar::Reagent ? "X"
                                                                    : "-";
-        s += std::string(c.formula) + " " + bar + "/" + std::to_string(c.presentEntry);
+        s += std::string(model::entryFormula(c.presentEntry)) + " " + bar + "/" +
+             std::to_string(c.presentEntry);
     }
     return s;
 }
 
-std::string reactionNames(int species) {
+// Scale candidates in the notation "factor amount", amount being nS, nX or burette.
+std::string scaleText(int species) {
     std::string s;
-    for (const auto& r : model::reactions(species))
-        s += std::string(r.name) + " ";
+    for (const auto& c : model::scaleCandidates(species)) {
+        if (!s.empty()) s += ", ";
+        s += std::to_string(int(c.factor)) + " " +
+             (c.amount == model::ScaleAmount::Titrated  ? "nS"
+              : c.amount == model::ScaleAmount::Reagent ? "nX"
+                                                        : "burette");
+    }
     return s;
 }
 
@@ -41,32 +49,39 @@ TEST(Catalogue, Species) {
     struct Row {
         const char* text;
         F family;
-        const char* titrant;
         X reagent;
         V volume;
+        const char* reagentName;
+        bool acidified;
+        bool diiode;
         const char* columns;
-        const char* reactions;
+        const char* scale;
     } rows[] = {
-        {"acide ascorbique", F::Thiosulfate, "S2O3 2-", X::Diiode, V::IodineVolume,
-         "C6H6O6 -/0, C6H8O6 T/1, I2 X/2, I- -/3, S4O6 2- -/4, S2O3 2- R/5", "R7 R6 "},
-        {"acide oxalique", F::Permanganate, "MnO4-", X::None, V::None,
-         "CO2 -/6, H2C2O4 T/7, MnO4- R/8, Mn2+ -/9", "R1 "},
-        {"diiode", F::Thiosulfate, "S2O3 2-", X::None, V::None,
-         "I2 T/2, I- -/3, S4O6 2- -/4, S2O3 2- R/5", "R6 "},
-        {"dioxyde de soufre", F::Permanganate, "MnO4-", X::None, V::None,
-         "SO4 2- -/10, SO2 T/11, MnO4- R/8, Mn2+ -/9", "R2 "},
-        {"hypochlorite de sodium", F::Thiosulfate, "S2O3 2-", X::Iodide, V::IodideVolume,
-         "ClO- T/12, Cl- -/13, I2 -/2, I- X/3, S4O6 2- -/4, S2O3 2- R/5", "R8 R6 "},
-        {"nitrite de potassium", F::Permanganate, "MnO4-", X::None, V::None,
-         "NO3- -/14, NO2- T/15, MnO4- R/8, Mn2+ -/9", "R3 "},
-        {"peroxyde d'hydrogène", F::Permanganate, "MnO4-", X::None, V::None,
-         "O2 -/16, H2O2 T/17, MnO4- R/8, Mn2+ -/9", "R4 "},
-        {"sulfate de cuivre II", F::Thiosulfate, "S2O3 2-", X::Iodide, V::IodideVolume,
-         "Cu2+ T/18, CuI -/19, I2 -/2, I- X/3, S4O6 2- -/4, S2O3 2- R/5", "R9 R6 "},
-        {"sulfate de fer II", F::Permanganate, "MnO4-", X::None, V::None,
-         "Fe3+ -/20, Fe2+ T/21, MnO4- R/8, Mn2+ -/9", "R5 "},
-        {"thiosulfate de sodium", F::Diiode, "I2", X::None, V::None,
-         "S4O6 2- -/4, S2O3 2- T/5, I2 R/2, I- -/3", "R6 "},
+        {"acide ascorbique", F::Thiosulfate, X::Diiode, V::IodineVolume, "diiode", false, true,
+         "C6H6O6 -/0, C6H8O6 T/1, I2 X/2, I- -/3, S4O6 2- -/4, S2O3 2- R/5",
+         "1 nS, 2 nX, 1 burette"},
+        {"acide oxalique", F::Permanganate, X::None, V::None, "", true, false,
+         "CO2 -/6, H2C2O4 T/7, MnO4- R/8, Mn2+ -/9", "2 nS, 1 burette"},
+        {"diiode", F::Thiosulfate, X::None, V::None, "", false, true,
+         "I2 T/2, I- -/3, S4O6 2- -/4, S2O3 2- R/5", "2 nS, 1 burette"},
+        {"dioxyde de soufre", F::Permanganate, X::None, V::None, "", false, false,
+         "SO4 2- -/10, SO2 T/11, MnO4- R/8, Mn2+ -/9", "1 nS, 1 burette"},
+        {"hypochlorite de sodium", F::Thiosulfate, X::Iodide, V::IodideVolume,
+         "d'iodure de potassium", false, true,
+         "ClO- T/12, Cl- -/13, I2 -/2, I- X/3, S4O6 2- -/4, S2O3 2- R/5",
+         "1 nS, 1 nX, 1 burette"},
+        {"nitrite de potassium", F::Permanganate, X::None, V::None, "", true, false,
+         "NO3- -/14, NO2- T/15, MnO4- R/8, Mn2+ -/9", "1 nS, 1 burette"},
+        {"peroxyde d'hydrogène", F::Permanganate, X::None, V::None, "", true, false,
+         "O2 -/16, H2O2 T/17, MnO4- R/8, Mn2+ -/9", "1 nS, 1 burette"},
+        {"sulfate de cuivre II", F::Thiosulfate, X::Iodide, V::IodideVolume,
+         "d'iodure de potassium", false, true,
+         "Cu2+ T/18, CuI -/19, I2 -/2, I- X/3, S4O6 2- -/4, S2O3 2- R/5",
+         "1 nS, 1 nX, 1 burette"},
+        {"sulfate de fer II", F::Permanganate, X::None, V::None, "", true, false,
+         "Fe3+ -/20, Fe2+ T/21, MnO4- R/8, Mn2+ -/9", "1 nS, 1 burette"},
+        {"thiosulfate de sodium", F::Diiode, X::None, V::None, "", false, true,
+         "S4O6 2- -/4, S2O3 2- T/5, I2 R/2, I- -/3", "1 nS, 2 burette"},
     };
     static_assert(std::size(rows) == model::speciesCount);
     for (int i = 0; i < model::speciesCount; ++i) {
@@ -74,13 +89,15 @@ TEST(Catalogue, Species) {
         EXPECT_TRUE(model::isSpecies(i));
         EXPECT_EQ(model::listText(i), r.text) << i;
         EXPECT_EQ(model::titrantFamily(i), r.family) << i;
-        EXPECT_EQ(model::titrantFormula(i), r.titrant) << i;
         EXPECT_EQ(model::excessReagent(i), r.reagent) << i;
         EXPECT_EQ(model::reagentVolumeInput(i), r.volume) << i;
+        EXPECT_EQ(model::reagentName(i), r.reagentName) << i;
         EXPECT_EQ(model::isIndirect(i), r.reagent != X::None) << i;
+        EXPECT_EQ(model::acidifiedTitrant(i), r.acidified) << i;
+        EXPECT_EQ(model::involvesDiiode(i), r.diiode) << i;
         EXPECT_EQ(columnsText(i), r.columns) << i;
         EXPECT_EQ(model::graphColumns(i).size(), model::isIndirect(i) ? 6u : 4u) << i;
-        EXPECT_EQ(reactionNames(i), r.reactions) << i;
+        EXPECT_EQ(scaleText(i), r.scale) << i;
     }
 }
 
@@ -89,11 +106,13 @@ TEST(Catalogue, NoSpeciesHasNothing) {
         EXPECT_FALSE(model::isSpecies(species));
         EXPECT_EQ(model::listText(species), "");
         EXPECT_EQ(model::titrantFamily(species), TitrantFamily::None);
-        EXPECT_EQ(model::titrantFormula(species), "");
         EXPECT_FALSE(model::isIndirect(species));
         EXPECT_EQ(model::reagentVolumeInput(species), ReagentVolumeInput::None);
+        EXPECT_EQ(model::reagentName(species), "");
+        EXPECT_FALSE(model::acidifiedTitrant(species));
+        EXPECT_FALSE(model::involvesDiiode(species));
         EXPECT_TRUE(model::graphColumns(species).empty());
-        EXPECT_TRUE(model::reactions(species).empty());
+        EXPECT_TRUE(model::scaleCandidates(species).empty());
     }
 }
 
@@ -105,8 +124,38 @@ TEST(Catalogue, LabelKeysAreTheDocumentedOnes) {
     std::set<std::string> used;
     for (int i = 0; i < model::speciesCount; ++i)
         for (const auto& c : model::graphColumns(i))
-            used.insert(std::string(c.formula));
+            used.insert(std::string(model::entryFormula(c.presentEntry)));
     EXPECT_EQ(used, keys);
+    EXPECT_EQ(model::entryFormula(model::Entry::count), "");
+    EXPECT_EQ(model::entryFormula(-1), "");
+}
+
+TEST(Catalogue, NamedEntriesAndSpeciesAreTheirPlaces) {
+    using E = model::Entry;
+    const std::pair<int, const char*> entries[] = {
+        {E::C6H6O6, "C6H6O6"}, {E::C6H8O6, "C6H8O6"}, {E::I2, "I2"},       {E::Iodide, "I-"},
+        {E::S4O6, "S4O6 2-"},  {E::S2O3, "S2O3 2-"},  {E::CO2, "CO2"},     {E::H2C2O4, "H2C2O4"},
+        {E::MnO4, "MnO4-"},    {E::Mn2, "Mn2+"},      {E::SO4, "SO4 2-"},  {E::SO2, "SO2"},
+        {E::ClO, "ClO-"},      {E::Cl, "Cl-"},        {E::NO3, "NO3-"},    {E::NO2, "NO2-"},
+        {E::O2, "O2"},         {E::H2O2, "H2O2"},     {E::Cu2, "Cu2+"},    {E::CuI, "CuI"},
+        {E::Fe3, "Fe3+"},      {E::Fe2, "Fe2+"}};
+    static_assert(std::size(entries) == E::count);
+    for (const auto& [entry, formula] : entries)
+        EXPECT_EQ(model::entryFormula(entry), formula) << entry;
+    // The two entries the colours read.
+    EXPECT_EQ(E::I2, 2);
+    EXPECT_EQ(E::MnO4, 8);
+
+    using S = model::Species;
+    const std::pair<int, const char*> species[] = {
+        {S::AscorbicAcid, "acide ascorbique"},    {S::OxalicAcid, "acide oxalique"},
+        {S::Diiode, "diiode"},                    {S::SulfurDioxide, "dioxyde de soufre"},
+        {S::Hypochlorite, "hypochlorite de sodium"}, {S::Nitrite, "nitrite de potassium"},
+        {S::HydrogenPeroxide, "peroxyde d'hydrogène"}, {S::CopperSulfate, "sulfate de cuivre II"},
+        {S::IronSulfate, "sulfate de fer II"},    {S::Thiosulfate, "thiosulfate de sodium"}};
+    static_assert(std::size(species) == model::speciesCount);
+    for (const auto& [index, text] : species)
+        EXPECT_EQ(model::listText(index), text) << index;
 }
 
 } // namespace
