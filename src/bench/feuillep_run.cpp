@@ -5,7 +5,8 @@
 
 #include "bench/widgets.h"
 #include "drawing/picturebox.h"
-#include "model/numbers.h"
+#include "numbers/formats.h"
+#include "numbers/reading.h"
 #include "ui/modal.h"
 
 #include <QApplication>
@@ -19,7 +20,7 @@ constexpr double flowStep = 0.1; // mL per tick of Timer1
 constexpr double dropVolume = 0.05;
 
 float pouredOf(const QLineEdit* box) {
-    return model::parseBenchNumber(box->text().toStdString());
+    return numbers::parseBenchNumber(box->text().toStdString());
 }
 
 } // namespace
@@ -83,7 +84,7 @@ void FeuilleP::Timer1_Timer() {
         lockBoxes(false);
         return;
     }
-    setText(5, QString::fromStdString(model::formatPattern(v + flowStep, "####0.0")));
+    setText(5, QString::fromStdString(numbers::formatPattern(v + flowStep, "####0.0")));
     rewriteLabelvol();
     reftq();
 }
@@ -113,8 +114,8 @@ void FeuilleP::Timer2_Timer() {
         QApplication::processEvents();
         // Added to the decimal number the box shows, so that the read-out keeps two decimals
         // (9,85 gives 9,9, not 9,900001) and 24,95 gives exactly 25.
-        const double v = model::parseBenchDouble(Text1[5]->text().toStdString()) + dropVolume;
-        setText(5, QString::fromStdString(model::formatGeneral(v)));
+        const double v = numbers::parseBenchDouble(Text1[5]->text().toStdString()) + dropVolume;
+        setText(5, QString::fromStdString(numbers::formatGeneral(v)));
         Text1_LostFocus(5);
         rewriteLabelvol();
         reftq();

@@ -9,7 +9,8 @@
 #include "drawing/picturebox.h"
 #include "model/amounts.h"
 #include "model/catalogue.h"
-#include "model/numbers.h"
+#include "numbers/formats.h"
+#include "numbers/reading.h"
 #include "ui/modal.h"
 #include "ui/program_state.h"
 
@@ -23,15 +24,15 @@
 namespace {
 
 float readNumber(const QString& text) {
-    return model::parseBenchNumber(text.toStdString());
+    return numbers::parseBenchNumber(text.toStdString());
 }
 
 QString general(float x) {
-    return QString::fromStdString(model::formatGeneral(x));
+    return QString::fromStdString(numbers::formatGeneral(x));
 }
 
 float roundedTo(float x, const char* pattern) {
-    return model::parseBenchNumber(model::formatPattern(x, pattern));
+    return numbers::parseBenchNumber(numbers::formatPattern(x, pattern));
 }
 
 } // namespace
@@ -45,7 +46,7 @@ void FeuilleP::setText(int index, const QString& text) {
 }
 
 double FeuilleP::itemValue(const QComboBox* list) {
-    return model::leadingNumber(list->currentText().toStdString());
+    return numbers::leadingNumber(list->currentText().toStdString());
 }
 
 int FeuilleP::species() const {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/random_concentration.h"
 
-#include "model/numbers.h"
+#include "numbers/formats.h"
+#include "numbers/reading.h"
 
 #include <random>
 
@@ -32,7 +33,7 @@ float drawUniform() {
 
 float randomConcentration(float r) {
     float c = (9 * r + 1) / 1000;
-    c = model::parseBenchNumber(model::formatPattern(c, "0.00E+00"));
+    c = numbers::parseBenchNumber(numbers::formatPattern(c, "0.00E+00"));
     if (c >= 0.01f) c = 0.00999f;
     return c;
 }

@@ -62,7 +62,7 @@ bool isPlainSignedNumber(std::string_view s) {
 }
 
 double operand(std::string_view token) {
-    NumberPrefix n = readNumber(token);
+    const numbers::NumberPrefix n = numbers::readNumber(token, calculatorSyntax);
     if (n.overflow) throw ArithmeticFailure{};
     return n.value;
 }

@@ -51,7 +51,7 @@ std::string Keypad::formatted(double x) const {
 
 void Keypad::setFormat(DisplayFormat format) {
     format_ = format;
-    if (buffer_.empty()) display_ = formatted(leadingNumber(lastAnswer_));
+    if (buffer_.empty()) display_ = formatted(numbers::leadingNumber(lastAnswer_, calculatorSyntax));
 }
 
 void Keypad::append(std::string_view text) {
@@ -143,7 +143,7 @@ bool Keypad::evaluate(const std::function<void(std::string_view)>& showWaiting) 
     bool message = lastError_ != 0;
     if (!message) {
         bool overflow = false;
-        const double value = leadingNumber(expression, &overflow);
+        const double value = numbers::leadingNumber(expression, calculatorSyntax, &overflow);
         if (overflow) {
             // Beyond a double: nothing usable for "ANS" until the next good result.
             display_ = overflowText;
@@ -163,7 +163,7 @@ bool Keypad::evaluate(const std::function<void(std::string_view)>& showWaiting) 
 
 void Keypad::memoryAddSigned(double sign) {
     bool overflow = false;
-    const double x = leadingNumber(display_, &overflow);
+    const double x = numbers::leadingNumber(display_, calculatorSyntax, &overflow);
     const double sum = calculatorMemory() + sign * x;
     // A sum beyond a double is not stored.
     if (!overflow && std::isfinite(sum)) calculatorMemory() = sum;

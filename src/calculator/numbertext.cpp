@@ -1,44 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculator/numbertext.h"
 
-#include <charconv>
+#include "numbers/decimal.h"
+
 #include <cmath>
 #include <string>
 
 namespace calculator {
 namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Digits and decimal exponent of a finite non-zero number rounded to `digits` significant
-// digits: "12345" and 3 for 1234.5 (trailing zeros removed).
-struct Decimal {
-    bool negative = false;
-    std::string digits;
-    int exponent = 0;
-};
-
-Decimal decompose(double x, int digits) {
-    char buffer[64];
-    auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, digits - 1);
-    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    Decimal d;
-    std::size_t i = 0;
-    if (text[i] == '-') {
-        d.negative = true;
-        ++i;
-    }
-    for (; i < text.size() && text[i] != 'e'; ++i)
-        if (isDigit(text[i])) d.digits += text[i];
-    std::from_chars(text.data() + i + (text[i + 1] == '+' ? 2 : 1), text.data() + text.size(),
-                    d.exponent);
-    while (d.digits.size() > 1 && d.digits.back() == '0')
-        d.digits.pop_back();
-    return d;
-}
 
 std::string exponentText(int exponent) {
     std::string digits = std::to_string(exponent < 0 ? -exponent : exponent);
@@ -48,80 +17,9 @@ std::string exponentText(int exponent) {
 
 } // namespace
 
-NumberPrefix readNumber(std::string_view text) {
-    NumberPrefix n;
-    std::size_t i = 0;
-    std::string normalised; // the number as from_chars reads it
-    if (i < text.size() && text[i] == '-') normalised += text[i++];
-    bool point = false;
-    long leadingZeros = 0;    // zeros before the first significant digit
-    long integerDigits = 0;   // digits before the point, leading zeros excluded
-    bool significant = false; // a non-zero digit has been seen
-    for (; i < text.size(); ++i) {
-        char c = text[i];
-        if (isDigit(c)) {
-            n.hasDigits = true;
-            if (c != '0') significant = true;
-            if (!significant)
-                ++leadingZeros;
-            else if (!point)
-                ++integerDigits;
-        } else if (c == '.' && !point) {
-            point = true;
-            if (!significant) leadingZeros = 0;
-        } else {
-            break;
-        }
-        normalised += c;
-    }
-    if (!n.hasDigits) return {}; // "-", "." or nothing: no number
-    n.length = i;
-    long exponent = 0;
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
-        std::size_t j = i + 1;
-        bool negative = false;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) negative = text[j++] == '-';
-        std::size_t start = j;
-        for (; j < text.size() && isDigit(text[j]); ++j)
-            if (exponent < 1000000) exponent = exponent * 10 + (text[j] - '0');
-        if (j > start) {
-            if (negative) exponent = -exponent;
-            normalised += 'e' + std::to_string(exponent);
-            n.length = j;
-        } else {
-            exponent = 0;
-        }
-    }
-    auto result =
-        std::from_chars(normalised.data(), normalised.data() + normalised.size(), n.value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Either beyond the largest double or below the smallest: tell them apart by the
-        // position of the first significant digit.
-        long magnitude =
-            significant ? (integerDigits > 0 ? integerDigits - 1 : -(leadingZeros + 1)) + exponent
-                        : -1;
-        bool negative = normalised[0] == '-';
-        if (magnitude > 0) {
-            n.overflow = true;
-            n.value = negative ? -HUGE_VAL : HUGE_VAL;
-        } else {
-            n.value = negative ? -0.0 : 0.0;
-        }
-    }
-    return n;
-}
-
-double leadingNumber(std::string_view text, bool* overflow) {
-    std::size_t start = text.find_first_not_of(' ');
-    NumberPrefix n =
-        readNumber(start == std::string_view::npos ? std::string_view{} : text.substr(start));
-    if (overflow) *overflow = n.overflow;
-    return n.overflow ? 0.0 : n.value;
-}
-
 bool isNumberToken(std::string_view text) {
-    NumberPrefix n = readNumber(text);
-    if (!n.hasDigits) return false;
+    const numbers::NumberPrefix n = numbers::readNumber(text, calculatorSyntax);
+    if (n.length == 0) return false;
     std::string_view rest = text.substr(n.length);
     // What may follow: an exponent letter that lost its digits, with or without a sign.
     if (rest.empty()) return true;
@@ -132,7 +30,7 @@ bool isNumberToken(std::string_view text) {
 
 std::string writeNumber(double x) {
     if (x == 0 || !std::isfinite(x)) return "0";
-    Decimal d = decompose(x, 15);
+    const numbers::Decimal d = numbers::decompose(x, 15);
     std::string text = d.negative ? "-" : "";
     const int e = d.exponent;
     const int count = static_cast<int>(d.digits.size());
@@ -161,7 +59,7 @@ std::string formatStandard(double x) {
 #endif
 std::string formatScientific(double x) {
     if (x == 0 || !std::isfinite(x)) return "0.E+00";
-    Decimal d = decompose(x, 8);
+    const numbers::Decimal d = numbers::decompose(x, 8);
     return (d.negative ? "-" : "") + d.digits.substr(0, 1) + '.' + d.digits.substr(1) +
            exponentText(d.exponent);
 }

@@ -3,28 +3,19 @@
 // Numbers as the calculator reads and writes them: always with "." as the decimal point,
 // whatever the user's locale. Pure C++.
 
-#include <cstddef>
+#include "numbers/reading.h"
+
 #include <string>
 #include <string_view>
 
 namespace calculator {
 
-// The longest number at the very start of a text: an optional "-", digits with at most one
-// "." (which may come first), then an optional exponent "E" or "D" (either case) with an
-// optional sign and its digits. A text that does not start with a number reads as 0.
-struct NumberPrefix {
-    double value = 0;
-    std::size_t length = 0; // characters taken by the number (0 when there is none)
-    bool hasDigits = false; // the mantissa holds at least one digit
-    bool overflow = false;  // the number lies beyond the range of a double
-};
-NumberPrefix readNumber(std::string_view text);
+// The calculator reads numbers by the common rule (numbers::readNumber) with the point as
+// the decimal separator and no "+" before a number: "+" is always an operator of its
+// expressions.
+inline constexpr numbers::NumberSyntax calculatorSyntax{".", false};
 
-// The number at the start of a text, leading blanks skipped; 0 when there is none.
-// overflow, when given, tells whether the number lies beyond the range of a double.
-double leadingNumber(std::string_view text, bool* overflow = nullptr);
-
-// True when the whole text is one number: the form readNumber takes, with at least one
+// True when the whole text is one number: the form the calculator reads, with at least one
 // digit before its exponent; an exponent letter may stand without its digits ("2E").
 bool isNumberToken(std::string_view text);
 

@@ -5,7 +5,7 @@
 #include "drawing/bench_drawing.h"
 #include "drawing/picturebox.h"
 #include "model/catalogue.h"
-#include "model/numbers.h"
+#include "numbers/rounding.h"
 
 #include <QPainter>
 
@@ -13,7 +13,7 @@
 
 namespace drawing {
 
-using model::nearest;
+using numbers::nearest;
 
 QColor paletteColour(int n) {
     static constexpr std::array<QRgb, 16> palette = {

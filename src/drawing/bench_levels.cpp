@@ -5,14 +5,14 @@
 #include "drawing/bench_drawing.h"
 #include "model/catalogue.h"
 #include "model/colour.h"
-#include "model/numbers.h"
+#include "numbers/rounding.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace drawing {
 
-using model::nearest;
+using numbers::nearest;
 
 namespace {
 

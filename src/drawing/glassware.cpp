@@ -2,7 +2,7 @@
 // The glassware of the preparation panel: reagent bottle, pipette and graduated cylinder.
 
 #include "drawing/bench_drawing.h"
-#include "model/numbers.h"
+#include "numbers/rounding.h"
 
 #include <QRandomGenerator>
 
@@ -10,7 +10,7 @@
 
 namespace drawing {
 
-using model::nearest;
+using numbers::nearest;
 
 namespace {
 const QColor black(0, 0, 0);

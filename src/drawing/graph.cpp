@@ -5,7 +5,9 @@
 #include "drawing/picture.h"
 #include "drawing/shading.h"
 #include "model/catalogue.h"
-#include "model/numbers.h"
+#include "numbers/formats.h"
+#include "numbers/reading.h"
+#include "numbers/rounding.h"
 
 #include <QPainter>
 
@@ -55,7 +57,7 @@ int columnCount(int species) {
 }
 
 int columnWidth(int columnCount) {
-    return model::nearest(360.0 / columnCount);
+    return numbers::nearest(360.0 / columnCount);
 }
 
 float scaleMax(int species, const model::BenchInputs& in) {
@@ -63,17 +65,17 @@ float scaleMax(int species, const model::BenchInputs& in) {
     float max = 0;
     for (const model::ScaleCandidate& candidate : model::scaleCandidates(species))
         if (const double c = model::scaleCandidateAmount(candidate, n, in); c > max) max = float(c);
-    return float(model::parseBenchDouble(model::formatPattern(max, "0.0E+00")));
+    return float(numbers::parseBenchDouble(numbers::formatPattern(max, "0.0E+00")));
 }
 
 QString scaleLabel(float scaleMax, int i) {
     const double amount = double(scaleMax) * 0.001 * (10 - i) / 10;
-    const double rounded = model::parseBenchDouble(model::formatPattern(amount, "0.00E+00"));
-    return QString::fromStdString(model::formatGeneral(rounded));
+    const double rounded = numbers::parseBenchDouble(numbers::formatPattern(amount, "0.00E+00"));
+    return QString::fromStdString(numbers::formatGeneral(rounded));
 }
 
 int barTop(double amount, float scaleMax) {
-    return model::nearest(graphZero - graphHeight * amount / scaleMax);
+    return numbers::nearest(graphZero - graphHeight * amount / scaleMax);
 }
 
 float majtq(Picture& pic, int species, const model::BenchInputs& in) {

@@ -4,11 +4,11 @@
 
 #include "drawing/bench_drawing.h"
 #include "model/catalogue.h"
-#include "model/numbers.h"
+#include "numbers/rounding.h"
 
 namespace drawing {
 
-using model::nearest;
+using numbers::nearest;
 
 namespace {
 

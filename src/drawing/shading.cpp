@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/shading.h"
 
-#include "model/numbers.h"
+#include "numbers/rounding.h"
 
 #include <QPainter>
 
@@ -17,8 +17,8 @@ QImage shadeStrip(Shade shade, int count, double step, int height) {
     double g = 0;
     for (int i = 0; i < count; ++i) {
         g += step;
-        const int light = model::nearest(255 - g);
-        const int deep = model::nearest(255 - 2 * g);
+        const int light = numbers::nearest(255 - g);
+        const int deep = numbers::nearest(255 - 2 * g);
         first[i] = shade == Shade::Introduced ? qRgb(deep, light, 255) : qRgb(255, light, deep);
     }
     for (int y = 1; y < height; ++y)

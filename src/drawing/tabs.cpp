@@ -2,7 +2,7 @@
 #include "drawing/tabs.h"
 
 #include "drawing/picture.h"
-#include "model/numbers.h"
+#include "numbers/rounding.h"
 
 #include <cmath>
 
@@ -38,7 +38,7 @@ TabStrip paintTabStrip(Picture& pic, int currentTab) {
 
     const int sw = pic.width();
     const int sh = pic.height();
-    const int h = model::nearest(pic.textHeight(QStringLiteral("W")));
+    const int h = numbers::nearest(pic.textHeight(QStringLiteral("W")));
 
     auto captionWidth = [&](int i) {
         pic.setBold(i == s);
@@ -48,12 +48,12 @@ TabStrip paintTabStrip(Picture& pic, int currentTab) {
     };
     double total = 0;
     for (int i = 1; i <= tabCount; ++i)
-        total = model::nearest(total + captionWidth(i));
+        total = numbers::nearest(total + captionWidth(i));
     const float gap = float((sw - total) / 4);
 
     TabEdges& e = strip.tabEdges;
     e[0] = -1;
-    e[1] = model::nearest(e[0] + captionWidth(1) + 2 * double(gap));
+    e[1] = numbers::nearest(e[0] + captionWidth(1) + 2 * double(gap));
     e[2] = std::int16_t(sw);
 
     pic.box(0, 0, sw - 1, sh - 1, darkGrey);

@@ -2,17 +2,24 @@
 #include "exercises/exercise_file.h"
 
 #include "files/recordfile.h"
+#include "numbers/reading.h"
+#include "numbers/rounding.h"
 #include "ui/paths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
-#include <cmath>
 
 namespace exercises {
+namespace {
+
+double recordNumber(const QString& text) {
+    return numbers::leadingNumber(text.toStdString(), {".,", true});
+}
+
+} // namespace
 
 bool ExerciseRecords::corrected() const {
     return !isBlank(records[correctionRecord]) || !isBlank(records[correctionConfigurationRecord]);
@@ -44,18 +51,8 @@ bool isBlank(const QString& text) {
     return true;
 }
 
-double leadingNumber(const QString& text) {
-    static const QRegularExpression number(
-        QStringLiteral(R"(^\s*([-+]?(?:\d+[.,]?\d*|[.,]\d+)(?:[eE][-+]?\d+)?))"));
-    const auto match = number.match(text);
-    if (!match.hasMatch()) return 0;
-    bool ok = false;
-    double value = match.captured(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0;
-}
-
 int litIndicators(const QString& levelText) {
-    const double level = leadingNumber(levelText);
+    const double level = recordNumber(levelText);
     int lit = 0;
     for (int i = 0; i < 3; ++i)
         if (level > i) ++lit;
@@ -63,10 +60,9 @@ int litIndicators(const QString& levelText) {
 }
 
 QString hourglasses(const QString& durationText) {
-    const double value = leadingNumber(durationText);
-    // nearbyint rounds halves to even in the default rounding mode.
-    const double whole = std::nearbyint(std::clamp(value, 0.0, double(maxHourglasses)));
-    return QString(int(whole), QChar(0x231B));
+    const double value = recordNumber(durationText);
+    return QString(numbers::nearest(std::clamp(value, 0.0, double(maxHourglasses))),
+                   QChar(0x231B));
 }
 
 QString withFinalSeparator(const QString& folder) {

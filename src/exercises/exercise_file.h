@@ -42,10 +42,8 @@ ExerciseRecords readExerciseRecords(const QString& path);
 // Empty or only blanks.
 bool isBlank(const QString& text);
 
-// The number at the start of a text (leading blanks skipped); 0 when there is none.
-double leadingNumber(const QString& text);
-
-// The level indicators lit for record 5 (0 to 3).
+// The level indicators lit for record 5 (0 to 3). Records 5 and 12 are read by
+// numbers::leadingNumber, a decimal comma standing for the point.
 int litIndicators(const QString& levelText);
 
 // The hourglasses of the duration of record 12: its value rounded to a whole number

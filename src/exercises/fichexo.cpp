@@ -4,6 +4,7 @@
 #include "exercises/exercise_actions.h"
 #include "exercises/exercise_file.h"
 #include "files/ui/folderlists.h"
+#include "numbers/rounding.h"
 #include "ui/bench_host.h"
 #include "ui/hourglass.h"
 #include "ui/modal.h"
@@ -67,8 +68,7 @@ TitleBanner::TitleBanner(QWidget* parent) : QWidget(parent) {
 }
 
 QColor TitleBanner::letterColour(int k, int n) {
-    // nearbyint rounds halves to even, as every computed colour channel of the program.
-    return QColor(255, 255, int(std::nearbyint(155.0 + 100.0 * k / n)));
+    return QColor(255, 255, numbers::nearest(155.0 + 100.0 * k / n));
 }
 
 void TitleBanner::paintEvent(QPaintEvent*) {

@@ -1,25 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/rtf_codepage.h"
 
+#include "numbers/windows1252.h"
+
 #include <QStringDecoder>
-#include <array>
 
 namespace exercises::rtf {
 namespace {
 
-// Windows-1252 bytes 0x80..0x9F; the rest of the page is Latin-1.
-constexpr std::array<char16_t, 32> cp1252High = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-
 QString decode1252(const QByteArray& bytes) {
     QString out;
     out.reserve(bytes.size());
-    for (char ch : bytes) {
-        auto b = static_cast<unsigned char>(ch);
-        out += QChar(b >= 0x80 && b < 0xA0 ? cp1252High[b - 0x80] : char16_t(b));
-    }
+    for (char ch : bytes) // every character of the page lies in the first plane
+        out += QChar(char16_t(numbers::fromWindows1252(static_cast<unsigned char>(ch))));
     return out;
 }
 

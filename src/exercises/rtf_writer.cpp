@@ -3,13 +3,13 @@
 
 #include "exercises/rtf_writer.h"
 #include "exercises/rtf.h"
+#include "numbers/windows1252.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <QSaveFile>
-#include <QStringEncoder>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -48,7 +48,6 @@ std::optional<QColor> backgroundOf(const QTextCharFormat& f) {
 
 // Appends text with RTF escapes: 1252 characters as \'hh, the others as \uN?.
 void appendEscaped(QByteArray& out, const QString& text) {
-    QStringEncoder cp1252("windows-1252");
     for (QChar ch : text) {
         const char16_t c = ch.unicode();
         if (c == '\\' || c == '{' || c == '}') {
@@ -69,14 +68,12 @@ void appendEscaped(QByteArray& out, const QString& text) {
         } else if (c < 0x20 || c == 0x2029 || c == 0xFFFC) {
             continue;
         } else {
-            QByteArray encoded = cp1252.isValid() ? cp1252.encode(QString(ch)) : QByteArray();
-            if (encoded.size() == 1 && !cp1252.hasError() && uchar(encoded[0]) >= 0x80) {
-                out += "\\'" + QByteArray::number(uchar(encoded[0]), 16).rightJustified(2, '0');
+            if (const auto byte = numbers::toWindows1252(c); byte && *byte >= 0x80) {
+                out += "\\'" + QByteArray::number(*byte, 16).rightJustified(2, '0');
             } else {
                 // A signed 16-bit number; characters beyond U+FFFF come as their two halves.
                 out += "\\u" + QByteArray::number(int(c) > 32767 ? int(c) - 65536 : int(c)) + '?';
             }
-            cp1252.resetState();
         }
     }
 }

@@ -28,9 +28,9 @@ WriteResult writeConfiguration(const std::string& path, const SituationTable& ta
 // cannot be read give an empty text (position 0); choices[s][4] and current are kept.
 LoadResult readConfiguration(const std::string& path, SituationTable& table);
 
-// The integer value of a stored position: the longest number at the start of the text
-// (leading blanks skipped, decimal point, exponent), rounded to the nearest integer with
-// halves to even, held within 16 bits; a text that does not start with a number gives 0.
+// The integer value of a stored position: the number at the start of the text
+// (numbers::readNumber), rounded to the nearest integer with halves to even, held within
+// 16 bits; a text that does not start with a number gives 0.
 std::int16_t positionValue(std::string_view text);
 
 } // namespace files

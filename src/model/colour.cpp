@@ -2,7 +2,7 @@
 #include "model/colour.h"
 
 #include "model/catalogue.h"
-#include "model/numbers.h"
+#include "numbers/rounding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +12,7 @@ namespace model {
 namespace {
 
 int atLeast(double x, int floor) {
-    return std::max<int>(nearest(x), floor);
+    return std::max<int>(numbers::nearest(x), floor);
 }
 
 } // namespace

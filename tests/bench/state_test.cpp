@@ -5,7 +5,8 @@
 
 #include "bench/random_concentration.h"
 #include "bench/widgets.h"
-#include "model/numbers.h"
+#include "numbers/formats.h"
+#include "numbers/reading.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -291,11 +292,11 @@ TEST_F(BenchTest, RandomConcentrationHasThreeDigitsWithinItsBounds) {
     for (int i = 0; i < 20; ++i) {
         window->Label1_Click();
         window->Command5_Click();
-        const float c = model::parseBenchNumber(text(0).toStdString());
+        const float c = numbers::parseBenchNumber(text(0).toStdString());
         EXPECT_GE(c, 0.001f);
         EXPECT_LE(c, 0.00999f);
         // Three significant digits: the text does not change when rounded to three.
-        EXPECT_EQ(model::parseBenchNumber(model::formatPattern(c, "0.00E+00")), c);
+        EXPECT_EQ(numbers::parseBenchNumber(numbers::formatPattern(c, "0.00E+00")), c);
     }
 }
 

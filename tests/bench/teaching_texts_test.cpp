@@ -9,7 +9,7 @@
 #include "exercises/exercise_file.h"
 #include "exercises/exercise_menu.h"
 #include "exercises/rtf.h"
-#include "model/numbers.h"
+#include "numbers/reading.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -48,7 +48,7 @@ protected:
         if (shown == pic.background().pixelColor(int(x * r), int(y * r))) return "clear";
         return shown.name();
     }
-    float poured() const { return model::parseBenchNumber(text(5).toStdString()); }
+    float poured() const { return numbers::parseBenchNumber(text(5).toStdString()); }
     // "Maintenir le bouton de la souris enfoncé sur le robinet [...] Relâcher vers 8 mL, puis
     // cliquer brièvement sur le robinet (0,1 mL par clic) jusqu'à 9 mL environ."
     void pourWithTheTap() {

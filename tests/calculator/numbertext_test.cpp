@@ -26,7 +26,7 @@ TEST(NumberText, ReadsTheLongestNumberAtTheStart) {
         {"1E-400", 0, 6},  {"0.000E999", 0, 9},
     };
     for (const Row& row : rows) {
-        NumberPrefix n = readNumber(row.text);
+        const numbers::NumberPrefix n = numbers::readNumber(row.text, calculatorSyntax);
         EXPECT_DOUBLE_EQ(n.value, row.value) << row.text;
         EXPECT_EQ(n.length, row.length) << row.text;
         EXPECT_FALSE(n.overflow) << row.text;
@@ -35,18 +35,18 @@ TEST(NumberText, ReadsTheLongestNumberAtTheStart) {
 
 TEST(NumberText, ReportsNumbersBeyondADouble) {
     for (const char* text : {"1E999", "-1E999", "99999E305", "1E99999999999999"})
-        EXPECT_TRUE(readNumber(text).overflow) << text;
-    EXPECT_FALSE(readNumber("1.7E308").overflow);
+        EXPECT_TRUE(numbers::readNumber(text, calculatorSyntax).overflow) << text;
+    EXPECT_FALSE(numbers::readNumber("1.7E308", calculatorSyntax).overflow);
     bool overflow = false;
-    EXPECT_EQ(leadingNumber("  1E999", &overflow), 0);
+    EXPECT_EQ(numbers::leadingNumber("  1E999", calculatorSyntax, &overflow), 0);
     EXPECT_TRUE(overflow);
 }
 
 TEST(NumberText, LeadingNumberSkipsBlanks) {
-    EXPECT_EQ(leadingNumber(" 7"), 7);
-    EXPECT_EQ(leadingNumber("   -6 * 2"), -6);
-    EXPECT_EQ(leadingNumber("Calcul impossible"), 0);
-    EXPECT_EQ(leadingNumber(""), 0);
+    EXPECT_EQ(numbers::leadingNumber(" 7", calculatorSyntax), 7);
+    EXPECT_EQ(numbers::leadingNumber("   -6 * 2", calculatorSyntax), -6);
+    EXPECT_EQ(numbers::leadingNumber("Calcul impossible", calculatorSyntax), 0);
+    EXPECT_EQ(numbers::leadingNumber("", calculatorSyntax), 0);
 }
 
 TEST(NumberText, WritesFifteenSignificantDigits) {
@@ -82,8 +82,8 @@ TEST(NumberText, WritesFifteenSignificantDigits) {
 TEST(NumberText, WrittenNumbersReadBackToTheSameDigits) {
     for (double x : {1.0 / 7, -123.456e-9, 6.02214076e23, 9.87654321e-300, 42.0}) {
         const std::string text = writeNumber(x);
-        EXPECT_EQ(writeNumber(readNumber(text).value), text);
-        EXPECT_EQ(readNumber(text).length, text.size()) << text;
+        EXPECT_EQ(writeNumber(numbers::readNumber(text, calculatorSyntax).value), text);
+        EXPECT_EQ(numbers::readNumber(text, calculatorSyntax).length, text.size()) << text;
     }
 }
 

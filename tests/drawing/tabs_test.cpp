@@ -3,7 +3,7 @@
 
 #include "drawing/drawing_test_support.h"
 #include "drawing/picture.h"
-#include "model/numbers.h"
+#include "numbers/rounding.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ Painted paint(int currentTab) {
     drawingtest::app();
     Painted p{Picture(457, 297, 1.0, back), {}, 0};
     p.strip = drawing::paintTabStrip(p.pic, currentTab);
-    p.h = model::nearest(p.pic.textHeight(QStringLiteral("W")));
+    p.h = numbers::nearest(p.pic.textHeight(QStringLiteral("W")));
     return p;
 }
 

@@ -187,6 +187,20 @@ TEST(RtfWriter, FilesRoundTripAndMissingFolderFails) {
     EXPECT_FALSE(exercises::loadRtfFile(QStringLiteral("/nonexistent-folder/x.rtf"), back));
 }
 
+// The five bytes Windows-1252 leaves undefined read as the C1 controls of the same value,
+// as the record files read them, and are written back as they came.
+TEST(RtfWriter, UndefinedBytesOfTheCodePageSurviveASave) {
+    ensureApp();
+    QTextDocument doc;
+    exercises::readRtf("{\\rtf1\\ansi\\ansicpg1252 a\\'81\\'8d\\'8f\\'90\\'9db}", doc);
+    EXPECT_EQ(doc.toPlainText(), QStringLiteral("a\u0081\u008D\u008F\u0090\u009Db"));
+    const QByteArray written = exercises::writeRtf(doc);
+    EXPECT_TRUE(written.contains("a\\'81\\'8d\\'8f\\'90\\'9db")) << written.constData();
+    QTextDocument back;
+    exercises::readRtf(written, back);
+    EXPECT_EQ(back.toPlainText(), doc.toPlainText());
+}
+
 TEST(RtfReader, HandMadeCases) {
     struct Case {
         const char* name;

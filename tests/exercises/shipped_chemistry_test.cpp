@@ -9,7 +9,7 @@
 #include "files/configuration.h"
 #include "model/amounts.h"
 #include "model/catalogue.h"
-#include "model/numbers.h"
+#include "numbers/reading.h"
 
 #include <QDir>
 #include <set>
@@ -20,7 +20,7 @@ namespace {
 const char* const volumeItems[] = {"0", "1 mL", "2 mL", "5 mL", "10 mL", "20 mL"};
 
 double listVolume(int position) {
-    return position >= 0 && position < 6 ? model::leadingNumber(volumeItems[position]) : 0;
+    return position >= 0 && position < 6 ? numbers::leadingNumber(volumeItems[position]) : 0;
 }
 
 // The bench inputs of situation s of a table, read as the bench reads its boxes and lists.
@@ -28,11 +28,11 @@ model::BenchInputs inputsOf(const files::SituationTable& table, int s) {
     const auto& t = table.texts[s];
     const auto& c = table.choices[s];
     model::BenchInputs in;
-    in.sampleConcentration = model::parseBenchNumber(t[0]);
-    in.titrantConcentration = model::parseBenchNumber(t[1]);
-    in.reagentConcentration = model::parseBenchNumber(t[2]);
-    in.iodideVolume = model::parseBenchNumber(t[3]);
-    in.pouredVolume = model::parseBenchNumber(t[5]);
+    in.sampleConcentration = numbers::parseBenchNumber(t[0]);
+    in.titrantConcentration = numbers::parseBenchNumber(t[1]);
+    in.reagentConcentration = numbers::parseBenchNumber(t[2]);
+    in.iodideVolume = numbers::parseBenchNumber(t[3]);
+    in.pouredVolume = numbers::parseBenchNumber(t[5]);
     in.sampleVolume = listVolume(c[2]);
     in.iodineVolume = listVolume(c[3]);
     return in;
@@ -73,7 +73,7 @@ TEST(ShippedExercises, CorrectionsStandAtTheEquivalenceWithEnoughReagent) {
         const int species = start.choices[0][1];
         ASSERT_TRUE(model::isSpecies(species));
         speciesCovered.insert(species);
-        EXPECT_EQ(model::parseBenchNumber(start.texts[0][5]), 0.0f);
+        EXPECT_EQ(numbers::parseBenchNumber(start.texts[0][5]), 0.0f);
 
         const files::SituationTable corrected =
             load(data, records[exercises::correctionConfigurationRecord]);

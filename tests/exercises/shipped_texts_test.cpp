@@ -8,7 +8,7 @@
 #include "exercises/rtf.h"
 #include "files/configuration.h"
 #include "model/amounts.h"
-#include "model/numbers.h"
+#include "numbers/reading.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,12 +32,12 @@ bool situationOne(const QString& stored, int& species, model::BenchInputs& in) {
         return false;
     const auto& t = table.texts[0];
     const auto& c = table.choices[0];
-    auto item = [](int k) { return k >= 0 && k < 6 ? model::leadingNumber(volumeItems[k]) : 0; };
+    auto item = [](int k) { return k >= 0 && k < 6 ? numbers::leadingNumber(volumeItems[k]) : 0; };
     species = c[1];
-    in.sampleConcentration = model::parseBenchNumber(t[0]);
-    in.titrantConcentration = model::parseBenchNumber(t[1]);
-    in.reagentConcentration = model::parseBenchNumber(t[2]);
-    in.iodideVolume = model::parseBenchNumber(t[3]);
+    in.sampleConcentration = numbers::parseBenchNumber(t[0]);
+    in.titrantConcentration = numbers::parseBenchNumber(t[1]);
+    in.reagentConcentration = numbers::parseBenchNumber(t[2]);
+    in.iodideVolume = numbers::parseBenchNumber(t[3]);
     in.sampleVolume = item(c[2]);
     in.iodineVolume = item(c[3]);
     return true;
@@ -109,7 +109,7 @@ TEST(ShippedTexts, EveryEquivalenceVolumeStatedIsTheModelsToTheDrop) {
         }
         for (const QString& volume : stated) {
             SCOPED_TRACE(volume.toStdString());
-            const float v = model::parseBenchNumber(volume.toStdString());
+            const float v = numbers::parseBenchNumber(volume.toStdString());
             // Reached at the volume stated, not one drop before it.
             EXPECT_TRUE(equivalenceReached(species, in, v));
             EXPECT_FALSE(equivalenceReached(species, in, v - drop));

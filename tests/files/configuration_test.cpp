@@ -201,7 +201,7 @@ TEST(Configuration, PositionTextsReadAsTheirLeadingNumber) {
         {"-2.5", -2},     {"1.5", 2},    {".5", 0},        {"0.51", 1},
         {"1e1", 10},      {"1e", 1},     {"2E+1", 20},     {"e5", 0},
         {"-", 0},         {". 5", 0},    {"99999", 32767}, {"-99999", -32768},
-        {"1e400", 32767}, {"1e-400", 0}, {"3 4", 3},
+        {"1e400", 32767}, {"1e-400", 0}, {"3 4", 3},       {"1D1", 10},
     };
     for (const auto& row : rows)
         EXPECT_EQ(files::positionValue(row.text), row.value) << row.text;

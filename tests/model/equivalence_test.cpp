@@ -7,7 +7,7 @@
 
 #include "model/amounts.h"
 #include "model/colour.h"
-#include "model/numbers.h"
+#include "numbers/reading.h"
 
 #include <gtest/gtest.h>
 
@@ -51,13 +51,13 @@ struct Row {
 
 model::BenchInputs inputs(const Row& r, const char* poured) {
     model::BenchInputs in;
-    in.sampleConcentration = model::parseBenchNumber(r.c0);
+    in.sampleConcentration = numbers::parseBenchNumber(r.c0);
     in.sampleVolume = r.v0;
-    in.titrantConcentration = model::parseBenchNumber(r.cT);
-    in.reagentConcentration = model::parseBenchNumber(r.cX);
+    in.titrantConcentration = numbers::parseBenchNumber(r.cT);
+    in.reagentConcentration = numbers::parseBenchNumber(r.cX);
     in.iodineVolume = r.iodineVolume;
-    in.iodideVolume = model::parseBenchNumber(r.iodideVolume);
-    in.pouredVolume = model::parseBenchNumber(poured);
+    in.iodideVolume = numbers::parseBenchNumber(r.iodideVolume);
+    in.pouredVolume = numbers::parseBenchNumber(poured);
     return in;
 }
 

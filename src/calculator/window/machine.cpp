@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculator/window/machine.h"
 
+#include "numbers/rounding.h"
 #include "ui/modal.h"
 
 #include <QFontMetrics>
@@ -257,7 +258,7 @@ void Machine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (int i = 0; i <= 301; ++i) {
-        const int red = static_cast<int>(std::nearbyint(200 - i / 2.0)); // halves to even
+        const int red = numbers::nearest(200 - i / 2.0);
         painter.setPen(QColor(red, red + 50, red + 50));
         painter.drawLine(i, 0, i, 430);
     }

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Numbers as the bench shows them: rounding of coordinates and colours, reading typed texts,
-// and the format patterns, always with the decimal comma whatever the user's locale.
-// Texts are UTF-8.
+// Numbers as the bench and the graph write them: the format patterns and the general number
+// format, always with the decimal comma whatever the user's locale. Texts are UTF-8.
 //
 // Single and double precision are kept apart on purpose. A number typed in a bench box is a
 // single-precision value and is written back with 7 significant digits; a double is written
@@ -11,30 +10,10 @@
 // formatting them. Integers go to the double overload.
 
 #include <concepts>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace model {
-
-// Nearest integer, halves to even, as a 16-bit integer (saturated; NaN gives 0).
-std::int16_t nearest(double x);
-
-// Reads a typed bench text (decimal comma) as a single-precision number;
-// a text that cannot be read as a number gives 0.
-// Accepted: blanks around the number, one leading sign, digits with at most one decimal
-// separator (the comma; a point is read the same way, for texts written on other systems),
-// at least one digit, and an optional exponent ("1E-05", "2,5e+3", also "D" as exponent
-// letter). Anything else, and a number beyond the single-precision range, gives 0.
-float parseBenchNumber(std::string_view text);
-// The same text read in double precision, for sums that must keep the typed decimals
-// ("9,85" + 0.05 is 9.9, where single precision gives 9.900001).
-double parseBenchDouble(std::string_view text);
-
-// The leading number of a list item ("10 mL" gives 10, "0" gives 0, "" gives 0).
-// Reads like a Basic Val: leading blanks skipped, then the longest number at the start of the
-// text (sign, digits, a decimal point, an exponent); no number at all gives 0.
-double leadingNumber(std::string_view text);
+namespace numbers {
 
 // Format patterns with the decimal comma: "0.00E+00", "0.0E+00", "####0.0".
 // A pattern is an integer part of '#' and '0' (each '0' is a digit always shown), an optional
@@ -61,4 +40,4 @@ template <std::integral I> std::string formatGeneral(I x) {
     return formatGeneral(static_cast<double>(x));
 }
 
-} // namespace model
+} // namespace numbers

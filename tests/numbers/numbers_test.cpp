@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/numbers.h"
+#include "numbers/decimal.h"
+#include "numbers/formats.h"
+#include "numbers/reading.h"
+#include "numbers/rounding.h"
+#include "numbers/windows1252.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +13,11 @@
 
 namespace {
 
-using model::formatGeneral;
-using model::formatPattern;
-using model::leadingNumber;
-using model::nearest;
-using model::parseBenchNumber;
+using numbers::formatGeneral;
+using numbers::formatPattern;
+using numbers::leadingNumber;
+using numbers::nearest;
+using numbers::parseBenchNumber;
 
 TEST(Nearest, HalvesGoToEvenAndSaturate) {
     struct Row {
@@ -71,10 +75,10 @@ TEST(ParseBenchDouble, KeepsTheTypedDecimals) {
         {"1E-05", 1e-5}, {"abc", 0},     {"1,5 mL", 0},    {"", 0},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(model::parseBenchDouble(r.text), r.expected) << r.text;
+        EXPECT_EQ(numbers::parseBenchDouble(r.text), r.expected) << r.text;
     // Where single precision leaves a binary tail, the double sum does not.
-    EXPECT_EQ(model::formatGeneral(model::parseBenchDouble("9,85") + 0.05), "9,9");
-    EXPECT_EQ(model::formatGeneral(model::parseBenchDouble("24,95") + 0.05), "25");
+    EXPECT_EQ(numbers::formatGeneral(numbers::parseBenchDouble("9,85") + 0.05), "9,9");
+    EXPECT_EQ(numbers::formatGeneral(numbers::parseBenchDouble("24,95") + 0.05), "25");
 }
 
 TEST(LeadingNumber, ReadsTheStartOfAListItem) {
@@ -87,6 +91,80 @@ TEST(LeadingNumber, ReadsTheStartOfAListItem) {
     };
     for (const auto& r : rows)
         EXPECT_EQ(leadingNumber(r.text), r.expected) << r.text;
+}
+
+TEST(ReadNumber, TheValRuleAndItsSyntaxes) {
+    struct Row {
+        const char* name;
+        const char* text;
+        numbers::NumberSyntax syntax;
+        double value;
+        std::size_t length;
+        bool overflow;
+    };
+    const numbers::NumberSyntax point{}, comma{".,", true}, noPlus{".", false};
+    const Row rows[] = {
+        {"blanks skipped", " \t\r\n12 mL", point, 12, 6, false},
+        {"D is an exponent too", "1D2", point, 100, 3, false},
+        {"lower-case exponent", "2.5e-1x", point, 0.25, 6, false},
+        {"exponent without digits", "3E+", point, 3, 1, false},
+        {"point first", "-.5", point, -0.5, 3, false},
+        {"one point only", "1.2.3", point, 1.2, 3, false},
+        {"comma not read by default", "1,5", point, 1, 1, false},
+        {"comma read when asked", "1,5", comma, 1.5, 3, false},
+        {"plus sign", "+4", point, 4, 2, false},
+        {"plus sign refused", "+4", noPlus, 0, 0, false},
+        {"sign alone", "-", point, 0, 0, false},
+        {"no number", "mL", point, 0, 0, false},
+        {"beyond a double", "-1E999", point, -HUGE_VAL, 6, true},
+        {"below the smallest double", "1E-999", point, 0, 6, false},
+        {"zero with a huge exponent", "0.000E999", point, 0, 9, false},
+    };
+    for (const Row& r : rows) {
+        const numbers::NumberPrefix n = numbers::readNumber(r.text, r.syntax);
+        EXPECT_EQ(n.value, r.value) << r.name;
+        EXPECT_EQ(n.length, r.length) << r.name;
+        EXPECT_EQ(n.overflow, r.overflow) << r.name;
+    }
+    bool overflow = false;
+    EXPECT_EQ(numbers::leadingNumber(" 1E999", point, &overflow), 0);
+    EXPECT_TRUE(overflow);
+}
+
+TEST(Decompose, DigitsAndExponent) {
+    struct Row {
+        double x;
+        int significant;
+        bool negative;
+        const char* digits;
+        int exponent;
+    };
+    const Row rows[] = {
+        {1234.5, 15, false, "12345", 3},   {-0.00012345678, 8, true, "12345678", -4},
+        {0.125, 2, false, "12", -1},       {0.135, 2, false, "14", -1},
+        {9.96, 2, false, "1", 1},          {0, 15, false, "", 0},
+        {HUGE_VAL, 15, false, "", 0},      {double(0.0145f), 7, false, "145", -2},
+    };
+    for (const Row& r : rows) {
+        const numbers::Decimal d = numbers::decompose(r.x, r.significant);
+        EXPECT_EQ(d.negative, r.negative) << r.x;
+        EXPECT_EQ(d.digits, r.digits) << r.x;
+        EXPECT_EQ(d.exponent, r.exponent) << r.x;
+    }
+}
+
+TEST(Windows1252, EveryByteHasACharacterThatComesBackToIt) {
+    for (int b = 0; b < 256; ++b) {
+        const char32_t c = numbers::fromWindows1252(static_cast<unsigned char>(b));
+        EXPECT_EQ(numbers::toWindows1252(c), static_cast<unsigned char>(b)) << b;
+    }
+    EXPECT_EQ(numbers::fromWindows1252(0x80), U'\u20AC');
+    EXPECT_EQ(numbers::fromWindows1252(0x9F), U'\u0178');
+    // The bytes the code page leaves undefined are the C1 controls of the same value.
+    for (unsigned char b : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
+        EXPECT_EQ(numbers::fromWindows1252(b), char32_t(b)) << int(b);
+    for (char32_t c : {U'\u0080', U'\u009F', U'\u03A9', U'\U0001F600'})
+        EXPECT_FALSE(numbers::toWindows1252(c).has_value()) << unsigned(c);
 }
 
 TEST(FormatPattern, RoundsHalfAwayOnDecimalDigits) {
