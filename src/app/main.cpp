@@ -2,7 +2,7 @@
 #include "bench/feuillep.h"
 #include "bench/random_concentration.h"
 #include "drawing/program_icon.h"
-#include "ui/stop_signals.h"
+#include "app/stop_signals.h"
 
 #include <QApplication>
 
@@ -65,12 +65,12 @@ int main(int argc, char* argv[]) {
 
     // A stop signal or the end of the desktop session ends the program as closing does,
     // without the closing questions.
-    ui::StopSignals stops;
+    app::StopSignals stops;
     // The concentrations drawn at random follow one sequence from the start to the end.
     bench::seedRandomConcentration(
         bench::clockSeed(std::chrono::system_clock::now().time_since_epoch()));
     FeuilleP window;
-    QObject::connect(&stops, &ui::StopSignals::stopRequested, &window,
+    QObject::connect(&stops, &app::StopSignals::stopRequested, &window,
                      &FeuilleP::endWithoutQuestions);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &FeuilleP::endWithoutQuestions);
     window.start();

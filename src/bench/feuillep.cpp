@@ -8,7 +8,6 @@
 #include "drawing/picturebox.h"
 #include "drawing/tintscale.h"
 #include "model/catalogue.h"
-#include "ui/program_state.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -89,7 +88,7 @@ FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
         Option2[i]->setBackgroundRole(QPalette::Window);
         Option2[i]->setAutoFillBackground(true);
     }
-    ui::state().situations.current = 0;
+    situations_.table.current = 0;
     {
         QSignalBlocker block(Option2[0]);
         Option2[0]->setChecked(true);
@@ -103,17 +102,17 @@ FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
         setText(k, QString::fromUtf8(defaults[k]));
     rewriteLabelvol();
 
-    ui::state().situations.reset();
+    situations_.table.reset();
 
     Frame2_Paint();
     imafond();
-    ui::state().currentTab = 3;
+    currentTab_ = 3;
     Onglets_Paint();
     Frame2_Paint();
     reftq();
-    ui::state().currentTab = 2;
+    currentTab_ = 2;
     Onglets_Paint();
-    ui::state().currentTab = 1;
+    currentTab_ = 1;
     Onglets_Paint();
     reftq();
     reinitialise();

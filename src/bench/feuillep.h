@@ -9,12 +9,15 @@
 //   feuillep.cpp         construction of the controls, start-up, placement on the screen
 //   feuillep_state.cpp   text boxes, lists, situations, hidden concentration, panel buttons
 //   feuillep_run.cpp     tap, drop, timers, emptying the burette
-//   feuillep_shell.cpp   activation, temporary file, command buttons, closing, BenchHost
+//   feuillep_shell.cpp   activation, temporary file, command buttons, closing, and what the
+//                        secondary windows need of the main window (their roles below)
 //   feuillep_paint.cpp   the refresh chain and the paintings of the bench and side panels
 
 #include "drawing/bench_drawing.h"
+#include "exercises/exercise_area.h"
+#include "files/ui/situation_bench.h"
 #include "model/amounts.h"
-#include "ui/bench_host.h"
+#include "printing/bench_pictures.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -37,8 +40,14 @@ class ImageButton;
 namespace drawing {
 class PictureBox;
 }
+namespace exercises {
+class ExerciseMenu;
+}
 
-class FeuilleP : public QWidget, public ui::BenchHost {
+class FeuilleP : public QWidget,
+                 public files::SituationBench,
+                 public exercises::ExerciseArea,
+                 public printing::BenchPictures {
     Q_OBJECT
 public:
     explicit FeuilleP(QWidget* parent = nullptr);
@@ -154,16 +163,25 @@ public:
     int liquidTop() const { return liquidTop_; }
     int flaskX() const { return flaskX_; }
 
-    // ---- ui::BenchHost ----
+    // The tab of the side panel: 1 the graph, 2 the tint scales.
+    int currentTab() const { return currentTab_; }
+
+    // ---- What the secondary windows need of the main window ----
     QWidget* mainWindow() override { return this; }
+    // files::SituationBench: the save and open windows.
+    files::Situations& situations() override { return situations_; }
     void setCaption(const QString& caption) override;
     void clearSituationButtons() override;
     void selectSituation(int index) override;
+    // exercises::ExerciseArea: the exercises window and menu.
+    exercises::ExerciseState& exercise() override { return exercise_; }
     QTextEdit* supertext() override { return supertext_; }
     QLineEdit* fich() override { return fich_; }
     void showInformation() override;
     void hideSampleConcentration() override;
     void revealSampleConcentration() override;
+    void loadConfiguration(const QString& path) override;
+    // printing::BenchPictures: printing and the clipboard copies.
     QImage benchImage(qreal scale, bool withValues) override;
     QImage graphImage(qreal scale) override;
 
@@ -218,6 +236,11 @@ private:
 
     QTextEdit* supertext_ = nullptr;
     QLineEdit* fich_ = nullptr;
+    exercises::ExerciseMenu* exerciseMenu_ = nullptr; // made at the first click on btexo
+
+    files::Situations situations_;
+    exercises::ExerciseState exercise_;
+    int currentTab_ = 1;
 
     model::PresentAmounts presentAmounts_{};
     float scaleMax_ = 0;

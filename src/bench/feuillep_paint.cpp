@@ -12,7 +12,6 @@
 #include "drawing/tabs.h"
 #include "drawing/tintscale.h"
 #include "printing/bench_overlay.h"
-#include "ui/program_state.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -152,7 +151,7 @@ void FeuilleP::HScroll1_Scroll() {
 }
 
 void FeuilleP::Onglets_Paint() {
-    auto& current = ui::state().currentTab;
+    int& current = currentTab_;
     const drawing::TabStrip strip = drawing::paintTabStrip(Onglets->picture(), current);
     current = strip.currentTab;
     for (std::size_t i = 0; i < tabEdges_.size(); ++i)
@@ -172,8 +171,8 @@ void FeuilleP::Onglets_Paint() {
 
 void FeuilleP::Onglets_MouseUp(int x, int y) {
     const std::optional<int> tab = drawing::tabAt(x, y, tabEdges_);
-    if (!tab || *tab == ui::state().currentTab) return;
-    ui::state().currentTab = *tab;
+    if (!tab || *tab == currentTab_) return;
+    currentTab_ = *tab;
     Onglets_Paint();
 }
 

@@ -13,13 +13,12 @@
 #include "exercises/exercise_menu.h"
 #include "files/recordfile.h"
 #include "files/ui/enregistrer.h"
+#include "files/ui/loadconfiguration.h"
 #include "files/ui/ouvrir.h"
 #include "printing/clipboard_copy.h"
 #include "printing/confimp.h"
-#include "printing/printer_target.h"
 #include "ui/modal.h"
-#include "ui/paths.h"
-#include "ui/program_state.h"
+#include "files/ui/paths.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -120,7 +119,7 @@ void FeuilleP::connectHandlers() {
                 [this] { HScroll1_Scroll(); });
 
     connect(supertext_, &QTextEdit::textChanged, this, [this] {
-        if (!fich_->text().isEmpty()) ui::state().textModified = 1;
+        if (!fich_->text().isEmpty()) exercise_.textModified = true;
     });
     connect(fich_, &QLineEdit::textChanged, this, [this](const QString& t) {
         fich_->setCursorPosition(t.size());
@@ -265,7 +264,7 @@ void FeuilleP::openRequestedExercise(const QString& name) {
 // ---- Temporary file ----
 
 QString FeuilleP::temporaryFile() {
-    return ui::sharedTemporaryFile();
+    return files::sharedTemporaryFile();
 }
 
 void FeuilleP::writeTempRecord(int record, const QString& text) {
@@ -307,12 +306,11 @@ void FeuilleP::Command8_Click() {
 }
 
 void FeuilleP::Command10_Click() {
-    printing::Confimp window(*this, printing::programPrinter(), this);
-    ui::exec(window);
+    printing::openPrintOptions(*this);
 }
 
 void FeuilleP::Command11_Click() {
-    const int s = ui::state().situations.current;
+    const int s = situations_.table.current;
     selectSituation(0);
     selectSituation(1);
     if (s >= 0 && s < files::situationCount) selectSituation(s);
@@ -320,17 +318,14 @@ void FeuilleP::Command11_Click() {
 }
 
 void FeuilleP::btexo_Click() {
-    exercises::btexo_Click(*this, btexo);
+    if (!exerciseMenu_) exerciseMenu_ = new exercises::ExerciseMenu(*this, this);
+    exerciseMenu_->popup(btexo);
 }
 
 // ---- Closing ----
 
 bool FeuilleP::queryClose() {
-    if (ui::state().textModified == 1 &&
-        ui::ask(this, QStringLiteral("Attention: perte des modifications du texte."),
-                QStringLiteral("Abandon des données?"), ui::Icon::Question,
-                ui::Buttons::OkCancel) == ui::Answer::Cancel)
-        return false;
+    if (exercise_.textModified && !exercises::textLossAccepted(this)) return false;
     return ui::ask(this, QStringLiteral("Quitter vraiment Titrage colorimétrique ?"),
                    QStringLiteral("Fermer"), ui::Icon::Question,
                    ui::Buttons::OkCancel) != ui::Answer::Cancel;
@@ -373,6 +368,11 @@ void FeuilleP::clearSituationButtons() {
         QSignalBlocker block(b);
         b->setChecked(false);
     }
+}
+
+void FeuilleP::loadConfiguration(const QString& path) {
+    situations_.configFile = path;
+    files::loadConfiguration(*this, nullptr);
 }
 
 void FeuilleP::selectSituation(int index) {

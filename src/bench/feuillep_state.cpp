@@ -12,7 +12,6 @@
 #include "numbers/formats.h"
 #include "numbers/reading.h"
 #include "ui/modal.h"
-#include "ui/program_state.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -144,7 +143,7 @@ void FeuilleP::Option2_Click(int index) {
         QSignalBlocker block(Option2[i]);
         Option2[i]->setChecked(i == index);
     }
-    auto& table = ui::state().situations;
+    auto& table = situations_.table;
     if (table.current >= 0 && table.current < files::situationCount) {
         auto& texts = table.texts[table.current];
         for (int k = 0; k < 6; ++k)

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/exercise_actions.h"
 
+#include "exercises/exercise_area.h"
 #include "exercises/exercise_file.h"
 #include "exercises/rtf.h"
-#include "files/ui/loadconfiguration.h"
+#include "files/ui/paths.h"
 #include "printing/printer_target.h"
-#include "ui/bench_host.h"
+#include "exercises/exercise_area.h"
 #include "ui/modal.h"
-#include "ui/program_state.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,17 +36,16 @@ void missing(QWidget* parent, const QString& folder, const QString& name) {
 }
 
 // Loads a rich-text file named in a record (relative to folder) into the text area.
-bool loadStoredText(ui::BenchHost& host, const QString& folder, const QString& storedName) {
+bool loadStoredText(ExerciseArea& area, const QString& folder, const QString& storedName) {
     const QString path = resolveStoredName(folder, storedName);
-    return QFileInfo(path).isFile() && loadRtfFile(path, *host.supertext()->document());
+    return QFileInfo(path).isFile() && loadRtfFile(path, *area.supertext()->document());
 }
 
 // The configuration named in a record, loaded onto the bench when the record is not blank.
-void loadStoredConfiguration(ui::BenchHost& host, const QString& folder,
+void loadStoredConfiguration(ExerciseArea& area, const QString& folder,
                              const QString& storedName) {
     if (isBlank(storedName)) return;
-    ui::state().configFile = QDir::toNativeSeparators(resolveStoredName(folder, storedName));
-    files::loadConfiguration(host, nullptr);
+    area.loadConfiguration(QDir::toNativeSeparators(resolveStoredName(folder, storedName)));
 }
 
 // The mouse pointer of the main window shows an hourglass while it lives.
@@ -72,124 +71,127 @@ void cannotReadExercise(QWidget* parent) {
              QStringLiteral("Lecture impossible"));
 }
 
-bool confirmTextLoss(QWidget* parent) {
-    ui::ProgramState& state = ui::state();
-    if (state.textModified != 1) return true;
-    if (ui::ask(parent, QStringLiteral("Attention: perte des modifications du texte."),
-                QStringLiteral("Abandon des données?"), ui::Icon::Question,
-                ui::Buttons::OkCancel) != ui::Answer::Ok)
-        return false;
-    state.textModified = 0;
+bool textLossAccepted(QWidget* parent) {
+    return ui::ask(parent, QStringLiteral("Attention: perte des modifications du texte."),
+                   QStringLiteral("Abandon des données?"), ui::Icon::Question,
+                   ui::Buttons::OkCancel) == ui::Answer::Ok;
+}
+
+bool confirmTextLoss(ExerciseArea& area) {
+    ExerciseState& state = area.exercise();
+    if (!state.textModified) return true;
+    if (!textLossAccepted(area.mainWindow())) return false;
+    state.textModified = false;
     return true;
 }
 
-OpenResult openExercise(ui::BenchHost& host, const QString& exerciseFile, bool corrected,
+OpenResult openExercise(ExerciseArea& area, const QString& exerciseFile, bool corrected,
                         QWidget* messageParent) {
-    ui::ProgramState& state = ui::state();
+    ExerciseState& state = area.exercise();
     const ExerciseRecords records = readExerciseRecords(exerciseFile);
     if (!records.readable) {
         cannotReadExercise(messageParent);
         return OpenResult::Unreadable;
     }
-    const QString folder = state.exerciseFolder;
-    if (!loadStoredText(host, folder, records[statementRecord])) {
+    const QString folder = state.folder;
+    if (!loadStoredText(area, folder, records[statementRecord])) {
         missing(messageParent, folder, records[statementRecord]);
         return OpenResult::StatementMissing;
     }
-    host.fich()->setText(QDir::toNativeSeparators(QFileInfo(exerciseFile).absoluteFilePath()));
-    state.correctionAvailable = corrected ? 1 : 0;
-    loadStoredConfiguration(host, folder, records[configurationRecord]);
-    if (records.hidesConcentration()) host.hideSampleConcentration();
-    host.supertext()->setReadOnly(false);
-    state.textModified = 0;
+    area.fich()->setText(QDir::toNativeSeparators(QFileInfo(exerciseFile).absoluteFilePath()));
+    state.correctionAvailable = corrected;
+    loadStoredConfiguration(area, folder, records[configurationRecord]);
+    if (records.hidesConcentration()) area.hideSampleConcentration();
+    area.supertext()->setReadOnly(false);
+    state.textModified = false;
     return OpenResult::Opened;
 }
 
-bool gettingStarted(ui::BenchHost& host) {
-    ui::ProgramState& state = ui::state();
-    const QString folder = withFinalSeparator(ui::programFolder());
-    state.exerciseFolder = folder;
+bool gettingStarted(ExerciseArea& area) {
+    ExerciseState& state = area.exercise();
+    const QString folder = withFinalSeparator(files::programFolder());
+    state.folder = folder;
     const QString path = resolveStoredName(folder, QStringLiteral("VIREKA.PEM"));
     if (!QFileInfo(path).isFile()) return false;
     // The getting-started text replaces the text area like any other: typed answers are not
     // thrown away without the question.
-    if (!confirmTextLoss(host.mainWindow())) return false;
+    if (!confirmTextLoss(area)) return false;
     const ExerciseRecords records = readExerciseRecords(path);
-    if (!records.readable || !loadStoredText(host, folder, records[statementRecord])) {
-        critical(host.mainWindow(),
+    if (!records.readable || !loadStoredText(area, folder, records[statementRecord])) {
+        critical(area.mainWindow(),
                  QStringLiteral("Fichier introuvable. Revoir l'installation du logiciel."),
                  QStringLiteral("Erreur lors du chargement"));
         return false;
     }
-    host.fich()->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-    state.correctionAvailable = 0;
-    loadStoredConfiguration(host, folder, records[configurationRecord]);
-    if (records.hidesConcentration()) host.hideSampleConcentration();
-    host.supertext()->setReadOnly(false);
-    state.textModified = 0;
+    area.fich()->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    state.correctionAvailable = false;
+    loadStoredConfiguration(area, folder, records[configurationRecord]);
+    if (records.hidesConcentration()) area.hideSampleConcentration();
+    area.supertext()->setReadOnly(false);
+    state.textModified = false;
     return true;
 }
 
-void showCorrection(ui::BenchHost& host) {
-    QWidget* main = host.mainWindow();
-    if (!confirmTextLoss(main)) return;
-    ui::ProgramState& state = ui::state();
-    state.textModified = 0;
+void showCorrection(ExerciseArea& area) {
+    QWidget* main = area.mainWindow();
+    if (!confirmTextLoss(area)) return;
+    ExerciseState& state = area.exercise();
+    state.textModified = false;
     {
         WaitPointer wait(main);
-        const ExerciseRecords records = readExerciseRecords(host.fich()->text());
+        const ExerciseRecords records = readExerciseRecords(area.fich()->text());
         if (!records.readable) {
             cannotReadExercise(main);
             return;
         }
-        const QString folder = state.exerciseFolder;
+        const QString folder = state.folder;
         const QString& correction = records[correctionRecord];
-        if (!isBlank(correction) && !loadStoredText(host, folder, correction)) {
+        if (!isBlank(correction) && !loadStoredText(area, folder, correction)) {
             missing(main, folder, correction);
             return;
         }
-        loadStoredConfiguration(host, folder, records[correctionConfigurationRecord]);
+        loadStoredConfiguration(area, folder, records[correctionConfigurationRecord]);
         // The correction gives the concentration away: the bench shows it too.
-        if (records.hidesConcentration()) host.revealSampleConcentration();
-        host.supertext()->setReadOnly(true);
+        if (records.hidesConcentration()) area.revealSampleConcentration();
+        area.supertext()->setReadOnly(true);
     }
-    state.textModified = 0;
+    state.textModified = false;
 }
 
-void saveText(ui::BenchHost& host) {
-    QWidget* main = host.mainWindow();
+void saveText(ExerciseArea& area) {
+    QWidget* main = area.mainWindow();
     QString name = ui::answerer().saveFileName(
         main, {QStringLiteral("Enregistrer le contenu de la fenêtre exercice"), QDir::currentPath(),
                rtfFilter, QStringLiteral("RTF")});
     if (name.isEmpty()) return;
     if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".RTF");
     if (!printing::mayOverwrite(main, name)) return;
-    if (!saveRtfFile(name, *host.supertext()->document())) {
+    if (!saveRtfFile(name, *area.supertext()->document())) {
         critical(main, driveAdvice, QStringLiteral("Erreur d'écriture."));
         return;
     }
-    ui::state().textModified = 0;
+    area.exercise().textModified = false;
 }
 
-void reloadText(ui::BenchHost& host) {
-    QWidget* main = host.mainWindow();
-    if (!confirmTextLoss(main)) return;
+void reloadText(ExerciseArea& area) {
+    QWidget* main = area.mainWindow();
+    if (!confirmTextLoss(area)) return;
     const QString name =
         ui::answerer().openFileName(main, {QStringLiteral("Retrouver un texte"),
                                            QDir::currentPath(), rtfFilter, QStringLiteral("rtf")});
     if (name.isEmpty()) return;
-    ui::ProgramState& state = ui::state();
-    state.correctionAvailable = 0;
-    if (!loadRtfFile(name, *host.supertext()->document()))
+    ExerciseState& state = area.exercise();
+    state.correctionAvailable = false;
+    if (!loadRtfFile(name, *area.supertext()->document()))
         critical(main, driveAdvice, QStringLiteral("Erreur de lecture."));
-    host.supertext()->setReadOnly(false);
-    host.fich()->setText(QStringLiteral("Texte: ") +
+    area.supertext()->setReadOnly(false);
+    area.fich()->setText(QStringLiteral("Texte: ") +
                          QDir::toNativeSeparators(QFileInfo(name).absoluteFilePath()));
-    state.textModified = 0;
+    state.textModified = false;
 }
 
-void printText(ui::BenchHost& host) {
-    QWidget* main = host.mainWindow();
+void printText(ExerciseArea& area) {
+    QWidget* main = area.mainWindow();
     QPrinter printer;
     QString pdf;
     if (QPrinterInfo::availablePrinters().isEmpty()) {
@@ -206,7 +208,7 @@ void printText(ui::BenchHost& host) {
         return;
     }
 
-    QTextEdit* text = host.supertext();
+    QTextEdit* text = area.supertext();
     const QTextCursor selection = text->textCursor();
     QTextDocument part;
     const QTextDocument* document = text->document();
@@ -224,32 +226,32 @@ void printText(ui::BenchHost& host) {
                 QStringLiteral("Imprimer"), ui::Icon::Critical, ui::Buttons::Ok);
 }
 
-void closeExercise(ui::BenchHost& host) {
-    if (!confirmTextLoss(host.mainWindow())) return;
-    ui::ProgramState& state = ui::state();
-    state.textModified = 0;
-    host.fich()->clear();
-    host.showInformation();
-    state.correctionAvailable = 0;
+void closeExercise(ExerciseArea& area) {
+    if (!confirmTextLoss(area)) return;
+    ExerciseState& state = area.exercise();
+    state.textModified = false;
+    area.fich()->clear();
+    area.showInformation();
+    state.correctionAvailable = false;
 }
 
-void openRequestedExercise(ui::BenchHost& host, const QString& programFolderRelativeName) {
+void openRequestedExercise(ExerciseArea& area, const QString& programFolderRelativeName) {
     const QString name = programFolderRelativeName.trimmed();
     if (name.isEmpty()) return;
-    QWidget* main = host.mainWindow();
-    const QString folder = withFinalSeparator(ui::programFolder());
-    ui::state().exerciseFolder = folder;
+    QWidget* main = area.mainWindow();
+    const QString folder = withFinalSeparator(files::programFolder());
+    area.exercise().folder = folder;
     const QString path = resolveStoredName(folder, name);
     // The correction is offered when the exercise has one.
     const bool corrected = readExerciseRecords(path).corrected();
     if (main) main->hide();
-    openExercise(host, path, corrected, main);
+    openExercise(area, path, corrected, main);
     if (main) main->show();
 }
 
 void showHelp(QWidget* parent) {
     const QString path =
-        resolveStoredName(withFinalSeparator(ui::programFolder()), QStringLiteral("Ovlu.hlp"));
+        resolveStoredName(withFinalSeparator(files::programFolder()), QStringLiteral("Ovlu.hlp"));
     if (!QFileInfo(path).isFile()) {
         ui::ask(parent,
                 QStringLiteral("Le fichier d'aide Ovlu.hlp est introuvable dans le dossier du "

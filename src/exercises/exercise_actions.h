@@ -8,47 +8,47 @@
 
 class QWidget;
 
-namespace ui {
-class BenchHost;
-}
-
 namespace exercises {
 
+class ExerciseArea;
+
+// "Attention: perte des modifications du texte.": true when the user accepts the loss.
+bool textLossAccepted(QWidget* parent);
 // When the text was modified, asks before it is lost; true to go on (the text then counts
 // as unmodified).
-bool confirmTextLoss(QWidget* parent);
+bool confirmTextLoss(ExerciseArea& area);
 
 // "Lecture impossible": an exercise file that cannot be read.
 void cannotReadExercise(QWidget* parent);
 
 enum class OpenResult { Opened, Unreadable, StatementMissing };
 
-// Opens an exercise file: its statement (record 1, in ui::state().exerciseFolder) into the
+// Opens an exercise file: its statement (record 1, in the exercise's folder) into the
 // text area, its path into fich, correctionAvailable from corrected, and its configuration
 // (record 2) onto the bench, whose concentration to find is then hidden when record 13 asks
 // for it. Messages are shown over messageParent.
-OpenResult openExercise(ui::BenchHost& host, const QString& exerciseFile, bool corrected,
+OpenResult openExercise(ExerciseArea& area, const QString& exerciseFile, bool corrected,
                         QWidget* messageParent);
 
 // "Prise en main": the getting-started file VIREKA.PEM of the program folder. False when the
 // file is absent (nothing is said) or could not be loaded (a message was shown).
-bool gettingStarted(ui::BenchHost& host);
+bool gettingStarted(ExerciseArea& area);
 // "Voir la correction": the correction of the exercise named in fich, read-only; the
 // concentration that record 13 hid is shown again.
-void showCorrection(ui::BenchHost& host);
+void showCorrection(ExerciseArea& area);
 // "Enregistrer le contenu de la fenêtre exercice".
-void saveText(ui::BenchHost& host);
+void saveText(ExerciseArea& area);
 // "Retrouver un texte".
-void reloadText(ui::BenchHost& host);
+void reloadText(ExerciseArea& area);
 // "Imprimer le contenu de la fenêtre exercice": the selection, or all the text. Without any
 // printer installed a PDF file is offered instead.
-void printText(ui::BenchHost& host);
+void printText(ExerciseArea& area);
 // "Fermer l'exercice": the information text comes back.
-void closeExercise(ui::BenchHost& host);
+void closeExercise(ExerciseArea& area);
 
 // An exercise requested by another program (record 31 of the temporary file), named
 // relative to the program folder.
-void openRequestedExercise(ui::BenchHost& host, const QString& programFolderRelativeName);
+void openRequestedExercise(ExerciseArea& area, const QString& programFolderRelativeName);
 
 // Shows the help file Ovlu.hlp of the program folder on its contents, or says it is missing.
 void showHelp(QWidget* parent);

@@ -4,7 +4,7 @@
 #include "files/recordfile.h"
 #include "numbers/reading.h"
 #include "numbers/rounding.h"
-#include "ui/paths.h"
+#include "files/ui/paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,7 +81,7 @@ QString resolveStoredName(const QString& folder, const QString& storedName) {
     for (const QString& part : parts) {
         const QString entry = part == QLatin1String("..") || part == QLatin1String(".")
                                   ? part
-                                  : ui::entryIgnoringCase(current, part);
+                                  : files::entryIgnoringCase(current, part);
         if (entry.isEmpty()) return asWritten;
         current = withFinalSeparator(current) + entry;
     }

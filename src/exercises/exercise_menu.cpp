@@ -2,26 +2,26 @@
 #include "exercises/exercise_menu.h"
 
 #include "exercises/exercise_actions.h"
+#include "exercises/exercise_area.h"
 #include "exercises/fichexo.h"
-#include "ui/bench_host.h"
-#include "ui/program_state.h"
+#include "ui/modal.h"
 
 #include <QLineEdit>
 #include <QMenu>
-#include <QPointer>
 
 namespace exercises {
 
-ExerciseMenu::ExerciseMenu(ui::BenchHost& host, QWidget* parent) : QObject(parent), host_(host) {
+ExerciseMenu::ExerciseMenu(ExerciseArea& area, QWidget* parent) : QObject(parent), area_(area) {
     optionexo = new QMenu(parent);
     optionexo->setObjectName(QStringLiteral("optionexo"));
-    auto entry = [this](const char* name, const QString& text, auto action) {
+    auto entry = [this](const char* name, const QString& text, void (*action)(ExerciseArea&)) {
         QAction* a = optionexo->addAction(text);
         a->setObjectName(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, [this, action] { action(host_); });
+        entries_.emplace_back(a, action);
         return a;
     };
-    PRISENMAIN = entry("PRISENMAIN", QStringLiteral("Prise en main"), gettingStarted);
+    PRISENMAIN = entry("PRISENMAIN", QStringLiteral("Prise en main"),
+                       [](ExerciseArea& area) { gettingStarted(area); });
     optionexo->addSeparator();
     openexo = entry("openexo", QStringLiteral("Ouvrir un exercice (énoncé + configuration)"),
                     openExerciseBrowser);
@@ -37,20 +37,15 @@ ExerciseMenu::ExerciseMenu(ui::BenchHost& host, QWidget* parent) : QObject(paren
 }
 
 void ExerciseMenu::updateEntries() {
-    opencor->setEnabled(ui::state().correctionAvailable == 1);
-    Closexo->setEnabled(!host_.fich()->text().isEmpty());
+    opencor->setEnabled(area_.exercise().correctionAvailable);
+    Closexo->setEnabled(!area_.fich()->text().isEmpty());
 }
 
 void ExerciseMenu::popup(QWidget* btexo) {
     updateEntries();
-    optionexo->exec(btexo->mapToGlobal(QPoint(0, btexo->height())));
-}
-
-void btexo_Click(ui::BenchHost& host, QWidget* btexo) {
-    static QPointer<ExerciseMenu> menu;
-    if (!menu || menu->parent() != host.mainWindow())
-        menu = new ExerciseMenu(host, host.mainWindow());
-    menu->popup(btexo);
+    QAction* chosen = ui::popup(*optionexo, btexo->mapToGlobal(QPoint(0, btexo->height())));
+    for (const auto& [action, run] : entries_)
+        if (action == chosen) run(area_);
 }
 
 } // namespace exercises

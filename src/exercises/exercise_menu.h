@@ -4,20 +4,21 @@
 
 #include <QObject>
 
+#include <functional>
+#include <vector>
+
 class QAction;
 class QMenu;
 class QWidget;
 
-namespace ui {
-class BenchHost;
-}
-
 namespace exercises {
+
+class ExerciseArea;
 
 class ExerciseMenu : public QObject {
     Q_OBJECT
 public:
-    ExerciseMenu(ui::BenchHost& host, QWidget* parent);
+    ExerciseMenu(ExerciseArea& area, QWidget* parent);
 
     QMenu* optionexo;
     QAction* PRISENMAIN;
@@ -35,10 +36,8 @@ public:
     void popup(QWidget* btexo);
 
 private:
-    ui::BenchHost& host_;
+    ExerciseArea& area_;
+    std::vector<std::pair<QAction*, std::function<void(ExerciseArea&)>>> entries_;
 };
-
-// The click on btexo: the menu, made once for the main window, popped up under btexo.
-void btexo_Click(ui::BenchHost& host, QWidget* btexo);
 
 } // namespace exercises

@@ -4,11 +4,11 @@
 #include "exercises/exercise_actions.h"
 #include "exercises/exercise_file.h"
 #include "files/ui/folderlists.h"
+#include "files/ui/paths.h"
 #include "numbers/rounding.h"
-#include "ui/bench_host.h"
-#include "ui/hourglass.h"
+#include "exercises/exercise_area.h"
+#include "drawing/hourglass.h"
 #include "ui/modal.h"
-#include "ui/program_state.h"
 
 #include <QBrush>
 #include <QDir>
@@ -101,12 +101,12 @@ void HourglassLabel::paintEvent(QPaintEvent* event) {
     qreal x = 2;
     for (QChar c : text()) {
         if (c.unicode() != 0x231B) continue;
-        ui::paintHourglass(p, QRectF(x, top, w, h));
+        drawing::paintHourglass(p, QRectF(x, top, w, h));
         x += w + 6;
     }
 }
 
-Fichexo::Fichexo(ui::BenchHost& host, QWidget* parent) : QDialog(parent), host_(host) {
+Fichexo::Fichexo(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(area) {
     setModal(true);
     Imagalu = indicator(QColor(255, 250, 160), QColor(230, 150, 0));
     Imagenoir = indicator(QColor(120, 120, 120), QColor(40, 40, 40));
@@ -218,8 +218,8 @@ Fichexo::Fichexo(ui::BenchHost& host, QWidget* parent) : QDialog(parent), host_(
         image->hide();
     Text1->clear();
     Text2->clear();
-    Drive1->showDriveOf(ui::programFolder());
-    Dir1->setPath(ui::programFolder());
+    Drive1->showDriveOf(files::programFolder());
+    Dir1->setPath(files::programFolder());
     Dir1_Change();
 
     connect(Drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });
@@ -234,7 +234,7 @@ Fichexo::Fichexo(ui::BenchHost& host, QWidget* parent) : QDialog(parent), host_(
 }
 
 void Fichexo::placeOverMainWindow() {
-    QWidget* main = host_.mainWindow();
+    QWidget* main = area_.mainWindow();
     if (!main) {
         resize(800, 600);
         return;
@@ -287,7 +287,7 @@ void Fichexo::Dir1_Change() {
 void Fichexo::File1_Click(const QString& name) {
     const QString folder = withFinalSeparator(Dir1->path());
     fichierexo->setText(QDir::toNativeSeparators(folder + name));
-    ui::state().exerciseFolder = QDir::toNativeSeparators(folder);
+    area_.exercise().folder = QDir::toNativeSeparators(folder);
     QDir::setCurrent(folder);
     showSummary();
 }
@@ -345,14 +345,14 @@ void Fichexo::ouvreur_Click() {
     Frame2->show();
     Frame2->raise();
     Frame2->repaint();
-    const OpenResult result = openExercise(host_, fichierexo->text(), correctedShown(), this);
+    const OpenResult result = openExercise(area_, fichierexo->text(), correctedShown(), this);
     Frame2->hide();
     if (result == OpenResult::Opened) accept();
 }
 
-void openExerciseBrowser(ui::BenchHost& host) {
-    if (!confirmTextLoss(host.mainWindow())) return;
-    Fichexo window(host, host.mainWindow());
+void openExerciseBrowser(ExerciseArea& area) {
+    if (!confirmTextLoss(area)) return;
+    Fichexo window(area, area.mainWindow());
     ui::exec(window);
 }
 

@@ -20,11 +20,9 @@ class DriveList;
 class FolderList;
 } // namespace files
 
-namespace ui {
-class BenchHost;
-}
-
 namespace exercises {
+
+class ExerciseArea;
 
 // The title banner: "Ouvrir un exercice" fading from pale yellow to white.
 class TitleBanner : public QWidget {
@@ -51,7 +49,7 @@ protected:
 class Fichexo : public QDialog {
     Q_OBJECT
 public:
-    explicit Fichexo(ui::BenchHost& host, QWidget* parent = nullptr);
+    explicit Fichexo(ExerciseArea& area, QWidget* parent = nullptr);
 
     TitleBanner* tito;
     QFrame* Frame1;
@@ -99,11 +97,11 @@ private:
     void placeOverMainWindow();
     void placeWaitingNotice();
 
-    ui::BenchHost& host_;
+    ExerciseArea& area_;
     bool activated_ = false;
 };
 
 // "Ouvrir un exercice (énoncé + configuration)": after the confirmation, shows Fichexo modally.
-void openExerciseBrowser(ui::BenchHost& host);
+void openExerciseBrowser(ExerciseArea& area);
 
 } // namespace exercises

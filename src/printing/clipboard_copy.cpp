@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/clipboard_copy.h"
 
-#include "ui/bench_host.h"
+#include "printing/bench_pictures.h"
+#include "ui/modal.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -24,30 +25,27 @@ void putOnClipboard(QImage image) {
 
 } // namespace
 
-void copyBench(ui::BenchHost& host) {
-    putOnClipboard(host.benchImage(1.0, true));
+void copyBench(BenchPictures& pictures) {
+    putOnClipboard(pictures.benchImage(1.0, true));
 }
 
-void copyGraph(ui::BenchHost& host) {
-    putOnClipboard(host.graphImage(1.0));
+void copyGraph(BenchPictures& pictures) {
+    putOnClipboard(pictures.graphImage(1.0));
 }
 
-QMenu* makeCopyMenu(ui::BenchHost& host, QWidget* parent) {
-    auto* menu = new QMenu(parent);
-    menu->setObjectName(QStringLiteral("menucopie"));
-    QAction* coptop = menu->addAction(QStringLiteral("Copier le schéma du titrage"));
+void showCopyMenu(BenchPictures& pictures, QPoint globalPos) {
+    QMenu menucopie(pictures.mainWindow());
+    menucopie.setObjectName(QStringLiteral("menucopie"));
+    QAction* coptop = menucopie.addAction(QStringLiteral("Copier le schéma du titrage"));
     coptop->setObjectName(QStringLiteral("coptop"));
-    QAction* copicol = menu->addAction(QStringLiteral("Copier le graphe des quantités de matière"));
+    QAction* copicol =
+        menucopie.addAction(QStringLiteral("Copier le graphe des quantités de matière"));
     copicol->setObjectName(QStringLiteral("copicol"));
-    QObject::connect(coptop, &QAction::triggered, menu, [&host] { copyBench(host); });
-    QObject::connect(copicol, &QAction::triggered, menu, [&host] { copyGraph(host); });
-    return menu;
-}
-
-void showCopyMenu(ui::BenchHost& host, QPoint globalPos) {
-    QMenu* menu = makeCopyMenu(host, host.mainWindow());
-    menu->exec(globalPos);
-    delete menu;
+    QAction* chosen = ui::popup(menucopie, globalPos);
+    if (chosen == coptop)
+        copyBench(pictures);
+    else if (chosen == copicol)
+        copyGraph(pictures);
 }
 
 } // namespace printing

@@ -6,23 +6,17 @@
 
 #include <QPoint>
 
-class QMenu;
-class QWidget;
-
-namespace ui {
-class BenchHost;
-}
-
 namespace printing {
 
-// "Copier le schéma du titrage": the bench at its screen size with the two values.
-void copyBench(ui::BenchHost& host);
-// "Copier le graphe des quantités de matière": the graph unchanged.
-void copyGraph(ui::BenchHost& host);
+class BenchPictures;
 
-// The menu menucopie with its entries coptop and copicol (owned by parent).
-QMenu* makeCopyMenu(ui::BenchHost& host, QWidget* parent);
-// Pops the menu up at a screen position and runs the entry chosen.
-void showCopyMenu(ui::BenchHost& host, QPoint globalPos);
+// "Copier le schéma du titrage": the bench at its screen size with the two values.
+void copyBench(BenchPictures& pictures);
+// "Copier le graphe des quantités de matière": the graph unchanged.
+void copyGraph(BenchPictures& pictures);
+
+// The menu menucopie with its entries coptop and copicol, popped up at a screen position
+// (through the modal seam); the entry chosen is run.
+void showCopyMenu(BenchPictures& pictures, QPoint globalPos);
 
 } // namespace printing

@@ -3,7 +3,7 @@
 
 #include "printing/print_pages.h"
 #include "printing/printer_target.h"
-#include "ui/bench_host.h"
+#include "printing/bench_pictures.h"
 #include "ui/modal.h"
 
 #include <QCheckBox>
@@ -13,7 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include "ui/hourglass.h"
+#include "drawing/hourglass.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -24,8 +24,8 @@
 
 namespace printing {
 
-Confimp::Confimp(ui::BenchHost& host, QPrinter& printer, QWidget* parent)
-    : QDialog(parent), host_(host), printer_(printer) {
+Confimp::Confimp(BenchPictures& source, QPrinter& printer, QWidget* parent)
+    : QDialog(parent), source_(source), printer_(printer) {
     setObjectName(QStringLiteral("confimp"));
     setWindowTitle(QStringLiteral("Imprimer"));
 
@@ -73,7 +73,7 @@ Confimp::Confimp(ui::BenchHost& host, QPrinter& printer, QWidget* parent)
     Frame2 = new QFrame(this);
     Frame2->setFrameShape(QFrame::Box);
     auto* hourglass = new QLabel(Frame2);
-    hourglass->setPixmap(ui::hourglassPicture(24, 32));
+    hourglass->setPixmap(drawing::hourglassPicture(24, 32));
     Label1 = new QLabel(QStringLiteral("Veuillez patienter quelques instants..."), Frame2);
     auto* waiting = new QHBoxLayout(Frame2);
     waiting->addWidget(hourglass);
@@ -99,7 +99,7 @@ void Confimp::showPrinterName() {
 }
 
 void Confimp::placeWindow() {
-    QWidget* main = host_.mainWindow();
+    QWidget* main = source_.mainWindow();
     if (!main) return;
     adjustSize();
     const QRect frame = main->frameGeometry();
@@ -128,7 +128,7 @@ void Confimp::Command1_Click() {
     request.graph = Chec[2]->isChecked();
 
     showWaiting(true);
-    const bool printed = printPictures(this, printer_, host_, request);
+    const bool printed = printPictures(this, printer_, source_, request);
     showWaiting(false);
     // The file chosen (or the failure) shows in the printer box when the window stays open.
     showPrinterName();
@@ -146,8 +146,8 @@ void Confimp::Command3_Click() {
     reject();
 }
 
-void openPrintOptions(ui::BenchHost& host) {
-    Confimp window(host, programPrinter(), host.mainWindow());
+void openPrintOptions(BenchPictures& source) {
+    Confimp window(source, programPrinter(), source.mainWindow());
     ui::exec(window);
 }
 

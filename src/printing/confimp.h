@@ -15,17 +15,15 @@ class QPrinter;
 class QPushButton;
 class QSpinBox;
 
-namespace ui {
-class BenchHost;
-}
-
 namespace printing {
+
+class BenchPictures;
 
 class Confimp : public QDialog {
     Q_OBJECT
 public:
     // Prints on the given printer (the program's printer unless a caller chooses another).
-    Confimp(ui::BenchHost& host, QPrinter& printer, QWidget* parent = nullptr);
+    Confimp(BenchPictures& source, QPrinter& printer, QWidget* parent = nullptr);
 
     QGroupBox* Frame1;
     // 0: the bench, 1: never shown, counts only in the check for an empty choice, 2: the graph.
@@ -51,11 +49,11 @@ private:
     void showPrinterName();
     void showWaiting(bool waiting);
 
-    ui::BenchHost& host_;
+    BenchPictures& source_;
     QPrinter& printer_;
 };
 
 // Runs confimp modally over the main window, on the program's printer.
-void openPrintOptions(ui::BenchHost& host);
+void openPrintOptions(BenchPictures& source);
 
 } // namespace printing

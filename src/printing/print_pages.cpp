@@ -3,7 +3,7 @@
 
 #include "printing/page_layout.h"
 #include "printing/printer_target.h"
-#include "ui/bench_host.h"
+#include "printing/bench_pictures.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -29,14 +29,14 @@ qreal pictureScale(int deviceDpi) {
     return std::clamp(deviceDpi / 96.0, 2.0, 4.0);
 }
 
-PagePictures gatherPictures(ui::BenchHost& host, const PrintRequest& request, qreal scale) {
+PagePictures gatherPictures(BenchPictures& source, const PrintRequest& request, qreal scale) {
     PagePictures pictures;
     if (request.bench) {
-        pictures.bench = host.benchImage(scale, true);
+        pictures.bench = source.benchImage(scale, true);
         pictures.benchPixels = screenPixels(pictures.bench, scale);
     }
     if (request.graph) {
-        pictures.graph = host.graphImage(scale);
+        pictures.graph = source.graphImage(scale);
         pictures.graphPixels = screenPixels(pictures.graph, scale);
     }
     return pictures;
@@ -84,11 +84,11 @@ bool paintCopies(QPainter& painter, QPrinter& printer, const PrintRequest& reque
     return true;
 }
 
-bool printPictures(QWidget* parent, QPrinter& printer, ui::BenchHost& host,
+bool printPictures(QWidget* parent, QPrinter& printer, BenchPictures& source,
                    const PrintRequest& request) {
     const auto paint = [&](QPainter& painter) {
         const PagePictures pictures =
-            gatherPictures(host, request, pictureScale(std::max(printer.resolution(), 1)));
+            gatherPictures(source, request, pictureScale(std::max(printer.resolution(), 1)));
         return paintCopies(painter, printer, request, pictures);
     };
     return printWith(parent, printer, paint) == PrintOutcome::Printed;

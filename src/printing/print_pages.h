@@ -12,11 +12,9 @@ class QPainter;
 class QPrinter;
 class QWidget;
 
-namespace ui {
-class BenchHost;
-}
-
 namespace printing {
+
+class BenchPictures;
 
 struct PrintRequest {
     QString title;
@@ -40,7 +38,7 @@ qreal pictureScale(int deviceDpi);
 
 // Asks the main window for the chosen pictures at that scale; the bench carries the two
 // values written into it.
-PagePictures gatherPictures(ui::BenchHost& host, const PrintRequest& request, qreal scale);
+PagePictures gatherPictures(BenchPictures& source, const PrintRequest& request, qreal scale);
 
 // Paints one page on a painter whose origin is the top-left corner of the printable area of
 // printableSize device pixels, at dpiX and dpiY dots per inch.
@@ -53,7 +51,7 @@ bool paintCopies(QPainter& painter, QPrinter& printer, const PrintRequest& reque
 
 // The whole printing: the pictures, the printer (or the PDF file), the pages, the failure
 // message. True when the pages went out.
-bool printPictures(QWidget* parent, QPrinter& printer, ui::BenchHost& host,
+bool printPictures(QWidget* parent, QPrinter& printer, BenchPictures& source,
                    const PrintRequest& request);
 
 } // namespace printing

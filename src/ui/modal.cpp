@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
@@ -81,6 +82,7 @@ public:
         QPrintDialog dialog(&printer, parent);
         return dialog.exec() == QDialog::Accepted;
     }
+    QAction* popup(QMenu& menu, const QPoint& globalPos) override { return menu.exec(globalPos); }
     int exec(QDialog& dialog) override { return dialog.exec(); }
     void showHelp(QWidget* parent, const QString& path) override {
         // One help window: asking for help again brings it back on its contents.
@@ -129,7 +131,6 @@ void installFrenchQtTexts() {
 // Runs when the application object is built, before any window exists.
 Q_COREAPP_STARTUP_FUNCTION(installFrenchQtTexts)
 Answerer* current = nullptr;
-QString folderOverride;
 
 } // namespace
 
@@ -140,12 +141,8 @@ Answer ask(QWidget* parent, const QString& text, const QString& title, Icon icon
            Buttons buttons) {
     return answerer().ask(parent, text, title, icon, buttons);
 }
+QAction* popup(QMenu& menu, const QPoint& globalPos) { return answerer().popup(menu, globalPos); }
 int exec(QDialog& dialog) { return answerer().exec(dialog); }
 void beep() { answerer().beep(); }
-
-QString programFolder() {
-    return folderOverride.isEmpty() ? QCoreApplication::applicationDirPath() : folderOverride;
-}
-void setProgramFolder(const QString& folder) { folderOverride = folder; }
 
 } // namespace ui

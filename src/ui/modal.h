@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one door through which the program asks the user anything modal: message boxes,
-// questions, file choosers, the printer choice, the help viewer and the secondary windows.
+// questions, file choosers, the printer choice, pop-up menus, the help viewer and the
+// secondary windows.
 // The default answerer shows the real Qt dialogs; a test installs a scripted answerer
 // (see scripted.h) that records what was asked and answers without blocking.
 
 #include <QString>
 #include <functional>
 
+class QAction;
 class QDialog;
+class QMenu;
+class QPoint;
 class QPrinter;
 class QWidget;
 
@@ -35,6 +39,9 @@ public:
     virtual QString saveFileName(QWidget* parent, const FileRequest& request) = 0;
     // Lets the user choose and set up a printer; false when cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Pops a menu up at a screen position and returns the entry chosen, nullptr when the menu
+    // was dismissed. The caller runs the entry (the menu's entries need no connections).
+    virtual QAction* popup(QMenu& menu, const QPoint& globalPos) = 0;
     // Runs a secondary window modally and returns its result code.
     virtual int exec(QDialog& dialog) = 0;
     // Shows an HTML help document.
@@ -52,11 +59,8 @@ Answer ask(QWidget* parent, const QString& text, const QString& title, Icon icon
 inline Answer ask(const QString& text, const QString& title, Icon icon, Buttons buttons) {
     return ask(nullptr, text, title, icon, buttons);
 }
+QAction* popup(QMenu& menu, const QPoint& globalPos);
 int exec(QDialog& dialog);
 void beep();
-
-// The program folder: the folder of the executable, unless a test chose another.
-QString programFolder();
-void setProgramFolder(const QString& folder); // empty restores the default
 
 } // namespace ui

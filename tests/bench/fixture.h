@@ -1,58 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh main window for each test: headless, every question scripted, the program folder
-// in a temporary folder, the program-wide state at its start values.
+// in a temporary folder. Every test ends by checking that the questions it expected were all
+// asked.
 
 #include "bench/feuillep.h"
 #include "bench/widgets.h"
 #include "drawing/picturebox.h"
 #include "files/recordfile.h"
-#include "ui/program_state.h"
-#include "ui/scripted.h"
+#include "files/ui/paths.h"
+#include "support/application.h"
+#include "support/scripted_answerer.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
-
-// Readable failure messages for Qt strings.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace benchtest {
-
-// Kept alive to the very end: the test helpers' own input devices are destroyed at exit and
-// need the application then.
-inline QApplication& application() {
-    static int argc = 1;
-    static char name[] = "bench_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    // The user's own folders of the tests, apart from the real ones.
-    QStandardPaths::setTestModeEnabled(true);
-    return *app;
-}
 
 class BenchTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        application();
+        support::application();
         ASSERT_TRUE(folder.isValid());
-        ui::setProgramFolder(folder.path());
-        ui::state() = ui::ProgramState{};
+        files::setProgramFolder(folder.path());
         window = std::make_unique<FeuilleP>();
         window->Form_Activate();
     }
     void TearDown() override {
         window.reset();
-        ui::setProgramFolder({});
+        files::setProgramFolder({});
+        script.expectAllUsed();
     }
 
     QString text(int k) const { return window->Text1[k]->text(); }

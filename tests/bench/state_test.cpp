@@ -101,6 +101,7 @@ TEST_F(BenchTest, ValidationRoundsClampsAndEmptiesTheBurette) {
 
 TEST_F(BenchTest, PouredVolumeOverTheCapacityIsCorrectedWithAMessage) {
     type(5, "30");
+    script.answers = {ui::Answer::Ok};
     window->Text1_LostFocus(5);
     EXPECT_EQ(text(5), "25");
     EXPECT_EQ(window->Labelvol->text(), "25 mL");
@@ -196,6 +197,7 @@ TEST_F(BenchTest, StartingTheSimulationWarnsAboutAnInsufficientReagent) {
         type(2, row.reagent);
         type(3, row.iodide);
         window->Picture4->show();
+        if (*row.warning != 0) script.answers = {ui::Answer::Ok};
         window->Command3_Click();
         if (*row.warning == 0) {
             EXPECT_TRUE(script.asked.empty());
@@ -223,6 +225,7 @@ TEST_F(BenchTest, CancelOnTheWarningKeepsThePanelOpen) {
     EXPECT_FALSE(window->Picture4->isHidden());
     EXPECT_EQ(window->Command3->text(), "Simuler le titrage");
     // OK on the next try starts the simulation.
+    script.answers = {ui::Answer::Ok};
     window->Command3_Click();
     EXPECT_TRUE(window->Picture4->isHidden());
     EXPECT_EQ(window->Command3->text(), QString("Définir la\nsolution titrée"));
@@ -247,7 +250,7 @@ TEST_F(BenchTest, SwitchingSituationsRestoresEverythingIncludingThePouredVolume)
         type(k, texts[k]);
 
     window->Option2[1]->setChecked(true);
-    EXPECT_EQ(ui::state().situations.current, 1);
+    EXPECT_EQ(window->situations().table.current, 1);
     EXPECT_FALSE(window->Option2[0]->isChecked());
     // Situation 2 holds the start values.
     EXPECT_EQ(text(0), "0,01");

@@ -35,7 +35,7 @@ protected:
         program = folder.path() + QLatin1Char('/');
         for (const QString& name : QDir(data).entryList(QDir::Files))
             ASSERT_TRUE(QFile::copy(data + name, program + name)) << name.toStdString();
-        ui::state().exerciseFolder = program;
+        window->exercise().folder = program;
     }
 
     // The flask's liquid, under the lowest level: "clear" when the glass shows the bench's
@@ -182,7 +182,7 @@ TEST_F(TeachingTexts, ShippedExercisesNeverShowTheirConcentrationBeforeTheCorrec
     ASSERT_GE(names.size(), 6);
     for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
-        ui::state().exerciseFolder = program;
+        window->exercise().folder = program;
         ASSERT_EQ(exercises::openExercise(*window, program + name, true, window.get()),
                   exercises::OpenResult::Opened);
         EXPECT_TRUE(secret());

@@ -10,7 +10,7 @@
 namespace {
 
 using namespace drawing;
-using drawingtest::app;
+using support::application;
 using drawingtest::hasInkDarkerThan;
 using drawingtest::rgb;
 
@@ -20,7 +20,7 @@ const QColor darkGrey(128, 128, 128);
 const QColor lightGrey(192, 192, 192);
 
 TEST(Illustration, StaticBenchShapes) {
-    app();
+    support::application();
     for (qreal ratio : {1.0, 2.0}) {
         SCOPED_TRACE(ratio);
         Picture pic(benchWidth, benchHeight, ratio);
@@ -63,7 +63,7 @@ TEST(Illustration, StaticBenchShapes) {
 }
 
 TEST(Illustration, BuretteNumbersAreCentredOnTheirMarks) {
-    app();
+    support::application();
     Picture pic(benchWidth, benchHeight);
     imafond(pic, 1);
     for (int v : {0, 5, 10, 15, 20, 25}) {
@@ -84,7 +84,7 @@ struct TextCase {
 class BenchText : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(BenchText, StarchLabelAndAcidificationNoteFollowTheSpecies) {
-    app();
+    support::application();
     const TextCase& c = GetParam();
     Picture pic(benchWidth, benchHeight);
     const BenchControls controls;
@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(BenchText, ControlsArePlacedInTheShiftedText) {
-    app();
+    support::application();
     Picture pic(benchWidth, benchHeight);
     BenchControls narrow;
     narrow.titrantBoxWidth = 40;
@@ -139,7 +139,7 @@ TEST(BenchText, ControlsArePlacedInTheShiftedText) {
 }
 
 TEST(PanelBackground, GradientTwoRowsHigherAndKept) {
-    app();
+    support::application();
     Picture panel(10, 10);
     fond01(panel);
     EXPECT_EQ(panel.width(), benchWidth);
@@ -152,7 +152,7 @@ TEST(PanelBackground, GradientTwoRowsHigherAndKept) {
 }
 
 TEST(PanelBackground, TheWidgetTakesTheBenchSize) {
-    app();
+    support::application();
     PictureBox box(benchWidth - 2, benchHeight - 130);
     fond01(box);
     EXPECT_EQ(box.size(), QSize(benchWidth, benchHeight));
@@ -160,7 +160,7 @@ TEST(PanelBackground, TheWidgetTakesTheBenchSize) {
 }
 
 TEST(WindowBackground, GradientAndShadowOfTheExerciseArea) {
-    app();
+    support::application();
     QImage win(801, 601, QImage::Format_RGB32);
     win.fill(Qt::black);
     {
@@ -178,7 +178,7 @@ TEST(WindowBackground, GradientAndShadowOfTheExerciseArea) {
 }
 
 TEST(ControlPictures, SizesAndStates) {
-    app();
+    support::application();
     for (qreal ratio : {1.0, 2.0}) {
         EXPECT_EQ(tapPicture(false, ratio).size(), tapImageSize * ratio);
         EXPECT_EQ(tapPicture(false, ratio).devicePixelRatio(), ratio);

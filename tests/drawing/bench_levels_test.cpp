@@ -8,7 +8,7 @@
 namespace {
 
 using namespace drawing;
-using drawingtest::app;
+using support::application;
 using drawingtest::backgroundPixel;
 using drawingtest::masked;
 using drawingtest::rgb;
@@ -19,7 +19,7 @@ const QColor darkGrey(128, 128, 128);
 
 // A bench with its static illustration, ready for the levels.
 Picture bench(int species, qreal ratio = 1.0) {
-    app();
+    support::application();
     Picture pic(benchWidth, benchHeight, ratio);
     imafond(pic, species);
     return pic;

@@ -1,24 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Shared helpers of the drawing tests: the application object that fonts and widgets need,
-// and colour comparisons on chosen pixels.
+// Shared helpers of the drawing tests: colour comparisons on chosen pixels.
 
 #include "drawing/picture.h"
+#include "support/application.h"
 
-#include <QApplication>
 #include <QColor>
 
 namespace drawingtest {
-
-inline QApplication& app() {
-    static int argc = 1;
-    static char name[] = "drawing_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* a = QApplication::instance()
-                                 ? static_cast<QApplication*>(QApplication::instance())
-                                 : new QApplication(argc, argv);
-    return *a;
-}
 
 inline QColor rgb(int r, int g, int b) {
     return QColor(r, g, b);

@@ -22,7 +22,7 @@ const QColor darkGrey(128, 128, 128);
 
 // The size `tabquant` gets inside the side panel.
 Picture tabquant(qreal devicePixelRatio = 1.0) {
-    drawingtest::app();
+    support::application();
     return Picture(449, 274, devicePixelRatio);
 }
 

@@ -39,7 +39,7 @@ class Information : public ::testing::Test {
 protected:
     void SetUp() override { drawing::showInformation(edit); }
     // The application object exists before the first widget.
-    QApplication& app = drawingtest::app();
+    QApplication& app = support::application();
     QTextEdit edit;
 };
 

@@ -15,11 +15,11 @@ using drawing::PenMode;
 using drawing::Picture;
 using drawing::ScriptSet;
 
-using drawingtest::app;
+using support::application;
 
 class PictureTest : public ::testing::TestWithParam<qreal> {
 protected:
-    void SetUp() override { app(); }
+    void SetUp() override { support::application(); }
 };
 
 TEST_P(PictureTest, LineIncludesBothEndsAndNothingBeyond) {
@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Ratios, PictureTest, ::testing::Values(1.0, 2.0),
                          [](const auto& info) { return info.param == 1.0 ? "x1" : "x2"; });
 
 TEST(PictureRatio, DoublePictureIsDrawnAtFullDensity) {
-    app();
+    support::application();
     Picture pic(20, 10, 2.0);
     EXPECT_EQ(pic.image().size(), QSize(40, 20));
     pic.line(3, 4, 10, 4, Qt::black);
@@ -162,7 +162,7 @@ TEST(PictureRatio, DoublePictureIsDrawnAtFullDensity) {
 }
 
 TEST(PictureText, RunsMoveTheCursor) {
-    app();
+    support::application();
     Picture pic(200, 100);
     pic.setFontName("Arial");
     pic.setFontSize(10);
@@ -202,7 +202,7 @@ struct ScriptCase {
 class ScriptTest : public ::testing::TestWithParam<ScriptCase> {};
 
 TEST_P(ScriptTest, ScriptsReturnToTheBaseLineAndSize) {
-    app();
+    support::application();
     const ScriptCase& c = GetParam();
     Picture pic(300, 100);
     pic.setFontSize(c.baseSize);
@@ -251,7 +251,7 @@ INSTANTIATE_TEST_SUITE_P(Sets, ScriptTest,
                          [](const auto& info) { return info.param.name; });
 
 TEST(PictureBoxTest, SizedToThePictureAndPaintsItsImage) {
-    app();
+    support::application();
     drawing::PictureBox box(60, 40);
     EXPECT_EQ(box.size(), QSize(60, 40));
     box.picture().fillBox(10, 10, 20, 20, Qt::red);

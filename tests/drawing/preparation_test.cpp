@@ -9,7 +9,7 @@
 namespace {
 
 using namespace drawing;
-using drawingtest::app;
+using support::application;
 using drawingtest::rgb;
 
 const QColor black(0, 0, 0);
@@ -23,7 +23,7 @@ UniformRandom constant(double value) {
 }
 
 TEST(Bottle, CapColourAndExtent) {
-    app();
+    support::application();
     for (int coulbouch : {0, 1, 7}) {
         SCOPED_TRACE(coulbouch);
         Picture pic(120, 120);
@@ -49,7 +49,7 @@ TEST(Bottle, CapColourAndExtent) {
 }
 
 TEST(Bottle, ScribbleStaysOnTheLabel) {
-    app();
+    support::application();
     Picture pic(120, 120);
     bouteille(pic, 20, 20, 0); // the program's own random source
     for (int y = 40; y <= 55; ++y)
@@ -63,7 +63,7 @@ TEST(Bottle, ScribbleStaysOnTheLabel) {
 }
 
 TEST(Pipette, ShapeAndExtent) {
-    app();
+    support::application();
     Picture pic(40, 130);
     pipette(pic, 10, 10);
     EXPECT_EQ(pic.pixel(13, 10), black);
@@ -97,7 +97,7 @@ double lineHeight() {
 }
 
 TEST_P(PanelTest, ControlsAndDrawingsFollowTheSpecies) {
-    app();
+    support::application();
     const PanelCase& c = GetParam();
     Picture panel(benchWidth, benchHeight);
     fond01(panel);
@@ -154,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(Panel, HiddenConcentrationShowsTheLabelInPlaceOfTheBox) {
-    app();
+    support::application();
     Picture panel(benchWidth, benchHeight);
     fond01(panel);
     PanelInputs in;
@@ -168,7 +168,7 @@ TEST(Panel, HiddenConcentrationShowsTheLabelInPlaceOfTheBox) {
 }
 
 TEST(Panel, WiderBoxesPushTheUnits) {
-    app();
+    support::application();
     Picture panel(benchWidth, benchHeight);
     fond01(panel);
     PanelInputs in;
@@ -185,7 +185,7 @@ TEST(Panel, WiderBoxesPushTheUnits) {
 }
 
 TEST(Panel, RedrawingClearsThePreviousSpecies) {
-    app();
+    support::application();
     Picture panel(benchWidth, benchHeight);
     fond01(panel);
     PanelInputs in;

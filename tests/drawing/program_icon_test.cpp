@@ -8,7 +8,7 @@
 namespace {
 
 TEST(ProgramIcon, BuretteAboveAFlaskOnATransparentGround) {
-    drawingtest::app();
+    support::application();
     const QImage icon = drawing::programIconImage(64);
     ASSERT_EQ(icon.size(), QSize(64, 64));
     struct Row {
@@ -33,7 +33,7 @@ TEST(ProgramIcon, BuretteAboveAFlaskOnATransparentGround) {
 }
 
 TEST(ProgramIcon, EverySizeAWindowSystemAsksFor) {
-    drawingtest::app();
+    support::application();
     const QList<QSize> sizes = drawing::programIcon().availableSizes();
     for (int s : {16, 24, 32, 48, 64, 128, 256})
         EXPECT_TRUE(sizes.contains(QSize(s, s))) << s;

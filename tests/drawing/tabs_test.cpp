@@ -24,7 +24,7 @@ struct Painted {
 };
 
 Painted paint(int currentTab) {
-    drawingtest::app();
+    support::application();
     Painted p{Picture(457, 297, 1.0, back), {}, 0};
     p.strip = drawing::paintTabStrip(p.pic, currentTab);
     p.h = numbers::nearest(p.pic.textHeight(QStringLiteral("W")));

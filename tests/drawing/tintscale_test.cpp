@@ -12,7 +12,7 @@ using drawing::Picture;
 using drawingtest::rgb;
 
 TEST(TintScale, SwatchColumnsShowTheColourLaw) {
-    drawingtest::app();
+    support::application();
     struct Row {
         const char* name;
         model::Tint tint;
@@ -36,7 +36,7 @@ TEST(TintScale, SwatchColumnsShowTheColourLaw) {
 }
 
 TEST(TintScale, TheSliderDarkensEveryColumn) {
-    drawingtest::app();
+    support::application();
     Picture light(drawing::swatchWidth, drawing::swatchHeight);
     Picture dark(drawing::swatchWidth, drawing::swatchHeight);
     drawing::paintSwatch(light, model::Tint::Permanganate, drawing::tintSliderMinimum);
@@ -55,7 +55,7 @@ TEST(TintScale, LayoutCentresSliderAndSwatches) {
 }
 
 TEST(TintScale, PanelMarksEveryDecade) {
-    drawingtest::app();
+    support::application();
     Picture frame2(449, 260, 1.0, QColor(240, 235, 230));
     const drawing::TintScaleLayout layout = drawing::paintTintScalePanel(frame2);
     drawingtest::save(frame2, "tintscale_panel");

@@ -6,10 +6,13 @@
 #include "exercises/exercise_menu.h"
 #include "exercises/fichexo.h"
 #include "exercises/rtf.h"
-#include "fake_host.h"
-#include "ui/scripted.h"
+#include "exercise_files.h"
+#include "files/ui/paths.h"
+#include "support/fake_exercise_area.h"
+#include "support/scripted_answerer.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -21,6 +24,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QToolButton>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace exotest;
@@ -33,9 +37,7 @@ const QString cannotReadText =
 
 class ExercisesWindow : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ensureApp(); }
     void SetUp() override {
-        resetState();
         ASSERT_TRUE(dir.isValid());
         folder = dir.path() + QStringLiteral("/");
         // A: corrected, with configurations; B: no correction, no configuration.
@@ -48,9 +50,9 @@ protected:
         writeFile(folder + "B.RTF", rtfText("Enonc\\'e9 de B"));
         writeConfiguration(folder + "a.c17", 2, "0,0");
         writeConfiguration(folder + "ac.c17", 6, "12,0");
-        ui::setProgramFolder(dir.path());
+        files::setProgramFolder(dir.path());
     }
-    void TearDown() override { ui::setProgramFolder({}); }
+    void TearDown() override { files::setProgramFolder({}); }
 
     // Opens an exercise of the folder through the browser, as a click on ouvreur does.
     bool openThroughBrowser(const QString& name) {
@@ -62,7 +64,7 @@ protected:
 
     QTemporaryDir dir;
     QString folder;
-    FakeHost host;
+    support::FakeExerciseArea host;
     ui::ScriptedAnswerer script;
 };
 
@@ -83,7 +85,7 @@ TEST_F(ExercisesWindow, ActivationShowsTheSummaryOfTheFirstFile) {
     Fichexo window(host, &host.window);
     window.Form_Activate();
     EXPECT_EQ(window.fichierexo->text(), QDir::toNativeSeparators(folder + "A.E44"));
-    EXPECT_EQ(ui::state().exerciseFolder, QDir::toNativeSeparators(folder));
+    EXPECT_EQ(host.state.folder, QDir::toNativeSeparators(folder));
     EXPECT_EQ(window.Label2->text(), QStringLiteral("Exercice corrigé"));
     EXPECT_EQ(window.Label3->text(), window.Label2->text());
     EXPECT_EQ(window.Label3->pos() - window.Label2->pos(), QPoint(2, 2));
@@ -137,28 +139,28 @@ TEST(ExerciseRecords, TitleBannerFadesToWhite) {
 }
 
 TEST_F(ExercisesWindow, OpeningLoadsStatementFileNameAndConfiguration) {
-    ui::state().textModified = 1;
+    host.state.textModified = true;
     host.text->setReadOnly(true);
     ASSERT_TRUE(openThroughBrowser(QStringLiteral("A.E44")));
     EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Enoncé de A\n"));
     EXPECT_EQ(host.name->text(), QDir::toNativeSeparators(folder + "A.E44"));
-    EXPECT_EQ(ui::state().correctionAvailable, 1);
-    EXPECT_EQ(ui::state().textModified, 0);
+    EXPECT_TRUE(host.state.correctionAvailable);
+    EXPECT_FALSE(host.state.textModified);
     EXPECT_FALSE(host.text->isReadOnly());
     // The configuration is on the bench: situation 1 shown, the caption names the file.
-    EXPECT_EQ(ui::state().configFile, QDir::toNativeSeparators(folder + "a.c17"));
-    EXPECT_EQ(host.selected, std::vector<int>{0});
-    EXPECT_EQ(host.caption, QStringLiteral("Titrage colorimétrique - ") + ui::state().configFile);
-    EXPECT_EQ(ui::state().situations.choices[0][1], 2);
+    EXPECT_EQ(host.bench.state.configFile, QDir::toNativeSeparators(folder + "a.c17"));
+    EXPECT_EQ(host.bench.selected, std::vector<int>{0});
+    EXPECT_EQ(host.bench.caption, QStringLiteral("Titrage colorimétrique - ") + host.bench.state.configFile);
+    EXPECT_EQ(host.bench.state.table.choices[0][1], 2);
     EXPECT_TRUE(script.asked.empty());
 }
 
 TEST_F(ExercisesWindow, OpeningWithoutConfigurationLeavesTheBench) {
     ASSERT_TRUE(openThroughBrowser(QStringLiteral("B.E44")));
     EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Enoncé de B\n"));
-    EXPECT_EQ(ui::state().correctionAvailable, 0);
-    EXPECT_TRUE(host.selected.empty());
-    EXPECT_TRUE(host.caption.isEmpty());
+    EXPECT_FALSE(host.state.correctionAvailable);
+    EXPECT_TRUE(host.bench.selected.empty());
+    EXPECT_TRUE(host.bench.calls.empty());
     exercises::ExerciseMenu menu(host, &host.window);
     menu.updateEntries();
     EXPECT_FALSE(menu.opencor->isEnabled());
@@ -168,6 +170,7 @@ TEST_F(ExercisesWindow, OpeningWithoutConfigurationLeavesTheBench) {
 TEST_F(ExercisesWindow, FailureMessagesOfTheBrowser) {
     // A missing statement: nothing is loaded and the window stays open.
     writeExercise(folder + "C.E44", {"absent.rtf", "a.c17"});
+    script.answers = {ui::Answer::Ok};
     EXPECT_FALSE(openThroughBrowser(QStringLiteral("C.E44")));
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].text, QStringLiteral("Le fichier ") +
@@ -177,11 +180,12 @@ TEST_F(ExercisesWindow, FailureMessagesOfTheBrowser) {
     EXPECT_EQ(script.asked[0].icon, ui::Icon::Critical);
     EXPECT_EQ(script.asked[0].buttons, ui::Buttons::Ok);
     EXPECT_TRUE(host.name->text().isEmpty());
-    EXPECT_TRUE(host.selected.empty());
+    EXPECT_TRUE(host.bench.selected.empty());
 
     // An exercise file that disappeared after the list was made: summary and opening.
     Fichexo window(host, &host.window);
     QFile::remove(folder + "B.E44");
+    script.answers = {ui::Answer::Ok, ui::Answer::Ok};
     window.File1_Click(QStringLiteral("B.E44"));
     window.ouvreur_Click();
     ASSERT_EQ(script.asked.size(), 3u);
@@ -200,12 +204,13 @@ TEST_F(ExercisesWindow, StoredNamesWithBackslashAndOtherCase) {
     writeExercise(folder + "D.E44", {"SOUS\\EnOnCe.RTF", "A.C17"});
     ASSERT_TRUE(openThroughBrowser(QStringLiteral("D.E44")));
     EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Dans le sous-dossier\n"));
-    EXPECT_EQ(host.selected, std::vector<int>{0}); // "A.C17" found as a.c17
+    EXPECT_EQ(host.bench.selected, std::vector<int>{0}); // "A.C17" found as a.c17
 
     // Two files that differ only in case: neither is the one.
     writeFile(folder + "x.rtf", rtfText("x"));
     writeFile(folder + "X.RTF", rtfText("X"));
     writeExercise(folder + "E.E44", {"x.Rtf"});
+    script.answers = {ui::Answer::Ok};
     EXPECT_FALSE(openThroughBrowser(QStringLiteral("E.E44")));
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].title, QStringLiteral("Fichier absent"));
@@ -216,9 +221,9 @@ TEST_F(ExercisesWindow, CorrectionIsReadOnlyWithItsConfiguration) {
     exercises::showCorrection(host);
     EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Correction de A\n"));
     EXPECT_TRUE(host.text->isReadOnly());
-    EXPECT_EQ(ui::state().configFile, QDir::toNativeSeparators(folder + "ac.c17"));
-    EXPECT_EQ(ui::state().situations.texts[0][5], "12,0");
-    EXPECT_EQ(ui::state().textModified, 0);
+    EXPECT_EQ(host.bench.state.configFile, QDir::toNativeSeparators(folder + "ac.c17"));
+    EXPECT_EQ(host.bench.state.table.texts[0][5], "12,0");
+    EXPECT_FALSE(host.state.textModified);
     EXPECT_TRUE(host.window.cursor().shape() != Qt::WaitCursor);
     EXPECT_TRUE(script.asked.empty());
 }
@@ -226,7 +231,7 @@ TEST_F(ExercisesWindow, CorrectionIsReadOnlyWithItsConfiguration) {
 TEST_F(ExercisesWindow, ConfirmationBeforeLosingModifiedText) {
     ASSERT_TRUE(openThroughBrowser(QStringLiteral("A.E44")));
     host.text->append(QStringLiteral("Ma réponse"));
-    ASSERT_EQ(ui::state().textModified, 1);
+    ASSERT_TRUE(host.state.textModified);
 
     // Cancel keeps everything, for the correction and for closing.
     script.answers = {ui::Answer::Cancel, ui::Answer::Cancel};
@@ -241,7 +246,7 @@ TEST_F(ExercisesWindow, ConfirmationBeforeLosingModifiedText) {
     }
     EXPECT_TRUE(host.text->toPlainText().contains(QStringLiteral("Ma réponse")));
     EXPECT_FALSE(host.name->text().isEmpty());
-    EXPECT_EQ(ui::state().textModified, 1);
+    EXPECT_TRUE(host.state.textModified);
 
     // OK goes on: the exercise is closed and the information text comes back.
     const int informations = host.informations;
@@ -251,8 +256,8 @@ TEST_F(ExercisesWindow, ConfirmationBeforeLosingModifiedText) {
     EXPECT_TRUE(host.name->text().isEmpty());
     EXPECT_EQ(host.informations, informations + 1);
     EXPECT_TRUE(host.text->toPlainText().startsWith(QStringLiteral("Titrage colorimétrique")));
-    EXPECT_EQ(ui::state().correctionAvailable, 0);
-    EXPECT_EQ(ui::state().textModified, 0);
+    EXPECT_FALSE(host.state.correctionAvailable);
+    EXPECT_FALSE(host.state.textModified);
 
     // Unmodified text is given up without a question.
     exercises::closeExercise(host);
@@ -277,9 +282,24 @@ TEST_F(ExercisesWindow, MenuEntriesInOrderAndEnabledByState) {
     menu.updateEntries();
     EXPECT_TRUE(menu.opencor->isEnabled());
     EXPECT_TRUE(menu.Closexo->isEnabled());
-    // The entry runs its action: "Fermer l'exercice".
-    menu.Closexo->trigger();
+    // The menu pops up under btexo and runs the entry chosen: "Fermer l'exercice".
+    QToolButton btexo(&host.window);
+    btexo.setGeometry(424, 352, 97, 19);
+    script.menuChoices = {QStringLiteral("Closexo")};
+    menu.popup(&btexo);
+    ASSERT_EQ(script.menus.size(), 1u);
+    EXPECT_EQ(script.menus[0].menu, QStringLiteral("optionexo"));
+    EXPECT_EQ(script.menus[0].position, btexo.mapToGlobal(QPoint(0, 19)));
+    EXPECT_EQ(script.menus[0].entries,
+              (QStringList{"PRISENMAIN", "openexo", "opencor", "savetexte", "opentexte",
+                           "imprimetexte", "Closexo"}));
+    EXPECT_EQ(script.menus[0].enabled, script.menus[0].entries);
     EXPECT_TRUE(host.name->text().isEmpty());
+    // Then neither the correction nor closing is offered.
+    script.menuChoices = {QString()};
+    menu.popup(&btexo);
+    EXPECT_FALSE(script.menus[1].enabled.contains(QStringLiteral("opencor")));
+    EXPECT_FALSE(script.menus[1].enabled.contains(QStringLiteral("Closexo")));
 }
 
 TEST_F(ExercisesWindow, BrowserThroughTheMenuEntry) {
@@ -290,7 +310,9 @@ TEST_F(ExercisesWindow, BrowserThroughTheMenuEntry) {
         return window.result();
     };
     exercises::ExerciseMenu menu(host, &host.window);
-    menu.openexo->trigger();
+    QToolButton btexo(&host.window);
+    script.menuChoices = {QStringLiteral("openexo"), QStringLiteral("openexo")};
+    menu.popup(&btexo);
     EXPECT_EQ(script.execs, 1);
     EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Enoncé de A\n"));
 
@@ -299,7 +321,7 @@ TEST_F(ExercisesWindow, BrowserThroughTheMenuEntry) {
         dynamic_cast<Fichexo&>(dialog).Image5_Click();
         return dialog.result();
     };
-    menu.openexo->trigger();
+    menu.popup(&btexo);
     EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Enoncé de A\n"));
 }
 
@@ -311,6 +333,7 @@ TEST_F(ExercisesWindow, GettingStarted) {
 
     // Present but its statement is missing.
     writeExercise(folder + "VIREKA.PEM", {"prise.rtf"});
+    script.answers = {ui::Answer::Ok};
     EXPECT_FALSE(exercises::gettingStarted(host));
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].text,
@@ -319,16 +342,16 @@ TEST_F(ExercisesWindow, GettingStarted) {
     EXPECT_EQ(script.asked[0].icon, ui::Icon::Critical);
 
     writeFile(folder + "prise.rtf", rtfText("Prise en main"));
-    ui::state().correctionAvailable = 1;
+    host.state.correctionAvailable = true;
     EXPECT_TRUE(exercises::gettingStarted(host));
     EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Prise en main\n"));
     EXPECT_EQ(host.name->text(), QDir::toNativeSeparators(folder + "VIREKA.PEM"));
-    EXPECT_EQ(ui::state().correctionAvailable, 0);
-    EXPECT_EQ(ui::state().exerciseFolder, folder);
+    EXPECT_FALSE(host.state.correctionAvailable);
+    EXPECT_EQ(host.state.folder, folder);
 
     // Typed answers are not replaced without the question; Cancel keeps them.
     host.text->setPlainText(QStringLiteral("Mes réponses"));
-    ui::state().textModified = 1;
+    host.state.textModified = true;
     script.asked.clear();
     script.answers = {ui::Answer::Cancel};
     EXPECT_FALSE(exercises::gettingStarted(host));
@@ -336,24 +359,25 @@ TEST_F(ExercisesWindow, GettingStarted) {
     EXPECT_EQ(script.asked[0].text, QStringLiteral("Attention: perte des modifications du texte."));
     EXPECT_EQ(script.asked[0].title, QStringLiteral("Abandon des données?"));
     EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Mes réponses"));
-    EXPECT_EQ(ui::state().textModified, 1);
+    EXPECT_TRUE(host.state.textModified);
     script.answers = {ui::Answer::Ok};
     EXPECT_TRUE(exercises::gettingStarted(host));
     EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Prise en main\n"));
-    EXPECT_EQ(ui::state().textModified, 0);
+    EXPECT_FALSE(host.state.textModified);
 }
 
 TEST_F(ExercisesWindow, SavingTheText) {
     host.text->setPlainText(QStringLiteral("Réponse : c = 1,2 × 10⁻² mol/L"));
-    ui::state().textModified = 1;
+    host.state.textModified = true;
     // Cancelled: nothing.
+    script.fileNames = {QString()};
     exercises::saveText(host);
-    EXPECT_EQ(ui::state().textModified, 1);
+    EXPECT_TRUE(host.state.textModified);
 
     const QString path = folder + "reponse.rtf";
     script.fileNames = {path};
     exercises::saveText(host);
-    EXPECT_EQ(ui::state().textModified, 0);
+    EXPECT_FALSE(host.state.textModified);
     QTextDocument back;
     ASSERT_TRUE(exercises::loadRtfFile(path, back));
     EXPECT_EQ(back.toPlainText(), host.text->toPlainText());
@@ -376,6 +400,7 @@ TEST_F(ExercisesWindow, SavingTheText) {
 
     // A folder that does not exist.
     script.fileNames = {folder + "absent/x.rtf"};
+    script.answers = {ui::Answer::Ok};
     exercises::saveText(host);
     ASSERT_EQ(script.asked.size(), 2u);
     EXPECT_EQ(script.asked[1].text,
@@ -392,12 +417,13 @@ TEST_F(ExercisesWindow, ReloadingAText) {
     EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Enoncé de B\n"));
     EXPECT_EQ(host.name->text(),
               QStringLiteral("Texte: ") + QDir::toNativeSeparators(folder + "B.RTF"));
-    EXPECT_EQ(ui::state().correctionAvailable, 0);
+    EXPECT_FALSE(host.state.correctionAvailable);
     EXPECT_FALSE(host.text->isReadOnly());
-    EXPECT_EQ(ui::state().textModified, 0);
+    EXPECT_FALSE(host.state.textModified);
 
     // A file that cannot be read: the message, and the rest goes on.
     script.fileNames = {folder + "absent.rtf"};
+    script.answers = {ui::Answer::Ok};
     exercises::reloadText(host);
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].text,
@@ -410,6 +436,7 @@ TEST_F(ExercisesWindow, ReloadingAText) {
 TEST_F(ExercisesWindow, PrintingIntoAPdfWithoutPrinter) {
     if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
     host.text->setPlainText(QStringLiteral("Texte à imprimer"));
+    script.fileNames = {QString()};
     exercises::printText(host); // cancelled
     EXPECT_TRUE(script.asked.empty());
 
@@ -433,12 +460,14 @@ TEST_F(ExercisesWindow, PrintingIntoAPdfWithoutPrinter) {
     EXPECT_EQ(script.asked[0].buttons, ui::Buttons::OkCancel);
     EXPECT_EQ(QFileInfo(pdf).size(), size / 2);
     script.fileNames = {pdf};
-    exercises::printText(host); // OK
+    script.answers = {ui::Answer::Ok};
+    exercises::printText(host);
     EXPECT_EQ(script.asked.size(), 2u);
     EXPECT_GT(QFileInfo(pdf).size(), size / 2);
     script.asked.clear();
 
     script.fileNames = {folder + "absent/texte.pdf"};
+    script.answers = {ui::Answer::Ok};
     exercises::printText(host);
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].text,
@@ -451,8 +480,8 @@ TEST_F(ExercisesWindow, PrintingIntoAPdfWithoutPrinter) {
 TEST_F(ExercisesWindow, RequestedExerciseOpensFromTheProgramFolder) {
     exercises::openRequestedExercise(host, QStringLiteral("  a.e44 "));
     EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Enoncé de A\n"));
-    EXPECT_EQ(ui::state().correctionAvailable, 1);
-    EXPECT_EQ(ui::state().exerciseFolder, folder);
+    EXPECT_TRUE(host.state.correctionAvailable);
+    EXPECT_EQ(host.state.folder, folder);
     EXPECT_TRUE(host.window.isVisible());
     // A blank request opens nothing.
     host.name->clear();
@@ -461,6 +490,7 @@ TEST_F(ExercisesWindow, RequestedExerciseOpensFromTheProgramFolder) {
 }
 
 TEST_F(ExercisesWindow, HelpFile) {
+    script.answers = {ui::Answer::Ok};
     exercises::showHelp(&host.window);
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].title, QStringLiteral("Aide"));
@@ -474,38 +504,36 @@ TEST_F(ExercisesWindow, HelpFile) {
 // The exercises installed with the program: each one opens, with its correction and both
 // configurations, and the getting-started file and the help file are there.
 TEST(InstalledExercises, EveryExerciseOpensWithItsCorrection) {
-    ensureApp();
-    resetState();
     ui::ScriptedAnswerer script;
     const QString data = QStringLiteral(TITRAGE_SOURCE_DIR "/data");
-    ui::setProgramFolder(data);
-    FakeHost host;
+    files::setProgramFolder(data);
+    support::FakeExerciseArea host;
     EXPECT_TRUE(exercises::gettingStarted(host));
     EXPECT_TRUE(host.text->toPlainText().startsWith(QStringLiteral("Prise en main du simulateur")));
-    EXPECT_EQ(host.selected, std::vector<int>{0});
+    EXPECT_EQ(host.bench.selected, std::vector<int>{0});
 
     const QStringList exercisesFound = QDir(data).entryList({QStringLiteral("*.E44")});
     EXPECT_GE(exercisesFound.size(), 3);
     for (const QString& name : exercisesFound) {
-        host.selected.clear();
+        host.bench.selected.clear();
         Fichexo window(host, &host.window);
         window.File1_Click(name);
         EXPECT_TRUE(window.correctedShown()) << name.toStdString();
         EXPECT_FALSE(window.titratexo->text().isEmpty());
         window.ouvreur_Click();
         EXPECT_EQ(window.result(), QDialog::Accepted) << name.toStdString();
-        EXPECT_EQ(host.selected, std::vector<int>{0}) << name.toStdString();
+        EXPECT_EQ(host.bench.selected, std::vector<int>{0}) << name.toStdString();
         const QString statement = host.text->toPlainText();
         exercises::showCorrection(host);
         EXPECT_NE(host.text->toPlainText(), statement) << name.toStdString();
         EXPECT_TRUE(host.text->toPlainText().contains(QStringLiteral("mol · L")))
             << name.toStdString();
-        EXPECT_EQ(host.selected, (std::vector<int>{0, 0})) << name.toStdString();
+        EXPECT_EQ(host.bench.selected, (std::vector<int>{0, 0})) << name.toStdString();
     }
     EXPECT_TRUE(script.asked.empty());
     exercises::showHelp(&host.window);
     EXPECT_EQ(script.helpShown.size(), 1);
-    ui::setProgramFolder({});
+    files::setProgramFolder({});
 }
 
 // The help file: HTML whose contents come first and whose every link leads somewhere.
@@ -532,7 +560,7 @@ TEST(InstalledExercises, HelpFileContentsAndLinks) {
 // Every character of the installed help and exercise texts is drawn by the font its text
 // asks for, not as an empty box.
 TEST(InstalledExercises, TextsUseOnlyCharactersTheirFontsDraw) {
-    ensureApp();
+    support::application();
     const QDir data(QStringLiteral(TITRAGE_SOURCE_DIR "/data"));
     std::vector<std::pair<QString, std::unique_ptr<QTextDocument>>> texts;
     for (const QString& name : data.entryList({QStringLiteral("*.RTF")})) {

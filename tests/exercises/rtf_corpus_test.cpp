@@ -16,7 +16,7 @@ using namespace rtftest;
 namespace {
 
 QTextDocument* loadCorpus(const QString& name) {
-    ensureApp();
+    support::application();
     auto* doc = new QTextDocument;
     QByteArray data = readBytes(corpusPath(QStringLiteral("files/") + name));
     EXPECT_FALSE(data.isEmpty()) << name.toStdString();
@@ -321,7 +321,7 @@ TEST(RtfCorpus, ParagraphsLinksAndPictures) {
 // A picture read into a text area already on screen is drawn, not left blank.
 TEST(RtfCorpus, PicturesShowInATextAreaOnScreen) {
     SKIP_WITHOUT_RTF_CORPUS();
-    ensureApp();
+    support::application();
     QTextEdit edit;
     edit.resize(300, 200);
     edit.show();

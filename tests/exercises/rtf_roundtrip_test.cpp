@@ -18,7 +18,7 @@ using namespace rtftest;
 namespace {
 
 QString readText(const QByteArray& rtf) {
-    ensureApp();
+    support::application();
     QTextDocument doc;
     exercises::readRtf(rtf, doc);
     return doc.toRawText().replace(QChar(0x2029), QLatin1Char('\n'));
@@ -119,7 +119,7 @@ std::vector<Shown> shownRuns(const QTextDocument& doc) {
 }
 
 TEST(RtfWriter, ReadingWhatItWroteGivesTheSameDocument) {
-    ensureApp();
+    support::application();
     QTextDocument original;
     buildSample(original);
     const QByteArray rtf = exercises::writeRtf(original);
@@ -174,7 +174,7 @@ TEST(RtfWriter, ReadingWhatItWroteGivesTheSameDocument) {
 }
 
 TEST(RtfWriter, FilesRoundTripAndMissingFolderFails) {
-    ensureApp();
+    support::application();
     QTextDocument doc;
     buildSample(doc);
     const QString path = QDir::temp().filePath(QStringLiteral("titrage-rtf-test.rtf"));
@@ -190,7 +190,7 @@ TEST(RtfWriter, FilesRoundTripAndMissingFolderFails) {
 // The five bytes Windows-1252 leaves undefined read as the C1 controls of the same value,
 // as the record files read them, and are written back as they came.
 TEST(RtfWriter, UndefinedBytesOfTheCodePageSurviveASave) {
-    ensureApp();
+    support::application();
     QTextDocument doc;
     exercises::readRtf("{\\rtf1\\ansi\\ansicpg1252 a\\'81\\'8d\\'8f\\'90\\'9db}", doc);
     EXPECT_EQ(doc.toPlainText(), QStringLiteral("a\u0081\u008D\u008F\u0090\u009Db"));
@@ -255,7 +255,7 @@ TEST(RtfReader, HandMadeCases) {
 }
 
 TEST(RtfReader, UnicodeInFontNamesAndLinks) {
-    ensureApp();
+    support::application();
     QTextDocument doc;
     exercises::readRtf("{\\rtf1{\\fonttbl{\\f0 Caf\\u233?;}}"
                        "{\\field{\\*\\fldinst HYPERLINK \"caf\\u233?\"}{\\fldrslt x}}}",
@@ -267,7 +267,7 @@ TEST(RtfReader, UnicodeInFontNamesAndLinks) {
 }
 
 TEST(RtfReader, LastColourWithoutSemicolon) {
-    ensureApp();
+    support::application();
     QTextDocument doc;
     exercises::readRtf("{\\rtf1{\\colortbl;\\red255\\green0\\blue0}\\cf1 rouge}", doc);
     const auto rs = runs(doc);
@@ -276,7 +276,7 @@ TEST(RtfReader, LastColourWithoutSemicolon) {
 }
 
 TEST(RtfReader, AFieldWithoutInstructionIsNoLink) {
-    ensureApp();
+    support::application();
     QTextDocument doc;
     exercises::readRtf("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"a\"}{\\fldrslt x}}"
                        "{\\field{\\fldrslt y}}}",
@@ -288,7 +288,7 @@ TEST(RtfReader, AFieldWithoutInstructionIsNoLink) {
 }
 
 TEST(RtfReader, JpegPictureAtItsGoalSize) {
-    ensureApp();
+    support::application();
     QImage image(12, 6, QImage::Format_RGB32);
     image.fill(Qt::blue);
     QByteArray jpeg;
@@ -310,7 +310,7 @@ TEST(RtfReader, JpegPictureAtItsGoalSize) {
 }
 
 TEST(RtfReader, TextThatIsNotRtfIsShownAsIs) {
-    ensureApp();
+    support::application();
     QTextDocument doc;
     EXPECT_FALSE(exercises::readRtf("Bonjour \xc3\xa0 tous", doc));
     EXPECT_EQ(doc.toPlainText(), QStringLiteral("Bonjour à tous"));
@@ -328,7 +328,7 @@ TEST(RtfReader, DeepNestingIsReadWithoutExhaustingTheStack) {
 // the input has bytes.
 TEST(RtfReader, DamagedInputNeverCrashes) {
     SKIP_WITHOUT_RTF_CORPUS();
-    ensureApp();
+    support::application();
     std::vector<QByteArray> seeds;
     QDir dir(corpusPath(QStringLiteral("files")));
     for (const QString& name : dir.entryList({QStringLiteral("*.rtf")}))

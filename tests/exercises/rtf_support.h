@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Helpers shared by the rich-text tests: the application object (widgets, for the window tests
-// in the same executable), reading a corpus file, and
-// the text a reader sees (with capitals applied and object characters removed).
+// Helpers shared by the rich-text tests: reading a corpus file, and the text a reader sees
+// (with capitals applied and object characters removed).
 //
 // The corpus of real RTF files lives outside the project: TITRAGE_RTF_CORPUS names its folder
 // (by default ../shared/rtf-corpus beside the checkout). Where it is absent, every test that
 // reads it is skipped with one message that says so.
 
 #include "exercises/rtf.h"
+#include "support/application.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextBlock>
@@ -23,15 +22,6 @@
 #include <vector>
 
 namespace rtftest {
-
-inline void ensureApp() {
-    static int argc = 1;
-    static char name[] = "tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: Qt's own globals may be gone by the time statics are torn down, and a
-    // widget once shown makes the application's teardown crash then.
-    if (!QCoreApplication::instance()) new QApplication(argc, argv);
-}
 
 inline QString corpusRoot() {
     const QByteArray env = qgetenv("TITRAGE_RTF_CORPUS");

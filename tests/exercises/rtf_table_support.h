@@ -74,7 +74,7 @@ inline std::array<int, 4> bordersOf(const QTextTableCell& cell) {
 }
 
 inline std::unique_ptr<QTextDocument> readDocument(const QByteArray& rtf) {
-    ensureApp();
+    support::application();
     auto doc = std::make_unique<QTextDocument>();
     exercises::readRtf(rtf, *doc);
     return doc;

@@ -6,6 +6,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextEdit>
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 using namespace rtftest;
@@ -178,7 +179,7 @@ TEST(RtfTable, RowAndCellFormats) {
 // On screen the grid is drawn where the borders are and nowhere else, and the paragraphs
 // before and after the table touch it.
 TEST(RtfTable, ShownWithItsGrid) {
-    ensureApp();
+    support::application();
     QTextEdit edit;
     edit.resize(500, 300);
     edit.show();

@@ -103,7 +103,7 @@ TEST(RtfTableWriter, ATableReadWrittenAndReadAgainIsTheSame) {
 // A table made in the text area (Qt's own borders around every cell, widths left free)
 // comes back with its cells, and its borders as lines of one pixel.
 TEST(RtfTableWriter, ATableMadeInTheTextArea) {
-    ensureApp();
+    support::application();
     QTextDocument doc;
     QTextCursor cursor(&doc);
     cursor.insertText(QStringLiteral("Avant"));

@@ -5,9 +5,12 @@
 #include "exercises/exercise_actions.h"
 #include "exercises/exercise_file.h"
 #include "exercises/fichexo.h"
-#include "fake_host.h"
-#include "ui/scripted.h"
+#include "exercise_files.h"
+#include "files/ui/paths.h"
+#include "support/fake_exercise_area.h"
+#include "support/scripted_answerer.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace exotest;
@@ -16,18 +19,16 @@ namespace {
 
 class SecretConcentration : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ensureApp(); }
     void SetUp() override {
-        resetState();
         ASSERT_TRUE(dir.isValid());
         folder = dir.path() + QStringLiteral("/");
         writeFile(folder + "enonce.rtf", rtfText("Enonc\\'e9"));
         writeFile(folder + "corr.rtf", rtfText("Correction"));
         writeConfiguration(folder + "a.c17", 2, "0,0");
         writeConfiguration(folder + "ac.c17", 2, "12,0");
-        ui::setProgramFolder(dir.path());
+        files::setProgramFolder(dir.path());
     }
-    void TearDown() override { ui::setProgramFolder({}); }
+    void TearDown() override { files::setProgramFolder({}); }
 
     // An exercise with a correction whose records go on with the given ones from record 13.
     void writeWithRecord13(const QString& name, const QStringList& from13) {
@@ -38,7 +39,7 @@ protected:
 
     QTemporaryDir dir;
     QString folder;
-    FakeHost host;
+    support::FakeExerciseArea host;
     ui::ScriptedAnswerer script;
 };
 
@@ -62,12 +63,12 @@ TEST_F(SecretConcentration, OnlyARecord13OfOneHidesIt) {
         writeWithRecord13("X.E44", row.from13);
         EXPECT_EQ(exercises::readExerciseRecords(folder + "X.E44").hidesConcentration(), row.hides);
         host.hides = host.reveals = 0;
-        host.selected.clear();
-        ui::state().exerciseFolder = folder;
+        host.bench.selected.clear();
+        host.state.folder = folder;
         ASSERT_EQ(exercises::openExercise(host, folder + "X.E44", true, &host.window),
                   exercises::OpenResult::Opened);
         // The bench takes the configuration first, and the secret is kept over it.
-        EXPECT_EQ(host.selected, std::vector<int>{0});
+        EXPECT_EQ(host.bench.selected, std::vector<int>{0});
         EXPECT_EQ(host.concentrationHidden, row.hides);
         exercises::showCorrection(host);
         EXPECT_FALSE(host.concentrationHidden);
@@ -103,10 +104,11 @@ TEST_F(SecretConcentration, KeptByEveryWayAnExerciseOpens) {
 
 TEST_F(SecretConcentration, ACorrectionThatCannotLoadKeepsTheSecret) {
     writeWithRecord13("S.E44", {"1"});
-    ui::state().exerciseFolder = folder;
+    host.state.folder = folder;
     ASSERT_EQ(exercises::openExercise(host, folder + "S.E44", true, &host.window),
               exercises::OpenResult::Opened);
     QFile::remove(folder + "corr.rtf");
+    script.answers = {ui::Answer::Ok};
     exercises::showCorrection(host);
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].title, QStringLiteral("Fichier absent"));

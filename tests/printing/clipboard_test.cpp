@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fake_host.h"
+#include "ink.h"
+#include "support/fake_bench_pictures.h"
 #include "printing/bench_overlay.h"
 #include "printing/clipboard_copy.h"
+#include "support/scripted_answerer.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -27,7 +28,7 @@ QImage clipboardImage() {
 }
 
 TEST(Clipboard, BenchCopyDiffersFromTheScreenOnlyWhereTheValuesAre) {
-    test::FakeHost host;
+    support::FakeBenchPictures host;
     printing::copyBench(host);
     const QImage copy = clipboardImage();
     const QImage screen = host.benchImage(1.0, false);
@@ -51,26 +52,36 @@ TEST(Clipboard, BenchCopyDiffersFromTheScreenOnlyWhereTheValuesAre) {
 }
 
 TEST(Clipboard, MenuEntriesCopyTheBenchThenReplaceItWithTheGraph) {
-    test::FakeHost host;
-    std::unique_ptr<QMenu> menu(printing::makeCopyMenu(host, nullptr));
-    EXPECT_EQ(menu->objectName(), "menucopie");
-    const QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), 2);
-    EXPECT_EQ(actions[0]->objectName(), "coptop");
-    EXPECT_EQ(actions[0]->text(), "Copier le schéma du titrage");
-    EXPECT_EQ(actions[1]->objectName(), "copicol");
-    EXPECT_EQ(actions[1]->text(), "Copier le graphe des quantités de matière");
-
-    actions[0]->trigger();
+    support::FakeBenchPictures host;
+    ui::ScriptedAnswerer script;
+    script.menuChoices = {QStringLiteral("coptop"), QStringLiteral("copicol"), QString()};
+    const QPoint where(120, 40);
+    printing::showCopyMenu(host, where);
+    ASSERT_EQ(script.menus.size(), 1u);
+    EXPECT_EQ(script.menus[0].menu, "menucopie");
+    EXPECT_EQ(script.menus[0].entries, QStringList({"coptop", "copicol"}));
+    EXPECT_EQ(script.menus[0].enabled, script.menus[0].entries);
+    EXPECT_EQ(script.menus[0].position, where);
     EXPECT_EQ(clipboardImage().size(), QSize(313, 497));
-    actions[1]->trigger();
+    ASSERT_EQ(host.benchRequests.size(), 1u);
+    EXPECT_TRUE(host.benchRequests[0].withValues);
+
+    printing::showCopyMenu(host, where);
     EXPECT_EQ(clipboardImage(), host.graphImage(1.0));
+    ASSERT_EQ(host.graphRequests.size(), 2u);
+
+    // A menu dismissed copies nothing.
+    printing::showCopyMenu(host, where);
+    EXPECT_EQ(host.benchRequests.size(), 1u);
+    EXPECT_EQ(host.graphRequests.size(), 2u);
+    const QList<QAction*> entries = host.window.findChildren<QAction*>();
+    EXPECT_TRUE(entries.isEmpty()) << "the menu goes with its popping up";
 }
 
 // The concentration is centred over its box, 5 pixels below its top; the reading starts at
 // the label's corner. At twice the size everything doubles.
 TEST(BenchOverlay, WritesTheValuesWhereTheControlsLie) {
-    test::ensureApp();
+    support::application();
     printing::BenchValues v;
     v.concentration = QStringLiteral("0,005");
     v.concentrationBox = QRect(40, 30, 80, 20);

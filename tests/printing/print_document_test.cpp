@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fake_host.h"
+#include "ink.h"
+#include "support/fake_bench_pictures.h"
 #include "printing/printer_target.h"
-#include "ui/scripted.h"
+#include "support/scripted_answerer.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +23,7 @@ int pages(const QString& path) {
                    .count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))));
 }
 
-class PrintDocument : public testing::Test, private test::AppFirst {
+class PrintDocument : public testing::Test, private support::ApplicationFirst {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
@@ -40,7 +41,7 @@ protected:
 };
 
 TEST_F(PrintDocument, CancelledPrinterChoicePrintsNothing) {
-    script.acceptPrinter = false;
+    script.printerChoices = {false};
     EXPECT_FALSE(printing::printDocument(nullptr, *edit.document()));
     EXPECT_EQ(script.printerRequests, 1);
     EXPECT_TRUE(script.fileRequests.empty());
@@ -48,6 +49,7 @@ TEST_F(PrintDocument, CancelledPrinterChoicePrintsNothing) {
 }
 
 TEST_F(PrintDocument, LongTextRunsOverSeveralPagesOfThePdf) {
+    script.printerChoices = {true};
     script.fileNames = {dir.filePath("texte.pdf")};
     EXPECT_TRUE(printing::printTextEdit(nullptr, edit));
     EXPECT_GE(pages(dir.filePath("texte.pdf")), 3);
@@ -58,6 +60,7 @@ TEST_F(PrintDocument, OnlyTheSelectionIsPrintedWhenThereIsOne) {
     QTextCursor cursor(edit.document());
     cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 3);
     edit.setTextCursor(cursor);
+    script.printerChoices = {true};
     script.fileNames = {dir.filePath("selection.pdf")};
     EXPECT_TRUE(printing::printTextEdit(nullptr, edit));
     EXPECT_EQ(pages(dir.filePath("selection.pdf")), 1);
@@ -72,6 +75,7 @@ TEST_F(PrintDocument, AnExistingPdfIsReplacedOnlyAfterTheQuestion) {
     }
     const QString question =
         "Le fichier " + QDir::toNativeSeparators(file) + " existe déjà.\nEcraser l'ancien?";
+    script.printerChoices = {true};
     script.fileNames = {file};
     script.answers = {ui::Answer::Cancel};
     EXPECT_FALSE(printing::printTextEdit(nullptr, edit));
@@ -85,6 +89,7 @@ TEST_F(PrintDocument, AnExistingPdfIsReplacedOnlyAfterTheQuestion) {
     EXPECT_EQ(kept.readAll(), "mon rapport");
     kept.close();
 
+    script.printerChoices = {true};
     script.fileNames = {file};
     script.answers = {ui::Answer::Ok};
     EXPECT_TRUE(printing::printTextEdit(nullptr, edit));
@@ -94,7 +99,9 @@ TEST_F(PrintDocument, AnExistingPdfIsReplacedOnlyAfterTheQuestion) {
 
 TEST_F(PrintDocument, UnwritableFileIsReported) {
     const QString file = dir.filePath("absent/texte.pdf");
+    script.printerChoices = {true};
     script.fileNames = {file};
+    script.answers = {ui::Answer::Ok};
     EXPECT_FALSE(printing::printDocument(nullptr, *edit.document()));
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].text, printing::fileFailureText(file));
@@ -103,7 +110,7 @@ TEST_F(PrintDocument, UnwritableFileIsReported) {
 }
 
 TEST(PrinterTexts, DescribeWhereThePagesGo) {
-    test::ensureApp();
+    support::application();
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName({});

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fake_host.h"
+#include "ink.h"
+#include "support/fake_bench_pictures.h"
 #include "printing/confimp.h"
 #include "printing/print_pages.h"
 #include "printing/printer_target.h"
-#include "ui/scripted.h"
+#include "support/scripted_answerer.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -30,7 +31,7 @@ int pdfPageCount(const QString& path) {
 
 QPrinter& pdfPrinter() {
     static QPrinter* printer = [] {
-        test::ensureApp();
+        support::application();
         auto* p = new QPrinter(QPrinter::HighResolution);
         p->setOutputFormat(QPrinter::PdfFormat);
         return p;
@@ -42,7 +43,7 @@ QPrinter& pdfPrinter() {
 // 1050 twips (70 pixels). The bench starts at 140 pixels, 343.5 from the left; the graph
 // at 140 + 497 + 70 = 707 pixels, 280 from the left.
 TEST(PrintedPage, PlacesTheBenchWithItsValuesAndTheGraph) {
-    test::FakeHost host;
+    support::FakeBenchPictures host;
     printing::PrintRequest request{QStringLiteral("Titre"), 1, true, true};
     const printing::PagePictures pictures = printing::gatherPictures(host, request, 2.0);
     ASSERT_EQ(host.benchRequests.size(), 1u);
@@ -66,13 +67,13 @@ TEST(PrintedPage, PlacesTheBenchWithItsValuesAndTheGraph) {
     };
     const Probe probes[] = {
         {"above the bench", 500, 138, Qt::white},
-        {"bench corner", 348, 145, test::benchColour},
-        {"bench marker", 373, 170, test::benchMarker},
-        {"bench bottom", 500, 630, test::benchColour},
+        {"bench corner", 348, 145, support::benchColour},
+        {"bench marker", 373, 170, support::benchMarker},
+        {"bench bottom", 500, 630, support::benchColour},
         {"between bench and graph", 500, 660, Qt::white},
         {"left of the bench", 341, 300, Qt::white},
-        {"graph top", 282, 709, test::graphColour},
-        {"graph bar", 500, 707 + 250, test::graphBar},
+        {"graph top", 282, 709, support::graphColour},
+        {"graph bar", 500, 707 + 250, support::graphBar},
         {"right of the graph", 722, 707 + 250, Qt::white},
         {"below the graph", 500, 990, Qt::white},
     };
@@ -109,7 +110,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    test::FakeHost host;
+    support::FakeBenchPictures host;
     ui::ScriptedAnswerer script;
     bool stillOpen = false;
 };
@@ -168,6 +169,7 @@ TEST_F(PrintOptions, GraphAloneThreeCopies) {
 }
 
 TEST_F(PrintOptions, NothingChosenIsRefused) {
+    script.answers = {ui::Answer::Ok};
     run([](printing::Confimp& w) {
         w.Chec[0]->setChecked(false);
         w.Chec[2]->setChecked(false);
@@ -185,6 +187,7 @@ TEST_F(PrintOptions, NothingChosenIsRefused) {
 TEST_F(PrintOptions, UnwritableFileIsReportedAndTheWindowStaysOpen) {
     const QString file = path("absent/banc.pdf");
     script.fileNames = {file};
+    script.answers = {ui::Answer::Ok};
     bool buttonsBack = false;
     run([&](printing::Confimp& w) {
         w.Command1->click();
@@ -203,6 +206,7 @@ TEST_F(PrintOptions, UnwritableFileIsReportedAndTheWindowStaysOpen) {
 
 TEST_F(PrintOptions, AFailedAttemptCanBeFollowedByASuccessfulOne) {
     script.fileNames = {path("absent/banc.pdf"), path("banc.pdf")};
+    script.answers = {ui::Answer::Ok};
     const int result = run([](printing::Confimp& w) {
         w.Command1->click();
         w.Command1->click();
@@ -217,6 +221,7 @@ TEST_F(PrintOptions, AFailedAttemptCanBeFollowedByASuccessfulOne) {
 TEST_F(PrintOptions, PrinterRefusingAPageIsReported) {
     const QString file = path("refus.pdf");
     script.fileNames = {file};
+    script.answers = {ui::Answer::Ok};
     const auto outcome =
         printing::printWith(nullptr, pdfPrinter(), [](QPainter&) { return false; });
     EXPECT_EQ(outcome, printing::PrintOutcome::Failed);
@@ -225,6 +230,7 @@ TEST_F(PrintOptions, PrinterRefusingAPageIsReported) {
 }
 
 TEST_F(PrintOptions, CancellingTheFileNameKeepsTheWindowOpenSilently) {
+    script.fileNames = {QString()};
     run([](printing::Confimp& w) { w.Command1->click(); });
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(script.fileRequests.size(), 1u);
@@ -233,7 +239,7 @@ TEST_F(PrintOptions, CancellingTheFileNameKeepsTheWindowOpenSilently) {
 }
 
 TEST_F(PrintOptions, CancellingThePrinterChoiceChangesNothing) {
-    script.acceptPrinter = false;
+    script.printerChoices = {false};
     QString before;
     QString after;
     run([&](printing::Confimp& w) {

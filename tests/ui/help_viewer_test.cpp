@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help window of the program (the Qt answerer, not a scripted one).
 
+#include "support/application.h"
 #include "ui/modal.h"
 
 #include <QApplication>
@@ -22,10 +23,7 @@ std::vector<QDialog*> helpWindows() {
 }
 
 TEST(HelpViewer, AskingAgainBringsBackTheOneWindowOnItsContents) {
-    static int argc = 1;
-    static char name[] = "tests";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) new QApplication(argc, argv);
+    support::application();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Ovlu.hlp"));
     QFile file(path);

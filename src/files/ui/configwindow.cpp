@@ -2,7 +2,7 @@
 #include "files/ui/configwindow.h"
 
 #include "files/ui/folderlists.h"
-#include "ui/bench_host.h"
+#include "files/ui/situation_bench.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,9 +16,9 @@ std::string nativePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-ConfigurationWindow::ConfigurationWindow(ui::BenchHost& host, const Captions& captions,
+ConfigurationWindow::ConfigurationWindow(SituationBench& bench, const Captions& captions,
                                          QWidget* parent)
-    : QDialog(parent), host_(host) {
+    : QDialog(parent), bench_(bench) {
     setWindowTitle(captions.window);
     setModal(true);
 
@@ -63,7 +63,7 @@ ConfigurationWindow::ConfigurationWindow(ui::BenchHost& host, const Captions& ca
             [this](QListWidgetItem* item) { fileDoubleClicked(item->text()); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 
-    if (QWidget* main = host_.mainWindow()) move(main->pos() + QPoint(20, 20));
+    if (QWidget* main = bench_.mainWindow()) move(main->pos() + QPoint(20, 20));
 }
 
 void ConfigurationWindow::Drive1_Change() {

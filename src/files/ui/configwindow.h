@@ -10,11 +10,9 @@ class QLabel;
 class QListWidgetItem;
 class QPushButton;
 
-namespace ui {
-class BenchHost;
-}
-
 namespace files {
+
+class SituationBench;
 
 class DriveList;
 class FileList;
@@ -38,7 +36,7 @@ protected:
     struct Captions {
         QString window, folders, files, action;
     };
-    ConfigurationWindow(ui::BenchHost& host, const Captions& captions, QWidget* parent);
+    ConfigurationWindow(SituationBench& bench, const Captions& captions, QWidget* parent);
 
     // The grid below the lists, for the window's own controls (columns 0 and 1).
     QGridLayout* grid() const { return grid_; }
@@ -47,7 +45,7 @@ protected:
     virtual void fileClicked(const QString&) {}
     virtual void fileDoubleClicked(const QString& name) = 0;
 
-    ui::BenchHost& host_;
+    SituationBench& bench_;
 
 private:
     QGridLayout* grid_;

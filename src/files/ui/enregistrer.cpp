@@ -5,10 +5,9 @@
 #include "files/savename.h"
 #include "files/ui/folderlists.h"
 #include "files/ui/loadconfiguration.h"
-#include "ui/bench_host.h"
+#include "files/ui/situation_bench.h"
 #include "ui/modal.h"
-#include "ui/paths.h"
-#include "ui/program_state.h"
+#include "files/ui/paths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,8 +18,8 @@
 
 namespace files {
 
-Enregistrer::Enregistrer(ui::BenchHost& host, QWidget* parent)
-    : ConfigurationWindow(host,
+Enregistrer::Enregistrer(SituationBench& bench, QWidget* parent)
+    : ConfigurationWindow(bench,
                           {QStringLiteral("Enregistrer les paramètres."),
                            QStringLiteral("Répertoire:"), QStringLiteral("Fichiers enregistrés"),
                            QStringLiteral("ENREGISTRER")},
@@ -33,7 +32,7 @@ Enregistrer::Enregistrer(ui::BenchHost& host, QWidget* parent)
 
     // A file read from a folder this user cannot write (the program's own exercises, installed
     // for every user) is proposed under the same name in the user's documents.
-    Text1->setText(ui::writableSavePath(ui::state().configFile));
+    Text1->setText(writableSavePath(bench_.situations().configFile));
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Command1_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
@@ -59,7 +58,7 @@ void Enregistrer::Command1_Click() {
         return;
     }
     Text1->setText(path);
-    ui::state().configFile = path;
+    bench_.situations().configFile = path;
     QDir::setCurrent(File1->path());
 
     if (QFileInfo::exists(path) &&
@@ -69,7 +68,7 @@ void Enregistrer::Command1_Click() {
         unsetCursor();
         return;
     }
-    if (saveConfiguration(host_, path, this)) {
+    if (saveConfiguration(bench_, path, this)) {
         unsetCursor();
         accept();
     } else {
@@ -77,8 +76,8 @@ void Enregistrer::Command1_Click() {
     }
 }
 
-void showSaveWindow(ui::BenchHost& host) {
-    Enregistrer window(host, host.mainWindow());
+void showSaveWindow(SituationBench& bench) {
+    Enregistrer window(bench, bench.mainWindow());
     ui::exec(window);
 }
 

@@ -11,7 +11,7 @@ namespace files {
 class Enregistrer : public ConfigurationWindow {
     Q_OBJECT
 public:
-    Enregistrer(ui::BenchHost& host, QWidget* parent = nullptr);
+    Enregistrer(SituationBench& bench, QWidget* parent = nullptr);
 
     QLineEdit* Text1; // the file name, or a full path
 
@@ -24,6 +24,6 @@ protected:
 };
 
 // Shows the save window modally over the main window.
-void showSaveWindow(ui::BenchHost& host);
+void showSaveWindow(SituationBench& bench);
 
 } // namespace files

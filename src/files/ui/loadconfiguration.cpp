@@ -3,10 +3,9 @@
 
 #include "files/configuration.h"
 #include "files/ui/configwindow.h"
-#include "ui/bench_host.h"
+#include "files/ui/situation_bench.h"
 #include "ui/modal.h"
-#include "ui/paths.h"
-#include "ui/program_state.h"
+#include "files/ui/paths.h"
 
 #include <QDialog>
 #include <QDir>
@@ -26,13 +25,13 @@ QString existingFileIgnoringCase(const QString& path) {
     const QDir folder = info.absoluteDir();
     if (!folder.exists()) return path;
     const QString found =
-        ui::entryIgnoringCase(folder.path(), info.fileName(), QDir::Files | QDir::Hidden);
+        entryIgnoringCase(folder.path(), info.fileName(), QDir::Files | QDir::Hidden);
     return found.isEmpty() ? path : QDir::toNativeSeparators(folder.filePath(found));
 }
 
-bool saveConfiguration(ui::BenchHost& host, const QString& path, QWidget* parent) {
-    if (writeConfiguration(nativePath(path), ui::state().situations) == WriteResult::Ok) {
-        host.setCaption(captionPrefix + path);
+bool saveConfiguration(SituationBench& bench, const QString& path, QWidget* parent) {
+    if (writeConfiguration(nativePath(path), bench.situations().table) == WriteResult::Ok) {
+        bench.setCaption(captionPrefix + path);
         return true;
     }
     ui::ask(parent, QStringLiteral("Ecriture impossible sur disque"),
@@ -40,15 +39,15 @@ bool saveConfiguration(ui::BenchHost& host, const QString& path, QWidget* parent
     return false;
 }
 
-void loadConfiguration(ui::BenchHost& host, QWidget* openWindowOrNull) {
+void loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull) {
     // The waiting notice of the open window shows while the file is read.
     if (openWindowOrNull && openWindowOrNull->isVisible()) openWindowOrNull->repaint();
 
-    ui::ProgramState& state = ui::state();
-    const QString path = existingFileIgnoringCase(state.configFile);
-    QWidget* parent = openWindowOrNull ? openWindowOrNull : host.mainWindow();
+    Situations& situations = bench.situations();
+    const QString path = existingFileIgnoringCase(situations.configFile);
+    QWidget* parent = openWindowOrNull ? openWindowOrNull : bench.mainWindow();
 
-    SituationTable table = state.situations;
+    SituationTable table = situations.table;
     switch (readConfiguration(nativePath(path), table)) {
     case LoadResult::CannotRead:
         ui::ask(parent, QStringLiteral("Lecture impossible sur disque"),
@@ -65,18 +64,18 @@ void loadConfiguration(ui::BenchHost& host, QWidget* openWindowOrNull) {
 
     // The bench belongs to no situation until situation 1 is selected, so that the
     // selection saves nothing over the loaded table and always takes place.
-    host.clearSituationButtons();
+    bench.clearSituationButtons();
     table.current = -1;
-    state.situations = table;
-    host.selectSituation(0);
+    situations.table = table;
+    bench.selectSituation(0);
 
     if (auto* dialog = qobject_cast<QDialog*>(openWindowOrNull)) {
         dialog->accept();
     } else if (openWindowOrNull) {
         openWindowOrNull->close();
     }
-    state.configFile = path;
-    host.setCaption(captionPrefix + path);
+    situations.configFile = path;
+    bench.setCaption(captionPrefix + path);
 }
 
 } // namespace files

@@ -7,22 +7,20 @@
 
 class QWidget;
 
-namespace ui {
-class BenchHost;
-}
-
 namespace files {
 
-// Writes ui::state().situations into path. On success the main window's caption names the
+class SituationBench;
+
+// Writes the situations of the bench into path. On success the main window's caption names the
 // file; on failure the write message is shown (over parent) and any file that was there is
 // left as it was. The caller has already asked about overwriting.
-bool saveConfiguration(ui::BenchHost& host, const QString& path, QWidget* parent);
+bool saveConfiguration(SituationBench& bench, const QString& path, QWidget* parent);
 
-// Reads the file named by ui::state().configFile into the situation table and shows
+// Reads the file named by the bench's configFile into its situation table and shows
 // situation 1 on the bench; shows its own messages. openWindowOrNull is the open window
 // when it is showing: it is repainted first (its waiting notice) and closed after a load.
 // A file of another program, or one that cannot be read, changes nothing.
-void loadConfiguration(ui::BenchHost& host, QWidget* openWindowOrNull);
+void loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull);
 
 // The file as named, or, on a case-sensitive file system, the one file of the same folder
 // whose name differs only in case (files copied from Windows); path itself when neither.

@@ -3,9 +3,8 @@
 
 #include "files/ui/folderlists.h"
 #include "files/ui/loadconfiguration.h"
-#include "ui/bench_host.h"
+#include "files/ui/situation_bench.h"
 #include "ui/modal.h"
-#include "ui/program_state.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include "ui/hourglass.h"
+#include "drawing/hourglass.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -22,8 +21,8 @@
 
 namespace files {
 
-Ouvrir::Ouvrir(ui::BenchHost& host, QWidget* parent)
-    : ConfigurationWindow(host,
+Ouvrir::Ouvrir(SituationBench& bench, QWidget* parent)
+    : ConfigurationWindow(bench,
                           {QStringLiteral("Ouvrir une configuration"), QStringLiteral("Répertoire"),
                            QStringLiteral("Fichiers"), QStringLiteral("OUVRIR")},
                           parent) {
@@ -36,7 +35,7 @@ Ouvrir::Ouvrir(ui::BenchHost& host, QWidget* parent)
     Frame1->setFrameShape(QFrame::Box);
     auto* notice = new QHBoxLayout(Frame1);
     auto* hourglass = new QLabel(Frame1);
-    hourglass->setPixmap(ui::hourglassPicture(22, 30));
+    hourglass->setPixmap(drawing::hourglassPicture(22, 30));
     Label4 = new QLabel(QStringLiteral("Patience: chargement du fichier"), Frame1);
     notice->addWidget(hourglass);
     notice->addWidget(Label4, 1);
@@ -64,7 +63,7 @@ void Ouvrir::fileDoubleClicked(const QString& name) {
 void Ouvrir::Command1_Click() {
     const QString name = ficharge->text();
     if (name.trimmed().isEmpty()) return;
-    ui::state().configFile = name;
+    bench_.situations().configFile = name;
     if (!QFileInfo(existingFileIgnoringCase(name)).isFile()) {
         ui::ask(this, QStringLiteral("Nom de fichier incorrect ou chemin non valide"),
                 QStringLiteral("impossible d'ouvrir ce fichier"), ui::Icon::Critical,
@@ -72,12 +71,12 @@ void Ouvrir::Command1_Click() {
         return;
     }
     Frame1->show();
-    loadConfiguration(host_, this);
+    loadConfiguration(bench_, this);
     accept(); // whatever came of the load
 }
 
-void showOpenWindow(ui::BenchHost& host) {
-    Ouvrir window(host, host.mainWindow());
+void showOpenWindow(SituationBench& bench) {
+    Ouvrir window(bench, bench.mainWindow());
     ui::exec(window);
 }
 

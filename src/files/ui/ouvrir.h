@@ -13,7 +13,7 @@ namespace files {
 class Ouvrir : public ConfigurationWindow {
     Q_OBJECT
 public:
-    Ouvrir(ui::BenchHost& host, QWidget* parent = nullptr);
+    Ouvrir(SituationBench& bench, QWidget* parent = nullptr);
 
     QLineEdit* ficharge; // the full path of the file to load
     QFrame* Frame1;      // waiting notice, shown during a load
@@ -28,6 +28,6 @@ protected:
 };
 
 // Shows the open window modally over the main window.
-void showOpenWindow(ui::BenchHost& host);
+void showOpenWindow(SituationBench& bench);
 
 } // namespace files

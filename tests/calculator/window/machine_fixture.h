@@ -3,9 +3,9 @@
 // A calculator window shown headless, with a scripted answerer counting the beeps.
 
 #include "calculator/window/machine.h"
-#include "ui/scripted.h"
+#include "support/application.h"
+#include "support/scripted_answerer.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,19 +16,10 @@
 
 #include <initializer_list>
 
-inline QApplication& testApplication() {
-    static int argc = 1;
-    static char name[] = "calculator_window_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: Qt's own globals may be gone by the time statics are torn down.
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
 class MachineTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        testApplication();
+        support::application();
         machine = std::make_unique<Machine>();
         machine->show();
     }

@@ -10,7 +10,7 @@
 namespace {
 
 TEST(Calculator, OpensModallyWithItsCaptionAndDisplay) {
-    testApplication();
+    support::application();
     ui::ScriptedAnswerer script;
     QWidget mainWindow;
     calculator::calculatorMemory() = 0;
@@ -49,7 +49,7 @@ TEST(Calculator, OpensModallyWithItsCaptionAndDisplay) {
 }
 
 TEST(Calculator, PaintsItsBackground) {
-    testApplication();
+    support::application();
     Machine machine;
     QImage image(machine.size(), QImage::Format_RGB32);
     image.fill(Qt::magenta);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fakehost.h"
+#include "workspace.h"
+#include "support/fake_situation_bench.h"
 #include "files/configuration.h"
 #include "files/ui/enregistrer.h"
 #include "files/ui/folderlists.h"
-#include "ui/scripted.h"
+#include "support/scripted_answerer.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,7 @@
 
 namespace {
 
-using testing_files::FakeHost;
+using support::FakeSituationBench;
 using testing_files::Workspace;
 
 QByteArray contentOf(const QString& path) {
@@ -33,9 +34,9 @@ const QString prefix = QStringLiteral("Titrage colorimétrique - ");
 
 TEST(SaveWindow, SavesIntoTheListedFolderAndNamesTheFileInTheCaption) {
     Workspace space;
-    FakeHost host;
+    FakeSituationBench host;
     ui::ScriptedAnswerer script;
-    ui::state().situations.texts[2][0] = "0,0123";
+    host.state.table.texts[2][0] = "0,0123";
     files::Enregistrer window(host);
     window.show();
     EXPECT_EQ(window.windowTitle(), "Enregistrer les paramètres.");
@@ -48,7 +49,7 @@ TEST(SaveWindow, SavesIntoTheListedFolderAndNamesTheFileInTheCaption) {
     EXPECT_TRUE(script.asked.empty());
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(ui::state().configFile, path);
+    EXPECT_EQ(host.state.configFile, path);
     EXPECT_EQ(host.caption, prefix + path);
 
     files::SituationTable back;
@@ -58,27 +59,27 @@ TEST(SaveWindow, SavesIntoTheListedFolderAndNamesTheFileInTheCaption) {
 
 TEST(SaveWindow, AFileFromAFolderThatCannotBeWrittenIsProposedInTheDocuments) {
     Workspace space;
-    FakeHost host;
+    FakeSituationBench host;
     ui::ScriptedAnswerer script;
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QFileInfo(documents).isDir()) documents = QDir::homePath();
     // Loaded from a writable folder: proposed as it is.
-    ui::state().configFile = space.file("VITAC.C17");
+    host.state.configFile = space.file("VITAC.C17");
     EXPECT_EQ(files::Enregistrer(host).Text1->text(), space.file("VITAC.C17"));
     // Loaded from the program's own exercises, installed where nobody writes (a folder that
     // does not exist stands for it, whoever runs the test).
-    ui::state().configFile = space.file("installe/VITAC.C17");
+    host.state.configFile = space.file("installe/VITAC.C17");
     EXPECT_EQ(files::Enregistrer(host).Text1->text(), QDir(documents).filePath("VITAC.C17"));
     EXPECT_TRUE(script.asked.empty());
 }
 
 TEST(SaveWindow, AsksBeforeOverwriting) {
     Workspace space;
-    FakeHost host;
+    FakeSituationBench host;
     ui::ScriptedAnswerer script;
     const QString path = space.file("essai.C17");
     putContent(path, "ancien");
-    ui::state().configFile = path; // as after a load: proposed again
+    host.state.configFile = path; // as after a load: proposed again
 
     files::Enregistrer window(host);
     window.show();
@@ -107,8 +108,9 @@ TEST(SaveWindow, AsksBeforeOverwriting) {
 TEST(SaveWindow, RefusesAMissingName) {
     for (const char* typed : {"", "   ", ".C17", "  .txt ", "dossier/"}) {
         Workspace space;
-        FakeHost host;
+        FakeSituationBench host;
         ui::ScriptedAnswerer script;
+        script.answers = {ui::Answer::Ok};
         files::Enregistrer window(host);
         window.show();
         window.Text1->setText(typed);
@@ -119,23 +121,24 @@ TEST(SaveWindow, RefusesAMissingName) {
         EXPECT_EQ(script.asked[0].icon, ui::Icon::Critical);
         EXPECT_EQ(script.asked[0].buttons, ui::Buttons::Ok);
         EXPECT_TRUE(window.isVisible()) << typed;
-        EXPECT_EQ(ui::state().configFile, "") << typed;
+        EXPECT_EQ(host.state.configFile, "") << typed;
         EXPECT_TRUE(QDir(space.path()).entryList(QDir::Files).isEmpty()) << typed;
     }
 }
 
 TEST(SaveWindow, AFailedWriteKeepsTheOldFileAndTheWindow) {
     Workspace space;
-    FakeHost host;
+    FakeSituationBench host;
     ui::ScriptedAnswerer script;
     const QString path = space.file("essai.C17");
     putContent(path, "ancien");
-    ui::state().situations.texts[9][4] = std::string(127, '1').c_str();
+    host.state.table.texts[9][4] = std::string(127, '1').c_str();
 
     files::Enregistrer window(host);
     window.show();
     window.Text1->setText("essai");
-    window.Command1_Click(); // the overwrite question is answered Yes
+    script.answers = {ui::Answer::Yes, ui::Answer::Ok}; // overwrite, then the failure
+    window.Command1_Click();
     ASSERT_EQ(script.asked.size(), 2u);
     EXPECT_EQ(script.asked[1].text, "Ecriture impossible sur disque");
     EXPECT_EQ(script.asked[1].title, "Enregistrement impossible");
@@ -148,11 +151,11 @@ TEST(SaveWindow, AFailedWriteKeepsTheOldFileAndTheWindow) {
 
 TEST(SaveWindow, ADotInAFolderStaysAndAFolderChangeKeepsOnlyTheName) {
     Workspace space;
-    FakeHost host;
+    FakeSituationBench host;
     ui::ScriptedAnswerer script;
     ASSERT_TRUE(QDir(space.path()).mkpath("jean.dupont/TP"));
     const QString tp = space.file("jean.dupont/TP");
-    ui::state().configFile = space.file("ailleurs.C17");
+    host.state.configFile = space.file("ailleurs.C17");
 
     files::Enregistrer window(host);
     window.show();
@@ -170,13 +173,14 @@ TEST(SaveWindow, ADotInAFolderStaysAndAFolderChangeKeepsOnlyTheName) {
 
 TEST(SaveWindow, DoubleClickOnAFileSavesOverIt) {
     Workspace space;
-    FakeHost host;
+    FakeSituationBench host;
     ui::ScriptedAnswerer script;
     putContent(space.file("serie.C17"), "ancien");
     files::Enregistrer window(host);
     window.show();
     ASSERT_EQ(window.File1->count(), 1);
     QListWidgetItem* item = window.File1->item(0);
+    script.answers = {ui::Answer::Yes};
     emit window.File1->itemDoubleClicked(item);
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].text, "Ecraser le fichier existant?");
@@ -185,7 +189,7 @@ TEST(SaveWindow, DoubleClickOnAFileSavesOverIt) {
 
 TEST(SaveWindow, OpensModallyBesideTheMainWindow) {
     Workspace space;
-    FakeHost host;
+    FakeSituationBench host;
     host.window.move(100, 80);
     ui::ScriptedAnswerer script;
     QPoint seen;

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fakehost.h"
+#include "workspace.h"
+#include "support/fake_situation_bench.h"
 #include "files/configuration.h"
 #include "files/ui/folderlists.h"
 #include "files/ui/loadconfiguration.h"
 #include "files/ui/ouvrir.h"
-#include "ui/scripted.h"
+#include "support/scripted_answerer.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +18,7 @@
 
 namespace {
 
-using testing_files::FakeHost;
+using support::FakeSituationBench;
 using testing_files::Workspace;
 
 void putContent(const QString& path, const QByteArray& bytes) {
@@ -46,7 +47,7 @@ void expectMessage(const ui::ScriptedAnswerer& script, const char* text, const c
 
 TEST(OpenWindow, ListsConfigurationFilesAndFillsTheBoxOnAClick) {
     Workspace space;
-    FakeHost host;
+    FakeSituationBench host;
     host.window.move(30, 40);
     putContent(space.file("b.C17"), "x");
     putContent(space.file("a.c17"), "x");
@@ -78,7 +79,7 @@ TEST(OpenWindow, ListsConfigurationFilesAndFillsTheBoxOnAClick) {
 
 TEST(OpenWindow, AnEmptyBoxDoesNothing) {
     Workspace space;
-    FakeHost host;
+    FakeSituationBench host;
     ui::ScriptedAnswerer script;
     files::Ouvrir window(host);
     window.show();
@@ -86,16 +87,17 @@ TEST(OpenWindow, AnEmptyBoxDoesNothing) {
     window.Command1_Click();
     EXPECT_TRUE(script.asked.empty());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(ui::state().configFile, "");
+    EXPECT_EQ(host.state.configFile, "");
 }
 
 TEST(OpenWindow, AMissingFileIsReportedAndTheWindowStays) {
     Workspace space;
-    FakeHost host;
+    FakeSituationBench host;
     ui::ScriptedAnswerer script;
     ASSERT_TRUE(QDir(space.path()).mkdir("dossier.C17"));
     for (const QString& name : {space.file("absent.C17"), space.file("dossier.C17")}) {
         script.asked.clear();
+        script.answers = {ui::Answer::Ok};
         files::Ouvrir window(host);
         window.show();
         window.ficharge->setText(name);
@@ -105,18 +107,18 @@ TEST(OpenWindow, AMissingFileIsReportedAndTheWindowStays) {
         EXPECT_TRUE(window.isVisible());
         EXPECT_FALSE(window.Frame1->isVisible());
         // The refused name is what the save window proposes next.
-        EXPECT_EQ(ui::state().configFile, name);
+        EXPECT_EQ(host.state.configFile, name);
         EXPECT_TRUE(host.calls.empty());
     }
 }
 
 TEST(OpenWindow, ALoadShowsSituationOneAfterClearingTheButtons) {
     Workspace space;
-    FakeHost host;
+    FakeSituationBench host;
     ui::ScriptedAnswerer script;
     const QString path = savedFile(space, "serie.C17");
-    ui::state().situations.current = 4;
-    ui::state().situations.choices[0][4] = 1; // the starch box is not in the file
+    host.state.table.current = 4;
+    host.state.table.choices[0][4] = 1; // the starch box is not in the file
 
     files::Ouvrir window(host);
     window.show();
@@ -141,8 +143,8 @@ TEST(OpenWindow, ALoadShowsSituationOneAfterClearingTheButtons) {
     EXPECT_EQ(host.calls, (std::vector<std::string>{"clear", "select 0", "caption"}));
     EXPECT_EQ(host.currentWhenSelected, -1);
     EXPECT_EQ(host.caption, "Titrage colorimétrique - " + path);
-    EXPECT_EQ(ui::state().configFile, path);
-    const auto& table = ui::state().situations;
+    EXPECT_EQ(host.state.configFile, path);
+    const auto& table = host.state.table;
     EXPECT_EQ(table.current, 0);
     EXPECT_EQ(table.texts[0][5], "12,5");
     EXPECT_EQ(table.choices[0][1], 6);
@@ -153,7 +155,7 @@ TEST(OpenWindow, ALoadShowsSituationOneAfterClearingTheButtons) {
 
 TEST(OpenWindow, AFileThatVanishesBeforeTheReadChangesNothing) {
     Workspace space;
-    FakeHost host;
+    FakeSituationBench host;
     ui::ScriptedAnswerer script;
     const QString path = savedFile(space, "fugace.C17");
     files::Ouvrir window(host);
@@ -170,11 +172,12 @@ TEST(OpenWindow, AFileThatVanishesBeforeTheReadChangesNothing) {
     } remover;
     remover.path = path;
     window.Frame1->installEventFilter(&remover);
+    script.answers = {ui::Answer::Ok};
     window.Command1_Click();
     ASSERT_FALSE(QFile::exists(path));
     expectMessage(script, "Lecture impossible sur disque", "Erreur lors du chargement du fichier");
     EXPECT_TRUE(host.calls.empty());
-    EXPECT_EQ(ui::state().situations.texts, files::SituationTable().texts);
+    EXPECT_EQ(host.state.table.texts, files::SituationTable().texts);
     EXPECT_FALSE(window.isVisible()); // the window closes whatever the outcome
 }
 
@@ -212,20 +215,20 @@ TEST(LoadConfiguration, BadFilesNeverChangeTheBench) {
         {"absent.C17", {}, unreadable},
     };
     for (const auto& row : rows) {
-        ui::state() = ui::ProgramState();
-        ui::state().situations.texts[3][3] = "témoin";
         const QString path = space.file(row.name);
         if (!row.content.isNull()) putContent(path, row.content);
-        FakeHost host;
+        FakeSituationBench host;
+        host.state.table.texts[3][3] = "témoin";
         ui::ScriptedAnswerer script;
-        ui::state().configFile = path;
+        script.answers = {ui::Answer::Ok};
+        host.state.configFile = path;
         files::loadConfiguration(host, nullptr);
         ASSERT_EQ(script.asked.size(), 1u) << row.name;
         EXPECT_EQ(script.asked[0].text, row.message) << row.name;
         EXPECT_EQ(script.asked[0].icon, ui::Icon::Critical) << row.name;
         EXPECT_TRUE(host.calls.empty()) << row.name;
-        EXPECT_EQ(ui::state().situations.texts[3][3], "témoin") << row.name;
-        EXPECT_EQ(ui::state().situations.current, 0) << row.name;
+        EXPECT_EQ(host.state.table.texts[3][3], "témoin") << row.name;
+        EXPECT_EQ(host.state.table.current, 0) << row.name;
     }
 }
 
@@ -236,32 +239,32 @@ TEST(LoadConfiguration, ValuesBeyondTheBenchLimitsLoadAsTheyStand) {
     odd.choices[0] = {0, 15, 2, 1, 0};
     const QString path = space.file("hors.C17");
     ASSERT_EQ(files::writeConfiguration(path.toStdString(), odd), files::WriteResult::Ok);
-    FakeHost host;
+    FakeSituationBench host;
     ui::ScriptedAnswerer script;
-    ui::state().configFile = path;
+    host.state.configFile = path;
     files::loadConfiguration(host, nullptr);
     EXPECT_TRUE(script.asked.empty());
-    EXPECT_EQ(ui::state().situations.texts[0][0], "5");
-    EXPECT_EQ(ui::state().situations.texts[0][5], "99");
-    EXPECT_EQ(ui::state().situations.choices[0][1], 15);
+    EXPECT_EQ(host.state.table.texts[0][0], "5");
+    EXPECT_EQ(host.state.table.texts[0][5], "99");
+    EXPECT_EQ(host.state.table.choices[0][1], 15);
 }
 
 TEST(LoadConfiguration, FindsAFileWhoseNameDiffersOnlyInCase) {
     Workspace space;
     const QString real = savedFile(space, "Serie.c17");
-    FakeHost host;
+    FakeSituationBench host;
     ui::ScriptedAnswerer script;
-    ui::state().configFile = space.file("SERIE.C17");
+    host.state.configFile = space.file("SERIE.C17");
     files::loadConfiguration(host, nullptr);
     EXPECT_TRUE(script.asked.empty());
-    EXPECT_EQ(ui::state().configFile, real);
+    EXPECT_EQ(host.state.configFile, real);
     EXPECT_EQ(host.caption, "Titrage colorimétrique - " + real);
-    EXPECT_EQ(ui::state().situations.texts[0][5], "12,5");
+    EXPECT_EQ(host.state.table.texts[0][5], "12,5");
 }
 
 TEST(DriveList, AnUnreadableDriveReturnsToTheFolderListsDrive) {
     Workspace space;
-    FakeHost host;
+    FakeSituationBench host;
     files::Ouvrir window(host);
     EXPECT_EQ(window.Drive1->itemText(0), QDir::rootPath());
     window.Drive1->addItem("/pas/de/lecteur");

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/stop_signals.h"
+#include "app/stop_signals.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -12,7 +12,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace ui {
+namespace app {
 namespace {
 
 constexpr std::array<int, 3> watchedSignals = {SIGTERM, SIGINT, SIGHUP};
@@ -64,4 +64,4 @@ void StopSignals::readPending() {
     if (::read(pipeEnds[0], &byte, 1) == 1) emit stopRequested(byte);
 }
 
-} // namespace ui
+} // namespace app

@@ -1,39 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A small stand-in for the main window: a bench and a graph of recognisable colours, and
-// the two values written with the program's own overlay.
+// A main window reduced to its two pictures, of recognisable colours, the bench carrying the
+// two values written with the program's own overlay; it records the pictures asked for.
 
 #include "printing/bench_overlay.h"
-#include "ui/bench_host.h"
+#include "printing/bench_pictures.h"
+#include "support/application.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
+
 #include <vector>
 
-namespace test {
-
-inline void ensureApp() {
-    static int argc = 1;
-    static char name[] = "printing_tests";
-    static char* argv[] = {name};
-    static QApplication app(argc, argv);
-}
+namespace support {
 
 inline const QColor benchColour{255, 200, 155};
 inline const QColor benchMarker{0, 100, 200};
 inline const QColor graphColour{255, 255, 255};
 inline const QColor graphBar{0, 160, 0};
 
-// Makes the application before any widget member.
-struct AppFirst {
-    AppFirst() { ensureApp(); }
-};
-
-class FakeHost : private AppFirst, public ui::BenchHost {
+class FakeBenchPictures : private ApplicationFirst, public printing::BenchPictures {
 public:
-    FakeHost() {
+    FakeBenchPictures() {
         window.setGeometry(100, 120, 800, 600);
         values.concentration = QStringLiteral("0,005");
         values.concentrationBox = QRect(150, 250, 60, 20);
@@ -51,14 +40,6 @@ public:
     std::vector<qreal> graphRequests;
 
     QWidget* mainWindow() override { return &window; }
-    void setCaption(const QString&) override {}
-    void clearSituationButtons() override {}
-    void selectSituation(int) override {}
-    QTextEdit* supertext() override { return nullptr; }
-    QLineEdit* fich() override { return nullptr; }
-    void showInformation() override {}
-    void hideSampleConcentration() override {}
-    void revealSampleConcentration() override {}
 
     // The bench: peach, with a blue block in its top-left quarter.
     QImage benchImage(qreal scale, bool withValues) override {
@@ -80,19 +61,4 @@ public:
     }
 };
 
-// Pixels darker than any colour of the fake pictures: the written values.
-inline bool isInk(QRgb p) {
-    return qRed(p) < 90 && qGreen(p) < 90 && qBlue(p) < 90;
-}
-
-// Bounding box of the ink pixels of an image inside a region.
-inline QRect inkBounds(const QImage& image, const QRect& region) {
-    QRect bounds;
-    const QRect r = region & image.rect();
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (isInk(image.pixel(x, y))) bounds |= QRect(x, y, 1, 1);
-    return bounds;
-}
-
-} // namespace test
+} // namespace support

@@ -1,12 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/paths.h"
+#include "files/ui/paths.h"
 
-#include "ui/modal.h"
-
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace ui {
+namespace files {
+namespace {
+
+QString folderOverride;
+
+} // namespace
+
+QString programFolder() {
+    return folderOverride.isEmpty() ? QCoreApplication::applicationDirPath() : folderOverride;
+}
+
+void setProgramFolder(const QString& folder) {
+    folderOverride = folder;
+}
 
 QString entryIgnoringCase(const QString& folder, const QString& name, QDir::Filters filters) {
     const QDir dir(folder);
@@ -44,4 +56,4 @@ QString writableSavePath(const QString& path) {
     return QDir::toNativeSeparators(QDir(folder).filePath(info.fileName()));
 }
 
-} // namespace ui
+} // namespace files

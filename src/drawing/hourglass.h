@@ -8,11 +8,11 @@
 
 class QPainter;
 
-namespace ui {
+namespace drawing {
 
 // An hourglass filling the rectangle: two glass cones with sand, a bar at top and bottom.
 void paintHourglass(QPainter& painter, const QRectF& rect);
 // The same as a picture of the given size on a transparent ground.
 QPixmap hourglassPicture(int width, int height);
 
-} // namespace ui
+} // namespace drawing

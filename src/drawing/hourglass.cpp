@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/hourglass.h"
+#include "drawing/hourglass.h"
 
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
 
-namespace ui {
+namespace drawing {
 
 void paintHourglass(QPainter& p, const QRectF& r) {
     p.save();
@@ -42,4 +42,4 @@ QPixmap hourglassPicture(int width, int height) {
     return picture;
 }
 
-} // namespace ui
+} // namespace drawing

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// File names on case-sensitive file systems: files copied from Windows keep names whose case
-// may differ from the names that other files store for them. And where files go when the
-// program is installed in a folder its users cannot write.
+// Where the program's files are: the program folder, names found on case-sensitive file
+// systems (files copied from Windows keep names whose case may differ from the names that
+// other files store for them), and where files go when the program is installed in a folder
+// its users cannot write.
 
 #include <QDir>
 #include <QString>
 
-namespace ui {
+namespace files {
+
+// The program folder: the folder of the executable, unless a test chose another.
+QString programFolder();
+void setProgramFolder(const QString& folder); // empty restores the default
 
 // The entry of folder named name, or else the one entry (among those the filters keep)
 // whose name differs from it only in case; empty when there is none or several.
@@ -26,4 +31,4 @@ QString sharedTemporaryFile();
 // same file name in the user's documents folder (the home folder when there is none).
 QString writableSavePath(const QString& path);
 
-} // namespace ui
+} // namespace files

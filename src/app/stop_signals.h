@@ -12,7 +12,7 @@
 
 class QSocketNotifier;
 
-namespace ui {
+namespace app {
 
 class StopSignals : public QObject {
     Q_OBJECT
@@ -35,4 +35,4 @@ private:
     QSocketNotifier* notifier_ = nullptr;
 };
 
-} // namespace ui
+} // namespace app
