@@ -5,7 +5,7 @@
 #include "bench/shell_rules.h"
 #include "bench/widgets.h"
 #include "drawing/bench_drawing.h"
-#include "drawing/picturebox.h"
+#include "drawing/widgets/picturebox.h"
 #include "drawing/tintscale.h"
 #include "model/catalogue.h"
 

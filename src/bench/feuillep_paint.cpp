@@ -8,7 +8,7 @@
 #include "drawing/bench_drawing.h"
 #include "drawing/graph.h"
 #include "drawing/information.h"
-#include "drawing/picturebox.h"
+#include "drawing/widgets/picturebox.h"
 #include "drawing/tabs.h"
 #include "drawing/tintscale.h"
 #include "printing/bench_overlay.h"
@@ -177,7 +177,13 @@ void FeuilleP::Onglets_MouseUp(int x, int y) {
 }
 
 void FeuilleP::showInformation() {
-    drawing::showInformation(*supertext_);
+    supertext_->hide();
+    supertext_->clear();
+    supertext_->setReadOnly(true);
+    supertext_->setDocumentTitle(QString());
+    drawing::writeInformation(*supertext_->document());
+    supertext_->setTextCursor(QTextCursor(supertext_->document()));
+    supertext_->show();
 }
 
 QImage FeuilleP::tapPicture(bool open) const {

@@ -4,7 +4,7 @@
 #include "bench/feuillep.h"
 
 #include "bench/widgets.h"
-#include "drawing/picturebox.h"
+#include "drawing/widgets/picturebox.h"
 #include "numbers/formats.h"
 #include "numbers/reading.h"
 #include "ui/modal.h"

@@ -8,7 +8,7 @@
 #include "bench/widgets.h"
 #include "calculator/window/calculator_window.h"
 #include "drawing/bench_drawing.h"
-#include "drawing/picturebox.h"
+#include "drawing/widgets/picturebox.h"
 #include "exercises/exercise_actions.h"
 #include "exercises/exercise_menu.h"
 #include "files/recordfile.h"

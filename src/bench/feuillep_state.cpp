@@ -6,7 +6,7 @@
 
 #include "bench/random_concentration.h"
 #include "bench/widgets.h"
-#include "drawing/picturebox.h"
+#include "drawing/widgets/picturebox.h"
 #include "model/amounts.h"
 #include "model/catalogue.h"
 #include "numbers/formats.h"

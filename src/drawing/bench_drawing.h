@@ -22,8 +22,6 @@ class QPainter;
 
 namespace drawing {
 
-class PictureBox;
-
 // The bench picture `picburette` and the panel `Picture4` share this size.
 inline constexpr int benchWidth = 313;
 inline constexpr int benchHeight = 497;
@@ -60,8 +58,6 @@ QColor benchGradientColour(int i, int h);
 
 // Gives the panel the bench's size, paints its gradient and keeps it as its background.
 void fond01(Picture& panel, int width = benchWidth, int height = benchHeight);
-// The same for the panel's widget, which is resized with its picture.
-void fond01(PictureBox& panel, int width = benchWidth, int height = benchHeight);
 
 // The main window's own background: its gradient over 800 × 601 rows, then the shadow of
 // the exercise area (fich above supertext), in window coordinates.

@@ -3,7 +3,6 @@
 // magnetic stirrer, and the text that describes the solution in the burette.
 
 #include "drawing/bench_drawing.h"
-#include "drawing/picturebox.h"
 #include "model/catalogue.h"
 #include "numbers/rounding.h"
 
@@ -261,13 +260,6 @@ void fond01(Picture& panel, int width, int height) {
     panel.restart();
     gradient(panel, -2);
     panel.keepAsBackground();
-}
-
-void fond01(PictureBox& panel, int width, int height) {
-    if (panel.picture().width() != width || panel.picture().height() != height)
-        panel.setPictureSize(width, height);
-    fond01(panel.picture(), width, height);
-    panel.refresh();
 }
 
 void paintWindowBackground(QPainter& painter, QRect supertextRect, QRect fichRect) {

@@ -5,7 +5,6 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
 
 namespace drawing {
 
@@ -122,15 +121,10 @@ int infoPieceStart(int piece) {
     return start;
 }
 
-void showInformation(QTextEdit& supertext) {
-    supertext.hide();
-    supertext.clear();
-    supertext.setReadOnly(true);
-    supertext.setDocumentTitle(QString());
-    QTextDocument* document = supertext.document();
-    document->setDefaultFont(QFont(QStringLiteral("Arial"), 10));
+void writeInformation(QTextDocument& document) {
+    document.setDefaultFont(QFont(QStringLiteral("Arial"), 10));
 
-    QTextCursor cursor(document);
+    QTextCursor cursor(&document);
     cursor.setBlockFormat(QTextBlockFormat());
     cursor.setCharFormat(defaultFormat());
     for (const InfoPiece& piece : infoPieces())
@@ -143,10 +137,6 @@ void showInformation(QTextEdit& supertext) {
         cursor.setPosition(start + length, QTextCursor::KeepAnchor);
         applyStyle(cursor, infoPieces()[i].style);
     }
-
-    cursor.setPosition(0);
-    supertext.setTextCursor(cursor);
-    supertext.show();
 }
 
 } // namespace drawing

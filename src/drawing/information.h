@@ -7,7 +7,7 @@
 
 #include <array>
 
-class QTextEdit;
+class QTextDocument;
 
 namespace drawing {
 
@@ -32,7 +32,8 @@ const std::array<InfoPiece, infoPieceCount>& infoPieces();
 // (a paragraph break).
 int infoPieceStart(int piece); // piece 0..23
 
-// Fills `supertext` with the information text, read-only, each piece in its style.
-void showInformation(QTextEdit& supertext);
+// Writes the information text into the document of `supertext` (emptied first by its text
+// area), each piece in its style.
+void writeInformation(QTextDocument& document);
 
 } // namespace drawing

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exercises/rtf_codepage.h"
+#include "rtf_codepage.h"
 
 #include "numbers/windows1252.h"
 

@@ -4,9 +4,9 @@
 // numbers) is read as far as it goes and never stops the program.
 
 #include "exercises/rtf.h"
-#include "exercises/rtf_codepage.h"
-#include "exercises/rtf_state.h"
-#include "exercises/rtf_table.h"
+#include "rtf_codepage.h"
+#include "rtf_state.h"
+#include "rtf_table.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exercises/rtf_state.h"
-#include "exercises/rtf_codepage.h"
+#include "rtf_state.h"
+#include "rtf_codepage.h"
 
 #include <algorithm>
 #include <array>

@@ -3,8 +3,8 @@
 // every cell edge of every row, cells spanning the columns between their edges, merged cells
 // joined, each cell with its own borders, padding, shading and vertical alignment.
 
-#include "exercises/rtf_state.h"
-#include "exercises/rtf_table.h"
+#include "rtf_state.h"
+#include "rtf_table.h"
 
 #include <QTextBlock>
 #include <QTextTable>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The control words of a table row's definition: edges, gaps, borders, merges, shading.
 
-#include "exercises/rtf_state.h"
-#include "exercises/rtf_table.h"
+#include "rtf_state.h"
+#include "rtf_table.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // column, merged cells marked \clmgf/\clmrg across and \clvmgf/\clvmrg down), then its cells'
 // paragraphs marked \intbl, each cell ended by \cell and the row by \row.
 
-#include "exercises/rtf_writer.h"
+#include "rtf_writer.h"
 
 #include <QTextDocument>
 #include <QTextTable>

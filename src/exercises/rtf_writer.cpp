@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF writer: the document, its paragraphs and their runs.
 
-#include "exercises/rtf_writer.h"
+#include "rtf_writer.h"
 #include "exercises/rtf.h"
 #include "numbers/windows1252.h"
 

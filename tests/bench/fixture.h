@@ -6,7 +6,7 @@
 
 #include "bench/feuillep.h"
 #include "bench/widgets.h"
-#include "drawing/picturebox.h"
+#include "drawing/widgets/picturebox.h"
 #include "files/recordfile.h"
 #include "files/ui/paths.h"
 #include "support/application.h"

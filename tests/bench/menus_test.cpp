@@ -51,6 +51,10 @@ TEST_F(BenchTest, ExercisesMenuPopsUpUnderItsButtonAndRunsTheEntryChosen) {
     EXPECT_EQ(window->findChildren<QMenu*>(QStringLiteral("optionexo")).size(), 1);
     EXPECT_TRUE(window->fich()->text().isEmpty());
     EXPECT_TRUE(window->supertext()->toPlainText().startsWith(QStringLiteral("Titrage")));
+    EXPECT_TRUE(window->supertext()->isReadOnly());
+    EXPECT_FALSE(window->supertext()->isHidden());
+    EXPECT_FALSE(window->supertext()->textCursor().hasSelection());
+    EXPECT_EQ(window->supertext()->textCursor().position(), 0);
     EXPECT_TRUE(script.asked.empty());
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/bench_drawing.h"
 #include "drawing/drawing_test_support.h"
-#include "drawing/picturebox.h"
 
 #include <QPainter>
 
@@ -149,14 +148,6 @@ TEST(PanelBackground, GradientTwoRowsHigherAndKept) {
     panel.fillBox(0, 0, 20, 20, Qt::red);
     panel.clear();
     EXPECT_EQ(panel.pixel(5, 5), benchGradientColour(7, 497));
-}
-
-TEST(PanelBackground, TheWidgetTakesTheBenchSize) {
-    support::application();
-    PictureBox box(benchWidth - 2, benchHeight - 130);
-    fond01(box);
-    EXPECT_EQ(box.size(), QSize(benchWidth, benchHeight));
-    EXPECT_EQ(box.picture().pixel(5, 400), benchGradientColour(402, 497));
 }
 
 TEST(WindowBackground, GradientAndShadowOfTheExerciseArea) {

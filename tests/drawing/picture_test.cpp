@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/picture.h"
-#include "drawing/picturebox.h"
+#include "drawing/widgets/picturebox.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drawing/picturebox.h"
+#include "drawing/widgets/picturebox.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
