@@ -2,6 +2,7 @@
 // The stop requests of the system.
 
 #include "app/stop_signals.h"
+#include "support/application.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -13,10 +14,7 @@
 namespace {
 
 TEST(StopSignals, SignalsAndTheEndOfTheSessionAreOneRequest) {
-    static int argc = 1;
-    static char name[] = "stop_signals_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication application(argc, argv);
+    support::application();
     app::StopSignals stops;
     QSignalSpy spy(&stops, &app::StopSignals::stopRequested);
     for (int number : {SIGTERM, SIGINT, SIGHUP}) {
