@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
     FirstButton answers;
     ui::setAnswerer(&answers);
 
-    FeuilleP window;
+    bench::FeuilleP window;
     window.start();
     window.Command3_Click(); // leave the preparation panel: the bench is shown
     app.processEvents();

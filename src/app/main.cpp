@@ -69,10 +69,10 @@ int main(int argc, char* argv[]) {
     // The concentrations drawn at random follow one sequence from the start to the end.
     bench::seedRandomConcentration(
         bench::clockSeed(std::chrono::system_clock::now().time_since_epoch()));
-    FeuilleP window;
+    bench::FeuilleP window;
     QObject::connect(&stops, &app::StopSignals::stopRequested, &window,
-                     &FeuilleP::endWithoutQuestions);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &FeuilleP::endWithoutQuestions);
+                     &bench::FeuilleP::endWithoutQuestions);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &bench::FeuilleP::endWithoutQuestions);
     window.start();
     return app.exec();
 }

@@ -23,6 +23,8 @@
 
 #include <algorithm>
 
+namespace bench {
+
 namespace {
 
 const QStringList volumeItems = {QStringLiteral("0"),     QStringLiteral("1 mL"),
@@ -327,3 +329,5 @@ void FeuilleP::placeWindow() {
          area.y() + (area.height() - outer.height()) / 2);
     placing_ = false;
 }
+
+} // namespace bench

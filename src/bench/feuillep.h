@@ -34,15 +34,16 @@ class QScrollBar;
 class QTextEdit;
 class QToolButton;
 
-namespace bench {
-class ImageButton;
-}
 namespace drawing {
 class PictureBox;
 }
 namespace exercises {
 class ExerciseMenu;
 }
+
+namespace bench {
+
+class ImageButton;
 
 class FeuilleP : public QWidget,
                  public files::SituationBench,
@@ -258,3 +259,5 @@ private:
     int activations_ = 0;
     QString unemptiedRequest_; // a request of record 31 already opened but not emptied
 };
+
+} // namespace bench

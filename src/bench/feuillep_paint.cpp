@@ -21,6 +21,8 @@
 #include <QScrollBar>
 #include <QTextEdit>
 
+namespace bench {
+
 namespace {
 
 const QString designText = QStringLiteral("Text1");
@@ -238,3 +240,5 @@ QImage FeuilleP::graphImage(qreal scale) {
     image.setDevicePixelRatio(1.0);
     return image;
 }
+
+} // namespace bench

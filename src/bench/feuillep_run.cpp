@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QTextEdit>
 
+namespace bench {
+
 namespace {
 
 constexpr double capacity = 25;  // mL
@@ -146,3 +148,5 @@ void FeuilleP::reinitialise() {
     reftq();
     reftq();
 }
+
+} // namespace bench

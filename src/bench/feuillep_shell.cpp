@@ -37,6 +37,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+namespace bench {
+
 namespace {
 
 std::string localPath(const QString& path) {
@@ -379,3 +381,5 @@ void FeuilleP::selectSituation(int index) {
     if (index < 0 || index >= files::situationCount) return;
     Option2[index]->setChecked(true); // raises the switch unless already selected
 }
+
+} // namespace bench

@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+namespace bench {
+
 namespace {
 
 float readNumber(const QString& text) {
@@ -283,3 +285,5 @@ void FeuilleP::guardPastedText(int index) {
 void FeuilleP::updateBoxDescription(int index) {
     Text1[index]->setAccessibleDescription(text(index));
 }
+
+} // namespace bench

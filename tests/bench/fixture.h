@@ -29,7 +29,7 @@ protected:
         support::application();
         ASSERT_TRUE(folder.isValid());
         files::setProgramFolder(folder.path());
-        window = std::make_unique<FeuilleP>();
+        window = std::make_unique<bench::FeuilleP>();
         window->Form_Activate();
     }
     void TearDown() override {
@@ -42,7 +42,7 @@ protected:
     // Types into a box as a user would, without validating it.
     void type(int k, const QString& t) { window->Text1[k]->setText(t); }
     std::string tempRecord(int record) const {
-        return files::readRecord(QFile::encodeName(FeuilleP::temporaryFile()).toStdString(), record)
+        return files::readRecord(QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString(), record)
             .text;
     }
     // Opens the preparation panel as start-up does.
@@ -50,7 +50,7 @@ protected:
 
     QTemporaryDir folder;
     ui::ScriptedAnswerer script;
-    std::unique_ptr<FeuilleP> window;
+    std::unique_ptr<bench::FeuilleP> window;
 };
 
 } // namespace benchtest

@@ -14,7 +14,7 @@ using benchtest::BenchTest;
 
 namespace {
 
-bool anyLocked(const FeuilleP& w) {
+bool anyLocked(const bench::FeuilleP& w) {
     for (QLineEdit* box : w.Text1)
         if (box->isReadOnly()) return true;
     return false;

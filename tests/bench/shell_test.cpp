@@ -93,7 +93,7 @@ TEST_F(BenchTest, StartUpLeavesTheDefaults) {
 
 TEST_F(BenchTest, TemporaryFileAnnouncesTheRunAndTakesRequests) {
     EXPECT_EQ(tempRecord(24), "OUI");
-    const std::string path = QFile::encodeName(FeuilleP::temporaryFile()).toStdString();
+    const std::string path = QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString();
     ASSERT_EQ(files::writeRecord(path, 31, "  exercice.E44 "), files::RecordStatus::Ok);
     script.answers = {ui::Answer::Ok}; // the exercise requested cannot be read
     window->Form_Activate();
@@ -115,11 +115,11 @@ TEST_F(BenchTest, AProgramFolderThatCannotBeWrittenKeepsTheFileInTheUsersOwnFold
     const QString own = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     ASSERT_TRUE(own.contains(".qttest")); // never the real user's folder
     QDir(own).removeRecursively();
-    EXPECT_EQ(FeuilleP::temporaryFile(), QDir(own).filePath("TEMPlu.TMP"));
+    EXPECT_EQ(bench::FeuilleP::temporaryFile(), QDir(own).filePath("TEMPlu.TMP"));
     {
-        FeuilleP other;
+        bench::FeuilleP other;
         EXPECT_EQ(tempRecord(24), "OUI");
-        const std::string path = QFile::encodeName(FeuilleP::temporaryFile()).toStdString();
+        const std::string path = QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString();
         ASSERT_EQ(files::writeRecord(path, 31, "exercice.E44"), files::RecordStatus::Ok);
         script.answers = {ui::Answer::Ok}; // the exercise requested cannot be read
         other.Form_Activate();
@@ -132,11 +132,11 @@ TEST_F(BenchTest, AProgramFolderThatCannotBeWrittenKeepsTheFileInTheUsersOwnFold
     QDir(own).removeRecursively();
     // A writable program folder keeps the file.
     files::setProgramFolder(folder.path());
-    EXPECT_EQ(FeuilleP::temporaryFile(), QDir(folder.path()).filePath("TEMPlu.TMP"));
+    EXPECT_EQ(bench::FeuilleP::temporaryFile(), QDir(folder.path()).filePath("TEMPlu.TMP"));
 }
 
 TEST_F(BenchTest, ARequestThatCannotBeEmptiedOpensOnce) {
-    const QString path = FeuilleP::temporaryFile();
+    const QString path = bench::FeuilleP::temporaryFile();
     ASSERT_EQ(files::writeRecord(QFile::encodeName(path).toStdString(), 31, "absent.E44"),
               files::RecordStatus::Ok);
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser);
@@ -162,7 +162,7 @@ TEST_F(BenchTest, TheSystemsStopEndsWithoutQuestions) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(tempRecord(24), "NON");
     // The steps of closing run once: a late close asks nothing and writes nothing more.
-    files::writeRecord(QFile::encodeName(FeuilleP::temporaryFile()).toStdString(), 24, "OUI");
+    files::writeRecord(QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString(), 24, "OUI");
     window->endWithoutQuestions();
     EXPECT_EQ(tempRecord(24), "OUI");
     EXPECT_TRUE(script.asked.empty());
@@ -183,7 +183,7 @@ TEST_F(BenchTest, ClosingAsksOnceOrTwiceAndCanBeCancelled) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        FeuilleP w;
+        bench::FeuilleP w;
         script.asked.clear();
         script.answers = row.answers;
         w.exercise().textModified = row.textModified;
@@ -207,7 +207,7 @@ TEST_F(BenchTest, ClosingAsksOnceOrTwiceAndCanBeCancelled) {
             script.answers = {ui::Answer::Ok, ui::Answer::Ok};
             w.close();
         }
-        files::writeRecord(QFile::encodeName(FeuilleP::temporaryFile()).toStdString(), 24, "OUI");
+        files::writeRecord(QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString(), 24, "OUI");
     }
 }
 
@@ -294,7 +294,7 @@ TEST_F(BenchTest, ComingBackFromAnotherWindowOfTheProgramIsAnActivation) {
     other.activateWindow();
     QApplication::processEvents();
     ASSERT_FALSE(window->isActiveWindow());
-    const std::string path = QFile::encodeName(FeuilleP::temporaryFile()).toStdString();
+    const std::string path = QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString();
     ASSERT_EQ(files::writeRecord(path, 31, "   "), files::RecordStatus::Ok);
     other.hide();
     window->activateWindow();
@@ -309,7 +309,7 @@ TEST_F(BenchTest, ComingBackFromAnotherWindowOfTheProgramIsAnActivation) {
 namespace {
 
 TEST_F(BenchTest, StartShowsTheWindowReadyInThePreparingState) {
-    FeuilleP w;
+    bench::FeuilleP w;
     w.start();
     EXPECT_TRUE(w.isVisible());
     EXPECT_GE(w.activations(), 1);
@@ -339,7 +339,7 @@ QScreen* screenWhere(bool wide) {
 TEST_F(BenchTest, OnAWideScreenTheSizeIsFixedAndTheWindowCentred) {
     QScreen* wide = screenWhere(true);
     if (!wide) GTEST_SKIP() << "no screen wider than 850 pixels on this platform";
-    FeuilleP w;
+    bench::FeuilleP w;
     w.setScreen(wide);
     w.move(wide->geometry().topLeft() + QPoint(10, 10));
     w.start();
@@ -360,7 +360,7 @@ TEST_F(BenchTest, OnAWideScreenTheSizeIsFixedAndTheWindowCentred) {
 TEST_F(BenchTest, OnASmallScreenTheTitleBarStaysOnIt) {
     QScreen* narrow = screenWhere(false);
     if (!narrow) GTEST_SKIP() << "no screen of 850 pixels or less on this platform";
-    FeuilleP w;
+    bench::FeuilleP w;
     w.setScreen(narrow);
     w.move(narrow->geometry().topLeft() + QPoint(40, -50));
     w.start();

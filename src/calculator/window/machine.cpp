@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-using calculator::Keypad;
+namespace calculator {
 
 namespace {
 
@@ -217,7 +217,7 @@ void Machine::buildOptions() {
         keypad_.setAngleUnit(radians ? 1 : 0);
         showDisplay();
     });
-    auto chooseFormat = [this](calculator::DisplayFormat format) {
+    auto chooseFormat = [this](DisplayFormat format) {
         return [this, format](bool selected) {
             if (!selected) return;
             keypad_.setFormat(format);
@@ -225,8 +225,8 @@ void Machine::buildOptions() {
         };
     };
     connect(C[0], &QRadioButton::toggled, this,
-            chooseFormat(calculator::DisplayFormat::Scientific));
-    connect(C[1], &QRadioButton::toggled, this, chooseFormat(calculator::DisplayFormat::Standard));
+            chooseFormat(DisplayFormat::Scientific));
+    connect(C[1], &QRadioButton::toggled, this, chooseFormat(DisplayFormat::Standard));
 }
 
 void Machine::setDisplayText(const QString& text) {
@@ -277,3 +277,5 @@ void Machine::paintEvent(QPaintEvent*) {
     box(82, 290, 206, 421, Qt::white);
     box(81, 289, 205, 420, QColor(0, 128, 128));
 }
+
+} // namespace calculator

@@ -16,6 +16,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace calculator {
+
 class Machine : public QDialog {
     Q_OBJECT
 public:
@@ -30,7 +32,7 @@ public:
 
     // The key named as its control (B0 ... B9, bsin, EXE, Command1 ...), or nullptr.
     QPushButton* key(const QString& name) const;
-    const calculator::Keypad& keypad() const { return keypad_; }
+    const Keypad& keypad() const { return keypad_; }
 
     // The keyboard, as when the window has the focus; false for a key that does nothing.
     bool typeKey(int key, const QString& text);
@@ -46,12 +48,14 @@ private:
     // A key that applies `effect` to the keypad (when given) and shows the display.
     QPushButton* addKey(const char* name, const QString& caption, const QString& tooltip, int x,
                         int y, int width, int height,
-                        std::function<void(calculator::Keypad&)> effect);
+                        std::function<void(Keypad&)> effect);
     void buildKeys();
     void buildOptions();
     // Shows the keypad's display in z1, gives z1 the focus and puts the caret at its end.
     void showDisplay();
     void setDisplayText(const QString& text);
 
-    calculator::Keypad keypad_;
+    Keypad keypad_;
 };
+
+} // namespace calculator

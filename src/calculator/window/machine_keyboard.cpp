@@ -11,6 +11,8 @@
 
 #include <utility>
 
+namespace calculator {
+
 namespace {
 
 // The key of the window that a typed character stands for, or nothing.
@@ -64,3 +66,5 @@ bool Machine::eventFilter(QObject* watched, QEvent* event) {
     }
     return QDialog::eventFilter(watched, event);
 }
+
+} // namespace calculator

@@ -20,7 +20,7 @@ class MachineTest : public ::testing::Test {
 protected:
     void SetUp() override {
         support::application();
-        machine = std::make_unique<Machine>();
+        machine = std::make_unique<calculator::Machine>();
         machine->show();
     }
 
@@ -53,5 +53,5 @@ protected:
     QString buffer() const { return QString::fromStdString(machine->keypad().expressionBuffer()); }
 
     ui::ScriptedAnswerer script;
-    std::unique_ptr<Machine> machine;
+    std::unique_ptr<calculator::Machine> machine;
 };

@@ -16,7 +16,7 @@ TEST(Calculator, OpensModallyWithItsCaptionAndDisplay) {
     calculator::calculatorMemory() = 0;
     int opened = 0;
     script.onExec = [&](QDialog& dialog) {
-        auto* machine = qobject_cast<Machine*>(&dialog);
+        auto* machine = qobject_cast<calculator::Machine*>(&dialog);
         EXPECT_NE(machine, nullptr);
         if (!machine) return 0;
         ++opened;
@@ -50,7 +50,7 @@ TEST(Calculator, OpensModallyWithItsCaptionAndDisplay) {
 
 TEST(Calculator, PaintsItsBackground) {
     support::application();
-    Machine machine;
+    calculator::Machine machine;
     QImage image(machine.size(), QImage::Format_RGB32);
     image.fill(Qt::magenta);
     // The window alone, without its keys and display.
