@@ -30,7 +30,7 @@ class FirstButton : public ui::Answerer {
 public:
     ui::Answer ask(QWidget*, const QString&, const QString&, ui::Icon, ui::Buttons b) override {
         return b == ui::Buttons::YesNo || b == ui::Buttons::YesNoCancel ? ui::Answer::Yes
-                                                                         : ui::Answer::Ok;
+                                                                        : ui::Answer::Ok;
     }
     QString openFileName(QWidget*, const ui::FileRequest&) override { return {}; }
     QString saveFileName(QWidget*, const ui::FileRequest&) override { return {}; }

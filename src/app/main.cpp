@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/stop_signals.h"
 #include "bench/feuillep.h"
 #include "bench/random_concentration.h"
 #include "drawing/program_icon.h"
-#include "app/stop_signals.h"
 
 #include <QApplication>
 
@@ -72,7 +72,8 @@ int main(int argc, char* argv[]) {
     bench::FeuilleP window;
     QObject::connect(&stops, &app::StopSignals::stopRequested, &window,
                      &bench::FeuilleP::endWithoutQuestions);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &bench::FeuilleP::endWithoutQuestions);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                     &bench::FeuilleP::endWithoutQuestions);
     window.start();
     return app.exec();
 }

@@ -5,8 +5,8 @@
 #include "bench/shell_rules.h"
 #include "bench/widgets.h"
 #include "drawing/bench_drawing.h"
-#include "drawing/widgets/picturebox.h"
 #include "drawing/tintscale.h"
+#include "drawing/widgets/picturebox.h"
 #include "model/catalogue.h"
 
 #include <QApplication>

@@ -8,9 +8,9 @@
 #include "drawing/bench_drawing.h"
 #include "drawing/graph.h"
 #include "drawing/information.h"
-#include "drawing/widgets/picturebox.h"
 #include "drawing/tabs.h"
 #include "drawing/tintscale.h"
+#include "drawing/widgets/picturebox.h"
 #include "printing/bench_overlay.h"
 
 #include <QCheckBox>

@@ -15,10 +15,10 @@
 #include "files/ui/enregistrer.h"
 #include "files/ui/loadconfiguration.h"
 #include "files/ui/ouvrir.h"
+#include "files/ui/paths.h"
 #include "printing/clipboard_copy.h"
 #include "printing/confimp.h"
 #include "ui/modal.h"
-#include "files/ui/paths.h"
 
 #include <QApplication>
 #include <QCheckBox>

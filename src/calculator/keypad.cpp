@@ -51,7 +51,8 @@ std::string Keypad::formatted(double x) const {
 
 void Keypad::setFormat(DisplayFormat format) {
     format_ = format;
-    if (buffer_.empty()) display_ = formatted(numbers::leadingNumber(lastAnswer_, calculatorSyntax));
+    if (buffer_.empty())
+        display_ = formatted(numbers::leadingNumber(lastAnswer_, calculatorSyntax));
 }
 
 void Keypad::append(std::string_view text) {

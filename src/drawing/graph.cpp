@@ -105,8 +105,8 @@ float majtq(Picture& pic, int species, const model::BenchInputs& in) {
 
     const auto columns = model::graphColumns(species);
     for (int c = 0; c < int(columns.size()); ++c)
-        printGraphLabel(pic, model::entryFormula(columns[c].presentEntry), graphLeft + (c + 0.5) * w,
-                        graphLabelTop);
+        printGraphLabel(pic, model::entryFormula(columns[c].presentEntry),
+                        graphLeft + (c + 0.5) * w, graphLabelTop);
     pic.setFontSize(8);
 
     pic.keepAsBackground();

@@ -16,16 +16,21 @@ void paintHourglass(QPainter& p, const QRectF& r) {
     const qreal centre = r.center().x();
     p.setPen(QPen(QColor(60, 40, 0), 1.2));
     p.setBrush(QColor(240, 235, 225));
-    p.drawPolygon(QPolygonF({{left, top}, {right, top}, {centre, middle}, {right, bottom},
-                             {left, bottom}, {centre, middle}}));
+    p.drawPolygon(QPolygonF({{left, top},
+                             {right, top},
+                             {centre, middle},
+                             {right, bottom},
+                             {left, bottom},
+                             {centre, middle}}));
     // Sand: what is left above, the heap below and the thread between.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(225, 180, 70));
     const qreal third = (middle - top) / 3;
     const qreal inset = (right - left) / 2 / 3;
-    p.drawPolygon(QPolygonF({{left + inset, top + third}, {right - inset, top + third},
-                             {centre, middle}}));
-    p.drawPolygon(QPolygonF({{centre, bottom - 2 * third}, {right - 1, bottom}, {left + 1, bottom}}));
+    p.drawPolygon(
+        QPolygonF({{left + inset, top + third}, {right - inset, top + third}, {centre, middle}}));
+    p.drawPolygon(
+        QPolygonF({{centre, bottom - 2 * third}, {right - 1, bottom}, {left + 1, bottom}}));
     p.drawRect(QRectF(centre - 0.5, middle, 1, bottom - middle - 2 * third));
     p.setBrush(QColor(150, 90, 40));
     p.setPen(QPen(Qt::black, 1));

@@ -7,7 +7,8 @@
 // Antialiasing is off: lines and points land on whole pixels.
 //
 // Picture is a plain paint target (no widget), so paintings can be made into a test image,
-// a clipboard copy or a printer page. PictureBox (widgets/picturebox.h) is the widget that shows one.
+// a clipboard copy or a printer page. PictureBox (widgets/picturebox.h) is the widget that shows
+// one.
 
 #include <QColor>
 #include <QFont>

@@ -6,7 +6,6 @@
 #include "exercises/rtf.h"
 #include "files/ui/paths.h"
 #include "printing/printer_target.h"
-#include "exercises/exercise_area.h"
 #include "ui/modal.h"
 
 #include <QDir>
@@ -42,8 +41,7 @@ bool loadStoredText(ExerciseArea& area, const QString& folder, const QString& st
 }
 
 // The configuration named in a record, loaded onto the bench when the record is not blank.
-void loadStoredConfiguration(ExerciseArea& area, const QString& folder,
-                             const QString& storedName) {
+void loadStoredConfiguration(ExerciseArea& area, const QString& folder, const QString& storedName) {
     if (isBlank(storedName)) return;
     area.loadConfiguration(QDir::toNativeSeparators(resolveStoredName(folder, storedName)));
 }

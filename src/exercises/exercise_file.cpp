@@ -2,9 +2,9 @@
 #include "exercises/exercise_file.h"
 
 #include "files/recordfile.h"
+#include "files/ui/paths.h"
 #include "numbers/reading.h"
 #include "numbers/rounding.h"
-#include "files/ui/paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,8 +61,7 @@ int litIndicators(const QString& levelText) {
 
 QString hourglasses(const QString& durationText) {
     const double value = recordNumber(durationText);
-    return QString(numbers::nearest(std::clamp(value, 0.0, double(maxHourglasses))),
-                   QChar(0x231B));
+    return QString(numbers::nearest(std::clamp(value, 0.0, double(maxHourglasses))), QChar(0x231B));
 }
 
 QString withFinalSeparator(const QString& folder) {

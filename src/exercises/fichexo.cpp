@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/fichexo.h"
 
+#include "drawing/hourglass.h"
 #include "exercises/exercise_actions.h"
+#include "exercises/exercise_area.h"
 #include "exercises/exercise_file.h"
 #include "files/ui/folderlists.h"
 #include "files/ui/paths.h"
 #include "numbers/rounding.h"
-#include "exercises/exercise_area.h"
-#include "drawing/hourglass.h"
 #include "ui/modal.h"
 
 #include <QBrush>

@@ -85,9 +85,9 @@ const std::array<Facts, speciesCount> table{{
 }};
 
 constexpr std::array<std::string_view, Entry::count> formulas{
-    "C6H6O6", "C6H8O6", "I2",   "I-",  "S4O6 2-", "S2O3 2-", "CO2",  "H2C2O4",
-    "MnO4-",  "Mn2+",   "SO4 2-", "SO2", "ClO-",  "Cl-",     "NO3-", "NO2-",
-    "O2",     "H2O2",   "Cu2+", "CuI", "Fe3+",    "Fe2+"};
+    "C6H6O6", "C6H8O6", "I2",     "I-",  "S4O6 2-", "S2O3 2-", "CO2",  "H2C2O4",
+    "MnO4-",  "Mn2+",   "SO4 2-", "SO2", "ClO-",    "Cl-",     "NO3-", "NO2-",
+    "O2",     "H2O2",   "Cu2+",   "CuI", "Fe3+",    "Fe2+"};
 
 } // namespace
 

@@ -91,8 +91,8 @@ std::string_view reagentName(int species);
 bool acidifiedTitrant(int species);
 // Whether diiode takes part in the titration (the starch indicator then has a use).
 bool involvesDiiode(int species);
-std::span<const GraphColumn> graphColumns(int species);        // empty for no species
-std::span<const ScaleCandidate> scaleCandidates(int species);  // empty for no species
+std::span<const GraphColumn> graphColumns(int species);       // empty for no species
+std::span<const ScaleCandidate> scaleCandidates(int species); // empty for no species
 
 // The label key of an entry's formula (the graph maps each key to its typeset label):
 // "C6H6O6", "C6H8O6", "I2", "I-", "S4O6 2-", "S2O3 2-", "CO2", "H2C2O4", "MnO4-", "Mn2+",

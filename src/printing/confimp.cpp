@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/confimp.h"
 
+#include "printing/bench_pictures.h"
 #include "printing/print_pages.h"
 #include "printing/printer_target.h"
-#include "printing/bench_pictures.h"
 #include "ui/modal.h"
 
+#include "drawing/hourglass.h"
 #include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -13,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include "drawing/hourglass.h"
 
 #include <QPainter>
 #include <QPixmap>

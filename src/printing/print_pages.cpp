@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/print_pages.h"
 
+#include "printing/bench_pictures.h"
 #include "printing/page_layout.h"
 #include "printing/printer_target.h"
-#include "printing/bench_pictures.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -24,11 +24,16 @@ namespace {
 
 QMessageBox::Icon toQt(Icon icon) {
     switch (icon) {
-    case Icon::Information: return QMessageBox::Information;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Critical: return QMessageBox::Critical;
-    case Icon::None: break;
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -39,7 +44,9 @@ public:
                Buttons buttons) override {
         QMessageBox box(toQt(icon), title, text, QMessageBox::NoButton, parent);
         switch (buttons) {
-        case Buttons::Ok: box.addButton(QMessageBox::Ok); break;
+        case Buttons::Ok:
+            box.addButton(QMessageBox::Ok);
+            break;
         case Buttons::OkCancel:
             box.addButton(QMessageBox::Ok);
             box.addButton(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
@@ -55,10 +62,14 @@ public:
             break;
         }
         switch (box.exec()) {
-        case QMessageBox::Ok: return Answer::Ok;
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        default: return Answer::Cancel;
+        case QMessageBox::Ok:
+            return Answer::Ok;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
         }
     }
     QString openFileName(QWidget* parent, const FileRequest& r) override {
@@ -134,15 +145,24 @@ Answerer* current = nullptr;
 
 } // namespace
 
-Answerer& answerer() { return current ? *current : qtAnswerer; }
-void setAnswerer(Answerer* a) { current = a; }
+Answerer& answerer() {
+    return current ? *current : qtAnswerer;
+}
+void setAnswerer(Answerer* a) {
+    current = a;
+}
 
-Answer ask(QWidget* parent, const QString& text, const QString& title, Icon icon,
-           Buttons buttons) {
+Answer ask(QWidget* parent, const QString& text, const QString& title, Icon icon, Buttons buttons) {
     return answerer().ask(parent, text, title, icon, buttons);
 }
-QAction* popup(QMenu& menu, const QPoint& globalPos) { return answerer().popup(menu, globalPos); }
-int exec(QDialog& dialog) { return answerer().exec(dialog); }
-void beep() { answerer().beep(); }
+QAction* popup(QMenu& menu, const QPoint& globalPos) {
+    return answerer().popup(menu, globalPos);
+}
+int exec(QDialog& dialog) {
+    return answerer().exec(dialog);
+}
+void beep() {
+    answerer().beep();
+}
 
 } // namespace ui

@@ -24,8 +24,8 @@ enum class Answer { Ok, Cancel, Yes, No };
 
 struct FileRequest {
     QString caption;
-    QString folder;     // where the chooser starts
-    QString filter;     // e.g. "Texte enrichi (*.rtf)"
+    QString folder; // where the chooser starts
+    QString filter; // e.g. "Texte enrichi (*.rtf)"
     QString defaultSuffix;
 };
 

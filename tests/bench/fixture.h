@@ -42,7 +42,8 @@ protected:
     // Types into a box as a user would, without validating it.
     void type(int k, const QString& t) { window->Text1[k]->setText(t); }
     std::string tempRecord(int record) const {
-        return files::readRecord(QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString(), record)
+        return files::readRecord(QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString(),
+                                 record)
             .text;
     }
     // Opens the preparation panel as start-up does.

@@ -59,7 +59,7 @@ TEST_F(BenchTest, ExercisesMenuPopsUpUnderItsButtonAndRunsTheEntryChosen) {
 }
 
 TEST_F(BenchTest, CopyMenuPutsTheBenchOrTheGraphOnTheClipboard) {
-    window->Command3_Click(); // the panel, as at start-up
+    window->Command3_Click();          // the panel, as at start-up
     script.answers = {ui::Answer::Ok}; // no diiode added to the ascorbic acid: the warning
     window->Command3_Click();
     script.menuChoices = {QStringLiteral("coptop")};

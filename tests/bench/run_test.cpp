@@ -198,7 +198,7 @@ TEST_F(BenchTest, ReadOutIsExposedToScreenReaders) {
 } // namespace
 
 TEST_F(BenchTest, EveryBenchControlTakesTheClicksOnItsMiddle) {
-    window->Command3_Click(); // the panel, as at start-up
+    window->Command3_Click();          // the panel, as at start-up
     script.answers = {ui::Answer::Ok}; // no diiode added to the ascorbic acid: the warning
     window->Command3_Click();          // then the bench
     ASSERT_TRUE(window->Picture4->isHidden());

@@ -3,8 +3,8 @@
 #include "fixture.h"
 
 #include <QCheckBox>
-#include <QDialog>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -162,7 +162,8 @@ TEST_F(BenchTest, TheSystemsStopEndsWithoutQuestions) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(tempRecord(24), "NON");
     // The steps of closing run once: a late close asks nothing and writes nothing more.
-    files::writeRecord(QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString(), 24, "OUI");
+    files::writeRecord(QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString(), 24,
+                       "OUI");
     window->endWithoutQuestions();
     EXPECT_EQ(tempRecord(24), "OUI");
     EXPECT_TRUE(script.asked.empty());
@@ -207,7 +208,8 @@ TEST_F(BenchTest, ClosingAsksOnceOrTwiceAndCanBeCancelled) {
             script.answers = {ui::Answer::Ok, ui::Answer::Ok};
             w.close();
         }
-        files::writeRecord(QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString(), 24, "OUI");
+        files::writeRecord(QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString(), 24,
+                           "OUI");
     }
 }
 

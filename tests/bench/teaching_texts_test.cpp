@@ -197,8 +197,8 @@ TEST_F(TeachingTexts, ShippedExercisesNeverShowTheirConcentrationBeforeTheCorrec
     // Opened at activation from record 31 of the temporary file, before start-up opens the
     // preparation panel.
     window = std::make_unique<bench::FeuilleP>();
-    ASSERT_EQ(files::writeRecord(QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString(), 31,
-                                 "EAUOXY.E44"),
+    ASSERT_EQ(files::writeRecord(QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString(),
+                                 31, "EAUOXY.E44"),
               files::RecordStatus::Ok);
     window->Form_Activate();
     EXPECT_EQ(tempRecord(31), "");

@@ -9,9 +9,9 @@
 namespace {
 
 using namespace drawing;
-using support::application;
 using drawingtest::hasInkDarkerThan;
 using drawingtest::rgb;
+using support::application;
 
 constexpr int x0 = defaultFlaskX;
 const QColor black(0, 0, 0);

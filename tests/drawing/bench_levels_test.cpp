@@ -8,10 +8,10 @@
 namespace {
 
 using namespace drawing;
-using support::application;
 using drawingtest::backgroundPixel;
 using drawingtest::masked;
 using drawingtest::rgb;
+using support::application;
 
 constexpr int x0 = defaultFlaskX;
 const QColor black(0, 0, 0);

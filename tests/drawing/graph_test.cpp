@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/graph.h"
 
-#include "drawing/graphlabels.h"
 #include "drawing/drawing_test_support.h"
+#include "drawing/graphlabels.h"
 #include "drawing/picture.h"
 #include "model/catalogue.h"
 

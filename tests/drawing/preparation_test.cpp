@@ -9,8 +9,8 @@
 namespace {
 
 using namespace drawing;
-using support::application;
 using drawingtest::rgb;
+using support::application;
 
 const QColor black(0, 0, 0);
 const QColor white(255, 255, 255);

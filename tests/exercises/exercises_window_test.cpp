@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exercises window and menu, headless, over a fake main window.
 
+#include "exercise_files.h"
 #include "exercises/exercise_actions.h"
 #include "exercises/exercise_file.h"
 #include "exercises/exercise_menu.h"
 #include "exercises/fichexo.h"
 #include "exercises/rtf.h"
-#include "exercise_files.h"
 #include "files/ui/paths.h"
 #include "support/fake_exercise_area.h"
 #include "support/scripted_answerer.h"
@@ -21,10 +21,10 @@
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QToolButton>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace exotest;
@@ -150,7 +150,8 @@ TEST_F(ExercisesWindow, OpeningLoadsStatementFileNameAndConfiguration) {
     // The configuration is on the bench: situation 1 shown, the caption names the file.
     EXPECT_EQ(host.bench.state.configFile, QDir::toNativeSeparators(folder + "a.c17"));
     EXPECT_EQ(host.bench.selected, std::vector<int>{0});
-    EXPECT_EQ(host.bench.caption, QStringLiteral("Titrage colorimétrique - ") + host.bench.state.configFile);
+    EXPECT_EQ(host.bench.caption,
+              QStringLiteral("Titrage colorimétrique - ") + host.bench.state.configFile);
     EXPECT_EQ(host.bench.state.table.choices[0][1], 2);
     EXPECT_TRUE(script.asked.empty());
 }
@@ -290,9 +291,8 @@ TEST_F(ExercisesWindow, MenuEntriesInOrderAndEnabledByState) {
     ASSERT_EQ(script.menus.size(), 1u);
     EXPECT_EQ(script.menus[0].menu, QStringLiteral("optionexo"));
     EXPECT_EQ(script.menus[0].position, btexo.mapToGlobal(QPoint(0, 19)));
-    EXPECT_EQ(script.menus[0].entries,
-              (QStringList{"PRISENMAIN", "openexo", "opencor", "savetexte", "opentexte",
-                           "imprimetexte", "Closexo"}));
+    EXPECT_EQ(script.menus[0].entries, (QStringList{"PRISENMAIN", "openexo", "opencor", "savetexte",
+                                                    "opentexte", "imprimetexte", "Closexo"}));
     EXPECT_EQ(script.menus[0].enabled, script.menus[0].entries);
     EXPECT_TRUE(host.name->text().isEmpty());
     // Then neither the correction nor closing is offered.

@@ -5,8 +5,8 @@
 #include "rtf_table_support.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QTextEdit>
 #include <QCoreApplication>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
 using namespace rtftest;

@@ -2,10 +2,10 @@
 // Record 13 of an exercise file: "1" keeps the concentration to find secret from the opening
 // of the exercise, by every way it opens, until its correction is shown.
 
+#include "exercise_files.h"
 #include "exercises/exercise_actions.h"
 #include "exercises/exercise_file.h"
 #include "exercises/fichexo.h"
-#include "exercise_files.h"
 #include "files/ui/paths.h"
 #include "support/fake_exercise_area.h"
 #include "support/scripted_answerer.h"

@@ -12,8 +12,8 @@
 #include "numbers/reading.h"
 
 #include <QDir>
-#include <set>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -41,9 +41,15 @@ model::BenchInputs inputsOf(const files::SituationTable& table, int s) {
 // The entry of the species that the titrant consumes: 0 once the equivalence is reached.
 int titratedEntry(int species) {
     switch (species) {
-    case 0: case 2: case 4: case 7: return 2; // diiode left or formed
-    case 9: return 5;                         // thiosulfate
-    default: break;
+    case 0:
+    case 2:
+    case 4:
+    case 7:
+        return 2; // diiode left or formed
+    case 9:
+        return 5; // thiosulfate
+    default:
+        break;
     }
     for (const model::GraphColumn& column : model::graphColumns(species))
         if (column.introduced == model::IntroducedBar::Titrated) return column.presentEntry;
@@ -68,8 +74,7 @@ TEST(ShippedExercises, CorrectionsStandAtTheEquivalenceWithEnoughReagent) {
         const exercises::ExerciseRecords records = exercises::readExerciseRecords(data + name);
         ASSERT_TRUE(records.readable);
 
-        const files::SituationTable start =
-            load(data, records[exercises::configurationRecord]);
+        const files::SituationTable start = load(data, records[exercises::configurationRecord]);
         const int species = start.choices[0][1];
         ASSERT_TRUE(model::isSpecies(species));
         speciesCovered.insert(species);

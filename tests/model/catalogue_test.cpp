@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <utility>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -68,16 +68,14 @@ TEST(Catalogue, Species) {
          "SO4 2- -/10, SO2 T/11, MnO4- R/8, Mn2+ -/9", "1 nS, 1 burette"},
         {"hypochlorite de sodium", F::Thiosulfate, X::Iodide, V::IodideVolume,
          "d'iodure de potassium", false, true,
-         "ClO- T/12, Cl- -/13, I2 -/2, I- X/3, S4O6 2- -/4, S2O3 2- R/5",
-         "1 nS, 1 nX, 1 burette"},
+         "ClO- T/12, Cl- -/13, I2 -/2, I- X/3, S4O6 2- -/4, S2O3 2- R/5", "1 nS, 1 nX, 1 burette"},
         {"nitrite de potassium", F::Permanganate, X::None, V::None, "", true, false,
          "NO3- -/14, NO2- T/15, MnO4- R/8, Mn2+ -/9", "1 nS, 1 burette"},
         {"peroxyde d'hydrogène", F::Permanganate, X::None, V::None, "", true, false,
          "O2 -/16, H2O2 T/17, MnO4- R/8, Mn2+ -/9", "1 nS, 1 burette"},
         {"sulfate de cuivre II", F::Thiosulfate, X::Iodide, V::IodideVolume,
          "d'iodure de potassium", false, true,
-         "Cu2+ T/18, CuI -/19, I2 -/2, I- X/3, S4O6 2- -/4, S2O3 2- R/5",
-         "1 nS, 1 nX, 1 burette"},
+         "Cu2+ T/18, CuI -/19, I2 -/2, I- X/3, S4O6 2- -/4, S2O3 2- R/5", "1 nS, 1 nX, 1 burette"},
         {"sulfate de fer II", F::Permanganate, X::None, V::None, "", true, false,
          "Fe3+ -/20, Fe2+ T/21, MnO4- R/8, Mn2+ -/9", "1 nS, 1 burette"},
         {"thiosulfate de sodium", F::Diiode, X::None, V::None, "", false, true,
@@ -133,11 +131,11 @@ TEST(Catalogue, LabelKeysAreTheDocumentedOnes) {
 TEST(Catalogue, NamedEntriesAndSpeciesAreTheirPlaces) {
     using E = model::Entry;
     const std::pair<int, const char*> entries[] = {
-        {E::C6H6O6, "C6H6O6"}, {E::C6H8O6, "C6H8O6"}, {E::I2, "I2"},       {E::Iodide, "I-"},
-        {E::S4O6, "S4O6 2-"},  {E::S2O3, "S2O3 2-"},  {E::CO2, "CO2"},     {E::H2C2O4, "H2C2O4"},
-        {E::MnO4, "MnO4-"},    {E::Mn2, "Mn2+"},      {E::SO4, "SO4 2-"},  {E::SO2, "SO2"},
-        {E::ClO, "ClO-"},      {E::Cl, "Cl-"},        {E::NO3, "NO3-"},    {E::NO2, "NO2-"},
-        {E::O2, "O2"},         {E::H2O2, "H2O2"},     {E::Cu2, "Cu2+"},    {E::CuI, "CuI"},
+        {E::C6H6O6, "C6H6O6"}, {E::C6H8O6, "C6H8O6"}, {E::I2, "I2"},      {E::Iodide, "I-"},
+        {E::S4O6, "S4O6 2-"},  {E::S2O3, "S2O3 2-"},  {E::CO2, "CO2"},    {E::H2C2O4, "H2C2O4"},
+        {E::MnO4, "MnO4-"},    {E::Mn2, "Mn2+"},      {E::SO4, "SO4 2-"}, {E::SO2, "SO2"},
+        {E::ClO, "ClO-"},      {E::Cl, "Cl-"},        {E::NO3, "NO3-"},   {E::NO2, "NO2-"},
+        {E::O2, "O2"},         {E::H2O2, "H2O2"},     {E::Cu2, "Cu2+"},   {E::CuI, "CuI"},
         {E::Fe3, "Fe3+"},      {E::Fe2, "Fe2+"}};
     static_assert(std::size(entries) == E::count);
     for (const auto& [entry, formula] : entries)
@@ -147,12 +145,16 @@ TEST(Catalogue, NamedEntriesAndSpeciesAreTheirPlaces) {
     EXPECT_EQ(E::MnO4, 8);
 
     using S = model::Species;
-    const std::pair<int, const char*> species[] = {
-        {S::AscorbicAcid, "acide ascorbique"},    {S::OxalicAcid, "acide oxalique"},
-        {S::Diiode, "diiode"},                    {S::SulfurDioxide, "dioxyde de soufre"},
-        {S::Hypochlorite, "hypochlorite de sodium"}, {S::Nitrite, "nitrite de potassium"},
-        {S::HydrogenPeroxide, "peroxyde d'hydrogène"}, {S::CopperSulfate, "sulfate de cuivre II"},
-        {S::IronSulfate, "sulfate de fer II"},    {S::Thiosulfate, "thiosulfate de sodium"}};
+    const std::pair<int, const char*> species[] = {{S::AscorbicAcid, "acide ascorbique"},
+                                                   {S::OxalicAcid, "acide oxalique"},
+                                                   {S::Diiode, "diiode"},
+                                                   {S::SulfurDioxide, "dioxyde de soufre"},
+                                                   {S::Hypochlorite, "hypochlorite de sodium"},
+                                                   {S::Nitrite, "nitrite de potassium"},
+                                                   {S::HydrogenPeroxide, "peroxyde d'hydrogène"},
+                                                   {S::CopperSulfate, "sulfate de cuivre II"},
+                                                   {S::IronSulfate, "sulfate de fer II"},
+                                                   {S::Thiosulfate, "thiosulfate de sodium"}};
     static_assert(std::size(species) == model::speciesCount);
     for (const auto& [index, text] : species)
         EXPECT_EQ(model::listText(index), text) << index;

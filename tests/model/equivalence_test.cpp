@@ -142,13 +142,19 @@ TEST(Equivalence, OnlyWhatRoundingLeavesIsCleared) {
         // A large excess of iodide (0,2 mol/L x 24 mL = 4.8 mmol) and the weakest titrant: half a
         // drop before the equivalence at 2 mL, 2.5e-6 mmol of diiode are left, below a millionth
         // of the iodide but well above a millionth of the titrated and poured amounts.
-        {"last half drop of diiode beside much iodide", 4,
-         {0.0001f, 1, 0.0001f, 1.95f, 0.2f, 0, 24}, 2, true},
+        {"last half drop of diiode beside much iodide",
+         4,
+         {0.0001f, 1, 0.0001f, 1.95f, 0.2f, 0, 24},
+         2,
+         true},
         // Before any titrant: a tiny sample of diiode is all there.
         {"a tiny sample before any titrant", 2, {0.0001f, 1, 0.2f, 0, 0, 0, 0}, 2, true},
         // Diiode added in exactly the amount of ascorbic acid (0,05 x 2 mL = 0,02 x 5 mL): none
         // is left, although the two products differ by 3.7e-9 mmol in single precision.
-        {"diiode just used up by the ascorbic acid", 0, {0.02f, 5, 0.02f, 0, 0.05f, 2, 0}, 2,
+        {"diiode just used up by the ascorbic acid",
+         0,
+         {0.02f, 5, 0.02f, 0, 0.05f, 2, 0},
+         2,
          false},
     };
     for (const Case& c : cases) {

@@ -140,10 +140,10 @@ TEST(Decompose, DigitsAndExponent) {
         int exponent;
     };
     const Row rows[] = {
-        {1234.5, 15, false, "12345", 3},   {-0.00012345678, 8, true, "12345678", -4},
-        {0.125, 2, false, "12", -1},       {0.135, 2, false, "14", -1},
-        {9.96, 2, false, "1", 1},          {0, 15, false, "", 0},
-        {HUGE_VAL, 15, false, "", 0},      {double(0.0145f), 7, false, "145", -2},
+        {1234.5, 15, false, "12345", 3}, {-0.00012345678, 8, true, "12345678", -4},
+        {0.125, 2, false, "12", -1},     {0.135, 2, false, "14", -1},
+        {9.96, 2, false, "1", 1},        {0, 15, false, "", 0},
+        {HUGE_VAL, 15, false, "", 0},    {double(0.0145f), 7, false, "145", -2},
     };
     for (const Row& r : rows) {
         const numbers::Decimal d = numbers::decompose(r.x, r.significant);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ink.h"
-#include "support/fake_bench_pictures.h"
 #include "printing/bench_overlay.h"
 #include "printing/clipboard_copy.h"
+#include "support/fake_bench_pictures.h"
 #include "support/scripted_answerer.h"
 
 #include <QAction>

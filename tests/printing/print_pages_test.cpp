@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ink.h"
-#include "support/fake_bench_pictures.h"
 #include "printing/confimp.h"
 #include "printing/print_pages.h"
 #include "printing/printer_target.h"
+#include "support/fake_bench_pictures.h"
 #include "support/scripted_answerer.h"
 
 #include <QCheckBox>

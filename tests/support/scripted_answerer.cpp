@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/scripted_answerer.h"
 
-
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
@@ -24,8 +23,8 @@ void ScriptedAnswerer::expectAllUsed() {
         ADD_FAILURE() << "a printer set-up was expected and not shown (accepted " << accepted
                       << ")";
     for (const QString& entry : menuChoices)
-        ADD_FAILURE() << "a pop-up menu was expected and not shown (entry "
-                      << entry.toStdString() << ")";
+        ADD_FAILURE() << "a pop-up menu was expected and not shown (entry " << entry.toStdString()
+                      << ")";
     answers.clear();
     fileNames.clear();
     printerChoices.clear();
@@ -36,10 +35,10 @@ Answer ScriptedAnswerer::ask(QWidget*, const QString& text, const QString& title
                              Buttons buttons) {
     asked.push_back({text, title, icon, buttons});
     if (answers.empty()) {
-        ADD_FAILURE() << "unexpected question \"" << title.toStdString() << "\": "
-                      << text.toStdString();
+        ADD_FAILURE() << "unexpected question \"" << title.toStdString()
+                      << "\": " << text.toStdString();
         return (buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel) ? Answer::Yes
-                                                                               : Answer::Ok;
+                                                                              : Answer::Ok;
     }
     const Answer a = answers.front();
     answers.pop_front();

@@ -42,11 +42,11 @@ public:
     ScriptedAnswerer& operator=(const ScriptedAnswerer&) = delete;
 
     // What the test expects, used in order.
-    std::deque<Answer> answers;       // message boxes and questions
-    std::deque<QString> fileNames;    // file choosers; an empty name cancels
-    std::deque<bool> printerChoices;  // printer set-ups: accepted (true) or cancelled
-    std::deque<QString> menuChoices;  // pop-up menus: object name of the entry chosen, or
-                                      // empty to dismiss the menu
+    std::deque<Answer> answers;      // message boxes and questions
+    std::deque<QString> fileNames;   // file choosers; an empty name cancels
+    std::deque<bool> printerChoices; // printer set-ups: accepted (true) or cancelled
+    std::deque<QString> menuChoices; // pop-up menus: object name of the entry chosen, or
+                                     // empty to dismiss the menu
     // The secondary windows run modally: each is shown, driven by this callback, and its
     // result returned. Unset, a secondary window is not expected.
     std::function<int(QDialog&)> onExec;

@@ -224,8 +224,7 @@ void Machine::buildOptions() {
             showDisplay();
         };
     };
-    connect(C[0], &QRadioButton::toggled, this,
-            chooseFormat(DisplayFormat::Scientific));
+    connect(C[0], &QRadioButton::toggled, this, chooseFormat(DisplayFormat::Scientific));
     connect(C[1], &QRadioButton::toggled, this, chooseFormat(DisplayFormat::Standard));
 }
 

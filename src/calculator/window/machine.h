@@ -47,8 +47,7 @@ protected:
 private:
     // A key that applies `effect` to the keypad (when given) and shows the display.
     QPushButton* addKey(const char* name, const QString& caption, const QString& tooltip, int x,
-                        int y, int width, int height,
-                        std::function<void(Keypad&)> effect);
+                        int y, int width, int height, std::function<void(Keypad&)> effect);
     void buildKeys();
     void buildOptions();
     // Shows the keypad's display in z1, gives z1 the focus and puts the caret at its end.

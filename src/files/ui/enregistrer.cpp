@@ -5,9 +5,9 @@
 #include "files/savename.h"
 #include "files/ui/folderlists.h"
 #include "files/ui/loadconfiguration.h"
+#include "files/ui/paths.h"
 #include "files/ui/situation_bench.h"
 #include "ui/modal.h"
-#include "files/ui/paths.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 
 #include "files/configuration.h"
 #include "files/ui/configwindow.h"
+#include "files/ui/paths.h"
 #include "files/ui/situation_bench.h"
 #include "ui/modal.h"
-#include "files/ui/paths.h"
 
 #include <QDialog>
 #include <QDir>

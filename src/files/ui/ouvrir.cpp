@@ -6,6 +6,7 @@
 #include "files/ui/situation_bench.h"
 #include "ui/modal.h"
 
+#include "drawing/hourglass.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
@@ -13,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include "drawing/hourglass.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workspace.h"
-#include "support/fake_situation_bench.h"
 #include "files/configuration.h"
 #include "files/ui/folderlists.h"
 #include "files/ui/loadconfiguration.h"
 #include "files/ui/ouvrir.h"
+#include "support/fake_situation_bench.h"
 #include "support/scripted_answerer.h"
+#include "workspace.h"
 
 #include <QDir>
 #include <QFile>
