@@ -10,7 +10,8 @@ cd "$here"
 packages=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation googletest
           libgtest-dev
           libbenchmark-dev xvfb xauth
-          dpkg-dev appstream desktop-file-utils)
+          dpkg-dev appstream desktop-file-utils
+          clang-format)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
