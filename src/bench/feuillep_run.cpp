@@ -5,6 +5,7 @@
 
 #include "bench/widgets.h"
 #include "drawing/widgets/picturebox.h"
+#include "model/amounts.h"
 #include "numbers/formats.h"
 #include "numbers/reading.h"
 #include "ui/modal.h"
@@ -17,8 +18,8 @@ namespace bench {
 
 namespace {
 
-constexpr double capacity = 25;  // mL
-constexpr double flowStep = 0.1; // mL per tick of Timer1
+constexpr double capacity = model::buretteCapacity; // mL
+constexpr double flowStep = 0.1;                    // mL per tick of Timer1
 constexpr double dropVolume = 0.05;
 
 float pouredOf(const QLineEdit* box) {

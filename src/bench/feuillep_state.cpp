@@ -24,6 +24,9 @@ namespace bench {
 
 namespace {
 
+// The sample and the reagent added to it stay within 25 mL.
+constexpr double pipettedLimit = 25;
+
 float readNumber(const QString& text) {
     return numbers::parseBenchNumber(text.toStdString());
 }
@@ -94,14 +97,14 @@ void FeuilleP::Text1_LostFocus(int index) {
     if (index == 3) {
         double v = itemValue(Combo1);
         if (x < 0) x = 0;
-        if (v + x > 25) x = static_cast<float>(25 - v);
+        if (v + x > pipettedLimit) x = static_cast<float>(pipettedLimit - v);
         setText(3, general(x));
         reftq();
     }
     if (index == 5) {
         if (x < 0) x = 0;
-        if (x > 25) {
-            x = 25;
+        if (x > model::buretteCapacity) {
+            x = static_cast<float>(model::buretteCapacity);
             ui::ask(this, QStringLiteral("La contenance de la burette est de 25 mL."),
                     QStringLiteral("Volume corrigé"), ui::Icon::Information, ui::Buttons::Ok);
         }
@@ -117,12 +120,12 @@ void FeuilleP::Combo1_Click() {
     double total = itemValue(Combo1);
     if (!Combo2->isHidden()) total += itemValue(Combo2);
     if (!Text1[3]->isHidden()) total += readNumber(text(3));
-    if (total > 25) Combo1->setCurrentIndex(0);
+    if (total > pipettedLimit) Combo1->setCurrentIndex(0);
     majtq();
 }
 
 void FeuilleP::Combo2_Click() {
-    if (itemValue(Combo2) + itemValue(Combo1) > 25) Combo2->setCurrentIndex(0);
+    if (itemValue(Combo2) + itemValue(Combo1) > pipettedLimit) Combo2->setCurrentIndex(0);
     majtq();
 }
 
