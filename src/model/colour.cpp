@@ -11,13 +11,17 @@ namespace model {
 
 namespace {
 
-int atLeast(double x, int floor) {
-    return std::max<int>(numbers::nearest(x), floor);
+double atLeast(double x, double floor) {
+    return std::max(x, floor);
+}
+
+int rounded(double channel) {
+    return numbers::nearest(channel);
 }
 
 } // namespace
 
-Rgb tintColour(Tint tint, double c, int h) {
+Channels tintChannels(Tint tint, double c, int h) {
     // The law is defined for c >= 0; anything else (a negative or undefined concentration)
     // is drawn as the clear liquid rather than raising a negative number to a fraction.
     if (!(c >= 0)) c = 0;
@@ -26,7 +30,7 @@ Rgb tintColour(Tint tint, double c, int h) {
     switch (tint) {
     case Tint::Permanganate: {
         const double s = std::pow(u, 0.2);
-        const int rb = atLeast(255 - H * s, 50);
+        const double rb = atLeast(255 - H * s, 50);
         return {rb, atLeast(255 - 3 * H * s, 0), rb};
     }
     case Tint::Diiode: {
@@ -40,6 +44,12 @@ Rgb tintColour(Tint tint, double c, int h) {
     }
     }
     return {};
+}
+
+Rgb tintColour(Tint tint, double c, int h) {
+    // A channel held to its floor and then rounded is the rounded channel held to it.
+    const Channels k = tintChannels(tint, c, h);
+    return {rounded(k.r), rounded(k.g), rounded(k.b)};
 }
 
 std::optional<LiquidTint> buretteTint(int species, float titrantConcentration) {

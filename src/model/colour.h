@@ -20,6 +20,14 @@ enum class Tint { Permanganate, Diiode, DiiodeStarch };
 // c in mol/L (c >= 0), h the tint slider value (100..200).
 Rgb tintColour(Tint tint, double c, int h);
 
+// The same colour before its channels are rounded (each already held to its floor): what
+// the words that name the colour read, so that a word does not flicker with the rounding of
+// the channels from one drop to the next. tintColour rounds these channels.
+struct Channels {
+    double r = 0, g = 0, b = 0;
+};
+Channels tintChannels(Tint tint, double c, int h);
+
 // A tinted liquid: which law and at what concentration (mol/L).
 // "No tint" (a colourless liquid, not painted) is an empty optional.
 struct LiquidTint {
