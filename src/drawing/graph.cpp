@@ -48,6 +48,12 @@ void drawScale(Picture& pic, int right, float max) {
     }
 }
 
+// An amount in mol as the scale writes it: three significant figures at most.
+QString molText(double amount) {
+    const double rounded = numbers::parseBenchDouble(numbers::formatPattern(amount, "0.00E+00"));
+    return QString::fromStdString(numbers::formatGeneral(rounded));
+}
+
 } // namespace
 
 int columnCount(int species) {
@@ -69,9 +75,7 @@ float scaleMax(int species, const model::BenchInputs& in) {
 }
 
 QString scaleLabel(float scaleMax, int i) {
-    const double amount = double(scaleMax) * 0.001 * (10 - i) / 10;
-    const double rounded = numbers::parseBenchDouble(numbers::formatPattern(amount, "0.00E+00"));
-    return QString::fromStdString(numbers::formatGeneral(rounded));
+    return molText(double(scaleMax) * 0.001 * (10 - i) / 10);
 }
 
 int barTop(double amount, float scaleMax) {
@@ -111,6 +115,19 @@ float majtq(Picture& pic, int species, const model::BenchInputs& in) {
 
     pic.keepAsBackground();
     return max;
+}
+
+QStringList describeColumns(int species, const model::BenchInputs& in,
+                            const model::PresentAmounts& present) {
+    const model::Introduced introduced = model::introducedAmounts(species, in);
+    QStringList texts;
+    for (const model::GraphColumn& column : model::graphColumns(species))
+        texts << graphLabelText(model::entryFormula(column.presentEntry)) +
+                     QStringLiteral(" : introduite ") +
+                     molText(model::introducedBarAmount(column.introduced, introduced) * 0.001) +
+                     QStringLiteral(" mol, présente ") +
+                     molText(present[column.presentEntry] * 0.001) + QStringLiteral(" mol");
+    return texts;
 }
 
 bool reftq(Picture& pic, int species, const model::BenchInputs& in, float max,

@@ -8,6 +8,7 @@
 #include "model/amounts.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace drawing {
 
@@ -41,6 +42,13 @@ int barTop(double amount, float scaleMax);
 // background. Returns scaleMax (0 with no species: frame for 4 columns, zero labels).
 // The caller then runs reftq.
 float majtq(Picture& tabquant, int species, const model::BenchInputs& in);
+
+// What each column shows, for those who cannot see the bars: its formula, then the amounts
+// introduced and present in mol, written as the scale writes them ("MnO4⁻ : introduite
+// 0,00012 mol, présente 0 mol"). `present` is the table reftq has computed. None with no
+// species.
+QStringList describeColumns(int species, const model::BenchInputs& in,
+                            const model::PresentAmounts& present);
 
 // The bars over the kept background. Does nothing and returns false while scaleMax is 0;
 // otherwise recomputes `present` (model::computeAmounts), draws the bars and returns true:

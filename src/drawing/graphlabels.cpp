@@ -67,7 +67,53 @@ const Label* findLabel(std::string_view formula) {
     return nullptr;
 }
 
+// A charge in superscript characters: "2-" gives "²⁻".
+QString superscriptCharge(const char* charge) {
+    QString text;
+    for (const char* c = charge; *c; ++c) {
+        switch (*c) {
+        case '2':
+            text += QChar(0x00B2);
+            break;
+        case '3':
+            text += QChar(0x00B3);
+            break;
+        case '+':
+            text += QChar(0x207A);
+            break;
+        case '-':
+            text += QChar(0x207B);
+            break;
+        default:
+            text += QLatin1Char(*c);
+        }
+    }
+    return text;
+}
+
 } // namespace
+
+QString graphLabelText(std::string_view formula) {
+    const Label* label = findLabel(formula);
+    if (!label) return QString::fromUtf8(formula.data(), qsizetype(formula.size()));
+    QString text;
+    for (const Piece& piece : label->pieces) {
+        if (!piece.text) break;
+        switch (piece.run) {
+        case Run::Symbol:
+        case Run::Index:
+            text += QLatin1String(piece.text);
+            break;
+        case Run::Charge:
+            text += superscriptCharge(piece.text);
+            break;
+        case Run::Stacked:
+            text += QLatin1String(piece.text) + superscriptCharge(piece.charge);
+            break;
+        }
+    }
+    return text;
+}
 
 QString graphLabelMeasure(std::string_view formula) {
     if (const Label* label = findLabel(formula)) return QString::fromLatin1(label->measure);

@@ -19,4 +19,8 @@ void printGraphLabel(Picture& pic, std::string_view formula, double centreX, dou
 // The text whose width at 10 pt centres the label ("C6H8O6" for the three long formulas).
 QString graphLabelMeasure(std::string_view formula);
 
+// The label as plain text, the charge in superscript characters ("MnO4⁻", "S2O3²⁻",
+// "Cu²⁺"), for what is read rather than seen. An unknown formula is given as it is written.
+QString graphLabelText(std::string_view formula);
+
 } // namespace drawing

@@ -267,3 +267,36 @@ TEST(GraphLabels, CentredUnderTheirColumns) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(GraphText, LabelsReadAsPlainTextWithSuperscriptCharges) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"MnO4-", "MnO4⁻"}, {"S2O3 2-", "S2O3²⁻"}, {"SO4 2-", "SO4²⁻"},  {"Cu2+", "Cu²⁺"},
+        {"Fe3+", "Fe³⁺"},   {"I-", "I⁻"},          {"C6H8O6", "C6H8O6"}, {"unknown", "unknown"},
+    };
+    for (const auto& [formula, text] : rows)
+        EXPECT_EQ(drawing::graphLabelText(formula), QString::fromUtf8(text)) << formula;
+}
+
+TEST(GraphText, EachColumnSaysItsAmountsInMol) {
+    // Oxalic acid 0,03 mol/L, 10 mL (0,3 mmol), at its equivalence with 12 mL of
+    // permanganate 0,01 mol/L: 2 MnO4- + 5 H2C2O4 give 10 CO2 and 2 Mn2+.
+    model::BenchInputs in;
+    in.sampleConcentration = 0.03f;
+    in.sampleVolume = 10;
+    in.titrantConcentration = 0.01f;
+    in.pouredVolume = 12;
+    model::PresentAmounts present{};
+    model::computeAmounts(model::Species::OxalicAcid, in, present);
+    const QStringList expected = {
+        QStringLiteral("CO2 : introduite 0 mol, présente 0,0006 mol"),
+        QStringLiteral("H2C2O4 : introduite 0,0003 mol, présente 0 mol"),
+        QStringLiteral("MnO4⁻ : introduite 0,00012 mol, présente 0 mol"),
+        QStringLiteral("Mn²⁺ : introduite 0 mol, présente 0,00012 mol"),
+    };
+    EXPECT_EQ(drawing::describeColumns(model::Species::OxalicAcid, in, present), expected);
+    EXPECT_TRUE(drawing::describeColumns(-1, in, present).isEmpty());
+}
+
+} // namespace
