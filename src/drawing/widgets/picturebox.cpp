@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/widgets/picturebox.h"
 
+#include "drawing/widgets/focus_mark.h"
+#include "picture_accessible.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -8,10 +11,13 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace drawing {
 
 PictureBox::PictureBox(int width, int height, QWidget* parent, QColor background)
     : QWidget(parent), picture_(width, height, 1.0, background) {
+    installPictureAccessibility();
     picture_.setDevicePixelRatio(screenRatio());
     setFixedSize(width, height);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -51,6 +57,70 @@ void PictureBox::setPictureSize(int width, int height) {
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     picture_.paintOn(p, event->rect());
+    if (hasFocus()) drawFocusMark(p, focusMark_);
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update(focusMark_);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update(focusMark_);
+}
+
+void PictureBox::setFocusMark(const QRect& r) {
+    if (r == focusMark_) return;
+    if (hasFocus()) update(focusMark_.united(r));
+    focusMark_ = r;
+}
+
+// ---- Parts of the drawing, for assistive technology ----
+
+void PictureBox::setPartCount(int count) {
+    count = std::max(count, 0);
+    if (count == partCount()) return;
+    while (partCount() > count) {
+        delete parts_.back().object;
+        parts_.pop_back();
+    }
+    while (partCount() < count)
+        parts_.push_back({{}, {}, new PicturePartObject(this, partCount())});
+    QAccessibleEvent event(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&event);
+}
+
+const PicturePart& PictureBox::part(int index) const {
+    return parts_.at(std::size_t(index)).shown;
+}
+
+QObject* PictureBox::partObject(int index) const {
+    return parts_.at(std::size_t(index)).object;
+}
+
+void PictureBox::setPart(int index, const PicturePart& part, bool notify) {
+    PartState& state = parts_.at(std::size_t(index));
+    state.shown = part;
+    if (!notify) return;
+    PicturePart& told = state.told;
+    const bool nameChanged = told.name != part.name;
+    const bool descriptionChanged = told.description != part.description;
+    const bool selectionChanged = told.selected != part.selected;
+    told = part;
+    if (nameChanged) {
+        QAccessibleEvent event(state.object, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (descriptionChanged) {
+        QAccessibleEvent event(state.object, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (selectionChanged) {
+        QAccessibleEvent event(state.object, part.selected ? QAccessible::SelectionAdd
+                                                           : QAccessible::SelectionRemove);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -1,14 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The widget that shows a retained picture. It owns the Picture, is sized to it, paints by
-// copying the image (nothing is drawn in paintEvent), and may hold child controls placed over
-// the drawing. The picture is made at the device pixel ratio of the widget's screen.
+// copying the image (nothing of the drawing is made in paintEvent; only the focus mark is
+// painted over it), and may hold child controls placed over the drawing. The picture is made
+// at the device pixel ratio of the widget's screen.
+//
+// For assistive technology a picture may name parts of its drawing (the flask of the bench,
+// the tabs of the tab strip, the columns of the graph): each part is an accessible object of
+// its own, a child of the picture after its child controls, with a role, a name and a
+// description that its owner keeps up to date.
 
 #include "drawing/picture.h"
 
+#include <QAccessible>
 #include <QWidget>
 
+#include <vector>
+
 namespace drawing {
+
+struct PicturePart {
+    QAccessible::Role role = QAccessible::Graphic;
+    QString name;
+    QString description;
+    QRect rect;            // in the picture's logical pixels
+    bool selected = false; // a tab: the one shown
+};
+
+class PicturePartObject;
 
 class PictureBox : public QWidget {
     Q_OBJECT
@@ -26,6 +45,26 @@ public:
     void refresh() { update(); }
     void refresh(const QRect& r) { update(r); }
 
+    // The picture's own role for assistive technology (a client area unless set).
+    void setAccessibleRole(QAccessible::Role role) { role_ = role; }
+    QAccessible::Role accessibleRole() const { return role_; }
+
+    // The parts of the drawing: their number (new parts are blank), and each part. A change
+    // of a part's name, description or selection is told to assistive technology when
+    // `notify` is true; a change made without telling is told at the next call that tells,
+    // if the text still differs from what was last told (the flow of the burette changes
+    // the descriptions at every step and tells them once it stops).
+    void setPartCount(int count);
+    int partCount() const { return int(parts_.size()); }
+    const PicturePart& part(int index) const;
+    void setPart(int index, const PicturePart& part, bool notify = true);
+    // The object that stands for a part (what accessibility events are sent from).
+    QObject* partObject(int index) const;
+
+    // While the picture has the keyboard focus, a dotted rectangle is drawn around r (logical
+    // pixels); an empty r draws none.
+    void setFocusMark(const QRect& r);
+
 signals:
     void pressed(Qt::MouseButton button, QPoint pos);
     void released(Qt::MouseButton button, QPoint pos);
@@ -40,12 +79,23 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     qreal screenRatio() const;
     void followScreen();
     bool following_ = false;
     Picture picture_;
+    QAccessible::Role role_ = QAccessible::Client;
+    // What each part shows and what assistive technology was last told of it.
+    struct PartState {
+        PicturePart shown;
+        PicturePart told;
+        PicturePartObject* object = nullptr;
+    };
+    std::vector<PartState> parts_;
+    QRect focusMark_;
 };
 
 } // namespace drawing

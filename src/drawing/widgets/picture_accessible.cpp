@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "picture_accessible.h"
+
+#include "drawing/widgets/picturebox.h"
+
+#include <QAccessibleObject>
+#include <QAccessibleWidget>
+#include <QWindow>
+
+namespace drawing {
+
+PicturePartObject::PicturePartObject(PictureBox* box, int index)
+    : QObject(box), box_(box), index_(index) {}
+
+namespace {
+
+// A picture: its child controls first, then the parts of its drawing.
+class PictureBoxAccessible : public QAccessibleWidget {
+public:
+    explicit PictureBoxAccessible(PictureBox* box) : QAccessibleWidget(box) {}
+
+    PictureBox* box() const { return static_cast<PictureBox*>(widget()); }
+    QAccessible::Role role() const override { return box()->accessibleRole(); }
+
+    int childCount() const override { return controlCount() + box()->partCount(); }
+
+    QAccessibleInterface* child(int index) const override {
+        if (index < controlCount()) return QAccessibleWidget::child(index);
+        const int part = index - controlCount();
+        if (part >= box()->partCount()) return nullptr;
+        return QAccessible::queryAccessibleInterface(box()->partObject(part));
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (const auto* part = dynamic_cast<const PicturePartObject*>(child->object()))
+            return part->box() == box() ? controlCount() + part->index() : -1;
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+    QAccessibleInterface* childAt(int x, int y) const override {
+        if (QAccessibleInterface* control = QAccessibleWidget::childAt(x, y)) return control;
+        const QPoint local = box()->mapFromGlobal(QPoint(x, y));
+        for (int i = 0; i < box()->partCount(); ++i)
+            if (box()->part(i).rect.contains(local))
+                return QAccessible::queryAccessibleInterface(box()->partObject(i));
+        return nullptr;
+    }
+
+    // In a tab strip that has the focus, the tab shown.
+    QAccessibleInterface* focusChild() const override {
+        if (box()->hasFocus())
+            for (int i = 0; i < box()->partCount(); ++i)
+                if (box()->part(i).selected)
+                    return QAccessible::queryAccessibleInterface(box()->partObject(i));
+        return QAccessibleWidget::focusChild();
+    }
+
+private:
+    int controlCount() const { return QAccessibleWidget::childCount(); }
+};
+
+class PicturePartAccessible : public QAccessibleObject {
+public:
+    explicit PicturePartAccessible(PicturePartObject* part) : QAccessibleObject(part) {}
+
+    PicturePartObject* partObject() const { return static_cast<PicturePartObject*>(object()); }
+    const PicturePart& part() const { return partObject()->box()->part(partObject()->index()); }
+
+    QWindow* window() const override { return partObject()->box()->window()->windowHandle(); }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(partObject()->box());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+        case QAccessible::Name:
+            return part().name;
+        case QAccessible::Description:
+            return part().description;
+        default:
+            return {};
+        }
+    }
+    QAccessible::Role role() const override { return part().role; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        const PictureBox* box = partObject()->box();
+        s.invisible = !box->isVisible();
+        if (part().role == QAccessible::PageTab) {
+            s.selectable = true;
+            s.selected = part().selected;
+            s.focused = part().selected && box->hasFocus();
+        }
+        return s;
+    }
+    QRect rect() const override {
+        const PictureBox* box = partObject()->box();
+        const QRect r = part().rect;
+        return QRect(box->mapToGlobal(r.topLeft()), r.size());
+    }
+};
+
+QAccessibleInterface* pictureFactory(const QString&, QObject* object) {
+    if (auto* part = dynamic_cast<PicturePartObject*>(object))
+        return new PicturePartAccessible(part);
+    if (auto* box = qobject_cast<PictureBox*>(object)) return new PictureBoxAccessible(box);
+    return nullptr;
+}
+
+} // namespace
+
+void installPictureAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(pictureFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace drawing
