@@ -12,6 +12,7 @@
 //   feuillep_shell.cpp   activation, temporary file, command buttons, closing, and what the
 //                        secondary windows need of the main window (their roles below)
 //   feuillep_paint.cpp   the refresh chain and the paintings of the bench and side panels
+//   feuillep_access.cpp  names, focus order, the tab strip's keys, the pictures in words
 
 #include "drawing/bench_drawing.h"
 #include "exercises/exercise_area.h"
@@ -23,9 +24,12 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <map>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -200,6 +204,15 @@ private:
     void buildSideTabs();
     void buildExerciseArea();
     void buildAccessibility();
+    // Keyboard and assistive technology.
+    std::vector<QWidget*> focusChain() const;
+    bool covered(const QWidget* w) const;
+    void updateFocusChain();
+    int tabCount() const;
+    bool ongletsKey(const QKeyEvent* event);
+    void updateTabParts();
+    void updateBenchParts();
+    void updateGraphParts();
     void connectHandlers();
 
     // Helpers of the state.
@@ -255,8 +268,11 @@ private:
     bool ended_ = false;            // the closing steps have run
     bool movingFocus_ = false;      // focus moved by program: no validation on leaving
     bool tapQuestionAsked_ = false; // the press on the tap went to the empty-burette question
+    bool tapByKey_ = false;         // the tap is worked from the keyboard: the focus stays
     bool lostToOwnWindow_ = true;   // the window last lost the activation to one of ours
     int activations_ = 0;
+    int flaskWord_ = -1; // the colour word the beaker's name last said
+    std::map<QWidget*, Qt::FocusPolicy> shownFocusPolicy_; // policies when not covered
     QString unemptiedRequest_; // a request of record 31 already opened but not emptied
 };
 

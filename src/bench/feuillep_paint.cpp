@@ -54,6 +54,7 @@ void FeuilleP::reftq() {
     if (!drawing::reftq(tabquant->picture(), species(), benchInputs(), scaleMax_, presentAmounts_))
         return;
     tabquant->refresh();
+    updateGraphParts();
     niveaubecher();
 }
 
@@ -88,6 +89,7 @@ void FeuilleP::niveaubecher() {
                                        levelInputs(devicePixelRatioF()));
     picburette->refresh();
     Picture4->refresh();
+    updateBenchParts();
 }
 
 drawing::BenchControls FeuilleP::benchControls() const {
@@ -133,6 +135,7 @@ void FeuilleP::prepasol() {
     place(Text1[3], layout.iodideBox);
     place(Combo2, layout.iodineVolume);
     Picture4->refresh();
+    updateFocusChain();
 }
 
 void FeuilleP::Frame2_Paint() {
@@ -159,6 +162,7 @@ void FeuilleP::Onglets_Paint() {
     for (std::size_t i = 0; i < tabEdges_.size(); ++i)
         tabEdges_[i] = strip.tabEdges[i];
     Onglets->refresh();
+    updateTabParts();
     if (!strip.child) return;
     if (current == 1) {
         Frame2->hide();

@@ -35,14 +35,17 @@ void FeuilleP::setTap(bool open) {
 }
 
 // The keyboard focus goes to the exercise text, so that a box being edited is validated
-// before any titrant flows.
+// before any titrant flows. A tap worked from the keyboard keeps the focus: the box being
+// edited, if any, is validated all the same.
 void FeuilleP::moveFocusToSupertext() {
     int edited = -1;
     for (int k = 0; k < 4; ++k)
         if (focusWidget() == Text1[k]) edited = k;
-    movingFocus_ = true;
-    supertext_->setFocus(Qt::OtherFocusReason);
-    movingFocus_ = false;
+    if (!tapByKey_) {
+        movingFocus_ = true;
+        supertext_->setFocus(Qt::OtherFocusReason);
+        movingFocus_ = false;
+    }
     if (edited >= 0) Text1_LostFocus(edited);
 }
 
@@ -132,6 +135,7 @@ void FeuilleP::Timer2_Timer() {
 }
 
 void FeuilleP::Command6_Click() {
+    tapByKey_ = false;
     lockBoxes(true);
     if (!Timer1.isActive()) {
         tapQuestionAsked_ = false;

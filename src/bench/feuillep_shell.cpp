@@ -75,6 +75,7 @@ void FeuilleP::connectHandlers() {
     // The tap: a press that ended in the empty-burette question has no release or click.
     connect(Image3, &bench::ImageButton::pressed, this, [this] {
         tapQuestionAsked_ = false;
+        tapByKey_ = Image3->pressedByKey();
         Image3_MouseDown();
     });
     connect(Image3, &bench::ImageButton::released, this, [this] {
@@ -82,6 +83,7 @@ void FeuilleP::connectHandlers() {
     });
     connect(Image3, &bench::ImageButton::clicked, this, [this] {
         if (!tapQuestionAsked_) Image3_Click();
+        tapByKey_ = false;
     });
     connect(Image1, &bench::ImageButton::clicked, this, [this] { Image1_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
@@ -130,45 +132,13 @@ void FeuilleP::connectHandlers() {
     });
 }
 
-// Names for screen readers: the pictures say what they are, the boxes say what they hold.
-void FeuilleP::buildAccessibility() {
-    const char* boxNames[6] = {"Concentration de la solution titrée (mol/L)",
-                               "Concentration de la solution titrante (mol/L)",
-                               "Concentration du réactif ajouté (mol/L)",
-                               "Volume de la solution d'iodure de potassium ajoutée (mL)",
-                               "Volume de la solution dans le bécher (mL)",
-                               "Volume de solution versée (mL)"};
-    for (int k = 0; k < 6; ++k)
-        Text1[k]->setAccessibleName(QString::fromUtf8(boxNames[k]));
-    Image3->setAccessibleName(QStringLiteral("Robinet de la burette"));
-    Image1->setAccessibleName(Image1->toolTip());
-    Command5->setAccessibleName(Command5->toolTip());
-    Command5->setPicture(drawing::randomButtonPicture(devicePixelRatioF()));
-    btexo->setAccessibleName(QStringLiteral("Exercices"));
-    btexo->setIcon(QIcon(QPixmap::fromImage(drawing::exercisesButtonPicture(devicePixelRatioF()))));
-    btexo->setIconSize(drawing::exercisesButtonSize);
-    btexo->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    Label1->setAccessibleName(QStringLiteral("Afficher la concentration"));
-    Check1->setAccessibleName(QStringLiteral("Ajouter du Thiodène"));
-    picburette->setAccessibleName(QStringLiteral("Schéma du titrage"));
-    Picture4->setAccessibleName(QStringLiteral("Définition de la solution titrée"));
-    Onglets->setAccessibleName(QStringLiteral("Onglets"));
-    tabquant->setAccessibleName(QStringLiteral("Graphe des quantités de matière"));
-    Frame2->setAccessibleName(QStringLiteral("Échelles de teintes"));
-    PictureMnO4->setAccessibleName(QStringLiteral("Échelle de teinte du permanganate"));
-    PictureI2->setAccessibleName(QStringLiteral("Échelle de teinte du diiode"));
-    HScroll1->setAccessibleName(QStringLiteral("Teinte, de clair à foncé"));
-    Labelvol->setAccessibleDescription(QStringLiteral("Volume de solution versée"));
-    supertext_->setAccessibleName(QStringLiteral("Texte de l'exercice"));
-    fich_->setAccessibleName(QStringLiteral("Nom de l'exercice"));
-    ions1->setAccessibleName(QStringLiteral("Solution titrée"));
-    Combo1->setAccessibleName(QStringLiteral("Volume de prélèvement"));
-    Combo2->setAccessibleName(QStringLiteral("Volume de la solution de diiode ajoutée"));
-}
-
 // ---- Keyboard and focus of the boxes, the reveal label ----
 
 bool FeuilleP::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Onglets) {
+        if (event->type() == QEvent::KeyPress) return ongletsKey(static_cast<QKeyEvent*>(event));
+        return false;
+    }
     if (watched == Label1) {
         if (event->type() == QEvent::MouseButtonRelease) {
             Label1_Click();

@@ -234,6 +234,7 @@ void FeuilleP::Command3_Click() {
         Picture4->raise();
         niveaubecher();
     }
+    updateFocusChain();
 }
 
 void FeuilleP::Command9_Click() {
@@ -254,6 +255,7 @@ void FeuilleP::Command9_Click() {
     }
     Picture4->hide();
     picburette->show();
+    updateFocusChain();
 }
 
 void FeuilleP::Command12_Click() {

@@ -1,13 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/widgets.h"
 
+#include "drawing/widgets/focus_mark.h"
+
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 
 namespace bench {
 
+namespace {
+
+bool isPressKey(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+           event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
 ImageButton::ImageButton(QWidget* parent) : QLabel(parent) {
+    // Tab only: a click of the mouse leaves the focus where it was, and so no focus mark.
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
 }
@@ -19,6 +33,7 @@ void ImageButton::setPicture(const QImage& image) {
 
 void ImageButton::mousePressEvent(QMouseEvent* event) {
     down_ = true;
+    byKey_ = false;
     event->accept();
     emit pressed();
 }
@@ -32,14 +47,95 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ImageButton::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter) {
-        emit pressed();
-        emit released();
-        emit clicked();
+    if (!isPressKey(event)) {
+        QLabel::keyPressEvent(event);
         return;
     }
-    QLabel::keyPressEvent(event);
+    event->accept();
+    if (event->isAutoRepeat() || down_) return;
+    down_ = true;
+    byKey_ = true;
+    emit pressed();
+}
+
+void ImageButton::keyReleaseEvent(QKeyEvent* event) {
+    if (!isPressKey(event)) {
+        QLabel::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat() || !down_ || !byKey_) return;
+    down_ = false;
+    emit released();
+    emit clicked();
+}
+
+// The key held while the focus goes elsewhere (another window, a question) is let go there:
+// the button is released, without a click.
+void ImageButton::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    if (down_ && byKey_) {
+        down_ = false;
+        emit released();
+    }
+}
+
+void ImageButton::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    drawing::drawFocusMark(painter, rect());
+}
+
+// ---- Situation buttons for assistive technology ----
+
+namespace {
+
+class SituationAccessible : public QAccessibleWidget {
+public:
+    explicit SituationAccessible(SituationButton* button)
+        : QAccessibleWidget(button, QAccessible::RadioButton) {}
+    SituationButton* button() const { return static_cast<SituationButton*>(widget()); }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            const QString name = QAccessibleWidget::text(t);
+            return name.isEmpty() ? button()->text() : name;
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = button()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            if (button()->isEnabled()) button()->click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* situationFactory(const QString&, QObject* object) {
+    if (auto* button = qobject_cast<SituationButton*>(object))
+        return new SituationAccessible(button);
+    return nullptr;
+}
+
+} // namespace
+
+SituationButton::SituationButton(QWidget* parent) : QRadioButton(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(situationFactory);
+        return true;
+    }();
+    (void)installed;
 }
 
 FilteredKey filterKey(QChar typed) {

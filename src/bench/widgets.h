@@ -10,7 +10,11 @@
 namespace bench {
 
 // A picture that reacts to the mouse like a button: pressed, released, clicked (press and
-// release on it). Any mouse button counts. Reachable from the keyboard (Space, Enter).
+// release on it). Any mouse button counts. From the keyboard, Space or Enter held acts as a
+// mouse button held: the press of the key presses, its release releases and clicks, and the
+// key's auto-repeat is ignored; the focus stays on the button. While it has the focus the
+// button shows a dotted focus mark (never after a click of the mouse, which does not take
+// the focus).
 class ImageButton : public QLabel {
     Q_OBJECT
 public:
@@ -18,6 +22,8 @@ public:
     void setPicture(const QImage& image);
     // The picture shown, at the device pixel ratio it was drawn for.
     const QImage& picture() const { return picture_; }
+    // True while the press under way came from the keyboard.
+    bool pressedByKey() const { return down_ && byKey_; }
 
 signals:
     void pressed();
@@ -28,18 +34,24 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool down_ = false;
+    bool byKey_ = false;
     QImage picture_;
 };
 
 // Option button of a situation: exclusivity is kept by the window, so that all ten can be
-// unselected by program; a click on the selected button leaves it selected.
+// unselected by program; a click on the selected button leaves it selected. Assistive
+// technology is told it is a radio button (Qt takes a radio button that is not exclusive by
+// itself for a check box).
 class SituationButton : public QRadioButton {
     Q_OBJECT
 public:
-    using QRadioButton::QRadioButton;
+    explicit SituationButton(QWidget* parent = nullptr);
 
 protected:
     void nextCheckState() override {

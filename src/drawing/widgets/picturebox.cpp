@@ -102,12 +102,13 @@ QObject* PictureBox::partObject(int index) const {
 void PictureBox::setPart(int index, const PicturePart& part, bool notify) {
     PartState& state = parts_.at(std::size_t(index));
     state.shown = part;
-    if (!notify) return;
     PicturePart& told = state.told;
     const bool nameChanged = told.name != part.name;
-    const bool descriptionChanged = told.description != part.description;
+    const bool descriptionChanged = notify && told.description != part.description;
     const bool selectionChanged = told.selected != part.selected;
-    told = part;
+    told.name = part.name;
+    told.selected = part.selected;
+    if (notify) told.description = part.description;
     if (nameChanged) {
         QAccessibleEvent event(state.object, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);

@@ -50,10 +50,10 @@ public:
     QAccessible::Role accessibleRole() const { return role_; }
 
     // The parts of the drawing: their number (new parts are blank), and each part. A change
-    // of a part's name, description or selection is told to assistive technology when
-    // `notify` is true; a change made without telling is told at the next call that tells,
-    // if the text still differs from what was last told (the flow of the burette changes
-    // the descriptions at every step and tells them once it stops).
+    // of a part's name or selection is told to assistive technology at once, a change of its
+    // description when `notify` is true; a description changed without telling is told at
+    // the next call that tells, if it still differs from what was last told (the flow of the
+    // burette changes the descriptions at every step and tells them once it stops).
     void setPartCount(int count);
     int partCount() const { return int(parts_.size()); }
     const PicturePart& part(int index) const;

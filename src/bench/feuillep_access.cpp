@@ -1,0 +1,250 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The bench for those who work it from the keyboard or hear it through a screen reader: the
+// names of the controls, the order of the keyboard focus (which follows the screen and skips
+// what the preparation panel covers), the tab strip worked with the arrow keys, and the
+// pictures in words (the beaker, the burette, the columns of the graph, the tabs).
+#include "bench/feuillep.h"
+
+#include "bench/widgets.h"
+#include "drawing/bench_drawing.h"
+#include "drawing/graph.h"
+#include "drawing/tabs.h"
+#include "drawing/widgets/picturebox.h"
+#include "model/colour.h"
+#include "model/colour_words.h"
+#include "numbers/formats.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace bench {
+
+namespace {
+
+QString utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The parts of the bench picture.
+enum BenchPart { FlaskPart, BurettePart, benchPartCount };
+
+} // namespace
+
+// Names for screen readers: the pictures say what they are, the boxes and lists are named by
+// their labels.
+void FeuilleP::buildAccessibility() {
+    const char* boxNames[6] = {"Concentration de la solution titrée",
+                               "Concentration de la solution titrante",
+                               "Concentration du réactif ajouté",
+                               "Volume de la solution d'iodure de potassium ajoutée",
+                               "Volume de la solution dans le bécher",
+                               "Volume de solution versée"};
+    for (int k = 0; k < 6; ++k)
+        Text1[k]->setAccessibleName(QString::fromUtf8(boxNames[k]));
+    Image3->setAccessibleName(QStringLiteral("Robinet de la burette"));
+    Image1->setAccessibleName(Image1->toolTip());
+    Command5->setAccessibleName(Command5->toolTip());
+    Command5->setPicture(drawing::randomButtonPicture(devicePixelRatioF()));
+    Command12->setAccessibleName(QStringLiteral("Remettre la burette à zéro"));
+    btexo->setAccessibleName(QStringLiteral("Exercices"));
+    btexo->setIcon(QIcon(QPixmap::fromImage(drawing::exercisesButtonPicture(devicePixelRatioF()))));
+    btexo->setIconSize(drawing::exercisesButtonSize);
+    btexo->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    Label1->setAccessibleName(QStringLiteral("Afficher la concentration"));
+    Check1->setAccessibleName(QStringLiteral("Ajouter du Thiodène"));
+    picburette->setAccessibleName(QStringLiteral("Schéma du titrage"));
+    Picture4->setAccessibleName(QStringLiteral("Définition de la solution titrée"));
+    Onglets->setAccessibleName(QStringLiteral("Onglets du panneau"));
+    Onglets->setAccessibleRole(QAccessible::PageTabList);
+    tabquant->setAccessibleName(QStringLiteral("Graphe des quantités de matière"));
+    tabquant->setAccessibleRole(QAccessible::Chart);
+    Frame2->setAccessibleName(QStringLiteral("Échelles de teintes"));
+    PictureMnO4->setAccessibleName(QStringLiteral("Échelle de teinte du permanganate"));
+    PictureI2->setAccessibleName(QStringLiteral("Échelle de teinte du diiode"));
+    HScroll1->setAccessibleName(
+        QStringLiteral("Intensité des teintes du bécher, de la burette et des échelles"));
+    HScroll1->setAccessibleDescription(QStringLiteral("De clair à foncé"));
+    Labelvol->setAccessibleDescription(QStringLiteral("Volume de solution versée"));
+    supertext_->setAccessibleName(QStringLiteral("Texte de l'exercice"));
+    fich_->setAccessibleName(QStringLiteral("Nom de l'exercice"));
+    ions1->setAccessibleName(QStringLiteral("Espèce à titrer"));
+    Combo1->setAccessibleName(QStringLiteral("Volume de prélèvement"));
+    Combo2->setAccessibleName(QStringLiteral("Volume de la solution de diiode ajoutée"));
+
+    // The tab strip and the tint slider are reached with Tab only: a click of the mouse leaves
+    // the focus (and the pixels) where they were.
+    Onglets->setFocusPolicy(Qt::TabFocus);
+    Onglets->installEventFilter(this);
+    HScroll1->setFocusPolicy(Qt::TabFocus);
+    picburette->setPartCount(benchPartCount);
+
+    for (QWidget* w : focusChain())
+        shownFocusPolicy_.emplace(w, w->focusPolicy());
+    updateFocusChain();
+}
+
+// The controls in the order of the keyboard focus, as they appear on the screen: the panel
+// top to bottom, the bench, the situations, the side panel, the exercise, the command row.
+std::vector<QWidget*> FeuilleP::focusChain() const {
+    std::vector<QWidget*> panel = {ions1,  Text1[0], Command5, Label1,
+                                   Combo1, Text1[2], Text1[3], Combo2};
+    // The panel's layout depends on the species: its controls are taken as they are placed.
+    std::stable_sort(panel.begin(), panel.end(), [](const QWidget* a, const QWidget* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    std::vector<QWidget*> chain = panel;
+    chain.insert(chain.end(),
+                 {Command9, Text1[1], Image3, Image1, Command6, Command12, Command3, Check1});
+    chain.insert(chain.end(), Option2.begin(), Option2.end());
+    chain.insert(chain.end(),
+                 {static_cast<QWidget*>(Onglets), HScroll1, masquer, btexo, fich_, supertext_,
+                  Command2, Command11, Command4, Command10, Command8, Command7, Command1});
+    return chain;
+}
+
+// A control under the preparation panel, or outside the part of the panel that is shown.
+bool FeuilleP::covered(const QWidget* w) const {
+    if (w->parentWidget() == Picture4) return !Picture4->rect().contains(w->geometry());
+    if (w->parentWidget() == picburette && !Picture4->isHidden())
+        return Picture4->geometry().intersects(QRect(picburette->mapTo(this, w->pos()), w->size()));
+    return false;
+}
+
+void FeuilleP::updateFocusChain() {
+    const std::vector<QWidget*> chain = focusChain();
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i)
+        setTabOrder(chain[i], chain[i + 1]);
+    for (QWidget* w : chain) {
+        const auto shown = shownFocusPolicy_.find(w);
+        if (shown != shownFocusPolicy_.end())
+            w->setFocusPolicy(covered(w) ? Qt::NoFocus : shown->second);
+    }
+    // The focus does not stay on a control that has gone under the panel.
+    QWidget* focused = focusWidget();
+    if (focused && focused->focusPolicy() == Qt::NoFocus &&
+        std::find(chain.begin(), chain.end(), focused) != chain.end()) {
+        for (QWidget* w : chain)
+            if (w->focusPolicy() != Qt::NoFocus && w->isVisible() && w->isEnabled()) {
+                w->setFocus(Qt::TabFocusReason);
+                break;
+            }
+    }
+}
+
+// ---- The tab strip from the keyboard ----
+
+int FeuilleP::tabCount() const {
+    // The strip reports the boundaries of the tabs it painted, in increasing order.
+    int count = 0;
+    for (std::size_t i = 1; i < tabEdges_.size() && tabEdges_[i] > tabEdges_[i - 1]; ++i)
+        count = int(i);
+    return count;
+}
+
+bool FeuilleP::ongletsKey(const QKeyEvent* event) {
+    const int count = tabCount();
+    int tab = currentTab_;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        tab = std::max(1, currentTab_ - 1);
+        break;
+    case Qt::Key_Right:
+        tab = std::min(count, currentTab_ + 1);
+        break;
+    case Qt::Key_Home:
+        tab = 1;
+        break;
+    case Qt::Key_End:
+        tab = count;
+        break;
+    default:
+        return false;
+    }
+    if (tab >= 1 && tab != currentTab_) {
+        currentTab_ = tab;
+        Onglets_Paint();
+    }
+    return true;
+}
+
+void FeuilleP::updateTabParts() {
+    const int count = tabCount();
+    Onglets->setPartCount(count);
+    const int h = tabEdges_[0] < tabEdges_[1] ? 15 : 0;
+    for (int i = 1; i <= count; ++i) {
+        drawing::PicturePart part;
+        part.role = QAccessible::PageTab;
+        part.name = drawing::tabCaption(i);
+        part.rect = QRect(tabEdges_[i - 1] + 1, 0, tabEdges_[i] - tabEdges_[i - 1], h + 1);
+        part.selected = i == currentTab_;
+        Onglets->setPart(i - 1, part);
+    }
+    if (currentTab_ >= 1 && currentTab_ <= count)
+        Onglets->setFocusMark(QRect(tabEdges_[currentTab_ - 1] + 4, 2,
+                                    tabEdges_[currentTab_] - tabEdges_[currentTab_ - 1] - 7,
+                                    h - 1));
+    else
+        Onglets->setFocusMark({});
+}
+
+// ---- The pictures in words ----
+
+void FeuilleP::updateBenchParts() {
+    if (text(4) == QStringLiteral("Text1")) return;
+    // The texts change at every step of the flow; they are told once it has stopped.
+    const bool settled = !Timer1.isActive() && !Timer2.isActive();
+    const drawing::LevelInputs in = levelInputs(devicePixelRatioF());
+    const double volume = drawing::flaskVolume(in);
+    const model::ColourWord word = model::liquidColourWord(
+        model::beakerTint(in.presentAmounts, volume, in.starch), in.tintSlider);
+    const QString colour = utf8(model::solutionColour(word));
+
+    // The name says the colour, and says it again only when the colour changes.
+    drawing::PicturePart flask = picburette->part(FlaskPart);
+    if (int(word) != flaskWord_) {
+        flask.name = QStringLiteral("La solution du bécher ") +
+                     (flaskWord_ < 0 ? QStringLiteral("est ") : QStringLiteral("devient ")) +
+                     colour;
+        flaskWord_ = int(word);
+    }
+    flask.description =
+        QStringLiteral("Bécher : ") +
+        QString::fromStdString(numbers::formatGeneral(std::round(volume * 100) / 100)) +
+        QStringLiteral(" mL, solution ") + colour;
+    flask.rect = QRect(flaskX_ - 8, 380, 90, 85);
+    picburette->setPart(FlaskPart, flask, settled);
+
+    drawing::PicturePart burette;
+    const bool empty = in.pouredVolume >= model::buretteCapacity;
+    burette.name = empty ? QStringLiteral("Burette vide") : QStringLiteral("Burette");
+    burette.description = QStringLiteral("Burette : ") + text(5) + QStringLiteral(" mL versés");
+    burette.rect = QRect(flaskX_ + 20, 20, 26, 330);
+    picburette->setPart(BurettePart, burette, settled);
+}
+
+void FeuilleP::updateGraphParts() {
+    const QStringList columns = drawing::describeColumns(species(), benchInputs(), presentAmounts_);
+    const bool settled = !Timer1.isActive() && !Timer2.isActive();
+    tabquant->setPartCount(int(columns.size()));
+    const int width = columns.isEmpty() ? 0 : tabquant->width() / int(columns.size());
+    for (int i = 0; i < int(columns.size()); ++i) {
+        drawing::PicturePart column;
+        column.name = columns[i].section(QStringLiteral(" : "), 0, 0);
+        column.description = columns[i];
+        column.rect = QRect(i * width, 0, width, tabquant->height());
+        tabquant->setPart(i, column, settled);
+    }
+}
+
+} // namespace bench
