@@ -210,6 +210,7 @@ private:
     void updateFocusChain();
     int tabCount() const;
     bool ongletsKey(const QKeyEvent* event);
+    bool sliderKey(const QKeyEvent* event);
     void updateTabParts();
     void updateBenchParts();
     void updateGraphParts();

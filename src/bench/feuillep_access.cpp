@@ -87,6 +87,18 @@ void FeuilleP::buildAccessibility() {
     Onglets->setFocusPolicy(Qt::TabFocus);
     Onglets->installEventFilter(this);
     HScroll1->setFocusPolicy(Qt::TabFocus);
+    HScroll1->installEventFilter(this);
+    // The lists are drawn with their labels in the panel's picture: screen readers on Linux
+    // take a list's name from the label it is the buddy of, here labels of no size.
+    const std::pair<QComboBox*, const char*> lists[] = {
+        {ions1, "Espèce à titrer"},
+        {Combo1, "Volume de prélèvement"},
+        {Combo2, "Volume de la solution de diiode ajoutée"}};
+    for (const auto& [list, name] : lists) {
+        auto* label = new QLabel(QString::fromUtf8(name), Picture4);
+        label->setGeometry(0, 0, 0, 0);
+        label->setBuddy(list);
+    }
     picburette->setPartCount(benchPartCount);
 
     for (QWidget* w : focusChain())
@@ -176,6 +188,23 @@ bool FeuilleP::ongletsKey(const QKeyEvent* event) {
         Onglets_Paint();
     }
     return true;
+}
+
+// The tint slider: Right and Up make the tints darker, Left and Down lighter (a scroll bar's
+// own keys go the other way).
+bool FeuilleP::sliderKey(const QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        HScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        HScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void FeuilleP::updateTabParts() {

@@ -139,6 +139,10 @@ bool FeuilleP::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress) return ongletsKey(static_cast<QKeyEvent*>(event));
         return false;
     }
+    if (watched == HScroll1) {
+        if (event->type() == QEvent::KeyPress) return sliderKey(static_cast<QKeyEvent*>(event));
+        return false;
+    }
     if (watched == Label1) {
         if (event->type() == QEvent::MouseButtonRelease) {
             Label1_Click();

@@ -109,19 +109,16 @@ void PictureBox::setPart(int index, const PicturePart& part, bool notify) {
     told.name = part.name;
     told.selected = part.selected;
     if (notify) told.description = part.description;
-    if (nameChanged) {
-        QAccessibleEvent event(state.object, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
-    if (descriptionChanged) {
-        QAccessibleEvent event(state.object, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
-    }
-    if (selectionChanged) {
-        QAccessibleEvent event(state.object, part.selected ? QAccessible::SelectionAdd
-                                                           : QAccessible::SelectionRemove);
-        QAccessible::updateAccessibility(&event);
-    }
+    if (nameChanged) tell(index, QAccessible::NameChanged);
+    if (descriptionChanged) tell(index, QAccessible::DescriptionChanged);
+    if (selectionChanged)
+        tell(index, part.selected ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
+}
+
+void PictureBox::tell(int index, QAccessible::Event type) {
+    QAccessibleEvent event(parts_.at(std::size_t(index)).object, type);
+    QAccessible::updateAccessibility(&event);
+    emit partTold(index, type);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -68,6 +68,8 @@ public:
 signals:
     void pressed(Qt::MouseButton button, QPoint pos);
     void released(Qt::MouseButton button, QPoint pos);
+    // A change of a part was told to assistive technology (sent even when none listens).
+    void partTold(int index, QAccessible::Event type);
     void moved(Qt::MouseButtons buttons, QPoint pos);
     // The widget went to a screen of another density: the picture was resampled and its
     // owner may redraw it sharp.
@@ -84,6 +86,7 @@ protected:
 
 private:
     qreal screenRatio() const;
+    void tell(int index, QAccessible::Event type);
     void followScreen();
     bool following_ = false;
     Picture picture_;

@@ -1,0 +1,314 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The bench worked with the keyboard alone, and what assistive technology is told of it:
+// the focus order, the tap held with Space, the tab strip's arrows, the names and roles, and
+// the beaker's colour said once when it changes.
+#include "fixture.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+
+using benchtest::BenchTest;
+
+namespace {
+
+// What the program tells assistive technology of the parts of its pictures (the name or
+// the description that changed), as a screen reader would receive it.
+struct Told {
+    QAccessible::Event type;
+    QString text;
+};
+
+class KeyboardTest : public BenchTest {
+protected:
+    void SetUp() override {
+        BenchTest::SetUp();
+        for (drawing::PictureBox* box : {window->picburette, window->Onglets, window->tabquant})
+            QObject::connect(box, &drawing::PictureBox::partTold, box,
+                             [this, box](int index, QAccessible::Event type) {
+                                 const drawing::PicturePart& part = box->part(index);
+                                 told.push_back({type, type == QAccessible::DescriptionChanged
+                                                           ? part.description
+                                                           : part.name});
+                             });
+        window->start();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QWidget* focus() const { return QApplication::focusWidget(); }
+    void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        ASSERT_NE(focus(), nullptr);
+        QTest::keyClick(focus(), Qt::Key(k), m);
+    }
+    void tab(int times = 1) {
+        for (int i = 0; i < times; ++i)
+            key(Qt::Key_Tab);
+    }
+    // Space pressed on the focused control, held for `ticks` ticks of the flow (with the key's
+    // auto-repeat in between), then released.
+    void holdSpace(int ticks) {
+        QWidget* target = focus();
+        QTest::keyPress(target, Qt::Key_Space);
+        for (int i = 0; i < ticks; ++i) {
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
+                             true);
+            QApplication::sendEvent(target, &repeat);
+            window->Timer1_Timer();
+        }
+        QTest::keyRelease(target, Qt::Key_Space);
+    }
+    std::vector<QString> toldTexts(QAccessible::Event type, const QString& start) const {
+        std::vector<QString> out;
+        for (const Told& t : told)
+            if (t.type == type && t.text.startsWith(start)) out.push_back(t.text);
+        return out;
+    }
+    QString flaskDescription() const { return window->picburette->part(0).description; }
+
+    std::vector<Told> told;
+};
+
+TEST_F(KeyboardTest, FromStartUpToTheColourChangeAndBackToZero) {
+    // The window opens on the preparation panel; the focus goes round from the command row
+    // to the panel's first control.
+    while (focus() != window->Command1)
+        tab();
+    tab();
+    EXPECT_EQ(focus(), window->ions1);
+    key(Qt::Key_End); // thiosulfate de sodium
+    key(Qt::Key_Up);  // sulfate de fer II, titrated with permanganate
+    EXPECT_EQ(window->ions1->currentText(), "sulfate de fer II");
+    tab(); // the concentration of the sample, kept at 0,01
+    EXPECT_EQ(focus(), window->Text1[0]);
+    tab();
+    EXPECT_EQ(focus(), window->Command5);
+    tab();
+    EXPECT_EQ(focus(), window->Combo1);
+    key(Qt::Key_End); // 20 mL
+    key(Qt::Key_Up);  // 10 mL
+    EXPECT_EQ(window->Combo1->currentText(), "10 mL");
+    tab(); // nothing else on the panel for this species, nothing under it
+    EXPECT_EQ(focus(), window->Command3);
+    EXPECT_EQ(window->Command3->text(), "Simuler le titrage");
+    key(Qt::Key_Space);
+    EXPECT_TRUE(window->Picture4->isHidden());
+    EXPECT_EQ(focus(), window->Command3);
+
+    // Back to the tap, past the reset, "Vider la burette" and the drop.
+    const QWidget* backwards[] = {window->Command12, window->Command6, window->Image1,
+                                  window->Image3};
+    for (const QWidget* expected : backwards) {
+        key(Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(focus(), expected);
+    }
+    EXPECT_EQ(flaskDescription(), "Bécher : 10 mL, solution incolore");
+
+    // Space held: 3,9 mL poured at the ticks, 0,1 mL by the click of the release.
+    told.clear();
+    holdSpace(39);
+    EXPECT_EQ(text(5), "4,0");
+    EXPECT_FALSE(window->Timer1.isActive());
+    EXPECT_EQ(focus(), window->Image3);
+    EXPECT_EQ(flaskDescription(), "Bécher : 14 mL, solution incolore");
+    EXPECT_TRUE(toldTexts(QAccessible::NameChanged, "La solution du bécher devient").empty());
+
+    // One drop past the equivalence: the beaker turns pink, said once.
+    tab();
+    EXPECT_EQ(focus(), window->Image1);
+    key(Qt::Key_Space);
+    for (int step = 0; step < 4; ++step)
+        window->Timer2_Timer();
+    EXPECT_EQ(text(5), "4,05");
+    EXPECT_EQ(focus(), window->Image1);
+    EXPECT_EQ(flaskDescription(), "Bécher : 14,05 mL, solution rose pâle");
+    EXPECT_EQ(toldTexts(QAccessible::NameChanged, "La solution du bécher"),
+              std::vector<QString>{"La solution du bécher devient rose pâle"});
+    EXPECT_EQ(toldTexts(QAccessible::DescriptionChanged, "Bécher"),
+              (std::vector<QString>{"Bécher : 14 mL, solution incolore",
+                                    "Bécher : 14,05 mL, solution rose pâle"}));
+    EXPECT_EQ(window->picburette->part(1).description, "Burette : 4,05 mL versés");
+
+    // Back to zero with the reset, named for what it does.
+    tab(2);
+    EXPECT_EQ(focus(), window->Command12);
+    EXPECT_EQ(window->Command12->accessibleName(), "Remettre la burette à zéro");
+    key(Qt::Key_Space);
+    EXPECT_EQ(text(5), "0");
+    EXPECT_EQ(window->Labelvol->text(), "0 mL");
+    EXPECT_EQ(focus(), window->Command12);
+    EXPECT_EQ(toldTexts(QAccessible::NameChanged, "La solution du bécher").back(),
+              "La solution du bécher devient incolore");
+}
+
+TEST_F(KeyboardTest, TheTapHeldFromTheKeyboardValidatesAnEditedBoxAndKeepsTheFocus) {
+    window->ions1->setCurrentIndex(8); // sulfate de fer II: no reagent to add
+    window->Command3_Click();          // to the bench
+    window->Text1[1]->setFocus(Qt::TabFocusReason);
+    type(1, "0,02");
+    type(5, "3,0");
+    window->Labelvol->setText("3,0 mL");
+    tab(); // leaving the titrant box validates it and empties the burette
+    EXPECT_EQ(focus(), window->Image3);
+    EXPECT_EQ(text(1), "0,02");
+    EXPECT_EQ(text(5), "0,0");
+
+    QTest::keyPress(focus(), Qt::Key_Return);
+    EXPECT_TRUE(window->tapOpen());
+    EXPECT_TRUE(window->Text1[1]->isReadOnly());
+    window->Timer1_Timer();
+    window->Timer1_Timer();
+    QTest::keyRelease(focus(), Qt::Key_Return);
+    EXPECT_FALSE(window->tapOpen());
+    EXPECT_FALSE(window->Text1[1]->isReadOnly());
+    EXPECT_EQ(text(5), "0,3");
+    EXPECT_EQ(focus(), window->Image3);
+
+    // A key release with no press before it (the press went to a question) does nothing.
+    QTest::keyRelease(focus(), Qt::Key_Space);
+    EXPECT_EQ(text(5), "0,3");
+}
+
+TEST_F(KeyboardTest, NothingCoveredOrHiddenTakesTheFocus) {
+    struct Row {
+        const char* name;
+        bool panel;
+        int species;
+    } rows[] = {
+        {"panel, direct titration", true, 8},
+        {"panel, iodide added", true, 4},
+        {"panel, diiode added", true, 0},
+        {"bench", false, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        window->ions1->setCurrentIndex(row.species);
+        if (window->Picture4->isHidden() == row.panel) {
+            script.answers = {ui::Answer::Ok}; // a reagent short, if it is
+            window->Command3_Click();
+            script.asked.clear();
+            script.answers.clear();
+        }
+        ASSERT_EQ(window->Picture4->isHidden(), !row.panel);
+        window->Command1->setFocus(Qt::TabFocusReason);
+        std::vector<QWidget*> visited;
+        for (int i = 0; i < 60 && (visited.empty() || focus() != window->Command1); ++i) {
+            tab();
+            visited.push_back(focus());
+        }
+        ASSERT_EQ(visited.back(), window->Command1) << "the focus went round";
+        int lastPanelY = -1;
+        for (QWidget* w : visited) {
+            SCOPED_TRACE(w->objectName().toStdString() + " " + w->metaObject()->className());
+            EXPECT_TRUE(w->isVisible());
+            // Shown in full, and not under the panel.
+            const QRect onWindow(w->mapTo(window.get(), QPoint(0, 0)), w->size());
+            EXPECT_FALSE(w->visibleRegion().isEmpty());
+            if (w->parentWidget() == window->Picture4) {
+                EXPECT_TRUE(window->Picture4->rect().contains(w->geometry()));
+                EXPECT_GE(w->y(), lastPanelY) << "the panel top to bottom";
+                lastPanelY = w->y();
+            } else if (w->parentWidget() == window->picburette && row.panel) {
+                EXPECT_FALSE(window->Picture4->geometry().intersects(onWindow));
+            }
+            // Named in French for a screen reader.
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+            ASSERT_NE(iface, nullptr);
+            EXPECT_FALSE(iface->text(QAccessible::Name).trimmed().isEmpty());
+        }
+        auto reached = [&](const QWidget* w) {
+            return std::find(visited.begin(), visited.end(), w) != visited.end();
+        };
+        EXPECT_EQ(reached(window->Text1[1]), !row.panel);
+        EXPECT_EQ(reached(window->Image3), !row.panel);
+        EXPECT_EQ(reached(window->Command12), !row.panel);
+        EXPECT_FALSE(reached(window->Command9)) << "the panel's own button lies below its view";
+        EXPECT_EQ(reached(window->ions1), row.panel);
+        EXPECT_TRUE(reached(window->Onglets));
+        EXPECT_TRUE(reached(window->Option2[9]));
+        EXPECT_TRUE(reached(window->supertext()));
+    }
+}
+
+TEST_F(KeyboardTest, TheTabStripSwitchesWithTheArrowsAndItsControlsAreReached) {
+    window->Onglets->setFocus(Qt::TabFocusReason);
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(window->Onglets);
+    ASSERT_NE(strip, nullptr);
+    EXPECT_EQ(strip->role(), QAccessible::PageTabList);
+    QAccessibleInterface* shown = strip->focusChild();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->role(), QAccessible::PageTab);
+    EXPECT_EQ(shown->text(QAccessible::Name), "Quantités de matière");
+
+    struct Step {
+        const char* name;
+        Qt::Key key;
+        int tab;
+    } steps[] = {
+        {"left of the first", Qt::Key_Left, 1},
+        {"right", Qt::Key_Right, 2},
+        {"end", Qt::Key_End, window->Onglets->partCount()},
+        {"home", Qt::Key_Home, 1},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        key(step.key);
+        EXPECT_EQ(window->currentTab(), step.tab);
+        EXPECT_EQ(focus(), window->Onglets);
+        EXPECT_EQ(window->tabquant->isVisible(), step.tab == 1);
+    }
+    key(Qt::Key_Right);
+    ASSERT_EQ(window->currentTab(), 2);
+    EXPECT_EQ(strip->focusChild()->text(QAccessible::Name), "Affichage");
+    EXPECT_TRUE(toldTexts(QAccessible::NameChanged, "").empty()) << "names are not retold";
+    tab();
+    EXPECT_EQ(focus(), window->HScroll1);
+    const int before = window->HScroll1->value();
+    key(Qt::Key_Right);
+    EXPECT_EQ(window->HScroll1->value(), before + 1) << "darker";
+    key(Qt::Key_Left);
+    key(Qt::Key_Left);
+    EXPECT_EQ(window->HScroll1->value(), before - 1) << "lighter";
+    tab();
+    EXPECT_EQ(focus(), window->masquer);
+}
+
+TEST_F(KeyboardTest, SituationsAreRadioButtonsAndTheGraphSaysItsColumns) {
+    QAccessibleInterface* situation = QAccessible::queryAccessibleInterface(window->Option2[2]);
+    ASSERT_NE(situation, nullptr);
+    EXPECT_EQ(situation->role(), QAccessible::RadioButton);
+    EXPECT_EQ(situation->text(QAccessible::Name), "Situation n° 3");
+    EXPECT_FALSE(situation->state().checked);
+    ASSERT_NE(situation->actionInterface(), nullptr);
+    situation->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(window->Option2[2]->isChecked());
+    EXPECT_TRUE(situation->state().checked);
+    EXPECT_FALSE(window->Option2[0]->isChecked());
+
+    QAccessibleInterface* slider = QAccessible::queryAccessibleInterface(window->HScroll1);
+    EXPECT_TRUE(slider->text(QAccessible::Name).startsWith("Intensité des teintes"));
+    // A list says its value as its name on Linux, and is labelled by what the panel prints.
+    auto label = [](QWidget* w) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+        const auto labels = iface->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels.front().first->text(QAccessible::Name);
+    };
+    EXPECT_EQ(label(window->ions1), "Espèce à titrer");
+    EXPECT_EQ(label(window->Combo1), "Volume de prélèvement");
+    EXPECT_EQ(window->Text1[1]->accessibleName(), "Concentration de la solution titrante");
+
+    // The graph: one part per column, after the columns of the species shown.
+    window->ions1->setCurrentIndex(1); // acide oxalique: CO2, H2C2O4, MnO4-, Mn2+
+    QAccessibleInterface* graph = QAccessible::queryAccessibleInterface(window->tabquant);
+    ASSERT_EQ(graph->childCount(), 4);
+    EXPECT_EQ(graph->child(2)->text(QAccessible::Name), "MnO4⁻");
+    EXPECT_TRUE(graph->child(2)->text(QAccessible::Description).startsWith("MnO4⁻ : introduite "));
+}
+
+} // namespace
