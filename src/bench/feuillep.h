@@ -208,6 +208,7 @@ private:
     std::vector<QWidget*> focusChain() const;
     bool covered(const QWidget* w) const;
     void updateFocusChain();
+    void placeListLabels();
     int tabCount() const;
     bool ongletsKey(const QKeyEvent* event);
     bool sliderKey(const QKeyEvent* event);
@@ -272,7 +273,8 @@ private:
     bool tapByKey_ = false;         // the tap is worked from the keyboard: the focus stays
     bool lostToOwnWindow_ = true;   // the window last lost the activation to one of ours
     int activations_ = 0;
-    int flaskWord_ = -1; // the colour word the beaker's name last said
+    int flaskWord_ = -1;                  // the colour word the beaker's name last said
+    std::array<QLabel*, 3> listLabels_{}; // what screen readers name ions1, Combo1, Combo2 by
     std::map<QWidget*, Qt::FocusPolicy> shownFocusPolicy_; // policies when not covered
     QString unemptiedRequest_; // a request of record 31 already opened but not emptied
 };

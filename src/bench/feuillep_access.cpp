@@ -89,21 +89,35 @@ void FeuilleP::buildAccessibility() {
     HScroll1->setFocusPolicy(Qt::TabFocus);
     HScroll1->installEventFilter(this);
     // The lists are drawn with their labels in the panel's picture: screen readers on Linux
-    // take a list's name from the label it is the buddy of, here labels of no size.
-    const std::pair<QComboBox*, const char*> lists[] = {
-        {ions1, "Espèce à titrer"},
-        {Combo1, "Volume de prélèvement"},
-        {Combo2, "Volume de la solution de diiode ajoutée"}};
-    for (const auto& [list, name] : lists) {
-        auto* label = new QLabel(QString::fromUtf8(name), Picture4);
-        label->setGeometry(0, 0, 0, 0);
-        label->setBuddy(list);
+    // take a list's name from the label it is the buddy of. These labels are drawn in no
+    // colour, one pixel under their list (a label of no size is not told of).
+    const char* listNames[3] = {"Espèce à titrer", "Volume de prélèvement",
+                                "Volume de la solution de diiode ajoutée"};
+    const std::array<QComboBox*, 3> lists = {ions1, Combo1, Combo2};
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        auto* label = new QLabel(QString::fromUtf8(listNames[i]), Picture4);
+        QPalette clear = label->palette();
+        clear.setColor(QPalette::WindowText, Qt::transparent);
+        label->setPalette(clear);
+        label->setBuddy(lists[i]);
+        listLabels_[i] = label;
     }
+    placeListLabels();
     picburette->setPartCount(benchPartCount);
 
     for (QWidget* w : focusChain())
         shownFocusPolicy_.emplace(w, w->focusPolicy());
     updateFocusChain();
+}
+
+void FeuilleP::placeListLabels() {
+    const std::array<QComboBox*, 3> lists = {ions1, Combo1, Combo2};
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        if (!listLabels_[i]) continue;
+        listLabels_[i]->setGeometry(lists[i]->x() + 1, lists[i]->y() + 1, 1, 1);
+        listLabels_[i]->stackUnder(lists[i]);
+        listLabels_[i]->setVisible(!lists[i]->isHidden());
+    }
 }
 
 // The controls in the order of the keyboard focus, as they appear on the screen: the panel

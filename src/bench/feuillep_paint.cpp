@@ -135,6 +135,7 @@ void FeuilleP::prepasol() {
     place(Text1[3], layout.iodideBox);
     place(Combo2, layout.iodineVolume);
     Picture4->refresh();
+    placeListLabels();
     updateFocusChain();
 }
 
