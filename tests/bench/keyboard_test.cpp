@@ -311,4 +311,46 @@ TEST_F(KeyboardTest, SituationsAreRadioButtonsAndTheGraphSaysItsColumns) {
     EXPECT_TRUE(graph->child(2)->text(QAccessible::Description).startsWith("MnO4⁻ : introduite "));
 }
 
+TEST_F(KeyboardTest, TheEmptyBuretteIsSaidOnceAndTheTapShowsItsFocus) {
+    window->ions1->setCurrentIndex(8);
+    window->Command3_Click();
+    // The tap's picture with a dotted mark around it while it has the focus, as before without.
+    auto blackBorder = [](const QImage& shot) {
+        int count = 0;
+        for (int x = 0; x < shot.width(); ++x)
+            if (shot.pixelColor(x, 0) == QColor(Qt::black)) ++count;
+        return count;
+    };
+    window->Command12->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    const QImage before = window->Image3->grab().toImage();
+    window->Image3->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    const QImage focused = window->Image3->grab().toImage();
+    window->Command12->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    const QImage unfocused = window->Image3->grab().toImage();
+    EXPECT_EQ(blackBorder(before), 0);
+    EXPECT_GE(blackBorder(focused), focused.width() / 2 - 1);
+    EXPECT_EQ(unfocused, before);
+
+    window->Image3->setFocus(Qt::TabFocusReason);
+    type(5, "24,8");
+    told.clear();
+    holdSpace(3); // 24,9 and 25,0; the third tick stops the flow
+    EXPECT_EQ(text(5), "25,0");
+    EXPECT_EQ(window->picburette->part(1).name, "Burette vide");
+    EXPECT_EQ(toldTexts(QAccessible::NameChanged, "Burette"), std::vector<QString>{"Burette vide"});
+
+    // Space again: the question, and the burette is full again on Yes.
+    script.answers = {ui::Answer::Yes};
+    QTest::keyPress(focus(), Qt::Key_Space);
+    QTest::keyRelease(focus(), Qt::Key_Space);
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].title, "Burette vide");
+    EXPECT_EQ(text(5), "0,0");
+    EXPECT_EQ(toldTexts(QAccessible::NameChanged, "Burette"),
+              (std::vector<QString>{"Burette vide", "Burette"}));
+}
+
 } // namespace
