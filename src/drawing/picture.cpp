@@ -287,17 +287,7 @@ void Picture::printLineEnd(const QString& text) {
     currentY += h;
 }
 
-namespace {
-
-struct ScriptOffsets {
-    double baseSize;
-    double scriptSize;
-    int down;         // subscript
-    int up;           // superscript
-    int stackedAbove; // stacked superscript above the base line
-};
-
-ScriptOffsets offsets(ScriptSet set) {
+ScriptMetrics scriptMetrics(ScriptSet set) {
     switch (set) {
     case ScriptSet::Large:
         return {10, 8, 6, 4, 5};
@@ -311,10 +301,8 @@ ScriptOffsets offsets(ScriptSet set) {
     return {8, 8, 4, 4, 5};
 }
 
-} // namespace
-
 void Picture::subscript(const QString& text, ScriptSet set) {
-    const ScriptOffsets o = offsets(set);
+    const ScriptMetrics o = scriptMetrics(set);
     currentY += o.down;
     setFontSize(o.scriptSize);
     printRun(text);
@@ -323,7 +311,7 @@ void Picture::subscript(const QString& text, ScriptSet set) {
 }
 
 void Picture::superscript(const QString& text, ScriptSet set) {
-    const ScriptOffsets o = offsets(set);
+    const ScriptMetrics o = scriptMetrics(set);
     currentY -= o.up;
     setFontSize(o.scriptSize);
     printRun(text);
@@ -332,7 +320,7 @@ void Picture::superscript(const QString& text, ScriptSet set) {
 }
 
 void Picture::stackedScripts(const QString& sub, const QString& sup, ScriptSet set) {
-    const ScriptOffsets o = offsets(set);
+    const ScriptMetrics o = scriptMetrics(set);
     const double x0 = currentX;
     currentY += o.down;
     setFontSize(o.scriptSize);

@@ -32,6 +32,16 @@ enum class PenMode { Copy, Mask }; // Mask: each pixel becomes colour AND destin
 // Stacked scripts put the superscript 5 above the base line in every set.
 enum class ScriptSet { Large, Small, Note, GraphLabel };
 
+// The sizes (points) and offsets (pixels) of a set.
+struct ScriptMetrics {
+    double baseSize;
+    double scriptSize;
+    int down;         // subscript
+    int up;           // superscript
+    int stackedAbove; // stacked superscript above the base line
+};
+ScriptMetrics scriptMetrics(ScriptSet set);
+
 class Picture {
 public:
     Picture() = default;
