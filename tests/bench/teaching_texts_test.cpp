@@ -227,8 +227,8 @@ TEST_F(TeachingTexts, ShippedTextsNameControlsThatExist) {
                 add(c->itemText(i));
     }
     add(QStringLiteral("Définir la solution titrée")); // Command3 during the titration
-    add(drawing::tabCaption(1));
-    add(drawing::tabCaption(2));
+    for (int tab = 1; tab <= drawing::tabCount; ++tab)
+        add(drawing::tabCaption(tab));
     exercises::ExerciseMenu menu(*window, window.get());
     for (QAction* a : menu.optionexo->actions())
         add(a->text());
