@@ -17,6 +17,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QPainter;
 
@@ -138,6 +139,8 @@ public:
 
 private:
     void begin(QPainter& p);
+    struct TextMeasures;
+    TextMeasures& textMeasures() const;
     void fillLogical(QPainter& p, int x1, int y1, int x2, int y2, const QColor& c);
 
     int width_ = 0;
@@ -149,6 +152,7 @@ private:
     PenMode penMode_ = PenMode::Copy;
     int lineWidth_ = 1;
     QFont font_;
+    mutable std::shared_ptr<TextMeasures> measures_;
     double fontSize_ = 8;
     double scaleLeft_ = 0;
 };
