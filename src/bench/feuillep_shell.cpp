@@ -112,6 +112,10 @@ void FeuilleP::connectHandlers() {
         niveaubecher();
     });
     connect(tabquant, &drawing::PictureBox::devicePixelRatioChanged, this, [this] { majtq(); });
+    connect(tabcourbes, &drawing::PictureBox::devicePixelRatioChanged, this, [this] {
+        courbesStale_ = true;
+        refcourbes();
+    });
     connect(Onglets, &drawing::PictureBox::devicePixelRatioChanged, this,
             [this] { Onglets_Paint(); });
     connect(Frame2, &drawing::PictureBox::devicePixelRatioChanged, this,
