@@ -66,7 +66,8 @@ TEST_F(BenchTest, CopyMenuPutsTheBenchOrTheGraphOnTheClipboard) {
     window->Command4_Click();
     ASSERT_EQ(script.menus.size(), 1u);
     EXPECT_EQ(script.menus[0].menu, "menucopie");
-    EXPECT_EQ(script.menus[0].entries, (QStringList{"coptop", "copicol"}));
+    EXPECT_EQ(script.menus[0].entries,
+              (QStringList{"coptop", "copicol", "coptableau", "copcourbes", "enrtableau"}));
     EXPECT_EQ(script.menus[0].position, QCursor::pos());
     const QImage bench = QGuiApplication::clipboard()->image();
     EXPECT_EQ(bench.size(), window->picburette->size());
