@@ -32,19 +32,20 @@ QString createNote() {
         "L'énoncé enregistré est le texte de la fenêtre exercice, et la configuration de "
         "départ le banc tel qu'il est (ses dix situations). La correction vient ensuite : "
         "l'écrire dans la fenêtre exercice, amener le banc où elle le montre, puis choisir "
-        "« Modifier l'exercice » et « Enregistrer la correction ».");
+        "«\u00A0Modifier l'exercice\u00A0» et «\u00A0Enregistrer la correction\u00A0».");
 }
 
 QString modifyNote(bool correctionShown) {
     if (correctionShown)
         return QStringLiteral(
             "La fenêtre exercice montre la correction, que l'on peut maintenant modifier : "
-            "« Enregistrer la correction » l'enregistre avec le banc tel qu'il est. Pour "
+            "«\u00A0Enregistrer la correction\u00A0» l'enregistre avec le banc tel qu'il est. Pour "
             "changer l'énoncé, rouvrir l'exercice.");
-    return QStringLiteral(
-        "« Enregistrer l'exercice » enregistre le texte de la fenêtre exercice comme énoncé et "
-        "le banc comme configuration de départ ; « Enregistrer la correction » les enregistre "
-        "comme correction et configuration de la correction.");
+    return QStringLiteral("«\u00A0Enregistrer l'exercice\u00A0» enregistre le texte de la fenêtre "
+                          "exercice comme énoncé et "
+                          "le banc comme configuration de départ ; «\u00A0Enregistrer la "
+                          "correction\u00A0» les enregistre "
+                          "comme correction et configuration de la correction.");
 }
 
 QString fileNamesText(const QString& shortName) {
@@ -73,7 +74,11 @@ ExerciseEditor::ExerciseEditor(ExerciseArea& area, const QString& exerciseFile, 
     if (modifying) {
         const QString path = QDir::fromNativeSeparators(exerciseFile);
         setFields(fieldsOf(readExerciseRecords(path), path));
-        folder->setText(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+        // The exercise's own folder, or the documents where that one cannot be written (the
+        // shipped exercises of an installation for all users).
+        const QString writable = files::writableSavePath(QFileInfo(path).absoluteFilePath());
+        folder->setText(
+            QDir::toNativeSeparators(QFileInfo(QDir::fromNativeSeparators(writable)).path()));
     } else {
         setFields(ExerciseFields());
         folder->setText(proposedExerciseFolder(area));
@@ -119,6 +124,8 @@ void ExerciseEditor::buildForm() {
     folderRow->addWidget(folder, 1);
     folderRow->addWidget(chooseFolder);
     auto* form = new QFormLayout;
+    // The numbers keep the width of their spin boxes; the texts take the window's width.
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
     // Each label names its field for the keyboard (its letter) and for screen readers.
     form->addRow(QStringLiteral("&") + titleField + QStringLiteral(" :"), title);
     form->addRow(QStringLiteral("&") + shortNameField + QStringLiteral(" :"), shortName);
@@ -247,8 +254,8 @@ void createExercise(ExerciseArea& area) {
     text->setFocus();
     ui::ask(area.mainWindow(),
             QStringLiteral("Écrire l'énoncé dans la fenêtre exercice et préparer le banc tel que "
-                           "les élèves doivent le trouver, puis choisir de nouveau « Créer un "
-                           "exercice… » dans le menu des exercices pour l'enregistrer."),
+                           "les élèves doivent le trouver, puis choisir de nouveau «\u00A0Créer un "
+                           "exercice…\u00A0» dans le menu des exercices pour l'enregistrer."),
             QStringLiteral("Créer un exercice"), ui::Icon::Information, ui::Buttons::Ok);
 }
 

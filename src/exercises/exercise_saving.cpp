@@ -45,8 +45,9 @@ QString benchProblem(const files::SituationTable& bench) {
         for (const std::string& text : bench.texts[s]) {
             const auto bytes = files::utf8ToCp1252(text);
             if (!bytes || bytes->size() > files::maxRecordText)
-                return QStringLiteral("La situation %1 du banc contient « %2 », que le fichier "
-                                      "de configuration ne peut pas enregistrer.")
+                return QStringLiteral(
+                           "La situation %1 du banc contient «\u00A0%2\u00A0», que le fichier "
+                           "de configuration ne peut pas enregistrer.")
                     .arg(s + 1)
                     .arg(QString::fromStdString(text));
         }
@@ -89,9 +90,10 @@ QString saveExercise(QWidget* parent, const ExerciseSave& save, const QTextDocum
     }
     const QString folder = QDir::fromNativeSeparators(save.folder);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        refuse(parent, QStringLiteral("Le dossier « %1 » n'existe pas : choisir le dossier de "
-                                      "l'exercice.")
-                           .arg(QDir::toNativeSeparators(save.folder)));
+        refuse(parent,
+               QStringLiteral("Le dossier «\u00A0%1\u00A0» n'existe pas : choisir le dossier de "
+                              "l'exercice.")
+                   .arg(QDir::toNativeSeparators(save.folder)));
         return {};
     }
     const bool correction = save.part == ExercisePart::Correction;

@@ -24,12 +24,13 @@ char32_t foreignCharacter(const QString& text) {
 // Windows-1252 takes one byte, so a count of characters is a count of bytes.
 QString textProblem(const QString& field, const QString& text, int limit) {
     if (const char32_t c = foreignCharacter(text))
-        return QStringLiteral("Le champ « %1 » contient le caractère « %2 », que les fichiers "
+        return QStringLiteral("Le champ «\u00A0%1\u00A0» contient le caractère «\u00A0%2\u00A0», "
+                              "que les fichiers "
                               "d'exercice ne peuvent pas enregistrer : le remplacer ou "
                               "l'enlever.")
             .arg(field, QString::fromUcs4(&c, 1));
     if (text.size() > limit)
-        return QStringLiteral("Le champ « %1 » a %2 caractères : %3 au plus.")
+        return QStringLiteral("Le champ «\u00A0%1\u00A0» a %2 caractères : %3 au plus.")
             .arg(field)
             .arg(text.size())
             .arg(limit);
@@ -55,13 +56,14 @@ bool isShortName(const QString& name) {
 
 QString fieldProblem(const ExerciseFields& fields) {
     if (!isShortName(fields.shortName))
-        return QStringLiteral("Le champ « %1 » doit avoir de 1 à %2 lettres majuscules ou "
-                              "chiffres, sans espace ni accent, en commençant par une lettre "
-                              "(par exemple DOSAGE2).")
+        return QStringLiteral(
+                   "Le champ «\u00A0%1\u00A0» doit avoir de 1 à %2 lettres majuscules ou "
+                   "chiffres, sans espace ni accent, en commençant par une lettre "
+                   "(par exemple DOSAGE2).")
             .arg(shortNameField)
             .arg(maxShortName);
     if (isBlank(fields.title))
-        return QStringLiteral("Le champ « %1 » est vide : donner un titre à l'exercice.")
+        return QStringLiteral("Le champ «\u00A0%1\u00A0» est vide : donner un titre à l'exercice.")
             .arg(titleField);
     if (QString p = textProblem(titleField, fields.title, maxRecordCharacters); !p.isEmpty())
         return p;

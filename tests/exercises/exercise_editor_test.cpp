@@ -103,10 +103,11 @@ TEST(ExerciseNames, ShortNamesLikeTheShippedOnes) {
 }
 
 TEST_F(ExerciseEditorTest, ARefusedFieldIsNamedAndNothingIsWritten) {
-    const QString limits = QStringLiteral("Le champ « %1 » a %2 caractères : %3 au plus.");
-    const QString foreign =
-        QStringLiteral("Le champ « %1 » contient le caractère « %2 », que les fichiers "
-                       "d'exercice ne peuvent pas enregistrer : le remplacer ou l'enlever.");
+    const QString limits =
+        QStringLiteral("Le champ «\u00A0%1\u00A0» a %2 caractères : %3 au plus.");
+    const QString foreign = QStringLiteral(
+        "Le champ «\u00A0%1\u00A0» contient le caractère «\u00A0%2\u00A0», que les fichiers "
+        "d'exercice ne peuvent pas enregistrer : le remplacer ou l'enlever.");
     struct Row {
         const char* name;
         std::function<void(ExerciseSave&, files::SituationTable&, QTextDocument&)> change;
@@ -120,7 +121,7 @@ TEST_F(ExerciseEditorTest, ARefusedFieldIsNamedAndNothingIsWritten) {
          foreign.arg("Titre", "✓")},
         {"title of blanks",
          [](ExerciseSave& r, auto&, auto&) { r.fields.title = QStringLiteral("   "); },
-         QStringLiteral("Le champ « Titre » est vide : donner un titre à l'exercice.")},
+         QStringLiteral("Le champ «\u00A0Titre\u00A0» est vide : donner un titre à l'exercice.")},
         {"topics over four records",
          [](ExerciseSave& r, auto&, auto&) { r.fields.topics = QString(505, QChar('x')); },
          limits.arg("Notions abordées").arg(505).arg(504)},
@@ -132,18 +133,20 @@ TEST_F(ExerciseEditorTest, ARefusedFieldIsNamedAndNothingIsWritten) {
          foreign.arg("Notions abordées", "🧪")},
         {"short name of nine letters",
          [](ExerciseSave& r, auto&, auto&) { r.fields.shortName = QStringLiteral("ABCDEFGHI"); },
-         QStringLiteral("Le champ « Nom court » doit avoir de 1 à 8 lettres majuscules ou "
-                        "chiffres, sans espace ni accent, en commençant par une lettre (par "
-                        "exemple DOSAGE2).")},
+         QStringLiteral(
+             "Le champ «\u00A0Nom court\u00A0» doit avoir de 1 à 8 lettres majuscules ou "
+             "chiffres, sans espace ni accent, en commençant par une lettre (par "
+             "exemple DOSAGE2).")},
         {"empty exercise area", [](auto&, auto&, QTextDocument& text) { text.setPlainText(" \n"); },
          QStringLiteral("La fenêtre exercice est vide : y écrire d'abord l'énoncé.")},
         {"a bench text the configuration cannot hold",
          [](auto&, files::SituationTable& bench, auto&) { bench.texts[3][2] = "0,1 Ω"; },
-         QStringLiteral("La situation 4 du banc contient « 0,1 Ω », que le fichier de "
+         QStringLiteral("La situation 4 du banc contient «\u00A00,1 Ω\u00A0», que le fichier de "
                         "configuration ne peut pas enregistrer.")},
         {"a folder that does not exist",
          [this](ExerciseSave& r, auto&, auto&) { r.folder = folder + "/absent"; },
-         QStringLiteral("Le dossier « %1 » n'existe pas : choisir le dossier de l'exercice.")
+         QStringLiteral(
+             "Le dossier «\u00A0%1\u00A0» n'existe pas : choisir le dossier de l'exercice.")
              .arg(QDir::toNativeSeparators(folder + "/absent"))},
         {"a correction before its exercise",
          [](ExerciseSave& r, auto&, auto&) { r.part = ExercisePart::Correction; },
@@ -310,10 +313,11 @@ TEST_F(ExerciseEditorTest, OverTheInformationTextAnEmptyPageComesFirst) {
     exercises::createExercise(host);
     EXPECT_EQ(script.execs, 0);
     ASSERT_EQ(script.asked.size(), 1u);
-    EXPECT_EQ(script.asked[0].text,
-              QStringLiteral("Écrire l'énoncé dans la fenêtre exercice et préparer le banc tel "
-                             "que les élèves doivent le trouver, puis choisir de nouveau « Créer "
-                             "un exercice… » dans le menu des exercices pour l'enregistrer."));
+    EXPECT_EQ(
+        script.asked[0].text,
+        QStringLiteral("Écrire l'énoncé dans la fenêtre exercice et préparer le banc tel "
+                       "que les élèves doivent le trouver, puis choisir de nouveau «\u00A0Créer "
+                       "un exercice…\u00A0» dans le menu des exercices pour l'enregistrer."));
     EXPECT_EQ(script.asked[0].icon, ui::Icon::Information);
     EXPECT_TRUE(host.text->toPlainText().isEmpty());
     EXPECT_FALSE(host.text->isReadOnly());
