@@ -236,12 +236,15 @@ bool exerciseInUse(ExerciseArea& area) {
 }
 
 void createExercise(ExerciseArea& area) {
-    if (!area.fich()->text().isEmpty()) {
+    const bool correctionShown = area.exercise().correctionShown;
+    if (!area.fich()->text().isEmpty() && !correctionShown) {
         ExerciseEditor editor(area, QString(), area.mainWindow());
         ui::exec(editor);
         return;
     }
-    // Over the information text: an empty page for the statement, then the window.
+    // A correction is not the statement of a new exercise: like the information text, it
+    // gives way to an empty page for the statement, once a change to it may be lost.
+    if (correctionShown && !confirmTextLoss(area)) return;
     QTextEdit* text = area.supertext();
     text->clear();
     text->setCurrentCharFormat(QTextCharFormat());

@@ -327,6 +327,30 @@ TEST_F(ExerciseEditorTest, OverTheInformationTextAnEmptyPageComesFirst) {
     EXPECT_TRUE(host.state.textModified);
 }
 
+TEST_F(ExerciseEditorTest, OverACorrectionAnEmptyPageComesFirstOnceItsChangesMayBeLost) {
+    host.text->setPlainText(QStringLiteral("Correction : c2 = 0,10 mol/L."));
+    host.state.correctionShown = true;
+    host.state.textModified = true;
+    // Keeping the changed correction leaves everything as it was, with no window.
+    script.answers = {ui::Answer::Cancel};
+    exercises::createExercise(host);
+    EXPECT_EQ(script.execs, 0);
+    EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Correction : c2 = 0,10 mol/L."));
+    EXPECT_TRUE(host.state.correctionShown);
+    // Giving it up opens the empty page of a new statement, never the correction as one.
+    script.answers = {ui::Answer::Ok, ui::Answer::Ok};
+    exercises::createExercise(host);
+    EXPECT_EQ(script.execs, 0);
+    ASSERT_EQ(script.asked.size(), 3u);
+    EXPECT_EQ(script.asked[0].text, QStringLiteral("Attention: perte des modifications du texte."));
+    EXPECT_EQ(script.asked[1].text, script.asked[0].text);
+    EXPECT_EQ(script.asked[2].icon, ui::Icon::Information);
+    EXPECT_TRUE(host.text->toPlainText().isEmpty());
+    EXPECT_FALSE(host.state.correctionShown);
+    EXPECT_EQ(host.name->text(), QStringLiteral("Nouvel exercice"));
+    EXPECT_TRUE(filesInFolder().isEmpty());
+}
+
 TEST_F(ExerciseEditorTest, TheFileChooserGivesTheFolderAndTheShortName) {
     ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("tp")));
     script.fileNames = {folder + "/tp/redox1.e44", QString()};
