@@ -191,6 +191,7 @@ public:
     void hideSampleConcentration() override;
     void revealSampleConcentration() override;
     void loadConfiguration(const QString& path) override;
+    const files::SituationTable& benchSituations() override;
     // printing::BenchPictures: printing and the clipboard copies.
     QImage benchImage(qreal scale, bool withValues) override;
     QImage graphImage(qreal scale) override;
@@ -227,6 +228,9 @@ private:
     // The hidden concentration locked as the random concentration leaves it: the button of
     // the random concentration hidden, the reveal label shown, masquer disabled.
     void lockHiddenConcentration();
+    // The bench's values copied into the current situation of the table, through the situation
+    // buttons, the current situation staying on the bench.
+    void storeBenchInSituation();
 
     // Temporary file records.
     static void writeTempRecord(int record, const QString& text);

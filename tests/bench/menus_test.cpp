@@ -33,11 +33,11 @@ TEST_F(BenchTest, ExercisesMenuPopsUpUnderItsButtonAndRunsTheEntryChosen) {
     const ui::MenuRecord& menu = script.menus[0];
     EXPECT_EQ(menu.menu, "optionexo");
     EXPECT_EQ(menu.position, window->btexo->mapToGlobal(QPoint(0, window->btexo->height())));
-    EXPECT_EQ(menu.entries, (QStringList{"PRISENMAIN", "openexo", "opencor", "savetexte",
-                                         "opentexte", "imprimetexte", "Closexo"}));
-    // No correction to show and no exercise to close yet.
-    EXPECT_EQ(menu.enabled,
-              (QStringList{"PRISENMAIN", "openexo", "savetexte", "opentexte", "imprimetexte"}));
+    EXPECT_EQ(menu.entries, (QStringList{"PRISENMAIN", "openexo", "opencor", "creerexo", "modifexo",
+                                         "savetexte", "opentexte", "imprimetexte", "Closexo"}));
+    // No correction to show, no exercise to change and none to close yet.
+    EXPECT_EQ(menu.enabled, (QStringList{"PRISENMAIN", "openexo", "creerexo", "savetexte",
+                                         "opentexte", "imprimetexte"}));
 
     // The menu is made once: the second click pops the same one up, now with an exercise
     // named in fich, and "Fermer l'exercice" brings the information text back.
