@@ -70,6 +70,7 @@ void FeuilleP::buildAccessibility() {
     tabquant->setAccessibleName(QStringLiteral("Graphe des quantités de matière"));
     tabquant->setAccessibleRole(QAccessible::Chart);
     Frame2->setAccessibleName(QStringLiteral("Échelles de teintes"));
+    tabcourbes->setAccessibleName(QStringLiteral("Courbes et tableau d'avancement"));
     PictureMnO4->setAccessibleName(QStringLiteral("Échelle de teinte du permanganate"));
     PictureI2->setAccessibleName(QStringLiteral("Échelle de teinte du diiode"));
     HScroll1->setAccessibleName(

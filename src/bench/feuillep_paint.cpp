@@ -47,6 +47,7 @@ void FeuilleP::majtq() {
     rewriteLabelvol();
     scaleMax_ = drawing::majtq(tabquant->picture(), species(), benchInputs());
     tabquant->refresh();
+    courbesStale_ = true;
     reftq();
 }
 
@@ -55,7 +56,28 @@ void FeuilleP::reftq() {
         return;
     tabquant->refresh();
     updateGraphParts();
+    refcourbes();
     niveaubecher();
+}
+
+drawing::CourbesInputs FeuilleP::courbesInputs() const {
+    drawing::CourbesInputs in;
+    in.species = species();
+    in.in = benchInputs();
+    in.scaleMax = scaleMax_;
+    in.hidden = masquer->isChecked();
+    return in;
+}
+
+void FeuilleP::refcourbes() {
+    if (tabcourbes->isHidden()) return;
+    const drawing::CourbesInputs in = courbesInputs();
+    if (courbesStale_) {
+        drawing::majcourbes(tabcourbes->picture(), in);
+        courbesStale_ = false;
+    }
+    drawing::refcourbes(tabcourbes->picture(), in);
+    tabcourbes->refresh();
 }
 
 drawing::LevelInputs FeuilleP::levelInputs(qreal ratio) const {
@@ -167,12 +189,22 @@ void FeuilleP::Onglets_Paint() {
     if (!strip.child) return;
     if (current == 1) {
         Frame2->hide();
+        tabcourbes->hide();
         if (resizePicture(tabquant, *strip.child)) majtq();
         tabquant->show();
     } else if (current == 2) {
         tabquant->hide();
+        tabcourbes->hide();
         if (resizePicture(Frame2, *strip.child)) Frame2_Paint();
         Frame2->show();
+    } else if (current == 3) {
+        tabquant->hide();
+        Frame2->hide();
+        if (resizePicture(tabcourbes, *strip.child)) courbesStale_ = true;
+        tabcourbes->show();
+        // Drawn only while shown: what changed meanwhile is drawn now.
+        courbesStale_ = true;
+        refcourbes();
     }
 }
 
@@ -233,6 +265,23 @@ QImage FeuilleP::benchImage(qreal scale, bool withValues) {
         printing::drawBenchValues(image, scale, values);
     }
     return image;
+}
+
+QImage FeuilleP::courbesImage(qreal scale) {
+    const drawing::Picture& screen = tabcourbes->picture();
+    drawing::Picture pic(screen.width(), screen.height(), scale);
+    const drawing::CourbesInputs in = courbesInputs();
+    drawing::majcourbes(pic, in);
+    drawing::refcourbes(pic, in);
+    QImage image = pic.image().convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1.0);
+    return image;
+}
+
+model::AmountsTable FeuilleP::amountsTable() {
+    const model::BenchInputs in = benchInputs();
+    return model::amountsTable(species(), in, model::tableVolumes(in.pouredVolume, drops_),
+                               masquer->isChecked());
 }
 
 QImage FeuilleP::graphImage(qreal scale) {
