@@ -222,7 +222,7 @@ void FeuilleP::buildPanel() {
     Command5 = new bench::ImageButton(Picture4);
     Command5->setToolTip(QStringLiteral("Concentration aléatoire"));
     Command5->setGeometry(75, 66, 20, 20);
-    Label1 = new QLabel(QStringLiteral("Afficher la\nconcentration"), Picture4);
+    Label1 = new bench::ButtonLabel(QStringLiteral("Afficher la\nconcentration"), Picture4);
     Label1->setGeometry(120, 62, 70, 26);
     // The label takes the place of the concentration box, and the unit is printed after the
     // box: the box is as wide as the label's longer line, so that the two never overlap.
@@ -231,7 +231,6 @@ void FeuilleP::buildPanel() {
     Label1->resize(std::max(Label1->width(), labelWidth), Label1->height());
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->installEventFilter(this);
-    Label1->setFocusPolicy(Qt::TabFocus);
     Label1->hide();
     Combo1 = new QComboBox(Picture4);
     Combo1->setGeometry(170, 114, 65, 21);

@@ -13,6 +13,9 @@ namespace bench {
 
 namespace {
 
+// What assistive technology is told of the situation buttons and the button labels.
+void installAccessibleFactory();
+
 bool isPressKey(const QKeyEvent* event) {
     return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
            event->key() == Qt::Key_Enter;
@@ -87,7 +90,19 @@ void ImageButton::paintEvent(QPaintEvent* event) {
     drawing::drawFocusMark(painter, rect());
 }
 
-// ---- Situation buttons for assistive technology ----
+ButtonLabel::ButtonLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setFocusPolicy(Qt::TabFocus);
+    installAccessibleFactory();
+}
+
+void ButtonLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    drawing::drawFocusMark(painter, rect());
+}
+
+// ---- Situation buttons and button labels for assistive technology ----
 
 namespace {
 
@@ -122,20 +137,43 @@ public:
     }
 };
 
+// Pressed as a click on it would: a Space key, which the window's filter reads.
+class ButtonLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ButtonLabelAccessible(ButtonLabel* label)
+        : QAccessibleWidget(label, QAccessible::Button) {}
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(widget(), &press);
+    }
+};
+
 QAccessibleInterface* situationFactory(const QString&, QObject* object) {
     if (auto* button = qobject_cast<SituationButton*>(object))
         return new SituationAccessible(button);
+    if (auto* label = qobject_cast<ButtonLabel*>(object)) return new ButtonLabelAccessible(label);
     return nullptr;
 }
 
-} // namespace
-
-SituationButton::SituationButton(QWidget* parent) : QRadioButton(parent) {
+void installAccessibleFactory() {
     static const bool installed = [] {
         QAccessible::installFactory(situationFactory);
         return true;
     }();
     (void)installed;
+}
+
+} // namespace
+
+SituationButton::SituationButton(QWidget* parent) : QRadioButton(parent) {
+    installAccessibleFactory();
 }
 
 FilteredKey filterKey(QChar typed) {

@@ -44,6 +44,18 @@ private:
     QImage picture_;
 };
 
+// A label that works as a button (the window reads its clicks and keys through an event
+// filter): told to assistive technology as a button, with a dotted focus mark while it has
+// the focus.
+class ButtonLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ButtonLabel(const QString& text, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // Option button of a situation: exclusivity is kept by the window, so that all ten can be
 // unselected by program; a click on the selected button leaves it selected. Assistive
 // technology is told it is a radio button (Qt takes a radio button that is not exclusive by

@@ -353,4 +353,28 @@ TEST_F(KeyboardTest, TheEmptyBuretteIsSaidOnceAndTheTapShowsItsFocus) {
               (std::vector<QString>{"Burette vide", "Burette"}));
 }
 
+TEST_F(KeyboardTest, TheRevealLabelIsAButtonWithAFocusMark) {
+    window->masquer->setChecked(true);
+    ASSERT_TRUE(window->Label1->isVisible());
+    auto topRowBlack = [this] {
+        const QImage shot = window->Label1->grab().toImage();
+        int count = 0;
+        for (int x = 0; x < shot.width(); ++x)
+            if (shot.pixelColor(x, 0) == QColor(Qt::black)) ++count;
+        return count;
+    };
+    EXPECT_EQ(topRowBlack(), 0);
+    window->Label1->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_GT(topRowBlack(), 0);
+
+    QAccessibleInterface* label = QAccessible::queryAccessibleInterface(window->Label1);
+    EXPECT_EQ(label->role(), QAccessible::Button);
+    EXPECT_EQ(label->text(QAccessible::Name), "Afficher la concentration");
+    label->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(window->masquer->isChecked());
+    EXPECT_FALSE(window->Label1->isVisible());
+    EXPECT_TRUE(window->Command5->isVisible());
+}
+
 } // namespace
