@@ -88,7 +88,10 @@ double flaskVolume(const LevelInputs& in) {
 }
 
 int liquidSurface(double volume) {
-    return nearest(459 - std::pow(std::max(0.0, volume), 1.5) / 6);
+    // The bench holds at most 50 mL (row 400); a volume read from a file may be anything, and
+    // the liquid then fills the flask up to the top of its neck, never the bench above it.
+    constexpr int neckTop = 370;
+    return std::max<int>(neckTop, nearest(459 - std::pow(std::max(0.0, volume), 1.5) / 6));
 }
 
 std::pair<int, int> flaskRow(int flaskX, int y) {

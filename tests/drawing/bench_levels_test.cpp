@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using namespace drawing;
@@ -72,6 +74,10 @@ TEST(FlaskGeometry, RowsWidenDownTheCone) {
     EXPECT_EQ(flaskRow(x0, 400), std::make_pair(x0 + 33 - 15, x0 + 33 + 15));
     EXPECT_EQ(liquidSurface(0), 459);
     EXPECT_EQ(liquidSurface(-3), 459) << "a negative volume is an empty flask";
+    EXPECT_EQ(liquidSurface(65), 372);
+    EXPECT_EQ(liquidSurface(66), 370) << "more than the flask holds fills it to the neck";
+    EXPECT_EQ(liquidSurface(1e39), 370);
+    EXPECT_EQ(liquidSurface(std::numeric_limits<double>::infinity()), 370);
 }
 
 struct BuretteCase {
