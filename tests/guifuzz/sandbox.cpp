@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "guifuzz/sandbox.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+#include <system_error>
+#include <unistd.h>
+
+namespace guifuzz {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path envPath(const char* name, const char* fallback) {
+    const char* value = std::getenv(name);
+    return value && *value ? fs::path(value) : fs::path(fallback);
+}
+
+void setEnv(const char* name, const fs::path& folder) {
+    fs::create_directories(folder);
+    ::setenv(name, folder.c_str(), 1);
+}
+
+bool isProgramFile(const fs::path& path) {
+    std::string name = path.filename().string();
+    for (char& c : name)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* end : {".c17", ".e44", ".rtf", ".pem", ".pdf", ".tmp", ".png", ".bmp"})
+        if (name.size() >= 4 && name.compare(name.size() - 4, 4, end) == 0) return true;
+    return name.find("titrage") != std::string::npos;
+}
+
+} // namespace
+
+Sandbox::Sandbox()
+    : start_(fs::file_time_type::clock::now()), realCwd_(fs::current_path()),
+      realHome_(envPath("HOME", "/root")), realTmp_(envPath("TMPDIR", "/tmp")) {
+    std::string pattern = (realTmp_ / "titrage-guifuzz-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make the scratch folder");
+    root = pattern;
+    program = root / "program";
+    work = root / "work";
+    setEnv("HOME", root / "home");
+    setEnv("XDG_CONFIG_HOME", root / "home/.config");
+    setEnv("XDG_DATA_HOME", root / "home/.local/share");
+    setEnv("XDG_CACHE_HOME", root / "home/.cache");
+    setEnv("XDG_STATE_HOME", root / "home/.local/state");
+    setEnv("XDG_RUNTIME_DIR", root / "runtime");
+    fs::permissions(root / "runtime", fs::perms::owner_all);
+    setEnv("TMPDIR", root / "tmp");
+    fs::create_directories(root / "home/Documents");
+    fs::create_directories(work);
+    fs::copy(fs::path(TITRAGE_SOURCE_DIR) / "data", program, fs::copy_options::recursive);
+    // A few files to open beside those of the program, and one that is none of its files.
+    for (const char* name : {"CUIVRE.C17", "CUIVRE.RTF", "CUIVRE.E44"})
+        fs::copy_file(program / name, work / name);
+    std::ofstream(work / "NOTES.RTF") << "pas du RTF";
+    fs::current_path(work);
+}
+
+Sandbox::~Sandbox() {
+    std::error_code ec;
+    fs::current_path(realCwd_, ec);
+    if (!keep_) fs::remove_all(root, ec);
+}
+
+bool Sandbox::holds(const fs::path& path) const {
+    const fs::path p = path.lexically_normal();
+    auto r = root.begin();
+    for (auto it = p.begin(); r != root.end(); ++it, ++r)
+        if (it == p.end() || *it != *r) return false;
+    return true;
+}
+
+std::vector<std::string> Sandbox::filesWrittenOutside() const {
+    std::vector<std::string> found;
+    auto search = [&](const fs::path& folder, bool deep, bool programFilesOnly) {
+        std::error_code ec;
+        if (!fs::is_directory(folder, ec)) return;
+        auto check = [&](const fs::directory_entry& entry) {
+            std::error_code e;
+            if (!entry.is_regular_file(e) || holds(entry.path())) return;
+            if (programFilesOnly && !isProgramFile(entry.path())) return;
+            if (entry.last_write_time(e) >= start_ && !e) found.push_back(entry.path().string());
+        };
+        if (deep) {
+            for (const auto& entry : fs::recursive_directory_iterator(
+                     folder, fs::directory_options::skip_permission_denied, ec))
+                check(entry);
+        } else {
+            for (const auto& entry : fs::directory_iterator(folder, ec))
+                check(entry);
+        }
+    };
+    search(realCwd_, true, false);
+    search(TITRAGE_BUILD_PROGRAM_DIR, true, false);
+    search(fs::path(TITRAGE_SOURCE_DIR) / "data", true, false);
+    for (const char* folder : {".local/share/titrage", ".config/titrage", ".qttest", "Documents"})
+        search(realHome_ / folder, true, false);
+    search(realHome_, false, true);
+    search(realTmp_, false, true);
+    return found;
+}
+
+long long residentBytes() {
+    std::ifstream statm("/proc/self/statm");
+    long long size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * ::sysconf(_SC_PAGESIZE);
+}
+
+} // namespace guifuzz
