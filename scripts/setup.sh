@@ -11,7 +11,8 @@ packages=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev fonts-libe
           libgtest-dev
           libbenchmark-dev xvfb xauth
           dpkg-dev appstream desktop-file-utils
-          clang-format)
+          clang-format
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
