@@ -39,7 +39,7 @@ export UBSAN_OPTIONS="print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
 export QT_QPA_PLATFORM=offscreen
 
-declare -A max_len=([rtf]=16384 [records]=12800 [evaluator]=256)
+declare -A max_len=([rtf]=4096 [records]=12800 [evaluator]=256)
 failed=()
 for t in "${targets[@]}"; do
   mkdir -p "$work/corpus/$t"
