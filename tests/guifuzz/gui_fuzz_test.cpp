@@ -145,7 +145,12 @@ TEST(GuiFuzz, RandomUseOfEveryWindow) {
         std::printf("  %s shown %d times\n", kind.c_str(), count);
     EXPECT_GT(user.actions(), 100) << "the run did almost nothing";
     EXPECT_GT(answerer.windows, 0) << "no secondary window was opened";
+#ifndef __SANITIZE_ADDRESS__
     EXPECT_LE(endBytes - warmedUpBytes, 20LL << 20) << "memory grew by more than 20 MB";
+#else
+    // AddressSanitizer holds freed memory back for a while: the growth says nothing here.
+    std::printf("Memory growth not checked under AddressSanitizer\n");
+#endif
     for (const std::string& file : sandbox.filesWrittenOutside())
         ADD_FAILURE() << "written outside the scratch folder: " << file;
     if (testing::Test::HasFailure()) {
