@@ -27,7 +27,9 @@ QColor toQColor(const model::Rgb& c) {
 // Drawn in mask-pen so that the glass shading shows through the tint.
 void buretteLiquid(Picture& bench, int x0, float vb, const QColor& tint) {
     bench.setPenMode(PenMode::Mask);
-    bench.fillBox(x0 + 26, nearest(26 + 10.0 * vb), x0 + 39, 294, tint);
+    // A volume read from a file may lie beyond the scale: the column stays inside the tube.
+    const int top = std::clamp<int>(nearest(26 + 10.0 * vb), 26, 294);
+    bench.fillBox(x0 + 26, top, x0 + 39, 294, tint);
     bench.fillBox(x0 + 26, 302, x0 + 39, 309, tint);
     for (int k = 0; k < 5; ++k)
         bench.box(x0 + 27 + k, 310 + 2 * k, x0 + 38 - k, 311 + 2 * k, tint);

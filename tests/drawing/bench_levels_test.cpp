@@ -122,6 +122,24 @@ TEST_P(BuretteTest, ColumnAndMeniscusFollowThePouredVolume) {
     }
 }
 
+// A poured volume far beyond the scale (read from a file) leaves the tube empty above the tap
+// and paints nothing below the burette; a negative one fills the tube, not the flared top.
+TEST(BuretteColumn, StaysInsideTheTubeWhateverTheVolume) {
+    for (const float poured : {1e38f, 30.0f, -1e38f, -5.0f}) {
+        SCOPED_TRACE(poured);
+        Picture pic = bench(6, 1.0);
+        LevelInputs in;
+        in.species = 6;
+        in.titrantConcentration = 0.02f;
+        in.pouredVolume = poured;
+        niveaubecher(pic, nullptr, in);
+        for (const int y : {20, 470, 490})
+            EXPECT_EQ(pic.pixel(x0 + 30, y), backgroundPixel(pic, x0 + 30, y)) << "row " << y;
+        const bool full = poured < 0;
+        EXPECT_EQ(pic.pixel(x0 + 30, 200) == backgroundPixel(pic, x0 + 30, 200), !full);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Poured, BuretteTest,
                          ::testing::Values(BuretteCase{"empty", 0, 26},
                                            BuretteCase{"half", 12.5f, 151},
