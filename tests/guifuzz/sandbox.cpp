@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <stdexcept>
 #include <system_error>
 #include <unistd.h>
@@ -23,20 +25,40 @@ void setEnv(const char* name, const fs::path& folder) {
     ::setenv(name, folder.c_str(), 1);
 }
 
-bool isProgramFile(const fs::path& path) {
+std::string lowerName(const fs::path& path) {
     std::string name = path.filename().string();
     for (char& c : name)
         c = char(std::tolower(static_cast<unsigned char>(c)));
-    for (const char* end : {".c17", ".e44", ".rtf", ".pem", ".pdf", ".tmp", ".png", ".bmp"})
+    return name;
+}
+
+// The files the program writes, by their names.
+bool isProgramFile(const fs::path& path) {
+    const std::string name = lowerName(path);
+    for (const char* end : {".c17", ".e44", ".rtf", ".pem", ".pdf", ".tmp"})
         if (name.size() >= 4 && name.compare(name.size() - 4, 4, end) == 0) return true;
     return name.find("titrage") != std::string::npos;
+}
+
+// The program's own files in a temporary folder that other programs share.
+bool isOwnTemporaryFile(const fs::path& path) {
+    const std::string name = lowerName(path);
+    return name == "templu.tmp" || name.find("titrage") != std::string::npos;
+}
+
+// The bytes of a file, hashed (large files by their size alone).
+std::size_t contentHash(const fs::path& path, std::uintmax_t size) {
+    if (size > (4u << 20)) return 0;
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    return std::hash<std::string>{}(bytes);
 }
 
 } // namespace
 
 Sandbox::Sandbox()
-    : start_(fs::file_time_type::clock::now()), realCwd_(fs::current_path()),
-      realHome_(envPath("HOME", "/root")), realTmp_(envPath("TMPDIR", "/tmp")) {
+    : realCwd_(fs::current_path()), realHome_(envPath("HOME", "/root")),
+      realTmp_(envPath("TMPDIR", "/tmp")) {
     std::string pattern = (realTmp_ / "titrage-guifuzz-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make the scratch folder");
     root = pattern;
@@ -57,6 +79,7 @@ Sandbox::Sandbox()
     for (const char* name : {"CUIVRE.C17", "CUIVRE.RTF", "CUIVRE.E44"})
         fs::copy_file(program / name, work / name);
     std::ofstream(work / "NOTES.RTF") << "pas du RTF";
+    before_ = snapshot();
     fs::current_path(work);
 }
 
@@ -74,33 +97,42 @@ bool Sandbox::holds(const fs::path& path) const {
     return true;
 }
 
-std::vector<std::string> Sandbox::filesWrittenOutside() const {
-    std::vector<std::string> found;
-    auto search = [&](const fs::path& folder, bool deep, bool programFilesOnly) {
+Sandbox::Snapshot Sandbox::snapshot() const {
+    Snapshot files;
+    auto search = [&](const fs::path& folder, bool deep, bool (*wanted)(const fs::path&)) {
         std::error_code ec;
         if (!fs::is_directory(folder, ec)) return;
-        auto check = [&](const fs::directory_entry& entry) {
+        auto note = [&](const fs::directory_entry& entry) {
             std::error_code e;
             if (!entry.is_regular_file(e) || holds(entry.path())) return;
-            if (programFilesOnly && !isProgramFile(entry.path())) return;
-            if (entry.last_write_time(e) >= start_ && !e) found.push_back(entry.path().string());
+            if (wanted && !wanted(entry.path())) return;
+            const std::uintmax_t size = entry.file_size(e);
+            if (!e) files[entry.path().string()] = {size, contentHash(entry.path(), size)};
         };
         if (deep) {
             for (const auto& entry : fs::recursive_directory_iterator(
                      folder, fs::directory_options::skip_permission_denied, ec))
-                check(entry);
+                note(entry);
         } else {
             for (const auto& entry : fs::directory_iterator(folder, ec))
-                check(entry);
+                note(entry);
         }
     };
-    search(realCwd_, true, false);
-    search(TITRAGE_BUILD_PROGRAM_DIR, true, false);
-    search(fs::path(TITRAGE_SOURCE_DIR) / "data", true, false);
+    search(realCwd_, true, nullptr);
+    search(TITRAGE_BUILD_PROGRAM_DIR, true, nullptr);
+    search(fs::path(TITRAGE_SOURCE_DIR) / "data", true, nullptr);
     for (const char* folder : {".local/share/titrage", ".config/titrage", ".qttest", "Documents"})
-        search(realHome_ / folder, true, false);
-    search(realHome_, false, true);
-    search(realTmp_, false, true);
+        search(realHome_ / folder, true, nullptr);
+    search(realHome_, false, isProgramFile);
+    search(realTmp_, false, isOwnTemporaryFile);
+    return files;
+}
+
+std::vector<std::string> Sandbox::filesWrittenOutside() const {
+    std::vector<std::string> found;
+    for (const auto& [path, content] : snapshot())
+        if (const auto was = before_.find(path); was == before_.end() || was->second != content)
+            found.push_back(path);
     return found;
 }
 

@@ -4,7 +4,9 @@
 // folders, the temporary folder, the program folder, the current folder) is a scratch folder,
 // and after the run the places outside it are searched for files the run wrote.
 
+#include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -23,16 +25,22 @@ public:
     std::filesystem::path root, program, work;
 
     bool holds(const std::filesystem::path& path) const;
-    // Files written since the sandbox was made in the places a run of the program could
-    // reach outside it: the folder and program folder of the build, the source data, the real
-    // home's folders of the program, and the program's files in the real temporary folder.
+    // Files that are new, or hold other bytes, since the sandbox was made, in the places a run
+    // of the program could reach outside it: the folder and program folder of the build, the
+    // source data, the real home's folders of the program, the program's files in the real
+    // home and temporary folder. Contents are compared, not times: other tests running beside
+    // this one may copy the same data into the build's program folder again.
     std::vector<std::string> filesWrittenOutside() const;
     // Keeps the scratch folders when the run failed, for a look at what it left.
     void keep() { keep_ = true; }
 
 private:
-    std::filesystem::file_time_type start_;
+    // Each file of those places, with its size and a hash of its bytes.
+    using Snapshot = std::map<std::string, std::pair<std::uintmax_t, std::size_t>>;
+    Snapshot snapshot() const;
+
     std::filesystem::path realCwd_, realHome_, realTmp_;
+    Snapshot before_;
     bool keep_ = false;
 };
 
