@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The refresh that runs at every tick of the burette flow (every 10 ms while the tap is open):
 // the amounts and the bars of the quantities graph over its kept background, then the liquids
-// of the bench (niveaubecher); and a whole pour of 25 mL (250 ticks). Run on the offscreen
-// platform:
+// of the bench (niveaubecher), and, while the "Courbes" tab is shown, the curves and the
+// progress table; and a whole pour of 25 mL (250 ticks). Run on the offscreen platform:
 //   perf_refresh --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
 #include "drawing/bench_drawing.h"
+#include "drawing/courbes.h"
 #include "drawing/graph.h"
 #include "drawing/picture.h"
 #include "model/amounts.h"
@@ -32,12 +33,16 @@ struct Bench {
     explicit Bench(int species) : species(species), in(benchInputs()) {
         drawing::imafond(bench, species);
         scaleMax = drawing::majtq(tabquant, species, in);
+        courbes.species = species;
+        courbes.in = in;
+        courbes.scaleMax = scaleMax;
+        drawing::majcourbes(tabcourbes, courbes);
         tap = QImage(18, 14, QImage::Format_RGB32);
         tap.fill(Qt::gray);
     }
 
-    // One tick of the flow at the poured volume v.
-    void refresh(float v) {
+    // One tick of the flow at the poured volume v; with the "Courbes" tab shown, the curves too.
+    void refresh(float v, bool courbesShown = false) {
         in.pouredVolume = v;
         if (!drawing::reftq(tabquant, species, in, scaleMax, present)) return;
         drawing::LevelInputs levels;
@@ -51,12 +56,18 @@ struct Bench {
         levels.tapOpen = true;
         levels.tapImage = tap;
         liquidTop = drawing::niveaubecher(bench, nullptr, levels);
+        if (courbesShown) {
+            courbes.in.pouredVolume = v;
+            drawing::refcourbes(tabcourbes, courbes);
+        }
     }
 
     int species;
     model::BenchInputs in;
     drawing::Picture tabquant{449, 274};
     drawing::Picture bench{drawing::benchWidth, drawing::benchHeight};
+    drawing::Picture tabcourbes{449, 274};
+    drawing::CourbesInputs courbes;
     model::PresentAmounts present{};
     QImage tap;
     float scaleMax = 0;
@@ -74,6 +85,31 @@ void BM_RefreshTick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RefreshTick)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// One tick with the "Courbes" tab shown: the bars, the bench, the curves and the table.
+void BM_RefreshTickWithCourbes(benchmark::State& state) {
+    Bench b(int(state.range(0)));
+    int tick = 0;
+    for (auto _ : state) {
+        b.refresh(float(tick % 251) / 10, true);
+        benchmark::DoNotOptimize(b.liquidTop);
+        ++tick;
+    }
+}
+BENCHMARK(BM_RefreshTickWithCourbes)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// The curves and the progress table alone, over their kept background.
+void BM_Courbes(benchmark::State& state) {
+    Bench b(int(state.range(0)));
+    int tick = 0;
+    for (auto _ : state) {
+        b.courbes.in.pouredVolume = float(tick % 251) / 10;
+        drawing::refcourbes(b.tabcourbes, b.courbes);
+        benchmark::DoNotOptimize(b.tabcourbes.image().constBits());
+        ++tick;
+    }
+}
+BENCHMARK(BM_Courbes)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 // The graph's bars alone, without the bench.
 void BM_GraphBars(benchmark::State& state) {

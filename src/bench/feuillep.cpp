@@ -255,6 +255,12 @@ void FeuilleP::buildSideTabs() {
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->move(4, 19);
     Frame2->hide();
+
+    tabcourbes = new drawing::PictureBox(449, 274, Onglets);
+    tabcourbes->setObjectName(QStringLiteral("tabcourbes"));
+    tabcourbes->move(4, 19);
+    tabcourbes->hide();
+
     HScroll1 = new QScrollBar(Qt::Horizontal, Frame2);
     HScroll1->setRange(drawing::tintSliderMinimum, drawing::tintSliderMaximum);
     HScroll1->setSingleStep(drawing::tintSliderSmallStep);

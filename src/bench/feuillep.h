@@ -14,6 +14,7 @@
 //   feuillep_paint.cpp   the refresh chain and the paintings of the bench and side panels
 
 #include "drawing/bench_drawing.h"
+#include "drawing/courbes.h"
 #include "exercises/exercise_area.h"
 #include "files/ui/situation_bench.h"
 #include "model/amounts.h"
@@ -23,6 +24,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -90,6 +92,7 @@ public:
     drawing::PictureBox* Onglets = nullptr;    // tab strip and side panel
     drawing::PictureBox* tabquant = nullptr;   // quantities graph
     drawing::PictureBox* Frame2 = nullptr;     // tint-scale panel
+    drawing::PictureBox* tabcourbes = nullptr; // curves and progress table
     drawing::PictureBox* PictureMnO4 = nullptr;
     drawing::PictureBox* PictureI2 = nullptr;
     QTimer Timer1; // flow, 10 ms
@@ -155,6 +158,10 @@ public:
     void prepasol();
     void Frame2_Paint();
     void Onglets_Paint();
+    // The "Courbes" tab: refcourbes draws the curves and the progress table at the poured
+    // volume, and first their static part when the inputs changed since; it does nothing
+    // while the tab is not shown.
+    void refcourbes();
 
     // The species shown (position of ions1, -1 for none) and the bench inputs as numbers.
     int species() const;
@@ -164,8 +171,10 @@ public:
     int liquidTop() const { return liquidTop_; }
     int flaskX() const { return flaskX_; }
 
-    // The tab of the side panel: 1 the graph, 2 the tint scales.
+    // The tab of the side panel: 1 the graph, 2 the tint scales, 3 the curves.
     int currentTab() const { return currentTab_; }
+    // The volumes (mL) at which drops landed since the burette was last emptied or refilled.
+    const std::vector<double>& drops() const { return drops_; }
 
     // ---- What the secondary windows need of the main window ----
     QWidget* mainWindow() override { return this; }
@@ -182,9 +191,12 @@ public:
     void hideSampleConcentration() override;
     void revealSampleConcentration() override;
     void loadConfiguration(const QString& path) override;
+    const files::SituationTable& benchSituations() override;
     // printing::BenchPictures: printing and the clipboard copies.
     QImage benchImage(qreal scale, bool withValues) override;
     QImage graphImage(qreal scale) override;
+    QImage courbesImage(qreal scale) override;
+    model::AmountsTable amountsTable() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -216,6 +228,9 @@ private:
     // The hidden concentration locked as the random concentration leaves it: the button of
     // the random concentration hidden, the reveal label shown, masquer disabled.
     void lockHiddenConcentration();
+    // The bench's values copied into the current situation of the table, through the situation
+    // buttons, the current situation staying on the bench.
+    void storeBenchInSituation();
 
     // Temporary file records.
     static void writeTempRecord(int record, const QString& text);
@@ -234,6 +249,7 @@ private:
     QImage dropPicture() const;
     void drawDrop(); // the falling drop at its place for dropStep
     bool placementApplies() const;
+    drawing::CourbesInputs courbesInputs() const;
 
     QTextEdit* supertext_ = nullptr;
     QLineEdit* fich_ = nullptr;
@@ -242,6 +258,8 @@ private:
     files::Situations situations_;
     exercises::ExerciseState exercise_;
     int currentTab_ = 1;
+    std::vector<double> drops_;
+    bool courbesStale_ = true; // the static part of the curves must be drawn again
 
     model::PresentAmounts presentAmounts_{};
     float scaleMax_ = 0;

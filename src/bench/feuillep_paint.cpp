@@ -48,12 +48,14 @@ void FeuilleP::majtq() {
     scaleMax_ = drawing::majtq(tabquant->picture(), species(), benchInputs());
     graphBuilt_ = true;
     tabquant->refresh();
+    courbesStale_ = true;
     reftq();
 }
 
 void FeuilleP::reftq() {
     if (drawing::reftq(tabquant->picture(), species(), benchInputs(), scaleMax_, presentAmounts_)) {
         tabquant->refresh();
+        refcourbes();
     } else {
         // Before the first majtq nothing is drawn. After it, a scale of 0 (every amount zero,
         // negative or unreadable) leaves the graph without bars, but the beaker and the
@@ -62,6 +64,26 @@ void FeuilleP::reftq() {
         model::computeAmounts(species(), benchInputs(), presentAmounts_);
     }
     niveaubecher();
+}
+
+drawing::CourbesInputs FeuilleP::courbesInputs() const {
+    drawing::CourbesInputs in;
+    in.species = species();
+    in.in = benchInputs();
+    in.scaleMax = scaleMax_;
+    in.hidden = masquer->isChecked();
+    return in;
+}
+
+void FeuilleP::refcourbes() {
+    if (tabcourbes->isHidden()) return;
+    const drawing::CourbesInputs in = courbesInputs();
+    if (courbesStale_) {
+        drawing::majcourbes(tabcourbes->picture(), in);
+        courbesStale_ = false;
+    }
+    drawing::refcourbes(tabcourbes->picture(), in);
+    tabcourbes->refresh();
 }
 
 drawing::LevelInputs FeuilleP::levelInputs(qreal ratio) const {
@@ -169,12 +191,22 @@ void FeuilleP::Onglets_Paint() {
     if (!strip.child) return;
     if (current == 1) {
         Frame2->hide();
+        tabcourbes->hide();
         if (resizePicture(tabquant, *strip.child)) majtq();
         tabquant->show();
     } else if (current == 2) {
         tabquant->hide();
+        tabcourbes->hide();
         if (resizePicture(Frame2, *strip.child)) Frame2_Paint();
         Frame2->show();
+    } else if (current == 3) {
+        tabquant->hide();
+        Frame2->hide();
+        if (resizePicture(tabcourbes, *strip.child)) courbesStale_ = true;
+        tabcourbes->show();
+        // Drawn only while shown: what changed meanwhile is drawn now.
+        courbesStale_ = true;
+        refcourbes();
     }
 }
 
@@ -235,6 +267,23 @@ QImage FeuilleP::benchImage(qreal scale, bool withValues) {
         printing::drawBenchValues(image, scale, values);
     }
     return image;
+}
+
+QImage FeuilleP::courbesImage(qreal scale) {
+    const drawing::Picture& screen = tabcourbes->picture();
+    drawing::Picture pic(screen.width(), screen.height(), scale);
+    const drawing::CourbesInputs in = courbesInputs();
+    drawing::majcourbes(pic, in);
+    drawing::refcourbes(pic, in);
+    QImage image = pic.image().convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1.0);
+    return image;
+}
+
+model::AmountsTable FeuilleP::amountsTable() {
+    const model::BenchInputs in = benchInputs();
+    return model::amountsTable(species(), in, model::tableVolumes(in.pouredVolume, drops_),
+                               masquer->isChecked());
 }
 
 QImage FeuilleP::graphImage(qreal scale) {

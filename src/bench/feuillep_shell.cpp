@@ -112,6 +112,10 @@ void FeuilleP::connectHandlers() {
         niveaubecher();
     });
     connect(tabquant, &drawing::PictureBox::devicePixelRatioChanged, this, [this] { majtq(); });
+    connect(tabcourbes, &drawing::PictureBox::devicePixelRatioChanged, this, [this] {
+        courbesStale_ = true;
+        refcourbes();
+    });
     connect(Onglets, &drawing::PictureBox::devicePixelRatioChanged, this,
             [this] { Onglets_Paint(); });
     connect(Frame2, &drawing::PictureBox::devicePixelRatioChanged, this,
@@ -312,11 +316,15 @@ void FeuilleP::Command10_Click() {
 }
 
 void FeuilleP::Command11_Click() {
+    storeBenchInSituation();
+    files::showSaveWindow(*this);
+}
+
+void FeuilleP::storeBenchInSituation() {
     const int s = situations_.table.current;
     selectSituation(0);
     selectSituation(1);
     if (s >= 0 && s < files::situationCount) selectSituation(s);
-    files::showSaveWindow(*this);
 }
 
 void FeuilleP::btexo_Click() {
@@ -375,6 +383,11 @@ void FeuilleP::clearSituationButtons() {
 void FeuilleP::loadConfiguration(const QString& path) {
     situations_.configFile = path;
     files::loadConfiguration(*this, nullptr);
+}
+
+const files::SituationTable& FeuilleP::benchSituations() {
+    storeBenchInSituation();
+    return situations_.table;
 }
 
 void FeuilleP::selectSituation(int index) {

@@ -109,6 +109,8 @@ void FeuilleP::Text1_LostFocus(int index) {
                     QStringLiteral("Volume corrigé"), ui::Icon::Information, ui::Buttons::Ok);
         }
         setText(5, general(x));
+        // The drops beyond a volume typed in are no longer in the burette's course.
+        std::erase_if(drops_, [x](double drop) { return drop > x + 1e-6; });
         reftq();
     }
     if (index <= 3) setText(index, general(x));
@@ -130,6 +132,7 @@ void FeuilleP::Combo2_Click() {
 }
 
 void FeuilleP::ions1_Click() {
+    drops_.clear();
     setText(5, QStringLiteral("0"));
     rewriteLabelvol();
     majtq();
@@ -169,6 +172,7 @@ void FeuilleP::Option2_Click(int index) {
     Combo2->setCurrentIndex(choices[3] < Combo2->count() ? choices[3] : -1);
     Check1->setChecked(choices[4] == 1);
     majtq();
+    drops_.clear();
     setText(5, QString::fromStdString(table.texts[index][5]));
     rewriteLabelvol();
     reftq();
@@ -184,6 +188,8 @@ void FeuilleP::masquer_Click() {
         Command5->show();
     }
     prepasol();
+    courbesStale_ = true;
+    refcourbes();
 }
 
 void FeuilleP::Command5_Click() {

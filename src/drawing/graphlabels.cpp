@@ -3,6 +3,7 @@
 
 #include "drawing/picture.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -10,10 +11,10 @@ namespace drawing {
 
 namespace {
 
-enum class Run { Symbol, Index, Charge, Stacked };
+enum class Part { Symbol, Index, Charge, Stacked };
 
 struct Piece {
-    Run run;
+    Part run;
     const char* text;
     const char* charge = nullptr; // Stacked: the charge over the index `text`
 };
@@ -24,7 +25,7 @@ struct Label {
     const char* measure;
 };
 
-using R = Run;
+using R = Part;
 
 // clang-format off
 const Label labels[] = {
@@ -74,35 +75,83 @@ QString graphLabelMeasure(std::string_view formula) {
     return QString::fromUtf8(formula.data(), qsizetype(formula.size()));
 }
 
+Runs formulaRuns(std::string_view formula) {
+    const Label* label = findLabel(formula);
+    if (!label) return {{RunKind::Plain, graphLabelMeasure(formula)}};
+    Runs runs;
+    for (const Piece& piece : label->pieces) {
+        if (!piece.text) break;
+        const QString text = QString::fromLatin1(piece.text);
+        switch (piece.run) {
+        case Part::Symbol:
+            runs.push_back({RunKind::Plain, text});
+            break;
+        case Part::Index:
+            runs.push_back({RunKind::Subscript, text});
+            break;
+        case Part::Charge:
+            runs.push_back({RunKind::Superscript, text});
+            break;
+        case Part::Stacked:
+            runs.push_back({RunKind::Stacked, text, QString::fromLatin1(piece.charge)});
+            break;
+        }
+    }
+    return runs;
+}
+
+void printRuns(Picture& pic, const Runs& runs, ScriptSet set) {
+    pic.setFontSize(scriptMetrics(set).baseSize);
+    for (const drawing::Run& run : runs) {
+        pic.setItalic(run.italic);
+        switch (run.kind) {
+        case RunKind::Plain:
+            pic.printRun(run.text);
+            break;
+        case RunKind::Subscript:
+            pic.subscript(run.text, set);
+            break;
+        case RunKind::Superscript:
+            pic.superscript(run.text, set);
+            break;
+        case RunKind::Stacked: {
+            // What follows starts after the wider of the index and the charge.
+            const double start = pic.currentX;
+            pic.stackedScripts(run.text, run.over, set);
+            pic.setFontSize(scriptMetrics(set).scriptSize);
+            pic.currentX = std::max(pic.currentX, start + pic.textWidth(run.text));
+            pic.setFontSize(scriptMetrics(set).baseSize);
+            break;
+        }
+        }
+    }
+    pic.setItalic(false);
+}
+
+double runsWidth(Picture& pic, const Runs& runs, ScriptSet set) {
+    const ScriptMetrics m = scriptMetrics(set);
+    const bool italic = pic.italic();
+    const double size = pic.fontSize();
+    double width = 0;
+    for (const drawing::Run& run : runs) {
+        pic.setItalic(run.italic);
+        pic.setFontSize(run.kind == RunKind::Plain ? m.baseSize : m.scriptSize);
+        width += run.kind == RunKind::Stacked
+                     ? std::max(pic.textWidth(run.text), pic.textWidth(run.over))
+                     : pic.textWidth(run.text);
+    }
+    pic.setItalic(italic);
+    pic.setFontSize(size);
+    return width;
+}
+
 void printGraphLabel(Picture& pic, std::string_view formula, double centreX, double top) {
     pic.setFontSize(10);
     pic.setBold(false);
     pic.setItalic(false);
     pic.currentX = centreX - pic.textWidth(graphLabelMeasure(formula)) / 2;
     pic.currentY = top;
-    const Label* label = findLabel(formula);
-    if (!label) {
-        pic.printRun(graphLabelMeasure(formula));
-        return;
-    }
-    for (const Piece& piece : label->pieces) {
-        if (!piece.text) break;
-        const QString text = QString::fromLatin1(piece.text);
-        switch (piece.run) {
-        case Run::Symbol:
-            pic.printRun(text);
-            break;
-        case Run::Index:
-            pic.subscript(text, ScriptSet::GraphLabel);
-            break;
-        case Run::Charge:
-            pic.superscript(text, ScriptSet::GraphLabel);
-            break;
-        case Run::Stacked:
-            pic.stackedScripts(text, QString::fromLatin1(piece.charge), ScriptSet::GraphLabel);
-            break;
-        }
-    }
+    printRuns(pic, formulaRuns(formula), ScriptSet::GraphLabel);
 }
 
 } // namespace drawing

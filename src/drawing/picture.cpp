@@ -2,11 +2,15 @@
 #include "drawing/picture.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace drawing {
 
@@ -25,6 +29,33 @@ QImage blankImage(int width, int height, qreal ratio, const QColor& colour) {
     img.setDotsPerMeterY(dotsPerMeter96);
     img.fill(colour);
     return img;
+}
+
+} // namespace
+
+// Text is measured again and again as pictures are redrawn at every tick (the captions, the
+// numbers of the tables): the picture keeps the metrics of each font it used, and the widths
+// of the texts measured in it.
+struct Picture::TextMeasures {
+    struct Font {
+        Font(const QFont& font, const QPaintDevice* device) : metrics(font, device) {}
+        QFontMetricsF metrics;
+        QHash<QString, double> widths;
+    };
+    std::vector<std::pair<QFont, std::unique_ptr<Font>>> fonts;
+
+    Font& of(const QFont& font, const QPaintDevice* device) {
+        for (auto& [known, measures] : fonts)
+            if (known == font) return *measures;
+        fonts.emplace_back(font, std::make_unique<Font>(font, device));
+        return *fonts.back().second;
+    }
+};
+
+namespace {
+
+bool measuredAt96(const QImage& image) {
+    return image.dotsPerMeterX() == dotsPerMeter96 && image.dotsPerMeterY() == dotsPerMeter96;
 }
 
 } // namespace
@@ -259,12 +290,27 @@ QString Picture::fontName() const {
     return font_.family();
 }
 
+Picture::TextMeasures& Picture::textMeasures() const {
+    // Shared by the copies of the picture: the measures hold for any picture at 96 dpi.
+    if (!measures_) measures_ = std::make_shared<TextMeasures>();
+    return *measures_;
+}
+
 double Picture::textWidth(const QString& text) const {
-    return QFontMetricsF(font_, &image_).horizontalAdvance(text);
+    if (!measuredAt96(image_)) return QFontMetricsF(font_, &image_).horizontalAdvance(text);
+    TextMeasures::Font& m = textMeasures().of(font_, &image_);
+    const auto known = m.widths.constFind(text);
+    if (known != m.widths.constEnd()) return *known;
+    // Numbers change at every tick: the widths kept stay few.
+    if (m.widths.size() > 4096) m.widths.clear();
+    const double width = m.metrics.horizontalAdvance(text);
+    m.widths.insert(text, width);
+    return width;
 }
 
 double Picture::textHeight(const QString&) const {
-    return std::ceil(QFontMetricsF(font_, &image_).height());
+    if (!measuredAt96(image_)) return std::ceil(QFontMetricsF(font_, &image_).height());
+    return std::ceil(textMeasures().of(font_, &image_).metrics.height());
 }
 
 void Picture::printRun(const QString& text) {
@@ -274,8 +320,10 @@ void Picture::printRun(const QString& text) {
         begin(p);
         p.setFont(font_);
         p.setPen(foreColor_);
-        const QFontMetricsF fm(font_, &image_);
-        p.drawText(QPointF(currentX, currentY + fm.ascent()), text);
+        const double ascent = measuredAt96(image_)
+                                  ? textMeasures().of(font_, &image_).metrics.ascent()
+                                  : QFontMetricsF(font_, &image_).ascent();
+        p.drawText(QPointF(currentX, currentY + ascent), text);
     }
     currentX += textWidth(text);
 }
@@ -287,17 +335,7 @@ void Picture::printLineEnd(const QString& text) {
     currentY += h;
 }
 
-namespace {
-
-struct ScriptOffsets {
-    double baseSize;
-    double scriptSize;
-    int down;         // subscript
-    int up;           // superscript
-    int stackedAbove; // stacked superscript above the base line
-};
-
-ScriptOffsets offsets(ScriptSet set) {
+ScriptMetrics scriptMetrics(ScriptSet set) {
     switch (set) {
     case ScriptSet::Large:
         return {10, 8, 6, 4, 5};
@@ -311,10 +349,8 @@ ScriptOffsets offsets(ScriptSet set) {
     return {8, 8, 4, 4, 5};
 }
 
-} // namespace
-
 void Picture::subscript(const QString& text, ScriptSet set) {
-    const ScriptOffsets o = offsets(set);
+    const ScriptMetrics o = scriptMetrics(set);
     currentY += o.down;
     setFontSize(o.scriptSize);
     printRun(text);
@@ -323,7 +359,7 @@ void Picture::subscript(const QString& text, ScriptSet set) {
 }
 
 void Picture::superscript(const QString& text, ScriptSet set) {
-    const ScriptOffsets o = offsets(set);
+    const ScriptMetrics o = scriptMetrics(set);
     currentY -= o.up;
     setFontSize(o.scriptSize);
     printRun(text);
@@ -332,7 +368,7 @@ void Picture::superscript(const QString& text, ScriptSet set) {
 }
 
 void Picture::stackedScripts(const QString& sub, const QString& sup, ScriptSet set) {
-    const ScriptOffsets o = offsets(set);
+    const ScriptMetrics o = scriptMetrics(set);
     const double x0 = currentX;
     currentY += o.down;
     setFontSize(o.scriptSize);

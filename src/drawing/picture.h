@@ -17,6 +17,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QPainter;
 
@@ -31,6 +32,16 @@ enum class PenMode { Copy, Mask }; // Mask: each pixel becomes colour AND destin
 //   Note       8 pt, superscript 4 up (note of the tint scales)
 // Stacked scripts put the superscript 5 above the base line in every set.
 enum class ScriptSet { Large, Small, Note, GraphLabel };
+
+// The sizes (points) and offsets (pixels) of a set.
+struct ScriptMetrics {
+    double baseSize;
+    double scriptSize;
+    int down;         // subscript
+    int up;           // superscript
+    int stackedAbove; // stacked superscript above the base line
+};
+ScriptMetrics scriptMetrics(ScriptSet set);
 
 class Picture {
 public:
@@ -128,6 +139,8 @@ public:
 
 private:
     void begin(QPainter& p);
+    struct TextMeasures;
+    TextMeasures& textMeasures() const;
     void fillLogical(QPainter& p, int x1, int y1, int x2, int y2, const QColor& c);
 
     int width_ = 0;
@@ -139,6 +152,7 @@ private:
     PenMode penMode_ = PenMode::Copy;
     int lineWidth_ = 1;
     QFont font_;
+    mutable std::shared_ptr<TextMeasures> measures_;
     double fontSize_ = 8;
     double scaleLeft_ = 0;
 };

@@ -23,6 +23,8 @@ QString tabCaption(int tab) {
         return QStringLiteral("Quantités de matière");
     case 2:
         return QStringLiteral("Affichage");
+    case 3:
+        return QStringLiteral("Courbes");
     default:
         return {};
     }
@@ -32,7 +34,7 @@ TabStrip paintTabStrip(Picture& pic, int currentTab) {
     TabStrip strip;
     if (currentTab == 0) currentTab = 1;
     strip.currentTab = currentTab;
-    const int s = (currentTab == 1 || currentTab == 2) ? currentTab : 0;
+    const int s = (currentTab >= 1 && currentTab <= tabCount) ? currentTab : 0;
 
     pic.restart();
 
@@ -49,12 +51,13 @@ TabStrip paintTabStrip(Picture& pic, int currentTab) {
     double total = 0;
     for (int i = 1; i <= tabCount; ++i)
         total = numbers::nearest(total + captionWidth(i));
-    const float gap = float((sw - total) / 4);
+    const float gap = float((sw - total) / (2 * tabCount));
 
     TabEdges& e = strip.tabEdges;
     e[0] = -1;
-    e[1] = numbers::nearest(e[0] + captionWidth(1) + 2 * double(gap));
-    e[2] = std::int16_t(sw);
+    for (int i = 1; i < tabCount; ++i)
+        e[i] = numbers::nearest(e[i - 1] + captionWidth(i) + 2 * double(gap));
+    e[tabCount] = std::int16_t(sw);
 
     pic.box(0, 0, sw - 1, sh - 1, darkGrey);
     pic.line(0, 0, 0, sh - 1, white);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The tab strip `Onglets` of the side panel: two tabs, "Quantités de matière" (the graph
-// `tabquant`) and "Affichage" (the tint-scale panel `Frame2`), over a framed panel.
+// The tab strip `Onglets` of the side panel: three tabs, "Quantités de matière" (the graph
+// `tabquant`), "Affichage" (the tint-scale panel `Frame2`) and "Courbes" (the curves and the
+// progress table, `tabcourbes`), over a framed panel.
 
 #include <QRect>
 #include <QString>
@@ -16,18 +17,21 @@ class Picture;
 
 using TabEdges = std::array<std::int16_t, 6>;
 
-inline constexpr int tabCount = 2;
-QString tabCaption(int tab); // 1 "Quantités de matière", 2 "Affichage", else empty
+inline constexpr int tabCount = 3;
+// 1 "Quantités de matière", 2 "Affichage", 3 "Courbes", else empty
+QString tabCaption(int tab);
 
 struct TabStrip {
     int currentTab = 1;         // the tab painted (0 is painted and returned as 1)
-    TabEdges tabEdges{};        // entries 0..2 set: -1, the boundary, the strip's width
+    TabEdges tabEdges{};        // entries 0..tabCount set: -1, the boundaries, the strip's width
     std::optional<QRect> child; // where the selected tab's child goes; none for no tab
 };
 
-// Paints the strip for currentTab (1 graph, 2 tint scales, 0 read as 1, any other value:
-// no tab selected) over the whole picture. The caller shows the child of the selected tab
-// (1: tabquant, 2: Frame2) at `child` and hides the other; with no tab it changes nothing.
+// Paints the strip for currentTab (1 graph, 2 tint scales, 3 curves, 0 read as 1, any other
+// value: no tab selected) over the whole picture. The tabs share the width left by their
+// captions equally, a gap on either side of each caption. The caller shows the child of the
+// selected tab (1: tabquant, 2: Frame2, 3: tabcourbes) at `child` and hides the others; with no
+// tab it changes nothing.
 TabStrip paintTabStrip(Picture& onglets, int currentTab);
 
 // The tab under a mouse release at (x, y) in `Onglets`. Only a release in the strip counts

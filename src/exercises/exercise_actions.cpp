@@ -99,6 +99,7 @@ OpenResult openExercise(ExerciseArea& area, const QString& exerciseFile, bool co
     }
     area.fich()->setText(QDir::toNativeSeparators(QFileInfo(exerciseFile).absoluteFilePath()));
     state.correctionAvailable = corrected;
+    state.correctionShown = false;
     loadStoredConfiguration(area, folder, records[configurationRecord]);
     if (records.hidesConcentration()) area.hideSampleConcentration();
     area.supertext()->setReadOnly(false);
@@ -124,6 +125,7 @@ bool gettingStarted(ExerciseArea& area) {
     }
     area.fich()->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     state.correctionAvailable = false;
+    state.correctionShown = false;
     loadStoredConfiguration(area, folder, records[configurationRecord]);
     if (records.hidesConcentration()) area.hideSampleConcentration();
     area.supertext()->setReadOnly(false);
@@ -149,6 +151,7 @@ void showCorrection(ExerciseArea& area) {
             missing(main, folder, correction);
             return;
         }
+        if (!isBlank(correction)) state.correctionShown = true;
         loadStoredConfiguration(area, folder, records[correctionConfigurationRecord]);
         // The correction gives the concentration away: the bench shows it too.
         if (records.hidesConcentration()) area.revealSampleConcentration();
@@ -181,6 +184,7 @@ void reloadText(ExerciseArea& area) {
     if (name.isEmpty()) return;
     ExerciseState& state = area.exercise();
     state.correctionAvailable = false;
+    state.correctionShown = false;
     if (!loadRtfIntoArea(name, *area.supertext()))
         critical(main, driveAdvice, QStringLiteral("Erreur de lecture."));
     area.supertext()->setReadOnly(false);
@@ -232,6 +236,7 @@ void closeExercise(ExerciseArea& area) {
     area.fich()->clear();
     area.showInformation();
     state.correctionAvailable = false;
+    state.correctionShown = false;
 }
 
 void openRequestedExercise(ExerciseArea& area, const QString& programFolderRelativeName) {

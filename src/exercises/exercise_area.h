@@ -2,8 +2,11 @@
 #pragma once
 // What the exercises window and menu need of the main window: its exercise area (the
 // rich-text box supertext and the file-name box fich above it), the information text, the
-// concentration an exercise may keep secret, and the configuration an exercise loads onto the
-// bench. The main window implements it; tests use a small fake.
+// concentration an exercise may keep secret, the configuration an exercise loads onto the
+// bench, and the bench's situations that a new exercise starts from. The main window
+// implements it; tests use a small fake.
+
+#include "files/situations.h"
 
 #include <QString>
 
@@ -18,6 +21,7 @@ struct ExerciseState {
     QString folder;                   // folder of the exercise file, with its final separator
     bool correctionAvailable = false; // "Voir la correction" is offered
     bool textModified = false;        // the text area changed since it was loaded or saved
+    bool correctionShown = false;     // the text area holds the exercise's correction
 };
 
 class ExerciseArea {
@@ -38,6 +42,10 @@ public:
     // Loads the configuration file at path onto the bench, situation 1 shown; the load says
     // itself what went wrong.
     virtual void loadConfiguration(const QString& path) = 0;
+
+    // The ten situations of the bench, the bench's own values first copied into its current
+    // situation as the save button does.
+    virtual const files::SituationTable& benchSituations() = 0;
 };
 
 } // namespace exercises

@@ -3,6 +3,7 @@
 
 #include "exercises/exercise_actions.h"
 #include "exercises/exercise_area.h"
+#include "exercises/exercise_editor.h"
 #include "exercises/fichexo.h"
 #include "ui/modal.h"
 
@@ -27,6 +28,9 @@ ExerciseMenu::ExerciseMenu(ExerciseArea& area, QWidget* parent) : QObject(parent
                     openExerciseBrowser);
     opencor = entry("opencor", QStringLiteral("Voir la correction"), showCorrection);
     optionexo->addSeparator();
+    creerexo = entry("creerexo", QStringLiteral("Créer un exercice…"), createExercise);
+    modifexo = entry("modifexo", QStringLiteral("Modifier l'exercice"), modifyExercise);
+    optionexo->addSeparator();
     savetexte = entry("savetexte", QStringLiteral("Enregistrer le contenu de la fenêtre exercice"),
                       saveText);
     opentexte = entry("opentexte", QStringLiteral("Retrouver un texte"), reloadText);
@@ -38,6 +42,7 @@ ExerciseMenu::ExerciseMenu(ExerciseArea& area, QWidget* parent) : QObject(parent
 
 void ExerciseMenu::updateEntries() {
     opencor->setEnabled(area_.exercise().correctionAvailable);
+    modifexo->setEnabled(exerciseInUse(area_));
     Closexo->setEnabled(!area_.fich()->text().isEmpty());
 }
 

@@ -24,13 +24,15 @@ public:
     QAction* PRISENMAIN;
     QAction* openexo;
     QAction* opencor;
+    QAction* creerexo;
+    QAction* modifexo;
     QAction* savetexte;
     QAction* opentexte;
     QAction* imprimetexte;
     QAction* Closexo;
 
-    // "Voir la correction" only while a correction is available, "Fermer l'exercice" only
-    // while fich names something.
+    // "Voir la correction" only while a correction is available, "Modifier l'exercice" only
+    // while fich names an exercise file, "Fermer l'exercice" only while fich names something.
     void updateEntries();
     // Pops the menu up at the left edge of btexo, just below it, and runs the chosen entry.
     void popup(QWidget* btexo);

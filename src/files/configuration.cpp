@@ -24,7 +24,7 @@ std::int16_t positionValue(std::string_view text) {
     return numbers::nearest(numbers::readNumber(text).value);
 }
 
-WriteResult writeConfiguration(const std::string& path, const SituationTable& table) {
+std::optional<std::string> configurationBytes(const SituationTable& table) {
     RecordFile file;
     bool ok = file.write(1, configurationSignature) == RecordStatus::Ok;
     for (int s = 0; s < situationCount && ok; ++s) {
@@ -34,8 +34,15 @@ WriteResult writeConfiguration(const std::string& path, const SituationTable& ta
             ok = file.write(choiceRecord(s, j), std::to_string(table.choices[s][j])) ==
                  RecordStatus::Ok;
     }
-    if (!ok) return WriteResult::CannotWrite;
-    return file.save(path) == RecordStatus::Ok ? WriteResult::Ok : WriteResult::CannotWrite;
+    if (!ok) return std::nullopt;
+    return file.bytes();
+}
+
+WriteResult writeConfiguration(const std::string& path, const SituationTable& table) {
+    const auto bytes = configurationBytes(table);
+    if (!bytes) return WriteResult::CannotWrite;
+    return saveFileSafely(path, *bytes) == RecordStatus::Ok ? WriteResult::Ok
+                                                            : WriteResult::CannotWrite;
 }
 
 LoadResult readConfiguration(const std::string& path, SituationTable& table) {

@@ -8,6 +8,7 @@
 #include "files/situations.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,10 @@ inline constexpr std::string_view configurationSignature = "TITRAGE";
 
 enum class WriteResult { Ok, CannotWrite };
 enum class LoadResult { Ok, CannotRead, InvalidSignature };
+
+// The content of a configuration file holding the table; none when one of its texts cannot be
+// held by a record (over 126 bytes, or a character outside Windows-1252).
+std::optional<std::string> configurationBytes(const SituationTable& table);
 
 // Replaces the file at path with the table. A failure (a text the records cannot hold, a
 // protected or full disk) leaves any file that was there untouched.

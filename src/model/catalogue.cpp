@@ -19,6 +19,7 @@ struct Facts {
     bool acidified;
     std::span<const GraphColumn> columns;
     std::span<const ScaleCandidate> scale;
+    std::span<const Reaction> reactions;
 };
 
 constexpr std::array<GraphColumn, 6> columns0{{{E::C6H6O6, None},
@@ -68,26 +69,60 @@ constexpr std::array<ScaleCandidate, 3> scaleIodide{
 constexpr std::array<ScaleCandidate, 2> scaleThiosulfate{{{S::Titrated, 1}, {S::FullBurette, 2}}};
 constexpr std::array<ScaleCandidate, 2> scalePlain{{{S::Titrated, 1}, {S::FullBurette, 1}}};
 
+// The reactions, with the stoichiometric numbers the amounts follow.
+constexpr Reaction oxalicByPermanganate{{{{5, E::H2C2O4}, {2, E::MnO4}}},
+                                        {{{10, E::CO2}, {2, E::Mn2}}}};
+constexpr Reaction sulfurDioxideByPermanganate{{{{5, E::SO2}, {2, E::MnO4}}},
+                                               {{{5, E::SO4}, {2, E::Mn2}}}};
+constexpr Reaction nitriteByPermanganate{{{{5, E::NO2}, {2, E::MnO4}}},
+                                         {{{5, E::NO3}, {2, E::Mn2}}}};
+constexpr Reaction peroxideByPermanganate{{{{5, E::H2O2}, {2, E::MnO4}}},
+                                          {{{5, E::O2}, {2, E::Mn2}}}};
+constexpr Reaction ironByPermanganate{{{{5, E::Fe2}, {1, E::MnO4}}}, {{{5, E::Fe3}, {1, E::Mn2}}}};
+constexpr Reaction diiodeAndThiosulfate{{{{1, E::I2}, {2, E::S2O3}}},
+                                        {{{2, E::Iodide}, {1, E::S4O6}}}};
+constexpr Reaction ascorbicByDiiode{{{{1, E::C6H8O6}, {1, E::I2}}},
+                                    {{{1, E::C6H6O6}, {2, E::Iodide}}}};
+constexpr Reaction hypochloriteByIodide{{{{1, E::ClO}, {2, E::Iodide}}},
+                                        {{{1, E::I2}, {1, E::Cl}}}};
+constexpr Reaction copperByIodide{{{{2, E::Cu2}, {4, E::Iodide}}}, {{{2, E::CuI}, {1, E::I2}}}};
+
+constexpr std::array<Reaction, 2> reactions0{ascorbicByDiiode, diiodeAndThiosulfate};
+constexpr std::array<Reaction, 1> reactions1{oxalicByPermanganate};
+constexpr std::array<Reaction, 1> reactions2{diiodeAndThiosulfate};
+constexpr std::array<Reaction, 1> reactions3{sulfurDioxideByPermanganate};
+constexpr std::array<Reaction, 2> reactions4{hypochloriteByIodide, diiodeAndThiosulfate};
+constexpr std::array<Reaction, 1> reactions5{nitriteByPermanganate};
+constexpr std::array<Reaction, 1> reactions6{peroxideByPermanganate};
+constexpr std::array<Reaction, 2> reactions7{copperByIodide, diiodeAndThiosulfate};
+constexpr std::array<Reaction, 1> reactions8{ironByPermanganate};
+constexpr std::array<Reaction, 1> reactions9{diiodeAndThiosulfate};
+
 using F = TitrantFamily;
 using X = ExcessReagent;
 
 const std::array<Facts, speciesCount> table{{
-    {"acide ascorbique", F::Thiosulfate, X::Diiode, false, columns0, scaleAscorbic},
-    {"acide oxalique", F::Permanganate, X::None, true, columns1, scaleDoubled},
-    {"diiode", F::Thiosulfate, X::None, false, columns2, scaleDoubled},
-    {"dioxyde de soufre", F::Permanganate, X::None, false, columns3, scalePlain},
-    {"hypochlorite de sodium", F::Thiosulfate, X::Iodide, false, columns4, scaleIodide},
-    {"nitrite de potassium", F::Permanganate, X::None, true, columns5, scalePlain},
-    {"peroxyde d'hydrogène", F::Permanganate, X::None, true, columns6, scalePlain},
-    {"sulfate de cuivre II", F::Thiosulfate, X::Iodide, false, columns7, scaleIodide},
-    {"sulfate de fer II", F::Permanganate, X::None, true, columns8, scalePlain},
-    {"thiosulfate de sodium", F::Diiode, X::None, false, columns9, scaleThiosulfate},
+    {"acide ascorbique", F::Thiosulfate, X::Diiode, false, columns0, scaleAscorbic, reactions0},
+    {"acide oxalique", F::Permanganate, X::None, true, columns1, scaleDoubled, reactions1},
+    {"diiode", F::Thiosulfate, X::None, false, columns2, scaleDoubled, reactions2},
+    {"dioxyde de soufre", F::Permanganate, X::None, false, columns3, scalePlain, reactions3},
+    {"hypochlorite de sodium", F::Thiosulfate, X::Iodide, false, columns4, scaleIodide, reactions4},
+    {"nitrite de potassium", F::Permanganate, X::None, true, columns5, scalePlain, reactions5},
+    {"peroxyde d'hydrogène", F::Permanganate, X::None, true, columns6, scalePlain, reactions6},
+    {"sulfate de cuivre II", F::Thiosulfate, X::Iodide, false, columns7, scaleIodide, reactions7},
+    {"sulfate de fer II", F::Permanganate, X::None, true, columns8, scalePlain, reactions8},
+    {"thiosulfate de sodium", F::Diiode, X::None, false, columns9, scaleThiosulfate, reactions9},
 }};
 
 constexpr std::array<std::string_view, Entry::count> formulas{
     "C6H6O6", "C6H8O6", "I2",     "I-",  "S4O6 2-", "S2O3 2-", "CO2",  "H2C2O4",
     "MnO4-",  "Mn2+",   "SO4 2-", "SO2", "ClO-",    "Cl-",     "NO3-", "NO2-",
     "O2",     "H2O2",   "Cu2+",   "CuI", "Fe3+",    "Fe2+"};
+
+constexpr std::array<std::string_view, Entry::count> unicodeFormulas{
+    "C₆H₆O₆", "C₆H₈O₆", "I₂",    "I⁻",  "S₄O₆²⁻", "S₂O₃²⁻", "CO₂",  "H₂C₂O₄",
+    "MnO₄⁻",  "Mn²⁺",   "SO₄²⁻", "SO₂", "ClO⁻",   "Cl⁻",    "NO₃⁻", "NO₂⁻",
+    "O₂",     "H₂O₂",   "Cu²⁺",  "CuI", "Fe³⁺",   "Fe²⁺"};
 
 } // namespace
 
@@ -153,8 +188,23 @@ std::span<const ScaleCandidate> scaleCandidates(int species) {
     return isSpecies(species) ? table[species].scale : std::span<const ScaleCandidate>{};
 }
 
+int introducedEntry(int species, IntroducedBar bar) {
+    if (bar == IntroducedBar::None) return -1;
+    for (const GraphColumn& column : graphColumns(species))
+        if (column.introduced == bar) return column.presentEntry;
+    return -1;
+}
+
+std::span<const Reaction> reactions(int species) {
+    return isSpecies(species) ? table[species].reactions : std::span<const Reaction>{};
+}
+
 std::string_view entryFormula(int entry) {
     return entry >= 0 && entry < Entry::count ? formulas[entry] : std::string_view{};
+}
+
+std::string_view entryUnicodeFormula(int entry) {
+    return entry >= 0 && entry < Entry::count ? unicodeFormulas[entry] : std::string_view{};
 }
 
 } // namespace model

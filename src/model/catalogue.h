@@ -2,10 +2,11 @@
 #pragma once
 // The catalogue of the ten species to titrate: the one place that says, species by species,
 // the text of the list, the titrant, whether the titration is direct or indirect, the reagent
-// added in excess and which bench input gives its volume, the columns of the quantities graph
-// and the candidates of its scale. Every lookup is total: an index outside 0..9 means
-// "no species".
+// added in excess and which bench input gives its volume, the reactions, the columns of the
+// quantities graph and the candidates of its scale. Every lookup is total: an index outside 0..9
+// means "no species".
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -78,6 +79,18 @@ struct ScaleCandidate {
     double factor;
 };
 
+// A term of a reaction: its stoichiometric number and the entry of its species.
+struct ReactionTerm {
+    int coefficient;
+    int entry;
+};
+// A reaction between tracked species, written as the class writes it: two reactants, two
+// products (hydrogen ions and water take part in some of them but are not tracked).
+struct Reaction {
+    std::array<ReactionTerm, 2> reactants;
+    std::array<ReactionTerm, 2> products;
+};
+
 bool isSpecies(int species);
 std::string_view listText(int species); // the ions1 item; "" for no species
 TitrantFamily titrantFamily(int species);
@@ -93,11 +106,21 @@ bool acidifiedTitrant(int species);
 bool involvesDiiode(int species);
 std::span<const GraphColumn> graphColumns(int species);       // empty for no species
 std::span<const ScaleCandidate> scaleCandidates(int species); // empty for no species
+// The entry of the column whose introduced bar shows the given amount: the titrated species,
+// the titrant or the reagent added in excess; -1 when the species has no such column.
+int introducedEntry(int species, IntroducedBar bar);
+// The reactions of the titration in the order they happen: for an indirect titration the
+// reaction of the sample with the reagent added in excess, complete before any titrant
+// arrives, then the titration of the diiode; a direct titration has one. Empty for no species.
+std::span<const Reaction> reactions(int species);
 
 // The label key of an entry's formula (the graph maps each key to its typeset label):
 // "C6H6O6", "C6H8O6", "I2", "I-", "S4O6 2-", "S2O3 2-", "CO2", "H2C2O4", "MnO4-", "Mn2+",
 // "SO4 2-", "SO2", "ClO-", "Cl-", "NO3-", "NO2-", "O2", "H2O2", "Cu2+", "CuI", "Fe3+",
 // "Fe2+". A charge follows the formula, after a space when it has a number. "" for no entry.
 std::string_view entryFormula(int entry);
+// The same formula in Unicode, with subscript and superscript characters: "MnO₄⁻",
+// "S₂O₃²⁻", "Mn²⁺" (UTF-8). "" for no entry.
+std::string_view entryUnicodeFormula(int entry);
 
 } // namespace model

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What printing and the clipboard copies need of the main window: its two pictures, drawn
-// afresh at the scale they are wanted at. The main window implements it; tests use a small
-// fake.
+// What printing and the clipboard copies need of the main window: its pictures, drawn
+// afresh at the scale they are wanted at, and the table of the amounts along the volumes
+// poured. The main window implements it; tests use a small fake.
+
+#include "model/amounts_table.h"
 
 #include <QImage>
 
@@ -19,6 +21,11 @@ public:
     // withValues writes the titrant concentration and the burette reading into the bench.
     virtual QImage benchImage(qreal scale, bool withValues) = 0;
     virtual QImage graphImage(qreal scale) = 0;
+    // The curves and the progress table of the "Courbes" tab.
+    virtual QImage courbesImage(qreal scale) = 0;
+    // The amounts introduced and present from 0 to the poured volume, every 0,1 mL and at
+    // the drops; the sample's amounts left out while its concentration is hidden.
+    virtual model::AmountsTable amountsTable() = 0;
 };
 
 } // namespace printing

@@ -2,6 +2,7 @@
 #include "printing/clipboard_copy.h"
 
 #include "printing/bench_pictures.h"
+#include "printing/table_copy.h"
 #include "ui/modal.h"
 
 #include <QAction>
@@ -33,6 +34,10 @@ void copyGraph(BenchPictures& pictures) {
     putOnClipboard(pictures.graphImage(1.0));
 }
 
+void copyCourbes(BenchPictures& pictures) {
+    putOnClipboard(pictures.courbesImage(1.0));
+}
+
 void showCopyMenu(BenchPictures& pictures, QPoint globalPos) {
     QMenu menucopie(pictures.mainWindow());
     menucopie.setObjectName(QStringLiteral("menucopie"));
@@ -41,11 +46,25 @@ void showCopyMenu(BenchPictures& pictures, QPoint globalPos) {
     QAction* copicol =
         menucopie.addAction(QStringLiteral("Copier le graphe des quantités de matière"));
     copicol->setObjectName(QStringLiteral("copicol"));
+    QAction* coptableau =
+        menucopie.addAction(QStringLiteral("Copier le tableau des quantités de matière"));
+    coptableau->setObjectName(QStringLiteral("coptableau"));
+    QAction* copcourbes = menucopie.addAction(QStringLiteral("Copier les courbes"));
+    copcourbes->setObjectName(QStringLiteral("copcourbes"));
+    menucopie.addSeparator();
+    QAction* enrtableau = menucopie.addAction(QStringLiteral("Enregistrer le tableau…"));
+    enrtableau->setObjectName(QStringLiteral("enrtableau"));
     QAction* chosen = ui::popup(menucopie, globalPos);
     if (chosen == coptop)
         copyBench(pictures);
     else if (chosen == copicol)
         copyGraph(pictures);
+    else if (chosen == coptableau)
+        copyAmountsTable(pictures);
+    else if (chosen == copcourbes)
+        copyCourbes(pictures);
+    else if (chosen == enrtableau)
+        saveAmountsTable(pictures);
 }
 
 } // namespace printing

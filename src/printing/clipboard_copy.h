@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Co&pier" pop-up menu of the main window: the bench picture, with the titrant
-// concentration and the burette reading written into it, or the quantities graph, placed
-// on the system clipboard as an image.
+// concentration and the burette reading written into it, the quantities graph or the
+// curves, placed on the system clipboard as an image; the table of the amounts as text, or
+// saved as a CSV file (table_copy.h).
 
 #include <QPoint>
 
@@ -15,7 +16,11 @@ void copyBench(BenchPictures& pictures);
 // "Copier le graphe des quantités de matière": the graph unchanged.
 void copyGraph(BenchPictures& pictures);
 
-// The menu menucopie with its entries coptop and copicol, popped up at a screen position
+// "Copier les courbes": the curves and the progress table.
+void copyCourbes(BenchPictures& pictures);
+
+// The menu menucopie with its entries coptop, copicol, coptableau, copcourbes and
+// enrtableau, popped up at a screen position
 // (through the modal seam); the entry chosen is run.
 void showCopyMenu(BenchPictures& pictures, QPoint globalPos);
 

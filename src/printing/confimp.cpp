@@ -33,10 +33,12 @@ Confimp::Confimp(BenchPictures& source, QPrinter& printer, QWidget* parent)
     Chec[0] = new QCheckBox(QStringLiteral("L'illustration"), Frame1);
     Chec[1] = new QCheckBox(QStringLiteral("Le graphe de la conductivité"), Frame1);
     Chec[2] = new QCheckBox(QStringLiteral("Le graphe des quantités de matière"), Frame1);
+    Chec[3] = new QCheckBox(QStringLiteral("Courbes et tableau d'avancement"), Frame1);
     Chec[0]->setChecked(true);
     Chec[1]->setChecked(false);
     Chec[1]->hide();
     Chec[2]->setChecked(true);
+    Chec[3]->setChecked(false);
     Label5 = new QLabel(QStringLiteral("Titre de la page :"), Frame1);
     Text1 = new QLineEdit(QStringLiteral("Orvanel - Titrage colorimétrique"), Frame1);
     Label3 = new QLabel(QStringLiteral("Nombre d'exemplaires :"), Frame1);
@@ -48,18 +50,19 @@ Confimp::Confimp(BenchPictures& source, QPrinter& printer, QWidget* parent)
     defaut->setReadOnly(true);
     Text1->setMinimumWidth(340);
     defaut->setMinimumWidth(340);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < int(Chec.size()); ++i)
         Chec[i]->setObjectName(QStringLiteral("Chec%1").arg(i));
 
     auto* options = new QGridLayout(Frame1);
     options->addWidget(Chec[0], 0, 0, 1, 2);
     options->addWidget(Chec[2], 1, 0, 1, 2);
-    options->addWidget(Label5, 2, 0);
-    options->addWidget(Text1, 2, 1);
-    options->addWidget(Label3, 3, 0);
-    options->addWidget(UpDown1, 3, 1, Qt::AlignLeft);
-    options->addWidget(Label2, 4, 0);
-    options->addWidget(defaut, 4, 1);
+    options->addWidget(Chec[3], 2, 0, 1, 2);
+    options->addWidget(Label5, 3, 0);
+    options->addWidget(Text1, 3, 1);
+    options->addWidget(Label3, 4, 0);
+    options->addWidget(UpDown1, 4, 1, Qt::AlignLeft);
+    options->addWidget(Label2, 5, 0);
+    options->addWidget(defaut, 5, 1);
 
     Command1 = new QPushButton(QStringLiteral("&OK"), this);
     Command2 = new QPushButton(QStringLiteral("&Imprimantes"), this);
@@ -116,7 +119,8 @@ void Confimp::showWaiting(bool waiting) {
 }
 
 void Confimp::Command1_Click() {
-    if (!Chec[0]->isChecked() && !Chec[1]->isChecked() && !Chec[2]->isChecked()) {
+    if (!Chec[0]->isChecked() && !Chec[1]->isChecked() && !Chec[2]->isChecked() &&
+        !Chec[3]->isChecked()) {
         ui::ask(this, QStringLiteral("Il faut choisir au moins une illustration à imprimer"),
                 QStringLiteral("Erreur sélection"), ui::Icon::Critical, ui::Buttons::Ok);
         return;
@@ -126,6 +130,7 @@ void Confimp::Command1_Click() {
     request.copies = UpDown1->value();
     request.bench = Chec[0]->isChecked();
     request.graph = Chec[2]->isChecked();
+    request.courbes = Chec[3]->isChecked();
 
     showWaiting(true);
     const bool printed = printPictures(this, printer_, source_, request);

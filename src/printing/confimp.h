@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The print options window confimp: what to print (the bench, the graph), the page title,
+// The print options window confimp: what to print (the bench, the graph, the curves with the
+// progress table), the page title,
 // the number of copies and the printer; "&OK" prints one page per copy.
 
 #include <QDialog>
@@ -26,8 +27,9 @@ public:
     Confimp(BenchPictures& source, QPrinter& printer, QWidget* parent = nullptr);
 
     QGroupBox* Frame1;
-    // 0: the bench, 1: never shown, counts only in the check for an empty choice, 2: the graph.
-    std::array<QCheckBox*, 3> Chec;
+    // 0: the bench, 1: never shown, counts only in the check for an empty choice, 2: the graph,
+    // 3: the curves and the progress table.
+    std::array<QCheckBox*, 4> Chec;
     QLabel* Label5;
     QLineEdit* Text1; // page title
     QLabel* Label3;

@@ -6,12 +6,12 @@
 namespace printing {
 
 PageLayout layoutPage(TwipSize printable, std::optional<TwipSize> bench,
-                      std::optional<TwipSize> graph) {
+                      std::optional<TwipSize> graph, std::optional<TwipSize> courbes) {
     const double gap = printable.height / 20;
     double gaps = gap; // the start position
     double heights = 0;
     double widest = 0;
-    for (const auto& picture : {bench, graph}) {
+    for (const auto& picture : {bench, graph, courbes}) {
         if (!picture) continue;
         gaps += gap;
         heights += picture->height;
@@ -34,6 +34,7 @@ PageLayout layoutPage(TwipSize printable, std::optional<TwipSize> bench,
     };
     if (bench) layout.bench = place(*bench);
     if (graph) layout.graph = place(*graph);
+    if (courbes) layout.courbes = place(*courbes);
     return layout;
 }
 

@@ -28,15 +28,18 @@ struct TwipRect {
 struct PageLayout {
     std::optional<TwipRect> bench;
     std::optional<TwipRect> graph;
+    std::optional<TwipRect> courbes;
     double shrink = 1.0; // 1 unless the pictures had to be made smaller to fit the page
 };
 
-// The pen starts one twentieth of the printable height down; each picture is preceded by
+// The pen starts one twentieth of the printable height down; each picture (the bench, the
+// graph, the curves, in this order, those given) is preceded by
 // another twentieth, centred horizontally, and drawn at its screen size. When the pictures
 // would run off the printable area they are shrunk together, keeping their proportions,
 // just enough to fit.
 PageLayout layoutPage(TwipSize printable, std::optional<TwipSize> bench,
-                      std::optional<TwipSize> graph);
+                      std::optional<TwipSize> graph,
+                      std::optional<TwipSize> courbes = std::nullopt);
 
 // A picture of the screen, in pixels, measured in twips.
 inline TwipSize pixelsToTwips(double width, double height) {

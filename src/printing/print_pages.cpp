@@ -39,6 +39,10 @@ PagePictures gatherPictures(BenchPictures& source, const PrintRequest& request, 
         pictures.graph = source.graphImage(scale);
         pictures.graphPixels = screenPixels(pictures.graph, scale);
     }
+    if (request.courbes) {
+        pictures.courbes = source.courbesImage(scale);
+        pictures.courbesPixels = screenPixels(pictures.courbes, scale);
+    }
     return pictures;
 }
 
@@ -58,7 +62,8 @@ void paintPage(QPainter& painter, QSizeF printableSize, qreal dpiX, qreal dpiY,
     const PageLayout layout =
         layoutPage({printableSize.width() / toX, printableSize.height() / toY},
                    twipsOf(pictures.bench, pictures.benchPixels),
-                   twipsOf(pictures.graph, pictures.graphPixels));
+                   twipsOf(pictures.graph, pictures.graphPixels),
+                   twipsOf(pictures.courbes, pictures.courbesPixels));
     // The pictures are pixel drawings without antialiasing: enlarged, their pixels stay
     // sharp squares rather than being blurred.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -70,6 +75,7 @@ void paintPage(QPainter& painter, QSizeF printableSize, qreal dpiX, qreal dpiY,
     };
     draw(layout.bench, pictures.bench);
     draw(layout.graph, pictures.graph);
+    draw(layout.courbes, pictures.courbes);
     painter.restore();
 }
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed page of the bench: the title at the top, then the bench (with the titrant
-// concentration and the burette reading written into it) and the graph, each centred and
-// separated by a twentieth of the page height. One page per copy.
+// concentration and the burette reading written into it), the graph and the curves with the
+// progress table, each centred and separated by a twentieth of the page height. One page per
+// copy.
 
 #include <QImage>
 #include <QSizeF>
@@ -21,6 +22,7 @@ struct PrintRequest {
     int copies = 1;
     bool bench = true;
     bool graph = true;
+    bool courbes = false;
 };
 
 // The pictures of one page, drawn larger than on screen so that they stay sharp on paper,
@@ -30,6 +32,8 @@ struct PagePictures {
     QSizeF benchPixels;
     QImage graph;
     QSizeF graphPixels;
+    QImage courbes;
+    QSizeF courbesPixels;
 };
 
 // How many times the screen size the pictures are drawn for a device of that resolution:

@@ -33,11 +33,11 @@ TEST_F(BenchTest, ExercisesMenuPopsUpUnderItsButtonAndRunsTheEntryChosen) {
     const ui::MenuRecord& menu = script.menus[0];
     EXPECT_EQ(menu.menu, "optionexo");
     EXPECT_EQ(menu.position, window->btexo->mapToGlobal(QPoint(0, window->btexo->height())));
-    EXPECT_EQ(menu.entries, (QStringList{"PRISENMAIN", "openexo", "opencor", "savetexte",
-                                         "opentexte", "imprimetexte", "Closexo"}));
-    // No correction to show and no exercise to close yet.
-    EXPECT_EQ(menu.enabled,
-              (QStringList{"PRISENMAIN", "openexo", "savetexte", "opentexte", "imprimetexte"}));
+    EXPECT_EQ(menu.entries, (QStringList{"PRISENMAIN", "openexo", "opencor", "creerexo", "modifexo",
+                                         "savetexte", "opentexte", "imprimetexte", "Closexo"}));
+    // No correction to show, no exercise to change and none to close yet.
+    EXPECT_EQ(menu.enabled, (QStringList{"PRISENMAIN", "openexo", "creerexo", "savetexte",
+                                         "opentexte", "imprimetexte"}));
 
     // The menu is made once: the second click pops the same one up, now with an exercise
     // named in fich, and "Fermer l'exercice" brings the information text back.
@@ -66,7 +66,8 @@ TEST_F(BenchTest, CopyMenuPutsTheBenchOrTheGraphOnTheClipboard) {
     window->Command4_Click();
     ASSERT_EQ(script.menus.size(), 1u);
     EXPECT_EQ(script.menus[0].menu, "menucopie");
-    EXPECT_EQ(script.menus[0].entries, (QStringList{"coptop", "copicol"}));
+    EXPECT_EQ(script.menus[0].entries,
+              (QStringList{"coptop", "copicol", "coptableau", "copcourbes", "enrtableau"}));
     EXPECT_EQ(script.menus[0].position, QCursor::pos());
     const QImage bench = QGuiApplication::clipboard()->image();
     EXPECT_EQ(bench.size(), window->picburette->size());

@@ -260,7 +260,7 @@ TEST_F(BenchTest, LoaderCanUnselectEverySituationAndSelectTheFirstAgain) {
 }
 
 TEST_F(BenchTest, TabStripSelectsTheTabUnderTheRelease) {
-    window->Onglets_MouseUp(400, 8); // second tab
+    window->Onglets_MouseUp(250, 8); // second tab
     EXPECT_EQ(window->currentTab(), 2);
     EXPECT_FALSE(window->Frame2->isHidden());
     EXPECT_TRUE(window->tabquant->isHidden());

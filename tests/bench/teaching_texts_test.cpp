@@ -6,6 +6,7 @@
 
 #include "drawing/tabs.h"
 #include "exercises/exercise_actions.h"
+#include "exercises/exercise_editor.h"
 #include "exercises/exercise_file.h"
 #include "exercises/exercise_menu.h"
 #include "exercises/rtf.h"
@@ -215,8 +216,11 @@ TEST_F(TeachingTexts, ShippedTextsNameControlsThatExist) {
     auto add = [&names](QString name) {
         name.remove(QLatin1Char('&'));
         name = name.simplified();
+        if (name.endsWith(QStringLiteral(" :"))) name.chop(2); // a field's label
         if (!name.isEmpty()) names.insert(name.toLower());
     };
+    // The main window's controls, and those of the exercise window made as its child.
+    exercises::ExerciseEditor editor(*window, QString(), window.get());
     for (QWidget* w : window->findChildren<QWidget*>()) {
         add(w->toolTip());
         add(w->accessibleName());
@@ -227,8 +231,8 @@ TEST_F(TeachingTexts, ShippedTextsNameControlsThatExist) {
                 add(c->itemText(i));
     }
     add(QStringLiteral("Définir la solution titrée")); // Command3 during the titration
-    add(drawing::tabCaption(1));
-    add(drawing::tabCaption(2));
+    for (int tab = 1; tab <= drawing::tabCount; ++tab)
+        add(drawing::tabCaption(tab));
     exercises::ExerciseMenu menu(*window, window.get());
     for (QAction* a : menu.optionexo->actions())
         add(a->text());

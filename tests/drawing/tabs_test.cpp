@@ -42,20 +42,33 @@ int inkTop(const Painted& p, int left, int right) {
 TEST(Tabs, EdgesAndChildOfTheSelectedTab) {
     const Painted first = paint(1);
     const Painted second = paint(2);
+    const Painted third = paint(3);
     drawingtest::save(first.pic, "tabs_first");
     drawingtest::save(second.pic, "tabs_second");
-    for (const Painted* p : {&first, &second}) {
+    drawingtest::save(third.pic, "tabs_third");
+    for (const Painted* p : {&first, &second, &third}) {
         EXPECT_EQ(p->strip.tabEdges[0], -1);
-        EXPECT_EQ(p->strip.tabEdges[2], 457);
-        EXPECT_GT(p->strip.tabEdges[1], 150);
-        EXPECT_LT(p->strip.tabEdges[1], 300);
+        EXPECT_EQ(p->strip.tabEdges[3], 457);
+        // Each tab is as wide as its caption and two equal gaps: the longest caption, the
+        // first, makes the widest tab.
+        const int w1 = p->strip.tabEdges[1] - p->strip.tabEdges[0];
+        const int w2 = p->strip.tabEdges[2] - p->strip.tabEdges[1];
+        const int w3 = p->strip.tabEdges[3] - p->strip.tabEdges[2];
+        EXPECT_GT(w1, w2);
+        EXPECT_GT(w1, w3);
+        EXPECT_GT(w2, 100);
+        EXPECT_GT(w3, 100);
         ASSERT_TRUE(p->strip.child.has_value());
         EXPECT_EQ(*p->strip.child, QRect(4, p->h + 5, 449, 297 - p->h - 9));
     }
     EXPECT_EQ(first.strip.currentTab, 1);
     EXPECT_EQ(second.strip.currentTab, 2);
-    // The selected caption is measured in bold: the boundary moves away from it.
+    EXPECT_EQ(third.strip.currentTab, 3);
+    // The selected caption is measured in bold: the boundaries move away from it.
     EXPECT_GT(first.strip.tabEdges[1], second.strip.tabEdges[1]);
+    EXPECT_GT(second.strip.tabEdges[2], first.strip.tabEdges[2]);
+    EXPECT_GT(third.strip.tabEdges[3] - third.strip.tabEdges[2],
+              first.strip.tabEdges[3] - first.strip.tabEdges[2]);
 }
 
 TEST(Tabs, ZeroPaintsTheFirstTab) {
@@ -67,35 +80,47 @@ TEST(Tabs, ZeroPaintsTheFirstTab) {
 TEST(Tabs, BaseLineOpensUnderTheSelectedTab) {
     const Painted first = paint(1);
     const Painted second = paint(2);
-    const Painted none = paint(3);
+    const Painted third = paint(3);
+    const Painted none = paint(4);
     const int base = first.h + 1;
-    const int e1 = first.strip.tabEdges[1];
-    // Under tab 1 (x = 2 .. e1 - 2) and under tab 2.
-    EXPECT_EQ(first.pic.pixel(60, base), back);
+    // A point under the middle of each tab, for each selection: open only under the selected.
+    for (const Painted* p : {&first, &second, &third, &none}) {
+        for (int tab = 1; tab <= drawing::tabCount; ++tab) {
+            const int middle = (p->strip.tabEdges[tab - 1] + p->strip.tabEdges[tab]) / 2;
+            EXPECT_EQ(p->pic.pixel(middle, base), tab == p->strip.currentTab ? back : white)
+                << "tab " << tab << " with tab " << p->strip.currentTab << " selected";
+        }
+    }
     EXPECT_EQ(first.pic.pixel(1, base), white);
-    EXPECT_EQ(first.pic.pixel(e1 + 60, base), white);
-    EXPECT_EQ(second.pic.pixel(60, base), white);
-    EXPECT_EQ(second.pic.pixel(second.strip.tabEdges[1] + 60, base), back);
-    EXPECT_EQ(none.pic.pixel(60, base), white);
-    EXPECT_EQ(none.pic.pixel(e1 + 60, base), white);
-    // Edge of the tabs: dark grey, then white.
-    EXPECT_EQ(first.pic.pixel(e1 - 1, 5), darkGrey);
-    EXPECT_EQ(first.pic.pixel(e1, 5), white);
-    EXPECT_EQ(first.pic.pixel(e1 + 1, 5), white);
+    // Edges of the tabs: dark grey, then white.
+    for (int i : {1, 2}) {
+        const int e = first.strip.tabEdges[i];
+        EXPECT_EQ(first.pic.pixel(e - 1, 5), darkGrey) << i;
+        EXPECT_EQ(first.pic.pixel(e, 5), white) << i;
+        EXPECT_EQ(first.pic.pixel(e + 1, 5), white) << i;
+    }
     EXPECT_EQ(first.pic.pixel(100, 0), white);
+    EXPECT_EQ(first.pic.pixel(first.strip.tabEdges[2] + 30, 0), white);
 }
 
 TEST(Tabs, SelectedCaptionIsOnePixelLower) {
     const Painted first = paint(1);
     const Painted second = paint(2);
-    const int e1 = first.strip.tabEdges[1], e1b = second.strip.tabEdges[1];
-    EXPECT_EQ(inkTop(first, 0, e1), inkTop(second, 0, e1b) + 1);
-    EXPECT_EQ(inkTop(second, e1b, 457), inkTop(first, e1, 457) + 1);
+    const Painted third = paint(3);
+    const Painted* painted[] = {&first, &second, &third};
+    for (int tab = 1; tab <= 3; ++tab) {
+        const Painted& selected = *painted[tab - 1];
+        const Painted& other = *painted[tab % 3];
+        const auto top = [tab](const Painted& p) {
+            return inkTop(p, p.strip.tabEdges[tab - 1], p.strip.tabEdges[tab]);
+        };
+        EXPECT_EQ(top(selected), top(other) + 1) << "tab " << tab;
+    }
 }
 
 TEST(Tabs, PanelFrameIsBeigeOnlyWithATab) {
     const Painted first = paint(1);
-    const Painted none = paint(3);
+    const Painted none = paint(4);
     const int h = first.h;
     EXPECT_EQ(first.pic.pixel(1, 150), beige);
     EXPECT_EQ(first.pic.pixel(2, 150), beige);
@@ -107,11 +132,11 @@ TEST(Tabs, PanelFrameIsBeigeOnlyWithATab) {
     EXPECT_EQ(none.pic.pixel(1, 150), black);
     EXPECT_EQ(none.pic.pixel(454, 150), black);
     EXPECT_FALSE(none.strip.child.has_value());
-    EXPECT_EQ(none.strip.currentTab, 3);
+    EXPECT_EQ(none.strip.currentTab, 4);
 }
 
 TEST(Tabs, ReleaseSelectsTheTabUnderIt) {
-    const drawing::TabEdges edges{-1, 230, 457, 0, 0, 0};
+    const drawing::TabEdges edges{-1, 200, 330, 457, 0, 0};
     struct Row {
         const char* name;
         int x, y;
@@ -119,9 +144,11 @@ TEST(Tabs, ReleaseSelectsTheTabUnderIt) {
     };
     const Row rows[] = {
         {"left edge", 0, 0, 1},
-        {"boundary belongs to the left tab", 230, 15, 1},
-        {"just right of the boundary", 231, 7, 2},
-        {"right edge", 457, 7, 2},
+        {"boundary belongs to the left tab", 200, 15, 1},
+        {"just right of the boundary", 201, 7, 2},
+        {"second boundary", 330, 7, 2},
+        {"third tab", 331, 7, 3},
+        {"right edge", 457, 7, 3},
         {"right of the last tab", 458, 7, 0},
         {"left of the strip", -1, 7, 0},
         {"below the strip", 100, 16, std::nullopt},

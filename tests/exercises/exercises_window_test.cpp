@@ -272,17 +272,20 @@ TEST_F(ExercisesWindow, MenuEntriesInOrderAndEnabledByState) {
         texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(texts, (QStringList{
                          "Prise en main", "-", "Ouvrir un exercice (énoncé + configuration)",
-                         "Voir la correction", "-", "Enregistrer le contenu de la fenêtre exercice",
-                         "Retrouver un texte", "Imprimer le contenu de la fenêtre exercice", "-",
-                         "Fermer l'exercice"}));
+                         "Voir la correction", "-", "Créer un exercice…", "Modifier l'exercice",
+                         "-", "Enregistrer le contenu de la fenêtre exercice", "Retrouver un texte",
+                         "Imprimer le contenu de la fenêtre exercice", "-", "Fermer l'exercice"}));
     menu.updateEntries();
     EXPECT_FALSE(menu.opencor->isEnabled());
     EXPECT_FALSE(menu.Closexo->isEnabled());
+    EXPECT_FALSE(menu.modifexo->isEnabled());
+    EXPECT_TRUE(menu.creerexo->isEnabled());
     EXPECT_TRUE(menu.savetexte->isEnabled());
     ASSERT_TRUE(openThroughBrowser(QStringLiteral("A.E44")));
     menu.updateEntries();
     EXPECT_TRUE(menu.opencor->isEnabled());
     EXPECT_TRUE(menu.Closexo->isEnabled());
+    EXPECT_TRUE(menu.modifexo->isEnabled());
     // The menu pops up under btexo and runs the entry chosen: "Fermer l'exercice".
     QToolButton btexo(&host.window);
     btexo.setGeometry(424, 352, 97, 19);
@@ -291,8 +294,9 @@ TEST_F(ExercisesWindow, MenuEntriesInOrderAndEnabledByState) {
     ASSERT_EQ(script.menus.size(), 1u);
     EXPECT_EQ(script.menus[0].menu, QStringLiteral("optionexo"));
     EXPECT_EQ(script.menus[0].position, btexo.mapToGlobal(QPoint(0, 19)));
-    EXPECT_EQ(script.menus[0].entries, (QStringList{"PRISENMAIN", "openexo", "opencor", "savetexte",
-                                                    "opentexte", "imprimetexte", "Closexo"}));
+    EXPECT_EQ(script.menus[0].entries,
+              (QStringList{"PRISENMAIN", "openexo", "opencor", "creerexo", "modifexo", "savetexte",
+                           "opentexte", "imprimetexte", "Closexo"}));
     EXPECT_EQ(script.menus[0].enabled, script.menus[0].entries);
     EXPECT_TRUE(host.name->text().isEmpty());
     // Then neither the correction nor closing is offered.
@@ -300,6 +304,7 @@ TEST_F(ExercisesWindow, MenuEntriesInOrderAndEnabledByState) {
     menu.popup(&btexo);
     EXPECT_FALSE(script.menus[1].enabled.contains(QStringLiteral("opencor")));
     EXPECT_FALSE(script.menus[1].enabled.contains(QStringLiteral("Closexo")));
+    EXPECT_FALSE(script.menus[1].enabled.contains(QStringLiteral("modifexo")));
 }
 
 TEST_F(ExercisesWindow, BrowserThroughTheMenuEntry) {

@@ -58,6 +58,8 @@ TEST(Configuration, StartValuesAreWrittenByteForByte) {
     EXPECT_EQ(bytes.substr(0, 9), std::string("\x07\x00TITRAGE", 9));
     EXPECT_EQ(bytes.size(), 91u * 128u);
     EXPECT_EQ(bytes, startValuesFile());
+    // The same bytes, built in memory for a file written elsewhere (an exercise's).
+    EXPECT_EQ(files::configurationBytes(SituationTable()), startValuesFile());
 }
 
 TEST(Configuration, AWholeTableComesBackAsItWasSaved) {
@@ -94,6 +96,8 @@ TEST(Configuration, AFailedSaveKeepsTheFileThatWasThere) {
     foreign.texts[6][2] = "0,1 Ω";
     EXPECT_EQ(files::writeConfiguration(path, foreign), WriteResult::CannotWrite);
     EXPECT_EQ(contentOf(path), before);
+    EXPECT_FALSE(files::configurationBytes(tooLong));
+    EXPECT_FALSE(files::configurationBytes(foreign));
 
     std::filesystem::create_directory(folder.path() / "dossier.C17");
     EXPECT_EQ(files::writeConfiguration(folder.file("dossier.C17"), SituationTable()),

@@ -160,4 +160,42 @@ TEST(Catalogue, NamedEntriesAndSpeciesAreTheirPlaces) {
         EXPECT_EQ(model::listText(index), text) << index;
 }
 
+// The reactions as the class writes them, in Unicode, stage by stage.
+std::string equations(int species) {
+    std::string text;
+    for (const model::Reaction& r : model::reactions(species)) {
+        if (!text.empty()) text += " ; ";
+        auto term = [](const model::ReactionTerm& t) {
+            return (t.coefficient == 1 ? std::string() : std::to_string(t.coefficient) + " ") +
+                   std::string(model::entryUnicodeFormula(t.entry));
+        };
+        text += term(r.reactants[0]) + " + " + term(r.reactants[1]) + " → " + term(r.products[0]) +
+                " + " + term(r.products[1]);
+    }
+    return text;
+}
+
+TEST(Catalogue, ReactionsOfEachTitration) {
+    const char* expected[] = {
+        "C₆H₈O₆ + I₂ → C₆H₆O₆ + 2 I⁻ ; I₂ + 2 S₂O₃²⁻ → 2 I⁻ + S₄O₆²⁻",
+        "5 H₂C₂O₄ + 2 MnO₄⁻ → 10 CO₂ + 2 Mn²⁺",
+        "I₂ + 2 S₂O₃²⁻ → 2 I⁻ + S₄O₆²⁻",
+        "5 SO₂ + 2 MnO₄⁻ → 5 SO₄²⁻ + 2 Mn²⁺",
+        "ClO⁻ + 2 I⁻ → I₂ + Cl⁻ ; I₂ + 2 S₂O₃²⁻ → 2 I⁻ + S₄O₆²⁻",
+        "5 NO₂⁻ + 2 MnO₄⁻ → 5 NO₃⁻ + 2 Mn²⁺",
+        "5 H₂O₂ + 2 MnO₄⁻ → 5 O₂ + 2 Mn²⁺",
+        "2 Cu²⁺ + 4 I⁻ → 2 CuI + I₂ ; I₂ + 2 S₂O₃²⁻ → 2 I⁻ + S₄O₆²⁻",
+        "5 Fe²⁺ + MnO₄⁻ → 5 Fe³⁺ + Mn²⁺",
+        "I₂ + 2 S₂O₃²⁻ → 2 I⁻ + S₄O₆²⁻",
+    };
+    for (int s = 0; s < model::speciesCount; ++s)
+        EXPECT_EQ(equations(s), expected[s]) << s;
+    EXPECT_EQ(equations(-1), "");
+    // The species whose amounts the introduced bars show.
+    EXPECT_EQ(model::introducedEntry(9, model::IntroducedBar::Titrant), model::Entry::I2);
+    EXPECT_EQ(model::introducedEntry(4, model::IntroducedBar::Reagent), model::Entry::Iodide);
+    EXPECT_EQ(model::introducedEntry(1, model::IntroducedBar::Reagent), -1);
+    EXPECT_EQ(model::entryUnicodeFormula(model::Entry::count), "");
+}
+
 } // namespace

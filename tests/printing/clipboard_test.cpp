@@ -59,7 +59,8 @@ TEST(Clipboard, MenuEntriesCopyTheBenchThenReplaceItWithTheGraph) {
     printing::showCopyMenu(host, where);
     ASSERT_EQ(script.menus.size(), 1u);
     EXPECT_EQ(script.menus[0].menu, "menucopie");
-    EXPECT_EQ(script.menus[0].entries, QStringList({"coptop", "copicol"}));
+    EXPECT_EQ(script.menus[0].entries,
+              QStringList({"coptop", "copicol", "coptableau", "copcourbes", "enrtableau"}));
     EXPECT_EQ(script.menus[0].enabled, script.menus[0].entries);
     EXPECT_EQ(script.menus[0].position, where);
     EXPECT_EQ(clipboardImage().size(), QSize(313, 497));

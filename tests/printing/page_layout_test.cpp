@@ -11,9 +11,11 @@ namespace {
 using printing::TwipRect;
 using printing::TwipSize;
 
-// The bench is 313 x 497 pixels, the graph 440 x 280: 4695 x 7455 and 6600 x 4200 twips.
+// The bench is 313 x 497 pixels, the graph 440 x 280, the curves 449 x 274: 4695 x 7455,
+// 6600 x 4200 and 6735 x 4110 twips.
 const TwipSize bench{4695, 7455};
 const TwipSize graph{6600, 4200};
+const TwipSize courbes{6735, 4110};
 
 struct LayoutCase {
     std::string name;
@@ -23,11 +25,15 @@ struct LayoutCase {
     std::optional<TwipRect> expectedBench;
     std::optional<TwipRect> expectedGraph;
     double expectedShrink;
+    std::optional<TwipSize> courbes = std::nullopt;
+    std::optional<TwipRect> expectedCourbes = std::nullopt;
 };
 
 // Landscape page too short for both pictures: they shrink so that the graph ends on the
 // last printable line (1100 + 5980.6 + 550 + 3369.4 = 11000), 3 gaps of 550 twips remaining.
 const double landscape = (11000.0 - 3 * 550) / (7455 + 4200);
+// Portrait page too short for the three pictures: 4 gaps of 800 twips remain.
+const double three = (16000.0 - 4 * 800) / (7455 + 4200 + 4110);
 // Page narrower than the graph.
 const double narrow = 5000.0 / 6600;
 
@@ -49,9 +55,11 @@ void expectRect(const std::optional<TwipRect>& actual, const std::optional<TwipR
 
 TEST_P(Layout, PlacesPicturesInTwips) {
     const LayoutCase& c = GetParam();
-    const printing::PageLayout layout = printing::layoutPage(c.printable, c.bench, c.graph);
+    const printing::PageLayout layout =
+        printing::layoutPage(c.printable, c.bench, c.graph, c.courbes);
     expectRect(layout.bench, c.expectedBench);
     expectRect(layout.graph, c.expectedGraph);
+    expectRect(layout.courbes, c.expectedCourbes);
     EXPECT_NEAR(layout.shrink, c.expectedShrink, 1e-9);
 }
 
@@ -97,6 +105,36 @@ INSTANTIATE_TEST_SUITE_P(
             TwipRect{(16000 - 6600 * landscape) / 2, 1650 + 7455 * landscape, 6600 * landscape,
                      4200 * landscape},
             landscape},
+        // Gap 1500: the curves come a gap below the graph (3000 + 7455 + 1500 + 4200 + 1500).
+        LayoutCase{"ThreePictures",
+                   {11000, 30000},
+                   bench,
+                   graph,
+                   TwipRect{3152.5, 3000, 4695, 7455},
+                   TwipRect{2200, 11955, 6600, 4200},
+                   1.0,
+                   courbes,
+                   TwipRect{2132.5, 17655, 6735, 4110}},
+        LayoutCase{"CurvesAlone",
+                   {11000, 16000},
+                   std::nullopt,
+                   std::nullopt,
+                   std::nullopt,
+                   std::nullopt,
+                   1.0,
+                   courbes,
+                   TwipRect{2132.5, 1600, 6735, 4110}},
+        // The three shrink together; the curves end on the last printable line.
+        LayoutCase{
+            "ThreePicturesShrinkTogether",
+            {11000, 16000},
+            bench,
+            graph,
+            TwipRect{(11000 - 4695 * three) / 2, 1600, 4695 * three, 7455 * three},
+            TwipRect{(11000 - 6600 * three) / 2, 2400 + 7455 * three, 6600 * three, 4200 * three},
+            three,
+            courbes,
+            TwipRect{(11000 - 6735 * three) / 2, 16000 - 4110 * three, 6735 * three, 4110 * three}},
         LayoutCase{"NarrowPageShrinks",
                    {5000, 30000},
                    std::nullopt,

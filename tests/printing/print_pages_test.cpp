@@ -125,6 +125,9 @@ TEST_F(PrintOptions, OpensWithItsStartValues) {
         EXPECT_FALSE(w.Chec[1]->isVisible());
         EXPECT_TRUE(w.Chec[2]->isChecked());
         EXPECT_EQ(w.Chec[2]->text(), "Le graphe des quantités de matière");
+        EXPECT_FALSE(w.Chec[3]->isChecked());
+        EXPECT_TRUE(w.Chec[3]->isVisible());
+        EXPECT_EQ(w.Chec[3]->text(), "Courbes et tableau d'avancement");
         EXPECT_EQ(w.Text1->text(), "Orvanel - Titrage colorimétrique");
         EXPECT_EQ(w.UpDown1->value(), 1);
         EXPECT_EQ(w.UpDown1->minimum(), 1);
@@ -166,6 +169,43 @@ TEST_F(PrintOptions, GraphAloneThreeCopies) {
     EXPECT_EQ(pdfPageCount(path("graphe.pdf")), 3);
     EXPECT_TRUE(host.benchRequests.empty());
     EXPECT_EQ(host.graphRequests.size(), 1u);
+}
+
+TEST_F(PrintOptions, CurvesAloneOnAPage) {
+    script.fileNames = {path("courbes.pdf")};
+    run([](printing::Confimp& w) {
+        w.Chec[0]->setChecked(false);
+        w.Chec[2]->setChecked(false);
+        w.Chec[3]->setChecked(true);
+        w.Command1->click();
+    });
+    EXPECT_EQ(pdfPageCount(path("courbes.pdf")), 1);
+    EXPECT_TRUE(host.benchRequests.empty());
+    EXPECT_TRUE(host.graphRequests.empty());
+    ASSERT_EQ(host.courbesRequests.size(), 1u);
+    EXPECT_GE(host.courbesRequests[0], 2.0);
+}
+
+// The page of 1000 x 1400 pixels with the three pictures: 140 + 497 + 70 + 280 + 70 + 274 =
+// 1331 pixels, which fits; the curves start at 1057, 275.5 from the left.
+TEST(PrintedPage, PlacesTheCurvesUnderTheGraph) {
+    support::FakeBenchPictures host;
+    printing::PrintRequest request{QStringLiteral("Titre"), 1, true, true, true};
+    const printing::PagePictures pictures = printing::gatherPictures(host, request, 2.0);
+    EXPECT_EQ(pictures.courbesPixels, QSizeF(449, 274));
+    QImage page(1000, 1400, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        printing::paintPage(painter, page.size(), 96, 96, request.title, pictures);
+    }
+    EXPECT_EQ(QColor(page.pixel(500, 1055)), QColor(Qt::white)) << "above the curves";
+    EXPECT_EQ(QColor(page.pixel(500, 1056 + 100)), QColor(Qt::white)) << "above the band";
+    EXPECT_EQ(QColor(page.pixel(277, 1057 + 120)), support::courbesBand) << "band's left end";
+    EXPECT_EQ(QColor(page.pixel(722, 1057 + 120)), support::courbesBand) << "band's right end";
+    EXPECT_EQ(QColor(page.pixel(273, 1057 + 120)), QColor(Qt::white)) << "left of the curves";
+    EXPECT_EQ(QColor(page.pixel(727, 1057 + 120)), QColor(Qt::white)) << "right of the curves";
+    EXPECT_EQ(QColor(page.pixel(500, 1335)), QColor(Qt::white)) << "below the curves";
 }
 
 TEST_F(PrintOptions, NothingChosenIsRefused) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A main window reduced to its two pictures, of recognisable colours, the bench carrying the
-// two values written with the program's own overlay; it records the pictures asked for.
+// A main window reduced to its pictures, of recognisable colours, the bench carrying the two
+// values written with the program's own overlay, and a table set by the test; it records the
+// pictures asked for.
 
 #include "printing/bench_overlay.h"
 #include "printing/bench_pictures.h"
@@ -19,6 +20,7 @@ inline const QColor benchColour{255, 200, 155};
 inline const QColor benchMarker{0, 100, 200};
 inline const QColor graphColour{255, 255, 255};
 inline const QColor graphBar{0, 160, 0};
+inline const QColor courbesBand{200, 0, 0};
 
 class FakeBenchPictures : private ApplicationFirst, public printing::BenchPictures {
 public:
@@ -38,6 +40,8 @@ public:
     };
     std::vector<Request> benchRequests;
     std::vector<qreal> graphRequests;
+    std::vector<qreal> courbesRequests;
+    model::AmountsTable table; // what amountsTable gives
 
     QWidget* mainWindow() override { return &window; }
 
@@ -59,6 +63,15 @@ public:
         QPainter(&image).fillRect(QRectF(0, 200 * scale, 440 * scale, 80 * scale), graphBar);
         return image;
     }
+    // The curves: white, with a red band across the middle.
+    QImage courbesImage(qreal scale) override {
+        courbesRequests.push_back(scale);
+        QImage image(qRound(449 * scale), qRound(274 * scale), QImage::Format_RGB32);
+        image.fill(graphColour);
+        QPainter(&image).fillRect(QRectF(0, 100 * scale, 449 * scale, 40 * scale), courbesBand);
+        return image;
+    }
+    model::AmountsTable amountsTable() override { return table; }
 };
 
 } // namespace support

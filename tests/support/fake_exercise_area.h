@@ -2,7 +2,8 @@
 #pragma once
 // A main window reduced to its exercise area: the text area, the file-name box, and a record
 // of what the exercises asked of the bench. The configurations it is asked to load go onto a
-// fake bench of situations, as the main window loads them onto its own.
+// fake bench of situations, as the main window loads them onto its own, and the situations
+// asked of the bench are that fake bench's.
 
 #include "exercises/exercise_area.h"
 #include "files/ui/loadconfiguration.h"
@@ -48,6 +49,10 @@ public:
         bench.situations().configFile = path;
         files::loadConfiguration(bench, nullptr);
     }
+    const files::SituationTable& benchSituations() override {
+        ++benchCopies;
+        return bench.state.table;
+    }
 
     QWidget window;
     QTextEdit* text;
@@ -57,6 +62,7 @@ public:
     int informations = 0;
     int hides = 0;
     int reveals = 0;
+    int benchCopies = 0;
     bool concentrationHidden = false;
 };
 

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The window in which a teacher writes an exercise: its title, level, topics, duration, the
+// hiding of the concentration to find, a short name and a folder for its files. The
+// statement (or the correction) is the text of the exercise area and its configuration the
+// bench as it stands, at the moment of saving.
+
+#include "exercises/exercise_writer.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace exercises {
+
+class ExerciseArea;
+
+class ExerciseEditor : public QDialog {
+    Q_OBJECT
+public:
+    // A new exercise when exerciseFile is empty; otherwise the change of that exercise file,
+    // whose fields the window shows.
+    ExerciseEditor(ExerciseArea& area, const QString& exerciseFile, QWidget* parent = nullptr);
+
+    QLineEdit* title;
+    QLineEdit* shortName;
+    QLabel* fileNames; // the names of the files the short name gives
+    QLineEdit* folder;
+    QPushButton* chooseFolder;
+    QSpinBox* level;
+    QSpinBox* duration;
+    QPlainTextEdit* topics;
+    QCheckBox* hidden;
+    QLabel* note; // what is saved, and the step of the correction
+    QPushButton* saveStatement;
+    QPushButton* saveCorrection;
+    QPushButton* cancel;
+
+    // The fields as they stand in the window.
+    ExerciseFields fields() const;
+    void setFields(const ExerciseFields& fields);
+
+    // "Enregistrer l'exercice" and "Enregistrer la correction": the window closes once the
+    // files are written, the exercise area then naming the exercise.
+    void saveStatement_Click() { save(ExercisePart::Statement); }
+    void saveCorrection_Click() { save(ExercisePart::Correction); }
+    // The folder and the short name chosen through the save file chooser.
+    void chooseFolder_Click();
+
+private:
+    void buildForm();
+    void save(ExercisePart part);
+    void shortNameEdited(const QString& text);
+
+    ExerciseArea& area_;
+    QString exerciseFile_;
+};
+
+// The proposed folder of a new exercise: the folder of the exercise in use (the one the
+// exercises window browsed), else the program folder, or the user's documents folder where
+// that one cannot be written.
+QString proposedExerciseFolder(ExerciseArea& area);
+
+// Whether fich names an exercise file that exists, which "Modifier l'exercice" changes.
+bool exerciseInUse(ExerciseArea& area);
+
+// "Créer un exercice…": over the information text, an empty text area is made ready for the
+// statement first and the teacher told what comes next; otherwise the window opens on a new
+// exercise.
+void createExercise(ExerciseArea& area);
+// "Modifier l'exercice": the window opens on the exercise in use, its fields filled. A
+// correction shown becomes editable, to be changed and saved again.
+void modifyExercise(ExerciseArea& area);
+
+} // namespace exercises
