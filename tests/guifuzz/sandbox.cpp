@@ -118,7 +118,7 @@ Sandbox::Snapshot Sandbox::snapshot() const {
                 note(entry);
         }
     };
-    search(realCwd_, true, nullptr);
+    search(realCwd_, false, nullptr); // what the program names without a folder lands here
     search(TITRAGE_BUILD_PROGRAM_DIR, true, nullptr);
     search(fs::path(TITRAGE_SOURCE_DIR) / "data", true, nullptr);
     for (const char* folder : {".local/share/titrage", ".config/titrage", ".qttest", "Documents"})
