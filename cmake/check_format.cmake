@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DCLANG_FORMAT=<program> -DROOT=<source folder> -P check_format.cmake
-# Fails when a C++ source or header of src/, tests/ or perf/ differs from what clang-format
+# Fails when a C++ source or header of src/, tests/, perf/ or fuzz/ differs from what clang-format
 # makes of it with the project's .clang-format. The style is that of clang-format 14 (the one
 # scripts/setup.sh installs): without it the check is skipped, as another version may lay the
 # same code out otherwise.
@@ -15,7 +15,7 @@ if(NOT version MATCHES "version 14\\.")
   return()
 endif()
 file(GLOB_RECURSE files ${ROOT}/src/*.h ${ROOT}/src/*.cpp ${ROOT}/tests/*.h ${ROOT}/tests/*.cpp
-     ${ROOT}/perf/*.h ${ROOT}/perf/*.cpp)
+     ${ROOT}/perf/*.h ${ROOT}/perf/*.cpp ${ROOT}/fuzz/*.h ${ROOT}/fuzz/*.cpp)
 list(LENGTH files count)
 execute_process(COMMAND ${CLANG_FORMAT} --dry-run --Werror ${files}
                 WORKING_DIRECTORY ${ROOT} RESULT_VARIABLE result ERROR_VARIABLE diagnostics)

@@ -12,7 +12,8 @@ packages=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev fonts-libe
           libbenchmark-dev xvfb xauth
           xdotool dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-pyatspi
           dpkg-dev appstream desktop-file-utils
-          clang-format)
+          clang-format
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -277,6 +277,7 @@ private:
 
     model::PresentAmounts presentAmounts_{};
     float scaleMax_ = 0;
+    bool graphBuilt_ = false; // majtq has run
     int flaskX_ = 50;
     int liquidTop_ = 155;
     int dropStep_ = 0;

@@ -46,17 +46,24 @@ void FeuilleP::majtq() {
     if (text(0) == designText) return;
     rewriteLabelvol();
     scaleMax_ = drawing::majtq(tabquant->picture(), species(), benchInputs());
+    graphBuilt_ = true;
     tabquant->refresh();
     courbesStale_ = true;
     reftq();
 }
 
 void FeuilleP::reftq() {
-    if (!drawing::reftq(tabquant->picture(), species(), benchInputs(), scaleMax_, presentAmounts_))
-        return;
-    tabquant->refresh();
-    updateGraphParts();
-    refcourbes();
+    if (drawing::reftq(tabquant->picture(), species(), benchInputs(), scaleMax_, presentAmounts_)) {
+        tabquant->refresh();
+        updateGraphParts();
+        refcourbes();
+    } else {
+        // Before the first majtq nothing is drawn. After it, a scale of 0 (every amount zero,
+        // negative or unreadable) leaves the graph without bars, but the beaker and the
+        // burette are drawn all the same, from the amounts of these inputs.
+        if (!graphBuilt_) return;
+        model::computeAmounts(species(), benchInputs(), presentAmounts_);
+    }
     niveaubecher();
 }
 

@@ -86,7 +86,7 @@ struct LevelInputs {
 
 // The liquid volume in the flask, mL (never below 0).
 double flaskVolume(const LevelInputs& in);
-// The surface row for a liquid volume in mL.
+// The surface row for a liquid volume in mL; never above the top of the flask's neck (370).
 int liquidSurface(double volume);
 // The flask's inside at row y: the first and last x (flaskX added).
 std::pair<int, int> flaskRow(int flaskX, int y);

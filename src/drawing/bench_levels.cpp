@@ -27,7 +27,9 @@ QColor toQColor(const model::Rgb& c) {
 // Drawn in mask-pen so that the glass shading shows through the tint.
 void buretteLiquid(Picture& bench, int x0, float vb, const QColor& tint) {
     bench.setPenMode(PenMode::Mask);
-    bench.fillBox(x0 + 26, nearest(26 + 10.0 * vb), x0 + 39, 294, tint);
+    // A volume read from a file may lie beyond the scale: the column stays inside the tube.
+    const int top = std::clamp<int>(nearest(26 + 10.0 * vb), 26, 294);
+    bench.fillBox(x0 + 26, top, x0 + 39, 294, tint);
     bench.fillBox(x0 + 26, 302, x0 + 39, 309, tint);
     for (int k = 0; k < 5; ++k)
         bench.box(x0 + 27 + k, 310 + 2 * k, x0 + 38 - k, 311 + 2 * k, tint);
@@ -88,7 +90,10 @@ double flaskVolume(const LevelInputs& in) {
 }
 
 int liquidSurface(double volume) {
-    return nearest(459 - std::pow(std::max(0.0, volume), 1.5) / 6);
+    // The bench holds at most 50 mL (row 400); a volume read from a file may be anything, and
+    // the liquid then fills the flask up to the top of its neck, never the bench above it.
+    constexpr int neckTop = 370;
+    return std::max<int>(neckTop, nearest(459 - std::pow(std::max(0.0, volume), 1.5) / 6));
 }
 
 std::pair<int, int> flaskRow(int flaskX, int y) {

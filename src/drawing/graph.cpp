@@ -12,6 +12,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace drawing {
 
@@ -69,8 +71,12 @@ int columnWidth(int columnCount) {
 float scaleMax(int species, const model::BenchInputs& in) {
     const model::Introduced n = model::introducedAmounts(species, in);
     float max = 0;
-    for (const model::ScaleCandidate& candidate : model::scaleCandidates(species))
-        if (const double c = model::scaleCandidateAmount(candidate, n, in); c > max) max = float(c);
+    for (const model::ScaleCandidate& candidate : model::scaleCandidates(species)) {
+        // A candidate that a single cannot hold (an absurd value read from a file) is left
+        // out: the others give the scale.
+        const double c = model::scaleCandidateAmount(candidate, n, in);
+        if (std::isfinite(c) && c <= std::numeric_limits<float>::max() && c > max) max = float(c);
+    }
     return float(numbers::parseBenchDouble(numbers::formatPattern(max, "0.0E+00")));
 }
 

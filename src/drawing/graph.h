@@ -28,7 +28,8 @@ int columnCount(int species);
 int columnWidth(int columnCount);
 
 // Amount in millimoles at the top of the scale, reduced to two significant figures;
-// 0 when no species is selected.
+// 0 when no species is selected. A candidate that is not a finite single is left out, so
+// the scale is 0 too when every candidate is zero, negative or out of range.
 float scaleMax(int species, const model::BenchInputs& in);
 
 // Text of the scale label at line i (0 = top, 10 = zero line): the amount in mol with the

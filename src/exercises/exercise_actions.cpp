@@ -4,6 +4,7 @@
 #include "exercises/exercise_area.h"
 #include "exercises/exercise_file.h"
 #include "exercises/rtf.h"
+#include "exercises/text_area.h"
 #include "files/ui/paths.h"
 #include "printing/printer_target.h"
 #include "ui/modal.h"
@@ -37,7 +38,7 @@ void missing(QWidget* parent, const QString& folder, const QString& name) {
 // Loads a rich-text file named in a record (relative to folder) into the text area.
 bool loadStoredText(ExerciseArea& area, const QString& folder, const QString& storedName) {
     const QString path = resolveStoredName(folder, storedName);
-    return QFileInfo(path).isFile() && loadRtfFile(path, *area.supertext()->document());
+    return QFileInfo(path).isFile() && loadRtfIntoArea(path, *area.supertext());
 }
 
 // The configuration named in a record, loaded onto the bench when the record is not blank.
@@ -184,7 +185,7 @@ void reloadText(ExerciseArea& area) {
     ExerciseState& state = area.exercise();
     state.correctionAvailable = false;
     state.correctionShown = false;
-    if (!loadRtfFile(name, *area.supertext()->document()))
+    if (!loadRtfIntoArea(name, *area.supertext()))
         critical(main, driveAdvice, QStringLiteral("Erreur de lecture."));
     area.supertext()->setReadOnly(false);
     area.fich()->setText(QStringLiteral("Texte: ") +

@@ -30,12 +30,18 @@ bool ExerciseRecords::hidesConcentration() const {
 }
 
 ExerciseRecords readExerciseRecords(const QString& path) {
-    ExerciseRecords out;
     files::RecordFile file;
     if (files::RecordFile::load(QFile::encodeName(path).toStdString(), file,
                                 hiddenConcentrationRecord) != files::RecordStatus::Ok)
-        return out;
-    if (!QFileInfo(path).isFile()) return out;
+        return {};
+    if (!QFileInfo(path).isFile()) return {};
+    return exerciseRecordsFromBytes(file.bytes());
+}
+
+ExerciseRecords exerciseRecordsFromBytes(std::string_view bytes) {
+    ExerciseRecords out;
+    const files::RecordFile file(
+        std::string(bytes.substr(0, hiddenConcentrationRecord * files::recordSize)));
     out.readable = true;
     for (int r = 1; r <= hiddenConcentrationRecord; ++r) {
         files::RecordText text = file.read(r);

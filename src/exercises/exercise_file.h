@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <string_view>
 
 namespace exercises {
 
@@ -38,6 +39,8 @@ struct ExerciseRecords {
 };
 
 ExerciseRecords readExerciseRecords(const QString& path);
+// The records of an exercise file held in memory (readable is true).
+ExerciseRecords exerciseRecordsFromBytes(std::string_view bytes);
 
 // Empty or only blanks.
 bool isBlank(const QString& text);

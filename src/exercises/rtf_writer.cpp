@@ -46,7 +46,8 @@ std::optional<QColor> backgroundOf(const QTextCharFormat& f) {
     return f.background().color();
 }
 
-// Appends text with RTF escapes: 1252 characters as \'hh, the others as \uN?.
+// Appends text with RTF escapes: 1252 characters as \'hh, the others as \uN?. Control
+// characters come as \uN? too, so that whatever the text area holds is read back.
 void appendEscaped(QByteArray& out, const QString& text) {
     for (QChar ch : text) {
         const char16_t c = ch.unicode();
@@ -65,8 +66,8 @@ void appendEscaped(QByteArray& out, const QString& text) {
             out += "\\_";
         } else if (c >= 0x20 && c < 0x7F) {
             out += char(c);
-        } else if (c < 0x20 || c == 0x2029 || c == 0xFFFC) {
-            continue;
+        } else if (c == 0x2029) {
+            continue; // a paragraph end, which the blocks write
         } else {
             if (const auto byte = numbers::toWindows1252(c); byte && *byte >= 0x80) {
                 out += "\\'" + QByteArray::number(*byte, 16).rightJustified(2, '0');

@@ -49,6 +49,12 @@ LoadResult readConfiguration(const std::string& path, SituationTable& table) {
     RecordFile file;
     if (RecordFile::load(path, file, configurationRecords) != RecordStatus::Ok)
         return LoadResult::CannotRead;
+    return readConfigurationBytes(file.bytes(), table);
+}
+
+LoadResult readConfigurationBytes(std::string_view bytes, SituationTable& table) {
+    const RecordFile file(
+        std::string(bytes.substr(0, std::size_t(configurationRecords) * recordSize)));
     // An empty file holds no signature at all: it is refused as a file of another program.
     if (file.bytes().empty()) return LoadResult::InvalidSignature;
     const RecordText signature = file.read(1);

@@ -32,6 +32,8 @@ WriteResult writeConfiguration(const std::string& path, const SituationTable& ta
 // situation. On any result but Ok the table is unchanged. Records after the first that
 // cannot be read give an empty text (position 0); choices[s][4] and current are kept.
 LoadResult readConfiguration(const std::string& path, SituationTable& table);
+// The same from the bytes of a file held in memory (records after the 91st are ignored).
+LoadResult readConfigurationBytes(std::string_view bytes, SituationTable& table);
 
 // The integer value of a stored position: the number at the start of the text
 // (numbers::readNumber), rounded to the nearest integer with halves to even, held within

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using namespace drawing;
@@ -72,6 +74,10 @@ TEST(FlaskGeometry, RowsWidenDownTheCone) {
     EXPECT_EQ(flaskRow(x0, 400), std::make_pair(x0 + 33 - 15, x0 + 33 + 15));
     EXPECT_EQ(liquidSurface(0), 459);
     EXPECT_EQ(liquidSurface(-3), 459) << "a negative volume is an empty flask";
+    EXPECT_EQ(liquidSurface(65), 372);
+    EXPECT_EQ(liquidSurface(66), 370) << "more than the flask holds fills it to the neck";
+    EXPECT_EQ(liquidSurface(1e39), 370);
+    EXPECT_EQ(liquidSurface(std::numeric_limits<double>::infinity()), 370);
 }
 
 struct BuretteCase {
@@ -113,6 +119,24 @@ TEST_P(BuretteTest, ColumnAndMeniscusFollowThePouredVolume) {
         EXPECT_EQ(pic.pixel(x0 + 33, c.columnTop + 1), rgb(192, 192, 192));
         EXPECT_EQ(pic.pixel(x0 + 32, mark), black);
         EXPECT_NE(pic.pixel(x0 + 32, mark + 1), black);
+    }
+}
+
+// A poured volume far beyond the scale (read from a file) leaves the tube empty above the tap
+// and paints nothing below the burette; a negative one fills the tube, not the flared top.
+TEST(BuretteColumn, StaysInsideTheTubeWhateverTheVolume) {
+    for (const float poured : {1e38f, 30.0f, -1e38f, -5.0f}) {
+        SCOPED_TRACE(poured);
+        Picture pic = bench(6, 1.0);
+        LevelInputs in;
+        in.species = 6;
+        in.titrantConcentration = 0.02f;
+        in.pouredVolume = poured;
+        niveaubecher(pic, nullptr, in);
+        for (const int y : {20, 470, 490})
+            EXPECT_EQ(pic.pixel(x0 + 30, y), backgroundPixel(pic, x0 + 30, y)) << "row " << y;
+        const bool full = poured < 0;
+        EXPECT_EQ(pic.pixel(x0 + 30, 200) == backgroundPixel(pic, x0 + 30, 200), !full);
     }
 }
 

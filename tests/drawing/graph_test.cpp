@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 namespace {
@@ -80,6 +81,13 @@ TEST(GraphScale, MaximumIsTheLargestCandidateToTwoFigures) {
     upwards.sampleConcentration = 0.00476f; // nS 0.0476
     model::BenchInputs thiosulfate = oxalic(0);
     thiosulfate.titrantConcentration = 0.01f; // iodide of a full burette: 50 cT = 0.5
+    model::BenchInputs absurdTitrant = oxalic(0);
+    absurdTitrant.titrantConcentration = 1e38f; // a full burette: 2.5E+39 mmol
+    model::BenchInputs nothingReadable = absurdTitrant;
+    nothingReadable.sampleConcentration = std::numeric_limits<float>::infinity();
+    model::BenchInputs negative = oxalic(0);
+    negative.sampleConcentration = -0.01f;
+    negative.titrantConcentration = -0.005f;
     const Row rows[] = {
         {"oxalic: twice the sample", 1, oxalic(0), 0.2f},
         {"the poured volume does not count", 1, oxalic(25), 0.2f},
@@ -89,6 +97,9 @@ TEST(GraphScale, MaximumIsTheLargestCandidateToTwoFigures) {
         {"hypochlorite: iodide added", 4, ascorbic(), 0.5f},
         {"thiosulfate: iodide of a full burette", 9, thiosulfate, 0.5f},
         {"no species", -1, oxalic(0), 0.0f},
+        {"a candidate past the single's range is left out", 1, absurdTitrant, 0.2f},
+        {"no candidate a single holds", 1, nothingReadable, 0.0f},
+        {"negative candidates", 1, negative, 0.0f},
     };
     for (const Row& r : rows)
         EXPECT_FLOAT_EQ(drawing::scaleMax(r.species, r.in), r.expected) << r.name;

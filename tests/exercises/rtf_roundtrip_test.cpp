@@ -201,6 +201,47 @@ TEST(RtfWriter, UndefinedBytesOfTheCodePageSurviveASave) {
     EXPECT_EQ(back.toPlainText(), doc.toPlainText());
 }
 
+// Whatever the text area can hold comes back from a save: every UTF-16 unit but those that
+// end a paragraph or mark a frame (a block's text never holds them), control characters and
+// lone halves of surrogate pairs included, in runs of several formats.
+TEST(RtfWriter, EveryCharacterOfTheTextAreaSurvivesASave) {
+    support::application();
+    auto structural = [](char16_t c) {
+        return c == u'\n' || c == u'\r' || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1;
+    };
+    QTextDocument doc;
+    QTextCursor cursor(&doc);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    QString line;
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        if (structural(char16_t(c))) continue;
+        line += QChar(char16_t(c));
+        if (line.size() == 512) {
+            cursor.insertText(line, (c / 512) % 2 ? bold : QTextCharFormat());
+            if ((c / 512) % 8 == 7) cursor.insertBlock();
+            line.clear();
+        }
+    }
+    line += QStringLiteral("\U0001F4A9\U0001D11E");
+    cursor.insertText(line);
+    const QString original = doc.toRawText();
+    ASSERT_GT(original.size(), 0xFFFF);
+
+    const QByteArray rtf = exercises::writeRtf(doc);
+    for (char ch : rtf)
+        ASSERT_LT(static_cast<unsigned char>(ch), 0x80) << "7-bit output";
+    EXPECT_TRUE(rtf.contains("\\u1?\\u2?")) << "control characters as \\uN";
+    EXPECT_TRUE(rtf.contains("\\u127?"));
+    EXPECT_TRUE(rtf.contains("\\u128?\\'81\\u130?")) << "U+0081 is the byte 81, U+0080 none";
+    QTextDocument back;
+    ASSERT_TRUE(exercises::readRtf(rtf, back));
+    const QString read = back.toRawText();
+    ASSERT_EQ(read.size(), original.size());
+    for (qsizetype i = 0; i < read.size(); ++i)
+        ASSERT_EQ(read[i].unicode(), original[i].unicode()) << "at " << i;
+}
+
 TEST(RtfReader, HandMadeCases) {
     struct Case {
         const char* name;

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The record files from bytes in memory, read as any record file, as a configuration file and
+// as an exercise file. Beyond not crashing: every record that reads is a text that a record
+// can hold again and that reads back the same, and a configuration that loads holds texts
+// that a configuration can store.
+
+#include "exercises/exercise_file.h"
+#include "files/configuration.h"
+#include "files/recordfile.h"
+#include "fuzz_check.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// A text read from a record is written back into a record and read again unchanged.
+void checkRecordText(const std::string& text) {
+    const auto bytes = files::utf8ToCp1252(text);
+    FUZZ_CHECK(bytes.has_value());
+    FUZZ_CHECK(bytes->size() <= files::maxRecordText);
+    FUZZ_CHECK(files::cp1252ToUtf8(*bytes) == text);
+    files::RecordFile copy;
+    FUZZ_CHECK(copy.write(3, text) == files::RecordStatus::Ok);
+    const files::RecordText back = copy.read(3);
+    FUZZ_CHECK(back.status == files::RecordStatus::Ok && back.text == text);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+
+    const files::RecordFile file{std::string(bytes)};
+    const int count = file.recordCount();
+    FUZZ_CHECK(count == int((size + files::recordSize - 1) / files::recordSize));
+    for (int r = 0; r <= count + 1; ++r) {
+        const files::RecordText text = file.read(r);
+        if (text.status == files::RecordStatus::Ok)
+            checkRecordText(text.text);
+        else
+            FUZZ_CHECK(text.text.empty());
+    }
+
+    files::SituationTable table;
+    if (files::readConfigurationBytes(bytes, table) == files::LoadResult::Ok) {
+        for (const auto& texts : table.texts)
+            for (const std::string& text : texts)
+                checkRecordText(text);
+    }
+
+    const exercises::ExerciseRecords exercise = exercises::exerciseRecordsFromBytes(bytes);
+    FUZZ_CHECK(exercise.readable);
+    const int lit = exercises::litIndicators(exercise[exercises::levelRecord]);
+    FUZZ_CHECK(lit >= 0 && lit <= 3);
+    const QString hourglasses = exercises::hourglasses(exercise[exercises::durationRecord]);
+    FUZZ_CHECK(hourglasses.size() <= exercises::maxHourglasses);
+    (void)exercise.corrected();
+    (void)exercise.hidesConcentration();
+    return 0;
+}

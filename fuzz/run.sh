@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the fuzz targets (clang and libFuzzer, in build-fuzz/) and runs each of them under
+# AddressSanitizer and UndefinedBehaviorSanitizer; fails when any of them finds a crash, a
+# broken property, a leak, a hang (an input over 10 s) or an input that exhausts memory.
+#
+#   fuzz/run.sh                  each target for 60 seconds
+#   fuzz/run.sh 3600             each target for an hour
+#   fuzz/run.sh 28800 rtf        the RTF reader alone for eight hours
+#
+# The inputs that widen the coverage stay in build-fuzz/corpus/<target> from one run to the
+# next. An input that made a target fail is in build-fuzz/findings/; once the fault is mended,
+# copy it into fuzz/regressions/<target>/, where the test Fuzz.Replay.<target> replays it.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+
+seconds="${1:-${TITRAGE_FUZZ_SECONDS:-60}}"
+shift || true
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(rtf records evaluator)
+
+cmake --preset fuzz >/dev/null
+build_targets=(--target make_seeds)
+for t in "${targets[@]}"; do build_targets+=(--target "fuzz_$t"); done
+cmake --build build-fuzz -j "$(nproc)" "${build_targets[@]}"
+
+work="$root/build-fuzz"
+rm -rf "$work/seeds"
+"$work/bin/make_seeds" "$work/seeds"
+mkdir -p "$work/seeds/rtf/data" "$work/seeds/records/data" "$work/findings"
+cp data/*.RTF "$work/seeds/rtf/data/"
+cp data/*.C17 data/*.E44 data/*.PEM "$work/seeds/records/data/"
+corpus="${TITRAGE_RTF_CORPUS:-$root/../shared/rtf-corpus}"
+if [ -d "$corpus/files" ]; then cp "$corpus"/files/*.rtf "$work/seeds/rtf/data/"; fi
+
+export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=0"
+export UBSAN_OPTIONS="print_stacktrace=1"
+export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
+export QT_QPA_PLATFORM=offscreen
+
+declare -A max_len=([rtf]=4096 [records]=12800 [evaluator]=256)
+failed=()
+for t in "${targets[@]}"; do
+  mkdir -p "$work/corpus/$t"
+  echo "== fuzz_$t, $seconds s"
+  if ! "$work/bin/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -max_len="${max_len[$t]}" -dict="$root/fuzz/$t.dict" -print_final_stats=1 \
+        -artifact_prefix="$work/findings/$t-" \
+        "$work/corpus/$t" "$work/seeds/$t" "$root/fuzz/regressions/$t" \
+        >"$work/fuzz_$t.log" 2>&1; then
+    tail -n 60 "$work/fuzz_$t.log"
+    failed+=("$t")
+  else
+    grep -E "^(Done|stat::number_of_executed_units|stat::new_units_added)" "$work/fuzz_$t.log" || true
+  fi
+done
+
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "Fuzzing found faults in: ${failed[*]} (inputs in $work/findings/)"
+  exit 1
+fi
+echo "Fuzzing: ${#targets[@]} targets ran ${seconds} s each without a finding"
