@@ -118,13 +118,3 @@ BENCHMARK(BM_OpenInTheTextArea)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadIntoTheShownDocument)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

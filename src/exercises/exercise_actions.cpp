@@ -162,12 +162,10 @@ void showCorrection(ExerciseArea& area) {
 
 void saveText(ExerciseArea& area) {
     QWidget* main = area.mainWindow();
-    QString name = ui::answerer().saveFileName(
+    const QString name = printing::chooseFileToWrite(
         main, {QStringLiteral("Enregistrer le contenu de la fenêtre exercice"), QDir::currentPath(),
                rtfFilter, QStringLiteral("RTF")});
     if (name.isEmpty()) return;
-    if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".RTF");
-    if (!printing::mayOverwrite(main, name)) return;
     if (!saveRtfFile(name, *area.supertext()->document())) {
         critical(main, driveAdvice, QStringLiteral("Erreur d'écriture."));
         return;
@@ -199,12 +197,10 @@ void printText(ExerciseArea& area) {
     QString pdf;
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // No printer installed: the text goes into a PDF file.
-        pdf = ui::answerer().saveFileName(main, {QStringLiteral("Imprimer"), QDir::currentPath(),
+        pdf = printing::chooseFileToWrite(main, {QStringLiteral("Imprimer"), QDir::currentPath(),
                                                  QStringLiteral("Document PDF (*.pdf)"),
                                                  QStringLiteral("pdf")});
         if (pdf.isEmpty()) return;
-        if (QFileInfo(pdf).suffix().isEmpty()) pdf += QStringLiteral(".pdf");
-        if (!printing::mayOverwrite(main, pdf)) return;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
     } else if (!ui::answerer().choosePrinter(main, printer)) {

@@ -31,10 +31,8 @@ bool chooseOutputFile(QWidget* parent, QPrinter& printer) {
         printer.outputFileName().isEmpty() ? QDir::homePath() : printer.outputFileName();
     request.filter = QStringLiteral("Documents PDF (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
-    QString name = ui::answerer().saveFileName(parent, request);
+    const QString name = chooseFileToWrite(parent, request);
     if (name.isEmpty()) return false;
-    if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".pdf");
-    if (!mayOverwrite(parent, name)) return false;
     printer.setOutputFileName(name);
     return true;
 }
@@ -84,6 +82,13 @@ bool mayOverwrite(QWidget* parent, const QString& fileName) {
                        QStringLiteral(" existe déjà.\nEcraser l'ancien?"),
                    QStringLiteral("Ecraser le fichier?"), ui::Icon::Question,
                    ui::Buttons::OkCancel) == ui::Answer::Ok;
+}
+
+QString chooseFileToWrite(QWidget* parent, const ui::FileRequest& request) {
+    QString name = ui::answerer().saveFileName(parent, request);
+    if (name.isEmpty()) return {};
+    if (QFileInfo(name).suffix().isEmpty()) name += QLatin1Char('.') + request.defaultSuffix;
+    return mayOverwrite(parent, name) ? name : QString();
 }
 
 QString printerFailureText() {

@@ -13,6 +13,10 @@ class QTextDocument;
 class QTextEdit;
 class QWidget;
 
+namespace ui {
+struct FileRequest;
+}
+
 namespace printing {
 
 // The printer chosen for the whole run (the default printer, or a PDF file when the
@@ -25,9 +29,13 @@ bool printsToFile(const QPrinter& printer);
 // What the printer-name box shows.
 QString printerDescription(const QPrinter& printer);
 
-// Whether a PDF file may be written under this name: true when no such file exists, or when
+// Whether a file may be written under this name: true when no such file exists, or when
 // the user agrees to replace it (question "Ecraser le fichier?", OK and Cancel).
 bool mayOverwrite(QWidget* parent, const QString& fileName);
+// The name of a file to write, asked through the file chooser: the request's suffix added
+// when the name has none, and the question above when the file exists. Empty when the user
+// cancels the chooser or keeps the old file.
+QString chooseFileToWrite(QWidget* parent, const ui::FileRequest& request);
 
 // The failure messages (title "Imprimer", critical icon, OK).
 QString printerFailureText();

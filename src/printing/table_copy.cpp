@@ -50,10 +50,8 @@ bool saveAmountsTable(BenchPictures& source) {
     request.folder = startFolder();
     request.filter = QStringLiteral("Tableaux CSV (*.csv)");
     request.defaultSuffix = QStringLiteral("csv");
-    QString name = ui::answerer().saveFileName(parent, request);
+    const QString name = chooseFileToWrite(parent, request);
     if (name.isEmpty()) return false;
-    if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".csv");
-    if (!mayOverwrite(parent, name)) return false;
     const std::string bytes = amountsTableCsv(source);
     if (files::saveFileSafely(QFile::encodeName(name).toStdString(), bytes) !=
         files::RecordStatus::Ok) {
