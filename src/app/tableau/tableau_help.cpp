@@ -38,7 +38,7 @@ template <class Name> std::string list(int count, Name name) {
 std::string tableauHelp() {
     std::string text =
         "Utilisation\u00A0: titrage --tableau --espece ESPÈCE --concentration C\n"
-        "                          --prelevement V --titrant C [options]\n"
+        "                      --prelevement V --titrant C [options]\n"
         "\n"
         "Écrit sur la sortie standard, sans ouvrir de fenêtre, le tableau de l'onglet\n"
         "«\u00A0Courbes\u00A0» d'un titrage au format CSV (cellules séparées par «\u00A0;\u00A0», "
@@ -47,13 +47,14 @@ std::string tableauHelp() {
         "Titrage acido-basique\u00A0: le volume, le pH (deux décimales), la conductivité σ\n"
         "en mS/cm (trois chiffres significatifs), les quantités de matière introduites\n"
         "et présentes de chaque espèce en mol, et la couleur de l'indicateur choisi.\n"
-        "Titrage d'oxydoréduction\u00A0: le volume, puis les quantités de matière\n"
+        "Titrage d'oxydo-réduction\u00A0: le volume, puis les quantités de matière\n"
         "introduites et présentes des espèces du graphe, en mol.\n"
         "\n"
         "Options (les nombres s'écrivent avec une virgule ou un point)\u00A0:\n"
         "  --espece ESPÈCE      l'espèce à titrer, écrite comme dans la liste du banc\n"
         "  --concentration C    sa concentration en mol/L, de 0,0001 à 0,2\n"
-        "  --prelevement V      le volume prélevé à la pipette en mL\u00A0: 0, 1, 2, 5, 10 ou 20\n"
+        "  --prelevement V      le volume prélevé à la pipette en mL\u00A0: 0, 1, 2, 5, 10\n"
+        "                       ou 20\n"
         "  --titrant C          la concentration de la solution titrante en mol/L,\n"
         "                       de 0,0001 à 0,2\n"
         "  --eau V              l'eau ajoutée au prélèvement en mL, de 0 à 200\n"
@@ -76,7 +77,7 @@ std::string tableauHelp() {
         "Espèces des titrages acido-basiques\u00A0:\n";
     text +=
         list(model::acidbase::titrationCount, [](int k) { return model::acidbase::listText(k); });
-    text += "Espèces des titrages d'oxydoréduction\u00A0:\n";
+    text += "Espèces des titrages d'oxydo-réduction\u00A0:\n";
     text += list(model::speciesCount, [](int k) { return model::listText(k); });
     text += "Indicateurs colorés\u00A0:\n";
     text += list(model::acidbase::indicatorCount,

@@ -4,6 +4,7 @@
 #include "model/acidbase/catalogue.h"
 #include "model/acidbase/indicators.h"
 #include "model/amounts.h"
+#include "model/bench_limits.h"
 #include "model/catalogue.h"
 #include "numbers/formats.h"
 #include "numbers/reading.h"
@@ -22,10 +23,8 @@ constexpr std::array<std::string_view, 11> valueOptions{
     "--espece",  "--concentration",  "--prelevement", "--titrant", "--eau",    "--indicateur",
     "--reactif", "--volume-reactif", "--jusqua",      "--pas",     "--tableau"};
 
-// The volumes of the bench's pipettes, mL (its list "0", "1 mL", ... "20 mL").
-constexpr std::array<double, 6> pipettes{0, 1, 2, 5, 10, 20};
-// What the pipettes and the cylinder may put in the beaker together, mL.
-constexpr double pipettedLimit = 25;
+using model::pipettedLimit;
+using model::pipetteVolumes;
 constexpr double smallestStep = 0.01; // mL: the table writes volumes to two decimals
 
 std::string fault(const std::string& text) {
@@ -42,7 +41,7 @@ std::optional<double> readDecimal(std::string_view text) {
 }
 
 bool isPipette(double volume) {
-    return std::find(pipettes.begin(), pipettes.end(), volume) != pipettes.end();
+    return std::find(pipetteVolumes.begin(), pipetteVolumes.end(), volume) != pipetteVolumes.end();
 }
 
 // The texts of every species of both families, for the message of an unknown one.
@@ -166,12 +165,13 @@ ReadRequest readTableauRequest(std::span<const std::string_view> arguments) {
 
     auto concentration = [&](std::string_view option, const std::string& what,
                              std::optional<double> byDefault = {}) {
-        return r.number(option, what, ab::minConcentration, ab::maxConcentration, "0,0001", "0,2",
-                        "mol/L", byDefault);
+        return r.number(option, what, model::minConcentration, model::maxConcentration, "0,0001",
+                        "0,2", "mol/L", byDefault);
     };
     const auto c = concentration("--concentration", "la concentration de l'espèce à titrer");
     if (!c) return {std::nullopt, r.error};
-    const auto v0 = r.number("--prelevement", "le volume prélevé", 0, 20, "0", "20", "mL");
+    const auto v0 =
+        r.number("--prelevement", "le volume prélevé", 0, pipetteVolumes.back(), "0", "20", "mL");
     if (!v0) return {std::nullopt, r.error};
     if (!isPipette(*v0))
         return {

@@ -125,9 +125,7 @@ std::span<const Reaction> reactions(int titration);
 // curves: the sample's forms, the titrant's ion and the other ion of water, the spectator ions.
 std::span<const int> columns(int titration);
 
-// Limits of the bench's inputs (the redox bench holds its concentrations to the same range).
-inline constexpr double minConcentration = 0.0001; // mol/L
-inline constexpr double maxConcentration = 0.2;    // mol/L
-inline constexpr double maxWaterVolume = 200;      // mL of water added to the sample
+// The most water the bench adds to the sample, mL (the other limits: model/bench_limits.h).
+inline constexpr double maxWaterVolume = 200;
 
 } // namespace model::acidbase
