@@ -18,7 +18,7 @@ cd "$root"
 seconds="${1:-${TITRAGE_FUZZ_SECONDS:-60}}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(rtf records evaluator)
+[ ${#targets[@]} -gt 0 ] || targets=(rtf records evaluator tableau)
 
 cmake --preset fuzz >/dev/null
 build_targets=(--target make_seeds)
@@ -39,10 +39,10 @@ export UBSAN_OPTIONS="print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
 export QT_QPA_PLATFORM=offscreen
 
-declare -A max_len=([rtf]=4096 [records]=12800 [evaluator]=256)
+declare -A max_len=([rtf]=4096 [records]=12800 [evaluator]=256 [tableau]=512)
 failed=()
 for t in "${targets[@]}"; do
-  mkdir -p "$work/corpus/$t"
+  mkdir -p "$work/corpus/$t" "$work/seeds/$t"
   echo "== fuzz_$t, $seconds s"
   if ! "$work/bin/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -max_len="${max_len[$t]}" -dict="$root/fuzz/$t.dict" -print_final_stats=1 \

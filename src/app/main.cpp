@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/stop_signals.h"
+#include "app/tableau/tableau.h"
 #include "bench/feuillep.h"
 #include "bench/random_concentration.h"
 #include "drawing/program_icon.h"
@@ -28,6 +29,8 @@ const char helpText[] =
     "Options :\n"
     "  -h, --help     affiche cette aide et quitte\n"
     "  --version      affiche la version et la licence, et quitte\n"
+    "  --tableau …    écrit le tableau d'un titrage (CSV) sans ouvrir de fenêtre\u00A0;\n"
+    "                 «\u00A0titrage --tableau --help\u00A0» en donne les options\n"
     "\n"
     "Les autres arguments sont ignorés.\n"
     "\n"
@@ -53,6 +56,7 @@ int answerCommandLine(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (app::asksForTable(argc, argv)) return app::printTableau(argc, argv);
     if (const int answered = answerCommandLine(argc, argv); answered >= 0) return answered;
 
     QApplication app(argc, argv);

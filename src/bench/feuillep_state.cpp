@@ -8,6 +8,7 @@
 #include "bench/widgets.h"
 #include "drawing/widgets/picturebox.h"
 #include "model/amounts.h"
+#include "model/bench_limits.h"
 #include "model/catalogue.h"
 #include "numbers/formats.h"
 #include "numbers/reading.h"
@@ -24,8 +25,7 @@ namespace bench {
 
 namespace {
 
-// The sample and the reagent added to it stay within 25 mL.
-constexpr double pipettedLimit = 25;
+using model::pipettedLimit;
 
 float readNumber(const QString& text) {
     return numbers::parseBenchNumber(text.toStdString());
@@ -91,8 +91,8 @@ void FeuilleP::Text1_LostFocus(int index) {
         x = roundedTo(x, "0.00E+00");
     }
     if (index <= 2) {
-        if (x < 0.0001) x = 0.0001f;
-        if (x > 0.2) x = 0.2f;
+        if (x < model::minConcentration) x = float(model::minConcentration);
+        if (x > model::maxConcentration) x = float(model::maxConcentration);
     }
     if (index == 3) {
         double v = itemValue(Combo1);

@@ -14,14 +14,14 @@ namespace {
 // Two volumes closer than this are one row (the bench writes volumes to 0,01 mL at most).
 constexpr double sameVolume = 1e-6;
 
-std::string header(const AmountsColumn& column) {
+} // namespace
+
+std::string amountColumnHeader(std::string_view formula, bool introduced) {
     std::string text = "n(";
-    text += entryUnicodeFormula(column.entry);
-    text += column.introduced ? ") introduite (mol)" : ") présente (mol)";
+    text += formula;
+    text += introduced ? ") introduite (mol)" : ") présente (mol)";
     return text;
 }
-
-} // namespace
 
 std::vector<double> tableVolumes(double pouredVolume, std::span<const double> drops) {
     std::vector<double> volumes;
@@ -82,7 +82,7 @@ std::string amountsTableText(const AmountsTable& table, std::string_view separat
     std::string text = "V (mL)";
     for (const AmountsColumn& column : table.columns) {
         text += separator;
-        text += header(column);
+        text += amountColumnHeader(entryUnicodeFormula(column.entry), column.introduced);
     }
     text += lineEnd;
     for (std::size_t i = 0; i < table.rows.size(); ++i) {

@@ -41,6 +41,9 @@ struct AmountsTable {
 AmountsTable amountsTable(int species, const BenchInputs& in, std::span<const double> volumes,
                           bool hideSample);
 
+// The header of a column of amounts: "n(MnO₄⁻) introduite (mol)", "n(MnO₄⁻) présente (mol)".
+std::string amountColumnHeader(std::string_view formula, bool introduced);
+
 // The table as text: a header row ("V (mL)", then "n(MnO₄⁻) introduite (mol)",
 // "n(MnO₄⁻) présente (mol)", ...), then one line per row; volumes as "4,05", amounts as
 // "5,000E-05", an amount left out as an empty cell. Cells are separated by `separator` and

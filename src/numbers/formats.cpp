@@ -172,4 +172,27 @@ std::string formatGeneral(float x) {
     return generalFormat(toPositional(x, 7), 7);
 }
 
+std::string formatSignificant(double x, int digits) {
+    if (digits < 1) digits = 1;
+    if (x != x || x - x != 0) return {}; // NaN or an infinity
+    const Decimal d = decompose(x, digits);
+    if (d.digits.empty()) return "0";
+    std::string shown = d.digits;
+    shown.resize(static_cast<std::size_t>(digits), '0');
+    std::string text = d.negative ? "-" : "";
+    if (d.exponent >= digits - 1) {
+        text += shown;
+        text.append(static_cast<std::size_t>(d.exponent - (digits - 1)), '0');
+    } else if (d.exponent >= 0) {
+        text += shown.substr(0, static_cast<std::size_t>(d.exponent) + 1);
+        text += ',';
+        text += shown.substr(static_cast<std::size_t>(d.exponent) + 1);
+    } else {
+        text += "0,";
+        text.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+        text += shown;
+    }
+    return text;
+}
+
 } // namespace numbers

@@ -40,4 +40,10 @@ template <std::integral I> std::string formatGeneral(I x) {
     return formatGeneral(static_cast<double>(x));
 }
 
+// x with `digits` significant digits (1 or more) and the decimal comma, as a measuring
+// instrument shows it: 1.2345 gives "1,23", 0.0123456 "0,0123", 12.345 "12,3", 1234.5 "1230",
+// 9.9951 "10,0" (the digits of the rounded value, halves to even on the binary value). Zero
+// gives "0" and a value that is not finite "".
+std::string formatSignificant(double x, int digits);
+
 } // namespace numbers
