@@ -14,6 +14,21 @@
 //      that value is the student's, and its text is the one the lists show;
 //   4. a value that rounding took below lowest becomes the smallest value of n digits not
 //      below lowest, one above highest the largest not above highest.
+//
+// How the windows use this library:
+//   - the exercise editor checks the teacher's fields with rangeProblem, makes the key once
+//     with makeKey (seeded from std::random_device) and writes rangeText and keyText into
+//     records 14 and 15 (unknown_records.h), keeping both when the exercise is saved again;
+//   - opening an exercise reads them with readUnknownRecords; with an unknown it asks the
+//     student's name, draws the value with drawConcentration, and puts it on the bench hidden
+//     and locked, written in no file. The bench holds a typed c2 to three significant digits
+//     (its box rounds to "0.00E+00"): a range of more digits needs the value set without that
+//     rounding, or the lists and the bench would disagree;
+//   - "Vérifier mon résultat…" calls checkTypedResult (result_check.h) with the drawn value,
+//     offers concentrationUncertainty (uncertainty.h), and keeps every ResultCheck for the
+//     report, which shows cleanName (student_name.h) and checkLine;
+//   - "Valeurs des élèves…" calls studentValues and studentValuesText or studentValuesCsv
+//     (student_list.h).
 
 #include "grading/exercise_key.h"
 #include "grading/outcome.h"
