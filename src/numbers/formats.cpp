@@ -154,6 +154,23 @@ std::string generalFormat(const Positional& d, int significant) {
     return s + positional(d, 1, decimals, false);
 }
 
+std::string significantFormat(Positional d, int significant) {
+    if (d.digits.empty()) return "0";
+    roundDecimals(d, significant - d.point);
+    std::string s = d.negative ? "-" : "";
+    const int exponent = d.point - 1;
+    if (exponent < -4 || exponent >= significant) {
+        s += d.digits[0];
+        if (significant > 1) {
+            s += ',';
+            for (int i = 1; i < significant; ++i)
+                s += digitAt(d, i);
+        }
+        return s + exponentText(exponent, true, 2, 'E');
+    }
+    return s + positional(d, 1, std::max(0, significant - d.point), false);
+}
+
 } // namespace
 
 std::string formatPattern(double x, std::string_view pattern) {
@@ -172,27 +189,8 @@ std::string formatGeneral(float x) {
     return generalFormat(toPositional(x, 7), 7);
 }
 
-std::string formatSignificant(double x, int digits) {
-    if (digits < 1) digits = 1;
-    if (x != x || x - x != 0) return {}; // NaN or an infinity
-    const Decimal d = decompose(x, digits);
-    if (d.digits.empty()) return "0";
-    std::string shown = d.digits;
-    shown.resize(static_cast<std::size_t>(digits), '0');
-    std::string text = d.negative ? "-" : "";
-    if (d.exponent >= digits - 1) {
-        text += shown;
-        text.append(static_cast<std::size_t>(d.exponent - (digits - 1)), '0');
-    } else if (d.exponent >= 0) {
-        text += shown.substr(0, static_cast<std::size_t>(d.exponent) + 1);
-        text += ',';
-        text += shown.substr(static_cast<std::size_t>(d.exponent) + 1);
-    } else {
-        text += "0,";
-        text.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-        text += shown;
-    }
-    return text;
+std::string formatSignificant(double x, int significant) {
+    return significantFormat(toPositional(x, 15), std::clamp(significant, 1, 15));
 }
 
 } // namespace numbers

@@ -40,10 +40,12 @@ template <std::integral I> std::string formatGeneral(I x) {
     return formatGeneral(static_cast<double>(x));
 }
 
-// x with `digits` significant digits (1 or more) and the decimal comma, as a measuring
-// instrument shows it: 1.2345 gives "1,23", 0.0123456 "0,0123", 12.345 "12,3", 1234.5 "1230",
-// 9.9951 "10,0" (the digits of the rounded value, halves to even on the binary value). Zero
-// gives "0" and a value that is not finite "".
-std::string formatSignificant(double x, int digits);
+// x with exactly `significant` significant digits (1 to 15), trailing zeros kept, decimal comma:
+// 0.012 with 3 digits is "0,0120", 1234 with 4 is "1234", 0.000012 with 2 is "1,2E-05". The
+// rounding is that of formatPattern (half away from zero on the 15 decimal digits of the
+// value); the exponent form follows formatGeneral's rule with `significant` as the number of
+// digits (printf's %#.nG), so 1234 with 3 digits is "1,23E+03". Zero, and values that are not
+// finite, give "0".
+std::string formatSignificant(double x, int significant);
 
 } // namespace numbers
