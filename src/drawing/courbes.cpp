@@ -97,6 +97,25 @@ void drawLegend(Picture& pic, int species) {
 } // namespace
 
 std::vector<ProgressColumns> courbesTableColumns(Picture& pic, const CourbesInputs& in) {
+    // The columns do not change as titrant is poured: the last ones are kept for the ticks of
+    // the flow, which draw the table again and again with the same inputs.
+    struct Kept {
+        int species = -2;
+        model::BenchInputs in;
+        bool hidden = false;
+        qreal ratio = 0;
+        std::vector<ProgressColumns> columns;
+    };
+    static Kept kept;
+    const model::BenchInputs& a = in.in;
+    const model::BenchInputs& b = kept.in;
+    if (kept.species == in.species && kept.hidden == in.hidden &&
+        kept.ratio == pic.devicePixelRatio() && a.sampleConcentration == b.sampleConcentration &&
+        a.sampleVolume == b.sampleVolume && a.titrantConcentration == b.titrantConcentration &&
+        a.reagentConcentration == b.reagentConcentration && a.iodineVolume == b.iodineVolume &&
+        a.iodideVolume == b.iodideVolume)
+        return kept.columns;
+
     // An empty burette, the first tick (before the equivalence: what is left to titrate) and
     // a full one (past it: what is left of the titrant). Chosen whatever the sample, so that
     // the table's layout tells nothing of it.
@@ -115,6 +134,7 @@ std::vector<ProgressColumns> courbesTableColumns(Picture& pic, const CourbesInpu
                 reactionTexts(tables[t], tables[t].reactions[r], in.hidden, float(volumes[t])));
         columns.push_back(progressColumns(pic, examples));
     }
+    kept = {in.species, in.in, in.hidden, pic.devicePixelRatio(), columns};
     return columns;
 }
 
