@@ -22,6 +22,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace exercises {
 namespace {
 
@@ -116,12 +118,14 @@ void ExerciseEditor::placeBesideMainWindow() {
     QWidget* main = area_.mainWindow();
     if (!main) return;
     // Right of the main window where the screen has room, so that the exercise window and
-    // the bench stay in sight; else over the left of the bench.
+    // the bench stay in sight; else over the bench, left of the exercise window.
     const QRect frame = main->frameGeometry();
     const QRect screen = main->screen() ? main->screen()->availableGeometry() : QRect();
     QPoint at = frame.topRight() + QPoint(8, 0);
-    if (!screen.isValid() || at.x() + width() > screen.right())
-        at = frame.topLeft() + QPoint(20, 60);
+    if (!screen.isValid() || at.x() + width() > screen.right()) {
+        const int textLeft = area_.supertext()->mapToGlobal(QPoint(0, 0)).x();
+        at = QPoint(std::max(screen.left(), textLeft - width() - 8), frame.top() + 60);
+    }
     move(at);
 }
 
