@@ -15,18 +15,18 @@ namespace {
 
 const char versionText[] =
     "titrage (Titrage colorimétrique) " TITRAGE_VERSION "\n"
-    "Licence GPL-3.0-or-later : GNU GPL version 3 ou toute version ultérieure\n"
+    "Licence GPL-3.0-or-later\u00A0: GNU GPL version 3 ou toute version ultérieure\n"
     "<https://www.gnu.org/licenses/gpl-3.0.html>.\n"
-    "Ce logiciel est libre : vous pouvez le modifier et le redistribuer.\n"
+    "Ce logiciel est libre\u00A0: vous pouvez le modifier et le redistribuer.\n"
     "Il n'y a AUCUNE GARANTIE, dans les limites permises par la loi.\n";
 
 const char helpText[] =
-    "Utilisation : titrage [--help | --version]\n"
+    "Utilisation\u00A0: titrage [--help | --version]\n"
     "\n"
-    "Titrage colorimétrique : simulateur interactif de titrages colorimétriques\n"
+    "Titrage colorimétrique\u00A0: simulateur interactif de titrages colorimétriques\n"
     "d'oxydo-réduction pour la classe de chimie.\n"
     "\n"
-    "Options :\n"
+    "Options\u00A0:\n"
     "  -h, --help     affiche cette aide et quitte\n"
     "  --version      affiche la version et la licence, et quitte\n"
     "  --tableau …    écrit le tableau d'un titrage (CSV) sans ouvrir de fenêtre\u00A0;\n"
@@ -35,7 +35,7 @@ const char helpText[] =
     "Les autres arguments sont ignorés.\n"
     "\n"
     "Le programme annonce qu'il fonctionne dans le fichier temporaire TEMPlu.TMP,\n"
-    "partagé avec d'autres programmes : dans le dossier du programme, ou, si ce\n"
+    "partagé avec d'autres programmes\u00A0: dans le dossier du programme, ou, si ce\n"
     "dossier n'est pas modifiable, dans ~/.local/share/titrage/.\n";
 
 // The two questions answered without a window (no display is needed for them); -1 otherwise.

@@ -16,6 +16,7 @@
 
 #include "drawing/bench_drawing.h"
 #include "drawing/courbes.h"
+#include "drawing/graph.h"
 #include "exercises/exercise_area.h"
 #include "files/ui/situation_bench.h"
 #include "model/amounts.h"
@@ -166,6 +167,13 @@ public:
     // while the tab is not shown.
     void refcourbes();
 
+    // The text the bench holds for box k, the concentration to find too while it is hidden
+    // (it is then kept out of its box, where assistive technology would read it).
+    QString benchText(int k) const { return text(k); }
+    // The concentration to find is hidden, and hidden and locked by an exercise.
+    bool sampleHidden() const { return sampleHidden_; }
+    bool exerciseSecret() const { return exerciseSecret_ && sampleHidden_; }
+
     // The species shown (position of ions1, -1 for none) and the bench inputs as numbers.
     int species() const;
     model::BenchInputs benchInputs() const;
@@ -192,6 +200,7 @@ public:
     QLineEdit* fich() override { return fich_; }
     void showInformation() override;
     void hideSampleConcentration() override;
+    bool sampleConcentrationHidden() override { return sampleHidden_; }
     void revealSampleConcentration() override;
     void loadConfiguration(const QString& path) override;
     const files::SituationTable& benchSituations() override;
@@ -242,6 +251,9 @@ private:
     // The hidden concentration locked as the random concentration leaves it: the button of
     // the random concentration hidden, the reveal label shown, masquer disabled.
     void lockHiddenConcentration();
+    // The concentration to find taken out of its box while it is hidden, put back when shown.
+    void keepSampleSecret(bool hidden);
+    drawing::GraphSecret graphSecret() const;
     // The bench's values copied into the current situation of the table, through the situation
     // buttons, the current situation staying on the bench.
     void storeBenchInSituation();
@@ -274,6 +286,10 @@ private:
     int currentTab_ = 1;
     std::vector<double> drops_;
     bool courbesStale_ = true; // the static part of the curves must be drawn again
+
+    bool sampleHidden_ = false;   // masquer ticked: the concentration lives in hiddenSample_
+    bool exerciseSecret_ = false; // hidden and locked by an exercise, until it is shown
+    QString hiddenSample_;
 
     model::PresentAmounts presentAmounts_{};
     float scaleMax_ = 0;

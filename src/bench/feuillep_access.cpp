@@ -263,7 +263,7 @@ void FeuilleP::updateBenchParts() {
         flaskWord_ = int(word);
     }
     flask.description =
-        QStringLiteral("Bécher : ") +
+        QStringLiteral("Bécher\u00A0: ") +
         QString::fromStdString(numbers::formatGeneral(std::round(volume * 100) / 100)) +
         QStringLiteral(" mL, solution ") + colour;
     flask.rect = QRect(flaskX_ - 8, 380, 90, 85);
@@ -272,19 +272,21 @@ void FeuilleP::updateBenchParts() {
     drawing::PicturePart burette;
     const bool empty = in.pouredVolume >= model::buretteCapacity;
     burette.name = empty ? QStringLiteral("Burette vide") : QStringLiteral("Burette");
-    burette.description = QStringLiteral("Burette : ") + text(5) + QStringLiteral(" mL versés");
+    burette.description =
+        QStringLiteral("Burette\u00A0: ") + text(5) + QStringLiteral(" mL versés");
     burette.rect = QRect(flaskX_ + 20, 20, 26, 330);
     picburette->setPart(BurettePart, burette, settled);
 }
 
 void FeuilleP::updateGraphParts() {
-    const QStringList columns = drawing::describeColumns(species(), benchInputs(), presentAmounts_);
+    const QStringList columns =
+        drawing::describeColumns(species(), benchInputs(), presentAmounts_, sampleHidden_);
     const bool settled = !Timer1.isActive() && !Timer2.isActive();
     tabquant->setPartCount(int(columns.size()));
     const int width = columns.isEmpty() ? 0 : tabquant->width() / int(columns.size());
     for (int i = 0; i < int(columns.size()); ++i) {
         drawing::PicturePart column;
-        column.name = columns[i].section(QStringLiteral(" : "), 0, 0);
+        column.name = columns[i].section(QStringLiteral("\u00A0: "), 0, 0);
         column.description = columns[i];
         column.rect = QRect(i * width, 0, width, tabquant->height());
         tabquant->setPart(i, column, settled);

@@ -45,7 +45,7 @@ bool resizePicture(drawing::PictureBox* box, const QRect& r) {
 void FeuilleP::majtq() {
     if (text(0) == designText) return;
     rewriteLabelvol();
-    scaleMax_ = drawing::majtq(tabquant->picture(), species(), benchInputs());
+    scaleMax_ = drawing::majtq(tabquant->picture(), species(), benchInputs(), graphSecret());
     graphBuilt_ = true;
     tabquant->refresh();
     courbesStale_ = true;
@@ -53,7 +53,8 @@ void FeuilleP::majtq() {
 }
 
 void FeuilleP::reftq() {
-    if (drawing::reftq(tabquant->picture(), species(), benchInputs(), scaleMax_, presentAmounts_)) {
+    if (drawing::reftq(tabquant->picture(), species(), benchInputs(), scaleMax_, presentAmounts_,
+                       graphSecret())) {
         tabquant->refresh();
         updateGraphParts();
         refcourbes();
@@ -72,7 +73,7 @@ drawing::CourbesInputs FeuilleP::courbesInputs() const {
     in.species = species();
     in.in = benchInputs();
     in.scaleMax = scaleMax_;
-    in.hidden = masquer->isChecked();
+    in.hidden = sampleHidden_;
     return in;
 }
 
@@ -150,7 +151,7 @@ void FeuilleP::fond01() {
 void FeuilleP::prepasol() {
     drawing::PanelInputs in;
     in.species = species();
-    in.hideConcentration = masquer->isChecked();
+    in.hideConcentration = sampleHidden_;
     in.sampleBoxWidth = Text1[0]->width();
     in.reagentBoxWidth = Text1[2]->width();
     in.iodideBoxWidth = Text1[3]->width();
@@ -288,15 +289,15 @@ QImage FeuilleP::courbesImage(qreal scale) {
 model::AmountsTable FeuilleP::amountsTable() {
     const model::BenchInputs in = benchInputs();
     return model::amountsTable(species(), in, model::tableVolumes(in.pouredVolume, drops_),
-                               masquer->isChecked());
+                               sampleHidden_);
 }
 
 QImage FeuilleP::graphImage(qreal scale) {
     const drawing::Picture& screen = tabquant->picture();
     drawing::Picture pic(screen.width(), screen.height(), scale);
-    const float max = drawing::majtq(pic, species(), benchInputs());
+    const float max = drawing::majtq(pic, species(), benchInputs(), graphSecret());
     model::PresentAmounts present = presentAmounts_;
-    drawing::reftq(pic, species(), benchInputs(), max, present);
+    drawing::reftq(pic, species(), benchInputs(), max, present, graphSecret());
     QImage image = pic.image().convertToFormat(QImage::Format_RGB32);
     image.setDevicePixelRatio(1.0);
     return image;

@@ -54,7 +54,7 @@ void FeuilleP::Image3_MouseDown() {
     moveFocusToSupertext();
     if (pouredOf(Text1[5]) >= capacity) {
         tapQuestionAsked_ = true;
-        if (ui::ask(this, QStringLiteral("Voulez-vous recommencer le titrage"),
+        if (ui::ask(this, QStringLiteral("Voulez-vous recommencer le titrage\u00A0?"),
                     QStringLiteral("Burette vide"), ui::Icon::Question,
                     ui::Buttons::YesNo) == ui::Answer::Yes) {
             reinitialise();

@@ -42,11 +42,32 @@ float roundedTo(float x, const char* pattern) {
 } // namespace
 
 QString FeuilleP::text(int index) const {
+    if (index == 0 && sampleHidden_) return hiddenSample_;
     return Text1[index]->text();
 }
 
 void FeuilleP::setText(int index, const QString& text) {
-    Text1[index]->setText(text);
+    if (index == 0 && sampleHidden_)
+        hiddenSample_ = text;
+    else
+        Text1[index]->setText(text);
+}
+
+void FeuilleP::keepSampleSecret(bool hidden) {
+    if (hidden == sampleHidden_) return;
+    if (hidden) {
+        hiddenSample_ = Text1[0]->text();
+        sampleHidden_ = true;
+        Text1[0]->clear();
+    } else {
+        sampleHidden_ = false;
+        Text1[0]->setText(hiddenSample_);
+        hiddenSample_.clear();
+    }
+}
+
+drawing::GraphSecret FeuilleP::graphSecret() const {
+    return exerciseSecret() ? drawing::GraphSecret::Exercise : drawing::GraphSecret::None;
 }
 
 double FeuilleP::itemValue(const QComboBox* list) {
@@ -72,7 +93,8 @@ model::BenchInputs FeuilleP::benchInputs() const {
 
 void FeuilleP::rewriteLabelvol() {
     Labelvol->setText(text(5) + QStringLiteral(" mL"));
-    Labelvol->setAccessibleName(QStringLiteral("Volume de solution versée : ") + Labelvol->text());
+    Labelvol->setAccessibleName(QStringLiteral("Volume de solution versée\u00A0: ") +
+                                Labelvol->text());
 }
 
 void FeuilleP::lockBoxes(bool locked) {
@@ -179,6 +201,7 @@ void FeuilleP::Option2_Click(int index) {
 }
 
 void FeuilleP::masquer_Click() {
+    keepSampleSecret(masquer->isChecked());
     if (masquer->isChecked()) {
         Text1_LostFocus(0);
         Label1->show();
@@ -210,6 +233,8 @@ void FeuilleP::lockHiddenConcentration() {
 void FeuilleP::hideSampleConcentration() {
     masquer->setChecked(true);
     lockHiddenConcentration();
+    exerciseSecret_ = true;
+    majtq();
 }
 
 void FeuilleP::revealSampleConcentration() {
@@ -217,10 +242,13 @@ void FeuilleP::revealSampleConcentration() {
 }
 
 void FeuilleP::Label1_Click() {
+    const bool secret = exerciseSecret();
+    exerciseSecret_ = false;
     masquer->setChecked(false);
     Command5->show();
     Label1->hide();
     masquer->setEnabled(true);
+    if (secret) majtq();
 }
 
 void FeuilleP::Command3_Click() {
@@ -294,7 +322,7 @@ void FeuilleP::guardPastedText(int index) {
 }
 
 void FeuilleP::updateBoxDescription(int index) {
-    Text1[index]->setAccessibleDescription(text(index));
+    Text1[index]->setAccessibleDescription(Text1[index]->text());
 }
 
 } // namespace bench

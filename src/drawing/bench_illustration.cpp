@@ -194,7 +194,7 @@ void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTe
     pic.currentX = 8;
     pic.currentY += 9;
     pic.bullet();
-    pic.printLineEnd(QStringLiteral(" Concentration en soluté apporté :"));
+    pic.printLineEnd(QStringLiteral(" Concentration en soluté apporté\u00A0:"));
     pic.currentX = 17;
     pic.currentY += 6;
     quantity(pic, QStringLiteral("c"), QStringLiteral("1"));
@@ -207,7 +207,7 @@ void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTe
     pic.currentX = 8;
     pic.currentY += 27;
     pic.bullet();
-    pic.printLineEnd(QStringLiteral(" Volume de solution versée : "));
+    pic.printLineEnd(QStringLiteral(" Volume de solution versée\u00A0: "));
     pic.currentX = 17;
     pic.currentY += 6;
     quantity(pic, QStringLiteral("V"), QStringLiteral("1"));

@@ -51,6 +51,9 @@ const Label labels[] = {
     {"CuI", {{{R::Symbol, "CuI"}}}, "CuI"},
     {"Fe2+", {{{R::Symbol, "Fe"}, {R::Charge, "2+"}}}, "Fe2+"},
     {"Fe3+", {{{R::Symbol, "Fe"}, {R::Charge, "3+"}}}, "Fe3+"},
+    // Written in the equations only: the hydrogen ions and water that balance them.
+    {"H+", {{{R::Symbol, "H"}, {R::Charge, "+"}}}, "H+"},
+    {"H2O", {{{R::Symbol, "H"}, {R::Index, "2"}, {R::Symbol, "O"}}}, "H2O"},
 };
 // clang-format on
 

@@ -66,13 +66,13 @@ private:
 } // namespace
 
 void cannotReadExercise(QWidget* parent) {
-    critical(parent, QStringLiteral("Vérifier:\n- le nom du fichier,\n- l'état du lecteur."),
+    critical(parent, QStringLiteral("Vérifier\u00A0:\n- le nom du fichier,\n- l'état du lecteur."),
              QStringLiteral("Lecture impossible"));
 }
 
 bool textLossAccepted(QWidget* parent) {
-    return ui::ask(parent, QStringLiteral("Attention: perte des modifications du texte."),
-                   QStringLiteral("Abandon des données?"), ui::Icon::Question,
+    return ui::ask(parent, QStringLiteral("Attention\u00A0: perte des modifications du texte."),
+                   QStringLiteral("Abandon des données\u00A0?"), ui::Icon::Question,
                    ui::Buttons::OkCancel) == ui::Answer::Ok;
 }
 
@@ -100,8 +100,9 @@ OpenResult openExercise(ExerciseArea& area, const QString& exerciseFile, bool co
     area.fich()->setText(QDir::toNativeSeparators(QFileInfo(exerciseFile).absoluteFilePath()));
     state.correctionAvailable = corrected;
     state.correctionShown = false;
-    loadStoredConfiguration(area, folder, records[configurationRecord]);
+    // Hidden first: the concentration never shows on the bench, not even for an instant.
     if (records.hidesConcentration()) area.hideSampleConcentration();
+    loadStoredConfiguration(area, folder, records[configurationRecord]);
     area.supertext()->setReadOnly(false);
     state.textModified = false;
     return OpenResult::Opened;
@@ -126,8 +127,8 @@ bool gettingStarted(ExerciseArea& area) {
     area.fich()->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     state.correctionAvailable = false;
     state.correctionShown = false;
-    loadStoredConfiguration(area, folder, records[configurationRecord]);
     if (records.hidesConcentration()) area.hideSampleConcentration();
+    loadStoredConfiguration(area, folder, records[configurationRecord]);
     area.supertext()->setReadOnly(false);
     state.textModified = false;
     return true;
@@ -186,7 +187,7 @@ void reloadText(ExerciseArea& area) {
     if (!loadRtfIntoArea(name, *area.supertext()))
         critical(main, driveAdvice, QStringLiteral("Erreur de lecture."));
     area.supertext()->setReadOnly(false);
-    area.fich()->setText(QStringLiteral("Texte: ") +
+    area.fich()->setText(QStringLiteral("Texte\u00A0: ") +
                          QDir::toNativeSeparators(QFileInfo(name).absoluteFilePath()));
     state.textModified = false;
 }
@@ -221,7 +222,7 @@ void printText(ExerciseArea& area) {
     const bool failed =
         printer.printerState() == QPrinter::Error || (!pdf.isEmpty() && QFileInfo(pdf).size() == 0);
     if (failed)
-        ui::ask(main, QStringLiteral("Impossible d'imprimer : vérifier l'imprimante."),
+        ui::ask(main, QStringLiteral("Impossible d'imprimer\u00A0: vérifier l'imprimante."),
                 QStringLiteral("Imprimer"), ui::Icon::Critical, ui::Buttons::Ok);
 }
 

@@ -116,7 +116,7 @@ Fichexo::Fichexo(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(a
     Frame1 = new QFrame(this);
     Frame1->setFrameShape(QFrame::StyledPanel);
     Frame1->setFixedWidth(260);
-    Label5 = new QLabel(QStringLiteral("Liste des exercices:"), Frame1);
+    Label5 = new QLabel(QStringLiteral("Liste des exercices\u00A0:"), Frame1);
     Drive1 = new files::DriveList(Frame1);
     Dir1 = new files::FolderList(Frame1);
     File1 = new QListWidget(Frame1);
@@ -131,12 +131,16 @@ Fichexo::Fichexo(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(a
     intratro = new QLabel(QStringLiteral("Sélectionner un fichier"), this);
     titratexo = new QLabel(this);
     titratexo->setWordWrap(true);
+    // However long the title, the window keeps its width: a long word is cut at the edge
+    // rather than pushing the buttons off the screen.
+    titratexo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    titratexo->setMinimumWidth(1);
     QFont titleFont = titratexo->font();
     titleFont.setPointSize(14);
     titleFont.setBold(true);
     titratexo->setFont(titleFont);
 
-    Label4 = new QLabel(QStringLiteral("Niveau de difficulté :"), this);
+    Label4 = new QLabel(QStringLiteral("Niveau de difficulté\u00A0:"), this);
     auto* levelRow = new QHBoxLayout;
     levelRow->addWidget(Label4);
     for (auto& image : Image4) {
@@ -146,7 +150,7 @@ Fichexo::Fichexo(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(a
     }
     levelRow->addStretch(1);
 
-    Label1 = new QLabel(QStringLiteral("Notions abordées :"), this);
+    Label1 = new QLabel(QStringLiteral("Notions abordées\u00A0:"), this);
     Text1 = new QPlainTextEdit(this);
     Text1->setReadOnly(true);
     Text2 = new HourglassLabel(this);
@@ -282,6 +286,17 @@ void Fichexo::Dir1_Change() {
     QDir folder(Dir1->path());
     File1->addItems(
         folder.entryList({QStringLiteral("*.E44")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    // The exercise of the folder left is no longer the one to open: the summary follows the
+    // list, on its first exercise, or is emptied when the folder has none.
+    fichierexo->clear();
+    titratexo->clear();
+    Label2->clear();
+    Label3->clear();
+    showSummary();
+    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label3})
+        w->hide();
+    intratro->show();
+    if (activated_) Form_Activate();
 }
 
 void Fichexo::File1_Click(const QString& name) {

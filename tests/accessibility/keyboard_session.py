@@ -147,7 +147,7 @@ class Session:
 
 
 def poured(text):
-    # "Burette : 4,1 mL versés"
+    # "Burette\u00a0: 4,1 mL versés"
     return float(text.split(":")[1].split("mL")[0].strip().replace(",", "."))
 
 
@@ -186,7 +186,7 @@ def main(program):
         flask = s.find("bécher", lambda n: n.name.startswith("La solution du bécher"))
         burette = s.find("burette", lambda n: n.name.startswith("Burette"))
         print("  " + flask.name + " / " + flask.description, flush=True)
-        if flask.description != "Bécher : 10 mL, solution incolore":
+        if flask.description != "Bécher\u00a0: 10 mL, solution incolore":
             fail("bécher avant le titrage : " + flask.description)
 
         # Space held on the tap until past the equivalence (4 mL); its auto-repeat is ignored.
@@ -214,7 +214,7 @@ def main(program):
         s.expect_focus("Remettre la burette à zéro")
         s.key("space")
         wait_for("burette remise à zéro",
-                 lambda: burette.description == "Burette : 0 mL versés")
+                 lambda: burette.description == "Burette\u00a0: 0 mL versés")
         wait_for("bécher redevenu incolore",
                  lambda: flask.name == "La solution du bécher devient incolore")
         print("  " + flask.name + " / " + burette.description, flush=True)

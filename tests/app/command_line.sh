@@ -22,7 +22,7 @@ expect() { # name, pattern, command...
 }
 expect "version" "^titrage \(Titrage colorimétrique\) ${version//./\\.}$" "$program" --version
 expect "licence in the version" "GPL-3\.0-or-later" "$program" --version
-expect "help" "^Utilisation : titrage \[--help \| --version\]$" "$program" --help
+expect "help" "^Utilisation : titrage \[--help \| --version\]$" "$program" --help
 expect "short help" "~/\.local/share/titrage/" "$program" -h
 expect "unknown argument first" "^Utilisation" "$program" --inconnu --help
 expect "table in the help" "^  --tableau …" "$program" --help

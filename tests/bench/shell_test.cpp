@@ -192,13 +192,13 @@ TEST_F(BenchTest, ClosingAsksOnceOrTwiceAndCanBeCancelled) {
         ASSERT_EQ(script.asked.size(), row.questions);
         const auto& last = script.asked.back();
         if (row.textModified == 1) {
-            EXPECT_EQ(script.asked[0].text, "Attention: perte des modifications du texte.");
-            EXPECT_EQ(script.asked[0].title, "Abandon des données?");
+            EXPECT_EQ(script.asked[0].text, "Attention\u00A0: perte des modifications du texte.");
+            EXPECT_EQ(script.asked[0].title, "Abandon des données\u00A0?");
             EXPECT_EQ(script.asked[0].icon, ui::Icon::Question);
             EXPECT_EQ(script.asked[0].buttons, ui::Buttons::OkCancel);
         }
         if (row.questions == 2 || row.textModified == 0) {
-            EXPECT_EQ(last.text, "Quitter vraiment Titrage colorimétrique ?");
+            EXPECT_EQ(last.text, "Quitter vraiment Titrage colorimétrique\u00A0?");
             EXPECT_EQ(last.title, "Fermer");
             EXPECT_EQ(last.icon, ui::Icon::Question);
             EXPECT_EQ(last.buttons, ui::Buttons::OkCancel);

@@ -34,7 +34,7 @@ ConfigurationWindow::ConfigurationWindow(SituationBench& bench, const Captions& 
     }
 
     grid_ = new QGridLayout(this);
-    grid_->addWidget(new QLabel(QStringLiteral("Lecteur:"), this), 0, 0);
+    grid_->addWidget(new QLabel(QStringLiteral("Lecteur\u00A0:"), this), 0, 0);
     grid_->addWidget(Drive1, 1, 0);
     grid_->addWidget(new QLabel(captions.folders, this), 2, 0);
     grid_->addWidget(Dir1, 3, 0);

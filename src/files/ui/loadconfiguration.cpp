@@ -34,7 +34,7 @@ bool saveConfiguration(SituationBench& bench, const QString& path, QWidget* pare
         bench.setCaption(captionPrefix + path);
         return true;
     }
-    ui::ask(parent, QStringLiteral("Ecriture impossible sur disque"),
+    ui::ask(parent, QStringLiteral("Écriture impossible sur disque"),
             QStringLiteral("Enregistrement impossible"), ui::Icon::Critical, ui::Buttons::Ok);
     return false;
 }

@@ -36,7 +36,7 @@ Ouvrir::Ouvrir(SituationBench& bench, QWidget* parent)
     auto* notice = new QHBoxLayout(Frame1);
     auto* hourglass = new QLabel(Frame1);
     hourglass->setPixmap(drawing::hourglassPicture(22, 30));
-    Label4 = new QLabel(QStringLiteral("Patience: chargement du fichier"), Frame1);
+    Label4 = new QLabel(QStringLiteral("Patience\u00A0: chargement du fichier"), Frame1);
     notice->addWidget(hourglass);
     notice->addWidget(Label4, 1);
     grid()->addWidget(Frame1, 6, 0, 1, 2);
