@@ -3,6 +3,7 @@
 #include "bench/feuillep.h"
 #include "bench/random_concentration.h"
 #include "drawing/program_icon.h"
+#include "font_configuration.h"
 
 #include <QApplication>
 
@@ -55,7 +56,9 @@ int answerCommandLine(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     if (const int answered = answerCommandLine(argc, argv); answered >= 0) return answered;
 
+    app::FontConfigurationReader fonts;
     QApplication app(argc, argv);
+    fonts.wait();
     // The name gives the user's own data folder (~/.local/share/titrage); the desktop file name
     // ties the windows to the menu entry and its icon.
     QApplication::setApplicationName(QStringLiteral("titrage"));
