@@ -4,10 +4,10 @@
 
 #include "exercises/exercise_writer.h"
 
-#include "exercises/rtf.h"
 #include "files/configuration.h"
 #include "files/recordfile.h"
 #include "files/ui/paths.h"
+#include "rtf/rtf.h"
 #include "ui/modal.h"
 
 #include <QDir>
@@ -133,7 +133,7 @@ QString saveExercise(QWidget* parent, const ExerciseSave& save, const QTextDocum
     const QString textName = correction ? names.correction : names.statement;
     const QString configurationName =
         correction ? names.correctionConfiguration : names.configuration;
-    const QByteArray rtf = writeRtf(text);
+    const QByteArray rtf = rtf::writeRtf(text);
     std::vector<FileToWrite> toWrite;
     toWrite.push_back({textName, pathIn(folder, textName), rtf.toStdString()});
     toWrite.push_back({configurationName, pathIn(folder, configurationName),

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace exercises::rtf {
+namespace rtf {
 
 // Pseudo code pages for the two symbol fonts.
 inline constexpr int symbolCodePage = -2;
@@ -24,4 +24,4 @@ QString decode(const QByteArray& bytes, int codePage);
 // A character of the private area U+F000..U+F0FF written for a symbol font, as Unicode.
 char16_t symbolFromPrivateUse(int codePage, char16_t c);
 
-} // namespace exercises::rtf
+} // namespace rtf

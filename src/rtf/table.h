@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-namespace exercises::rtf {
+namespace rtf {
 
 class Tables;
 
@@ -113,4 +113,4 @@ private:
 // after the table.
 void buildTable(QTextCursor& at, const QTextDocument& scratch, const std::vector<Row>& rows);
 
-} // namespace exercises::rtf
+} // namespace rtf

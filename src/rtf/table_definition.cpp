@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The control words of a table row's definition: edges, gaps, borders, merges, shading.
 
-#include "rtf_state.h"
-#include "rtf_table.h"
+#include "state.h"
+#include "table.h"
 
 #include <algorithm>
 
-namespace exercises::rtf {
+namespace rtf {
 namespace {
 
 // Targets of the \brdr... words: the row's borders (0 to 5), then the cell's (10 to 13).
@@ -164,4 +164,4 @@ bool RowDefinition::controlWord(std::string_view word, bool /*hasParam*/, int pa
     return true;
 }
 
-} // namespace exercises::rtf
+} // namespace rtf

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-namespace exercises::rtf {
+namespace rtf {
 
 // Where the text of a group goes.
 enum class Dest { Text, Skip, FontTable, ColorTable, FieldInstruction, Picture };
@@ -113,4 +113,4 @@ inline qreal twipsToPixels(int twips) {
     return twips / 15.0;
 }
 
-} // namespace exercises::rtf
+} // namespace rtf

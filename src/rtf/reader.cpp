@@ -3,10 +3,10 @@
 // Unknown control words are ignored; damaged input (unbalanced braces, cut files, huge
 // numbers) is read as far as it goes and never stops the program.
 
-#include "exercises/rtf.h"
-#include "rtf_codepage.h"
-#include "rtf_state.h"
-#include "rtf_table.h"
+#include "codepage.h"
+#include "rtf/rtf.h"
+#include "state.h"
+#include "table.h"
 
 #include <QFile>
 #include <QImage>
@@ -19,7 +19,6 @@
 #include <algorithm>
 #include <string_view>
 
-namespace exercises {
 namespace rtf {
 namespace {
 
@@ -564,7 +563,6 @@ bool Reader::textWord(std::string_view word, bool hasParam, int param) {
 }
 
 } // namespace
-} // namespace rtf
 
 bool readRtf(const QByteArray& data, QTextDocument& doc) {
     const bool undo = doc.isUndoRedoEnabled();
@@ -602,4 +600,4 @@ bool loadRtfFile(const QString& path, QTextDocument& doc) {
     return true;
 }
 
-} // namespace exercises
+} // namespace rtf

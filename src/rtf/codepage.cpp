@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rtf_codepage.h"
+#include "codepage.h"
 
 #include "numbers/windows1252.h"
 
 #include <QStringDecoder>
 
-namespace exercises::rtf {
+namespace rtf {
 namespace {
 
 QString decode1252(const QByteArray& bytes) {
@@ -252,4 +252,4 @@ char16_t symbolFromPrivateUse(int codePage, char16_t c) {
     return c;
 }
 
-} // namespace exercises::rtf
+} // namespace rtf

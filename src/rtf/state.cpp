@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rtf_state.h"
-#include "rtf_codepage.h"
+#include "state.h"
+#include "codepage.h"
 
 #include <algorithm>
 #include <array>
 
-namespace exercises::rtf {
+namespace rtf {
 namespace {
 
 bool toggle(bool hasParam, int param) {
@@ -309,4 +309,4 @@ QTextBlockFormat blockFormat(const ParaState& para) {
     return f;
 }
 
-} // namespace exercises::rtf
+} // namespace rtf

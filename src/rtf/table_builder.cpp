@@ -3,15 +3,15 @@
 // every cell edge of every row, cells spanning the columns between their edges, merged cells
 // joined, each cell with its own borders, padding, shading and vertical alignment.
 
-#include "rtf_state.h"
-#include "rtf_table.h"
+#include "state.h"
+#include "table.h"
 
 #include <QTextBlock>
 #include <QTextTable>
 
 #include <algorithm>
 
-namespace exercises::rtf {
+namespace rtf {
 namespace {
 
 constexpr int maxColumns = 64;   // Word's own limit is 63
@@ -327,4 +327,4 @@ void TableBuilder::close(QTextCursor& at, const RowDef& def, bool endsText) {
     scratch_.reset();
 }
 
-} // namespace exercises::rtf
+} // namespace rtf
