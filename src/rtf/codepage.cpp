@@ -5,6 +5,8 @@
 
 #include <QStringDecoder>
 
+#include <map>
+
 namespace rtf {
 namespace {
 
@@ -235,8 +237,16 @@ QString decode(const QByteArray& bytes, int codePage) {
         return out;
     }
     if (const char* name = codecName(codePage)) {
-        QStringDecoder decoder(name);
-        if (decoder.isValid()) return decoder.decode(bytes);
+        // One decoder per code page, kept: making one looks the page up among all those the
+        // system knows. Each text is decoded on its own, as by a new decoder.
+        thread_local std::map<int, QStringDecoder> decoders;
+        auto it = decoders.find(codePage);
+        if (it == decoders.end()) it = decoders.emplace(codePage, QStringDecoder(name)).first;
+        QStringDecoder& decoder = it->second;
+        if (decoder.isValid()) {
+            decoder.resetState();
+            return decoder.decode(bytes);
+        }
     }
     return decode1252(bytes);
 }

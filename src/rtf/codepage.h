@@ -15,7 +15,7 @@ inline constexpr int wingdingsCodePage = -3;
 // The code page of a \fcharset value; 0 when the charset says nothing (use the default).
 int codePageOfCharset(int charset);
 
-// Whether byte b starts a two-byte character in the code page.
+// Whether byte b starts a two-byte character in the code page (never below 0x81).
 bool isLeadByte(int codePage, unsigned char b);
 
 // Decodes bytes in the code page; unknown code pages fall back to Windows-1252.

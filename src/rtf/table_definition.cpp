@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The control words of a table row's definition: edges, gaps, borders, merges, shading.
 
-#include "state.h"
+#include "header_tables.h"
 #include "table.h"
 
 #include <algorithm>
@@ -83,7 +83,11 @@ Border* RowDefinition::border() {
 }
 
 bool RowDefinition::controlWord(std::string_view word, bool /*hasParam*/, int param,
-                                const Tables& tables) {
+                                const HeaderTables& tables) {
+    // Every word below starts with one of these letters (\trowd, \cellx, \clmgf, \brdrs,
+    // \box, \pgbrdrt ...): the others are refused at once.
+    if (word.empty() || std::string_view("tcbp").find(word.front()) == std::string_view::npos)
+        return false;
     if (word == "trowd") {
         row_ = RowDef{};
         cell_ = CellDef{};
