@@ -9,7 +9,7 @@ cd "$here"
 
 packages=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation googletest
           libgtest-dev
-          libbenchmark-dev xvfb xauth
+          libbenchmark-dev xvfb xauth libxdamage-dev
           xdotool dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-pyatspi
           dpkg-dev appstream desktop-file-utils
           clang-format

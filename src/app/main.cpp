@@ -4,6 +4,7 @@
 #include "bench/feuillep.h"
 #include "bench/random_concentration.h"
 #include "drawing/program_icon.h"
+#include "font_configuration.h"
 
 #include <QApplication>
 
@@ -59,7 +60,9 @@ int main(int argc, char* argv[]) {
     if (app::asksForTable(argc, argv)) return app::printTableau(argc, argv);
     if (const int answered = answerCommandLine(argc, argv); answered >= 0) return answered;
 
+    app::FontConfigurationReader fonts;
     QApplication app(argc, argv);
+    fonts.wait();
     // The name gives the user's own data folder (~/.local/share/titrage); the desktop file name
     // ties the windows to the menu entry and its icon.
     QApplication::setApplicationName(QStringLiteral("titrage"));

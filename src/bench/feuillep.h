@@ -62,7 +62,8 @@ public:
 
     // Start-up: the constructor runs the loading steps up to the emptying of the burette;
     // start() shows the window, lets the first activation happen and opens the preparation
-    // panel.
+    // panel. The tabs that the first one hides are painted after the window's first picture,
+    // or when one of them is chosen before.
     void start();
 
     // ---- Controls (names of the bench) ----
@@ -162,6 +163,7 @@ public:
     void prepasol();
     void Frame2_Paint();
     void Onglets_Paint();
+    void paintSideTabs(); // once: the tint scales painted, the curves' tab placed
     // The "Courbes" tab: refcourbes draws the curves and the progress table at the poured
     // volume, and first their static part when the inputs changed since; it does nothing
     // while the tab is not shown.
@@ -310,7 +312,10 @@ private:
     int flaskWord_ = -1;                  // the colour word the beaker's name last said
     std::array<QLabel*, 3> listLabels_{}; // what screen readers name ions1, Combo1, Combo2 by
     std::map<QWidget*, Qt::FocusPolicy> shownFocusPolicy_; // policies when not covered
-    QString unemptiedRequest_; // a request of record 31 already opened but not emptied
+    QString unemptiedRequest_;     // a request of record 31 already opened but not emptied
+    bool started_ = false;         // start() has run: the next picture is the first whole one
+    bool sideTabsQueued_ = false;  // paintSideTabs waits for the event loop
+    bool sideTabsPainted_ = false; // paintSideTabs has run
 };
 
 } // namespace bench

@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextEdit>
+#include <QTimer>
 
 namespace bench {
 
@@ -195,6 +196,7 @@ void FeuilleP::Onglets_Paint() {
     Onglets->refresh();
     updateTabParts();
     if (!strip.child) return;
+    if (current != 1) paintSideTabs();
     if (current == 1) {
         Frame2->hide();
         tabcourbes->hide();
@@ -214,6 +216,17 @@ void FeuilleP::Onglets_Paint() {
         courbesStale_ = true;
         refcourbes();
     }
+}
+
+void FeuilleP::paintSideTabs() {
+    if (sideTabsPainted_) return;
+    sideTabsPainted_ = true;
+    // The three tabs share the place of the quantities' graph.
+    const QRect place = tabquant->geometry();
+    resizePicture(Frame2, place);
+    Frame2_Paint();
+    resizePicture(tabcourbes, place);
+    courbesStale_ = true;
 }
 
 void FeuilleP::Onglets_MouseUp(int x, int y) {
@@ -249,6 +262,11 @@ void FeuilleP::drawDrop() {
 void FeuilleP::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawing::paintWindowBackground(painter, supertext_->geometry(), fich_->geometry());
+    // The window's first whole picture is being painted: the hidden tabs come right after.
+    if (started_ && !sideTabsPainted_ && !sideTabsQueued_) {
+        sideTabsQueued_ = true;
+        QTimer::singleShot(0, this, [this] { paintSideTabs(); });
+    }
 }
 
 // Copies and printouts redraw the pictures at the scale they are wanted at, so that a page

@@ -3,10 +3,10 @@
 
 #include "exercises/exercise_area.h"
 #include "exercises/exercise_file.h"
-#include "exercises/rtf.h"
 #include "exercises/text_area.h"
 #include "files/ui/paths.h"
 #include "printing/printer_target.h"
+#include "rtf/rtf.h"
 #include "ui/modal.h"
 
 #include <QDir>
@@ -167,7 +167,7 @@ void saveText(ExerciseArea& area) {
         main, {QStringLiteral("Enregistrer le contenu de la fenêtre exercice"), QDir::currentPath(),
                rtfFilter, QStringLiteral("RTF")});
     if (name.isEmpty()) return;
-    if (!saveRtfFile(name, *area.supertext()->document())) {
+    if (!rtf::saveRtfFile(name, *area.supertext()->document())) {
         critical(main, driveAdvice, QStringLiteral("Erreur d'écriture."));
         return;
     }

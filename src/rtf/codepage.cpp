@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rtf_codepage.h"
+#include "codepage.h"
 
 #include "numbers/windows1252.h"
 
 #include <QStringDecoder>
 
-namespace exercises::rtf {
+#include <map>
+
+namespace rtf {
 namespace {
 
 QString decode1252(const QByteArray& bytes) {
@@ -235,8 +237,16 @@ QString decode(const QByteArray& bytes, int codePage) {
         return out;
     }
     if (const char* name = codecName(codePage)) {
-        QStringDecoder decoder(name);
-        if (decoder.isValid()) return decoder.decode(bytes);
+        // One decoder per code page, kept: making one looks the page up among all those the
+        // system knows. Each text is decoded on its own, as by a new decoder.
+        thread_local std::map<int, QStringDecoder> decoders;
+        auto it = decoders.find(codePage);
+        if (it == decoders.end()) it = decoders.emplace(codePage, QStringDecoder(name)).first;
+        QStringDecoder& decoder = it->second;
+        if (decoder.isValid()) {
+            decoder.resetState();
+            return decoder.decode(bytes);
+        }
     }
     return decode1252(bytes);
 }
@@ -252,4 +262,4 @@ char16_t symbolFromPrivateUse(int codePage, char16_t c) {
     return c;
 }
 
-} // namespace exercises::rtf
+} // namespace rtf

@@ -76,7 +76,7 @@ inline std::array<int, 4> bordersOf(const QTextTableCell& cell) {
 inline std::unique_ptr<QTextDocument> readDocument(const QByteArray& rtf) {
     support::application();
     auto doc = std::make_unique<QTextDocument>();
-    exercises::readRtf(rtf, *doc);
+    rtf::readRtf(rtf, *doc);
     return doc;
 }
 

@@ -9,7 +9,7 @@
 
 class QTextDocument;
 
-namespace exercises {
+namespace rtf {
 
 // Replaces the content of doc by the rich text in data. Data that is not RTF at all is shown
 // as plain text and false is returned; damaged RTF is shown as far as it can be read.
@@ -22,4 +22,4 @@ QByteArray writeRtf(const QTextDocument& doc);
 bool loadRtfFile(const QString& path, QTextDocument& doc);
 bool saveRtfFile(const QString& path, const QTextDocument& doc);
 
-} // namespace exercises
+} // namespace rtf

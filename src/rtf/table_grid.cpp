@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Gathering the rows of a table and laying them on one grid as a QTextTable: columns at
-// every cell edge of every row, cells spanning the columns between their edges, merged cells
-// joined, each cell with its own borders, padding, shading and vertical alignment.
+// Laying the rows of a table on one grid as a QTextTable: columns at every cell edge of every
+// row, cells spanning the columns between their edges, merged cells joined, each cell with its
+// own borders, padding, shading and vertical alignment.
 
-#include "rtf_state.h"
-#include "rtf_table.h"
+#include "formatting.h"
+#include "table.h"
 
 #include <QTextBlock>
 #include <QTextTable>
 
 #include <algorithm>
 
-namespace exercises::rtf {
+namespace rtf {
 namespace {
 
 constexpr int maxColumns = 64;   // Word's own limit is 63
@@ -284,47 +284,4 @@ void buildTable(QTextCursor& at, const QTextDocument& scratch, const std::vector
     at.setPosition(table->lastPosition() + 1);
 }
 
-void TableBuilder::open() {
-    scratch_ = std::make_unique<QTextDocument>();
-    scratch_->setUndoRedoEnabled(false);
-    cursor_ = QTextCursor(scratch_.get());
-    cellStart_ = 0;
-    cells_.clear();
-    rows_.clear();
-}
-
-bool TableBuilder::currentCellHasContent() const {
-    return cursor_.blockNumber() > cellStart_ || !cursor_.block().text().isEmpty();
-}
-
-void TableBuilder::endCell(bool dropEmptyLast) {
-    int last = cursor_.blockNumber();
-    if (dropEmptyLast && last > cellStart_ && cursor_.block().text().isEmpty()) --last;
-    const bool empty = last == cellStart_ && scratch_->findBlockByNumber(last).length() <= 1;
-    cells_.push_back({cellStart_, last, empty});
-    cursor_.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    cellStart_ = cursor_.blockNumber();
-}
-
-void TableBuilder::endRow(const RowDef& def) {
-    if (currentCellHasContent()) endCell();
-    if (cells_.empty()) return;
-    rows_.push_back({def, std::move(cells_)});
-    cells_.clear();
-}
-
-void TableBuilder::close(QTextCursor& at, const RowDef& def, bool endsText) {
-    endRow(def);
-    if (!rows_.empty()) {
-        buildTable(at, *scratch_, rows_);
-        // The text area shows no empty paragraph right after a table: what follows the table
-        // starts in the next one.
-        if (!endsText) at.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    }
-    rows_.clear();
-    cells_.clear();
-    cursor_ = QTextCursor();
-    scratch_.reset();
-}
-
-} // namespace exercises::rtf
+} // namespace rtf

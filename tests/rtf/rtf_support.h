@@ -7,7 +7,7 @@
 // (by default ../shared/rtf-corpus beside the checkout). Where it is absent, every test that
 // reads it is skipped with one message that says so.
 
-#include "exercises/rtf.h"
+#include "rtf/rtf.h"
 #include "support/application.h"
 
 #include <QFile>

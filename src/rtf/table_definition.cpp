@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The control words of a table row's definition: edges, gaps, borders, merges, shading.
 
-#include "rtf_state.h"
-#include "rtf_table.h"
+#include "header_tables.h"
+#include "table.h"
 
 #include <algorithm>
 
-namespace exercises::rtf {
+namespace rtf {
 namespace {
 
 // Targets of the \brdr... words: the row's borders (0 to 5), then the cell's (10 to 13).
@@ -83,7 +83,11 @@ Border* RowDefinition::border() {
 }
 
 bool RowDefinition::controlWord(std::string_view word, bool /*hasParam*/, int param,
-                                const Tables& tables) {
+                                const HeaderTables& tables) {
+    // Every word below starts with one of these letters (\trowd, \cellx, \clmgf, \brdrs,
+    // \box, \pgbrdrt ...): the others are refused at once.
+    if (word.empty() || std::string_view("tcbp").find(word.front()) == std::string_view::npos)
+        return false;
     if (word == "trowd") {
         row_ = RowDef{};
         cell_ = CellDef{};
@@ -164,4 +168,4 @@ bool RowDefinition::controlWord(std::string_view word, bool /*hasParam*/, int pa
     return true;
 }
 
-} // namespace exercises::rtf
+} // namespace rtf

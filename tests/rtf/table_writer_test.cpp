@@ -55,9 +55,9 @@ std::vector<TableShape> shapesOf(const QTextDocument& doc) {
 
 // Reads what the writer wrote of doc; the second writing gives the same bytes.
 std::unique_ptr<QTextDocument> writtenAndRead(const QTextDocument& doc) {
-    const QByteArray rtf = exercises::writeRtf(doc);
+    const QByteArray rtf = rtf::writeRtf(doc);
     auto back = readDocument(rtf);
-    EXPECT_EQ(exercises::writeRtf(*back).toStdString(), rtf.toStdString());
+    EXPECT_EQ(rtf::writeRtf(*back).toStdString(), rtf.toStdString());
     return back;
 }
 
@@ -82,7 +82,7 @@ TEST(RtfTableWriter, ATableReadWrittenAndReadAgainIsTheSame) {
     EXPECT_EQ(shapes[0].grid.toStdString(),
               std::string("État|x (mmol){1x2}|<| / initial{2x1}|0¶puis 1{1x3}|<|< / "
                           "^|a|b{1x2}|<"));
-    const QByteArray rtf = exercises::writeRtf(*doc);
+    const QByteArray rtf = rtf::writeRtf(*doc);
     for (const char* word :
          {"\\trowd", "\\intbl", "\\cell", "\\row", "\\clmgf", "\\clmrg", "\\clvmgf", "\\clvmrg",
           "\\clbrdrt\\brdrdb\\brdrw30\\brdrcf", "\\clcbpat", "\\clvertalc", "\\trqc"})

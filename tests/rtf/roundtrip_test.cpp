@@ -20,7 +20,7 @@ namespace {
 QString readText(const QByteArray& rtf) {
     support::application();
     QTextDocument doc;
-    exercises::readRtf(rtf, doc);
+    rtf::readRtf(rtf, doc);
     return doc.toRawText().replace(QChar(0x2029), QLatin1Char('\n'));
 }
 
@@ -122,7 +122,7 @@ TEST(RtfWriter, ReadingWhatItWroteGivesTheSameDocument) {
     support::application();
     QTextDocument original;
     buildSample(original);
-    const QByteArray rtf = exercises::writeRtf(original);
+    const QByteArray rtf = rtf::writeRtf(original);
 
     for (char ch : rtf)
         ASSERT_LT(static_cast<unsigned char>(ch), 0x80) << "7-bit output";
@@ -135,7 +135,7 @@ TEST(RtfWriter, ReadingWhatItWroteGivesTheSameDocument) {
 
     QTextDocument back;
     back.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 9)); // another widget's font
-    ASSERT_TRUE(exercises::readRtf(rtf, back));
+    ASSERT_TRUE(rtf::readRtf(rtf, back));
     EXPECT_EQ(back.toPlainText(), original.toPlainText());
     const auto a = shownRuns(original);
     const auto b = shownRuns(back);
@@ -169,8 +169,8 @@ TEST(RtfWriter, ReadingWhatItWroteGivesTheSameDocument) {
     // Read into a document of the same default font, and written again, it is the same file.
     QTextDocument again;
     again.setDefaultFont(original.defaultFont());
-    exercises::readRtf(rtf, again);
-    EXPECT_EQ(exercises::writeRtf(again).toStdString(), rtf.toStdString());
+    rtf::readRtf(rtf, again);
+    EXPECT_EQ(rtf::writeRtf(again).toStdString(), rtf.toStdString());
 }
 
 TEST(RtfWriter, FilesRoundTripAndMissingFolderFails) {
@@ -178,13 +178,13 @@ TEST(RtfWriter, FilesRoundTripAndMissingFolderFails) {
     QTextDocument doc;
     buildSample(doc);
     const QString path = QDir::temp().filePath(QStringLiteral("titrage-rtf-test.rtf"));
-    ASSERT_TRUE(exercises::saveRtfFile(path, doc));
+    ASSERT_TRUE(rtf::saveRtfFile(path, doc));
     QTextDocument back;
-    ASSERT_TRUE(exercises::loadRtfFile(path, back));
+    ASSERT_TRUE(rtf::loadRtfFile(path, back));
     EXPECT_EQ(back.toPlainText(), doc.toPlainText());
     QFile::remove(path);
-    EXPECT_FALSE(exercises::saveRtfFile(QStringLiteral("/nonexistent-folder/x.rtf"), doc));
-    EXPECT_FALSE(exercises::loadRtfFile(QStringLiteral("/nonexistent-folder/x.rtf"), back));
+    EXPECT_FALSE(rtf::saveRtfFile(QStringLiteral("/nonexistent-folder/x.rtf"), doc));
+    EXPECT_FALSE(rtf::loadRtfFile(QStringLiteral("/nonexistent-folder/x.rtf"), back));
 }
 
 // The five bytes Windows-1252 leaves undefined read as the C1 controls of the same value,
@@ -192,12 +192,12 @@ TEST(RtfWriter, FilesRoundTripAndMissingFolderFails) {
 TEST(RtfWriter, UndefinedBytesOfTheCodePageSurviveASave) {
     support::application();
     QTextDocument doc;
-    exercises::readRtf("{\\rtf1\\ansi\\ansicpg1252 a\\'81\\'8d\\'8f\\'90\\'9db}", doc);
+    rtf::readRtf("{\\rtf1\\ansi\\ansicpg1252 a\\'81\\'8d\\'8f\\'90\\'9db}", doc);
     EXPECT_EQ(doc.toPlainText(), QStringLiteral("a\u0081\u008D\u008F\u0090\u009Db"));
-    const QByteArray written = exercises::writeRtf(doc);
+    const QByteArray written = rtf::writeRtf(doc);
     EXPECT_TRUE(written.contains("a\\'81\\'8d\\'8f\\'90\\'9db")) << written.constData();
     QTextDocument back;
-    exercises::readRtf(written, back);
+    rtf::readRtf(written, back);
     EXPECT_EQ(back.toPlainText(), doc.toPlainText());
 }
 
@@ -228,14 +228,14 @@ TEST(RtfWriter, EveryCharacterOfTheTextAreaSurvivesASave) {
     const QString original = doc.toRawText();
     ASSERT_GT(original.size(), 0xFFFF);
 
-    const QByteArray rtf = exercises::writeRtf(doc);
+    const QByteArray rtf = rtf::writeRtf(doc);
     for (char ch : rtf)
         ASSERT_LT(static_cast<unsigned char>(ch), 0x80) << "7-bit output";
     EXPECT_TRUE(rtf.contains("\\u1?\\u2?")) << "control characters as \\uN";
     EXPECT_TRUE(rtf.contains("\\u127?"));
     EXPECT_TRUE(rtf.contains("\\u128?\\'81\\u130?")) << "U+0081 is the byte 81, U+0080 none";
     QTextDocument back;
-    ASSERT_TRUE(exercises::readRtf(rtf, back));
+    ASSERT_TRUE(rtf::readRtf(rtf, back));
     const QString read = back.toRawText();
     ASSERT_EQ(read.size(), original.size());
     for (qsizetype i = 0; i < read.size(); ++i)
@@ -298,9 +298,9 @@ TEST(RtfReader, HandMadeCases) {
 TEST(RtfReader, UnicodeInFontNamesAndLinks) {
     support::application();
     QTextDocument doc;
-    exercises::readRtf("{\\rtf1{\\fonttbl{\\f0 Caf\\u233?;}}"
-                       "{\\field{\\*\\fldinst HYPERLINK \"caf\\u233?\"}{\\fldrslt x}}}",
-                       doc);
+    rtf::readRtf("{\\rtf1{\\fonttbl{\\f0 Caf\\u233?;}}"
+                 "{\\field{\\*\\fldinst HYPERLINK \"caf\\u233?\"}{\\fldrslt x}}}",
+                 doc);
     const auto rs = runs(doc);
     ASSERT_EQ(rs.size(), 1u);
     EXPECT_EQ(rs[0].format.fontFamilies().toStringList(), QStringList{QStringLiteral("Café")});
@@ -310,7 +310,7 @@ TEST(RtfReader, UnicodeInFontNamesAndLinks) {
 TEST(RtfReader, LastColourWithoutSemicolon) {
     support::application();
     QTextDocument doc;
-    exercises::readRtf("{\\rtf1{\\colortbl;\\red255\\green0\\blue0}\\cf1 rouge}", doc);
+    rtf::readRtf("{\\rtf1{\\colortbl;\\red255\\green0\\blue0}\\cf1 rouge}", doc);
     const auto rs = runs(doc);
     ASSERT_EQ(rs.size(), 1u);
     EXPECT_EQ(rs[0].format.foreground().color(), QColor(255, 0, 0));
@@ -319,9 +319,9 @@ TEST(RtfReader, LastColourWithoutSemicolon) {
 TEST(RtfReader, AFieldWithoutInstructionIsNoLink) {
     support::application();
     QTextDocument doc;
-    exercises::readRtf("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"a\"}{\\fldrslt x}}"
-                       "{\\field{\\fldrslt y}}}",
-                       doc);
+    rtf::readRtf("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"a\"}{\\fldrslt x}}"
+                 "{\\field{\\fldrslt y}}}",
+                 doc);
     const auto rs = runs(doc);
     ASSERT_EQ(rs.size(), 2u);
     EXPECT_EQ(rs[0].format.anchorHref(), QStringLiteral("a"));
@@ -337,9 +337,9 @@ TEST(RtfReader, JpegPictureAtItsGoalSize) {
     buffer.open(QIODevice::WriteOnly);
     ASSERT_TRUE(image.save(&buffer, "JPEG"));
     QTextDocument doc;
-    exercises::readRtf("{\\rtf1 a{\\pict\\jpegblip\\picwgoal360\\pichgoal180\\picscalex50\r\n" +
-                           jpeg.toHex() + "}b}",
-                       doc);
+    rtf::readRtf("{\\rtf1 a{\\pict\\jpegblip\\picwgoal360\\pichgoal180\\picscalex50\r\n" +
+                     jpeg.toHex() + "}b}",
+                 doc);
     const auto rs = runs(doc);
     ASSERT_EQ(rs.size(), 3u);
     ASSERT_TRUE(rs[1].format.isImageFormat());
@@ -353,9 +353,9 @@ TEST(RtfReader, JpegPictureAtItsGoalSize) {
 TEST(RtfReader, TextThatIsNotRtfIsShownAsIs) {
     support::application();
     QTextDocument doc;
-    EXPECT_FALSE(exercises::readRtf("Bonjour \xc3\xa0 tous", doc));
+    EXPECT_FALSE(rtf::readRtf("Bonjour \xc3\xa0 tous", doc));
     EXPECT_EQ(doc.toPlainText(), QStringLiteral("Bonjour à tous"));
-    EXPECT_FALSE(exercises::readRtf("caf\xe9", doc));
+    EXPECT_FALSE(rtf::readRtf("caf\xe9", doc));
     EXPECT_EQ(doc.toPlainText(), QStringLiteral("café"));
 }
 
@@ -376,14 +376,14 @@ TEST(RtfReader, DamagedInputNeverCrashes) {
         seeds.push_back(readBytes(dir.filePath(name)));
     QTextDocument sample;
     buildSample(sample);
-    seeds.push_back(exercises::writeRtf(sample));
+    seeds.push_back(rtf::writeRtf(sample));
     ASSERT_GT(seeds.size(), 1u);
 
     std::mt19937 random(20240611);
     const QByteArray alphabet = "{}\\'*;-0123456789abcdefuinplrtx \r\n\xe9\x84\x5c";
     auto check = [](const QByteArray& input) {
         QTextDocument doc;
-        exercises::readRtf(input, doc);
+        rtf::readRtf(input, doc);
         EXPECT_LE(doc.characterCount() - 1, input.size() + 1);
     };
     for (const QByteArray& seed : seeds) {

@@ -20,7 +20,7 @@ QTextDocument* loadCorpus(const QString& name) {
     auto* doc = new QTextDocument;
     QByteArray data = readBytes(corpusPath(QStringLiteral("files/") + name));
     EXPECT_FALSE(data.isEmpty()) << name.toStdString();
-    EXPECT_TRUE(exercises::readRtf(data, *doc)) << name.toStdString();
+    EXPECT_TRUE(rtf::readRtf(data, *doc)) << name.toStdString();
     return doc;
 }
 
@@ -327,8 +327,8 @@ TEST(RtfCorpus, PicturesShowInATextAreaOnScreen) {
     edit.show();
     edit.setPlainText(QStringLiteral("Texte d'avant"));
     QCoreApplication::processEvents();
-    ASSERT_TRUE(exercises::loadRtfFile(corpusPath(QStringLiteral("files/rtfjs_simplepng.rtf")),
-                                       *edit.document()));
+    ASSERT_TRUE(rtf::loadRtfFile(corpusPath(QStringLiteral("files/rtfjs_simplepng.rtf")),
+                                 *edit.document()));
     QCoreApplication::processEvents();
     const QImage shown = edit.viewport()->grab().toImage();
     // The picture (32 x 23 pixels, an orange arrow) lies at the top left of the text.

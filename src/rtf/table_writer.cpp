@@ -3,7 +3,7 @@
 // column, merged cells marked \clmgf/\clmrg across and \clvmgf/\clvmrg down), then its cells'
 // paragraphs marked \intbl, each cell ended by \cell and the row by \row.
 
-#include "rtf_writer.h"
+#include "writer.h"
 
 #include <QTextDocument>
 #include <QTextTable>
@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <optional>
 
-namespace exercises::rtf {
+namespace rtf {
 namespace {
 
 // The width the text of a page has when the document does not say: 6.5 inches.
@@ -187,4 +187,4 @@ void Writer::writeTable(QByteArray& out, const QTextTable& table) {
     }
 }
 
-} // namespace exercises::rtf
+} // namespace rtf

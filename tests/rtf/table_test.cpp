@@ -183,12 +183,12 @@ TEST(RtfTable, ShownWithItsGrid) {
     QTextEdit edit;
     edit.resize(500, 300);
     edit.show();
-    ASSERT_TRUE(exercises::readRtf("{\\rtf1 Avant\\par " + wordRow({1500, 3000}) +
-                                       "\\pard\\intbl a\\cell b\\cell\\row"
-                                       "\\pard Milieu\\par"
-                                       "\\trowd\\trgaph108\\trleft-108\\cellx1500\\cellx3000"
-                                       "\\pard\\intbl c\\cell d\\cell\\row\\pard Apr\\'e8s\\par}",
-                                   *edit.document()));
+    ASSERT_TRUE(rtf::readRtf("{\\rtf1 Avant\\par " + wordRow({1500, 3000}) +
+                                 "\\pard\\intbl a\\cell b\\cell\\row"
+                                 "\\pard Milieu\\par"
+                                 "\\trowd\\trgaph108\\trleft-108\\cellx1500\\cellx3000"
+                                 "\\pard\\intbl c\\cell d\\cell\\row\\pard Apr\\'e8s\\par}",
+                             *edit.document()));
     QCoreApplication::processEvents();
     const QImage shown = edit.viewport()->grab().toImage();
     const QTextDocument& doc = *edit.document();

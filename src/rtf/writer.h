@@ -18,7 +18,7 @@ class QTextDocument;
 class QTextImageFormat;
 class QTextTable;
 
-namespace exercises::rtf {
+namespace rtf {
 
 inline int toTwips(qreal pixels) {
     return int(std::lround(pixels * 15.0));
@@ -50,4 +50,4 @@ private:
     QList<QRgb> colours_;
 };
 
-} // namespace exercises::rtf
+} // namespace rtf

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF writer: the document, its paragraphs and their runs.
 
-#include "rtf_writer.h"
-#include "exercises/rtf.h"
+#include "writer.h"
 #include "numbers/windows1252.h"
+#include "rtf/rtf.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -18,7 +18,6 @@
 
 #include <vector>
 
-namespace exercises {
 namespace rtf {
 namespace {
 
@@ -278,8 +277,6 @@ QByteArray Writer::write() {
     return out;
 }
 
-} // namespace rtf
-
 QByteArray writeRtf(const QTextDocument& doc) {
     return rtf::Writer(doc).write();
 }
@@ -295,4 +292,4 @@ bool saveRtfFile(const QString& path, const QTextDocument& doc) {
     return file.commit();
 }
 
-} // namespace exercises
+} // namespace rtf
