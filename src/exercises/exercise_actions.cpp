@@ -180,11 +180,15 @@ void reloadText(ExerciseArea& area) {
         ui::answerer().openFileName(main, {QStringLiteral("Retrouver un texte"),
                                            QDir::currentPath(), rtfFilter, QStringLiteral("rtf")});
     if (name.isEmpty()) return;
+    openText(area, name);
+}
+
+void openText(ExerciseArea& area, const QString& name) {
     ExerciseState& state = area.exercise();
     state.correctionAvailable = false;
     state.correctionShown = false;
     if (!loadRtfIntoArea(name, *area.supertext()))
-        critical(main, driveAdvice, QStringLiteral("Erreur de lecture."));
+        critical(area.mainWindow(), driveAdvice, QStringLiteral("Erreur de lecture."));
     area.supertext()->setReadOnly(false);
     area.fich()->setText(QStringLiteral("Texte: ") +
                          QDir::toNativeSeparators(QFileInfo(name).absoluteFilePath()));

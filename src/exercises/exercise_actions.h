@@ -38,8 +38,12 @@ bool gettingStarted(ExerciseArea& area);
 void showCorrection(ExerciseArea& area);
 // "Enregistrer le contenu de la fenêtre exercice".
 void saveText(ExerciseArea& area);
-// "Retrouver un texte".
+// "Retrouver un texte": after the question when the text was modified, a rich-text file
+// chosen by the user is opened as openText does.
 void reloadText(ExerciseArea& area);
+// A rich-text file into the text area, editable, its path in fich; a file that cannot be read
+// is said ("Erreur de lecture.").
+void openText(ExerciseArea& area, const QString& name);
 // "Imprimer le contenu de la fenêtre exercice": the selection, or all the text. Without any
 // printer installed a PDF file is offered instead.
 void printText(ExerciseArea& area);
