@@ -209,7 +209,7 @@ Fichexo::Fichexo(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(a
     Frame2->adjustSize();
 
     // Load: over the main window, no title, the waiting notice hidden, the lists on the
-    // program folder.
+    // data folder.
     placeOverMainWindow();
     setWindowTitle(QString());
     Frame2->hide();
@@ -219,8 +219,8 @@ Fichexo::Fichexo(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(a
         image->hide();
     Text1->clear();
     Text2->clear();
-    Drive1->showDriveOf(files::programFolder());
-    Dir1->setPath(files::programFolder());
+    Drive1->showDriveOf(files::dataFolder());
+    Dir1->setPath(files::dataFolder());
     Dir1_Change();
 
     connect(Drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });

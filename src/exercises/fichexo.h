@@ -109,7 +109,7 @@ private:
 };
 
 // "Ouvrir un exercice (énoncé + configuration)": after the confirmation, shows Fichexo modally
-// on the program folder.
+// on the data folder.
 void openExerciseBrowser(ExerciseArea& area);
 // The same window on an exercise file, chosen in the list of its folder.
 void openExerciseBrowserOn(ExerciseArea& area, const QString& exerciseFile);
