@@ -150,8 +150,8 @@ public:
     void endWithoutQuestions();
     // Puts the window back to 800 x 600, normal state, centred (on screens wider than 850).
     void placeWindow();
-    // The temporary file shared with other programs: in the program folder, or in the user's
-    // own data folder when the program folder cannot be written.
+    // The temporary file shared with other programs: in the program folder when it is the
+    // user's own, else in the user's own data folder.
     static QString temporaryFile();
 
     // ---- Refresh chain and paintings ----

@@ -29,6 +29,13 @@ QString existingFileIgnoringCase(const QString& path) {
     return found.isEmpty() ? path : QDir::toNativeSeparators(folder.filePath(found));
 }
 
+bool configurationFileFound(const QString& name, QWidget* parent) {
+    if (QFileInfo(existingFileIgnoringCase(name)).isFile()) return true;
+    ui::ask(parent, QStringLiteral("Nom de fichier incorrect ou chemin non valide"),
+            QStringLiteral("impossible d'ouvrir ce fichier"), ui::Icon::Critical, ui::Buttons::Ok);
+    return false;
+}
+
 bool saveConfiguration(SituationBench& bench, const QString& path, QWidget* parent) {
     if (writeConfiguration(nativePath(path), bench.situations().table) == WriteResult::Ok) {
         bench.setCaption(captionPrefix + path);
