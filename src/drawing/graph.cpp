@@ -88,10 +88,9 @@ int barTop(double amount, float scaleMax) {
     return numbers::nearest(graphZero - graphHeight * amount / scaleMax);
 }
 
-float majtq(Picture& pic, int species, const model::BenchInputs& in) {
+void graphFrame(Picture& pic, int count, float max) {
     pic.restart();
 
-    const int count = columnCount(species);
     const int w = columnWidth(count);
     const int right = graphLeft + count * w;
     for (int i = 0; i <= count; ++i)
@@ -109,9 +108,14 @@ float majtq(Picture& pic, int species, const model::BenchInputs& in) {
     pic.printRun(QStringLiteral(" (mol)"));
 
     drawLegend(pic);
-
-    const float max = scaleMax(species, in);
     drawScale(pic, right, max);
+}
+
+float majtq(Picture& pic, int species, const model::BenchInputs& in) {
+    const int count = columnCount(species);
+    const int w = columnWidth(count);
+    const float max = scaleMax(species, in);
+    graphFrame(pic, count, max);
 
     const auto columns = model::graphColumns(species);
     for (int c = 0; c < int(columns.size()); ++c)
