@@ -45,6 +45,7 @@ bool resizePicture(drawing::PictureBox* box, const QRect& r) {
 void FeuilleP::majtq() {
     if (text(0) == designText) return;
     rewriteLabelvol();
+    if (acidBaseMajtq()) return;
     scaleMax_ = drawing::majtq(tabquant->picture(), species(), benchInputs());
     graphBuilt_ = true;
     tabquant->refresh();
@@ -53,6 +54,7 @@ void FeuilleP::majtq() {
 }
 
 void FeuilleP::reftq() {
+    if (acidBaseReftq()) return;
     if (drawing::reftq(tabquant->picture(), species(), benchInputs(), scaleMax_, presentAmounts_)) {
         tabquant->refresh();
         updateGraphParts();
@@ -78,6 +80,7 @@ drawing::CourbesInputs FeuilleP::courbesInputs() const {
 
 void FeuilleP::refcourbes() {
     if (tabcourbes->isHidden()) return;
+    if (acidBaseCourbes()) return;
     const drawing::CourbesInputs in = courbesInputs();
     if (courbesStale_) {
         drawing::majcourbes(tabcourbes->picture(), in);
@@ -110,6 +113,7 @@ drawing::LevelInputs FeuilleP::levelInputs(qreal ratio) const {
     in.panelVisible = !Picture4->isHidden();
     in.flaskX = flaskX_;
     in.liquidTop = liquidTop_;
+    in.acidBase = acidBaseLevels();
     return in;
 }
 
@@ -130,7 +134,7 @@ drawing::BenchControls FeuilleP::benchControls() const {
 
 void FeuilleP::imafond() {
     const drawing::BenchTextLayout layout =
-        drawing::imafond(picburette->picture(), species(), benchControls());
+        drawing::imafond(picburette->picture(), species(), benchControls(), acidBaseTitration());
     Text1[1]->move(layout.titrantBox);
     Labelvol->move(layout.volumeLabel);
     Image3->move(layout.tapImage);
@@ -163,12 +167,14 @@ void FeuilleP::prepasol() {
     place(Text1[2], layout.reagentBox);
     place(Text1[3], layout.iodideBox);
     place(Combo2, layout.iodineVolume);
+    placeAcidBaseControls();
     Picture4->refresh();
     placeListLabels();
     updateFocusChain();
 }
 
 void FeuilleP::Frame2_Paint() {
+    if (acidBaseAffichage()) return;
     const drawing::TintScaleLayout layout = drawing::paintTintScalePanel(Frame2->picture());
     HScroll1->setGeometry(layout.slider);
     resizePicture(PictureMnO4, layout.permanganate);
@@ -256,7 +262,7 @@ void FeuilleP::paintEvent(QPaintEvent*) {
 QImage FeuilleP::benchImage(qreal scale, bool withValues) {
     const drawing::Picture& screen = picburette->picture();
     drawing::Picture pic(screen.width(), screen.height(), scale);
-    drawing::imafond(pic, species(), benchControls());
+    drawing::imafond(pic, species(), benchControls(), acidBaseTitration());
     drawing::LevelInputs in = levelInputs(scale);
     in.panelVisible = false;
     in.liquidTop = 155;
@@ -275,6 +281,7 @@ QImage FeuilleP::benchImage(qreal scale, bool withValues) {
 }
 
 QImage FeuilleP::courbesImage(qreal scale) {
+    if (auto image = acidBaseCourbesImage(scale)) return *image;
     const drawing::Picture& screen = tabcourbes->picture();
     drawing::Picture pic(screen.width(), screen.height(), scale);
     const drawing::CourbesInputs in = courbesInputs();
@@ -292,6 +299,7 @@ model::AmountsTable FeuilleP::amountsTable() {
 }
 
 QImage FeuilleP::graphImage(qreal scale) {
+    if (auto image = acidBaseGraphImage(scale)) return *image;
     const drawing::Picture& screen = tabquant->picture();
     drawing::Picture pic(screen.width(), screen.height(), scale);
     const float max = drawing::majtq(pic, species(), benchInputs());
