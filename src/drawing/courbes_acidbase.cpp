@@ -5,6 +5,7 @@
 #include "drawing/graph_acidbase.h"
 #include "drawing/picture.h"
 #include "drawing/progress_table.h"
+#include "model/acidbase/equivalence.h"
 #include "model/acidbase/meters.h"
 #include "model/acidbase/progress.h"
 #include "numbers/formats.h"
@@ -24,8 +25,9 @@ namespace ab = model::acidbase;
 const QColor darkGrey(128, 128, 128);
 
 constexpr int plotRight = courbesLeft + 25 * courbesPixelsPerMl;
-// The curves are drawn through the mixture every this many mL, and at the volume poured.
-constexpr double curveStep = 0.25;
+// The curves are drawn through the mixture every this many mL, at the equivalences and at the
+// volume poured.
+constexpr double curveStep = 0.5;
 
 QRect plotArea() {
     return QRect(QPoint(courbesLeft - 4, courbesTop - 6), QPoint(plotRight + 8, courbesZero + 4));
@@ -132,9 +134,13 @@ bool refcourbesAcidBase(Picture& pic, const AcidBaseCourbesInputs& in) {
     pic.clear(plotArea());
 
     const double poured = std::clamp(in.pouredVolume, 0.0, double(model::buretteCapacity));
+    // The amounts bend sharply at the equivalences only: the grid and these points draw them.
     std::vector<double> volumes;
     for (int k = 0; k * curveStep < poured; ++k)
         volumes.push_back(k * curveStep);
+    for (double v : ab::equivalenceVolumes(in.preparation))
+        if (v > 0 && v < poured) volumes.push_back(v);
+    std::sort(volumes.begin(), volumes.end());
     volumes.push_back(poured);
     std::vector<QPolygonF> curves(particles.size());
     for (double v : volumes) {
