@@ -187,24 +187,15 @@ std::optional<QImage> FeuilleP::acidBaseCourbesImage(qreal scale) {
 }
 
 // The rows of the redox table (every 0,1 mL, the readings, the volume poured); while the
-// concentration is hidden, the columns whose numbers would give the sample away are left out.
+// concentration is hidden, the cells whose numbers would give the sample away are left empty,
+// as the redox table leaves them.
 std::optional<std::string> FeuilleP::acidBaseTableText(std::string_view separator,
                                                        std::string_view lineEnd) {
     if (acidBaseTitration() < 0) return std::nullopt;
     const ab::BenchSetup setup = acidBaseSetup();
-    const double poured = pouredVolumeOf(text(5));
-    ab::CurveTable table =
-        ab::curveTable(setup.preparation, model::tableVolumes(poured, drops_), setup.indicator);
-    if (masquer->isChecked()) {
-        const int t = setup.preparation.titration;
-        for (std::size_t j = table.columns.size(); j-- > 0;) {
-            if (!ab::revealsSample(t, table.columns[j].particle, table.columns[j].introduced))
-                continue;
-            table.columns.erase(table.columns.begin() + std::ptrdiff_t(j));
-            for (auto& row : table.amounts)
-                row.erase(row.begin() + std::ptrdiff_t(j));
-        }
-    }
+    ab::CurveTable table = ab::curveTable(
+        setup.preparation, model::tableVolumes(pouredVolumeOf(text(5)), drops_), setup.indicator);
+    if (masquer->isChecked()) ab::blankSampleColumns(table, setup.preparation.titration);
     return ab::curveTableText(table, separator, lineEnd);
 }
 

@@ -4,11 +4,9 @@
 #include "drawing/courbes.h"
 #include "drawing/graph_acidbase.h"
 #include "drawing/picture.h"
-#include "drawing/progress_table.h"
+#include "drawing/progress_acidbase.h"
 #include "model/acidbase/equivalence.h"
 #include "model/acidbase/meters.h"
-#include "model/acidbase/progress.h"
-#include "numbers/formats.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -37,59 +35,8 @@ QColor curveColour(int column) {
     return column < 6 ? courbeColour(column) : QColor(100, 100, 100);
 }
 
-Runs plain(const QString& text) {
-    return {{RunKind::Plain, text}};
-}
-
-void append(Runs& runs, const Runs& more) {
-    runs.insert(runs.end(), more.begin(), more.end());
-}
-
 Runs particleRuns(int particle) {
     return unicodeFormulaRuns(ab::formula(particle));
-}
-
-std::array<ab::Term, 4> termsOf(const ab::Reaction& r) {
-    return {r.reactants[0], r.reactants[1], r.products[0], r.products[1]};
-}
-
-QString reactionLabel(std::size_t r, std::size_t count) {
-    return count == 1 ? QStringLiteral("Titrage") : QStringLiteral("Réaction %1").arg(r + 1);
-}
-
-ProgressRowTexts rowTexts(const ab::ReactionState& state, bool reached, double n0, bool hidden) {
-    ProgressRowTexts row;
-    row.progress = progressAmountRuns(reached ? state.progress : model::SampleAffine{}, n0, hidden);
-    const std::array<ab::Term, 4> terms = termsOf(state.reaction);
-    for (std::size_t i = 0; i < terms.size(); ++i) {
-        if (terms[i].coefficient == 0) continue;
-        row.amounts[i] =
-            ab::isSolvent(terms[i])
-                ? plain(QStringLiteral("excès"))
-                : progressAmountRuns(reached ? state.reached[i] : state.initial[i], n0, hidden);
-    }
-    return row;
-}
-
-ReactionTexts reactionTexts(const ab::ReactionState& state, double n0, bool hidden, double poured) {
-    ReactionTexts texts;
-    texts.initial = rowTexts(state, false, n0, hidden);
-    texts.reached = rowTexts(state, true, n0, hidden);
-    const auto& reactants = state.reaction.reactants;
-    if (state.limiting[0] && state.limiting[1]) {
-        texts.limiting = plain(QStringLiteral("Équivalence\u00A0: "));
-        append(texts.limiting, particleRuns(reactants[0].particle));
-        append(texts.limiting, plain(QStringLiteral(" et ")));
-        append(texts.limiting, particleRuns(reactants[1].particle));
-        append(texts.limiting, plain(QStringLiteral(" épuisés")));
-    } else {
-        texts.limiting = plain(QStringLiteral("Réactif limitant\u00A0: "));
-        append(texts.limiting, particleRuns(reactants[state.limiting[0] ? 0 : 1].particle));
-    }
-    append(texts.limiting, plain(QStringLiteral(" (V = ") +
-                                 QString::fromStdString(numbers::formatPattern(poured, "0.0#")) +
-                                 QStringLiteral(" mL)")));
-    return texts;
 }
 
 void drawLegend(Picture& pic, std::span<const int> particles) {
@@ -110,19 +57,7 @@ void majcourbesAcidBase(Picture& pic, const AcidBaseCourbesInputs& in) {
     frame.scaleMax = in.scaleMax;
     majcourbes(pic, frame);
     drawLegend(pic, ab::columns(in.preparation.titration));
-    const ab::ProgressState state = ab::progressState(in.preparation, 0);
-    for (std::size_t r = 0; r < state.reactions.size(); ++r) {
-        std::array<Runs, 4> terms;
-        const std::array<ab::Term, 4> t = termsOf(state.reactions[r].reaction);
-        for (std::size_t i = 0; i < t.size(); ++i) {
-            if (t[i].coefficient == 0) continue;
-            if (t[i].coefficient != 1) terms[i] = plain(QString::number(t[i].coefficient) + ' ');
-            append(terms[i], particleRuns(t[i].particle));
-        }
-        drawTermsFrame(pic, reactionLabel(r, state.reactions.size()), terms,
-                       QStringLiteral("État actuel"),
-                       courbesTableTop + progressBlockHeight * int(r));
-    }
+    drawAcidBaseTableFrames(pic, in.preparation, in.hidden, courbesTableTop);
     pic.setFontSize(8);
     pic.keepAsBackground();
 }
@@ -167,14 +102,7 @@ bool refcourbesAcidBase(Picture& pic, const AcidBaseCourbesInputs& in) {
         }
     });
 
-    const ab::ProgressState state = ab::progressState(in.preparation, poured);
-    for (std::size_t r = 0; r < state.reactions.size(); ++r) {
-        const int top = courbesTableTop + progressBlockHeight * int(r);
-        pic.clear(reactionRowsArea(pic.width(), top));
-        drawReactionRows(
-            pic, reactionTexts(state.reactions[r], state.sampleAmount, in.hidden, in.pouredVolume),
-            top);
-    }
+    drawAcidBaseTableRows(pic, in.preparation, poured, in.hidden, courbesTableTop);
     pic.setFontSize(8);
     return true;
 }

@@ -63,8 +63,9 @@ void drawAxis(Picture& pic, const QRect& band) {
         pic.currentY = band.bottom() + 6;
         pic.printRun(label);
     }
-    pic.currentX = band.right() + 14;
-    pic.currentY = band.bottom() + 6;
+    // The quantity under the last numbers, within the panel.
+    pic.currentX = band.right() - pic.textWidth(QStringLiteral("pH"));
+    pic.currentY = band.bottom() + 20;
     pic.printRun(QStringLiteral("pH"));
 }
 

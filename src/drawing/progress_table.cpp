@@ -151,35 +151,29 @@ ReactionTexts reactionTexts(const model::ProgressTable& table,
 }
 
 void drawReactionFrame(Picture& pic, const model::ReactionProgress& reaction, int top) {
-    const auto terms = model::reactionTerms(reaction.reaction);
-    std::array<Runs, 4> termRuns;
-    for (int i = 0; i < int(terms.size()); ++i) {
-        if (terms[i].coefficient != 1)
-            termRuns[i] = plain(QString::number(terms[i].coefficient) + QLatin1Char(' '));
-        append(termRuns[i], entryRuns(terms[i].entry));
-    }
-    drawTermsFrame(
-        pic, reaction.titration ? QStringLiteral("Titrage") : QStringLiteral("Étape 1"), termRuns,
-        reaction.titration ? QStringLiteral("État actuel") : QStringLiteral("État final"), top);
-}
-
-void drawTermsFrame(Picture& pic, const QString& label, const std::array<Runs, 4>& terms,
-                    const QString& reachedLabel, int top) {
     pic.setBold(false);
-    printAt(pic, plain(label), labelLeft, top);
+    printAt(pic, plain(reaction.titration ? QStringLiteral("Titrage") : QStringLiteral("Étape 1")),
+            labelLeft, top);
     printCentred(pic,
                  {{RunKind::Plain, QStringLiteral("x"), {}, true},
                   {RunKind::Plain, QStringLiteral(" (mol)")}},
                  progressCentre, top);
+    const auto terms = model::reactionTerms(reaction.reaction);
     for (int i = 0; i < int(terms.size()); ++i) {
-        if (terms[i].empty()) continue;
-        printCentred(pic, terms[i], termCentre(i), top);
-        if (i < 3 && !terms[i + 1].empty())
+        Runs term;
+        if (terms[i].coefficient != 1)
+            term = plain(QString::number(terms[i].coefficient) + QLatin1Char(' '));
+        append(term, entryRuns(terms[i].entry));
+        printCentred(pic, term, termCentre(i), top);
+        if (i < 3)
             printCentred(pic, plain(i == 1 ? QString(QChar(0x2192)) : QStringLiteral("+")),
                          termsLeft + termWidth * (i + 1), top);
     }
     printAt(pic, plain(QStringLiteral("État initial")), labelLeft, top + initialRow);
-    printAt(pic, plain(reachedLabel), labelLeft, top + reachedRow);
+    printAt(
+        pic,
+        plain(reaction.titration ? QStringLiteral("État actuel") : QStringLiteral("État final")),
+        labelLeft, top + reachedRow);
 }
 
 void drawReactionRows(Picture& pic, const ReactionTexts& texts, int top) {

@@ -43,10 +43,6 @@ inline constexpr int progressBlockHeight = 69;
 // The reaction's equation over the columns of its terms and the labels of its rows ("Titrage",
 // or "Étape 1" for the reaction before an indirect titration), with the table's top at y = top.
 void drawReactionFrame(Picture& pic, const model::ReactionProgress& reaction, int top);
-// The same frame from the equation's terms already set as runs (an empty term and the sign
-// before it are left out), the table's label and that of its second row.
-void drawTermsFrame(Picture& pic, const QString& label, const std::array<Runs, 4>& terms,
-                    const QString& reachedLabel, int top);
 // The rows of numbers and the limiting reagent line.
 void drawReactionRows(Picture& pic, const ReactionTexts& texts, int top);
 // What drawReactionRows covers (the whole width of the picture).

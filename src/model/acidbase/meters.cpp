@@ -71,4 +71,9 @@ bool revealsSample(int titration, int particle, bool introduced) {
     return std::find(forms.begin(), forms.end(), particle) != forms.end();
 }
 
+void blankSampleColumns(CurveTable& table, int titration) {
+    for (CurveColumn& column : table.columns)
+        column.blank = revealsSample(titration, column.particle, column.introduced);
+}
+
 } // namespace model::acidbase

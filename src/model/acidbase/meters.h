@@ -5,6 +5,7 @@
 // whoever draws its curves, with the readings at the volumes where the student read the
 // meter; and which amounts give the sample away while its concentration is hidden.
 
+#include "model/acidbase/curve_table.h"
 #include "model/acidbase/equivalence.h"
 #include "model/acidbase/mixture.h"
 
@@ -58,5 +59,8 @@ MeterDisplay meterDisplay(const Mixture& mixture, Probe probe);
 // hydroxide, Cl⁻ with the hydrochloric acid) and the amounts introduced by the titrant alone.
 // The pH and the conductivity are measurements: they are shown whatever this says.
 bool revealsSample(int titration, int particle, bool introduced);
+
+// The columns of the titration's table whose numbers would give the sample away made blank.
+void blankSampleColumns(CurveTable& table, int titration);
 
 } // namespace model::acidbase

@@ -122,3 +122,31 @@ TEST(AcidBaseMeters, OnlyWhatTheTitrantAloneBringsLeavesTheSampleSecret) {
 
 } // namespace
 } // namespace model::acidbase
+
+namespace model::acidbase {
+namespace {
+
+// Ethanoic acid at 0,100 mol/L, 10,0 mL, at 5,0 mL of sodium hydroxide at 0,100 mol/L: the
+// table keeps every column, the sample's ones empty. σ: Na⁺ at 0,5 / 15 = 0,03333 mol/L and
+// CH₃COO⁻ at 0,03335 (with [H₃O⁺] = 10^-4,76), (5,01 × 0,03333 + 4,09 × 0,03335 + 34,98 ×
+// 0,0000174) × 10 = 3,04 mS·cm⁻¹.
+TEST(AcidBaseMeters, AHiddenSamplesColumnsAreWrittenEmpty) {
+    const Preparation ethanoic{Titration::EthanoicAcid, 0.1, 10, 0, 0.1};
+    const std::vector<double> volumes{5};
+    CurveTable table = curveTable(ethanoic, volumes);
+    blankSampleColumns(table, Titration::EthanoicAcid);
+    std::vector<bool> blank;
+    for (const CurveColumn& c : table.columns)
+        blank.push_back(c.blank);
+    // CH₃COOH introduced and present, CH₃COO⁻, HO⁻ introduced and present, H₃O⁺, Na⁺
+    // introduced and present.
+    EXPECT_EQ(blank, (std::vector<bool>{true, true, true, false, true, true, false, false}));
+    EXPECT_EQ(curveTableText(table, ";", "\n"),
+              "V (mL);pH;σ (mS/cm);n(CH₃COOH) introduite (mol);n(CH₃COOH) présente (mol);"
+              "n(CH₃COO⁻) présente (mol);n(HO⁻) introduite (mol);n(HO⁻) présente (mol);"
+              "n(H₃O⁺) présente (mol);n(Na⁺) introduite (mol);n(Na⁺) présente (mol)\n"
+              "5,0;4,76;3,04;;;;5,000E-04;;;5,000E-04;5,000E-04\n");
+}
+
+} // namespace
+} // namespace model::acidbase
