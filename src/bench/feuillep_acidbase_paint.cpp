@@ -47,6 +47,7 @@ QImage flattened(const drawing::Picture& pic) {
 
 bool FeuilleP::acidBaseMajtq() {
     if (acidBaseTitration() < 0) return false;
+    rewriteLabelvol();
     scaleMax_ = drawing::majtqAcidBase(tabquant->picture(), acidBaseSetup().preparation,
                                        masquer->isChecked());
     graphBuilt_ = true;

@@ -44,8 +44,8 @@ bool resizePicture(drawing::PictureBox* box, const QRect& r) {
 
 void FeuilleP::majtq() {
     if (text(0) == designText) return;
-    rewriteLabelvol();
     if (acidBaseMajtq()) return;
+    rewriteLabelvol();
     scaleMax_ = drawing::majtq(tabquant->picture(), species(), benchInputs());
     graphBuilt_ = true;
     tabquant->refresh();
