@@ -53,6 +53,7 @@ void BM_WindowTick(benchmark::State& state) {
 constexpr int ethanoic = files::acidBaseListStart + 1;
 BENCHMARK(BM_WindowTick)
     ->Args({1, 2, 1})        // oxalic acid, redox
+    ->Args({1, 2, 3})        // oxalic acid, "Courbes" shown
     ->Args({ethanoic, 0, 1}) // pH meter
     ->Args({ethanoic, 1, 1}) // conductimeter
     ->Args({ethanoic, 0, 3}) // pH meter, "Courbes" shown

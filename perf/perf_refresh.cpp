@@ -8,6 +8,7 @@
 
 #include "drawing/bench_drawing.h"
 #include "drawing/courbes.h"
+#include "drawing/courbes_acidbase.h"
 #include "drawing/graph.h"
 #include "drawing/graph_acidbase.h"
 #include "drawing/picture.h"
@@ -173,6 +174,26 @@ BENCHMARK(BM_AcidBaseRefreshTick)
     ->Args({model::acidbase::Titration::EthanoicAcid, 0})
     ->Args({model::acidbase::Titration::EthanoicAcid, 1})
     ->Args({model::acidbase::Titration::PhosphoricAcid, 0})
+    ->Unit(benchmark::kMicrosecond);
+
+// The acid-base "Courbes" tab at one tick: the amount curves and the progress tables.
+void BM_AcidBaseCourbes(benchmark::State& state) {
+    drawing::Picture tabcourbes(449, 274);
+    drawing::AcidBaseCourbesInputs in;
+    in.preparation = {int(state.range(0)), 0.05, 10, 20, 0.1};
+    in.scaleMax = drawing::acidBaseScaleMax(in.preparation, false);
+    drawing::majcourbesAcidBase(tabcourbes, in);
+    int tick = 0;
+    for (auto _ : state) {
+        in.pouredVolume = (tick % 251) / 10.0;
+        drawing::refcourbesAcidBase(tabcourbes, in);
+        benchmark::DoNotOptimize(tabcourbes.image().constBits());
+        ++tick;
+    }
+}
+BENCHMARK(BM_AcidBaseCourbes)
+    ->Arg(model::acidbase::Titration::EthanoicAcid)
+    ->Arg(model::acidbase::Titration::PhosphoricAcid)
     ->Unit(benchmark::kMicrosecond);
 
 // The static part alone, rebuilt when the species or a volume changes.

@@ -35,6 +35,42 @@ QColor curveColour(int column) {
     return column < 6 ? courbeColour(column) : QColor(100, 100, 100);
 }
 
+std::vector<double> amountsAt(const ab::Preparation& p, double volume) {
+    const ab::Mixture m = ab::mixtureAt(p, volume);
+    std::vector<double> amounts;
+    for (int particle : ab::columns(p.titration))
+        amounts.push_back(m.amount(particle));
+    return amounts;
+}
+
+struct CurvePoint {
+    double volume;
+    std::vector<double> amounts; // mmol, one per column
+};
+
+// The points of the curves that do not move as titrant is poured (the grid and the
+// equivalences, up to a full burette), for the last set-up drawn: a tick of the flow works
+// out the mixture at the poured volume alone.
+const std::vector<CurvePoint>& fixedPoints(const ab::Preparation& p) {
+    static ab::Preparation last{-2};
+    static std::vector<CurvePoint> points;
+    if (last.titration != p.titration || last.sampleConcentration != p.sampleConcentration ||
+        last.sampleVolume != p.sampleVolume || last.waterVolume != p.waterVolume ||
+        last.titrantConcentration != p.titrantConcentration) {
+        last = p;
+        std::vector<double> volumes;
+        for (int k = 0; k * curveStep < model::buretteCapacity; ++k)
+            volumes.push_back(k * curveStep);
+        for (double v : ab::equivalenceVolumes(p))
+            if (v > 0 && v < model::buretteCapacity) volumes.push_back(v);
+        std::sort(volumes.begin(), volumes.end());
+        points.clear();
+        for (double v : volumes)
+            points.push_back({v, amountsAt(p, v)});
+    }
+    return points;
+}
+
 Runs particleRuns(int particle) {
     return unicodeFormulaRuns(ab::formula(particle));
 }
@@ -70,22 +106,16 @@ bool refcourbesAcidBase(Picture& pic, const AcidBaseCourbesInputs& in) {
 
     const double poured = std::clamp(in.pouredVolume, 0.0, double(model::buretteCapacity));
     // The amounts bend sharply at the equivalences only: the grid and these points draw them.
-    std::vector<double> volumes;
-    for (int k = 0; k * curveStep < poured; ++k)
-        volumes.push_back(k * curveStep);
-    for (double v : ab::equivalenceVolumes(in.preparation))
-        if (v > 0 && v < poured) volumes.push_back(v);
-    std::sort(volumes.begin(), volumes.end());
-    volumes.push_back(poured);
     std::vector<QPolygonF> curves(particles.size());
-    for (double v : volumes) {
-        const ab::Mixture m = ab::mixtureAt(in.preparation, v);
+    auto add = [&](double v, const std::vector<double>& amounts) {
         const double x = courbesLeft + courbesPixelsPerMl * v + 0.5;
         for (std::size_t c = 0; c < particles.size(); ++c)
             curves[c] << QPointF(
-                x, courbesZero - (courbesZero - courbesTop) * m.amount(particles[c]) / in.scaleMax +
-                       0.5);
-    }
+                x, courbesZero - (courbesZero - courbesTop) * amounts[c] / in.scaleMax + 0.5);
+    };
+    for (const CurvePoint& point : fixedPoints(in.preparation))
+        if (point.volume < poured) add(point.volume, point.amounts);
+    add(poured, amountsAt(in.preparation, poured));
     pic.paint([&](QPainter& p) {
         p.setClipRect(plotArea());
         const double markerX = curves[0].back().x();

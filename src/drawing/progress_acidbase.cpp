@@ -131,6 +131,31 @@ std::vector<Columns> layout(Picture& pic, const ab::Preparation& p, bool hidden)
     return out;
 }
 
+bool samePreparation(const ab::Preparation& a, const ab::Preparation& b) {
+    return a.titration == b.titration && a.sampleConcentration == b.sampleConcentration &&
+           a.sampleVolume == b.sampleVolume && a.waterVolume == b.waterVolume &&
+           a.titrantConcentration == b.titrantConcentration;
+}
+
+// The layout of the last set-up drawn: the rows drawn at every tick of the flow keep the
+// columns of their frame without measuring every text again.
+const std::vector<Columns>& layoutOf(Picture& pic, const ab::Preparation& p, bool hidden) {
+    static struct {
+        ab::Preparation preparation;
+        bool hidden = false;
+        int width = -1;
+        std::vector<Columns> columns;
+    } last;
+    if (last.width != pic.width() || last.hidden != hidden ||
+        !samePreparation(last.preparation, p)) {
+        last.columns = layout(pic, p, hidden);
+        last.preparation = p;
+        last.hidden = hidden;
+        last.width = pic.width();
+    }
+    return last.columns;
+}
+
 void printCentred(Picture& pic, const Runs& runs, double centre, int top) {
     pic.currentX = centre - runsWidth(pic, runs, set) / 2;
     pic.currentY = top;
@@ -150,7 +175,7 @@ QString tableLabel(std::size_t r, std::size_t count) {
 } // namespace
 
 void drawAcidBaseTableFrames(Picture& pic, const ab::Preparation& p, bool hidden, int top) {
-    const std::vector<Columns> columns = layout(pic, p, hidden);
+    const std::vector<Columns>& columns = layoutOf(pic, p, hidden);
     const ab::ProgressState state = ab::progressState(p, 0);
     pic.setBold(false);
     for (std::size_t r = 0; r < columns.size(); ++r) {
@@ -177,7 +202,7 @@ void drawAcidBaseTableFrames(Picture& pic, const ab::Preparation& p, bool hidden
 
 void drawAcidBaseTableRows(Picture& pic, const ab::Preparation& p, double poured, bool hidden,
                            int top) {
-    const std::vector<Columns> columns = layout(pic, p, hidden);
+    const std::vector<Columns>& columns = layoutOf(pic, p, hidden);
     const ab::ProgressState state = ab::progressState(p, poured);
     for (std::size_t r = 0; r < columns.size(); ++r) {
         const int y = top + acidBaseTableHeight * int(r);
