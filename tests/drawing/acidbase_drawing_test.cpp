@@ -11,6 +11,7 @@
 #include "drawing/indicator_scale.h"
 #include "drawing/preparation_acidbase.h"
 #include "model/acidbase/indicators.h"
+#include "model/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -210,6 +211,22 @@ TEST(AcidBaseDrawing, TheFlaskTakesTheIndicatorsColourAndHoldsTheWater) {
     // What the drawn flask holds: 65 mL below its neck's top, 66 mL up to it.
     EXPECT_GT(liquidSurface(flaskCapacity), 370);
     EXPECT_EQ(liquidSurface(flaskCapacity + 1), 370);
+}
+
+// "Dans la burette" tells of the titrant as of the redox ones: sodium hydroxide on two lines
+// as permanganate, hydrochloric acid on one as diiode, nothing with no titration; the box of
+// the titrant's concentration comes under it.
+TEST(AcidBaseDrawing, TheBenchTellsOfTheTitrant) {
+    support::application();
+    auto boxTop = [](int species, int titration) {
+        Picture pic(benchWidth, benchHeight);
+        return imafond(pic, species, {}, titration).titrantBox.y();
+    };
+    const int none = boxTop(-1, -1);
+    EXPECT_EQ(boxTop(-1, ab::Titration::EthanoicAcid), boxTop(model::Species::OxalicAcid, -1));
+    EXPECT_EQ(boxTop(-1, ab::Titration::Ammonia), boxTop(model::Species::Thiosulfate, -1));
+    EXPECT_GT(boxTop(-1, ab::Titration::Ammonia), none);
+    EXPECT_GT(boxTop(-1, ab::Titration::EthanoicAcid), boxTop(-1, ab::Titration::Ammonia));
 }
 
 TEST(AcidBaseDrawing, TheIndicatorsScaleRunsFromPH0To14) {
