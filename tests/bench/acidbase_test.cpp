@@ -51,7 +51,10 @@ protected:
         if (window->picburette->partCount() < 3) return {};
         return window->picburette->part(2).description;
     }
-    QString flask() const { return window->picburette->part(0).description; }
+    // The beaker's description after "Bécher :": its volume and its colour.
+    QString flask() const {
+        return window->picburette->part(0).description.section(QLatin1Char(':'), 1).trimmed();
+    }
     std::vector<QWidget*> acidBaseControls() const {
         return {window->titrantBox, window->waterBox, window->indicatorList, window->probeList};
     }
@@ -115,19 +118,19 @@ TEST_F(AcidBaseBenchTest, ItsInputsAppearOnThePanelForItAlone) {
 TEST_F(AcidBaseBenchTest, TheMeterAndTheFlaskFollowTheClassicTitration) {
     chooseEthanoicAcid();
     EXPECT_EQ(meter(), QStringLiteral("pH-mètre\u00A0: 2,88"));
-    EXPECT_EQ(flask(), "Bécher : 10 mL, solution incolore");
+    EXPECT_EQ(flask(), "10 mL, solution incolore");
     pour(50);
     EXPECT_EQ(text(5), "5,0");
     EXPECT_EQ(meter(), QStringLiteral("pH-mètre\u00A0: 4,76"));
     pour(49);
     EXPECT_EQ(text(5), "9,9");
-    EXPECT_EQ(flask(), "Bécher : 19,9 mL, solution incolore");
+    EXPECT_EQ(flask(), "19,9 mL, solution incolore");
     pour(1);
     EXPECT_EQ(meter(), QStringLiteral("pH-mètre\u00A0: 8,73"));
-    EXPECT_EQ(flask(), "Bécher : 20 mL, solution rose pâle");
+    EXPECT_EQ(flask(), "20 mL, solution rose pâle");
     EXPECT_EQ(window->picburette->part(0).name, "La solution du bécher devient rose pâle");
     drop();
-    EXPECT_EQ(flask(), "Bécher : 20,05 mL, solution rose");
+    EXPECT_EQ(flask(), "20,05 mL, solution rose");
     // The set-up handed to the curves.
     const ab::BenchSetup setup = window->acidBaseSetup();
     EXPECT_EQ(setup.preparation.titration, ab::Titration::EthanoicAcid);
@@ -147,7 +150,7 @@ TEST_F(AcidBaseBenchTest, TheConductimeterReadsInTheUnitOfItsRange) {
     window->waterBox_LostFocus();
     window->probeList->setCurrentIndex(1);
     EXPECT_EQ(meter(), QStringLiteral("Conductimètre\u00A0: 1,07 mS·cm⁻¹"));
-    EXPECT_EQ(flask(), "Bécher : 40 mL, solution incolore") << "the water is in the flask";
+    EXPECT_EQ(flask(), "40 mL, solution incolore") << "the water is in the flask";
     window->probeList->setCurrentIndex(2);
     EXPECT_EQ(window->picburette->partCount(), 2) << "no meter to tell of";
 }
