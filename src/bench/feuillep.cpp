@@ -80,6 +80,7 @@ FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
     Combo2->addItems(volumeItems);
     Combo2->setCurrentIndex(0);
     ions1->addItems(speciesItems());
+    addAcidBaseItems();
     ions1->setCurrentIndex(0);
 
     for (int i = 0; i < 10; ++i) {
@@ -237,6 +238,7 @@ void FeuilleP::buildPanel() {
     Combo2->setGeometry(170, 301, 65, 21);
     Command9 =
         commandButton(Picture4, QStringLiteral("Simuler le titrage"), {}, {110, 420, 97, 41});
+    buildAcidBase();
 }
 
 void FeuilleP::buildSideTabs() {

@@ -65,6 +65,12 @@ void loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull) {
         ui::ask(parent, QStringLiteral("Ce fichier ne correspond pas à cette application"),
                 QStringLiteral("Fichier non valide"), ui::Icon::Critical, ui::Buttons::Ok);
         return;
+    case LoadResult::Damaged:
+        ui::ask(parent,
+                QStringLiteral("Ce fichier est incomplet ou endommagé\u00A0: ses titrages "
+                               "acido-basiques ne peuvent pas être lus."),
+                QStringLiteral("Fichier non valide"), ui::Icon::Critical, ui::Buttons::Ok);
+        return;
     case LoadResult::Ok:
         break;
     }
