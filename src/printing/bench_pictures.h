@@ -5,6 +5,7 @@
 // poured. The main window implements it; tests use a small fake.
 
 #include "model/amounts_table.h"
+#include "printing/report_facts.h"
 
 #include <QImage>
 
@@ -26,6 +27,8 @@ public:
     // The amounts introduced and present from 0 to the poured volume, every 0,1 mL and at
     // the drops; the sample's amounts left out while its concentration is hidden.
     virtual model::AmountsTable amountsTable() = 0;
+    // What the student's report says besides the pictures.
+    virtual ReportFacts reportFacts() = 0;
 };
 
 } // namespace printing
