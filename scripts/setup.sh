@@ -12,7 +12,7 @@ packages=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev fonts-libe
           libbenchmark-dev xvfb xauth
           xdotool dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-pyatspi
           dpkg-dev appstream desktop-file-utils
-          clang-format
+          clang-format poppler-utils
           clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -104,20 +104,19 @@ printing::ReportFacts FeuilleP::reportFacts() {
     const model::BenchInputs in = benchInputs();
     const auto general = [](float x) { return QString::fromStdString(numbers::formatGeneral(x)); };
     const QString sample =
-        sampleHidden_
-            ? QStringLiteral("c2 inconnue")
-            : QStringLiteral("c2\u00A0=\u00A0%1\u00A0mol/L").arg(general(in.sampleConcentration));
+        sampleHidden_ ? QStringLiteral("c2 inconnue")
+                      : QStringLiteral("c2 = %1\u00A0mol/L").arg(general(in.sampleConcentration));
     facts.setUp << QStringLiteral("Solution titrée\u00A0: %1, prélèvement "
-                                  "V2\u00A0=\u00A0%2\u00A0mL, %3")
+                                  "V2 = %2\u00A0mL, %3")
                        .arg(model::isSpecies(s) ? fromView(model::listText(s))
                                                 : QStringLiteral("—"),
                             general(in.sampleVolume), sample);
-    facts.setUp << QStringLiteral("Solution titrante\u00A0: %1, c1\u00A0=\u00A0%2\u00A0mol/L")
+    facts.setUp << QStringLiteral("Solution titrante\u00A0: %1, c1 = %2\u00A0mol/L")
                        .arg(titrantName(model::titrantFamily(s)), general(in.titrantConcentration));
     switch (model::reagentVolumeInput(s)) {
     case model::ReagentVolumeInput::IodineVolume:
         facts.setUp << QStringLiteral("Solution de diiode ajoutée en excès\u00A0: "
-                                      "c3\u00A0=\u00A0%1\u00A0mol/L, V3\u00A0=\u00A0%2\u00A0mL")
+                                      "c3 = %1\u00A0mol/L, V3 = %2\u00A0mL")
                            .arg(general(in.reagentConcentration), general(in.iodineVolume));
         break;
     case model::ReagentVolumeInput::IodideVolume:
@@ -130,8 +129,7 @@ printing::ReportFacts FeuilleP::reportFacts() {
     }
     if (Check1->isChecked() && model::involvesDiiode(s))
         facts.setUp << QStringLiteral("Thiodène ajouté dans le bécher");
-    facts.setUp << QStringLiteral(
-                       "Volume de solution titrante versé\u00A0: V1\u00A0=\u00A0%1\u00A0mL")
+    facts.setUp << QStringLiteral("Volume de solution titrante versé\u00A0: V1 = %1\u00A0mL")
                        .arg(general(in.pouredVolume));
     // The colour change is the bench's method; an acid-base titration gives its own (the
     // derivative, the tangents) once its curves are on the bench.

@@ -55,7 +55,7 @@ QString resultText(const QString& concentration, const QString& uncertainty) {
     const auto u = numbers::parseNumberText(uncertainty.toStdString());
     if (c && u && *c > 0 && *u > 0)
         return QString::fromStdString(grading::resultWithUncertainty(*c, *u));
-    return QStringLiteral("c2\u00A0=\u00A0%1\u00A0mol/L avec u(c2)\u00A0=\u00A0%2\u00A0mol/L")
+    return QStringLiteral("c2 = %1\u00A0mol/L avec u(c2) = %2\u00A0mol/L")
         .arg(orDash(concentration), orDash(uncertainty));
 }
 
@@ -88,11 +88,11 @@ h2 { font-size: 12pt; color: #00007f; })"));
     html += picture(*doc, QStringLiteral("courbes"), pictures.courbes, pictures.courbesPixels);
 
     html += QStringLiteral("<h2>3. Équivalence</h2><p>");
-    html += field(QStringLiteral("Volume à l'équivalence"),
-                  answers.equivalenceVolume.trimmed().isEmpty()
-                      ? QStringLiteral("—")
-                      : QStringLiteral("VE\u00A0=\u00A0%1\u00A0mL")
-                            .arg(escaped(answers.equivalenceVolume.trimmed())));
+    html += field(
+        QStringLiteral("Volume à l'équivalence"),
+        answers.equivalenceVolume.trimmed().isEmpty()
+            ? QStringLiteral("—")
+            : QStringLiteral("VE = %1\u00A0mL").arg(escaped(answers.equivalenceVolume.trimmed())));
     html += QStringLiteral("<br>") + field(QStringLiteral("Méthode"), orDash(answers.method));
     html += QStringLiteral("</p>");
 
