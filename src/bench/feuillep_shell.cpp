@@ -231,7 +231,8 @@ void FeuilleP::Form_Activate() {
     // The activation is done: a late notice of the same activation must not repeat it.
     lostToOwnWindow_ = false;
     if (Picture4->isHidden()) Command3->setText(QStringLiteral("Définir la\nsolution titrée"));
-    Label1->setText(QStringLiteral("Afficher la\nconcentration"));
+    // "Afficher la concentration", or "inconnue" over a student's own concentration.
+    showStudentLabel(studentConcentration_.has_value());
     Frame2->picture().setBackColor(QColor(240, 235, 230));
     tabquant->picture().setBackColor(Qt::white);
     const QString request = takeExerciseRequest();

@@ -47,6 +47,11 @@ bool FeuilleP::sampleIsStudents() const {
 }
 
 void FeuilleP::showStudentLabel(bool students) {
+    // Greyed as nothing to click, yet dark enough to be read on the panel.
+    QPalette palette = Label1->palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, role, QColor(80, 80, 80));
+    Label1->setPalette(palette);
     if (students) {
         Label1->setText(QStringLiteral("inconnue"));
         Label1->setAccessibleName(QStringLiteral("Concentration de la solution titrée inconnue"));
@@ -90,8 +95,8 @@ double FeuilleP::sampleConcentration() {
 }
 
 exercises::BenchReadings FeuilleP::benchReadings() {
-    const model::BenchInputs in = benchInputs();
-    return {species(), in.titrantConcentration, in.sampleVolume};
+    // c1 as typed, in double precision: 0,02 is 0.02, not the single 0.0199999996.
+    return {species(), numbers::parseBenchDouble(text(1).toStdString()), itemValue(Combo1)};
 }
 
 void FeuilleP::setResultCheckOffered(bool offered) {

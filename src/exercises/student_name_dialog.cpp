@@ -46,7 +46,9 @@ StudentNameDialog::StudentNameDialog(const QString& exerciseTitle, QWidget* pare
     layout->addWidget(note);
     layout->addLayout(row);
     layout->addLayout(buttons);
-    resize(440, sizeHint().height());
+    // The note wraps at that width, and the window is as tall as the wrapped note needs.
+    note->setMinimumWidth(420);
+    adjustSize();
 
     connect(name, &QLineEdit::textChanged, this, [this] { update(); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

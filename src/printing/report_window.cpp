@@ -69,7 +69,9 @@ ReportWindow::ReportWindow(BenchPictures& source, QPrinter& printer, QWidget* pa
     layout->addLayout(form);
     layout->addWidget(withPoints);
     layout->addLayout(buttons);
-    resize(520, sizeHint().height());
+    // The note wraps at that width, and the window is as tall as the wrapped note needs.
+    note->setMinimumWidth(500);
+    adjustSize();
 
     connect(print, &QPushButton::clicked, this, [this] { print_Click(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -55,6 +55,17 @@ TEST_F(BenchTest, TheStudentsConcentrationIsTitratedAndShownByNothing) {
     for (int s = 0; s < files::situationCount; ++s)
         EXPECT_EQ(table.texts[s][0], "inconnue") << s;
 
+    // The readings of u(c2): c1 as typed, not its single-precision tail.
+    type(1, QStringLiteral("0,02"));
+    window->Text1_LostFocus(1);
+    const exercises::BenchReadings readings = window->benchReadings();
+    EXPECT_EQ(readings.species, window->ions1->currentIndex());
+    EXPECT_EQ(readings.titrantConcentration, 0.02);
+    // Activated again (coming back from a window of the program), the label stays "inconnue".
+    window->Form_Activate();
+    EXPECT_EQ(window->Label1->text(), QStringLiteral("inconnue"));
+    EXPECT_FALSE(window->Label1->isEnabled());
+
     // Ended: the start value takes its place, shown and unlocked.
     window->setStudentConcentration(std::nullopt);
     EXPECT_FALSE(window->studentConcentrationSet());
