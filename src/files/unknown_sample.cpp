@@ -4,6 +4,8 @@
 #include "files/configuration.h"
 #include "files/recordfile.h"
 
+#include <utility>
+
 namespace files {
 namespace {
 
@@ -32,7 +34,15 @@ void markUnknownSample(SituationTable& table) {
 }
 
 std::optional<std::string> markUnknownSample(std::string_view configurationBytes) {
-    RecordFile file{std::string(configurationBytes)};
+    std::string bytes(configurationBytes);
+    // A last record cut short of its text reads as nothing: dropped, so that the records
+    // written after it do not complete it with their zeros into a text it never held.
+    if (const std::size_t cut = bytes.size() % recordSize; cut != 0) {
+        const int last = int(bytes.size() / recordSize) + 1;
+        if (RecordFile(bytes).read(last).status != RecordStatus::Ok)
+            bytes.resize(bytes.size() - cut);
+    }
+    RecordFile file{std::move(bytes)};
     const RecordText signature = file.read(1);
     if (signature.status != RecordStatus::Ok || signature.text != configurationSignature)
         return std::nullopt;

@@ -27,7 +27,8 @@ void markUnknownSample(SituationTable& table);
 
 // The bytes of a configuration file with every situation's concentration to find replaced by
 // the word, every other byte as it was (a file shorter than its 91 records grows the records
-// it needs). None for bytes that are not a configuration (signature absent or wrong).
+// it needs; a last record cut short of its text, which reads as nothing, is dropped). None for
+// bytes that are not a configuration (signature absent or wrong).
 std::optional<std::string> markUnknownSample(std::string_view configurationBytes);
 
 } // namespace files

@@ -83,6 +83,21 @@ TEST(UnknownSample, AShortFileGrowsItsRecordsAndAFileOfAnotherKindIsRefused) {
         EXPECT_EQ(read.texts[s][1], "") << s;
     }
 
+    // Cut in the middle of record 5 (situation 1's fourth text, "1,4"): it reads as nothing,
+    // and still does once the records after it are written.
+    const std::string whole = *files::configurationBytes(distinctTable());
+    const std::string cut = whole.substr(0, 4 * files::recordSize + 3);
+    SituationTable before;
+    ASSERT_EQ(files::readConfigurationBytes(cut, before), files::LoadResult::Ok);
+    ASSERT_EQ(before.texts[0][3], "");
+    const auto completed = files::markUnknownSample(cut);
+    ASSERT_TRUE(completed);
+    SituationTable after;
+    ASSERT_EQ(files::readConfigurationBytes(*completed, after), files::LoadResult::Ok);
+    EXPECT_EQ(after.texts[0][1], "0,2");
+    EXPECT_EQ(after.texts[0][3], "");
+    EXPECT_EQ(after.texts[0][0], "inconnue");
+
     files::RecordFile other;
     other.write(1, "titrage");
     EXPECT_FALSE(files::markUnknownSample(other.bytes()));
