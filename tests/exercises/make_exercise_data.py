@@ -39,14 +39,30 @@ DEFAULT_TEXTS = ["0,01", "0,005", "0,05", "10", "20,0", "0,0"]
 DEFAULT_CHOICES = [0, 2, 1]
 
 
+# The first position of the acid-base titrations in the species list, after the redox
+# species and the heading that sets the two families apart.
+ACID_BASE_LIST_START = 11
+
+
 def configuration(situations):
     """91 records: "TITRAGE", then for each of the ten situations its six texts and the
-    positions of ions1, Combo1 and Combo2."""
-    records = ["TITRAGE"]
-    for s in range(10):
-        texts, choices = situations[s] if s < len(situations) else (DEFAULT_TEXTS, DEFAULT_CHOICES)
+    positions of ions1, Combo1 and Combo2. A situation is (texts, choices), or (texts,
+    choices, (water, indicator, probe)) for an acid-base titration: a file that holds one is
+    signed "TITRAGE ACIDO-BASIQUE" and goes on with the water added, the indicator's and the
+    probe's positions of every situation (121 records)."""
+    filled = [situations[s] if s < len(situations) else (DEFAULT_TEXTS, DEFAULT_CHOICES)
+              for s in range(10)]
+    acid_base = any(situation[1][0] >= ACID_BASE_LIST_START for situation in filled)
+    records = ["TITRAGE ACIDO-BASIQUE" if acid_base else "TITRAGE"]
+    for situation in filled:
+        texts, choices = situation[:2]
         records += list(texts) + [str(c) for c in choices]
     assert len(records) == 91
+    if acid_base:
+        for situation in filled:
+            water, indicator, probe = situation[2] if len(situation) > 2 else ("0", 0, 0)
+            records += [water, str(indicator), str(probe)]
+        assert len(records) == 121
     return record_file(records)
 
 
@@ -505,3 +521,6 @@ def main():
 
 if __name__ == "__main__":
     main()
+    # The acid-base exercises, written with the same helpers.
+    import acidbase_exercise_data
+    acidbase_exercise_data.main()
