@@ -232,6 +232,26 @@ def main():
                    "retrouver. « Afficher la concentration » la montre."),
         ("indent", "- Les boutons « Situation n° 1 » à « Situation n° 10 » gardent dix montages "
                    "différents."),
+        "**5. Un titrage acido-basique**",
+        ("indent", "- Cliquer sur « Situation n° 2 », puis sur « Définir la solution titrée » : "
+                   "le panneau de préparation s'ouvre."),
+        ("indent", "- Dans la liste des espèces, sous « Titrages acido-basiques », choisir "
+                   "« acide éthanoïque ». Taper sa concentration c_{2} = 0,1 mol · L^{-1} et "
+                   "choisir le prélèvement « 10 mL »."),
+        ("indent", "- Le panneau demande alors ce qu'un titrage acido-basique demande de plus : la "
+                   "concentration c_{1} de la solution d'hydroxyde de sodium (taper 0,1), le "
+                   "volume d'eau distillée ajoutée (laisser 0), l'indicateur coloré (choisir "
+                   "« phénolphtaléine ») et la sonde de mesure (laisser « pH-mètre »)."),
+        ("indent", "- Cliquer sur « Simuler le titrage » : le pH-mètre plonge dans le bécher et "
+                   "affiche pH = 2,88. Verser 5,0 mL avec le robinet : il affiche 4,76, le pK_{A} "
+                   "du couple CH_{3}COOH / CH_{3}COO^{-}, car la moitié de l'acide a réagi."),
+        ("indent", "- Verser jusqu'à 9,5 mL, puis goutte à goutte : à 10,00 mL, le pH saute à "
+                   "8,73 et le mélange devient rose pâle (la goutte suivante donne 10,40). "
+                   "L'équivalence est à 10,0 mL, car c_{1} · V_{E} = c_{2} · V_{2}."),
+        ("indent", "- L'onglet « Affichage » montre l'échelle de teintes de la phénolphtaléine et "
+                   "sa zone de virage. Avec la sonde « conductimètre », l'appareil affiche la "
+                   "conductivité σ du mélange. L'aide (bouton ##Aide##, chapitre 13) décrit ces "
+                   "titrages, les indicateurs et les méthodes qui donnent l'équivalence."),
         "Pour continuer : bouton ##Exercices##, « Ouvrir un exercice (énoncé + configuration) ».",
     ]))
 
