@@ -29,7 +29,7 @@ def situation(sample, titrant, poured, species, pipette, water="0", indicator=NO
 
 
 # The indicators of the class, with their zone of colour change.
-INDICATOR_TABLE = ("table", [2200, 1200, 1400, 1200], [
+INDICATOR_TABLE = ("table", [1650, 900, 1100, 950], [
     ["Indicateur", "Teinte acide", "Zone de virage", "Teinte basique"],
     ["hélianthine", "rouge", "3,1 – 4,4", "jaune"],
     ["rouge de méthyle", "rouge", "4,2 – 6,2", "jaune"],
@@ -113,7 +113,7 @@ def drain_cleaner():
         situation("0,06", "0,1", "0,0", SODIUM_HYDROXIDE, PIPETTE_10, water="30",
                   probe=CONDUCTIMETER)]))
     write("DEBOUCHC.C17", configuration([
-        situation("0,06", "0,1", "6", SODIUM_HYDROXIDE, PIPETTE_10, water="30",
+        situation("0,06", "0,1", "6,0", SODIUM_HYDROXIDE, PIPETTE_10, water="30",
                   probe=CONDUCTIMETER)]))
     write("DEBOUCH.RTF", rich_text("Titrage conductimétrique d'un déboucheur", [
         "Un déboucheur liquide pour canalisations contient de l'hydroxyde de sodium "
