@@ -117,7 +117,7 @@ def drain_cleaner():
                   probe=CONDUCTIMETER)]))
     write("DEBOUCH.RTF", rich_text("Titrage conductimétrique d'un déboucheur", [
         "Un déboucheur liquide pour canalisations contient de l'hydroxyde de sodium "
-        "(Na^{+} + HO^{-}). Son étiquette indique 20 % d'hydroxyde de sodium en masse ; sa "
+        "(Na^{+} + HO^{-}). Son étiquette indique 20\u00a0% d'hydroxyde de sodium en masse ; sa "
         "masse volumique est 1,20 kg · L^{-1}. Ce produit est très corrosif : on le dilue cent "
         "fois, avec gants et lunettes, pour obtenir la solution S de concentration c_{2}.",
         "On prélève V_{2} = 10,0 mL de S, on ajoute V_{eau} = 30 mL d'eau distillée, puis on "
@@ -125,7 +125,7 @@ def drain_cleaner():
         "c_{1} = 1,00 × 10^{-1} mol · L^{-1}, en suivant la conductivité σ du mélange. Sur le "
         "banc (situation 1), la concentration c_{2} est cachée : c'est elle qu'il faut "
         "retrouver.",
-        "Données : conductivités molaires ioniques à 25 °C, en mS · m^{2} · mol^{-1} : "
+        "Données : conductivités molaires ioniques à 25\u00a0°C, en mS · m^{2} · mol^{-1} : "
         "λ(H_{3}O^{+}) = 34,98 ; λ(HO^{-}) = 19,86 ; λ(Na^{+}) = 5,01 ; λ(Cl^{-}) = 7,63. "
         "M(NaOH) = 40,0 g · mol^{-1}.",
         ("indent", "1. Écrire l'équation de la réaction support du titrage. Quels sont les ions "
@@ -167,7 +167,7 @@ def drain_cleaner():
         ("indent", "Le déboucheur a été dilué cent fois : c_{0} = 100 c_{2} = 6,00 mol · L^{-1} "
                    "et C_{m} = c_{0} · M(NaOH) = 6,00 × 40,0 = ##240 g · L^{-1}##. Un litre de "
                    "déboucheur pèse 1\u00a0200 g, dont 240 g d'hydroxyde de sodium : "
-                   "240 / 1\u00a0200 = 20 %, l'indication de l'étiquette est vérifiée."),
+                   "240 / 1\u00a0200 = 20\u00a0%, l'indication de l'étiquette est vérifiée."),
     ]))
 
 
@@ -249,8 +249,8 @@ def milk():
     write("LAIT.RTF", rich_text("Acidité d'un lait : le degré Dornic", [
         "Le lait contient un peu d'acide lactique CH_{3}CH(OH)COOH, que des bactéries "
         "produisent à partir du lactose : plus le lait vieillit, plus il est acide. L'acidité "
-        "d'un lait s'exprime en degrés Dornic (°D) : 1 °D correspond à 0,1 g d'acide lactique "
-        "par litre de lait. Un lait frais a une acidité comprise entre 15 °D et 18 °D ; "
+        "d'un lait s'exprime en degrés Dornic (°D) : 1\u00a0°D correspond à 0,1 g d'acide lactique "
+        "par litre de lait. Un lait frais a une acidité comprise entre 15\u00a0°D et 18\u00a0°D ; "
         "au-delà, il risque de cailler à la cuisson.",
         "On titre V_{2} = 20,0 mL de lait par une solution d'hydroxyde de sodium de "
         "concentration c_{1} = 5,00 × 10^{-2} mol · L^{-1}, en présence de quelques gouttes de "
@@ -281,7 +281,7 @@ def milk():
                    "c_{2} = c_{1} · V_{E} / V_{2} = 5,00 × 10^{-2} × 8,8 / 20,0 = "
                    "##2,2 × 10^{-2} mol · L^{-1}## (deux chiffres significatifs : V_{E} est connu "
                    "à une goutte près). C_{m} = c_{2} · M = 2,2 × 10^{-2} × 90,1 = "
-                   "2,0 g · L^{-1}, soit ##20 °D## : au-delà de 18 °D, ce lait n'est plus frais."),
+                   "2,0 g · L^{-1}, soit ##20\u00a0°D## : au-delà de 18\u00a0°D, ce lait n'est plus frais."),
         ("indent", "4. V_{1} = 8,80 mL, pH = 8,02 ; V_{1} = 8,85 mL, pH = 9,94. À l'équivalence, "
                    "le mélange contient des ions lactate, une base faible : son pH est supérieur "
                    "à 7. Le saut de pH traverse toute la zone de virage de la phénolphtaléine "
