@@ -96,7 +96,8 @@ double FeuilleP::sampleConcentration() {
 
 exercises::BenchReadings FeuilleP::benchReadings() {
     // c1 as typed, in double precision: 0,02 is 0.02, not the single 0.0199999996.
-    return {species(), numbers::parseBenchDouble(text(1).toStdString()), itemValue(Combo1)};
+    return {species(), numbers::parseBenchDouble(text(1).toStdString()), itemValue(Combo1),
+            acidBaseTitration()};
 }
 
 void FeuilleP::setResultCheckOffered(bool offered) {

@@ -52,6 +52,7 @@ struct BenchReadings {
     int species = -1;                // position in the list of species, -1 for none
     double titrantConcentration = 0; // c1, mol/L
     double sampleVolume = 0;         // V2, mL
+    int acidBaseTitration = -1;      // position in the acid-base catalogue, -1 for none
 };
 
 class ExerciseArea {

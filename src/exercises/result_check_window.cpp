@@ -154,9 +154,9 @@ bool ResultCheckWindow::check_Click() {
 
 bool ResultCheckWindow::compute_Click() {
     const BenchReadings bench = area_.benchReadings();
-    // A titration of the redox bench; the acid-base bench gives its own numbers once its
-    // titrations run on the bench.
-    const auto numbers = grading::titrationNumbers(bench.species);
+    const auto numbers = bench.acidBaseTitration >= 0
+                             ? grading::acidBaseTitrationNumbers(bench.acidBaseTitration)
+                             : grading::titrationNumbers(bench.species);
     if (!numbers) {
         computation->setPlainText(QStringLiteral(
             "Ce titrage n'est pas direct (titrage en retour, ou pas d'espèce choisie)\u00A0: la "

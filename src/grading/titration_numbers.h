@@ -20,4 +20,9 @@ struct StoichiometricNumbers {
 // none for a back titration or no species.
 std::optional<StoichiometricNumbers> titrationNumbers(int species);
 
+// a and b for a titration of the acid-base bench (its position in that catalogue), from its
+// first reaction: the one the first equivalence ends (H₃PO₄ + HO⁻ for phosphoric acid,
+// C₆H₈O₇ + 3 HO⁻ for citric acid, whose three acidities give one jump); none for no titration.
+std::optional<StoichiometricNumbers> acidBaseTitrationNumbers(int titration);
+
 } // namespace grading

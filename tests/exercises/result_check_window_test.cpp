@@ -4,6 +4,7 @@
 
 #include "exercises/exercise_menu.h"
 #include "exercises/result_check_window.h"
+#include "model/acidbase/catalogue.h"
 #include "model/catalogue.h"
 #include "support/fake_exercise_area.h"
 #include "support/scripted_answerer.h"
@@ -137,6 +138,24 @@ TEST_F(ResultCheckWindowTest, UncertaintyOfTheClassWorkedExampleFromTheBench) {
     EXPECT_EQ(window.concentration->text(), QStringLiteral("0,125"));
     EXPECT_TRUE(window.computation->toPlainText().startsWith(QStringLiteral("c2 = 5 × c1")));
     EXPECT_EQ(window.uncertainty->text(), QStringLiteral("0,00069"));
+}
+
+TEST_F(ResultCheckWindowTest, AnAcidBaseTitrationTakesItsOwnRelation) {
+    // Citric acid by sodium hydroxide, C6H8O7 + 3 HO⁻: c2 = c1 × VE / (3 × V2)
+    // = 0,1 × 12 / (3 × 10) = 0,04 mol/L. The list position says no redox species.
+    host.readings = {-1, 0.1, 10, model::acidbase::Titration::CitricAcid};
+    exercises::ResultCheckWindow window(host);
+    window.equivalence->setText(QStringLiteral("12"));
+    ASSERT_TRUE(window.compute_Click()) << window.computation->toPlainText().toStdString();
+    const QStringList lines =
+        window.computation->document()->toRawText().split(QChar::ParagraphSeparator);
+    EXPECT_EQ(lines[0], QStringLiteral("c2 = c1 × VE / (3 × V2) = 0,1\u00A0mol/L × 12\u00A0mL / "
+                                       "(3 × 10\u00A0mL) = 0,04000\u00A0mol/L"));
+    // u(c2)/c2 is about 0,7 % (c1 to 0,5 %, the burette and the pipette): u(c2) about
+    // 0,00027 mol/L, two digits, and c2 written to the same decimal place.
+    EXPECT_TRUE(window.uncertainty->text().startsWith(QStringLiteral("0,000")))
+        << window.uncertainty->text().toStdString();
+    EXPECT_EQ(window.concentration->text(), QStringLiteral("0,04000"));
 }
 
 TEST_F(ResultCheckWindowTest, WhenTheFormulaOrTheReadingsDoNotApply) {
