@@ -134,11 +134,10 @@ QString measuredCurveWords(const MeasuredCurveInputs& in) {
              QLatin1Char('.');
 
     const std::vector<ab::Point> slopes = ab::derivativePoints(curve);
-    if (r == Reading::PH && slopes.size() >= 2) {
-        // Where it varies fastest: the jump, when the curve has reached it.
-        std::size_t k = 0;
-        for (std::size_t i = 1; i < slopes.size(); ++i)
-            if (std::fabs(slopes[i].value) > std::fabs(slopes[k].value)) k = i;
+    std::size_t k = 0; // where it varies fastest: the jump, when the curve has reached it
+    for (std::size_t i = 1; i < slopes.size(); ++i)
+        if (std::fabs(slopes[i].value) > std::fabs(slopes[k].value)) k = i;
+    if (r == Reading::PH && slopes.size() >= 2 && slopes[k].value != 0) {
         words += QStringLiteral(" Il varie le plus vite entre ") + volume(curve[k].volume) +
                  QStringLiteral(" et ") + volume(curve[k + 1].volume) +
                  QStringLiteral("\u00A0mL, de ") + reading(r, curve[k].value) +
