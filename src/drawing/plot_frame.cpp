@@ -94,6 +94,11 @@ double PlotFrame::x(double volume) const {
     return plot.left() + volume * (plot.right() - plot.left()) / fullBurette;
 }
 
+double PlotFrame::volumeAt(double px) const {
+    if (plot.right() == plot.left()) return 0;
+    return (px - plot.left()) * fullBurette / (plot.right() - plot.left());
+}
+
 double PlotFrame::y(double value) const {
     return onScale(left, plot, value);
 }

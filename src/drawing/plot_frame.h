@@ -83,6 +83,7 @@ struct PlotFrame {
     double y(double value) const; // on the left scale
     double yRight(double value) const;
     int pixelX(double volume) const;
+    double volumeAt(double x) const; // the volume of a column of the plot (x(volume) undone)
     int pixelY(double value) const;
     // What the curves are drawn in: the plot and the half lines beyond its edges that thick
     // lines and markers overhang.

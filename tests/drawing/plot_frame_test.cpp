@@ -62,6 +62,8 @@ TEST(PlotFrame, PixelsOfVolumesAndValues) {
     EXPECT_EQ(f.y(f.left.high), f.plot.top());
     EXPECT_DOUBLE_EQ(f.yRight(0), (f.plot.top() + f.plot.bottom()) / 2.0);
     EXPECT_EQ(f.pixelX(25), f.plot.right());
+    for (const double v : {0.0, 7.3, 25.0})
+        EXPECT_NEAR(f.volumeAt(f.x(v)), v, 1e-12) << v;
 }
 
 struct Case {
