@@ -13,20 +13,27 @@
 //                        secondary windows need of the main window (their roles below)
 //   feuillep_paint.cpp   the refresh chain and the paintings of the bench and side panels
 //   feuillep_access.cpp  names, focus order, the tab strip's keys, the pictures in words
+//   feuillep_acidbase.cpp          the acid-base bench: its panel controls, its set-up and
+//                                  measured volumes, its situations
+//   feuillep_acidbase_paint.cpp    its graph, liquids, probe, indicator scale, curves, table
 
 #include "drawing/bench_drawing.h"
 #include "drawing/courbes.h"
 #include "drawing/graph.h"
 #include "exercises/exercise_area.h"
 #include "files/ui/situation_bench.h"
+#include "model/acidbase/meters.h"
 #include "model/amounts.h"
+#include "model/colour_words.h"
 #include "printing/bench_pictures.h"
 
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -62,7 +69,8 @@ public:
 
     // Start-up: the constructor runs the loading steps up to the emptying of the burette;
     // start() shows the window, lets the first activation happen and opens the preparation
-    // panel.
+    // panel. The tabs that the first one hides are painted after the window's first picture,
+    // or when one of them is chosen before.
     void start();
 
     // ---- Controls (names of the bench) ----
@@ -149,8 +157,8 @@ public:
     void endWithoutQuestions();
     // Puts the window back to 800 x 600, normal state, centred (on screens wider than 850).
     void placeWindow();
-    // The temporary file shared with other programs: in the program folder, or in the user's
-    // own data folder when the program folder cannot be written.
+    // The temporary file shared with other programs: in the program folder when it is the
+    // user's own, else in the user's own data folder.
     static QString temporaryFile();
 
     // ---- Refresh chain and paintings ----
@@ -162,6 +170,7 @@ public:
     void prepasol();
     void Frame2_Paint();
     void Onglets_Paint();
+    void paintSideTabs(); // once: the tint scales painted, the curves' tab placed
     // The "Courbes" tab: refcourbes draws the curves and the progress table at the poured
     // volume, and first their static part when the inputs changed since; it does nothing
     // while the tab is not shown.
@@ -187,6 +196,35 @@ public:
     // The volumes (mL) at which drops landed since the burette was last emptied or refilled.
     const std::vector<double>& drops() const { return drops_; }
 
+    // ---- The acid-base bench ----
+    // The panel's controls shown for an acid-base titration only (the sample's concentration
+    // and volume are those of every species: Text1(0), Combo1).
+    QLineEdit* titrantBox = nullptr;    // the titrant's concentration, kept equal to Text1(1)
+    QLineEdit* waterBox = nullptr;      // the distilled water added, mL
+    QComboBox* indicatorList = nullptr; // "aucun", then the seven indicators of the model
+    QComboBox* probeList = nullptr;     // "pH-mètre", "conductimètre", "aucune"
+    void titrantBox_LostFocus();
+    void waterBox_LostFocus();
+    void indicatorList_Click();
+    void probeList_Click();
+
+    // What the acid-base curves are drawn from, in plain numbers (for src/drawing):
+    // the titration chosen in ions1 (an index of model::acidbase's catalogue), -1 while a
+    // redox species or nothing is chosen;
+    int acidBaseTitration() const;
+    // the set-up: the preparation (titration -1 as above; the sample's concentration is in it
+    // even while hidden: whoever shows numbers from it keeps model::acidbase::revealsSample),
+    // the indicator and the probe;
+    model::acidbase::BenchSetup acidBaseSetup() const;
+    // the volumes where the student read the meter since the burette was last emptied: 0 mL,
+    // then every stop of the tap and every drop that landed, increasing, each once;
+    std::vector<double> measuredVolumes() const;
+    // and the probe's readings there (pH, or σ in mS·cm⁻¹): the points of the curve so far.
+    std::vector<model::acidbase::Point> measuredPoints() const;
+    // The most water the panel accepts for the sample volume chosen: what the drawn flask
+    // holds less the sample and a full burette, mL.
+    double waterLimit() const;
+
     // ---- What the secondary windows need of the main window ----
     QWidget* mainWindow() override { return this; }
     // files::SituationBench: the save and open windows.
@@ -209,6 +247,8 @@ public:
     QImage graphImage(qreal scale) override;
     QImage courbesImage(qreal scale) override;
     model::AmountsTable amountsTable() override;
+    std::optional<std::string> acidBaseTableText(std::string_view separator,
+                                                 std::string_view lineEnd) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -236,6 +276,26 @@ private:
     void updateBenchParts();
     void updateGraphParts();
     void connectHandlers();
+    // The acid-base bench (feuillep_acidbase*.cpp). Each step of the redox chain asks first
+    // whether an acid-base titration is on the bench and leaves it to these when one is (the
+    // functions then return true, or an image).
+    void buildAcidBase();
+    void addAcidBaseItems();
+    void connectAcidBase();
+    void placeAcidBaseControls();
+    void storeAcidBaseSituation(int situation);
+    void restoreAcidBaseSituation(int situation);
+    void noteReading(double replacedStop = -1);
+    bool acidBaseMajtq();
+    bool acidBaseReftq();
+    bool acidBaseCourbes();
+    bool acidBaseAffichage();
+    drawing::AcidBaseLevels acidBaseLevels() const;
+    model::ColourWord flaskColourWord(const drawing::LevelInputs& in, double volume) const;
+    void updateMeterPart(bool settled);
+    QStringList graphColumnTexts() const;
+    std::optional<QImage> acidBaseGraphImage(qreal scale);
+    std::optional<QImage> acidBaseCourbesImage(qreal scale);
 
     // Helpers of the state.
     QString text(int index) const;
@@ -285,6 +345,8 @@ private:
     exercises::ExerciseState exercise_;
     int currentTab_ = 1;
     std::vector<double> drops_;
+    std::vector<double> stops_; // the volumes where the tap was closed, kept as drops_ is
+    std::array<QLabel*, 2> acidBaseListLabels_{}; // what screen readers name the two lists by
     bool courbesStale_ = true; // the static part of the curves must be drawn again
 
     bool sampleHidden_ = false;   // masquer ticked: the concentration lives in hiddenSample_
@@ -310,7 +372,10 @@ private:
     int flaskWord_ = -1;                  // the colour word the beaker's name last said
     std::array<QLabel*, 3> listLabels_{}; // what screen readers name ions1, Combo1, Combo2 by
     std::map<QWidget*, Qt::FocusPolicy> shownFocusPolicy_; // policies when not covered
-    QString unemptiedRequest_; // a request of record 31 already opened but not emptied
+    QString unemptiedRequest_;     // a request of record 31 already opened but not emptied
+    bool started_ = false;         // start() has run: the next picture is the first whole one
+    bool sideTabsQueued_ = false;  // paintSideTabs waits for the event loop
+    bool sideTabsPainted_ = false; // paintSideTabs has run
 };
 
 } // namespace bench

@@ -124,8 +124,9 @@ void FeuilleP::placeListLabels() {
 // The controls in the order of the keyboard focus, as they appear on the screen: the panel
 // top to bottom, the bench, the situations, the side panel, the exercise, the command row.
 std::vector<QWidget*> FeuilleP::focusChain() const {
-    std::vector<QWidget*> panel = {ions1,  Text1[0], Command5, Label1,
-                                   Combo1, Text1[2], Text1[3], Combo2};
+    std::vector<QWidget*> panel = {ions1,      Text1[0], Command5,      Label1,
+                                   Combo1,     Text1[2], Text1[3],      Combo2,
+                                   titrantBox, waterBox, indicatorList, probeList};
     // The panel's layout depends on the species: its controls are taken as they are placed.
     std::stable_sort(panel.begin(), panel.end(), [](const QWidget* a, const QWidget* b) {
         return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
@@ -250,8 +251,7 @@ void FeuilleP::updateBenchParts() {
     const bool settled = !Timer1.isActive() && !Timer2.isActive();
     const drawing::LevelInputs in = levelInputs(devicePixelRatioF());
     const double volume = drawing::flaskVolume(in);
-    const model::ColourWord word = model::liquidColourWord(
-        model::beakerTint(in.presentAmounts, volume, in.starch), in.tintSlider);
+    const model::ColourWord word = flaskColourWord(in, volume);
     const QString colour = utf8(model::solutionColour(word));
 
     // The name says the colour, and says it again only when the colour changes.
@@ -276,11 +276,11 @@ void FeuilleP::updateBenchParts() {
         QStringLiteral("Burette\u00A0: ") + text(5) + QStringLiteral(" mL versés");
     burette.rect = QRect(flaskX_ + 20, 20, 26, 330);
     picburette->setPart(BurettePart, burette, settled);
+    updateMeterPart(settled);
 }
 
 void FeuilleP::updateGraphParts() {
-    const QStringList columns =
-        drawing::describeColumns(species(), benchInputs(), presentAmounts_, sampleHidden_);
+    const QStringList columns = graphColumnTexts();
     const bool settled = !Timer1.isActive() && !Timer2.isActive();
     tabquant->setPartCount(int(columns.size()));
     const int width = columns.isEmpty() ? 0 : tabquant->width() / int(columns.size());

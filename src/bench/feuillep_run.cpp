@@ -74,11 +74,15 @@ void FeuilleP::Image3_MouseUp() {
     setTap(false);
     Timer1.stop();
     lockBoxes(false);
+    noteReading();
 }
 
 void FeuilleP::Image3_Click() {
     moveFocusToSupertext();
+    // The release's tick pours after the tap was closed: the reading is taken after it.
+    const double stop = pouredOf(Text1[5]);
     Timer1_Timer();
+    noteReading(stop);
 }
 
 void FeuilleP::Timer1_Timer() {
@@ -88,6 +92,7 @@ void FeuilleP::Timer1_Timer() {
         setTap(false);
         reftq();
         lockBoxes(false);
+        noteReading();
         return;
     }
     setText(5, QString::fromStdString(numbers::formatPattern(v + flowStep, "####0.0")));
@@ -150,6 +155,7 @@ void FeuilleP::Command6_Click() {
 void FeuilleP::reinitialise() {
     lockBoxes(false);
     drops_.clear();
+    stops_.clear();
     setText(5, QStringLiteral("0,0"));
     rewriteLabelvol();
     reftq();

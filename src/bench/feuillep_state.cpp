@@ -133,6 +133,7 @@ void FeuilleP::Text1_LostFocus(int index) {
         setText(5, general(x));
         // The drops beyond a volume typed in are no longer in the burette's course.
         std::erase_if(drops_, [x](double drop) { return drop > x + 1e-6; });
+        std::erase_if(stops_, [x](double stop) { return stop > x + 1e-6; });
         reftq();
     }
     if (index <= 3) setText(index, general(x));
@@ -155,6 +156,7 @@ void FeuilleP::Combo2_Click() {
 
 void FeuilleP::ions1_Click() {
     drops_.clear();
+    stops_.clear();
     setText(5, QStringLiteral("0"));
     rewriteLabelvol();
     majtq();
@@ -183,6 +185,7 @@ void FeuilleP::Option2_Click(int index) {
         choices[2] = static_cast<std::int16_t>(Combo1->currentIndex());
         choices[3] = static_cast<std::int16_t>(Combo2->currentIndex());
         choices[4] = Check1->isChecked() ? 1 : 0;
+        storeAcidBaseSituation(table.current);
     }
     table.current = static_cast<std::int16_t>(index);
     const auto& texts = table.texts[index];
@@ -193,8 +196,10 @@ void FeuilleP::Option2_Click(int index) {
     Combo1->setCurrentIndex(choices[2] < Combo1->count() ? choices[2] : -1);
     Combo2->setCurrentIndex(choices[3] < Combo2->count() ? choices[3] : -1);
     Check1->setChecked(choices[4] == 1);
+    restoreAcidBaseSituation(index);
     majtq();
     drops_.clear();
+    stops_.clear();
     setText(5, QString::fromStdString(table.texts[index][5]));
     rewriteLabelvol();
     reftq();

@@ -192,4 +192,23 @@ bool reftq(Picture& pic, int species, const model::BenchInputs& in, float max,
     return true;
 }
 
+void graphFrame(Picture& pic, int count, float max) {
+    pic.restart();
+    const int w = columnWidth(count);
+    const int right = graphLeft + count * w;
+    for (int i = 0; i <= count; ++i)
+        pic.line(graphLeft + i * w, graphTop, graphLeft + i * w, graphZero, black);
+    pic.line(graphLeft, 10, graphLeft, graphZero, black);
+    pic.line(69, 16, graphLeft, 10, black);
+    pic.line(75, 16, graphLeft, 10, black);
+    pic.currentX = 80;
+    pic.currentY = 5;
+    pic.setItalic(true);
+    pic.printRun(QStringLiteral("n"));
+    pic.setItalic(false);
+    pic.printRun(QStringLiteral(" (mol)"));
+    drawLegend(pic);
+    drawScale(pic, right, max);
+}
+
 } // namespace drawing

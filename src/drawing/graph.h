@@ -47,6 +47,11 @@ QString scaleLabel(float scaleMax, int i);
 // Top y of a bar of amount a (millimoles) on a scale of scaleMax.
 int barTop(double amount, float scaleMax);
 
+// The frame of majtq for `count` columns, drawn afresh: the columns' lines, the axis and its
+// arrow, "n (mol)", the legend and the scale of max (the acid-base graph's columns come from
+// another catalogue and put their own labels under it).
+void graphFrame(Picture& tabquant, int count, float max);
+
 // The static part: frame, axis, legend, scale, column labels; kept as the picture's
 // background. Returns scaleMax (0 with no species: frame for 4 columns, zero labels).
 // The caller then runs reftq.

@@ -3,10 +3,10 @@
 
 #include "exercises/exercise_area.h"
 #include "exercises/exercise_file.h"
-#include "exercises/rtf.h"
 #include "exercises/text_area.h"
 #include "files/ui/paths.h"
 #include "printing/printer_target.h"
+#include "rtf/rtf.h"
 #include "ui/modal.h"
 
 #include <QDir>
@@ -110,7 +110,7 @@ OpenResult openExercise(ExerciseArea& area, const QString& exerciseFile, bool co
 
 bool gettingStarted(ExerciseArea& area) {
     ExerciseState& state = area.exercise();
-    const QString folder = withFinalSeparator(files::programFolder());
+    const QString folder = withFinalSeparator(files::dataFolder());
     state.folder = folder;
     const QString path = resolveStoredName(folder, QStringLiteral("VIREKA.PEM"));
     if (!QFileInfo(path).isFile()) return false;
@@ -164,10 +164,10 @@ void showCorrection(ExerciseArea& area) {
 void saveText(ExerciseArea& area) {
     QWidget* main = area.mainWindow();
     const QString name = printing::chooseFileToWrite(
-        main, {QStringLiteral("Enregistrer le contenu de la fenêtre exercice"), QDir::currentPath(),
-               rtfFilter, QStringLiteral("RTF")});
+        main, {QStringLiteral("Enregistrer le contenu de la fenêtre exercice"),
+               files::writableFolder(QDir::currentPath()), rtfFilter, QStringLiteral("RTF")});
     if (name.isEmpty()) return;
-    if (!saveRtfFile(name, *area.supertext()->document())) {
+    if (!rtf::saveRtfFile(name, *area.supertext()->document())) {
         critical(main, driveAdvice, QStringLiteral("Erreur d'écriture."));
         return;
     }
@@ -181,11 +181,15 @@ void reloadText(ExerciseArea& area) {
         ui::answerer().openFileName(main, {QStringLiteral("Retrouver un texte"),
                                            QDir::currentPath(), rtfFilter, QStringLiteral("rtf")});
     if (name.isEmpty()) return;
+    openText(area, name);
+}
+
+void openText(ExerciseArea& area, const QString& name) {
     ExerciseState& state = area.exercise();
     state.correctionAvailable = false;
     state.correctionShown = false;
     if (!loadRtfIntoArea(name, *area.supertext()))
-        critical(main, driveAdvice, QStringLiteral("Erreur de lecture."));
+        critical(area.mainWindow(), driveAdvice, QStringLiteral("Erreur de lecture."));
     area.supertext()->setReadOnly(false);
     area.fich()->setText(QStringLiteral("Texte\u00A0: ") +
                          QDir::toNativeSeparators(QFileInfo(name).absoluteFilePath()));
@@ -198,9 +202,9 @@ void printText(ExerciseArea& area) {
     QString pdf;
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // No printer installed: the text goes into a PDF file.
-        pdf = printing::chooseFileToWrite(main, {QStringLiteral("Imprimer"), QDir::currentPath(),
-                                                 QStringLiteral("Document PDF (*.pdf)"),
-                                                 QStringLiteral("pdf")});
+        pdf = printing::chooseFileToWrite(
+            main, {QStringLiteral("Imprimer"), files::writableFolder(QDir::currentPath()),
+                   QStringLiteral("Document PDF (*.pdf)"), QStringLiteral("pdf")});
         if (pdf.isEmpty()) return;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
@@ -236,11 +240,11 @@ void closeExercise(ExerciseArea& area) {
     state.correctionShown = false;
 }
 
-void openRequestedExercise(ExerciseArea& area, const QString& programFolderRelativeName) {
-    const QString name = programFolderRelativeName.trimmed();
+void openRequestedExercise(ExerciseArea& area, const QString& dataFolderRelativeName) {
+    const QString name = dataFolderRelativeName.trimmed();
     if (name.isEmpty()) return;
     QWidget* main = area.mainWindow();
-    const QString folder = withFinalSeparator(files::programFolder());
+    const QString folder = withFinalSeparator(files::dataFolder());
     area.exercise().folder = folder;
     const QString path = resolveStoredName(folder, name);
     // The correction is offered when the exercise has one.
@@ -252,7 +256,7 @@ void openRequestedExercise(ExerciseArea& area, const QString& programFolderRelat
 
 void showHelp(QWidget* parent) {
     const QString path =
-        resolveStoredName(withFinalSeparator(files::programFolder()), QStringLiteral("Ovlu.hlp"));
+        resolveStoredName(withFinalSeparator(files::dataFolder()), QStringLiteral("Ovlu.hlp"));
     if (!QFileInfo(path).isFile()) {
         ui::ask(parent,
                 QStringLiteral("Le fichier d'aide Ovlu.hlp est introuvable dans le dossier du "

@@ -4,11 +4,11 @@
 
 #include "exercises/exercise_writer.h"
 
-#include "exercises/rtf.h"
 #include "files/configuration.h"
 #include "files/recordfile.h"
 #include "files/save_together.h"
 #include "files/ui/paths.h"
+#include "rtf/rtf.h"
 #include "ui/modal.h"
 
 #include <QDir>
@@ -265,7 +265,7 @@ QString saveExercise(QWidget* parent, const ExerciseSave& save, const QTextDocum
 
     const QString textName = correction ? names.correction : names.statement;
     std::vector<FileToWrite> toWrite;
-    toWrite.push_back({textName, pathIn(folder, textName), writeRtf(text).toStdString()});
+    toWrite.push_back({textName, pathIn(folder, textName), rtf::writeRtf(text).toStdString()});
     if (configurationWritten)
         toWrite.push_back(
             {configurationName, pathIn(folder, configurationName), configurationBytes});

@@ -12,6 +12,7 @@
 
 #include <QBrush>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -212,7 +213,7 @@ Fichexo::Fichexo(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(a
     Frame2->adjustSize();
 
     // Load: over the main window, no title, the waiting notice hidden, the lists on the
-    // program folder.
+    // data folder.
     placeOverMainWindow();
     setWindowTitle(QString());
     Frame2->hide();
@@ -222,8 +223,8 @@ Fichexo::Fichexo(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(a
         image->hide();
     Text1->clear();
     Text2->clear();
-    Drive1->showDriveOf(files::programFolder());
-    Dir1->setPath(files::programFolder());
+    Drive1->showDriveOf(files::dataFolder());
+    Dir1->setPath(files::dataFolder());
     Dir1_Change();
 
     connect(Drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });
@@ -267,12 +268,44 @@ void Fichexo::showEvent(QShowEvent* event) {
 }
 
 void Fichexo::Form_Activate() {
+    if (!chosenFile_.isEmpty()) {
+        selectChosenFile();
+        return;
+    }
     if (File1->count() > 0) {
         if (File1->currentRow() == 0)
             File1_Click(File1->item(0)->text());
         else
             File1->setCurrentRow(0);
     }
+}
+
+void Fichexo::selectChosenFile() {
+    const QFileInfo chosen(chosenFile_);
+    chosenFile_.clear();
+    // The name as the folder spells it (a file copied from Windows may differ in case).
+    const QString name =
+        files::entryIgnoringCase(chosen.absolutePath(), chosen.fileName(), QDir::Files);
+    const auto listed =
+        name.isEmpty() ? QList<QListWidgetItem*>() : File1->findItems(name, Qt::MatchExactly);
+    if (!listed.isEmpty() && QDir(Dir1->path()) == chosen.absoluteDir()) {
+        if (File1->currentItem() == listed.front())
+            File1_Click(listed.front()->text());
+        else
+            File1->setCurrentItem(listed.front());
+        return;
+    }
+    // Not in the list (absent, or in a folder that cannot be read): the summary says so.
+    File1->setCurrentItem(nullptr);
+    fichierexo->setText(QDir::toNativeSeparators(chosen.absoluteFilePath()));
+    area_.exercise().folder = QDir::toNativeSeparators(withFinalSeparator(chosen.absolutePath()));
+    showSummary();
+}
+
+void Fichexo::showFile(const QString& exerciseFile) {
+    const QString folder = QFileInfo(exerciseFile).absolutePath();
+    if (Dir1->setPath(folder)) Drive1->showDriveOf(folder);
+    chosenFile_ = exerciseFile;
 }
 
 void Fichexo::Drive1_Change() {
@@ -366,8 +399,13 @@ void Fichexo::ouvreur_Click() {
 }
 
 void openExerciseBrowser(ExerciseArea& area) {
+    openExerciseBrowserOn(area, {});
+}
+
+void openExerciseBrowserOn(ExerciseArea& area, const QString& exerciseFile) {
     if (!confirmTextLoss(area)) return;
     Fichexo window(area, area.mainWindow());
+    if (!exerciseFile.isEmpty()) window.showFile(exerciseFile);
     ui::exec(window);
 }
 

@@ -168,7 +168,8 @@ def main(program):
                 break
             s.key("Tab")
         s.expect_focus(None, label="Espèce à titrer")
-        s.key("End", "Up")
+        # The acid-base titrations follow the ten redox species: down from the first one.
+        s.key("Home", *(["Down"] * 8))
         s.expect_focus("sulfate de fer II")
         s.key("Tab", "Tab", "Tab")
         s.expect_focus(None, label="Volume de prélèvement")

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# titrage --version and --help answer in French and exit 0, without a display; other
-# arguments before them change nothing. titrage --tableau writes its table without a display,
-# and a wrong one says why on the standard error only, with the exit status 2.
+# titrage --version and --help answer in French (a no-break space before the colon) and exit 0,
+# without a display; other arguments before them change nothing. titrage --tableau writes its
+# table without a display, and a wrong one says why on the standard error only, with the exit
+# status 2.
 set -euo pipefail
 program="$1"
 version="$2"
@@ -22,7 +23,7 @@ expect() { # name, pattern, command...
 }
 expect "version" "^titrage \(Titrage colorimétrique\) ${version//./\\.}$" "$program" --version
 expect "licence in the version" "GPL-3\.0-or-later" "$program" --version
-expect "help" "^Utilisation : titrage \[--help \| --version\]$" "$program" --help
+expect "help" "^Utilisation : titrage \[--help \| --version\] \[FICHIER\]$" "$program" --help
 expect "short help" "~/\.local/share/titrage/" "$program" -h
 expect "unknown argument first" "^Utilisation" "$program" --inconnu --help
 expect "table in the help" "^  --tableau …" "$program" --help

@@ -82,8 +82,10 @@ TEST_F(KeyboardTest, FromStartUpToTheColourChangeAndBackToZero) {
         tab();
     tab();
     EXPECT_EQ(focus(), window->ions1);
-    key(Qt::Key_End); // thiosulfate de sodium
-    key(Qt::Key_Up);  // sulfate de fer II, titrated with permanganate
+    // The acid-base titrations follow the ten redox species: down from the first one.
+    key(Qt::Key_Home); // acide ascorbique
+    for (int i = 0; i < 8; ++i)
+        key(Qt::Key_Down); // down to sulfate de fer II, titrated with permanganate
     EXPECT_EQ(window->ions1->currentText(), "sulfate de fer II");
     tab(); // the concentration of the sample, kept at 0,01
     EXPECT_EQ(focus(), window->Text1[0]);

@@ -78,7 +78,8 @@ TEST_F(BenchTest, StartUpLeavesTheDefaults) {
     EXPECT_TRUE(window->Text1[4]->isHidden());
     EXPECT_TRUE(window->Text1[5]->isHidden());
     EXPECT_EQ(window->Labelvol->text(), "0,0 mL");
-    EXPECT_EQ(window->ions1->count(), 10);
+    // The ten redox species, the acid-base family's heading and its eleven titrations.
+    EXPECT_EQ(window->ions1->count(), 22);
     EXPECT_EQ(window->ions1->itemText(6), "peroxyde d'hydrogène");
     EXPECT_EQ(window->Combo1->currentText(), "0");
     EXPECT_EQ(window->Combo2->itemText(5), "20 mL");

@@ -6,8 +6,8 @@
 #include "exercises/exercise_file.h"
 #include "exercises/exercise_menu.h"
 #include "exercises/fichexo.h"
-#include "exercises/rtf.h"
 #include "files/ui/paths.h"
+#include "rtf/rtf.h"
 #include "support/fake_exercise_area.h"
 #include "support/scripted_answerer.h"
 
@@ -385,7 +385,7 @@ TEST_F(ExercisesWindow, SavingTheText) {
     exercises::saveText(host);
     EXPECT_FALSE(host.state.textModified);
     QTextDocument back;
-    ASSERT_TRUE(exercises::loadRtfFile(path, back));
+    ASSERT_TRUE(rtf::loadRtfFile(path, back));
     EXPECT_EQ(back.toPlainText(), host.text->toPlainText());
     ASSERT_EQ(script.fileRequests.size(), 2u);
     EXPECT_EQ(script.fileRequests[1].defaultSuffix, QStringLiteral("RTF"));
@@ -401,7 +401,7 @@ TEST_F(ExercisesWindow, SavingTheText) {
     EXPECT_EQ(script.asked[0].title, QStringLiteral("Écraser le fichier\u00A0?"));
     EXPECT_EQ(script.asked[0].icon, ui::Icon::Question);
     EXPECT_EQ(script.asked[0].buttons, ui::Buttons::OkCancel);
-    ASSERT_TRUE(exercises::loadRtfFile(path, back));
+    ASSERT_TRUE(rtf::loadRtfFile(path, back));
     EXPECT_NE(back.toPlainText(), QStringLiteral("autre"));
 
     // A folder that does not exist.
@@ -571,7 +571,7 @@ TEST(InstalledExercises, TextsUseOnlyCharactersTheirFontsDraw) {
     std::vector<std::pair<QString, std::unique_ptr<QTextDocument>>> texts;
     for (const QString& name : data.entryList({QStringLiteral("*.RTF")})) {
         auto doc = std::make_unique<QTextDocument>();
-        ASSERT_TRUE(exercises::loadRtfFile(data.filePath(name), *doc)) << name.toStdString();
+        ASSERT_TRUE(rtf::loadRtfFile(data.filePath(name), *doc)) << name.toStdString();
         texts.emplace_back(name, std::move(doc));
     }
     QFile help(data.filePath(QStringLiteral("Ovlu.hlp")));

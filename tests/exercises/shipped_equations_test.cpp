@@ -2,8 +2,8 @@
 // Every equation the shipped statements and corrections write, reactions and half-equations,
 // read back from the rich text as the program shows it (indices and charges are subscripts
 // and superscripts there) and checked for atoms and charges.
-#include "exercises/rtf.h"
 #include "model/formula.h"
+#include "rtf/rtf.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -79,7 +79,7 @@ TEST(ShippedEquations, EveryEquationOfTheStatementsAndCorrectionsIsBalanced) {
     int checked = 0;
     for (const QString& name : QDir(data).entryList({QStringLiteral("*.RTF")}, QDir::Files)) {
         QTextDocument doc;
-        ASSERT_TRUE(exercises::loadRtfFile(data + name, doc)) << name.toStdString();
+        ASSERT_TRUE(rtf::loadRtfFile(data + name, doc)) << name.toStdString();
         for (const QString& text : equationsIn(scriptedText(doc))) {
             SCOPED_TRACE(name.toStdString() + ": " + text.toStdString());
             const auto equation = model::parseEquation(text.toStdString());

@@ -6,7 +6,7 @@
 #include "typography.h"
 
 #include "exercises/exercise_file.h"
-#include "exercises/rtf.h"
+#include "rtf/rtf.h"
 #include "support/application.h"
 
 #include <QDir>
@@ -95,7 +95,7 @@ QList<std::pair<QString, QString>> shippedTexts() {
     const QString data = root + QStringLiteral("data/");
     for (const QString& name : QDir(data).entryList({QStringLiteral("*.RTF")}, QDir::Files)) {
         QTextDocument doc;
-        EXPECT_TRUE(exercises::loadRtfFile(data + name, doc)) << name.toStdString();
+        EXPECT_TRUE(rtf::loadRtfFile(data + name, doc)) << name.toStdString();
         texts << std::pair(name, doc.toRawText());
     }
     QFile help(data + QStringLiteral("Ovlu.hlp"));

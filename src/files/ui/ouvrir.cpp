@@ -8,7 +8,6 @@
 
 #include "drawing/hourglass.h"
 #include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -64,12 +63,7 @@ void Ouvrir::Command1_Click() {
     const QString name = ficharge->text();
     if (name.trimmed().isEmpty()) return;
     bench_.situations().configFile = name;
-    if (!QFileInfo(existingFileIgnoringCase(name)).isFile()) {
-        ui::ask(this, QStringLiteral("Nom de fichier incorrect ou chemin non valide"),
-                QStringLiteral("impossible d'ouvrir ce fichier"), ui::Icon::Critical,
-                ui::Buttons::Ok);
-        return;
-    }
+    if (!configurationFileFound(name, this)) return;
     Frame1->show();
     loadConfiguration(bench_, this);
     accept(); // whatever came of the load

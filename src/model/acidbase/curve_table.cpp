@@ -69,9 +69,10 @@ std::string curveTableText(const CurveTable& table, std::string_view separator,
         text += numbers::formatPattern(table.pH[i], "0.00");
         text += separator;
         text += numbers::formatSignificant(table.conductivity[i], 3);
-        for (double amount : table.amounts[i]) {
+        for (std::size_t j = 0; j < table.amounts[i].size(); ++j) {
             text += separator;
-            text += numbers::formatPattern(amount, "0.000E+00");
+            if (!table.columns[j].blank)
+                text += numbers::formatPattern(table.amounts[i][j], "0.000E+00");
         }
         if (table.indicator >= 0) {
             text += separator;

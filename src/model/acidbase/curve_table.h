@@ -18,7 +18,8 @@ namespace model::acidbase {
 
 struct CurveColumn {
     int particle;
-    bool introduced; // the amount introduced (else the amount present)
+    bool introduced;    // the amount introduced (else the amount present)
+    bool blank = false; // written as empty cells (an amount kept from the student)
 };
 
 struct CurveTable {
@@ -39,7 +40,8 @@ CurveTable curveTable(const Preparation& preparation, std::span<const double> vo
 // The table as text: a header row "V (mL)", "pH", "σ (mS/cm)", then "n(CH₃COOH) introduite
 // (mol)", "n(CH₃COOH) présente (mol)", ..., and with an indicator "couleur (hélianthine)"; then
 // one line per row: the volume as "4,05", the pH with two decimals ("2,88"), σ with three
-// significant digits ("1,23"), the amounts as "5,000E-05", the colour as said ("orangé").
+// significant digits ("1,23"), the amounts as "5,000E-05" (a blank column's cells empty), the
+// colour as said ("orangé").
 // Cells are separated by `separator` and every line ends with `lineEnd`.
 std::string curveTableText(const CurveTable& table, std::string_view separator,
                            std::string_view lineEnd);
