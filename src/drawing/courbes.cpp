@@ -15,6 +15,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace drawing {
@@ -114,12 +115,18 @@ std::vector<double> bends(const CourbesInputs& in) {
 } // namespace
 
 CourbesLayout courbesLayout(Picture& pic, const CourbesInputs& in) {
+    return courbesLayout(pic, in.scaleMax, legend(in.species),
+                         progressBlockHeight * int(model::reactions(in.species).size()));
+}
+
+CourbesLayout courbesLayout(Picture& pic, float scaleMax, std::vector<LegendEntry> legend,
+                            int tablesHeight) {
     CourbesLayout layout;
-    layout.tableTop = pic.height() - progressBlockHeight * int(model::reactions(in.species).size());
+    layout.tableTop = pic.height() - tablesHeight;
     PlotFrameInputs frame;
     frame.area = QRect(0, 0, pic.width(), std::max(0, layout.tableTop));
-    frame.left = amountScale(in.scaleMax);
-    frame.legend = legend(in.species);
+    frame.left = amountScale(scaleMax);
+    frame.legend = std::move(legend);
     layout.frame = layoutPlotFrame(pic, frame);
     return layout;
 }

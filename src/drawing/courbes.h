@@ -37,6 +37,11 @@ struct CourbesLayout {
     int tableTop = 0; // the top of the first table
 };
 CourbesLayout courbesLayout(Picture& tabcourbes, const CourbesInputs& in);
+// The same for amounts of another catalogue's particles: the plot on the scale of the
+// quantities graph (mmol; 0: no curves), with its legend, over tables that take tablesHeight
+// pixels at the bottom of the tab.
+CourbesLayout courbesLayout(Picture& tabcourbes, float scaleMax, std::vector<LegendEntry> legend,
+                            int tablesHeight);
 
 // The colour of the curve of graph column c (0..5).
 QColor courbeColour(int column);
