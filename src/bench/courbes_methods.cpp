@@ -272,4 +272,9 @@ void CourbesMethods::release(double volume) {
     dragged_ = 0;
 }
 
+std::vector<QWidget*> CourbesMethods::focusOrder() const {
+    return {method_,    derivative_, contacts_[0], contacts_[1],
+            ranges_[0], ranges_[1],  ranges_[2],   ranges_[3]};
+}
+
 } // namespace bench

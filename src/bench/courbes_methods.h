@@ -65,6 +65,9 @@ public:
     void drag(double volume);
     void release(double volume);
 
+    // The controls in the order of the keyboard focus, as they stand on the screen.
+    std::vector<QWidget*> focusOrder() const;
+
 signals:
     void changed();
 
