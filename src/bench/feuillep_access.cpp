@@ -11,6 +11,7 @@
 #include "drawing/graph.h"
 #include "drawing/tabs.h"
 #include "drawing/widgets/picturebox.h"
+#include "exercises/format_bar.h"
 #include "model/colour.h"
 #include "model/colour_words.h"
 #include "numbers/formats.h"
@@ -141,8 +142,10 @@ std::vector<QWidget*> FeuilleP::focusChain() const {
     // measured curve are never shown together.
     const std::vector<QWidget*> methods = courbesMethods_->focusOrder();
     chain.insert(chain.end(), methods.begin(), methods.end());
-    chain.insert(chain.end(), {HScroll1, masquer, btexo, fich_, supertext_, Command2, Command11,
-                               Command4, Command10, Command8, Command7, Command1});
+    chain.insert(chain.end(), {HScroll1, masquer, btexo, fich_, supertext_, formatBar->bold,
+                               formatBar->italic, formatBar->underline, formatBar->subscript,
+                               formatBar->superscript, formatBar->colour, checkResult, Command2,
+                               Command11, Command4, Command10, Command8, Command7, Command1});
     return chain;
 }
 
