@@ -383,6 +383,7 @@ private:
     mutable model::acidbase::BenchSetup readingsSetup_;
     CourbesMethods* courbesMethods_ = nullptr;
     std::optional<drawing::MeasuredFrameKey> measuredFrame_; // the frame drawn last
+    drawing::Runs measuredResult_;                // the line under the plot as the tab shows it
     std::array<QLabel*, 2> acidBaseListLabels_{}; // what screen readers name the two lists by
     bool courbesStale_ = true; // the static part of the curves must be drawn again
 

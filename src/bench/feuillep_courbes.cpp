@@ -84,11 +84,12 @@ bool FeuilleP::measuredCurve() {
     if (courbesStale_ || measuredFrame_ != key) {
         drawing::majMeasuredCurve(pic, in);
         measuredFrame_ = key;
+        measuredResult_.clear();
         courbesStale_ = false;
     }
-    drawing::refMeasuredCurve(pic, in);
+    const QRect plot = drawing::refMeasuredCurve(pic, in, &measuredResult_).frame.plot;
     tabcourbes->refresh();
-    updateCourbesPart(in, drawing::measuredCurveLayout(pic, in).frame.plot);
+    updateCourbesPart(in, plot);
     return true;
 }
 

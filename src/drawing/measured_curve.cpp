@@ -277,13 +277,16 @@ void majMeasuredCurve(Picture& pic, const MeasuredCurveInputs& in) {
     pic.keepAsBackground();
 }
 
-void refMeasuredCurve(Picture& pic, const MeasuredCurveInputs& in) {
+MeasuredCurveLayout refMeasuredCurve(Picture& pic, const MeasuredCurveInputs& in,
+                                     Runs* shownResult) {
     const MeasuredCurveLayout layout = measuredCurveLayout(pic, in);
     const PlotFrame& f = layout.frame;
     pic.clear(f.curvesArea());
-    if (!layout.result.isEmpty()) pic.clear(layout.result);
     const std::vector<ab::Point> curve = shownPoints(in);
     const ab::MethodResult result = ab::applyMethod(curve, in.method);
+    const Runs text = resultRuns(in, result);
+    const bool newText = !shownResult || *shownResult != text;
+    if (newText && !layout.result.isEmpty()) pic.clear(layout.result);
     const double poured = std::clamp(in.pouredVolume, 0.0, fullBurette);
 
     pic.paint([&](QPainter& p) {
@@ -317,8 +320,8 @@ void refMeasuredCurve(Picture& pic, const MeasuredCurveInputs& in) {
         }
     });
 
-    const Runs text = resultRuns(in, result);
-    if (!text.empty()) {
+    if (shownResult) *shownResult = text;
+    if (newText && !text.empty()) {
         pic.setForeColor(QColor(0, 0, 0));
         const RunsExtent e = runsExtent(pic, text, ScriptSet::Large);
         pic.currentX = 6;
@@ -326,6 +329,7 @@ void refMeasuredCurve(Picture& pic, const MeasuredCurveInputs& in) {
         printRuns(pic, text, ScriptSet::Large);
     }
     pic.setFontSize(8);
+    return layout;
 }
 
 } // namespace drawing

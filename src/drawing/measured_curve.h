@@ -69,7 +69,11 @@ struct MeasuredFrameKey {
 MeasuredFrameKey measuredFrameKey(const Picture& pic, const MeasuredCurveInputs& in);
 
 void majMeasuredCurve(Picture& tabcourbes, const MeasuredCurveInputs& in);
-void refMeasuredCurve(Picture& tabcourbes, const MeasuredCurveInputs& in);
+// Returns the layout it drew on. shownResult, when given, holds the line under the plot as the
+// picture shows it (empty after majMeasuredCurve): the line is drawn only when it differs, and
+// is kept there.
+MeasuredCurveLayout refMeasuredCurve(Picture& tabcourbes, const MeasuredCurveInputs& in,
+                                     Runs* shownResult = nullptr);
 
 // The colours: the curve, the derivative, the tangents and lines, the parallel halfway, the
 // equivalence point.

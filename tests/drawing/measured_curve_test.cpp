@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -307,6 +308,41 @@ TEST(MeasuredCurve, BandOfTheControlsLeftBlank) {
     for (int y = 274 - 52; y < 274; ++y)
         for (int x = 0; x < 449; ++x)
             ASSERT_EQ(d.pic.pixel(x, y), drawingtest::rgb(255, 255, 255)) << x << "," << y;
+}
+
+// The tab as the bench draws it along a pour, the frame again only when its key changes and
+// the line under the plot only when it differs, is at every reading the picture drawn whole:
+// the tangents' second point of contact (12 mL) stays on the last reading until the curve
+// reaches it, and the equivalence they give moves with it.
+TEST(MeasuredCurve, TheKeptResultLineIsTheOneDrawnWhole) {
+    support::application();
+    Picture kept(449, 274);
+    std::optional<drawing::MeasuredFrameKey> frame;
+    drawing::Runs shown;
+    const std::vector<ab::Point> all = readings(Reading::PH, 14, 0.1);
+    int changes = 0;
+    for (std::size_t n = 1; n <= all.size(); n += 3) {
+        MeasuredCurveInputs in;
+        in.points.assign(all.begin(), all.begin() + std::ptrdiff_t(n));
+        in.pouredVolume = in.points.back().volume;
+        in.method.method = ab::Method::ParallelTangents;
+        in.method.firstContact = 5;
+        in.method.secondContact = 12;
+        const drawing::MeasuredFrameKey key = drawing::measuredFrameKey(kept, in);
+        if (frame != key) {
+            drawing::majMeasuredCurve(kept, in);
+            frame = key;
+            shown.clear();
+        }
+        const drawing::Runs before = shown;
+        drawing::refMeasuredCurve(kept, in, &shown);
+        changes += shown != before;
+        Picture whole(449, 274);
+        drawing::majMeasuredCurve(whole, in);
+        drawing::refMeasuredCurve(whole, in);
+        ASSERT_TRUE(kept.image() == whole.image()) << in.pouredVolume << " mL";
+    }
+    EXPECT_GE(changes, 3) << "the line was drawn again as the result moved";
 }
 
 } // namespace

@@ -42,10 +42,13 @@ double squaredResiduals(std::span<const Point> p, const Line& line) {
 
 std::vector<Point> curvePoints(std::span<const Point> points, double from, double to) {
     std::vector<Point> kept;
+    kept.reserve(points.size());
     for (const Point& p : points)
         if (p.volume >= from && p.volume <= to && std::isfinite(p.value)) kept.push_back(p);
-    std::stable_sort(kept.begin(), kept.end(),
-                     [](const Point& a, const Point& b) { return a.volume < b.volume; });
+    // The bench hands its readings in the order of pouring: sorted already.
+    const auto byVolume = [](const Point& a, const Point& b) { return a.volume < b.volume; };
+    if (!std::is_sorted(kept.begin(), kept.end(), byVolume))
+        std::stable_sort(kept.begin(), kept.end(), byVolume);
     kept.erase(std::unique(kept.begin(), kept.end(),
                            [](const Point& a, const Point& b) { return a.volume == b.volume; }),
                kept.end());
