@@ -198,6 +198,49 @@ TEST_F(AcidBaseCourbesBenchTest, TheCopyTakesTheBandOfTheControls) {
     EXPECT_GT(inked(copy, band), 0);
 }
 
+// While the concentration is hidden the curve tells only what was measured: the tab, its copy
+// and its words after 20 mL poured and the burette read back to 3 mL are those of 3 mL poured
+// (a scale kept from the readings beyond, σ's or the derivative's, would tell of the jump).
+TEST_F(AcidBaseCourbesBenchTest, WhileHiddenNothingBeyondTheVolumePouredIsTold) {
+    struct Row {
+        const char* name;
+        ab::Probe probe;
+        bool derivative;
+    };
+    const Row rows[] = {{"pH and dpH/dV", ab::Probe::PHMeter, true},
+                        {"σ", ab::Probe::Conductimeter, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        struct Seen {
+            QImage screen, copy;
+            QString words;
+        };
+        auto look = [&](int ticks, bool readBack) {
+            chooseEthanoicAcid(row.probe);
+            window->masquer->setChecked(true);
+            window->masquer_Click();
+            if (row.derivative)
+                methods()->findChild<QCheckBox*>(QStringLiteral("derivativeBox"))->setChecked(true);
+            pour(ticks);
+            if (readBack) {
+                type(5, QStringLiteral("3"));
+                window->Text1_LostFocus(5);
+            }
+            EXPECT_TRUE(window->sampleHidden());
+            return Seen{window->tabcourbes->picture().image(), window->courbesImage(1), words()};
+        };
+        const Seen three = look(30, false);
+        window->reinitialise();
+        const Seen back = look(200, true);
+        EXPECT_TRUE(three.words.contains(QStringLiteral("de 0 à 3\u00A0mL")))
+            << three.words.toStdString();
+        EXPECT_EQ(three.words, back.words);
+        EXPECT_TRUE(three.screen == back.screen);
+        EXPECT_TRUE(three.copy == back.copy);
+        window->reinitialise();
+    }
+}
+
 TEST_F(AcidBaseCourbesBenchTest, WithNoProbeTheAmountCurvesComeBack) {
     chooseEthanoicAcid(ab::Probe::PHMeter);
     pour(30);
