@@ -2,9 +2,11 @@
 // One tick of the burette's flow in the real main window: Timer1_Timer, with everything the
 // window does at a tick (the volume written, the graph, the liquids, the meter, the pictures
 // and the graph in words for assistive technology). A redox titration beside acid-base ones
-// with the pH meter and the conductimeter, and with the "Courbes" tab shown. Offscreen:
+// with the pH meter and the conductimeter, and with the "Courbes" tab shown (with a probe:
+// the measured curve growing by a reading a tick, and a method's constructions). Offscreen:
 //   perf_bench_tick --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
+#include "bench/courbes_methods.h"
 #include "bench/feuillep.h"
 #include "files/situations.h"
 #include "files/ui/paths.h"
@@ -21,7 +23,9 @@
 namespace {
 
 // Arguments: the position in the species list (0 to 9 redox, from files::acidBaseListStart
-// acid-base), the probe's position (0 pH meter, 1 conductimeter, 2 none), the tab (1 or 3).
+// acid-base), the probe's position (0 pH meter, 1 conductimeter, 2 none), the tab (1 or 3),
+// the position of the method in the list of "Courbes" (0 none; 1 the derivative's maximum
+// for a pH, the two lines for σ).
 void BM_WindowTick(benchmark::State& state) {
     QTemporaryDir folder; // the bench's temporary file out of the build folder
     files::setProgramFolder(folder.path());
@@ -35,6 +39,9 @@ void BM_WindowTick(benchmark::State& state) {
     window->probeList->setCurrentIndex(int(state.range(1)));
     window->Onglets_MouseUp(state.range(2) == 3 ? 400 : 10, 8);
     window->majtq();
+    auto* methods = window->courbesMethods()->findChild<QComboBox*>(QStringLiteral("methodList"));
+    methods->setCurrentIndex(int(state.range(3)));
+    emit methods->activated(int(state.range(3)));
     window->Image3_MouseDown();
     for (auto _ : state) {
         window->Timer1_Timer();
@@ -52,11 +59,14 @@ void BM_WindowTick(benchmark::State& state) {
 }
 constexpr int ethanoic = files::acidBaseListStart + 1;
 BENCHMARK(BM_WindowTick)
-    ->Args({1, 2, 1})        // oxalic acid, redox
-    ->Args({1, 2, 3})        // oxalic acid, "Courbes" shown
-    ->Args({ethanoic, 0, 1}) // pH meter
-    ->Args({ethanoic, 1, 1}) // conductimeter
-    ->Args({ethanoic, 0, 3}) // pH meter, "Courbes" shown
+    ->Args({1, 2, 1, 0})        // oxalic acid, redox
+    ->Args({1, 2, 3, 0})        // oxalic acid, "Courbes" shown
+    ->Args({ethanoic, 0, 1, 0}) // pH meter
+    ->Args({ethanoic, 1, 1, 0}) // conductimeter
+    ->Args({ethanoic, 0, 3, 0}) // pH meter, "Courbes" shown
+    ->Args({ethanoic, 0, 3, 1}) // and the derivative's maximum
+    ->Args({ethanoic, 1, 3, 1}) // conductimeter, "Courbes" shown, the two lines
+    ->Args({ethanoic, 2, 3, 0}) // no probe, "Courbes" shown: the amount curves
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace

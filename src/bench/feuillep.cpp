@@ -280,6 +280,7 @@ void FeuilleP::buildSideTabs() {
         QStringLiteral("Masquer la concentration de la solution introduite dans le bécher"),
         Frame2);
     masquer->setGeometry(10, drawing::optionCheckTop, 430, drawing::optionCheckHeight);
+    buildCourbesMethods();
 }
 
 void FeuilleP::buildExerciseArea() {

@@ -16,11 +16,13 @@
 //   feuillep_acidbase.cpp          the acid-base bench: its panel controls, its set-up and
 //                                  measured volumes, its situations
 //   feuillep_acidbase_paint.cpp    its graph, liquids, probe, indicator scale, curves, table
+//   feuillep_courbes.cpp           its measured curve in "Courbes", with the methods' controls
 //   feuillep_student.cpp a student's own concentration, the check of a result, the report
 
 #include "drawing/bench_drawing.h"
 #include "drawing/courbes.h"
 #include "drawing/graph.h"
+#include "drawing/measured_curve.h"
 #include "exercises/exercise_area.h"
 #include "files/ui/situation_bench.h"
 #include "model/acidbase/meters.h"
@@ -28,6 +30,7 @@
 #include "model/colour_words.h"
 #include "printing/bench_pictures.h"
 
+#include <QEvent>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -58,6 +61,7 @@ class FormatBar;
 
 namespace bench {
 
+class CourbesMethods;
 class ImageButton;
 
 class FeuilleP : public QWidget,
@@ -220,11 +224,16 @@ public:
     // even while hidden: whoever shows numbers from it keeps model::acidbase::revealsSample),
     // the indicator and the probe;
     model::acidbase::BenchSetup acidBaseSetup() const;
-    // the volumes where the student read the meter since the burette was last emptied: 0 mL,
-    // then every stop of the tap and every drop that landed, increasing, each once;
+    // the volumes where the meter was read since the burette was last emptied: 0 mL, then
+    // every tick of the flow, every stop of the tap and every drop that landed, increasing,
+    // each once;
     std::vector<double> measuredVolumes() const;
     // and the probe's readings there (pH, or σ in mS·cm⁻¹): the points of the curve so far.
-    std::vector<model::acidbase::Point> measuredPoints() const;
+    const std::vector<model::acidbase::Point>& measuredPoints() const;
+    // "Courbes" shows the measured curve: an acid-base titration followed with a probe. The
+    // controls of its methods stand in the band left at the bottom of the tab.
+    bool measuredCurveShown() const;
+    CourbesMethods* courbesMethods() const { return courbesMethods_; }
     // The most water the panel accepts for the sample volume chosen: what the drawn flask
     // holds less the sample and a full burette, mL.
     double waterLimit() const;
@@ -297,7 +306,7 @@ private:
     void placeAcidBaseControls();
     void storeAcidBaseSituation(int situation);
     void restoreAcidBaseSituation(int situation);
-    void noteReading(double replacedStop = -1);
+    void noteReading();
     bool acidBaseMajtq();
     bool acidBaseReftq();
     bool acidBaseCourbes();
@@ -308,6 +317,12 @@ private:
     QStringList graphColumnTexts() const;
     std::optional<QImage> acidBaseGraphImage(qreal scale);
     std::optional<QImage> acidBaseCourbesImage(qreal scale);
+    // The measured curve (feuillep_courbes.cpp).
+    void buildCourbesMethods();
+    bool measuredCurve();
+    drawing::MeasuredCurveInputs measuredCurveInputs(bool withControls) const;
+    void courbesMouse(QEvent::Type type, QPoint pos);
+    void updateCourbesPart(const drawing::MeasuredCurveInputs& in, const QRect& plot);
 
     // Helpers of the state.
     QString text(int index) const;
@@ -362,7 +377,13 @@ private:
     exercises::ExerciseState exercise_;
     int currentTab_ = 1;
     std::vector<double> drops_;
-    std::vector<double> stops_; // the volumes where the tap was closed, kept as drops_ is
+    std::vector<double> readVolumes_; // every tick and stop of the tap, kept as drops_ is
+    // The readings at measuredVolumes() and the set-up they were worked out for.
+    mutable std::vector<model::acidbase::Point> readings_;
+    mutable model::acidbase::BenchSetup readingsSetup_;
+    CourbesMethods* courbesMethods_ = nullptr;
+    std::optional<drawing::MeasuredFrameKey> measuredFrame_; // the frame drawn last
+    drawing::Runs measuredResult_;                // the line under the plot as the tab shows it
     std::array<QLabel*, 2> acidBaseListLabels_{}; // what screen readers name the two lists by
     bool courbesStale_ = true; // the static part of the curves must be drawn again
 

@@ -5,13 +5,13 @@
 // pictures in words (the beaker, the burette, the columns of the graph, the tabs).
 #include "bench/feuillep.h"
 
-#include "exercises/format_bar.h"
-
+#include "bench/courbes_methods.h"
 #include "bench/widgets.h"
 #include "drawing/bench_drawing.h"
 #include "drawing/graph.h"
 #include "drawing/tabs.h"
 #include "drawing/widgets/picturebox.h"
+#include "exercises/format_bar.h"
 #include "model/colour.h"
 #include "model/colour_words.h"
 #include "numbers/formats.h"
@@ -137,26 +137,15 @@ std::vector<QWidget*> FeuilleP::focusChain() const {
     chain.insert(chain.end(),
                  {Command9, Text1[1], Image3, Image1, Command6, Command12, Command3, Check1});
     chain.insert(chain.end(), Option2.begin(), Option2.end());
-    chain.insert(chain.end(), {static_cast<QWidget*>(Onglets),
-                               HScroll1,
-                               masquer,
-                               btexo,
-                               fich_,
-                               supertext_,
-                               formatBar->bold,
-                               formatBar->italic,
-                               formatBar->underline,
-                               formatBar->subscript,
-                               formatBar->superscript,
-                               formatBar->colour,
-                               checkResult,
-                               Command2,
-                               Command11,
-                               Command4,
-                               Command10,
-                               Command8,
-                               Command7,
-                               Command1});
+    chain.push_back(Onglets);
+    // The side panel shows one tab at a time: the tint slider and the controls of the
+    // measured curve are never shown together.
+    const std::vector<QWidget*> methods = courbesMethods_->focusOrder();
+    chain.insert(chain.end(), methods.begin(), methods.end());
+    chain.insert(chain.end(), {HScroll1, masquer, btexo, fich_, supertext_, formatBar->bold,
+                               formatBar->italic, formatBar->underline, formatBar->subscript,
+                               formatBar->superscript, formatBar->colour, checkResult, Command2,
+                               Command11, Command4, Command10, Command8, Command7, Command1});
     return chain;
 }
 

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <span>
 
 namespace bench {
 
@@ -197,6 +198,9 @@ void FeuilleP::indicatorList_Click() {
 
 void FeuilleP::probeList_Click() {
     niveaubecher();
+    // The pH, the conductivity, or the amounts with no probe: another curve.
+    courbesStale_ = true;
+    refcourbes();
 }
 
 void FeuilleP::placeAcidBaseControls() {
@@ -245,28 +249,49 @@ ab::BenchSetup FeuilleP::acidBaseSetup() const {
     return setup;
 }
 
-void FeuilleP::noteReading(double replacedStop) {
+void FeuilleP::noteReading() {
     const double v = numbers::parseBenchDouble(text(5).toStdString());
-    if (replacedStop >= 0 && !stops_.empty() &&
-        std::fabs(stops_.back() - replacedStop) < sameVolume)
-        stops_.pop_back();
-    if (!stops_.empty() && std::fabs(stops_.back() - v) < sameVolume) return;
-    stops_.push_back(v);
+    if (!readVolumes_.empty() && std::fabs(readVolumes_.back() - v) < sameVolume) return;
+    readVolumes_.push_back(v);
 }
 
 std::vector<double> FeuilleP::measuredVolumes() const {
-    std::vector<double> read = drops_;
-    read.insert(read.end(), stops_.begin(), stops_.end());
-    std::sort(read.begin(), read.end());
+    // Both are in the order of pouring, which only adds titrant: increasing.
+    std::vector<double> read(drops_.size() + readVolumes_.size());
+    std::merge(drops_.begin(), drops_.end(), readVolumes_.begin(), readVolumes_.end(),
+               read.begin());
+    if (!std::is_sorted(read.begin(), read.end())) std::sort(read.begin(), read.end());
     std::vector<double> volumes{0};
+    volumes.reserve(read.size() + 1);
     for (double v : read)
         if (v - volumes.back() >= sameVolume) volumes.push_back(v);
     return volumes;
 }
 
-std::vector<ab::Point> FeuilleP::measuredPoints() const {
+// The readings already worked out are kept while the set-up stays the same: a tick works out
+// the reading at its own volume only.
+const std::vector<ab::Point>& FeuilleP::measuredPoints() const {
     const ab::BenchSetup setup = acidBaseSetup();
-    return ab::readings(setup.preparation, measuredVolumes(), setup.probe);
+    const std::vector<double> volumes = measuredVolumes();
+    const ab::Preparation& p = setup.preparation;
+    const ab::Preparation& q = readingsSetup_.preparation;
+    const bool same =
+        p.titration == q.titration && p.sampleConcentration == q.sampleConcentration &&
+        p.sampleVolume == q.sampleVolume && p.waterVolume == q.waterVolume &&
+        p.titrantConcentration == q.titrantConcentration && setup.probe == readingsSetup_.probe;
+    std::size_t kept = 0;
+    if (same)
+        while (kept < readings_.size() && kept < volumes.size() &&
+               readings_[kept].volume == volumes[kept])
+            ++kept;
+    readings_.resize(kept);
+    readingsSetup_ = setup;
+    if (kept < volumes.size()) {
+        const std::vector<ab::Point> added =
+            ab::readings(p, std::span<const double>(volumes).subspan(kept), setup.probe);
+        readings_.insert(readings_.end(), added.begin(), added.end());
+    }
+    return readings_;
 }
 
 // ---- Situations ----

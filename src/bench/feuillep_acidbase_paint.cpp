@@ -75,6 +75,7 @@ bool FeuilleP::acidBaseReftq() {
 }
 
 bool FeuilleP::acidBaseCourbes() {
+    if (measuredCurve()) return true;
     if (acidBaseTitration() < 0) return false;
     drawing::AcidBaseCourbesInputs in;
     in.preparation = acidBaseSetup().preparation;
@@ -178,6 +179,13 @@ std::optional<QImage> FeuilleP::acidBaseCourbesImage(qreal scale) {
     if (acidBaseTitration() < 0) return std::nullopt;
     const drawing::Picture& screen = tabcourbes->picture();
     drawing::Picture pic(screen.width(), screen.height(), scale);
+    if (measuredCurveShown()) {
+        // The curve and the method as on the screen; the plot takes the controls' band.
+        const drawing::MeasuredCurveInputs in = measuredCurveInputs(false);
+        drawing::majMeasuredCurve(pic, in);
+        drawing::refMeasuredCurve(pic, in);
+        return flattened(pic);
+    }
     drawing::AcidBaseCourbesInputs in;
     in.preparation = acidBaseSetup().preparation;
     in.pouredVolume = pouredVolumeOf(text(5));

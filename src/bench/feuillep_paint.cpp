@@ -141,6 +141,7 @@ void FeuilleP::imafond() {
     Labelvol->move(layout.volumeLabel);
     Image3->move(layout.tapImage);
     Check1->setEnabled(layout.starchEnabled);
+    Check1->setVisible(acidBaseTitration() < 0);
     flaskX_ = layout.flaskX;
     liquidTop_ = layout.liquidTop;
     picburette->refresh();

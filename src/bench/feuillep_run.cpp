@@ -79,10 +79,8 @@ void FeuilleP::Image3_MouseUp() {
 
 void FeuilleP::Image3_Click() {
     moveFocusToSupertext();
-    // The release's tick pours after the tap was closed: the reading is taken after it.
-    const double stop = pouredOf(Text1[5]);
+    // The release's tick pours after the tap was closed, and is read as every tick is.
     Timer1_Timer();
-    noteReading(stop);
 }
 
 void FeuilleP::Timer1_Timer() {
@@ -97,6 +95,7 @@ void FeuilleP::Timer1_Timer() {
     }
     setText(5, QString::fromStdString(numbers::formatPattern(v + flowStep, "####0.0")));
     rewriteLabelvol();
+    noteReading();
     reftq();
 }
 
@@ -155,7 +154,7 @@ void FeuilleP::Command6_Click() {
 void FeuilleP::reinitialise() {
     lockBoxes(false);
     drops_.clear();
-    stops_.clear();
+    readVolumes_.clear();
     setText(5, QStringLiteral("0,0"));
     rewriteLabelvol();
     reftq();

@@ -229,12 +229,14 @@ void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTe
     }
     pic.setScaleLeft(0);
 
-    // The starch box's own label, grey while starch has no use.
+    // The starch box's own label, grey while starch has no use; no box at all on the
+    // acid-base bench, where no titration uses starch.
     out.starchEnabled = model::involvesDiiode(species);
+    pic.setBold(false);
+    if (model::acidbase::isTitration(acidBaseTitration)) return;
     pic.setForeColor(out.starchEnabled ? black : lightGrey);
     pic.currentX = controls.starchBox.left() + controls.starchBox.width();
     pic.currentY = controls.starchBox.top();
-    pic.setBold(false);
     pic.printLineEnd(QStringLiteral(" Ajouter du thiodène\u00AE"));
     pic.setForeColor(black);
 }

@@ -7,7 +7,6 @@
 #include "drawing/progress_table.h"
 #include "model/catalogue.h"
 #include "model/progress.h"
-#include "numbers/rounding.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -16,82 +15,43 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace drawing {
 
 namespace {
 
-const QColor black(0, 0, 0);
-const QColor lightGrey(192, 192, 192); // palette colour 7
-const QColor darkGrey(128, 128, 128);  // palette colour 8
-
 constexpr double fullBurette = model::buretteCapacity;
-constexpr int plotRight = courbesLeft + 25 * courbesPixelsPerMl;
 constexpr int scaleSteps = 5; // labelled lines of the vertical scale
 
-// What refcourbes draws over: the plot, and the rows of the titration's table.
-QRect plotArea() {
-    return QRect(QPoint(courbesLeft - 4, courbesTop - 6), QPoint(plotRight + 8, courbesZero + 4));
-}
+const QColor darkGrey(128, 128, 128); // palette colour 8
 
-int titrationTop(int species) {
-    return courbesTableTop + progressBlockHeight * (int(model::reactions(species).size()) - 1);
-}
-
-void drawAxes(Picture& pic, float scaleMax) {
-    // Vertical: the scale of the quantities graph, a labelled line every fifth of it.
-    const double halfDigit = pic.textHeight(QStringLiteral("8")) / 2;
-    for (int i = 0; i <= scaleSteps; ++i) {
-        const int y = courbesTop + (courbesZero - courbesTop) * i / scaleSteps;
-        pic.line(courbesLeft, y, plotRight, y, lightGrey);
-        const QString label = scaleLabel(scaleMax, 10 * i / scaleSteps);
-        pic.currentX = courbesLeft - 3 - pic.textWidth(label);
-        pic.currentY = y - halfDigit;
-        pic.printRun(label);
+// The scale of the quantities graph, a labelled line every fifth of it (mmol; labelled in mol
+// as the graph labels it).
+VerticalScale amountScale(float scaleMax) {
+    VerticalScale s;
+    s.title = {{RunKind::Plain, QStringLiteral("n"), {}, true},
+               {RunKind::Plain, QStringLiteral(" (mol)")}};
+    if (!(scaleMax > 0)) {
+        s.labels.push_back({0, scaleLabel(scaleMax, 10)});
+        return s;
     }
-    // Horizontal: a tick every millilitre, a line and a label every five.
-    for (int v = 0; v <= 25; ++v) {
-        const int x = courbesX(v);
-        if (v % 5 == 0 && v > 0) pic.line(x, courbesTop, x, courbesZero, lightGrey);
-        pic.line(x, courbesZero + 1, x, courbesZero + (v % 5 == 0 ? 3 : 2), black);
-        if (v % 5 != 0) continue;
-        const QString label = QString::number(v);
-        pic.currentX = x - pic.textWidth(label) / 2;
-        pic.currentY = courbesZero + 4;
-        pic.printRun(label);
-    }
-    pic.line(courbesLeft, 6, courbesLeft, courbesZero, black);
-    pic.line(courbesLeft - 3, 12, courbesLeft, 6, black);
-    pic.line(courbesLeft + 3, 12, courbesLeft, 6, black);
-    pic.line(courbesLeft, courbesZero, plotRight + 8, courbesZero, black);
-    pic.line(plotRight + 2, courbesZero - 3, plotRight + 8, courbesZero, black);
-    pic.line(plotRight + 2, courbesZero + 3, plotRight + 8, courbesZero, black);
-
-    pic.currentX = courbesLeft + 6;
-    pic.currentY = 1;
-    pic.setItalic(true);
-    pic.printRun(QStringLiteral("n"));
-    pic.setItalic(false);
-    pic.printRun(QStringLiteral(" (mol)"));
-    pic.currentX = plotRight + 12;
-    pic.currentY = courbesZero + 4;
-    pic.setItalic(true);
-    pic.printRun(QStringLiteral("V"));
-    pic.setItalic(false);
-    pic.printRun(QStringLiteral(" (mL)"));
+    s.high = scaleMax;
+    for (int i = 0; i <= scaleSteps; ++i)
+        s.labels.push_back(
+            {double(scaleMax) * i / scaleSteps, scaleLabel(scaleMax, 10 - 10 * i / scaleSteps)});
+    return s;
 }
 
-// A short line of each curve's colour and the formula of its species, one under the other.
-void drawLegend(Picture& pic, int species) {
+// A short line of each curve's colour and the formula of its species.
+std::vector<LegendEntry> legend(int species) {
+    std::vector<LegendEntry> entries;
     const auto columns = model::graphColumns(species);
-    for (int c = 0; c < int(columns.size()); ++c) {
-        const int top = courbesTop + 15 * c;
-        pic.fillBox(courbesLegendLeft, top + 6, courbesLegendLeft + 13, top + 7, courbeColour(c));
-        pic.currentX = courbesLegendLeft + 18;
-        pic.currentY = top;
-        printRuns(pic, formulaRuns(model::entryFormula(columns[c].presentEntry)), ScriptSet::Small);
-    }
+    for (int c = 0; c < int(columns.size()); ++c)
+        entries.push_back(
+            {formulaRuns(model::entryFormula(columns[c].presentEntry)), courbeColour(c)});
+    return entries;
 }
 
 } // namespace
@@ -154,12 +114,21 @@ std::vector<double> bends(const CourbesInputs& in) {
 
 } // namespace
 
-int courbesX(double volume) {
-    return numbers::nearest(courbesLeft + courbesPixelsPerMl * volume);
+CourbesLayout courbesLayout(Picture& pic, const CourbesInputs& in) {
+    return courbesLayout(pic, in.scaleMax, legend(in.species),
+                         progressBlockHeight * int(model::reactions(in.species).size()));
 }
 
-int courbesY(double amount, float scaleMax) {
-    return numbers::nearest(courbesZero - (courbesZero - courbesTop) * amount / scaleMax);
+CourbesLayout courbesLayout(Picture& pic, float scaleMax, std::vector<LegendEntry> legend,
+                            int tablesHeight) {
+    CourbesLayout layout;
+    layout.tableTop = pic.height() - tablesHeight;
+    PlotFrameInputs frame;
+    frame.area = QRect(0, 0, pic.width(), std::max(0, layout.tableTop));
+    frame.left = amountScale(scaleMax);
+    frame.legend = std::move(legend);
+    layout.frame = layoutPlotFrame(pic, frame);
+    return layout;
 }
 
 QColor courbeColour(int column) {
@@ -171,14 +140,14 @@ QColor courbeColour(int column) {
 
 void majcourbes(Picture& pic, const CourbesInputs& in) {
     pic.restart();
-    drawAxes(pic, in.scaleMax);
-    drawLegend(pic, in.species);
+    const CourbesLayout layout = courbesLayout(pic, in);
+    drawPlotFrame(pic, layout.frame);
     // The reaction before an indirect titration does not change as titrant is poured.
     const model::ProgressTable table = model::progressTable(in.species, in.in);
     const std::vector<ProgressColumns> columns = courbesTableColumns(pic, in);
     for (std::size_t r = 0; r < table.reactions.size(); ++r) {
         const model::ReactionProgress& reaction = table.reactions[r];
-        const int top = courbesTableTop + progressBlockHeight * int(r);
+        const int top = layout.tableTop + progressBlockHeight * int(r);
         const ReactionTexts texts = reactionTexts(table, reaction, in.hidden, in.in.pouredVolume);
         drawReactionFrame(pic, texts, columns[r], top);
         if (!reaction.titration) drawReactionRows(pic, texts, columns[r], top);
@@ -191,8 +160,11 @@ bool refcourbes(Picture& pic, const CourbesInputs& in) {
     if (in.scaleMax == 0) return false;
     const auto columns = model::graphColumns(in.species);
     if (columns.empty()) return false;
-    const int top = titrationTop(in.species);
-    pic.clear(plotArea());
+    const CourbesLayout layout = courbesLayout(pic, in);
+    const PlotFrame& frame = layout.frame;
+    const int top =
+        layout.tableTop + progressBlockHeight * (int(model::reactions(in.species).size()) - 1);
+    pic.clear(frame.curvesArea());
     pic.clear(reactionRowsArea(pic.width(), top));
 
     // Each curve through its amounts at the bends, in the model's own numbers. While the
@@ -213,12 +185,10 @@ bool refcourbes(Picture& pic, const CourbesInputs& in) {
             at.pouredVolume = static_cast<float>((v + volumes[b + 1]) / 2);
             stretch = model::progressTable(in.species, at);
         }
-        const double x = courbesLeft + courbesPixelsPerMl * v + 0.5;
+        const double x = frame.x(v) + 0.5;
         for (std::size_t c = 0; c < columns.size(); ++c) {
             const int entry = columns[c].presentEntry;
-            const double amount = present[entry];
-            curves[c] << QPointF(x, courbesZero -
-                                        (courbesZero - courbesTop) * amount / in.scaleMax + 0.5);
+            curves[c] << QPointF(x, frame.y(present[entry]) + 0.5);
             if (b + 1 < volumes.size())
                 shown[c].push_back(!stretch || !stretch->present[entry].dependsOnSample());
         }
@@ -227,11 +197,11 @@ bool refcourbes(Picture& pic, const CourbesInputs& in) {
     std::array<bool, model::Entry::count> sampleAtStart{};
     if (in.hidden) sampleAtStart = model::followsFromSample(in.species, in.in);
     pic.paint([&](QPainter& p) {
-        p.setClipRect(plotArea());
+        p.setClipRect(frame.curvesArea());
         const double markerX = curves[0].back().x();
         QPen dashes(darkGrey, 1, Qt::DashLine);
         p.setPen(dashes);
-        p.drawLine(QPointF(markerX, courbesTop), QPointF(markerX, courbesZero));
+        p.drawLine(QPointF(markerX, frame.plot.top()), QPointF(markerX, frame.plot.bottom()));
         for (std::size_t c = 0; c < columns.size(); ++c) {
             const QColor colour = courbeColour(int(c));
             p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));

@@ -3,11 +3,12 @@
 // The "Courbes" tab (`tabcourbes`): the amounts present of the species of the quantities
 // graph as curves n = f(V), V from 0 to 25 mL, on the graph's own scale, each drawn from 0 to
 // the volume poured so far and never beyond (a curve must not show an equivalence the student
-// has not reached), with a marker at that volume; under them the progress table of the
-// reactions (progress_table.h). majcourbes draws the static part and keeps it as the
+// has not reached), with a marker at that volume and a legend above; under them the progress
+// table of the reactions (progress_table.h). majcourbes draws the static part and keeps it as the
 // picture's background; refcourbes draws what the poured volume changes over it. Both work
 // from plain inputs, at the picture's own density, for the screen, the clipboard and paper.
 
+#include "drawing/plot_frame.h"
 #include "drawing/progress_table.h"
 #include "model/amounts.h"
 
@@ -28,17 +29,19 @@ struct CourbesInputs {
     bool hidden = false;
 };
 
-// Geometry of the plot, pixels of `tabcourbes`.
-inline constexpr int courbesLeft = 60;        // x of V = 0, the vertical axis
-inline constexpr int courbesPixelsPerMl = 12; // 25 mL end at x = 360
-inline constexpr int courbesTop = 16;         // y of the scale's maximum
-inline constexpr int courbesZero = 106;       // y of n = 0
-inline constexpr int courbesLegendLeft = 376;
-inline constexpr int courbesTableTop = 126; // the progress table starts there
-
-// The pixel of a volume (mL) and of an amount (mmol) on a scale of scaleMax.
-int courbesX(double volume);
-int courbesY(double amount, float scaleMax);
+// Where the tab puts its parts: the progress tables at the bottom, one block under the other,
+// and over them the plot with its scale, its titles and its legend (plot_frame.h), which takes
+// the rest. The amounts are in mmol on the plot's scale (0 to scaleMax).
+struct CourbesLayout {
+    PlotFrame frame;
+    int tableTop = 0; // the top of the first table
+};
+CourbesLayout courbesLayout(Picture& tabcourbes, const CourbesInputs& in);
+// The same for amounts of another catalogue's particles: the plot on the scale of the
+// quantities graph (mmol; 0: no curves), with its legend, over tables that take tablesHeight
+// pixels at the bottom of the tab.
+CourbesLayout courbesLayout(Picture& tabcourbes, float scaleMax, std::vector<LegendEntry> legend,
+                            int tablesHeight);
 
 // The colour of the curve of graph column c (0..5).
 QColor courbeColour(int column);

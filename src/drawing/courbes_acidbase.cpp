@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
+#include <vector>
 
 namespace drawing {
 
@@ -22,14 +24,9 @@ namespace ab = model::acidbase;
 
 const QColor darkGrey(128, 128, 128);
 
-constexpr int plotRight = courbesLeft + 25 * courbesPixelsPerMl;
 // The curves are drawn through the mixture every this many mL, at the equivalences and at the
 // volume poured.
 constexpr double curveStep = 0.5;
-
-QRect plotArea() {
-    return QRect(QPoint(courbesLeft - 4, courbesTop - 6), QPoint(plotRight + 8, courbesZero + 4));
-}
 
 QColor curveColour(int column) {
     return column < 6 ? courbeColour(column) : QColor(100, 100, 100);
@@ -71,29 +68,28 @@ const std::vector<CurvePoint>& fixedPoints(const ab::Preparation& p) {
     return points;
 }
 
-Runs particleRuns(int particle) {
-    return unicodeFormulaRuns(ab::formula(particle));
-}
-
-void drawLegend(Picture& pic, std::span<const int> particles) {
-    for (int c = 0; c < int(particles.size()); ++c) {
-        const int top = courbesTop + 15 * c;
-        pic.fillBox(courbesLegendLeft, top + 6, courbesLegendLeft + 13, top + 7, curveColour(c));
-        pic.currentX = courbesLegendLeft + 18;
-        pic.currentY = top;
-        printRuns(pic, particleRuns(particles[c]), ScriptSet::Small);
-    }
+// A short line of each curve's colour and the formula of its particle, in as many rows as the
+// formulas need (CH₃CH(OH)COOH and its neighbours never run past the picture's edge).
+std::vector<LegendEntry> legend(std::span<const int> particles) {
+    std::vector<LegendEntry> entries;
+    for (int c = 0; c < int(particles.size()); ++c)
+        entries.push_back({unicodeFormulaRuns(ab::formula(particles[c])), curveColour(c)});
+    return entries;
 }
 
 } // namespace
 
+CourbesLayout acidBaseCourbesLayout(Picture& pic, const AcidBaseCourbesInputs& in) {
+    const int tables = int(ab::reactions(in.preparation.titration).size());
+    return courbesLayout(pic, in.scaleMax, legend(ab::columns(in.preparation.titration)),
+                         acidBaseTableHeight * tables);
+}
+
 void majcourbesAcidBase(Picture& pic, const AcidBaseCourbesInputs& in) {
-    // The redox frame with no species: the axes and the scale alone.
-    CourbesInputs frame;
-    frame.scaleMax = in.scaleMax;
-    majcourbes(pic, frame);
-    drawLegend(pic, ab::columns(in.preparation.titration));
-    drawAcidBaseTableFrames(pic, in.preparation, in.hidden, courbesTableTop);
+    pic.restart();
+    const CourbesLayout layout = acidBaseCourbesLayout(pic, in);
+    drawPlotFrame(pic, layout.frame);
+    drawAcidBaseTableFrames(pic, in.preparation, in.hidden, layout.tableTop);
     pic.setFontSize(8);
     pic.keepAsBackground();
 }
@@ -102,25 +98,26 @@ bool refcourbesAcidBase(Picture& pic, const AcidBaseCourbesInputs& in) {
     if (in.scaleMax == 0) return false;
     const std::span<const int> particles = ab::columns(in.preparation.titration);
     if (particles.empty()) return false;
-    pic.clear(plotArea());
+    const CourbesLayout layout = acidBaseCourbesLayout(pic, in);
+    const PlotFrame& frame = layout.frame;
+    pic.clear(frame.curvesArea());
 
     const double poured = std::clamp(in.pouredVolume, 0.0, double(model::buretteCapacity));
     // The amounts bend sharply at the equivalences only: the grid and these points draw them.
     std::vector<QPolygonF> curves(particles.size());
     auto add = [&](double v, const std::vector<double>& amounts) {
-        const double x = courbesLeft + courbesPixelsPerMl * v + 0.5;
+        const double x = frame.x(v) + 0.5;
         for (std::size_t c = 0; c < particles.size(); ++c)
-            curves[c] << QPointF(
-                x, courbesZero - (courbesZero - courbesTop) * amounts[c] / in.scaleMax + 0.5);
+            curves[c] << QPointF(x, frame.y(amounts[c]) + 0.5);
     };
     for (const CurvePoint& point : fixedPoints(in.preparation))
         if (point.volume < poured) add(point.volume, point.amounts);
     add(poured, amountsAt(in.preparation, poured));
     pic.paint([&](QPainter& p) {
-        p.setClipRect(plotArea());
+        p.setClipRect(frame.curvesArea());
         const double markerX = curves[0].back().x();
         p.setPen(QPen(darkGrey, 1, Qt::DashLine));
-        p.drawLine(QPointF(markerX, courbesTop), QPointF(markerX, courbesZero));
+        p.drawLine(QPointF(markerX, frame.plot.top()), QPointF(markerX, frame.plot.bottom()));
         for (std::size_t c = 0; c < particles.size(); ++c) {
             if (in.hidden && ab::revealsSample(in.preparation.titration, particles[c], false))
                 continue;
@@ -132,7 +129,7 @@ bool refcourbesAcidBase(Picture& pic, const AcidBaseCourbesInputs& in) {
         }
     });
 
-    drawAcidBaseTableRows(pic, in.preparation, poured, in.hidden, courbesTableTop);
+    drawAcidBaseTableRows(pic, in.preparation, poured, in.hidden, layout.tableTop);
     pic.setFontSize(8);
     return true;
 }

@@ -194,6 +194,26 @@ double runsWidth(Picture& pic, const Runs& runs, ScriptSet set) {
     return width;
 }
 
+RunsExtent runsExtent(Picture& pic, const Runs& runs, ScriptSet set) {
+    const ScriptMetrics m = scriptMetrics(set);
+    const double size = pic.fontSize();
+    pic.setFontSize(m.baseSize);
+    const double baseCell = pic.textHeight();
+    pic.setFontSize(m.scriptSize);
+    const double scriptCell = pic.textHeight();
+    pic.setFontSize(size);
+    RunsExtent e;
+    e.width = runsWidth(pic, runs, set);
+    e.below = baseCell;
+    for (const drawing::Run& run : runs) {
+        if (run.kind == RunKind::Superscript) e.above = std::max(e.above, double(m.up));
+        if (run.kind == RunKind::Stacked) e.above = std::max(e.above, double(m.stackedAbove));
+        if (run.kind == RunKind::Subscript || run.kind == RunKind::Stacked)
+            e.below = std::max(e.below, m.down + scriptCell);
+    }
+    return e;
+}
+
 void printGraphLabel(Picture& pic, std::string_view formula, double centreX, double top) {
     pic.setFontSize(10);
     pic.setBold(false);

@@ -24,6 +24,7 @@ struct Run {
     QString text; // Stacked: the index
     QString over; // Stacked: the charge over it
     bool italic;
+    bool operator==(const Run&) const = default;
 };
 using Runs = std::vector<Run>;
 
@@ -33,6 +34,16 @@ void printRuns(Picture& pic, const Runs& runs, ScriptSet set);
 // How far printRuns moves the current x (after stacked scripts the pen stands after the
 // wider of the index and the charge).
 double runsWidth(Picture& pic, const Runs& runs, ScriptSet set);
+
+// The room printRuns takes around its starting point (currentY is the top of the base text's
+// cell): its width, how far a raised script rises above that top, and how far below it the
+// lowest cell (the base text's, or a lowered script's) ends.
+struct RunsExtent {
+    double width = 0;
+    double above = 0;
+    double below = 0;
+};
+RunsExtent runsExtent(Picture& pic, const Runs& runs, ScriptSet set);
 
 // A catalogue formula (model::entryFormula) as runs; an unknown one as it is written.
 Runs formulaRuns(std::string_view formula);

@@ -94,6 +94,25 @@ TEST_F(AcidBaseKeyboardTest, TheClassicTitrationWithTheKeyboardAlone) {
     EXPECT_TRUE(told.contains(QStringLiteral("pH-mètre\u00A0: 8,73")));
     EXPECT_TRUE(told.contains(QStringLiteral("La solution du bécher devient rose pâle")));
     EXPECT_EQ(told.count(QStringLiteral("La solution du bécher devient rose pâle")), 1);
+
+    // On to 15 mL, then "Courbes" from the tab strip and its methods' band after it.
+    holdSpace(49);
+    for (int i = 0; i < 60 && focus() != window->Onglets; ++i)
+        key(Qt::Key_Tab);
+    ASSERT_EQ(focus(), window->Onglets);
+    key(Qt::Key_End);
+    ASSERT_EQ(window->currentTab(), 3);
+    key(Qt::Key_Tab);
+    ASSERT_EQ(focus()->objectName(), QStringLiteral("methodList"));
+    EXPECT_EQ(focus()->accessibleName(),
+              QStringLiteral("Méthode de détermination de l'équivalence"));
+    key(Qt::Key_Down);
+    ASSERT_EQ(window->tabcourbes->partCount(), 1);
+    EXPECT_TRUE(window->tabcourbes->part(0).description.contains(
+        QStringLiteral("par la méthode de la dérivée\u00A0: VE = 10,0\u00A0mL")))
+        << window->tabcourbes->part(0).description.toStdString();
+    key(Qt::Key_Tab);
+    EXPECT_EQ(focus()->objectName(), QStringLiteral("derivativeBox"));
 }
 
 } // namespace

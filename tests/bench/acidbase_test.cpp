@@ -204,33 +204,44 @@ TEST_F(AcidBaseBenchTest, TheWaterStaysWithinWhatTheFlaskHolds) {
     EXPECT_EQ(window->waterBox->text(), "20");
 }
 
-TEST_F(AcidBaseBenchTest, EveryStopOfTheTapAndEveryDropIsAMeasuredPoint) {
+TEST_F(AcidBaseBenchTest, EveryTickOfTheFlowAndEveryDropIsAMeasuredPoint) {
     chooseEthanoicAcid();
     EXPECT_EQ(window->measuredVolumes(), std::vector<double>{0});
     pour(40);
     drop();
-    // A click on the tap: its release closes it, then pours one tick: read after that tick.
+    // A click on the tap: its release closes it, then pours one tick, read as every tick is.
     window->Image3_MouseDown();
     window->Image3_MouseUp();
     window->Image3_Click();
     ASSERT_EQ(text(5), "4,2"); // 4,05 + 0,1 as the tap writes it
+    // 0 mL, the 40 ticks 0,1 to 4,0 mL, the drop at 4,05 mL, the click's tick at 4,2 mL.
     const std::vector<double> volumes = window->measuredVolumes();
-    ASSERT_EQ(volumes.size(), 4u);
-    const double expected[] = {0, 4.0, 4.05, 4.2};
-    for (std::size_t i = 0; i < volumes.size(); ++i)
-        EXPECT_NEAR(volumes[i], expected[i], 1e-9) << i;
+    ASSERT_EQ(volumes.size(), 43u);
+    for (int i = 0; i <= 40; ++i)
+        EXPECT_NEAR(volumes[std::size_t(i)], 0.1 * i, 1e-9) << i;
+    EXPECT_NEAR(volumes[41], 4.05, 1e-9);
+    EXPECT_NEAR(volumes[42], 4.2, 1e-9);
     EXPECT_EQ(window->drops().size(), 1u) << "the drops alone, as before";
     const std::vector<ab::Point> points = window->measuredPoints();
     ASSERT_EQ(points.size(), volumes.size());
     const ab::Preparation p = window->acidBaseSetup().preparation;
     for (const ab::Point& point : points)
         EXPECT_DOUBLE_EQ(point.value, ab::mixtureAt(p, point.volume).pH) << point.volume;
+    // Another probe reads the same volumes again.
+    window->probeList->setCurrentIndex(int(ab::Probe::Conductimeter));
+    const std::vector<ab::Point> sigma = window->measuredPoints();
+    ASSERT_EQ(sigma.size(), volumes.size());
+    EXPECT_DOUBLE_EQ(sigma[20].value, ab::reading(ab::mixtureAt(p, 2.0), ab::Probe::Conductimeter));
     // A smaller volume forgets what lies beyond it; emptying the burette forgets all.
     type(5, QStringLiteral("4,1"));
     window->Text1_LostFocus(5);
-    EXPECT_EQ(window->measuredVolumes().size(), 3u);
+    EXPECT_EQ(window->measuredVolumes().size(), 42u) << "0 to 4,0 mL and the drop at 4,05 mL";
+    EXPECT_EQ(window->measuredPoints().size(), 42u);
     window->reinitialise();
     EXPECT_EQ(window->measuredVolumes(), std::vector<double>{0});
+    ASSERT_EQ(window->measuredPoints().size(), 1u);
+    EXPECT_NEAR(window->measuredPoints()[0].value,
+                ab::reading(ab::mixtureAt(p, 0), ab::Probe::Conductimeter), 1e-12);
 }
 
 TEST_F(AcidBaseBenchTest, EachSituationKeepsItsAcidBaseInputs) {
@@ -349,6 +360,7 @@ TEST_F(AcidBaseBenchTest, AHiddenConcentrationStaysSecret) {
 
 TEST_F(AcidBaseBenchTest, PrintedAndCopiedPicturesAreTheScreensOnes) {
     chooseEthanoicAcid();
+    window->probeList->setCurrentIndex(int(ab::Probe::None)); // the amount curves
     pour(30);
     window->Onglets_MouseUp(400, 8); // the "Courbes" tab
     const qreal ratio = window->tabcourbes->picture().devicePixelRatio();

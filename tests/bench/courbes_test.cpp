@@ -5,6 +5,8 @@
 #include "fixture.h"
 
 #include "drawing/courbes.h"
+#include "drawing/graph.h"
+#include "drawing/picture.h"
 #include "model/amounts.h"
 #include "model/catalogue.h"
 
@@ -90,11 +92,18 @@ TEST_F(CourbesTest, CurvesAreDrawnOnlyWhileTheirTabIsShown) {
     EXPECT_EQ(window->courbesImage(window->tabcourbes->picture().devicePixelRatio()), courbes());
 
     // Hiding the concentration (which empties the burette) leaves the sample's curve out.
-    const auto count = [this](int column) {
+    // In the plot, where the tab of oxalic acid on this scale puts it.
+    drawing::Picture measure(window->tabcourbes->picture().width(),
+                             window->tabcourbes->picture().height());
+    drawing::CourbesInputs oxalic;
+    oxalic.species = 1;
+    oxalic.scaleMax = drawing::scaleMax(1, window->benchInputs());
+    const QRect plot = drawing::courbesLayout(measure, oxalic).frame.plot;
+    const auto count = [this, plot](int column) {
         const QImage image = courbes();
         int n = 0;
-        for (int y = drawing::courbesTop; y <= drawing::courbesZero; ++y)
-            for (int x = drawing::courbesLeft; x < drawing::courbesLegendLeft; ++x)
+        for (int y = plot.top(); y <= plot.bottom(); ++y)
+            for (int x = plot.left(); x <= plot.right(); ++x)
                 n += QColor(image.pixel(x, y)) == drawing::courbeColour(column);
         return n;
     };

@@ -316,44 +316,46 @@ namespace {
 using namespace drawing;
 
 // Ethanoic acid, 1,0 mmol, by sodium hydroxide at 0,1 mol/L, 5 mL poured: each curve stops at
-// x = 60 + 12 × 5 = 120.
+// the column of 5 mL, a fifth of the plot's width from its left edge.
 class AcidBaseCourbesTest : public ::testing::Test {
 protected:
     void draw(bool hidden) {
         support::application();
-        AcidBaseCourbesInputs in;
         in.preparation = {model::acidbase::Titration::EthanoicAcid, 0.1, 10, 0, 0.1};
         in.pouredVolume = 5;
         in.scaleMax = acidBaseScaleMax(in.preparation, hidden);
         in.hidden = hidden;
         majcourbesAcidBase(pic, in);
         ASSERT_TRUE(refcourbesAcidBase(pic, in));
+        plot = acidBaseCourbesLayout(pic, in).frame.plot;
     }
-    // Pixels of a curve's colour in the plot, left or right of x.
+    // Pixels of a curve's colour in the plot, from x to x.
     int count(int column, int fromX, int toX) const {
         int n = 0;
-        for (int y = courbesTop; y <= courbesZero; ++y)
+        for (int y = plot.top(); y <= plot.bottom(); ++y)
             for (int x = fromX; x <= toX; ++x)
                 n += pic.pixel(x, y) == courbeColour(column);
         return n;
     }
     Picture pic{449, 274};
+    AcidBaseCourbesInputs in;
+    QRect plot;
 };
 
 TEST_F(AcidBaseCourbesTest, NothingIsDrawnBeyondTheVolumePoured) {
     draw(false);
-    const int end = courbesX(5);
+    const int end = plot.left() + (plot.right() - plot.left()) / 5;
     for (int column = 0; column < 5; ++column)
-        EXPECT_EQ(count(column, end + 3, courbesLegendLeft - 1), 0) << column;
-    EXPECT_GT(count(0, courbesLeft, end + 2), 0) << "CH₃COOH";
-    EXPECT_GT(count(4, courbesLeft, end + 2), 0) << "Na⁺";
+        EXPECT_EQ(count(column, end + 3, plot.right()), 0) << column;
+    EXPECT_GT(count(0, plot.left(), end + 2), 0) << "CH₃COOH";
+    EXPECT_GT(count(4, plot.left(), end + 2), 0) << "Na⁺";
 }
 
 TEST_F(AcidBaseCourbesTest, TheSamplesCurvesAreLeftOutWhileHidden) {
     draw(true);
-    EXPECT_EQ(count(0, courbesLeft, courbesLegendLeft - 1), 0) << "CH₃COOH";
-    EXPECT_EQ(count(1, courbesLeft, courbesLegendLeft - 1), 0) << "CH₃COO⁻";
-    EXPECT_GT(count(4, courbesLeft, courbesLegendLeft - 1), 0) << "Na⁺ poured";
+    EXPECT_EQ(count(0, plot.left(), plot.right()), 0) << "CH₃COOH";
+    EXPECT_EQ(count(1, plot.left(), plot.right()), 0) << "CH₃COO⁻";
+    EXPECT_GT(count(4, plot.left(), plot.right()), 0) << "Na⁺ poured";
 }
 
 } // namespace

@@ -57,11 +57,12 @@ const Titration titrations[] = {
 struct Drawn {
     Picture pic;
     drawing::CourbesInputs in;
+    drawing::PlotFrame frame; // where the plot stands in the picture
 };
 
 Drawn draw(const Titration& t, float poured, bool hidden = false, qreal ratio = 1.0) {
     support::application();
-    Drawn d{Picture(449, 274, ratio), {}};
+    Drawn d{Picture(449, 274, ratio), {}, {}};
     d.in.species = t.species;
     d.in.in = t.in;
     d.in.in.pouredVolume = poured;
@@ -69,6 +70,7 @@ Drawn draw(const Titration& t, float poured, bool hidden = false, qreal ratio = 
     d.in.hidden = hidden;
     drawing::majcourbes(d.pic, d.in);
     EXPECT_TRUE(drawing::refcourbes(d.pic, d.in));
+    d.frame = drawing::courbesLayout(d.pic, d.in).frame;
     return d;
 }
 
@@ -93,10 +95,10 @@ bool anyNear(const Picture& pic, int x, int y, const std::vector<QColor>& colour
 std::vector<QColor> coloursAt(const Titration& t, const Drawn& d, double v, int c) {
     const auto columns = model::graphColumns(t.species);
     const model::PresentAmounts present = amountsAt(t, v);
-    const int y = drawing::courbesY(present[columns[c].presentEntry], d.in.scaleMax);
+    const int y = d.frame.pixelY(present[columns[c].presentEntry]);
     std::vector<QColor> accepted;
     for (std::size_t k = 0; k < columns.size(); ++k)
-        if (std::abs(drawing::courbesY(present[columns[k].presentEntry], d.in.scaleMax) - y) <= 2)
+        if (std::abs(d.frame.pixelY(present[columns[k].presentEntry]) - y) <= 2)
             accepted.push_back(drawing::courbeColour(int(k)));
     return accepted;
 }
@@ -115,8 +117,8 @@ TEST_P(CourbesAtRatio, EveryCurveFollowsTheModel) {
         for (double v : {0.5, e / 2, e, (e + 25) / 2, 24.0}) {
             const model::PresentAmounts present = amountsAt(t, v);
             for (std::size_t c = 0; c < columns.size(); ++c) {
-                const int y = drawing::courbesY(present[columns[c].presentEntry], d.in.scaleMax);
-                EXPECT_TRUE(anyNear(d.pic, drawing::courbesX(v), y, coloursAt(t, d, v, int(c))))
+                const int y = d.frame.pixelY(present[columns[c].presentEntry]);
+                EXPECT_TRUE(anyNear(d.pic, d.frame.pixelX(v), y, coloursAt(t, d, v, int(c))))
                     << t.name << " at " << v << " mL, "
                     << model::entryFormula(columns[c].presentEntry);
             }
@@ -146,21 +148,21 @@ TEST(Courbes, TitratedSpeciesReachesZeroAtTheEquivalence) {
         ASSERT_GE(titrated, 0);
         ASSERT_GE(product, 0);
         const QColor fall = drawing::courbeColour(titrated);
-        const int zero = drawing::courbesZero;
+        const int zero = d.frame.plot.bottom();
         auto height = [&](int column, double v) {
-            return drawing::courbesY(amountsAt(t, v)[columns[column].presentEntry], d.in.scaleMax);
+            return d.frame.pixelY(amountsAt(t, v)[columns[column].presentEntry]);
         };
         // Still above the zero line one millilitre before, on it two millilitres after (where
         // no other curve runs).
         EXPECT_LT(height(titrated, t.equivalence - 1), zero) << t.name;
         EXPECT_LT(height(titrated, 0.5), height(titrated, t.equivalence - 1)) << t.name;
         EXPECT_EQ(height(titrated, t.equivalence), zero) << t.name;
-        EXPECT_TRUE(anyNear(d.pic, drawing::courbesX(t.equivalence + 2), zero, {fall})) << t.name;
+        EXPECT_TRUE(anyNear(d.pic, d.frame.pixelX(t.equivalence + 2), zero, {fall})) << t.name;
         // The product: higher at the equivalence than at the start, level after it.
         EXPECT_LT(height(product, t.equivalence), height(product, 0.5) - 4) << t.name;
         EXPECT_EQ(height(product, 24), height(product, t.equivalence)) << t.name;
-        EXPECT_TRUE(anyNear(d.pic, drawing::courbesX(24), height(product, 24),
-                            coloursAt(t, d, 24, product)))
+        EXPECT_TRUE(
+            anyNear(d.pic, d.frame.pixelX(24), height(product, 24), coloursAt(t, d, 24, product)))
             << t.name;
     }
 }
@@ -170,17 +172,18 @@ TEST(Courbes, TitratedSpeciesReachesZeroAtTheEquivalence) {
 TEST(Courbes, NothingBeyondThePouredVolume) {
     const Titration& oxalic = titrations[1];
     const Drawn d = draw(oxalic, 5);
-    const int end = drawing::courbesX(5);
-    for (int x = end + 3; x <= drawing::courbesX(25); ++x)
-        for (int y = drawing::courbesTop - 4; y <= drawing::courbesZero + 2; ++y)
+    const QRect plot = d.frame.plot;
+    const int end = d.frame.pixelX(5);
+    for (int x = end + 3; x <= plot.right() + 3; ++x)
+        for (int y = plot.top() - 4; y <= plot.bottom() + 2; ++y)
             for (int c = 0; c < 4; ++c)
                 ASSERT_NE(d.pic.pixel(x, y), drawing::courbeColour(c)) << x << "," << y;
     // The dashed marker, and the oxalic acid's square at 0,1 - 5 x 0,0125 mmol.
     int dashes = 0;
-    for (int y = drawing::courbesTop; y < drawing::courbesZero - 10; ++y)
+    for (int y = plot.top(); y < plot.bottom() - 10; ++y)
         dashes += d.pic.pixel(end, y) == darkGrey;
     EXPECT_GT(dashes, 10);
-    const int y = drawing::courbesY(0.1 - 5 * 0.0125, d.in.scaleMax);
+    const int y = d.frame.pixelY(0.1 - 5 * 0.0125);
     for (int dx = -2; dx <= 2; ++dx)
         EXPECT_EQ(d.pic.pixel(end + dx, y), drawing::courbeColour(1)) << dx;
 }
@@ -190,10 +193,10 @@ TEST(Courbes, NothingBeyondThePouredVolume) {
 // (their plateau is a multiple of n0); the others are drawn.
 TEST(Courbes, HiddenConcentrationLeavesOutWhatDependsOnTheSample) {
     const Drawn d = draw(titrations[1], 12, true); // oxalic acid, equivalence at 8 mL
-    const int equivalence = drawing::courbesX(8);
+    const int equivalence = d.frame.pixelX(8);
     int sampleBefore = 0, sampleAfter = 0, productBefore = 0, productAfter = 0;
-    for (int x = drawing::courbesLeft; x <= drawing::courbesX(12) + 2; ++x)
-        for (int y = drawing::courbesTop - 4; y <= drawing::courbesZero + 2; ++y) {
+    for (int x = d.frame.plot.left(); x <= d.frame.pixelX(12) + 2; ++x)
+        for (int y = d.frame.plot.top() - 4; y <= d.frame.plot.bottom() + 2; ++y) {
             const bool before = x<equivalence - 2, after = x> equivalence + 2;
             const QColor c = d.pic.pixel(x, y);
             sampleBefore += before && c == drawing::courbeColour(1);
@@ -210,13 +213,14 @@ TEST(Courbes, HiddenConcentrationLeavesOutWhatDependsOnTheSample) {
 TEST(Courbes, RedrawnOverTheKeptBackground) {
     Drawn d = draw(titrations[1], 20);
     const QColor co2 = drawing::courbeColour(0);
-    const int x = drawing::courbesX(15);
-    const int y = drawing::courbesY(0.2, d.in.scaleMax);
+    const int x = d.frame.pixelX(15);
+    const int y = d.frame.pixelY(0.2);
     EXPECT_TRUE(anyNear(d.pic, x, y, {co2}));
     d.in.in.pouredVolume = 10;
     drawing::refcourbes(d.pic, d.in);
     EXPECT_FALSE(anyNear(d.pic, x, y, {co2}));
-    EXPECT_EQ(d.pic.pixel(x, drawing::courbesTop + 30), drawingtest::rgb(192, 192, 192));
+    // The curve's pixel on the 15 mL line of the grid is the grid's again.
+    EXPECT_EQ(d.pic.pixel(x, y), drawingtest::rgb(192, 192, 192));
 }
 
 TEST(Courbes, NoScaleNoCurves) {
@@ -227,10 +231,13 @@ TEST(Courbes, NoScaleNoCurves) {
     const QImage before = pic.image();
     EXPECT_FALSE(drawing::refcourbes(pic, in));
     EXPECT_EQ(pic.image(), before);
-    // The frame is there: the axes and the top of the scale.
-    EXPECT_EQ(pic.pixel(drawing::courbesLeft, 50), drawingtest::rgb(0, 0, 0));
-    EXPECT_EQ(pic.pixel(200, drawing::courbesZero), drawingtest::rgb(0, 0, 0));
-    EXPECT_EQ(pic.pixel(200, drawing::courbesTop), drawingtest::rgb(192, 192, 192));
+    // The frame is there, over the whole picture (no table): the axes and the 10 mL line.
+    const QRect plot = drawing::courbesLayout(pic, in).frame.plot;
+    EXPECT_GT(plot.height(), 200);
+    EXPECT_EQ(pic.pixel(plot.left(), plot.center().y()), drawingtest::rgb(0, 0, 0));
+    EXPECT_EQ(pic.pixel(plot.center().x(), plot.bottom()), drawingtest::rgb(0, 0, 0));
+    const int tenMl = drawing::courbesLayout(pic, in).frame.pixelX(10);
+    EXPECT_EQ(pic.pixel(tenMl, plot.center().y()), drawingtest::rgb(192, 192, 192));
 }
 
 } // namespace

@@ -190,7 +190,9 @@ TEST(ProgressDrawing, CellsOfTheRowReached) {
     drawing::majcourbes(pic, in);
     drawing::refcourbes(pic, in);
     drawingtest::save(pic, "progress_oxalic_4mL");
-    const int top = drawing::courbesTableTop + 35; // the row reached
+    const int tableTop = drawing::courbesLayout(pic, in).tableTop;
+    EXPECT_EQ(tableTop, 274 - drawing::progressBlockHeight); // one table, at the bottom
+    const int top = tableTop + 35;                           // the row reached
     auto inkWidth = [&](int left, int right) {
         int first = -1, last = -1;
         for (int x = left; x < right; ++x)
@@ -217,8 +219,8 @@ TEST(ProgressDrawing, CellsOfTheRowReached) {
     EXPECT_GT(cells[3], 25);
     EXPECT_GT(cells[4], 25);
     EXPECT_GT(cells[5], 15); // solvant
-    // Below the table, nothing.
-    for (int y = drawing::courbesTableTop + drawing::progressBlockHeight; y < 274; ++y)
+    // Below the limiting reagent's line, nothing.
+    for (int y = tableTop + 62; y < 274; ++y)
         for (int x = 0; x < 449; ++x)
             ASSERT_EQ(pic.pixel(x, y), drawingtest::rgb(255, 255, 255)) << x << "," << y;
 }

@@ -8,19 +8,6 @@ namespace model::acidbase {
 
 namespace {
 
-// The points within [from, to], by increasing volume, one per volume.
-std::vector<Point> window(std::span<const Point> points, double from, double to) {
-    std::vector<Point> kept;
-    for (const Point& p : points)
-        if (p.volume >= from && p.volume <= to && std::isfinite(p.value)) kept.push_back(p);
-    std::stable_sort(kept.begin(), kept.end(),
-                     [](const Point& a, const Point& b) { return a.volume < b.volume; });
-    kept.erase(std::unique(kept.begin(), kept.end(),
-                           [](const Point& a, const Point& b) { return a.volume == b.volume; }),
-               kept.end());
-    return kept;
-}
-
 // The slopes between consecutive points: slope[i] between points i and i + 1.
 std::vector<double> slopes(const std::vector<Point>& p) {
     std::vector<double> d;
@@ -44,7 +31,32 @@ std::optional<double> summit(double x0, double y0, double x1, double y1, double 
     return -b / (2 * a);
 }
 
-Line leastSquares(std::span<const Point> p) {
+double squaredResiduals(std::span<const Point> p, const Line& line) {
+    double sum = 0;
+    for (const Point& q : p)
+        sum += (q.value - line.at(q.volume)) * (q.value - line.at(q.volume));
+    return sum;
+}
+
+} // namespace
+
+std::vector<Point> curvePoints(std::span<const Point> points, double from, double to) {
+    std::vector<Point> kept;
+    kept.reserve(points.size());
+    for (const Point& p : points)
+        if (p.volume >= from && p.volume <= to && std::isfinite(p.value)) kept.push_back(p);
+    // The bench hands its readings in the order of pouring: sorted already.
+    const auto byVolume = [](const Point& a, const Point& b) { return a.volume < b.volume; };
+    if (!std::is_sorted(kept.begin(), kept.end(), byVolume))
+        std::stable_sort(kept.begin(), kept.end(), byVolume);
+    kept.erase(std::unique(kept.begin(), kept.end(),
+                           [](const Point& a, const Point& b) { return a.volume == b.volume; }),
+               kept.end());
+    return kept;
+}
+
+Line leastSquaresLine(std::span<const Point> p) {
+    if (p.empty()) return {};
     double sx = 0, sy = 0;
     for (const Point& q : p) {
         sx += q.volume;
@@ -61,15 +73,6 @@ Line leastSquares(std::span<const Point> p) {
     line.intercept = my - line.slope * mx;
     return line;
 }
-
-double squaredResiduals(std::span<const Point> p, const Line& line) {
-    double sum = 0;
-    for (const Point& q : p)
-        sum += (q.value - line.at(q.volume)) * (q.value - line.at(q.volume));
-    return sum;
-}
-
-} // namespace
 
 std::vector<double> equivalenceVolumes(const Preparation& preparation) {
     std::vector<double> volumes;
@@ -98,7 +101,7 @@ std::vector<double> equivalenceVolumes(const Preparation& preparation) {
 }
 
 std::optional<double> derivativeMaximum(std::span<const Point> points, double from, double to) {
-    const std::vector<Point> p = window(points, from, to);
+    const std::vector<Point> p = curvePoints(points, from, to);
     if (p.size() < 3) return std::nullopt;
     const std::vector<double> d = slopes(p);
     const std::size_t k = steepest(d);
@@ -111,7 +114,7 @@ std::optional<double> derivativeMaximum(std::span<const Point> points, double fr
 }
 
 std::optional<double> parallelTangents(std::span<const Point> points, double from, double to) {
-    std::vector<Point> p = window(points, from, to);
+    std::vector<Point> p = curvePoints(points, from, to);
     if (p.size() < 5) return std::nullopt;
     std::vector<double> d = slopes(p);
     const std::size_t k = steepest(d); // the jump lies between points k and k + 1
@@ -170,7 +173,7 @@ std::optional<double> parallelTangents(std::span<const Point> points, double fro
 
 std::optional<LinesCrossing> fittedLinesCrossing(std::span<const Point> points, double from,
                                                  double to) {
-    const std::vector<Point> p = window(points, from, to);
+    const std::vector<Point> p = curvePoints(points, from, to);
     constexpr std::size_t run = 3;
     if (p.size() < 2 * run) return std::nullopt;
     std::optional<LinesCrossing> best;
@@ -178,7 +181,7 @@ std::optional<LinesCrossing> fittedLinesCrossing(std::span<const Point> points, 
     for (std::size_t split = run; split + run <= p.size(); ++split) {
         const std::span<const Point> before(p.data(), split);
         const std::span<const Point> after(p.data() + split, p.size() - split);
-        LinesCrossing c{leastSquares(before), leastSquares(after)};
+        LinesCrossing c{leastSquaresLine(before), leastSquaresLine(after)};
         const double residuals =
             squaredResiduals(before, c.before) + squaredResiduals(after, c.after);
         if (residuals < bestResiduals) {

@@ -29,6 +29,12 @@ struct Point {
 
 inline constexpr double anyVolume = std::numeric_limits<double>::infinity();
 
+// The points whose volume lies within [from, to] and whose value is a number, by increasing
+// volume, one per volume (the first of several at one volume): the curve as it is drawn,
+// point to point.
+std::vector<Point> curvePoints(std::span<const Point> points, double from = -anyVolume,
+                               double to = anyVolume);
+
 // The methods look only at the points whose volume lies within [from, to] (the whole series
 // by default), so that the bench can ask for each jump of a polyacid apart; the points may come
 // in any order, and two points at one volume count once (the first). Each method needs enough
@@ -55,6 +61,10 @@ struct Line {
     double intercept = 0; // value at 0 mL
     double at(double volume) const { return intercept + slope * volume; }
 };
+// The least-squares line of the points: level through their mean when they share one volume,
+// the line 0 with no point.
+Line leastSquaresLine(std::span<const Point> points);
+
 struct LinesCrossing {
     Line before, after; // least-squares lines of the points before and after the split
     double volume = 0;  // where they cross, mL

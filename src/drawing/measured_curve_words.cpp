@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The measured curve's texts: the line under the plot that gives the equivalence found, and
+// the curve and that result in words for what is read rather than seen.
+#include "drawing/measured_curve.h"
+#include "drawing/progress_table.h"
+#include "numbers/formats.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace drawing {
+
+namespace {
+
+namespace ab = model::acidbase;
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// A volume as the burette is read: "10,0".
+QString burette(double mL) {
+    return text(numbers::formatPattern(mL, "0.0"));
+}
+
+// A volume of a measurement: "12,5", "10,05", "0".
+QString volume(double mL) {
+    return text(numbers::formatGeneral(std::round(mL * 100) / 100));
+}
+
+// A reading as its meter shows it: a pH with two decimals, σ with three figures.
+QString reading(Reading r, double value) {
+    return r == Reading::PH ? text(numbers::formatPattern(value, "0.00"))
+                            : text(numbers::formatSignificant(value, 3));
+}
+
+QString unit(Reading r) {
+    return r == Reading::PH ? QString() : QStringLiteral("\u00A0mS·cm⁻¹");
+}
+
+QString methodName(ab::Method m) {
+    switch (m) {
+    case ab::Method::Derivative:
+        return QStringLiteral("méthode de la dérivée");
+    case ab::Method::ParallelTangents:
+        return QStringLiteral("méthode des tangentes parallèles");
+    case ab::Method::TwoLines:
+        return QStringLiteral("méthode des deux droites");
+    case ab::Method::None:
+        break;
+    }
+    return {};
+}
+
+// What a method lacks to give the equivalence.
+QString lack(const MeasuredCurveInputs& in, const ab::MethodResult& result) {
+    switch (in.method.method) {
+    case ab::Method::Derivative:
+        return QStringLiteral("Dérivée\u00A0: trois mesures au moins sont nécessaires.");
+    case ab::Method::ParallelTangents:
+        return result.tangents
+                   ? QStringLiteral("Tangentes\u00A0: un point de contact de chaque côté du saut.")
+                   : QStringLiteral("Tangentes\u00A0: deux mesures au moins sont nécessaires.");
+    case ab::Method::TwoLines:
+        return QStringLiteral("Deux droites\u00A0: deux mesures au moins de chaque côté.");
+    case ab::Method::None:
+        break;
+    }
+    return {};
+}
+
+// The course of the curve in a sentence: from its first value to its last, through the
+// lowest or highest one when it turns there.
+QString course(const MeasuredCurveInputs& in, const std::vector<ab::Point>& curve) {
+    const QString name = in.reading == Reading::PH ? QStringLiteral("le pH") : QStringLiteral("σ");
+    const Reading r = in.reading;
+    const ab::Point& first = curve.front();
+    const ab::Point& last = curve.back();
+    const auto [low, high] =
+        std::minmax_element(curve.begin(), curve.end(), [](const ab::Point& a, const ab::Point& b) {
+            return a.value < b.value;
+        });
+    const double span = high->value - low->value;
+    auto says = [](double from, double to) {
+        return to > from ? QStringLiteral("croît") : QStringLiteral("décroît");
+    };
+    // A turn: an inner extreme that stands clear of both ends.
+    for (const auto* turn : {&*low, &*high}) {
+        if (turn == &first || turn == &last) continue;
+        if (std::fabs(turn->value - first.value) < span / 10 ||
+            std::fabs(turn->value - last.value) < span / 10)
+            continue;
+        return name + QLatin1Char(' ') + says(first.value, turn->value) + QStringLiteral(" de ") +
+               reading(r, first.value) + QStringLiteral(" à ") + reading(r, turn->value) + unit(r) +
+               QStringLiteral(" jusqu'à ") + volume(turn->volume) +
+               QStringLiteral("\u00A0mL, puis ") + says(turn->value, last.value) +
+               QStringLiteral(" jusqu'à ") + reading(r, last.value) + unit(r);
+    }
+    if (first.value == last.value)
+        return name + QStringLiteral(" reste à ") + reading(r, first.value) + unit(r);
+    return name + QLatin1Char(' ') + says(first.value, last.value) + QStringLiteral(" de ") +
+           reading(r, first.value) + QStringLiteral(" à ") + reading(r, last.value) + unit(r);
+}
+
+} // namespace
+
+Runs resultRuns(const MeasuredCurveInputs& in, const ab::MethodResult& result) {
+    if (in.method.method == ab::Method::None) return {};
+    if (!result.equivalence) return {{RunKind::Plain, lack(in, result)}};
+    return {{RunKind::Plain, QStringLiteral("V"), {}, true},
+            {RunKind::Subscript, QStringLiteral("E")},
+            {RunKind::Plain, QStringLiteral(" = ") + burette(result.equivalence->volume) +
+                                 QStringLiteral("\u00A0mL (") + methodName(in.method.method) +
+                                 QStringLiteral(")")}};
+}
+
+QString measuredCurveWords(const MeasuredCurveInputs& in) {
+    const std::vector<ab::Point> curve = shownPoints(in);
+    const Reading r = in.reading;
+    const QString title =
+        r == Reading::PH ? QStringLiteral("pH = f(V)") : QStringLiteral("σ = f(V)");
+    if (curve.empty()) return title + QStringLiteral("\u00A0: aucune mesure pour l'instant.");
+    QString words =
+        title + QStringLiteral(", ") +
+        (curve.size() == 1 ? QStringLiteral("une mesure")
+                           : QString::number(curve.size()) + QStringLiteral(" mesures"));
+    if (curve.size() == 1)
+        return words + QStringLiteral(" à ") + volume(curve.front().volume) +
+               QStringLiteral("\u00A0mL\u00A0: ") +
+               (r == Reading::PH ? QStringLiteral("pH ") : QStringLiteral("σ = ")) +
+               reading(r, curve.front().value) + unit(r) + QLatin1Char('.');
+    words += QStringLiteral(" de ") + volume(curve.front().volume) + QStringLiteral(" à ") +
+             volume(curve.back().volume) + QStringLiteral("\u00A0mL\u00A0: ") + course(in, curve) +
+             QLatin1Char('.');
+
+    const std::vector<ab::Point> slopes = ab::derivativePoints(curve);
+    std::size_t k = 0; // where it varies fastest: the jump, when the curve has reached it
+    for (std::size_t i = 1; i < slopes.size(); ++i)
+        if (std::fabs(slopes[i].value) > std::fabs(slopes[k].value)) k = i;
+    if (r == Reading::PH && slopes.size() >= 2 && slopes[k].value != 0) {
+        words += QStringLiteral(" Il varie le plus vite entre ") + volume(curve[k].volume) +
+                 QStringLiteral(" et ") + volume(curve[k + 1].volume) +
+                 QStringLiteral("\u00A0mL, de ") + reading(r, curve[k].value) +
+                 QStringLiteral(" à ") + reading(r, curve[k + 1].value) + QLatin1Char('.');
+        if (showsDerivative(in))
+            words += QStringLiteral(" La dérivée dpH/dV y atteint ") +
+                     text(numbers::formatSignificant(slopes[k].value, 3)) +
+                     QStringLiteral("\u00A0mL⁻¹.");
+    }
+
+    const ab::MethodResult result = ab::applyMethod(curve, in.method);
+    if (in.method.method == ab::Method::ParallelTangents && result.tangents)
+        words += QStringLiteral(" Tangentes parallèles aux points de contact de ") +
+                 volume(result.tangents->first.volume) + QStringLiteral(" et ") +
+                 volume(result.tangents->second.volume) + QStringLiteral("\u00A0mL.");
+    if (in.method.method == ab::Method::TwoLines)
+        words +=
+            QStringLiteral(" Droites ajustées sur les mesures de ") +
+            volume(std::min(in.method.before.from, in.method.before.to)) + QStringLiteral(" à ") +
+            volume(std::max(in.method.before.from, in.method.before.to)) +
+            QStringLiteral("\u00A0mL et de ") +
+            volume(std::min(in.method.after.from, in.method.after.to)) + QStringLiteral(" à ") +
+            volume(std::max(in.method.after.from, in.method.after.to)) +
+            QStringLiteral("\u00A0mL.");
+    if (result.equivalence)
+        words += QStringLiteral(" Équivalence par la ") + methodName(in.method.method) +
+                 QStringLiteral("\u00A0: VE = ") + burette(result.equivalence->volume) +
+                 QStringLiteral("\u00A0mL, ") +
+                 (r == Reading::PH ? QStringLiteral("pH ") : QStringLiteral("σ = ")) +
+                 reading(r, result.equivalence->value) + unit(r) + QLatin1Char('.');
+    else if (in.method.method != ab::Method::None)
+        words += QLatin1Char(' ') + lack(in, result);
+    return words;
+}
+
+} // namespace drawing

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The student's own ways to the equivalence on the measured curve of an acid-base titration,
+// as the "Courbes" tab draws them: the derivative dpH/dV of the points and its maximum; the two
+// parallel tangents placed by their points of contact and the parallel halfway between them;
+// the straight lines fitted on the ranges of volume the student chose on each side of the
+// equivalence (conductimetry). Each gives the equivalence point it finds, or none.
+//
+// The curve is the measured points joined point to point (curvePoints): volumes in mL, values
+// the pH or σ in mS·cm⁻¹.
+
+#include "model/acidbase/equivalence.h"
+
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace model::acidbase {
+
+// The value of the curve at a volume, on the segment that holds it; none outside the curve's
+// first and last volumes.
+std::optional<double> valueAt(std::span<const Point> curve, double volume);
+
+// dpH/dV (or dσ/dV): one point per pair of consecutive points of the curve, at the middle of
+// their volumes, with the slope between them (per mL).
+std::vector<Point> derivativePoints(std::span<const Point> curve);
+
+// The slope of the curve at a volume, as a tangent drawn there follows it: that of the
+// least-squares line of the points within half a millilitre on either side, or of the three
+// points nearest the volume when fewer lie so near. None with fewer than two points.
+std::optional<double> slopeAt(std::span<const Point> curve, double volume);
+
+// The parallel tangents placed by the student: the tangent to the curve at the first point of
+// contact, the parallel to it through the second, and the parallel halfway between the two.
+// The equivalence is where that middle parallel crosses the curve between the two points of
+// contact (where it crosses more than once, on the steepest segment).
+struct Tangents {
+    Point first, second; // the points of contact, on the curve
+    Line tangent, parallel, middle;
+    std::optional<Point> equivalence;
+};
+// The contacts are taken within the curve's volumes. None with fewer than two points.
+std::optional<Tangents> placedTangents(std::span<const Point> curve, double firstContact,
+                                       double secondContact);
+
+// A range of volumes, ends included, in either order.
+struct VolumeRange {
+    double from = 0;
+    double to = 0;
+    bool holds(double volume) const;
+};
+
+// The two straight lines the student fits, one on the points within each range, and their
+// crossing. None when a range holds fewer than two points or the lines are parallel.
+std::optional<LinesCrossing> crossingOfFittedLines(std::span<const Point> curve, VolumeRange before,
+                                                   VolumeRange after);
+
+enum class Method { None, Derivative, ParallelTangents, TwoLines };
+
+// What the student chose on the tab: the method and where its constructions stand.
+struct MethodChoice {
+    Method method = Method::None;
+    double firstContact = 0;  // parallel tangents: the volumes of the points of contact
+    double secondContact = 0; //
+    VolumeRange before;       // two lines: the ranges of the points fitted
+    VolumeRange after;        //
+};
+
+struct MethodResult {
+    std::optional<Point> equivalence; // V_E and the pH or σ there
+    std::optional<Tangents> tangents;
+    std::optional<LinesCrossing> lines;
+};
+
+// The method applied to the measured points (in any order): the derivative's maximum
+// (derivativeMaximum, the value read on the curve), the placed tangents, or the two lines.
+MethodResult applyMethod(std::span<const Point> points, const MethodChoice& choice);
+
+// Where the constructions start when the student picks a method, before any is moved: a point
+// of contact halfway between the start of the curve and its steepest segment, another halfway
+// between that segment and the end; the first and the last third of the volumes measured for
+// the two lines. All at 0 with no point.
+MethodChoice startingPlaces(std::span<const Point> points, Method method);
+
+} // namespace model::acidbase

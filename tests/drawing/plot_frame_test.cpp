@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The frame of the plots of the "Courbes" tab: round scales, the volume and value of each
+// pixel, and texts that never collide, for the ten redox titrations and the acid-base curves
+// with each of their legends, on the tab and on smaller and larger pictures.
+#include "drawing/plot_frame.h"
+
+#include "drawing/courbes.h"
+#include "drawing/drawing_test_support.h"
+#include "drawing/measured_curve.h"
+#include "drawing/picture.h"
+#include "model/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace ab = model::acidbase;
+
+TEST(PlotFrame, RoundScales) {
+    struct Row {
+        const char* name;
+        double low, high;
+        std::vector<QString> labels;
+    };
+    const Row rows[] = {
+        {"below one", 0, 0.87, {"0", "0,2", "0,4", "0,6", "0,8", "1"}},
+        {"steps of two and a half", 0, 12.3, {"0", "2,5", "5", "7,5", "10", "12,5"}},
+        {"a round top kept", 0, 5, {"0", "1", "2", "3", "4", "5"}},
+        {"negative values", -3.2, 0, {"-4", "-3", "-2", "-1", "0"}},
+        {"both signs", -1.2, 5.6, {"-2", "0", "2", "4", "6"}},
+        {"nothing measured", 0, 0, {"0", "0,2", "0,4", "0,6", "0,8", "1"}},
+        {"one value", 5, 5, {"5", "5,1", "5,2", "5,3", "5,4", "5,5"}},
+        {"ends given the other way", 0.87, 0, {"0", "0,2", "0,4", "0,6", "0,8", "1"}},
+        {"not a number", std::nan(""), 3, {"0", "0,2", "0,4", "0,6", "0,8", "1"}},
+    };
+    for (const Row& row : rows) {
+        const drawing::VerticalScale s = drawing::roundScale(row.low, row.high, {});
+        std::vector<QString> labels;
+        for (const drawing::ScaleLabel& l : s.labels)
+            labels.push_back(l.text);
+        EXPECT_EQ(labels, row.labels) << row.name;
+        EXPECT_EQ(s.low, s.labels.front().value) << row.name;
+        EXPECT_NEAR(s.high, s.labels.back().value, 1e-12) << row.name;
+    }
+}
+
+TEST(PlotFrame, PixelsOfVolumesAndValues) {
+    support::application();
+    drawing::Picture pic(449, 274);
+    drawing::PlotFrameInputs in;
+    in.area = QRect(0, 0, 449, 200);
+    in.left = drawing::roundScale(0, 14, {});
+    in.right = drawing::roundScale(-2, 2, {});
+    const drawing::PlotFrame f = drawing::layoutPlotFrame(pic, in);
+    EXPECT_EQ(f.x(0), f.plot.left());
+    EXPECT_EQ(f.x(25), f.plot.right());
+    EXPECT_DOUBLE_EQ(f.x(12.5), (f.plot.left() + f.plot.right()) / 2.0);
+    EXPECT_EQ(f.y(f.left.low), f.plot.bottom());
+    EXPECT_EQ(f.y(f.left.high), f.plot.top());
+    EXPECT_DOUBLE_EQ(f.yRight(0), (f.plot.top() + f.plot.bottom()) / 2.0);
+    EXPECT_EQ(f.pixelX(25), f.plot.right());
+    for (const double v : {0.0, 7.3, 25.0})
+        EXPECT_NEAR(f.volumeAt(f.x(v)), v, 1e-12) << v;
+}
+
+struct Case {
+    std::string name;
+    drawing::Picture pic;
+    QRect area;
+    drawing::PlotFrame frame;
+};
+
+std::vector<Case> cases() {
+    support::application();
+    std::vector<Case> all;
+    const QSize sizes[] = {{449, 274}, {360, 220}, {700, 500}};
+    for (const QSize size : sizes) {
+        const std::string at =
+            " at " + std::to_string(size.width()) + "x" + std::to_string(size.height());
+        // The progress tables of an indirect titration leave too little of a small picture.
+        for (int species = -1; species < 10 && size.height() >= 274; ++species)
+            for (const float scale : {0.5f, 1.3f, 0.0123f, 25.f}) {
+                drawing::Picture pic(size.width(), size.height());
+                drawing::CourbesInputs in;
+                in.species = species;
+                in.scaleMax = scale;
+                const drawing::CourbesLayout layout = drawing::courbesLayout(pic, in);
+                all.push_back(
+                    {"species " + std::to_string(species) + " scale " + std::to_string(scale) + at,
+                     std::move(pic), QRect(0, 0, size.width(), layout.tableTop), layout.frame});
+            }
+        struct State {
+            const char* name;
+            drawing::Reading reading;
+            bool derivative;
+            ab::Method method;
+        };
+        const State states[] = {
+            {"pH", drawing::Reading::PH, false, ab::Method::None},
+            {"pH and dpH/dV", drawing::Reading::PH, true, ab::Method::None},
+            {"derivative's maximum", drawing::Reading::PH, false, ab::Method::Derivative},
+            {"tangents with dpH/dV", drawing::Reading::PH, true, ab::Method::ParallelTangents},
+            {"σ and two lines", drawing::Reading::Conductivity, false, ab::Method::TwoLines},
+        };
+        for (const State& s : states)
+            for (const int controls : {0, 52}) {
+                drawing::Picture pic(size.width(), size.height());
+                drawing::MeasuredCurveInputs in;
+                in.reading = s.reading;
+                in.derivative = s.derivative;
+                in.method.method = s.method;
+                in.controlsHeight = controls;
+                for (int k = 0; k <= 40; ++k) // a made-up curve with a jump, and its slopes
+                    in.points.push_back({k * 0.5, k < 20 ? 3 + k * 0.1 : 11 + k * 0.01});
+                in.pouredVolume = 20;
+                const drawing::MeasuredCurveLayout layout = drawing::measuredCurveLayout(pic, in);
+                const int bottom =
+                    layout.result.isEmpty() ? size.height() - controls : layout.result.top();
+                all.push_back({std::string(s.name) + ", controls " + std::to_string(controls) + at,
+                               std::move(pic), QRect(0, 0, size.width(), bottom), layout.frame});
+            }
+    }
+    return all;
+}
+
+// No two texts overlap; none enters the plot, covers an axis or its arrow, or leaves the
+// part of the picture given; the legend's marks likewise.
+TEST(PlotFrame, TextsNeverCollide) {
+    for (const Case& c : cases()) {
+        const drawing::PlotFrame& f = c.frame;
+        const QRectF plot(f.plot);
+        std::vector<QRectF> boxes;
+        for (const drawing::FrameText& t : f.texts)
+            boxes.push_back(t.box);
+        for (const drawing::PlotFrame::Mark& m : f.marks)
+            boxes.push_back(QRectF(m.box));
+        // The vertical axis up to its arrow's tip; the horizontal one to its own.
+        const QRectF leftAxis(f.plot.left() - 3, f.plot.top() - 8, 7, f.plot.height() + 8);
+        const QRectF bottomAxis(f.plot.left(), f.plot.bottom() - 3,
+                                f.plot.width() + (f.right ? 0 : 8), 7);
+        ASSERT_GT(f.plot.width(), 100) << c.name;
+        ASSERT_GT(f.plot.height(), 25) << c.name;
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            const QRectF& b = boxes[i];
+            EXPECT_TRUE(QRectF(c.area).contains(b)) << c.name << ", text " << i;
+            EXPECT_FALSE(b.intersects(plot)) << c.name << ", text " << i;
+            EXPECT_FALSE(b.intersects(leftAxis)) << c.name << ", text " << i;
+            EXPECT_FALSE(b.intersects(bottomAxis)) << c.name << ", text " << i;
+            for (std::size_t j = i + 1; j < boxes.size(); ++j)
+                EXPECT_FALSE(b.intersects(boxes[j])) << c.name << ", texts " << i << " and " << j;
+        }
+    }
+}
+
+// The scales keep a label at the bottom at least, and as many as their room allows: all of
+// them on the tab of a direct titration.
+TEST(PlotFrame, LabelsThinnedOnlyWhenShort) {
+    support::application();
+    drawing::Picture pic(449, 274);
+    drawing::CourbesInputs in;
+    in.species = 9; // thiosulfate, direct
+    in.scaleMax = 0.5f;
+    const drawing::PlotFrame direct = drawing::courbesLayout(pic, in).frame;
+    auto labelled = [](const drawing::PlotFrame& f, const QString& text) {
+        for (const drawing::FrameText& t : f.texts)
+            if (t.runs.size() == 1 && t.runs[0].text == text) return true;
+        return false;
+    };
+    for (const char* label : {"0", "0,0001", "0,0002", "0,0003", "0,0004", "0,0005"})
+        EXPECT_TRUE(labelled(direct, label)) << label;
+    drawing::Picture small(449, 110); // a plot some 60 pixels high
+    in.species = -1;
+    const drawing::PlotFrame thinned = drawing::courbesLayout(small, in).frame;
+    EXPECT_TRUE(labelled(thinned, "0"));
+    EXPECT_FALSE(labelled(thinned, "0,0001"));
+    EXPECT_TRUE(labelled(thinned, "0,0002"));
+}
+
+// The legend's text is printed where its box says, right of its mark.
+TEST(PlotFrame, LegendPrintedInItsBoxes) {
+    support::application();
+    drawing::Picture pic(449, 274);
+    drawing::CourbesInputs in;
+    in.species = 9;
+    in.scaleMax = 0.5f;
+    drawing::majcourbes(pic, in);
+    const drawing::PlotFrame f = drawing::courbesLayout(pic, in).frame;
+    ASSERT_EQ(f.marks.size(), 4u);
+    for (std::size_t m = 0; m < f.marks.size(); ++m) {
+        const QRect mark = f.marks[m].box;
+        EXPECT_EQ(pic.pixel(mark.center().x(), mark.top() + 2), drawing::courbeColour(int(m)));
+        // The text right of the mark, within its box.
+        bool found = false;
+        for (const drawing::FrameText& t : f.texts) {
+            if (std::abs(t.box.left() - mark.right() - 5) > 1) continue;
+            found = true;
+            const QRect b = t.box.toAlignedRect();
+            EXPECT_TRUE(
+                drawingtest::hasInkDarkerThan(pic, b.left(), b.top(), b.right(), b.bottom(), 80))
+                << m;
+        }
+        EXPECT_TRUE(found) << m;
+    }
+}
+
+} // namespace
