@@ -2,6 +2,7 @@
 // Construction of the main window's controls, start-up and placement on the screen.
 #include "bench/feuillep.h"
 
+#include "bench/bench_accessible.h"
 #include "bench/shell_rules.h"
 #include "bench/widgets.h"
 #include "drawing/bench_drawing.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +24,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <memory>
 
 namespace bench {
 
@@ -52,6 +55,11 @@ QPushButton* commandButton(QWidget* parent, const QString& caption, const QStrin
 } // namespace
 
 FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
+    installBenchAccessibility();
+    clock_ = [timer = std::make_shared<QElapsedTimer>()] {
+        if (!timer->isValid()) timer->start();
+        return timer->elapsed();
+    };
     setObjectName(QStringLiteral("feuilleP"));
     setWindowTitle(QStringLiteral("Titrage colorimétrique"));
     QFont f(QStringLiteral("Arial"));
@@ -175,9 +183,11 @@ void FeuilleP::buildBench() {
     Check1->setGeometry(152, 472, 17, 17);
 
     // Text1(1) and the read-out are moved into the text of the bench by imafond.
+    // Text1(4) and Text1(5) hold their volumes without ever showing them.
     for (int k = 0; k < 6; ++k) {
-        Text1[k] = new QLineEdit(QStringLiteral("Text1"),
-                                 k == 1 ? static_cast<QWidget*>(picburette) : this);
+        QWidget* parent = k == 1 ? static_cast<QWidget*>(picburette) : this;
+        Text1[k] = k >= 4 ? new bench::StoredValueBox(parent) : new QLineEdit(parent);
+        Text1[k]->setText(QStringLiteral("Text1"));
         Text1[k]->setObjectName(QStringLiteral("Text1_%1").arg(k));
         Text1[k]->resize(49, 19);
         Text1[k]->installEventFilter(this);
@@ -260,7 +270,7 @@ void FeuilleP::buildSideTabs() {
     tabcourbes->move(4, 19);
     tabcourbes->hide();
 
-    HScroll1 = new QScrollBar(Qt::Horizontal, Frame2);
+    HScroll1 = new bench::TintSlider(Frame2);
     HScroll1->setRange(drawing::tintSliderMinimum, drawing::tintSliderMaximum);
     HScroll1->setSingleStep(drawing::tintSliderSmallStep);
     HScroll1->setPageStep(drawing::tintSliderLargeStep);
@@ -289,6 +299,9 @@ void FeuilleP::buildExerciseArea() {
         small.setPointSizeF(7.5);
         Option2[i]->setFont(small);
     }
+    situationGroup_ = new bench::SituationGroup(this, Option2);
+    for (QRadioButton* b : Option2)
+        static_cast<bench::SituationButton*>(b)->setGroup(situationGroup_);
     fich_ = new QLineEdit(this);
     fich_->setObjectName(QStringLiteral("fich"));
     fich_->setGeometry(424, 352, 361, 19);
@@ -300,6 +313,8 @@ void FeuilleP::buildExerciseArea() {
     supertext_ = new QTextEdit(this);
     supertext_->setObjectName(QStringLiteral("supertext"));
     supertext_->setGeometry(424, 371, 361, 174);
+    // Tab leaves the text (a statement has no use for tab characters).
+    supertext_->setTabChangesFocus(true);
 }
 
 bool FeuilleP::placementApplies() const {

@@ -105,6 +105,14 @@ void FeuilleP::buildAccessibility() {
     }
     placeListLabels();
     picburette->setPartCount(benchPartCount);
+    HScroll1->setAccessibleDescription(TintSlider::tintWords(HScroll1->value()));
+
+    // The keys of the tap and the drop, the situations, "Vider la burette".
+    for (QObject* o : std::initializer_list<QObject*>{Image3, Image1, Command6})
+        o->installEventFilter(this);
+    for (QRadioButton* b : Option2)
+        b->installEventFilter(this);
+    buildShortcuts();
 
     for (QWidget* w : focusChain())
         shownFocusPolicy_.emplace(w, w->focusPolicy());
@@ -157,6 +165,13 @@ void FeuilleP::updateFocusChain() {
         if (shown != shownFocusPolicy_.end())
             w->setFocusPolicy(covered(w) ? Qt::NoFocus : shown->second);
     }
+    // Tab reaches one situation, the chosen one (the first when none is): the arrows go from
+    // it to the others. A click still gives the focus to any of them.
+    const auto chosen = std::find_if(Option2.begin(), Option2.end(),
+                                     [](const QRadioButton* b) { return b->isChecked(); });
+    const QRadioButton* reached = chosen == Option2.end() ? Option2[0] : *chosen;
+    for (QRadioButton* b : Option2)
+        b->setFocusPolicy(b == reached ? Qt::StrongFocus : Qt::ClickFocus);
     // The focus does not stay on a control that has gone under the panel.
     QWidget* focused = focusWidget();
     if (focused && focused->focusPolicy() == Qt::NoFocus &&
@@ -247,7 +262,7 @@ void FeuilleP::updateTabParts() {
 void FeuilleP::updateBenchParts() {
     if (text(4) == QStringLiteral("Text1")) return;
     // The texts change at every step of the flow; they are told once it has stopped.
-    const bool settled = !Timer1.isActive() && !Timer2.isActive();
+    const bool settled = !flowing();
     const drawing::LevelInputs in = levelInputs(devicePixelRatioF());
     const double volume = drawing::flaskVolume(in);
     const model::ColourWord word = model::liquidColourWord(
@@ -256,12 +271,14 @@ void FeuilleP::updateBenchParts() {
 
     // The name says the colour, and says it again only when the colour changes.
     drawing::PicturePart flask = picburette->part(FlaskPart);
+    const bool colourChanged = flaskWord_ >= 0 && int(word) != flaskWord_;
     if (int(word) != flaskWord_) {
         flask.name = QStringLiteral("La solution du bécher ") +
                      (flaskWord_ < 0 ? QStringLiteral("est ") : QStringLiteral("devient ")) +
                      colour;
         flaskWord_ = int(word);
     }
+    flaskColour_ = colour;
     flask.description =
         QStringLiteral("Bécher : ") +
         QString::fromStdString(numbers::formatGeneral(std::round(volume * 100) / 100)) +
@@ -275,11 +292,12 @@ void FeuilleP::updateBenchParts() {
     burette.description = QStringLiteral("Burette : ") + text(5) + QStringLiteral(" mL versés");
     burette.rect = QRect(flaskX_ + 20, 20, 26, 330);
     picburette->setPart(BurettePart, burette, settled);
+    updateSpokenProgress(colourChanged);
 }
 
 void FeuilleP::updateGraphParts() {
     const QStringList columns = drawing::describeColumns(species(), benchInputs(), presentAmounts_);
-    const bool settled = !Timer1.isActive() && !Timer2.isActive();
+    const bool settled = !flowing();
     tabquant->setPartCount(int(columns.size()));
     const int width = columns.isEmpty() ? 0 : tabquant->width() / int(columns.size());
     for (int i = 0; i < int(columns.size()); ++i) {

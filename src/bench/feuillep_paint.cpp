@@ -50,6 +50,7 @@ void FeuilleP::majtq() {
     tabquant->refresh();
     courbesStale_ = true;
     reftq();
+    updateSituationNames();
 }
 
 void FeuilleP::reftq() {
@@ -85,6 +86,7 @@ void FeuilleP::refcourbes() {
     }
     drawing::refcourbes(tabcourbes->picture(), in);
     tabcourbes->refresh();
+    updateCourbesParts();
 }
 
 drawing::LevelInputs FeuilleP::levelInputs(qreal ratio) const {
@@ -183,6 +185,7 @@ void FeuilleP::HScroll1_Scroll() {
     drawing::paintSwatch(PictureI2->picture(), model::Tint::Diiode, h);
     PictureMnO4->refresh();
     PictureI2->refresh();
+    updateTintScaleParts();
 }
 
 void FeuilleP::Onglets_Paint() {

@@ -116,6 +116,49 @@ QString graphLabelText(std::string_view formula) {
     return text;
 }
 
+namespace {
+
+// Digits and signs in subscript or superscript characters; other characters as they are.
+QString scripted(const QString& text, bool superscript) {
+    static const char16_t lower[] = u"₀₁₂₃₄₅₆₇₈₉";
+    static const char16_t upper[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    QString out;
+    for (QChar c : text) {
+        if (c.isDigit() && c.unicode() < 128)
+            out += QChar((superscript ? upper : lower)[c.unicode() - u'0']);
+        else if (c == u'-' || c == QChar(0x2212))
+            out += QChar(superscript ? 0x207B : 0x208B);
+        else if (c == u'+')
+            out += QChar(superscript ? 0x207A : 0x208A);
+        else
+            out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+QString runsText(const Runs& runs) {
+    QString text;
+    for (const Run& run : runs) {
+        switch (run.kind) {
+        case RunKind::Plain:
+            text += run.text;
+            break;
+        case RunKind::Subscript:
+            text += scripted(run.text, false);
+            break;
+        case RunKind::Superscript:
+            text += scripted(run.text, true);
+            break;
+        case RunKind::Stacked:
+            text += scripted(run.text, false) + scripted(run.over, true);
+            break;
+        }
+    }
+    return text;
+}
+
 QString graphLabelMeasure(std::string_view formula) {
     if (const Label* label = findLabel(formula)) return QString::fromLatin1(label->measure);
     return QString::fromUtf8(formula.data(), qsizetype(formula.size()));

@@ -12,6 +12,20 @@ namespace drawing {
 PicturePartObject::PicturePartObject(PictureBox* box, int index)
     : QObject(box), box_(box), index_(index) {}
 
+PicturePartObject::~PicturePartObject() = default;
+
+a11y::TableCells& PicturePartObject::cells() {
+    if (!cells_)
+        cells_ = std::make_unique<a11y::TableCells>(
+            [this] { return QAccessible::queryAccessibleInterface(this); },
+            [this]() -> const a11y::TextTable& { return box_->part(index_).table; });
+    return *cells_;
+}
+
+void PicturePartObject::tableReshaped() {
+    if (cells_) cells_->clear();
+}
+
 namespace {
 
 // A picture: its child controls first, then the parts of its drawing.
@@ -61,7 +75,8 @@ private:
 
 class PicturePartAccessible : public QAccessibleObject {
 public:
-    explicit PicturePartAccessible(PicturePartObject* part) : QAccessibleObject(part) {}
+    explicit PicturePartAccessible(PicturePartObject* part)
+        : QAccessibleObject(part), table_(part->cells()) {}
 
     PicturePartObject* partObject() const { return static_cast<PicturePartObject*>(object()); }
     const PicturePart& part() const { return partObject()->box()->part(partObject()->index()); }
@@ -70,9 +85,21 @@ public:
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(partObject()->box());
     }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    // A table's cells are its children.
+    QAccessibleInterface* child(int index) const override {
+        return partObject()->cells().child(index);
+    }
+    int childCount() const override {
+        return part().table.empty() ? 0 : partObject()->cells().childCount();
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return partObject()->cells().indexOfChild(child);
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableInterface && !part().table.empty())
+            return static_cast<QAccessibleTableInterface*>(&table_);
+        return QAccessibleObject::interface_cast(type);
+    }
 
     QString text(QAccessible::Text t) const override {
         switch (t) {
@@ -84,7 +111,9 @@ public:
             return {};
         }
     }
-    QAccessible::Role role() const override { return part().role; }
+    QAccessible::Role role() const override {
+        return part().table.empty() ? part().role : QAccessible::Table;
+    }
     QAccessible::State state() const override {
         QAccessible::State s;
         const PictureBox* box = partObject()->box();
@@ -101,6 +130,9 @@ public:
         const QRect r = part().rect;
         return QRect(box->mapToGlobal(r.topLeft()), r.size());
     }
+
+private:
+    a11y::TextTableInterface table_;
 };
 
 QAccessibleInterface* pictureFactory(const QString&, QObject* object) {

@@ -101,7 +101,15 @@ QObject* PictureBox::partObject(int index) const {
 
 void PictureBox::setPart(int index, const PicturePart& part, bool notify) {
     PartState& state = parts_.at(std::size_t(index));
+    const bool reshaped = state.shown.table.rowCount() != part.table.rowCount() ||
+                          state.shown.table.columnCount() != part.table.columnCount() ||
+                          state.shown.table.headers.isEmpty() != part.table.headers.isEmpty();
     state.shown = part;
+    if (reshaped) {
+        state.object->tableReshaped();
+        QAccessibleEvent event(state.object, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&event);
+    }
     PicturePart& told = state.told;
     const bool nameChanged = told.name != part.name;
     const bool descriptionChanged = notify && told.description != part.description;

@@ -8,8 +8,10 @@
 // For assistive technology a picture may name parts of its drawing (the flask of the bench,
 // the tabs of the tab strip, the columns of the graph): each part is an accessible object of
 // its own, a child of the picture after its child controls, with a role, a name and a
-// description that its owner keeps up to date.
+// description that its owner keeps up to date. A part may be a table, read cell by cell
+// under the headers of its columns.
 
+#include "a11y/text_table.h"
 #include "drawing/picture.h"
 
 #include <QAccessible>
@@ -25,6 +27,7 @@ struct PicturePart {
     QString description;
     QRect rect;            // in the picture's logical pixels
     bool selected = false; // a tab: the one shown
+    a11y::TextTable table{}; // a table drawn in the picture: read as a table (role Table)
 };
 
 class PicturePartObject;
