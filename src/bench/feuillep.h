@@ -335,14 +335,14 @@ private:
     bool tapByKey_ = false;         // the tap is worked from the keyboard: the focus stays
     bool lostToOwnWindow_ = true;   // the window last lost the activation to one of ours
     int activations_ = 0;
-    int flaskWord_ = -1;                  // the colour word the beaker's name last said
-    QString flaskColour_;                 // the colour of the solution, as told
-    QString toldProgress_;                // the progress sentence last told
-    qint64 progressToldAt_ = 0;           // when (clock_) it was told during a flow
+    int flaskWord_ = -1;        // the colour word the beaker's name last said
+    QString flaskColour_;       // the colour of the solution, as told
+    QString toldProgress_;      // the progress sentence last told
+    qint64 progressToldAt_ = 0; // when (clock_) it was told during a flow
     std::function<qint64()> clock_;
-    bool command6ByKey_ = false;          // "Vider la burette" last pressed from the keyboard
-    bool pouring_ = false;                // a millilitre poured in ten steps
-    int queuedDrops_ = 0;                 // drops asked for from the keyboard while one falls
+    bool command6ByKey_ = false; // "Vider la burette" last pressed from the keyboard
+    bool pouring_ = false;       // a millilitre poured in ten steps
+    int queuedDrops_ = 0;        // drops asked for from the keyboard while one falls
     SituationGroup* situationGroup_ = nullptr;
     std::array<QLabel*, 3> listLabels_{}; // what screen readers name ions1, Combo1, Combo2 by
     std::map<QWidget*, Qt::FocusPolicy> shownFocusPolicy_; // policies when not covered

@@ -6,9 +6,9 @@
 // the program. Nothing here says a concentration that is hidden: it is "inconnue".
 #include "bench/feuillep.h"
 
-#include "bench/words.h"
 #include "a11y/tell.h"
 #include "bench/widgets.h"
+#include "bench/words.h"
 #include "model/catalogue.h"
 #include "numbers/formats.h"
 #include "numbers/reading.h"
@@ -83,17 +83,18 @@ QString FeuilleP::sceneSummary() const {
     QStringList sentences;
     QString sample = utf8(model::listText(s));
     sample[0] = sample[0].toUpper();
-    sample += masquer->isChecked() ? QStringLiteral(", concentration inconnue")
-                                   : QStringLiteral(", ") + concentrationText(text(0)) +
-                                         QStringLiteral(" mol/L");
+    sample += masquer->isChecked()
+                  ? QStringLiteral(", concentration inconnue")
+                  : QStringLiteral(", ") + concentrationText(text(0)) + QStringLiteral(" mol/L");
     sentences << sample + QStringLiteral(", ") + Combo1->currentText() +
                      QStringLiteral(" prélevés.");
     if (model::isIndirect(s)) {
         QString reagent = utf8(model::reagentName(s));
         if (reagent.startsWith(QLatin1String("d'"))) reagent.remove(0, 2);
-        const QString volume = model::reagentVolumeInput(s) == model::ReagentVolumeInput::IodineVolume
-                                   ? Combo2->currentText()
-                                   : text(3) + QStringLiteral(" mL");
+        const QString volume =
+            model::reagentVolumeInput(s) == model::ReagentVolumeInput::IodineVolume
+                ? Combo2->currentText()
+                : text(3) + QStringLiteral(" mL");
         sentences << QStringLiteral("Réactif en excès\u00A0: ") + reagent + QStringLiteral(", ") +
                          concentrationText(text(2)) + QStringLiteral(" mol/L, ") + volume +
                          QStringLiteral(".");
@@ -155,8 +156,9 @@ void FeuilleP::drawFromDie() {
     if (!focused || !Label1->isVisible()) return;
     // The die is gone: the focus goes to the label that takes its place.
     Label1->setFocus(Qt::OtherFocusReason);
-    a11y::tell(this, QStringLiteral("Concentration tirée au hasard et cachée\u00A0; le focus est sur "
-                                    "«\u00A0Afficher la concentration\u00A0»."));
+    a11y::tell(this,
+               QStringLiteral("Concentration tirée au hasard et cachée\u00A0; le focus est sur "
+                              "«\u00A0Afficher la concentration\u00A0»."));
 }
 
 void FeuilleP::revealFromLabel() {

@@ -61,7 +61,8 @@ QString curveSummary(const QString& formula, const std::vector<double>& volumes,
     const QString name = QStringLiteral("n(") + formula + QStringLiteral(")");
     if (mol.empty()) return {};
     if (mol.size() == 1)
-        return name + QStringLiteral("\u00A0: ") + drawing::molText(mol[0]) + QStringLiteral(" mol.");
+        return name + QStringLiteral("\u00A0: ") + drawing::molText(mol[0]) +
+               QStringLiteral(" mol.");
     double largest = 0;
     for (double m : mol)
         largest = std::max(largest, std::fabs(m));
@@ -92,7 +93,8 @@ QString curveSummary(const QString& formula, const std::vector<double>& volumes,
                                   QStringLiteral(" à ")
                             : QStringLiteral("jusqu'à ")) +
                     end;
-        if (k + 1 < steps.size()) text += QStringLiteral(" jusqu'à ") + volumeText(volumes[step.to]);
+        if (k + 1 < steps.size())
+            text += QStringLiteral(" jusqu'à ") + volumeText(volumes[step.to]);
     }
     return text + QLatin1Char('.');
 }
@@ -105,8 +107,7 @@ void FeuilleP::updateCourbesParts() {
         return;
     }
     const std::vector<double> volumes = model::tableVolumes(in.in.pouredVolume, drops_);
-    const model::AmountsTable amounts =
-        amountsWithoutSecret(in.species, in.in, volumes, in.hidden);
+    const model::AmountsTable amounts = amountsWithoutSecret(in.species, in.in, volumes, in.hidden);
     const model::ProgressTable progress = model::progressTable(in.species, in.in);
     tabcourbes->setPartCount(2 + int(progress.reactions.size()));
 
@@ -160,17 +161,16 @@ void FeuilleP::updateCourbesParts() {
         const drawing::ReactionTexts texts =
             drawing::reactionTexts(progress, reaction, in.hidden, in.in.pouredVolume);
         drawing::PicturePart part;
-        part.name = reaction.titration
-                        ? QStringLiteral("Tableau d'avancement du titrage")
-                        : QStringLiteral("Tableau d'avancement de l'étape 1");
+        part.name = reaction.titration ? QStringLiteral("Tableau d'avancement du titrage")
+                                       : QStringLiteral("Tableau d'avancement de l'étape 1");
         part.description = drawing::runsText(texts.limiting);
         a11y::TextTable& t = part.table;
         t.name = part.name;
         t.headers << QStringLiteral("État") << QStringLiteral("x (mol)");
         for (const model::ReactionTerm& term : model::reactionTerms(reaction.reaction))
-            t.headers << (term.coefficient != 1 ? QString::number(term.coefficient) +
-                                                      QLatin1Char(' ')
-                                                : QString()) +
+            t.headers << (term.coefficient != 1
+                              ? QString::number(term.coefficient) + QLatin1Char(' ')
+                              : QString()) +
                              utf8(model::entryUnicodeFormula(term.entry));
         auto row = [](const QString& label, const drawing::ProgressRowTexts& texts) {
             QStringList cells{label, drawing::runsText(texts.progress)};
@@ -179,9 +179,9 @@ void FeuilleP::updateCourbesParts() {
             return cells;
         };
         t.rows.push_back(row(QStringLiteral("État initial"), texts.initial));
-        t.rows.push_back(row(reaction.titration ? QStringLiteral("État actuel")
-                                                : QStringLiteral("État final"),
-                             texts.reached));
+        t.rows.push_back(
+            row(reaction.titration ? QStringLiteral("État actuel") : QStringLiteral("État final"),
+                texts.reached));
         part.rect = QRect(0, top, tabcourbes->width(), drawing::progressBlockHeight);
         top += drawing::progressBlockHeight;
         tabcourbes->setPart(2 + int(r), part);
@@ -194,10 +194,10 @@ namespace {
 QString scaleConcentration(double c) {
     const std::string text = numbers::formatPattern(c, "0.0E+00");
     const std::size_t e = text.find('E');
-    return drawing::runsText({{drawing::RunKind::Plain,
-                               QString::fromStdString(text.substr(0, e)) + QStringLiteral("·10")},
-                              {drawing::RunKind::Superscript,
-                               QString::number(std::stoi(text.substr(e + 1)))}});
+    return drawing::runsText(
+        {{drawing::RunKind::Plain,
+          QString::fromStdString(text.substr(0, e)) + QStringLiteral("·10")},
+         {drawing::RunKind::Superscript, QString::number(std::stoi(text.substr(e + 1)))}});
 }
 
 } // namespace

@@ -285,7 +285,8 @@ TEST_F(KeyboardTest, SituationsAreRadioButtonsAndTheGraphSaysItsColumns) {
     QAccessibleInterface* situation = QAccessible::queryAccessibleInterface(window->Option2[2]);
     ASSERT_NE(situation, nullptr);
     EXPECT_EQ(situation->role(), QAccessible::RadioButton);
-    EXPECT_EQ(situation->text(QAccessible::Name), "Situation 3\u00A0: acide ascorbique, 0,010 mol/L");
+    EXPECT_EQ(situation->text(QAccessible::Name),
+              "Situation 3\u00A0: acide ascorbique, 0,010 mol/L");
     EXPECT_FALSE(situation->state().checked);
     ASSERT_NE(situation->actionInterface(), nullptr);
     situation->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

@@ -25,8 +25,8 @@ struct PicturePart {
     QAccessible::Role role = QAccessible::Graphic;
     QString name;
     QString description;
-    QRect rect;            // in the picture's logical pixels
-    bool selected = false; // a tab: the one shown
+    QRect rect;              // in the picture's logical pixels
+    bool selected = false;   // a tab: the one shown
     a11y::TextTable table{}; // a table drawn in the picture: read as a table (role Table)
 };
 
