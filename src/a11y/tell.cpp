@@ -2,6 +2,7 @@
 #include "a11y/tell.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QVariant>
 #include <QWidget>
 
@@ -51,7 +52,11 @@ void describe(QWidget* control, const QString& description) {
 }
 
 bool Teller::eventFilter(QObject* watched, QEvent* event) {
+    // Coming back from another window (the one that was closing when the sentence was
+    // told) or from a menu, the control keeps the sentence: it is read with the focus.
     if (event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
         auto* control = static_cast<QWidget*>(watched);
         const QString own = control->property(ownDescription).toString();
         control->setProperty(ownDescription, QVariant());

@@ -4,8 +4,9 @@
 // focus moved by the program, a copy, a print or a save finished. Qt tells no announcement of
 // its own here, so the sentence goes where a screen reader listens: it becomes, for a while,
 // the description of the control that has the keyboard focus, and a change of description is
-// sent from that control. The control's own description comes back the next time it takes
-// the focus (before the screen reader is told of that focus, so that it reads its own).
+// sent from that control. Told while another window of the program is in front (the one that
+// finished the work), the sentence is read with the focus when the control gets it back. The
+// control's own description comes back the next time the user moves the focus to it.
 
 #include <QObject>
 #include <QString>

@@ -94,6 +94,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void nameForScreenReaders();
     void placeOverMainWindow();
     void placeWaitingNotice();
 

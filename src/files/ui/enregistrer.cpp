@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/ui/enregistrer.h"
 
+#include "a11y/tell.h"
 #include "files/configuration.h"
 #include "files/savename.h"
 #include "files/ui/folderlists.h"
@@ -25,7 +26,9 @@ Enregistrer::Enregistrer(SituationBench& bench, QWidget* parent)
                            QStringLiteral("ENREGISTRER")},
                           parent) {
     Text1 = new QLineEdit(this);
-    grid()->addWidget(new QLabel(QStringLiteral("Nom du fichier:"), this), 4, 0, 1, 2);
+    auto* nameLabel = new QLabel(QStringLiteral("Nom du fichier:"), this);
+    nameLabel->setBuddy(Text1);
+    grid()->addWidget(nameLabel, 4, 0, 1, 2);
     grid()->addWidget(Text1, 5, 0, 1, 2);
     grid()->addWidget(Command1, 6, 0);
     grid()->addWidget(Command2, 6, 1);
@@ -40,6 +43,10 @@ Enregistrer::Enregistrer(SituationBench& bench, QWidget* parent)
 void Enregistrer::folderChanged() {
     // The name now goes into the newly chosen folder.
     Text1->setText(QString::fromStdString(withoutFolderPart(Text1->text().toStdString())));
+}
+
+void Enregistrer::fileChosenByKey(const QString& name) {
+    Text1->setText(name);
 }
 
 void Enregistrer::fileDoubleClicked(const QString& name) {
@@ -71,6 +78,8 @@ void Enregistrer::Command1_Click() {
     if (saveConfiguration(bench_, path, this)) {
         unsetCursor();
         accept();
+        a11y::tell(bench_.mainWindow(), QStringLiteral("Configuration enregistrée\u00A0: ") +
+                                            QFileInfo(path).fileName() + QStringLiteral("."));
     } else {
         unsetCursor();
     }

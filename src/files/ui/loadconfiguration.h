@@ -19,8 +19,8 @@ bool saveConfiguration(SituationBench& bench, const QString& path, QWidget* pare
 // Reads the file named by the bench's configFile into its situation table and shows
 // situation 1 on the bench; shows its own messages. openWindowOrNull is the open window
 // when it is showing: it is repainted first (its waiting notice) and closed after a load.
-// A file of another program, or one that cannot be read, changes nothing.
-void loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull);
+// A file of another program, or one that cannot be read, changes nothing. True when loaded.
+bool loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull);
 
 // The file as named, or, on a case-sensitive file system, the one file of the same folder
 // whose name differs only in case (files copied from Windows); path itself when neither.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/ui/ouvrir.h"
 
+#include "a11y/tell.h"
 #include "files/ui/folderlists.h"
 #include "files/ui/loadconfiguration.h"
 #include "files/ui/situation_bench.h"
@@ -27,6 +28,7 @@ Ouvrir::Ouvrir(SituationBench& bench, QWidget* parent)
                            QStringLiteral("Fichiers"), QStringLiteral("OUVRIR")},
                           parent) {
     ficharge = new QLineEdit(this);
+    ficharge->setAccessibleName(QStringLiteral("Fichier à ouvrir"));
     grid()->addWidget(ficharge, 4, 0, 1, 2);
     grid()->addWidget(Command1, 5, 0);
     grid()->addWidget(Command2, 5, 1);
@@ -62,7 +64,12 @@ void Ouvrir::fileDoubleClicked(const QString& name) {
 
 void Ouvrir::Command1_Click() {
     const QString name = ficharge->text();
-    if (name.trimmed().isEmpty()) return;
+    if (name.trimmed().isEmpty()) {
+        a11y::tell(this,
+                   QStringLiteral("Aucun fichier choisi\u00A0: choisir un fichier dans la liste "
+                                  "des fichiers ou taper son nom."));
+        return;
+    }
     bench_.situations().configFile = name;
     if (!QFileInfo(existingFileIgnoringCase(name)).isFile()) {
         ui::ask(this, QStringLiteral("Nom de fichier incorrect ou chemin non valide"),
@@ -71,8 +78,12 @@ void Ouvrir::Command1_Click() {
         return;
     }
     Frame1->show();
-    loadConfiguration(bench_, this);
+    const bool loaded = loadConfiguration(bench_, this);
     accept(); // whatever came of the load
+    if (loaded)
+        a11y::tell(bench_.mainWindow(), QStringLiteral("Configuration ouverte\u00A0: ") +
+                                            QFileInfo(name).fileName() +
+                                            QStringLiteral(", situation 1 affichée."));
 }
 
 void showOpenWindow(SituationBench& bench) {
