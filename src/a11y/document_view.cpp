@@ -16,7 +16,14 @@ DocumentView::DocumentView(QWidget* parent) : QTextBrowser(parent) {
     setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     setOpenLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, &DocumentView::follow);
+    // The arrows move the caret into a link.
     connect(this, &QTextEdit::cursorPositionChanged, this, &DocumentView::tellLink);
+}
+
+bool DocumentView::focusNextPrevChild(bool next) {
+    const bool moved = QTextBrowser::focusNextPrevChild(next);
+    if (hasFocus()) tellLink();
+    return moved;
 }
 
 void DocumentView::follow(const QUrl& url) {

@@ -25,6 +25,10 @@ public:
     // Follows a link as a click on it does.
     void follow(const QUrl& url);
 
+protected:
+    // Tab moves through the links without telling it: the link reached is said here.
+    bool focusNextPrevChild(bool next) override;
+
 private:
     void tellLink();
     QString toldLink_; // the link last named, so that moving within it is not said again

@@ -42,8 +42,10 @@ void tell(QWidget* context, const QString& sentence) {
 
 void describe(QWidget* control, const QString& description) {
     if (!control) return;
-    // The newer description takes the place of a sentence told on the control.
-    if (control->property(ownDescription).isValid()) {
+    // A new description takes the place of a sentence told on the control; the same one
+    // again leaves the sentence to be read.
+    if (const QVariant own = control->property(ownDescription); own.isValid()) {
+        if (own.toString() == description) return;
         control->setProperty(ownDescription, QVariant());
         control->removeEventFilter(&Teller::instance());
     }

@@ -25,7 +25,8 @@ void tell(QWidget* context, const QString& sentence);
 
 // Gives a control a new description (Qt tells every change of description; a screen reader
 // reads the change of the control that has the focus). Nothing is sent when the description
-// is the same. A sentence told on the control gives way to the new description.
+// is the same. A sentence told on the control gives way to a new description (not to the
+// description it had before the sentence).
 void describe(QWidget* control, const QString& description);
 
 // Every sentence told, as it is told (for the program's own tests and for a log).

@@ -245,7 +245,7 @@ void Fichexo::nameForScreenReaders() {
     Drive1->setAccessibleName(QStringLiteral("Lecteur"));
     Dir1->setAccessibleName(QStringLiteral("Répertoires"));
     fichierexo->setAccessibleName(QStringLiteral("Fichier de l'exercice"));
-    titratexo->setAccessibleName(QStringLiteral("Titre de l'exercice"));
+    titratexo->setAccessibleDescription(QStringLiteral("Titre de l'exercice"));
     Label1->setBuddy(Text1);
     Text1->setAccessibleName(QStringLiteral("Notions abordées"));
     Text2->setAccessibleName(QStringLiteral("Durée"));

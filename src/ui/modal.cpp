@@ -126,6 +126,9 @@ public:
         layout->addWidget(browser);
         viewer->resize(640, 560);
         viewer->show();
+        // The keyboard goes to the help, where the arrows read it.
+        browser->setFocus();
+        viewer->activateWindow();
         helpViewer_ = viewer;
     }
     void beep() override { QApplication::beep(); }

@@ -255,7 +255,16 @@ void Machine::showDisplay() {
 }
 
 void Machine::tellDisplay(const QString& lead) {
-    a11y::tell(this, lead + (z1->text().isEmpty() ? QStringLiteral("vide") : z1->text()));
+    a11y::tell(this, lead + spokenDisplay(z1->text()));
+}
+
+QString Machine::spokenDisplay(const QString& display) {
+    // The display writes a number as " .08" or "-.5": said with its zero.
+    QString text = display.trimmed();
+    if (text.isEmpty()) return QStringLiteral("vide");
+    if (text.startsWith(QLatin1Char('.'))) text.prepend(QLatin1Char('0'));
+    if (text.startsWith(QLatin1String("-."))) text.insert(1, QLatin1Char('0'));
+    return text;
 }
 
 void Machine::EXE_Click() {

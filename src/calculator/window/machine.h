@@ -41,6 +41,8 @@ public:
 
     // The name a screen reader says for a key ("Racine carrée" for "√"); empty for none.
     static QString keyName(const QString& key);
+    // The display as it is told: a number with its leading zero ("0.08" for " .08").
+    static QString spokenDisplay(const QString& display);
     // The key nearest to `from` in the direction of an arrow key, or nullptr.
     QPushButton* keyToward(const QPushButton* from, int arrow) const;
 

@@ -36,6 +36,10 @@ Enregistrer::Enregistrer(SituationBench& bench, QWidget* parent)
     // A file read from a folder this user cannot write (the program's own exercises, installed
     // for every user) is proposed under the same name in the user's documents.
     Text1->setText(writableSavePath(bench_.situations().configFile));
+    // Tab goes from the lists to the name, then to the buttons.
+    setTabOrder(File1, Text1);
+    setTabOrder(Text1, Command1);
+    setTabOrder(Command1, Command2);
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Command1_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }

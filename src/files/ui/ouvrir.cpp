@@ -48,6 +48,10 @@ Ouvrir::Ouvrir(SituationBench& bench, QWidget* parent)
     Frame1->setSizePolicy(policy);
     Frame1->hide();
 
+    // Tab goes from the lists to the name, then to the buttons.
+    setTabOrder(File1, ficharge);
+    setTabOrder(ficharge, Command1);
+    setTabOrder(Command1, Command2);
     connect(ficharge, &QLineEdit::returnPressed, this, [this] { Command1_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
