@@ -17,19 +17,6 @@ QString TextTable::cell(int row, int column) const {
     return rows[std::size_t(row)].value(column);
 }
 
-QStringList tableLines(const TextTable& table) {
-    QStringList lines;
-    for (const QStringList& row : table.rows) {
-        QStringList cells;
-        for (int c = 0; c < row.size(); ++c) {
-            const QString header = table.headers.value(c);
-            cells << (header.isEmpty() ? row[c] : header + QStringLiteral("\u00a0: ") + row[c]);
-        }
-        lines << cells.join(QStringLiteral("\u00A0; "));
-    }
-    return lines;
-}
-
 namespace {
 
 // One cell of a table (row -1 for a column header).

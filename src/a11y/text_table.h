@@ -93,8 +93,4 @@ private:
     TableCells& cells_;
 };
 
-// The table read as lines of text, each cell after its header ("Contenu : titre"), for
-// those who read it as text.
-QStringList tableLines(const TextTable& table);
-
 } // namespace a11y

@@ -194,7 +194,7 @@ public:
     QString situationName(int index) const;
     // The milliseconds the told progress is timed by (a steady clock unless a test sets one).
     void setClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
-    // Pours 1 mL as ten steps of the tap (Page Down on the tap or the drop).
+    // Pours 1 mL at once, not beyond the burette (Page Down on the tap or the drop).
     void pourMillilitre();
 
     // The tab of the side panel: 1 the graph, 2 the tint scales, 3 the curves.
@@ -257,7 +257,7 @@ private:
     bool benchKey(QObject* watched, QEvent* event);
     bool situationKey(int index, const QKeyEvent* event);
     void buildShortcuts();
-    // The titrant flows: the tap open, a drop falling, or a millilitre being poured.
+    // The titrant flows: the tap open or a drop falling.
     bool flowing() const;
     // Told where the focus is.
     void updateSpokenProgress(bool colourChanged);
@@ -341,7 +341,6 @@ private:
     qint64 progressToldAt_ = 0; // when (clock_) it was told during a flow
     std::function<qint64()> clock_;
     bool command6ByKey_ = false; // "Vider la burette" last pressed from the keyboard
-    bool pouring_ = false;       // a millilitre poured in ten steps
     int queuedDrops_ = 0;        // drops asked for from the keyboard while one falls
     SituationGroup* situationGroup_ = nullptr;
     std::array<QLabel*, 3> listLabels_{}; // what screen readers name ions1, Combo1, Combo2 by

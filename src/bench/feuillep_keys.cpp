@@ -8,6 +8,7 @@
 #include "a11y/shortcuts.h"
 #include "bench/widgets.h"
 #include "model/amounts.h"
+#include "numbers/formats.h"
 #include "numbers/reading.h"
 #include "ui/modal.h"
 
@@ -18,6 +19,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <cmath>
 
 namespace bench {
 
@@ -39,30 +41,27 @@ void FeuilleP::buildShortcuts() {
 }
 
 bool FeuilleP::flowing() const {
-    return Timer1.isActive() || Timer2.isActive() || pouring_;
+    return Timer1.isActive() || Timer2.isActive();
 }
 
 void FeuilleP::pourMillilitre() {
     if (Timer1.isActive()) return; // the tap is open already
-    const bool full = numbers::parseBenchDouble(text(5).toStdString()) >= model::buretteCapacity;
-    if (full) {
+    const double poured = numbers::parseBenchDouble(text(5).toStdString());
+    tapByKey_ = true;
+    if (poured >= model::buretteCapacity) {
         // As the tap does: the question of the empty burette.
         tapQuestionAsked_ = false;
-        tapByKey_ = true;
         Image3_MouseDown();
         tapByKey_ = false;
         return;
     }
-    tapByKey_ = true;
     moveFocusToSupertext(); // validates a box being edited; the focus stays
     tapByKey_ = false;
-    pouring_ = true;
-    for (int step = 0; step < 10; ++step)
-        Timer1_Timer();
-    pouring_ = false;
+    // Written as a drop writes its volume: 1 mL exactly, not beyond the burette.
+    const double v = std::min(poured + 1.0, model::buretteCapacity);
+    setText(5, QString::fromStdString(numbers::formatGeneral(std::round(v * 100) / 100)));
     rewriteLabelvol();
-    updateBenchParts();
-    updateCourbesParts();
+    reftq();
 }
 
 bool FeuilleP::benchKey(QObject* watched, QEvent* event) {

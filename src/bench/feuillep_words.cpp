@@ -39,12 +39,14 @@ QString volumeText(double mL) {
 } // namespace
 
 // An amount that depends on the hidden concentration changes with it: the table is worked
-// out again with half and twice the concentration, and an amount that differs is unknown.
+// out again with the concentration a thousandth higher and lower, and an amount that differs
+// is unknown. (Far apart, the two would put the equivalence elsewhere, and the amounts before
+// it, which follow from the titrant alone, would differ too.)
 model::AmountsTable amountsWithoutSecret(int species, const model::BenchInputs& in,
                                          std::span<const double> volumes, bool hidden) {
     model::AmountsTable table = model::amountsTable(species, in, volumes, hidden);
     if (!hidden) return table;
-    for (const float factor : {0.5f, 2.0f}) {
+    for (const float factor : {0.999f, 1.001f}) {
         model::BenchInputs other = in;
         other.sampleConcentration = in.sampleConcentration * factor;
         const model::AmountsTable changed = model::amountsTable(species, other, volumes, hidden);

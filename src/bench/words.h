@@ -25,8 +25,8 @@ QString curveSummary(const QString& formula, const std::vector<double>& volumes,
                      const std::vector<double>& mol);
 
 // The table of the amounts (model::amountsTable). While the concentration is hidden the
-// sample's columns are left out and every other amount that depends on the concentration is
-// empty (none).
+// sample's columns are empty, and so is every other amount that depends on the
+// concentration (none).
 model::AmountsTable amountsWithoutSecret(int species, const model::BenchInputs& in,
                                          std::span<const double> volumes, bool hidden);
 
