@@ -56,6 +56,7 @@ QPushButton* commandButton(QWidget* parent, const QString& caption, const QStrin
 
 FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
     installBenchAccessibility();
+    installWidgetAccessibility();
     clock_ = [timer = std::make_shared<QElapsedTimer>()] {
         if (!timer->isValid()) timer->start();
         return timer->elapsed();

@@ -105,6 +105,9 @@ void FeuilleP::buildAccessibility() {
     }
     placeListLabels();
     picburette->setPartCount(benchPartCount);
+    // The beaker and the burette are reached with Tab, as the two items of one list.
+    picburette->setPartList(QStringLiteral("Bécher et burette"));
+    picburette->setFocusPolicy(Qt::TabFocus);
     HScroll1->setAccessibleDescription(TintSlider::tintWords(HScroll1->value()));
 
     // The keys of the tap and the drop, the situations, "Vider la burette".
@@ -139,8 +142,10 @@ std::vector<QWidget*> FeuilleP::focusChain() const {
         return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
     });
     std::vector<QWidget*> chain = panel;
-    chain.insert(chain.end(),
-                 {Command9, Text1[1], Image3, Image1, Command6, Command12, Command3, Check1});
+    // The bench picture (the beaker and the burette) before the controls it holds: Qt keeps
+    // a widget's children after it in the chain.
+    chain.insert(chain.end(), {Command9, static_cast<QWidget*>(picburette), Text1[1], Image3,
+                               Image1, Command6, Command12, Command3, Check1});
     chain.insert(chain.end(), Option2.begin(), Option2.end());
     chain.insert(chain.end(),
                  {static_cast<QWidget*>(Onglets), HScroll1, masquer, btexo, fich_, supertext_,
@@ -150,6 +155,7 @@ std::vector<QWidget*> FeuilleP::focusChain() const {
 
 // A control under the preparation panel, or outside the part of the panel that is shown.
 bool FeuilleP::covered(const QWidget* w) const {
+    if (w == picburette) return !Picture4->isHidden();
     if (w->parentWidget() == Picture4) return !Picture4->rect().contains(w->geometry());
     if (w->parentWidget() == picburette && !Picture4->isHidden())
         return Picture4->geometry().intersects(QRect(picburette->mapTo(this, w->pos()), w->size()));
@@ -284,9 +290,11 @@ void FeuilleP::updateBenchParts() {
         QString::fromStdString(numbers::formatGeneral(std::round(volume * 100) / 100)) +
         QStringLiteral(" mL, solution ") + colour;
     flask.rect = QRect(flaskX_ - 8, 380, 90, 85);
+    flask.role = QAccessible::ListItem;
     picburette->setPart(FlaskPart, flask, settled);
 
     drawing::PicturePart burette;
+    burette.role = QAccessible::ListItem;
     const bool empty = in.pouredVolume >= model::buretteCapacity;
     burette.name = empty ? QStringLiteral("Burette vide") : QStringLiteral("Burette");
     burette.description = QStringLiteral("Burette : ") + text(5) + QStringLiteral(" mL versés");

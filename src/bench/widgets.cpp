@@ -16,9 +16,6 @@ namespace bench {
 
 namespace {
 
-// What assistive technology is told of the situation buttons and the button labels.
-void installAccessibleFactory();
-
 bool isPressKey(const QKeyEvent* event) {
     return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
            event->key() == Qt::Key_Enter;
@@ -27,7 +24,7 @@ bool isPressKey(const QKeyEvent* event) {
 } // namespace
 
 ImageButton::ImageButton(QWidget* parent) : QLabel(parent) {
-    installAccessibleFactory();
+    installWidgetAccessibility();
     // Tab only: a click of the mouse leaves the focus where it was, and so no focus mark.
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
@@ -116,7 +113,7 @@ void ImageButton::paintEvent(QPaintEvent* event) {
 
 ButtonLabel::ButtonLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setFocusPolicy(Qt::TabFocus);
-    installAccessibleFactory();
+    installWidgetAccessibility();
 }
 
 void ButtonLabel::paintEvent(QPaintEvent* event) {
@@ -293,7 +290,9 @@ QAccessibleInterface* situationFactory(const QString&, QObject* object) {
     return nullptr;
 }
 
-void installAccessibleFactory() {
+} // namespace
+
+void installWidgetAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(situationFactory);
         return true;
@@ -301,19 +300,21 @@ void installAccessibleFactory() {
     (void)installed;
 }
 
-} // namespace
-
 SituationButton::SituationButton(QWidget* parent) : QRadioButton(parent) {
-    installAccessibleFactory();
+    installWidgetAccessibility();
 }
 
 SituationGroup::SituationGroup(QWidget* window, const std::array<QRadioButton*, 10>& buttons)
     : QObject(window), window_(window), buttons_(buttons) {
-    installAccessibleFactory();
+    installWidgetAccessibility();
+}
+
+StoredValueBox::StoredValueBox(QWidget* parent) : QLineEdit(parent) {
+    installWidgetAccessibility();
 }
 
 TintSlider::TintSlider(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
-    installAccessibleFactory();
+    installWidgetAccessibility();
     connect(this, &QAbstractSlider::valueChanged, this,
             [this](int value) { a11y::describe(this, tintWords(value)); });
 }

@@ -13,6 +13,11 @@
 
 namespace bench {
 
+// Makes the accessible interfaces of the controls below (once per program). Their
+// constructors do it; a window calls it before it makes any control, so that no control is
+// ever taken for a plain one of Qt.
+void installWidgetAccessibility();
+
 // A picture that reacts to the mouse like a button: pressed, released, clicked (press and
 // release on it). Any mouse button counts. From the keyboard, Space or Enter held acts as a
 // mouse button held: the press of the key presses, its release releases and clicks, and the
@@ -110,7 +115,7 @@ private:
 class StoredValueBox : public QLineEdit {
     Q_OBJECT
 public:
-    explicit StoredValueBox(QWidget* parent = nullptr) : QLineEdit(parent) {}
+    explicit StoredValueBox(QWidget* parent = nullptr);
 };
 
 // The tint slider: a scroll bar told to assistive technology as a slider, its value said in

@@ -122,6 +122,16 @@ def bench_titration(s):
     wait_for("burette remise à zéro", lambda: reset.description.startswith("0,00 mL versés"))
     print("  remise à zéro : " + reset.description, flush=True)
 
+    # The beaker and the burette, reached with Tab (before the controls of the bench) and
+    # gone through with the arrows: each told as it takes the focus.
+    s.key("shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab")
+    s.expect_focus("Bécher et burette")
+    wait_for("bécher dit", lambda: s.focus_events[-1][1].startswith("La solution du bécher"))
+    s.key("Right")
+    s.expect_focus_event("Burette")
+    parts = s.find("burette", lambda n: n.name == "Burette" and n.getRoleName() == "list item")
+    print("  %s / %s" % (s.focus_events[-2][1], parts.description), flush=True)
+
 
 def calculator(s):
     step("Calculatrice")

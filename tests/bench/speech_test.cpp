@@ -269,4 +269,36 @@ TEST_F(SpeechTest, TheWindowIsAWindowWithOneGroupOfSituationsAndNoHiddenBoxes) {
     EXPECT_EQ(slider->text(QAccessible::Description), "Teintes très foncées");
 }
 
+TEST_F(SpeechTest, TheBeakerAndTheBuretteAreReachedWithTabAndTheArrows) {
+    ironOnTheBench();
+    std::vector<int> focused;
+    QObject::connect(window->picburette, &drawing::PictureBox::partTold, window.get(),
+                     [&](int index, QAccessible::Event type) {
+                         if (type == QAccessible::Focus) focused.push_back(index);
+                     });
+    window->Text1[1]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window->Text1[1], Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(focus(), window->picburette);
+    QApplication::processEvents(); // the part is told after the picture
+    QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(window->picburette);
+    QAccessibleInterface* beaker = picture->focusChild();
+    ASSERT_NE(beaker, nullptr);
+    EXPECT_EQ(beaker->role(), QAccessible::ListItem);
+    EXPECT_EQ(beaker->text(QAccessible::Description), "Bécher : 10 mL, solution incolore");
+    EXPECT_EQ(beaker->parent()->text(QAccessible::Name), "Bécher et burette");
+    EXPECT_TRUE(beaker->state().focused);
+    QTest::keyClick(window->picburette, Qt::Key_Right);
+    QAccessibleInterface* burette = picture->focusChild();
+    EXPECT_EQ(burette->text(QAccessible::Description), "Burette : 0,0 mL versés");
+    EXPECT_FALSE(beaker->state().focused);
+    QTest::keyClick(window->picburette, Qt::Key_Right); // no further
+    EXPECT_EQ(focused, (std::vector<int>{0, 1}));
+    // Tab goes on to the controls of the bench; behind the preparation panel, the bench is
+    // not reached.
+    QTest::keyClick(window->picburette, Qt::Key_Tab);
+    EXPECT_EQ(focus(), window->Text1[1]);
+    window->Command3_Click();
+    EXPECT_EQ(window->picburette->focusPolicy(), Qt::NoFocus);
+}
+
 } // namespace

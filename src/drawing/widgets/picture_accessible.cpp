@@ -14,6 +14,8 @@ PicturePartObject::PicturePartObject(PictureBox* box, int index)
 
 PicturePartObject::~PicturePartObject() = default;
 
+PicturePartListObject::PicturePartListObject(PictureBox* box) : QObject(box), box_(box) {}
+
 a11y::TableCells& PicturePartObject::cells() {
     if (!cells_)
         cells_ = std::make_unique<a11y::TableCells>(
@@ -36,18 +38,24 @@ public:
     PictureBox* box() const { return static_cast<PictureBox*>(widget()); }
     QAccessible::Role role() const override { return box()->accessibleRole(); }
 
-    int childCount() const override { return controlCount() + box()->partCount(); }
+    // The parts, or the one list that holds them.
+    int partChildren() const { return box()->partListObject() ? 1 : box()->partCount(); }
+    int childCount() const override { return controlCount() + partChildren(); }
 
     QAccessibleInterface* child(int index) const override {
         if (index < controlCount()) return QAccessibleWidget::child(index);
         const int part = index - controlCount();
-        if (part >= box()->partCount()) return nullptr;
+        if (part >= partChildren()) return nullptr;
+        if (QObject* list = box()->partListObject())
+            return QAccessible::queryAccessibleInterface(list);
         return QAccessible::queryAccessibleInterface(box()->partObject(part));
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child->object() && child->object() == box()->partListObject()) return controlCount();
         if (const auto* part = dynamic_cast<const PicturePartObject*>(child->object()))
-            return part->box() == box() ? controlCount() + part->index() : -1;
+            return part->box() == box() && !box()->partListObject() ? controlCount() + part->index()
+                                                                    : -1;
         return QAccessibleWidget::indexOfChild(child);
     }
 
@@ -60,8 +68,11 @@ public:
         return nullptr;
     }
 
-    // In a tab strip that has the focus, the tab shown.
+    // In a tab strip that has the focus, the tab shown; in a list of parts, the current part.
     QAccessibleInterface* focusChild() const override {
+        if (box()->hasFocus() && box()->partListObject() &&
+            box()->currentPart() < box()->partCount())
+            return QAccessible::queryAccessibleInterface(box()->partObject(box()->currentPart()));
         if (box()->hasFocus())
             for (int i = 0; i < box()->partCount(); ++i)
                 if (box()->part(i).selected)
@@ -83,6 +94,8 @@ public:
 
     QWindow* window() const override { return partObject()->box()->window()->windowHandle(); }
     QAccessibleInterface* parent() const override {
+        if (QObject* list = partObject()->box()->partListObject())
+            return QAccessible::queryAccessibleInterface(list);
         return QAccessible::queryAccessibleInterface(partObject()->box());
     }
     // A table's cells are its children.
@@ -123,6 +136,11 @@ public:
             s.selected = part().selected;
             s.focused = part().selected && box->hasFocus();
         }
+        if (box->partListObject()) {
+            const bool current = box->currentPart() == partObject()->index();
+            s.focusable = s.selectable = true;
+            s.focused = s.selected = current && box->hasFocus();
+        }
         return s;
     }
     QRect rect() const override {
@@ -135,7 +153,46 @@ private:
     a11y::TextTableInterface table_;
 };
 
+// The parts of a picture reached with the keyboard, as the items of one list.
+class PicturePartListAccessible : public QAccessibleObject {
+public:
+    explicit PicturePartListAccessible(PicturePartListObject* list) : QAccessibleObject(list) {}
+    PictureBox* box() const { return static_cast<PicturePartListObject*>(object())->box(); }
+
+    QWindow* window() const override { return box()->window()->windowHandle(); }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(box());
+    }
+    int childCount() const override { return box()->partCount(); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= box()->partCount()) return nullptr;
+        return QAccessible::queryAccessibleInterface(box()->partObject(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const auto* part = dynamic_cast<const PicturePartObject*>(child->object());
+        return part && part->box() == box() ? part->index() : -1;
+    }
+    QAccessibleInterface* focusChild() const override {
+        if (!box()->hasFocus() || box()->currentPart() >= box()->partCount()) return nullptr;
+        return child(box()->currentPart());
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? box()->partListName() : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::List; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.invisible = !box()->isVisible();
+        s.focusable = true;
+        s.focused = box()->hasFocus();
+        return s;
+    }
+    QRect rect() const override { return QRect(box()->mapToGlobal(QPoint(0, 0)), box()->size()); }
+};
+
 QAccessibleInterface* pictureFactory(const QString&, QObject* object) {
+    if (auto* list = dynamic_cast<PicturePartListObject*>(object))
+        return new PicturePartListAccessible(list);
     if (auto* part = dynamic_cast<PicturePartObject*>(object))
         return new PicturePartAccessible(part);
     if (auto* box = qobject_cast<PictureBox*>(object)) return new PictureBoxAccessible(box);

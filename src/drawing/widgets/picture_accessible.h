@@ -31,6 +31,16 @@ private:
     std::unique_ptr<a11y::TableCells> cells_;
 };
 
+// The list that holds the parts of a picture reached with the keyboard.
+class PicturePartListObject : public QObject {
+public:
+    explicit PicturePartListObject(PictureBox* box);
+    PictureBox* box() const { return box_; }
+
+private:
+    PictureBox* box_;
+};
+
 // Makes the accessible interfaces of picture boxes and of their parts (once per program).
 void installPictureAccessibility();
 

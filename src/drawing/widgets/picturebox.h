@@ -68,6 +68,15 @@ public:
     // pixels); an empty r draws none.
     void setFocusMark(const QRect& r);
 
+    // The parts reached with the keyboard: shown to assistive technology as one list of that
+    // name, whose items they are. While the picture has the focus (give it a policy with Tab)
+    // one part is the current one, told as focused, the focus mark around it; the arrows,
+    // Home and End go from part to part.
+    void setPartList(const QString& name);
+    const QString& partListName() const { return partListName_; }
+    QObject* partListObject() const;
+    int currentPart() const { return currentPart_; }
+
 signals:
     void pressed(Qt::MouseButton button, QPoint pos);
     void released(Qt::MouseButton button, QPoint pos);
@@ -86,8 +95,10 @@ protected:
     void showEvent(QShowEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void tellCurrentPart();
     qreal screenRatio() const;
     void tell(int index, QAccessible::Event type);
     void followScreen();
@@ -102,6 +113,9 @@ private:
     };
     std::vector<PartState> parts_;
     QRect focusMark_;
+    QString partListName_;
+    QObject* partList_ = nullptr;
+    int currentPart_ = 0;
 };
 
 } // namespace drawing
