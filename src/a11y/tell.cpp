@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "a11y/tell.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QVariant>
 #include <QWidget>
+
+#include <map>
 
 namespace a11y {
 
@@ -12,6 +15,15 @@ namespace {
 
 // The description a control had before a sentence was told on it.
 constexpr char ownDescription[] = "titrageOwnDescription";
+// A sentence told while the control had not the focus (its window behind another one): told
+// again when it gets the focus back, on the object within it that has the focus then.
+constexpr char waitingSentence[] = "titrageWaitingSentence";
+
+// The sentences told on objects within a control, which describe themselves.
+std::map<const QObject*, QString>& toldObjects() {
+    static std::map<const QObject*, QString> told;
+    return told;
+}
 
 } // namespace
 
@@ -26,10 +38,38 @@ QWidget* listeningControl(QWidget* context) {
     return focused ? focused : context;
 }
 
+QString toldTo(const QObject* object) {
+    const auto found = toldObjects().find(object);
+    return found == toldObjects().end() ? QString() : found->second;
+}
+
+void forgetTold(const QObject* object) {
+    toldObjects().erase(object);
+}
+
 void tell(QWidget* context, const QString& sentence) {
     QWidget* control = listeningControl(context);
     if (!control || sentence.isEmpty()) return;
     Teller& teller = Teller::instance();
+    if (!control->hasFocus()) {
+        control->setProperty(waitingSentence, sentence);
+        control->installEventFilter(&teller);
+    }
+    // The focus within the control: an object of its own, told there.
+    if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control)) {
+        QAccessibleInterface* inner = iface->focusChild();
+        QObject* object = inner ? inner->object() : nullptr;
+        if (object && object != control && !object->isWidgetType()) {
+            if (toldObjects().emplace(object, sentence).second)
+                QObject::connect(object, &QObject::destroyed, &teller,
+                                 [object] { forgetTold(object); });
+            toldObjects()[object] = sentence;
+            QAccessibleEvent event(object, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&event);
+            emit teller.told(control, sentence);
+            return;
+        }
+    }
     if (!control->property(ownDescription).isValid()) {
         control->setProperty(ownDescription, control->accessibleDescription());
         control->installEventFilter(&teller);
@@ -57,13 +97,19 @@ bool Teller::eventFilter(QObject* watched, QEvent* event) {
     // Coming back from another window (the one that was closing when the sentence was
     // told) or from a menu, the control keeps the sentence: it is read with the focus.
     if (event->type() == QEvent::FocusIn) {
+        auto* control = static_cast<QWidget*>(watched);
+        if (const QVariant waiting = control->property(waitingSentence); waiting.isValid()) {
+            control->setProperty(waitingSentence, QVariant());
+            tell(control, waiting.toString());
+            return false;
+        }
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
-        auto* control = static_cast<QWidget*>(watched);
-        const QString own = control->property(ownDescription).toString();
-        control->setProperty(ownDescription, QVariant());
+        if (const QVariant own = control->property(ownDescription); own.isValid()) {
+            control->setProperty(ownDescription, QVariant());
+            control->setAccessibleDescription(own.toString());
+        }
         control->removeEventFilter(this);
-        control->setAccessibleDescription(own);
     }
     return false;
 }

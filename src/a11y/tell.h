@@ -20,8 +20,12 @@ namespace a11y {
 // context itself when its window has no focused control.
 QWidget* listeningControl(QWidget* context);
 
-// Tells the sentence on the listening control of context.
+// Tells the sentence on the listening control of context. When the focus is on an object
+// within that control (a part of a picture), the sentence is told on that object: toldTo()
+// gives it, which the object's description shows until forgetTold() is called.
 void tell(QWidget* context, const QString& sentence);
+QString toldTo(const QObject* object);
+void forgetTold(const QObject* object);
 
 // Gives a control a new description (Qt tells every change of description; a screen reader
 // reads the change of the control that has the focus). Nothing is sent when the description

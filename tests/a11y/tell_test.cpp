@@ -5,6 +5,8 @@
 
 #include "support/application.h"
 
+#include <QAccessibleObject>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
@@ -89,6 +91,72 @@ TEST_F(TellTest, WithoutFocusTheContextHearsItAndNothingEmptyIsTold) {
     a11y::tell(&lone, QString());
     a11y::tell(nullptr, "perdu");
     EXPECT_EQ(told.size(), 1u);
+}
+
+TEST_F(TellTest, ToldBehindAnotherWindowItIsToldAgainWhenTheFocusComesBack) {
+    first.setFocus(Qt::TabFocusReason);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    ASSERT_FALSE(first.hasFocus());
+    a11y::tell(&window, "Configuration enregistrée\u00a0: serie.C17.");
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].first, &first) << "the control the window gave the focus to";
+    other.hide();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(first.hasFocus());
+    EXPECT_EQ(told.size(), 2u) << "told again with the focus";
+    EXPECT_EQ(first.accessibleDescription(), "Configuration enregistrée\u00a0: serie.C17.");
+}
+
+// A control whose focus is on an object of its own (as a picture's current part).
+class Inner : public QObject {};
+class Holder : public QPushButton {
+public:
+    Inner inner;
+};
+class HolderAccessible : public QAccessibleWidget {
+public:
+    explicit HolderAccessible(Holder* h) : QAccessibleWidget(h, QAccessible::List) {}
+    QAccessibleInterface* focusChild() const override {
+        return QAccessible::queryAccessibleInterface(&static_cast<Holder*>(widget())->inner);
+    }
+};
+class InnerAccessible : public QAccessibleObject {
+public:
+    explicit InnerAccessible(Inner* i) : QAccessibleObject(i) {}
+    QAccessibleInterface* parent() const override { return nullptr; }
+    QString text(QAccessible::Text) const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override { return {}; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+};
+QAccessibleInterface* holderFactory(const QString&, QObject* o) {
+    if (auto* h = dynamic_cast<Holder*>(o)) return new HolderAccessible(h);
+    if (auto* i = dynamic_cast<Inner*>(o)) return new InnerAccessible(i);
+    return nullptr;
+}
+
+TEST_F(TellTest, WithTheFocusOnAnObjectWithinTheControlTheObjectIsTold) {
+    QAccessible::installFactory(holderFactory);
+    Holder holder;
+    window.layout()->addWidget(&holder);
+    holder.show();
+    holder.setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(holder.hasFocus());
+    a11y::tell(&window, "Page envoyée à l'imprimante.");
+    EXPECT_EQ(a11y::toldTo(&holder.inner), "Page envoyée à l'imprimante.");
+    EXPECT_TRUE(holder.accessibleDescription().isEmpty()) << "the control keeps its own";
+    ASSERT_EQ(told.size(), 1u);
+    a11y::forgetTold(&holder.inner);
+    EXPECT_EQ(a11y::toldTo(&holder.inner), QString());
+    a11y::tell(&window, "Encore.");
+    window.layout()->removeWidget(&holder);
+    QAccessible::removeFactory(holderFactory);
 }
 
 } // namespace

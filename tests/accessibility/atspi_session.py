@@ -239,6 +239,16 @@ class Session:
             return best
         return wait_for("contrôle qui ait le focus", probe)
 
+    def listening(self):
+        """What a screen reader is listening to: the focused control, or the focused item
+        within it (a part of a picture, a tab)."""
+        node = self.focused()
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child is not None and child.getState().contains(pyatspi.STATE_FOCUSED):
+                return child
+        return node
+
     def find(self, what, predicate, frame=None):
         return wait_for(what, lambda: next(
             (n for n in walk(frame or self.frame) if predicate(n)), None))

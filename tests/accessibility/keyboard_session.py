@@ -177,7 +177,7 @@ def open_configuration(s):
     s.close_window("Return")
     base = name.split("/")[-1]
     wait_for("configuration ouverte", lambda: base in s.frame.name)
-    told = s.focused()
+    told = s.listening()
     print("  légende : %s ; dit : %s" % (s.frame.name, told.description), flush=True)
     if not told.description.startswith("Configuration ouverte"):
         fail("ouverture non dite : " + told.description)

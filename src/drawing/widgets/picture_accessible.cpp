@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_accessible.h"
 
+#include "a11y/tell.h"
 #include "drawing/widgets/picturebox.h"
 
 #include <QAccessibleObject>
@@ -118,8 +119,11 @@ public:
         switch (t) {
         case QAccessible::Name:
             return part().name;
-        case QAccessible::Description:
-            return part().description;
+        case QAccessible::Description: {
+            // A sentence told while the focus is on the part is read first.
+            const QString told = a11y::toldTo(partObject());
+            return told.isEmpty() ? part().description : told;
+        }
         default:
             return {};
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/widgets/picturebox.h"
 
+#include "a11y/tell.h"
 #include "drawing/widgets/focus_mark.h"
 #include "picture_accessible.h"
 
@@ -66,6 +67,12 @@ void PictureBox::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update(focusMark_);
     // The current part is told after the picture itself, which Qt tells of once this returns.
+    // Moved to by the user, it says its own description again; back from another window, a
+    // sentence told on it meanwhile is read.
+    const auto reason = event->reason();
+    if (partList_ && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+        currentPart_ < partCount())
+        a11y::forgetTold(partObject(currentPart_));
     if (partList_) QTimer::singleShot(0, this, [this] { tellCurrentPart(); });
 }
 
@@ -97,7 +104,9 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
     }
     event->accept();
     if (to == currentPart_) return;
+    a11y::forgetTold(partObject(currentPart_));
     currentPart_ = to;
+    a11y::forgetTold(partObject(to));
     setFocusMark(part(to).rect);
     tellCurrentPart();
 }
@@ -167,6 +176,8 @@ void PictureBox::setPart(int index, const PicturePart& part, bool notify) {
     PicturePart& told = state.told;
     const bool nameChanged = told.name != part.name;
     const bool descriptionChanged = notify && told.description != part.description;
+    // A new description takes the place of a sentence told on the part.
+    if (descriptionChanged) a11y::forgetTold(state.object);
     const bool selectionChanged = told.selected != part.selected;
     told.name = part.name;
     told.selected = part.selected;
