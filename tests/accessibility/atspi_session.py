@@ -78,6 +78,15 @@ ITEM_ROLES = {"list item", "table cell", "tree item", "column header"}
 
 class Session:
     def __init__(self, program, data):
+        self.xvfb = self.app = None
+        try:
+            self._start(program, data)
+        except BaseException:
+            # Nothing of the session outlives a start that failed.
+            self.close()
+            raise
+
+    def _start(self, program, data):
         self.folder = tempfile.mkdtemp(prefix="titrage-a11y-")
         # The program keeps its temporary file beside itself: a copy of its own, with its
         # help, its exercises and their configurations.
@@ -85,8 +94,12 @@ class Session:
         for name in os.listdir(data):
             shutil.copy(os.path.join(data, name), self.folder)
         read, write = os.pipe()
+        # No auto-repeat of the keys: the events this server repeats for a key held by
+        # xdotool reach the program as plain release and press pairs, which a desktop's server
+        # marks as repeats (the program ignores repeats, as a key held on a real keyboard).
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+             "-ardelay", "60000"],
             pass_fds=[write], stderr=subprocess.DEVNULL)
         os.close(write)
         number = b""
@@ -144,6 +157,8 @@ class Session:
 
     def close(self):
         for process in (self.app, self.xvfb):
+            if process is None:
+                continue
             process.terminate()
             try:
                 process.wait(5)

@@ -59,8 +59,8 @@ def bench_titration(s):
     if tap.description != "0,00 mL versés, solution incolore":
         fail("robinet avant le titrage : " + tap.description)
 
-    # Space held on the tap until past the equivalence (4 mL): what the tap says, read while
-    # the titrant flows, and how often it is told.
+    # Space held on the tap for about a second, well past the equivalence (4 mL): what the
+    # tap says, read while the titrant flows, and how often it is told.
     s.descriptions.clear()
     read = []
 
@@ -68,10 +68,10 @@ def bench_titration(s):
         description = tap.description
         if not read or read[-1] != description:
             read.append(description)
-        return poured(description)[0] >= 4.2
+        return poured(description)[0] >= 10
 
     started = time.monotonic()
-    s.hold("space", past_equivalence, "écoulement jusqu'à 4,2 mL")
+    s.hold("space", past_equivalence, "écoulement jusqu'à 10 mL")
     held = time.monotonic() - started
     time.sleep(0.5)
     pump()
