@@ -88,6 +88,8 @@ QDialog* makeWindow(QWidget* parent) {
     table->setHorizontalHeaderLabels(
         {QStringLiteral("Fenêtre"), QStringLiteral("Touches"), QStringLiteral("Action")});
     table->verticalHeader()->hide();
+    // Each row as high as its text once the columns have their widths.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -103,7 +105,6 @@ QDialog* makeWindow(QWidget* parent) {
     table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Interactive);
     table->horizontalHeader()->setStretchLastSection(true);
     table->setColumnWidth(1, 260);
-    table->resizeRowsToContents();
     table->setCurrentCell(0, 0);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
