@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record files from bytes in memory, read as any record file, as a configuration file and
 // as an exercise file. Beyond not crashing: every record that reads is a text that a record
-// can hold again and that reads back the same, and a configuration that loads holds texts
-// that a configuration can store.
+// can hold again and that reads back the same, a configuration that loads holds texts that a
+// configuration can store (the acid-base inputs too) and is written again as bytes that read
+// back as the same table, and an exercise's unknown for each student (records 14 and 15) that
+// reads is written as texts that read back and write again the same, and draws values within
+// its range.
 
 #include "exercises/exercise_file.h"
 #include "files/configuration.h"
 #include "files/recordfile.h"
 #include "fuzz_check.h"
+#include "grading/unknown_records.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,6 +30,40 @@ void checkRecordText(const std::string& text) {
     FUZZ_CHECK(copy.write(3, text) == files::RecordStatus::Ok);
     const files::RecordText back = copy.read(3);
     FUZZ_CHECK(back.status == files::RecordStatus::Ok && back.text == text);
+}
+
+// A configuration read is written again (with the acid-base signature when a situation holds
+// an acid-base titration) and reads back as the same table.
+void checkConfigurationWrittenAgain(const files::SituationTable& table) {
+    const auto written = files::configurationBytes(table);
+    FUZZ_CHECK(written.has_value());
+    FUZZ_CHECK(written->size() == (table.holdsAcidBase() ? files::acidBaseConfigurationRecords
+                                                         : files::configurationRecords) *
+                                      files::recordSize);
+    files::SituationTable back;
+    FUZZ_CHECK(files::readConfigurationBytes(*written, back) == files::LoadResult::Ok);
+    FUZZ_CHECK(back.texts == table.texts && back.acidBase == table.acidBase);
+    for (int s = 0; s < files::situationCount; ++s)
+        for (int j = 1; j <= 3; ++j)
+            FUZZ_CHECK(back.choices[s][j] == table.choices[s][j]);
+}
+
+// Records 14 and 15 as an exercise's unknown.
+void checkUnknown(const files::RecordFile& file) {
+    const auto read = grading::readUnknownRecords(file.read(grading::rangeRecord).text,
+                                                  file.read(grading::keyRecord).text);
+    FUZZ_CHECK(bool(read) == read.reason.empty());
+    if (!read || !read->has_value()) return;
+    const grading::ExerciseUnknown& unknown = **read;
+    const std::string range = grading::rangeText(unknown.range);
+    const std::string key = grading::keyText(unknown.key);
+    checkRecordText(range);
+    checkRecordText(key);
+    const auto again = grading::readUnknownRecords(range, key);
+    FUZZ_CHECK(again && again->has_value());
+    FUZZ_CHECK(grading::rangeText((*again)->range) == range && (*again)->key == unknown.key);
+    const auto value = grading::drawConcentration(unknown, "Élève");
+    FUZZ_CHECK(value && *value >= unknown.range.lowest && *value <= unknown.range.highest);
 }
 
 } // namespace
@@ -49,6 +87,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const auto& texts : table.texts)
             for (const std::string& text : texts)
                 checkRecordText(text);
+        for (const files::AcidBaseChoices& acidBase : table.acidBase)
+            checkRecordText(acidBase.water);
+        checkConfigurationWrittenAgain(table);
     }
 
     const exercises::ExerciseRecords exercise = exercises::exerciseRecordsFromBytes(bytes);
@@ -59,5 +100,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(hourglasses.size() <= exercises::maxHourglasses);
     (void)exercise.corrected();
     (void)exercise.hidesConcentration();
+    checkUnknown(file);
     return 0;
 }

@@ -5,8 +5,8 @@
 // read again, holds the same text as well (the writer leaves out the empty paragraphs that
 // only hold a table's place, so documents with tables are not compared).
 
-#include "exercises/rtf.h"
 #include "fuzz_check.h"
+#include "rtf/rtf.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -40,18 +40,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     QTextDocument read;
-    exercises::readRtf(bytes, read);
+    rtf::readRtf(bytes, read);
 
     QTextDocument shown;
     shown.setTextWidth(361);
     shown.documentLayout();
-    exercises::readRtf(bytes, shown);
+    rtf::readRtf(bytes, shown);
     shown.size(); // lays the whole document out
     FUZZ_CHECK(shown.toRawText() == read.toRawText());
 
     if (!hasTables(read)) {
         QTextDocument back;
-        exercises::readRtf(exercises::writeRtf(read), back);
+        rtf::readRtf(rtf::writeRtf(read), back);
         FUZZ_CHECK(back.toRawText() == read.toRawText());
     }
     return 0;

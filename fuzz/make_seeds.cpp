@@ -4,9 +4,9 @@
 // layout, and lines of the calculator. make_seeds <folder> fills <folder>/rtf,
 // <folder>/records and <folder>/evaluator.
 
-#include "exercises/rtf.h"
 #include "files/configuration.h"
 #include "files/recordfile.h"
+#include "rtf/rtf.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -55,12 +55,12 @@ void richTexts(const fs::path& folder) {
     QTextImageFormat picture;
     picture.setName(QStringLiteral("p"));
     c.insertImage(picture);
-    save(folder / "written.rtf", exercises::writeRtf(doc).toStdString());
+    save(folder / "written.rtf", rtf::writeRtf(doc).toStdString());
 
     QTextTable* table = c.insertTable(2, 2);
     table->cellAt(0, 0).firstCursorPosition().insertText(QStringLiteral("V (mL)"));
     table->cellAt(1, 1).firstCursorPosition().insertText(QStringLiteral("12,5"));
-    save(folder / "written-table.rtf", exercises::writeRtf(doc).toStdString());
+    save(folder / "written-table.rtf", rtf::writeRtf(doc).toStdString());
 }
 
 void recordFiles(const fs::path& folder) {
@@ -72,6 +72,12 @@ void recordFiles(const fs::path& folder) {
     table.choices[1][1] = -1;
     table.choices[2][2] = 5;
     files::writeConfiguration((folder / "extreme.C17").string(), table);
+    // Acid-base situations: the signature of their layout and the 30 records after the 91st.
+    table.choices[3][1] = 12;
+    table.choices[4][1] = 21;
+    table.acidBase[3] = {"25", 6, 1};
+    table.acidBase[4] = {"1E+38", -1, 7};
+    files::writeConfiguration((folder / "acid-base.C17").string(), table);
 
     files::RecordFile exercise;
     const char* records[] = {

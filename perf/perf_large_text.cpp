@@ -6,8 +6,8 @@
 //   perf_large_text --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 // The file is written by the benchmark itself, with the program's own writer.
 
-#include "exercises/rtf.h"
 #include "exercises/text_area.h"
+#include "rtf/rtf.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -44,7 +44,7 @@ QByteArray largeText() {
         c.insertText(QStringLiteral("%1. On verse ").arg(k), plain);
         if (k % 10 == 0) c.insertText(QStringLiteral("la solution titrante"), bold);
     }
-    return exercises::writeRtf(doc);
+    return rtf::writeRtf(doc);
 }
 
 struct LargeFile {
@@ -84,7 +84,7 @@ void BM_ReadThenLayOut(benchmark::State& state) {
     reportFile(state);
     for (auto _ : state) {
         QTextDocument doc;
-        exercises::loadRtfFile(largeFile().path, doc);
+        rtf::loadRtfFile(largeFile().path, doc);
         doc.setTextWidth(areaWidth);
         benchmark::DoNotOptimize(doc.documentLayout()->documentSize());
     }
@@ -107,7 +107,7 @@ void BM_ReadIntoTheShownDocument(benchmark::State& state) {
     reportFile(state);
     Area shown;
     for (auto _ : state) {
-        exercises::loadRtfFile(largeFile().path, *shown.area.document());
+        rtf::loadRtfFile(largeFile().path, *shown.area.document());
         QApplication::processEvents();
         benchmark::DoNotOptimize(shown.area.document()->documentLayout()->documentSize());
     }

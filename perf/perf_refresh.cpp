@@ -2,13 +2,17 @@
 // The refresh that runs at every tick of the burette flow (every 10 ms while the tap is open):
 // the amounts and the bars of the quantities graph over its kept background, then the liquids
 // of the bench (niveaubecher), and, while the "Courbes" tab is shown, the curves and the
-// progress table; and a whole pour of 25 mL (250 ticks). Run on the offscreen platform:
+// progress table; the same tick of the acid-base bench with its probe and meter; and a whole
+// pour of 25 mL (250 ticks). Run on the offscreen platform:
 //   perf_refresh --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
 #include "drawing/bench_drawing.h"
 #include "drawing/courbes.h"
+#include "drawing/courbes_acidbase.h"
 #include "drawing/graph.h"
+#include "drawing/graph_acidbase.h"
 #include "drawing/picture.h"
+#include "model/acidbase/indicators.h"
 #include "model/amounts.h"
 
 #include <benchmark/benchmark.h>
@@ -132,6 +136,65 @@ void BM_WholePour(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WholePour)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// One tick of the acid-base bench with its probe shown: the mixture at the volume, the bars of
+// the graph, then the liquids in the indicator's colour, the probe and its meter's display.
+// Arguments: the titration, the probe (0 pH meter, 1 conductimeter).
+void BM_AcidBaseRefreshTick(benchmark::State& state) {
+    namespace ab = model::acidbase;
+    const ab::Preparation p{int(state.range(0)), 0.05, 10, 20, 0.1};
+    const auto probe = static_cast<ab::Probe>(state.range(1));
+    const int indicator = ab::Indicator::Phenolphthalein;
+    drawing::Picture tabquant(449, 274);
+    drawing::Picture bench(drawing::benchWidth, drawing::benchHeight);
+    drawing::imafond(bench, -1, {}, p.titration);
+    const float max = drawing::majtqAcidBase(tabquant, p, false);
+    QImage tap(18, 14, QImage::Format_RGB32);
+    tap.fill(Qt::gray);
+    int tick = 0;
+    for (auto _ : state) {
+        const double v = (tick % 251) / 10.0;
+        const ab::Mixture m = ab::mixtureAt(p, v);
+        drawing::reftqAcidBase(tabquant, p, v, m, max);
+        drawing::LevelInputs levels;
+        levels.pouredVolume = float(v);
+        levels.sampleVolume = p.sampleVolume;
+        levels.tapOpen = true;
+        levels.tapImage = tap;
+        levels.acidBase.shown = true;
+        levels.acidBase.waterVolume = p.waterVolume;
+        levels.acidBase.tint = ab::indicatorColour(indicator, m.pH);
+        levels.acidBase.probe = probe;
+        levels.acidBase.display = ab::meterDisplay(m, probe);
+        benchmark::DoNotOptimize(drawing::niveaubecher(bench, nullptr, levels));
+        ++tick;
+    }
+}
+BENCHMARK(BM_AcidBaseRefreshTick)
+    ->Args({model::acidbase::Titration::EthanoicAcid, 0})
+    ->Args({model::acidbase::Titration::EthanoicAcid, 1})
+    ->Args({model::acidbase::Titration::PhosphoricAcid, 0})
+    ->Unit(benchmark::kMicrosecond);
+
+// The acid-base "Courbes" tab at one tick: the amount curves and the progress tables.
+void BM_AcidBaseCourbes(benchmark::State& state) {
+    drawing::Picture tabcourbes(449, 274);
+    drawing::AcidBaseCourbesInputs in;
+    in.preparation = {int(state.range(0)), 0.05, 10, 20, 0.1};
+    in.scaleMax = drawing::acidBaseScaleMax(in.preparation, false);
+    drawing::majcourbesAcidBase(tabcourbes, in);
+    int tick = 0;
+    for (auto _ : state) {
+        in.pouredVolume = (tick % 251) / 10.0;
+        drawing::refcourbesAcidBase(tabcourbes, in);
+        benchmark::DoNotOptimize(tabcourbes.image().constBits());
+        ++tick;
+    }
+}
+BENCHMARK(BM_AcidBaseCourbes)
+    ->Arg(model::acidbase::Titration::EthanoicAcid)
+    ->Arg(model::acidbase::Titration::PhosphoricAcid)
+    ->Unit(benchmark::kMicrosecond);
 
 // The static part alone, rebuilt when the species or a volume changes.
 void BM_StaticPart(benchmark::State& state) {

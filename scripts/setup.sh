@@ -9,9 +9,11 @@ cd "$here"
 
 packages=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation googletest
           libgtest-dev
-          libbenchmark-dev xvfb xauth
+          libbenchmark-dev xvfb xauth libxdamage-dev
           xdotool dbus-daemon dbus-bin dbus-x11 at-spi2-core python3-pyatspi
           dpkg-dev appstream desktop-file-utils
+          debhelper lintian devscripts librsvg2-bin ninja-build
+          shared-mime-info xdg-utils libfile-mimeinfo-perl
           clang-format
           clang libclang-rt-14-dev)
 missing=()

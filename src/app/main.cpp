@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/file_argument.h"
 #include "app/stop_signals.h"
+#include "app/tableau/tableau.h"
 #include "bench/feuillep.h"
 #include "bench/random_concentration.h"
 #include "drawing/program_icon.h"
+#include "font_configuration.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdio>
@@ -14,26 +18,31 @@ namespace {
 
 const char versionText[] =
     "titrage (Titrage colorimétrique) " TITRAGE_VERSION "\n"
-    "Licence GPL-3.0-or-later : GNU GPL version 3 ou toute version ultérieure\n"
+    "Licence GPL-3.0-or-later\u00A0: GNU GPL version 3 ou toute version ultérieure\n"
     "<https://www.gnu.org/licenses/gpl-3.0.html>.\n"
-    "Ce logiciel est libre : vous pouvez le modifier et le redistribuer.\n"
+    "Ce logiciel est libre\u00A0: vous pouvez le modifier et le redistribuer.\n"
     "Il n'y a AUCUNE GARANTIE, dans les limites permises par la loi.\n";
 
 const char helpText[] =
-    "Utilisation : titrage [--help | --version]\n"
+    "Utilisation\u00A0: titrage [--help | --version] [FICHIER]\n"
     "\n"
-    "Titrage colorimétrique : simulateur interactif de titrages colorimétriques\n"
+    "Titrage colorimétrique\u00A0: simulateur interactif de titrages colorimétriques\n"
     "d'oxydo-réduction pour la classe de chimie.\n"
     "\n"
-    "Options :\n"
+    "Options\u00A0:\n"
     "  -h, --help     affiche cette aide et quitte\n"
     "  --version      affiche la version et la licence, et quitte\n"
+    "  --tableau …    écrit le tableau d'un titrage (CSV) sans ouvrir de fenêtre\u00A0;\n"
+    "                 «\u00A0titrage --tableau --help\u00A0» en donne les options\n"
     "\n"
-    "Les autres arguments sont ignorés.\n"
+    "FICHIER s'ouvre au démarrage\u00A0: une configuration (.C17) sur le banc, un\n"
+    "exercice (.E44) dans la fenêtre des exercices, un texte (.RTF) dans la zone\n"
+    "de texte des exercices.\n"
     "\n"
     "Le programme annonce qu'il fonctionne dans le fichier temporaire TEMPlu.TMP,\n"
-    "partagé avec d'autres programmes : dans le dossier du programme, ou, si ce\n"
-    "dossier n'est pas modifiable, dans ~/.local/share/titrage/.\n";
+    "partagé avec d'autres programmes\u00A0: dans le dossier du programme s'il\n"
+    "appartient à l'utilisateur, sinon (programme installé) dans\n"
+    "~/.local/share/titrage/.\n";
 
 // The two questions answered without a window (no display is needed for them); -1 otherwise.
 int answerCommandLine(int argc, char* argv[]) {
@@ -53,9 +62,12 @@ int answerCommandLine(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (app::asksForTable(argc, argv)) return app::printTableau(argc, argv);
     if (const int answered = answerCommandLine(argc, argv); answered >= 0) return answered;
 
+    app::FontConfigurationReader fonts;
     QApplication app(argc, argv);
+    fonts.wait();
     // The name gives the user's own data folder (~/.local/share/titrage); the desktop file name
     // ties the windows to the menu entry and its icon.
     QApplication::setApplicationName(QStringLiteral("titrage"));
@@ -75,5 +87,9 @@ int main(int argc, char* argv[]) {
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                      &bench::FeuilleP::endWithoutQuestions);
     window.start();
+    // A file named on the command line (a double click in the file manager) opens on the bench
+    // once it is up.
+    if (const QString file = app::fileArgument(QCoreApplication::arguments()); !file.isEmpty())
+        QTimer::singleShot(0, &window, [&window, file] { app::openFile(window, window, file); });
     return app.exec();
 }

@@ -89,6 +89,7 @@ FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
     Combo2->addItems(volumeItems);
     Combo2->setCurrentIndex(0);
     ions1->addItems(speciesItems());
+    addAcidBaseItems();
     ions1->setCurrentIndex(0);
 
     for (int i = 0; i < 10; ++i) {
@@ -115,14 +116,9 @@ FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
 
     situations_.table.reset();
 
-    Frame2_Paint();
     imafond();
-    currentTab_ = 3;
-    Onglets_Paint();
-    Frame2_Paint();
-    reftq();
-    currentTab_ = 2;
-    Onglets_Paint();
+    // The tint scales and the curves, which the first tab hides, are painted once the window
+    // has shown (paintSideTabs).
     currentTab_ = 1;
     Onglets_Paint();
     reftq();
@@ -139,6 +135,8 @@ FeuilleP::~FeuilleP() {
 }
 
 void FeuilleP::start() {
+    // The window is painted once, when it is whole: the panel open and its values in place.
+    setUpdatesEnabled(false);
     show();
     QApplication::processEvents();
     // The first activation may not come from the window system (an off-screen run).
@@ -147,6 +145,8 @@ void FeuilleP::start() {
     placeWindow();
     fond01();
     Command3_Click();
+    started_ = true;
+    setUpdatesEnabled(true);
 }
 
 void FeuilleP::buildCommandRow() {
@@ -249,6 +249,7 @@ void FeuilleP::buildPanel() {
     Combo2->setGeometry(170, 301, 65, 21);
     Command9 =
         commandButton(Picture4, QStringLiteral("Simuler le titrage"), {}, {110, 420, 97, 41});
+    buildAcidBase();
 }
 
 void FeuilleP::buildSideTabs() {

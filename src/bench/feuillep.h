@@ -17,20 +17,28 @@
 //   feuillep_speech.cpp  what is told where the focus is: the volume and the colour while
 //                        pouring, the summary of the bench, corrections, moves of the focus
 //   feuillep_words.cpp   the curves, the progress table and the tint scales in words
+//   feuillep_acidbase.cpp          the acid-base bench: its panel controls, its set-up and
+//                                  measured volumes, its situations
+//   feuillep_acidbase_paint.cpp    its graph, liquids, probe, indicator scale, curves, table
 
 #include "drawing/bench_drawing.h"
 #include "drawing/courbes.h"
+#include "drawing/graph.h"
 #include "exercises/exercise_area.h"
 #include "files/ui/situation_bench.h"
+#include "model/acidbase/meters.h"
 #include "model/amounts.h"
+#include "model/colour_words.h"
 #include "printing/bench_pictures.h"
 
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -67,7 +75,8 @@ public:
 
     // Start-up: the constructor runs the loading steps up to the emptying of the burette;
     // start() shows the window, lets the first activation happen and opens the preparation
-    // panel.
+    // panel. The tabs that the first one hides are painted after the window's first picture,
+    // or when one of them is chosen before.
     void start();
 
     // ---- Controls (names of the bench) ----
@@ -154,8 +163,8 @@ public:
     void endWithoutQuestions();
     // Puts the window back to 800 x 600, normal state, centred (on screens wider than 850).
     void placeWindow();
-    // The temporary file shared with other programs: in the program folder, or in the user's
-    // own data folder when the program folder cannot be written.
+    // The temporary file shared with other programs: in the program folder when it is the
+    // user's own, else in the user's own data folder.
     static QString temporaryFile();
 
     // ---- Refresh chain and paintings ----
@@ -167,10 +176,18 @@ public:
     void prepasol();
     void Frame2_Paint();
     void Onglets_Paint();
+    void paintSideTabs(); // once: the tint scales painted, the curves' tab placed
     // The "Courbes" tab: refcourbes draws the curves and the progress table at the poured
     // volume, and first their static part when the inputs changed since; it does nothing
     // while the tab is not shown.
     void refcourbes();
+
+    // The text the bench holds for box k, the concentration to find too while it is hidden
+    // (it is then kept out of its box, where assistive technology would read it).
+    QString benchText(int k) const { return text(k); }
+    // The concentration to find is hidden, and hidden and locked by an exercise.
+    bool sampleHidden() const { return sampleHidden_; }
+    bool exerciseSecret() const { return exerciseSecret_ && sampleHidden_; }
 
     // The species shown (position of ions1, -1 for none) and the bench inputs as numbers.
     int species() const;
@@ -202,6 +219,35 @@ public:
     // The volumes (mL) at which drops landed since the burette was last emptied or refilled.
     const std::vector<double>& drops() const { return drops_; }
 
+    // ---- The acid-base bench ----
+    // The panel's controls shown for an acid-base titration only (the sample's concentration
+    // and volume are those of every species: Text1(0), Combo1).
+    QLineEdit* titrantBox = nullptr;    // the titrant's concentration, kept equal to Text1(1)
+    QLineEdit* waterBox = nullptr;      // the distilled water added, mL
+    QComboBox* indicatorList = nullptr; // "aucun", then the seven indicators of the model
+    QComboBox* probeList = nullptr;     // "pH-mètre", "conductimètre", "aucune"
+    void titrantBox_LostFocus();
+    void waterBox_LostFocus();
+    void indicatorList_Click();
+    void probeList_Click();
+
+    // What the acid-base curves are drawn from, in plain numbers (for src/drawing):
+    // the titration chosen in ions1 (an index of model::acidbase's catalogue), -1 while a
+    // redox species or nothing is chosen;
+    int acidBaseTitration() const;
+    // the set-up: the preparation (titration -1 as above; the sample's concentration is in it
+    // even while hidden: whoever shows numbers from it keeps model::acidbase::revealsSample),
+    // the indicator and the probe;
+    model::acidbase::BenchSetup acidBaseSetup() const;
+    // the volumes where the student read the meter since the burette was last emptied: 0 mL,
+    // then every stop of the tap and every drop that landed, increasing, each once;
+    std::vector<double> measuredVolumes() const;
+    // and the probe's readings there (pH, or σ in mS·cm⁻¹): the points of the curve so far.
+    std::vector<model::acidbase::Point> measuredPoints() const;
+    // The most water the panel accepts for the sample volume chosen: what the drawn flask
+    // holds less the sample and a full burette, mL.
+    double waterLimit() const;
+
     // ---- What the secondary windows need of the main window ----
     QWidget* mainWindow() override { return this; }
     // files::SituationBench: the save and open windows.
@@ -215,6 +261,7 @@ public:
     QLineEdit* fich() override { return fich_; }
     void showInformation() override;
     void hideSampleConcentration() override;
+    bool sampleConcentrationHidden() override { return sampleHidden_; }
     void revealSampleConcentration() override;
     void loadConfiguration(const QString& path) override;
     const files::SituationTable& benchSituations() override;
@@ -223,6 +270,8 @@ public:
     QImage graphImage(qreal scale) override;
     QImage courbesImage(qreal scale) override;
     model::AmountsTable amountsTable() override;
+    std::optional<std::string> acidBaseTableText(std::string_view separator,
+                                                 std::string_view lineEnd) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -271,6 +320,26 @@ private:
     void revealFromLabel();
     // A pipette volume put back to 0: the sample and the reagent would pass 25 mL.
     void tellVolumeReset();
+    // The acid-base bench (feuillep_acidbase*.cpp). Each step of the redox chain asks first
+    // whether an acid-base titration is on the bench and leaves it to these when one is (the
+    // functions then return true, or an image).
+    void buildAcidBase();
+    void addAcidBaseItems();
+    void connectAcidBase();
+    void placeAcidBaseControls();
+    void storeAcidBaseSituation(int situation);
+    void restoreAcidBaseSituation(int situation);
+    void noteReading(double replacedStop = -1);
+    bool acidBaseMajtq();
+    bool acidBaseReftq();
+    bool acidBaseCourbes();
+    bool acidBaseAffichage();
+    drawing::AcidBaseLevels acidBaseLevels() const;
+    model::ColourWord flaskColourWord(const drawing::LevelInputs& in, double volume) const;
+    void updateMeterPart(bool settled);
+    QStringList graphColumnTexts() const;
+    std::optional<QImage> acidBaseGraphImage(qreal scale);
+    std::optional<QImage> acidBaseCourbesImage(qreal scale);
 
     // Helpers of the state.
     QString text(int index) const;
@@ -286,6 +355,9 @@ private:
     // The hidden concentration locked as the random concentration leaves it: the button of
     // the random concentration hidden, the reveal label shown, masquer disabled.
     void lockHiddenConcentration();
+    // The concentration to find taken out of its box while it is hidden, put back when shown.
+    void keepSampleSecret(bool hidden);
+    drawing::GraphSecret graphSecret() const;
     // The bench's values copied into the current situation of the table, through the situation
     // buttons, the current situation staying on the bench.
     void storeBenchInSituation();
@@ -317,7 +389,13 @@ private:
     exercises::ExerciseState exercise_;
     int currentTab_ = 1;
     std::vector<double> drops_;
+    std::vector<double> stops_; // the volumes where the tap was closed, kept as drops_ is
+    std::array<QLabel*, 2> acidBaseListLabels_{}; // what screen readers name the two lists by
     bool courbesStale_ = true; // the static part of the curves must be drawn again
+
+    bool sampleHidden_ = false;   // masquer ticked: the concentration lives in hiddenSample_
+    bool exerciseSecret_ = false; // hidden and locked by an exercise, until it is shown
+    QString hiddenSample_;
 
     model::PresentAmounts presentAmounts_{};
     float scaleMax_ = 0;
@@ -345,7 +423,10 @@ private:
     SituationGroup* situationGroup_ = nullptr;
     std::array<QLabel*, 3> listLabels_{}; // what screen readers name ions1, Combo1, Combo2 by
     std::map<QWidget*, Qt::FocusPolicy> shownFocusPolicy_; // policies when not covered
-    QString unemptiedRequest_; // a request of record 31 already opened but not emptied
+    QString unemptiedRequest_;     // a request of record 31 already opened but not emptied
+    bool started_ = false;         // start() has run: the next picture is the first whole one
+    bool sideTabsQueued_ = false;  // paintSideTabs waits for the event loop
+    bool sideTabsPainted_ = false; // paintSideTabs has run
 };
 
 } // namespace bench

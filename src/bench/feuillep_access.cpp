@@ -135,8 +135,9 @@ void FeuilleP::placeListLabels() {
 // The controls in the order of the keyboard focus, as they appear on the screen: the panel
 // top to bottom, the bench, the situations, the side panel, the exercise, the command row.
 std::vector<QWidget*> FeuilleP::focusChain() const {
-    std::vector<QWidget*> panel = {ions1,  Text1[0], Command5, Label1,
-                                   Combo1, Text1[2], Text1[3], Combo2};
+    std::vector<QWidget*> panel = {ions1,      Text1[0], Command5,      Label1,
+                                   Combo1,     Text1[2], Text1[3],      Combo2,
+                                   titrantBox, waterBox, indicatorList, probeList};
     // The panel's layout depends on the species: its controls are taken as they are placed.
     std::stable_sort(panel.begin(), panel.end(), [](const QWidget* a, const QWidget* b) {
         return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
@@ -271,8 +272,7 @@ void FeuilleP::updateBenchParts() {
     const bool settled = !flowing();
     const drawing::LevelInputs in = levelInputs(devicePixelRatioF());
     const double volume = drawing::flaskVolume(in);
-    const model::ColourWord word = model::liquidColourWord(
-        model::beakerTint(in.presentAmounts, volume, in.starch), in.tintSlider);
+    const model::ColourWord word = flaskColourWord(in, volume);
     const QString colour = utf8(model::solutionColour(word));
 
     // The name says the colour, and says it again only when the colour changes.
@@ -286,7 +286,7 @@ void FeuilleP::updateBenchParts() {
     }
     flaskColour_ = colour;
     flask.description =
-        QStringLiteral("Bécher : ") +
+        QStringLiteral("Bécher\u00A0: ") +
         QString::fromStdString(numbers::formatGeneral(std::round(volume * 100) / 100)) +
         QStringLiteral(" mL, solution ") + colour;
     flask.rect = QRect(flaskX_ - 8, 380, 90, 85);
@@ -297,20 +297,22 @@ void FeuilleP::updateBenchParts() {
     burette.role = QAccessible::ListItem;
     const bool empty = in.pouredVolume >= model::buretteCapacity;
     burette.name = empty ? QStringLiteral("Burette vide") : QStringLiteral("Burette");
-    burette.description = QStringLiteral("Burette : ") + text(5) + QStringLiteral(" mL versés");
+    burette.description =
+        QStringLiteral("Burette\u00A0: ") + text(5) + QStringLiteral(" mL versés");
     burette.rect = QRect(flaskX_ + 20, 20, 26, 330);
     picburette->setPart(BurettePart, burette, settled);
+    updateMeterPart(settled);
     updateSpokenProgress(colourChanged);
 }
 
 void FeuilleP::updateGraphParts() {
-    const QStringList columns = drawing::describeColumns(species(), benchInputs(), presentAmounts_);
+    const QStringList columns = graphColumnTexts();
     const bool settled = !flowing();
     tabquant->setPartCount(int(columns.size()));
     const int width = columns.isEmpty() ? 0 : tabquant->width() / int(columns.size());
     for (int i = 0; i < int(columns.size()); ++i) {
         drawing::PicturePart column;
-        column.name = columns[i].section(QStringLiteral(" : "), 0, 0);
+        column.name = columns[i].section(QStringLiteral("\u00A0: "), 0, 0);
         column.description = columns[i];
         column.rect = QRect(i * width, 0, width, tabquant->height());
         tabquant->setPart(i, column, settled);

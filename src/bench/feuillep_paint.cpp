@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextEdit>
+#include <QTimer>
 
 namespace bench {
 
@@ -44,8 +45,9 @@ bool resizePicture(drawing::PictureBox* box, const QRect& r) {
 
 void FeuilleP::majtq() {
     if (text(0) == designText) return;
+    if (acidBaseMajtq()) return;
     rewriteLabelvol();
-    scaleMax_ = drawing::majtq(tabquant->picture(), species(), benchInputs());
+    scaleMax_ = drawing::majtq(tabquant->picture(), species(), benchInputs(), graphSecret());
     graphBuilt_ = true;
     tabquant->refresh();
     courbesStale_ = true;
@@ -54,7 +56,9 @@ void FeuilleP::majtq() {
 }
 
 void FeuilleP::reftq() {
-    if (drawing::reftq(tabquant->picture(), species(), benchInputs(), scaleMax_, presentAmounts_)) {
+    if (acidBaseReftq()) return;
+    if (drawing::reftq(tabquant->picture(), species(), benchInputs(), scaleMax_, presentAmounts_,
+                       graphSecret())) {
         tabquant->refresh();
         updateGraphParts();
         refcourbes();
@@ -73,12 +77,13 @@ drawing::CourbesInputs FeuilleP::courbesInputs() const {
     in.species = species();
     in.in = benchInputs();
     in.scaleMax = scaleMax_;
-    in.hidden = masquer->isChecked();
+    in.hidden = sampleHidden_;
     return in;
 }
 
 void FeuilleP::refcourbes() {
     if (tabcourbes->isHidden()) return;
+    if (acidBaseCourbes()) return;
     const drawing::CourbesInputs in = courbesInputs();
     if (courbesStale_) {
         drawing::majcourbes(tabcourbes->picture(), in);
@@ -112,6 +117,7 @@ drawing::LevelInputs FeuilleP::levelInputs(qreal ratio) const {
     in.panelVisible = !Picture4->isHidden();
     in.flaskX = flaskX_;
     in.liquidTop = liquidTop_;
+    in.acidBase = acidBaseLevels();
     return in;
 }
 
@@ -132,7 +138,7 @@ drawing::BenchControls FeuilleP::benchControls() const {
 
 void FeuilleP::imafond() {
     const drawing::BenchTextLayout layout =
-        drawing::imafond(picburette->picture(), species(), benchControls());
+        drawing::imafond(picburette->picture(), species(), benchControls(), acidBaseTitration());
     Text1[1]->move(layout.titrantBox);
     Labelvol->move(layout.volumeLabel);
     Image3->move(layout.tapImage);
@@ -152,7 +158,7 @@ void FeuilleP::fond01() {
 void FeuilleP::prepasol() {
     drawing::PanelInputs in;
     in.species = species();
-    in.hideConcentration = masquer->isChecked();
+    in.hideConcentration = sampleHidden_;
     in.sampleBoxWidth = Text1[0]->width();
     in.reagentBoxWidth = Text1[2]->width();
     in.iodideBoxWidth = Text1[3]->width();
@@ -165,12 +171,14 @@ void FeuilleP::prepasol() {
     place(Text1[2], layout.reagentBox);
     place(Text1[3], layout.iodideBox);
     place(Combo2, layout.iodineVolume);
+    placeAcidBaseControls();
     Picture4->refresh();
     placeListLabels();
     updateFocusChain();
 }
 
 void FeuilleP::Frame2_Paint() {
+    if (acidBaseAffichage()) return;
     const drawing::TintScaleLayout layout = drawing::paintTintScalePanel(Frame2->picture());
     HScroll1->setGeometry(layout.slider);
     resizePicture(PictureMnO4, layout.permanganate);
@@ -197,6 +205,7 @@ void FeuilleP::Onglets_Paint() {
     Onglets->refresh();
     updateTabParts();
     if (!strip.child) return;
+    if (current != 1) paintSideTabs();
     if (current == 1) {
         Frame2->hide();
         tabcourbes->hide();
@@ -216,6 +225,17 @@ void FeuilleP::Onglets_Paint() {
         courbesStale_ = true;
         refcourbes();
     }
+}
+
+void FeuilleP::paintSideTabs() {
+    if (sideTabsPainted_) return;
+    sideTabsPainted_ = true;
+    // The three tabs share the place of the quantities' graph.
+    const QRect place = tabquant->geometry();
+    resizePicture(Frame2, place);
+    Frame2_Paint();
+    resizePicture(tabcourbes, place);
+    courbesStale_ = true;
 }
 
 void FeuilleP::Onglets_MouseUp(int x, int y) {
@@ -251,6 +271,11 @@ void FeuilleP::drawDrop() {
 void FeuilleP::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawing::paintWindowBackground(painter, supertext_->geometry(), fich_->geometry());
+    // The window's first whole picture is being painted: the hidden tabs come right after.
+    if (started_ && !sideTabsPainted_ && !sideTabsQueued_) {
+        sideTabsQueued_ = true;
+        QTimer::singleShot(0, this, [this] { paintSideTabs(); });
+    }
 }
 
 // Copies and printouts redraw the pictures at the scale they are wanted at, so that a page
@@ -259,7 +284,7 @@ void FeuilleP::paintEvent(QPaintEvent*) {
 QImage FeuilleP::benchImage(qreal scale, bool withValues) {
     const drawing::Picture& screen = picburette->picture();
     drawing::Picture pic(screen.width(), screen.height(), scale);
-    drawing::imafond(pic, species(), benchControls());
+    drawing::imafond(pic, species(), benchControls(), acidBaseTitration());
     drawing::LevelInputs in = levelInputs(scale);
     in.panelVisible = false;
     in.liquidTop = 155;
@@ -278,6 +303,7 @@ QImage FeuilleP::benchImage(qreal scale, bool withValues) {
 }
 
 QImage FeuilleP::courbesImage(qreal scale) {
+    if (auto image = acidBaseCourbesImage(scale)) return *image;
     const drawing::Picture& screen = tabcourbes->picture();
     drawing::Picture pic(screen.width(), screen.height(), scale);
     const drawing::CourbesInputs in = courbesInputs();
@@ -291,15 +317,16 @@ QImage FeuilleP::courbesImage(qreal scale) {
 model::AmountsTable FeuilleP::amountsTable() {
     const model::BenchInputs in = benchInputs();
     return model::amountsTable(species(), in, model::tableVolumes(in.pouredVolume, drops_),
-                               masquer->isChecked());
+                               sampleHidden_);
 }
 
 QImage FeuilleP::graphImage(qreal scale) {
+    if (auto image = acidBaseGraphImage(scale)) return *image;
     const drawing::Picture& screen = tabquant->picture();
     drawing::Picture pic(screen.width(), screen.height(), scale);
-    const float max = drawing::majtq(pic, species(), benchInputs());
+    const float max = drawing::majtq(pic, species(), benchInputs(), graphSecret());
     model::PresentAmounts present = presentAmounts_;
-    drawing::reftq(pic, species(), benchInputs(), max, present);
+    drawing::reftq(pic, species(), benchInputs(), max, present, graphSecret());
     QImage image = pic.image().convertToFormat(QImage::Format_RGB32);
     image.setDevicePixelRatio(1.0);
     return image;

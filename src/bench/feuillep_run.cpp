@@ -55,7 +55,7 @@ void FeuilleP::Image3_MouseDown() {
     moveFocusToSupertext();
     if (pouredOf(Text1[5]) >= capacity) {
         tapQuestionAsked_ = true;
-        if (ui::ask(this, QStringLiteral("Voulez-vous recommencer le titrage"),
+        if (ui::ask(this, QStringLiteral("Voulez-vous recommencer le titrage\u00A0?"),
                     QStringLiteral("Burette vide"), ui::Icon::Question,
                     ui::Buttons::YesNo) == ui::Answer::Yes) {
             reinitialise();
@@ -75,6 +75,7 @@ void FeuilleP::Image3_MouseUp() {
     setTap(false);
     Timer1.stop();
     lockBoxes(false);
+    noteReading();
     // The flow has stopped: what it changed is told, after the click that usually follows
     // the release (and adds its own step).
     QTimer::singleShot(0, this, [this] {
@@ -87,7 +88,10 @@ void FeuilleP::Image3_MouseUp() {
 
 void FeuilleP::Image3_Click() {
     moveFocusToSupertext();
+    // The release's tick pours after the tap was closed: the reading is taken after it.
+    const double stop = pouredOf(Text1[5]);
     Timer1_Timer();
+    noteReading(stop);
 }
 
 void FeuilleP::Timer1_Timer() {
@@ -97,6 +101,7 @@ void FeuilleP::Timer1_Timer() {
         setTap(false);
         reftq();
         lockBoxes(false);
+        noteReading();
         return;
     }
     setText(5, QString::fromStdString(numbers::formatPattern(v + flowStep, "####0.0")));
@@ -168,6 +173,7 @@ void FeuilleP::reinitialise() {
     queuedDrops_ = 0;
     lockBoxes(false);
     drops_.clear();
+    stops_.clear();
     setText(5, QStringLiteral("0,0"));
     rewriteLabelvol();
     reftq();

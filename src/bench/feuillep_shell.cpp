@@ -311,7 +311,7 @@ void FeuilleP::btexo_Click() {
 
 bool FeuilleP::queryClose() {
     if (exercise_.textModified && !exercises::textLossAccepted(this)) return false;
-    return ui::ask(this, QStringLiteral("Quitter vraiment Titrage colorimétrique ?"),
+    return ui::ask(this, QStringLiteral("Quitter vraiment Titrage colorimétrique\u00A0?"),
                    QStringLiteral("Fermer"), ui::Icon::Question,
                    ui::Buttons::OkCancel) != ui::Answer::Cancel;
 }

@@ -8,6 +8,7 @@
 #include "bench/widgets.h"
 #include "drawing/widgets/picturebox.h"
 #include "model/amounts.h"
+#include "model/bench_limits.h"
 #include "model/catalogue.h"
 #include "numbers/formats.h"
 #include "numbers/reading.h"
@@ -24,8 +25,7 @@ namespace bench {
 
 namespace {
 
-// The sample and the reagent added to it stay within 25 mL.
-constexpr double pipettedLimit = 25;
+using model::pipettedLimit;
 
 float readNumber(const QString& text) {
     return numbers::parseBenchNumber(text.toStdString());
@@ -42,11 +42,32 @@ float roundedTo(float x, const char* pattern) {
 } // namespace
 
 QString FeuilleP::text(int index) const {
+    if (index == 0 && sampleHidden_) return hiddenSample_;
     return Text1[index]->text();
 }
 
 void FeuilleP::setText(int index, const QString& text) {
-    Text1[index]->setText(text);
+    if (index == 0 && sampleHidden_)
+        hiddenSample_ = text;
+    else
+        Text1[index]->setText(text);
+}
+
+void FeuilleP::keepSampleSecret(bool hidden) {
+    if (hidden == sampleHidden_) return;
+    if (hidden) {
+        hiddenSample_ = Text1[0]->text();
+        sampleHidden_ = true;
+        Text1[0]->clear();
+    } else {
+        sampleHidden_ = false;
+        Text1[0]->setText(hiddenSample_);
+        hiddenSample_.clear();
+    }
+}
+
+drawing::GraphSecret FeuilleP::graphSecret() const {
+    return exerciseSecret() ? drawing::GraphSecret::Exercise : drawing::GraphSecret::None;
 }
 
 double FeuilleP::itemValue(const QComboBox* list) {
@@ -74,7 +95,7 @@ void FeuilleP::rewriteLabelvol() {
     Labelvol->setText(text(5) + QStringLiteral(" mL"));
     // Named again once the flow stops: nobody reads a label changing a hundred times a second.
     if (!flowing())
-        Labelvol->setAccessibleName(QStringLiteral("Volume de solution versée : ") +
+        Labelvol->setAccessibleName(QStringLiteral("Volume de solution versée\u00A0: ") +
                                     Labelvol->text());
 }
 
@@ -94,8 +115,8 @@ void FeuilleP::Text1_LostFocus(int index) {
         x = roundedTo(x, "0.00E+00");
     }
     if (index <= 2) {
-        if (x < 0.0001) x = 0.0001f;
-        if (x > 0.2) x = 0.2f;
+        if (x < model::minConcentration) x = float(model::minConcentration);
+        if (x > model::maxConcentration) x = float(model::maxConcentration);
     }
     if (index == 3) {
         double v = itemValue(Combo1);
@@ -114,6 +135,7 @@ void FeuilleP::Text1_LostFocus(int index) {
         setText(5, general(x));
         // The drops beyond a volume typed in are no longer in the burette's course.
         std::erase_if(drops_, [x](double drop) { return drop > x + 1e-6; });
+        std::erase_if(stops_, [x](double stop) { return stop > x + 1e-6; });
         reftq();
     }
     if (index <= 3) setText(index, general(x));
@@ -142,6 +164,7 @@ void FeuilleP::Combo2_Click() {
 
 void FeuilleP::ions1_Click() {
     drops_.clear();
+    stops_.clear();
     setText(5, QStringLiteral("0"));
     rewriteLabelvol();
     majtq();
@@ -170,6 +193,7 @@ void FeuilleP::Option2_Click(int index) {
         choices[2] = static_cast<std::int16_t>(Combo1->currentIndex());
         choices[3] = static_cast<std::int16_t>(Combo2->currentIndex());
         choices[4] = Check1->isChecked() ? 1 : 0;
+        storeAcidBaseSituation(table.current);
     }
     table.current = static_cast<std::int16_t>(index);
     updateFocusChain();
@@ -181,14 +205,17 @@ void FeuilleP::Option2_Click(int index) {
     Combo1->setCurrentIndex(choices[2] < Combo1->count() ? choices[2] : -1);
     Combo2->setCurrentIndex(choices[3] < Combo2->count() ? choices[3] : -1);
     Check1->setChecked(choices[4] == 1);
+    restoreAcidBaseSituation(index);
     majtq();
     drops_.clear();
+    stops_.clear();
     setText(5, QString::fromStdString(table.texts[index][5]));
     rewriteLabelvol();
     reftq();
 }
 
 void FeuilleP::masquer_Click() {
+    keepSampleSecret(masquer->isChecked());
     if (masquer->isChecked()) {
         Text1_LostFocus(0);
         Label1->show();
@@ -220,6 +247,8 @@ void FeuilleP::lockHiddenConcentration() {
 void FeuilleP::hideSampleConcentration() {
     masquer->setChecked(true);
     lockHiddenConcentration();
+    exerciseSecret_ = true;
+    majtq();
 }
 
 void FeuilleP::revealSampleConcentration() {
@@ -227,10 +256,13 @@ void FeuilleP::revealSampleConcentration() {
 }
 
 void FeuilleP::Label1_Click() {
+    const bool secret = exerciseSecret();
+    exerciseSecret_ = false;
     masquer->setChecked(false);
     Command5->show();
     Label1->hide();
     masquer->setEnabled(true);
+    if (secret) majtq();
 }
 
 void FeuilleP::Command3_Click() {
@@ -305,7 +337,7 @@ void FeuilleP::guardPastedText(int index) {
 
 void FeuilleP::updateBoxDescription(int index) {
     // The boxes that are never shown are never described.
-    if (index < 4) Text1[index]->setAccessibleDescription(text(index));
+    if (index < 4) Text1[index]->setAccessibleDescription(Text1[index]->text());
 }
 
 } // namespace bench

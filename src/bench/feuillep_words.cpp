@@ -38,25 +38,6 @@ QString volumeText(double mL) {
 
 } // namespace
 
-// An amount that depends on the hidden concentration changes with it: the table is worked
-// out again with the concentration a thousandth higher and lower, and an amount that differs
-// is unknown. (Far apart, the two would put the equivalence elsewhere, and the amounts before
-// it, which follow from the titrant alone, would differ too.)
-model::AmountsTable amountsWithoutSecret(int species, const model::BenchInputs& in,
-                                         std::span<const double> volumes, bool hidden) {
-    model::AmountsTable table = model::amountsTable(species, in, volumes, hidden);
-    if (!hidden) return table;
-    for (const float factor : {0.999f, 1.001f}) {
-        model::BenchInputs other = in;
-        other.sampleConcentration = in.sampleConcentration * factor;
-        const model::AmountsTable changed = model::amountsTable(species, other, volumes, hidden);
-        for (std::size_t r = 0; r < table.rows.size(); ++r)
-            for (std::size_t c = 0; c < table.rows[r].size(); ++c)
-                if (table.rows[r][c] != changed.rows[r][c]) table.rows[r][c].reset();
-    }
-    return table;
-}
-
 // The course cut into steps where it rises, falls or stays.
 QString curveSummary(const QString& formula, const std::vector<double>& volumes,
                      const std::vector<double>& mol) {
@@ -109,7 +90,7 @@ void FeuilleP::updateCourbesParts() {
         return;
     }
     const std::vector<double> volumes = model::tableVolumes(in.in.pouredVolume, drops_);
-    const model::AmountsTable amounts = amountsWithoutSecret(in.species, in.in, volumes, in.hidden);
+    const model::AmountsTable amounts = model::amountsTable(in.species, in.in, volumes, in.hidden);
     const model::ProgressTable progress = model::progressTable(in.species, in.in);
     tabcourbes->setPartCount(2 + int(progress.reactions.size()));
 

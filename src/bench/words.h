@@ -24,12 +24,6 @@ QString concentrationText(const QString& typed);
 QString curveSummary(const QString& formula, const std::vector<double>& volumes,
                      const std::vector<double>& mol);
 
-// The table of the amounts (model::amountsTable). While the concentration is hidden the
-// sample's columns are empty, and so is every other amount that depends on the
-// concentration (none).
-model::AmountsTable amountsWithoutSecret(int species, const model::BenchInputs& in,
-                                         std::span<const double> volumes, bool hidden);
-
 // The colours of a tint scale along its concentrations at the slider value h: rows of
 // "Couleur", "De (mol/L)", "À (mol/L)".
 a11y::TextTable tintScaleTable(model::Tint tint, int h);

@@ -33,9 +33,9 @@ double& calculatorMemory() {
 std::string_view Keypad::errorMessage(std::int16_t code) {
     switch (code) {
     case parenthesesMismatch:
-        return "Erreur saisie: revoir les parenthèses";
+        return "Erreur saisie\u00A0: revoir les parenthèses";
     case missingOperand:
-        return "Erreur saisie: incompréhension sur opérateurs: ^ * / + -";
+        return "Erreur saisie\u00A0: incompréhension sur opérateurs\u00A0: ^ * / + -";
     default:
         return "Calcul impossible";
     }

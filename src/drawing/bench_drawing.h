@@ -9,6 +9,7 @@
 // controls to the places they return.
 
 #include "drawing/picture.h"
+#include "drawing/probe.h"
 #include "model/amounts.h"
 
 #include <QImage>
@@ -50,8 +51,10 @@ struct BenchTextLayout {
 };
 
 // Draws the static bench for the species (−1: none) and keeps it as the picture's
-// background. The caller then moves its controls and runs reftq.
-BenchTextLayout imafond(Picture& pic, int species, const BenchControls& controls = {});
+// background. The caller then moves its controls and runs reftq. With an acid-base
+// titration (and species −1) the text tells of its titrant.
+BenchTextLayout imafond(Picture& pic, int species, const BenchControls& controls = {},
+                        int acidBaseTitration = -1);
 
 // The bench gradient colour of row i out of h (peach at the top, white at the bottom).
 QColor benchGradientColour(int i, int h);
@@ -82,6 +85,9 @@ struct LevelInputs {
     bool panelVisible = false; // Picture4 shown over the bench
     int flaskX = defaultFlaskX;
     int liquidTop = initialLiquidTop; // current value, returned as is when nothing is drawn
+    // An acid-base titration: the water added, the indicator's colour in place of the redox
+    // tints, and the probe with its meter.
+    AcidBaseLevels acidBase;
 };
 
 // The liquid volume in the flask, mL (never below 0).

@@ -174,7 +174,8 @@ void quantity(Picture& pic, const QString& symbol, const QString& index) {
 }
 
 // The text block beside the burette; returns the places of the box and the read-out.
-void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTextLayout& out) {
+void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTextLayout& out,
+               int acidBaseTitration) {
     pic.setScaleLeft(-110);
     pic.setForeColor(black);
     pic.setFontName(QStringLiteral("Arial"));
@@ -189,12 +190,15 @@ void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTe
     pic.setBold(false);
     pic.currentX = 8;
     pic.currentY += 4;
-    titrantDescription(pic, model::titrantFamily(species));
+    if (model::acidbase::isTitration(acidBaseTitration))
+        acidBaseTitrantDescription(pic, model::acidbase::titrant(acidBaseTitration));
+    else
+        titrantDescription(pic, model::titrantFamily(species));
 
     pic.currentX = 8;
     pic.currentY += 9;
     pic.bullet();
-    pic.printLineEnd(QStringLiteral(" Concentration en soluté apporté :"));
+    pic.printLineEnd(QStringLiteral(" Concentration en soluté apporté\u00A0:"));
     pic.currentX = 17;
     pic.currentY += 6;
     quantity(pic, QStringLiteral("c"), QStringLiteral("1"));
@@ -207,7 +211,7 @@ void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTe
     pic.currentX = 8;
     pic.currentY += 27;
     pic.bullet();
-    pic.printLineEnd(QStringLiteral(" Volume de solution versée : "));
+    pic.printLineEnd(QStringLiteral(" Volume de solution versée\u00A0: "));
     pic.currentX = 17;
     pic.currentY += 6;
     quantity(pic, QStringLiteral("V"), QStringLiteral("1"));
@@ -237,7 +241,8 @@ void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTe
 
 } // namespace
 
-BenchTextLayout imafond(Picture& pic, int species, const BenchControls& controls) {
+BenchTextLayout imafond(Picture& pic, int species, const BenchControls& controls,
+                        int acidBaseTitration) {
     BenchTextLayout out;
     const int x0 = out.flaskX;
     pic.restart();
@@ -250,7 +255,7 @@ BenchTextLayout imafond(Picture& pic, int species, const BenchControls& controls
     out.tapImage = QPoint(x0 + 46, yt + 38);
     out.liquidTop = initialLiquidTop;
     stirrer(pic, x0);
-    textBlock(pic, species, controls, out);
+    textBlock(pic, species, controls, out, acidBaseTitration);
     pic.keepAsBackground();
     return out;
 }

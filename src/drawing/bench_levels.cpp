@@ -65,6 +65,18 @@ void flaskOutline(Picture& pic, int x0) {
     pic.line(x0 - 4, 450, x0 - 4, 459, white);
 }
 
+// The colour of the flask's liquid: the indicator's on the acid-base bench, else the tint of
+// the coloured redox species present; none for a colourless liquid.
+std::optional<QColor> liquidColour(const LevelInputs& in, double volume) {
+    if (in.acidBase.shown) {
+        if (!in.acidBase.tint) return std::nullopt;
+        return toQColor(*in.acidBase.tint);
+    }
+    if (const auto tint = model::beakerTint(in.presentAmounts, volume, in.starch))
+        return toQColor(model::tintColour(tint->tint, tint->concentration, in.tintSlider));
+    return std::nullopt;
+}
+
 void surface(Picture& pic, int x0, int liquidTop) {
     pic.setPenMode(PenMode::Copy);
     const auto [left, right] = flaskRow(x0, liquidTop);
@@ -85,6 +97,7 @@ double flaskVolume(const LevelInputs& in) {
     case model::ReagentVolumeInput::None:
         break;
     }
+    v += in.acidBase.waterVolume;
     v += in.pouredVolume;
     return std::max(0.0, v);
 }
@@ -127,12 +140,10 @@ int niveaubecher(Picture& bench, Picture* panel, const LevelInputs& in) {
                       toQColor(model::tintColour(tint->tint, tint->concentration, in.tintSlider)));
     meniscus(bench, x0, vb);
 
-    if (const auto tint = model::beakerTint(in.presentAmounts, volume, in.starch)) {
-        const QColor c =
-            toQColor(model::tintColour(tint->tint, tint->concentration, in.tintSlider));
+    if (const std::optional<QColor> c = liquidColour(in, volume)) {
         for (int y = 460; y >= liquidTop; --y) {
             const auto [left, right] = flaskRow(x0, y);
-            bench.line(left, y, right, y, c);
+            bench.line(left, y, right, y, *c);
         }
     }
 
@@ -145,6 +156,7 @@ int niveaubecher(Picture& bench, Picture* panel, const LevelInputs& in) {
         surface(*panel, x0, liquidTop);
         flaskOutline(*panel, x0);
     }
+    if (in.acidBase.shown) drawProbe(bench, x0, in.acidBase);
     flaskOutline(bench, x0);
 
     if (in.tapOpen) {

@@ -94,6 +94,52 @@ void drawLegend(Picture& pic, int species) {
     }
 }
 
+} // namespace
+
+std::vector<ProgressColumns> courbesTableColumns(Picture& pic, const CourbesInputs& in) {
+    // The columns do not change as titrant is poured: the last ones are kept for the ticks of
+    // the flow, which draw the table again and again with the same inputs.
+    struct Kept {
+        int species = -2;
+        model::BenchInputs in;
+        bool hidden = false;
+        qreal ratio = 0;
+        std::vector<ProgressColumns> columns;
+    };
+    static Kept kept;
+    const model::BenchInputs& a = in.in;
+    const model::BenchInputs& b = kept.in;
+    if (kept.species == in.species && kept.hidden == in.hidden &&
+        kept.ratio == pic.devicePixelRatio() && a.sampleConcentration == b.sampleConcentration &&
+        a.sampleVolume == b.sampleVolume && a.titrantConcentration == b.titrantConcentration &&
+        a.reagentConcentration == b.reagentConcentration && a.iodineVolume == b.iodineVolume &&
+        a.iodideVolume == b.iodideVolume)
+        return kept.columns;
+
+    // An empty burette, the first tick (before the equivalence: what is left to titrate) and
+    // a full one (past it: what is left of the titrant). Chosen whatever the sample, so that
+    // the table's layout tells nothing of it.
+    const std::vector<double> volumes{0, 0.1, fullBurette};
+    std::vector<model::ProgressTable> tables;
+    model::BenchInputs at = in.in;
+    for (double v : volumes) {
+        at.pouredVolume = static_cast<float>(v);
+        tables.push_back(model::progressTable(in.species, at));
+    }
+    std::vector<ProgressColumns> columns;
+    for (std::size_t r = 0; r < tables.front().reactions.size(); ++r) {
+        std::vector<ReactionTexts> examples;
+        for (std::size_t t = 0; t < tables.size(); ++t)
+            examples.push_back(
+                reactionTexts(tables[t], tables[t].reactions[r], in.hidden, float(volumes[t])));
+        columns.push_back(progressColumns(pic, examples));
+    }
+    kept = {in.species, in.in, in.hidden, pic.devicePixelRatio(), columns};
+    return columns;
+}
+
+namespace {
+
 // The volumes where the curves bend: 0, the equivalence when it lies before the poured
 // volume, and the poured volume. Every amount is linear in the volume on each side of the
 // equivalence, so the curves are straight between these points.
@@ -129,13 +175,13 @@ void majcourbes(Picture& pic, const CourbesInputs& in) {
     drawLegend(pic, in.species);
     // The reaction before an indirect titration does not change as titrant is poured.
     const model::ProgressTable table = model::progressTable(in.species, in.in);
+    const std::vector<ProgressColumns> columns = courbesTableColumns(pic, in);
     for (std::size_t r = 0; r < table.reactions.size(); ++r) {
         const model::ReactionProgress& reaction = table.reactions[r];
         const int top = courbesTableTop + progressBlockHeight * int(r);
-        drawReactionFrame(pic, reaction, top);
-        if (!reaction.titration)
-            drawReactionRows(pic, reactionTexts(table, reaction, in.hidden, in.in.pouredVolume),
-                             top);
+        const ReactionTexts texts = reactionTexts(table, reaction, in.hidden, in.in.pouredVolume);
+        drawReactionFrame(pic, texts, columns[r], top);
+        if (!reaction.titration) drawReactionRows(pic, texts, columns[r], top);
     }
     pic.setFontSize(8);
     pic.keepAsBackground();
@@ -149,22 +195,37 @@ bool refcourbes(Picture& pic, const CourbesInputs& in) {
     pic.clear(plotArea());
     pic.clear(reactionRowsArea(pic.width(), top));
 
-    // Each curve through its amounts at the bends, in the model's own numbers.
+    // Each curve through its amounts at the bends, in the model's own numbers. While the
+    // concentration is hidden, a stretch of curve along which the amount depends on n0 is
+    // left out: between two bends an amount is linear in the volume, and either depends on
+    // n0 all along or nowhere.
     const std::vector<double> volumes = bends(in);
     std::vector<QPolygonF> curves(columns.size());
+    std::vector<std::vector<bool>> shown(columns.size());
     model::BenchInputs at = in.in;
     model::PresentAmounts present{};
-    for (double v : volumes) {
+    for (std::size_t b = 0; b < volumes.size(); ++b) {
+        const double v = volumes[b];
         at.pouredVolume = static_cast<float>(v);
         model::computeAmounts(in.species, at, present);
+        std::optional<model::ProgressTable> stretch;
+        if (in.hidden && b + 1 < volumes.size()) {
+            at.pouredVolume = static_cast<float>((v + volumes[b + 1]) / 2);
+            stretch = model::progressTable(in.species, at);
+        }
         const double x = courbesLeft + courbesPixelsPerMl * v + 0.5;
         for (std::size_t c = 0; c < columns.size(); ++c) {
-            const double amount = present[columns[c].presentEntry];
+            const int entry = columns[c].presentEntry;
+            const double amount = present[entry];
             curves[c] << QPointF(x, courbesZero -
                                         (courbesZero - courbesTop) * amount / in.scaleMax + 0.5);
+            if (b + 1 < volumes.size())
+                shown[c].push_back(!stretch || !stretch->present[entry].dependsOnSample());
         }
     }
-    const bool drawSample = !in.hidden;
+    // With nothing poured there is no stretch: what the flask holds before the titration.
+    std::array<bool, model::Entry::count> sampleAtStart{};
+    if (in.hidden) sampleAtStart = model::followsFromSample(in.species, in.in);
     pic.paint([&](QPainter& p) {
         p.setClipRect(plotArea());
         const double markerX = curves[0].back().x();
@@ -172,18 +233,36 @@ bool refcourbes(Picture& pic, const CourbesInputs& in) {
         p.setPen(dashes);
         p.drawLine(QPointF(markerX, courbesTop), QPointF(markerX, courbesZero));
         for (std::size_t c = 0; c < columns.size(); ++c) {
-            if (!drawSample && columns[c].introduced == model::IntroducedBar::Titrated) continue;
             const QColor colour = courbeColour(int(c));
             p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-            p.drawPolyline(curves[c]);
+            // The stretches shown, each drawn in one piece with the next one shown.
+            QPolygonF piece;
+            auto flush = [&] {
+                if (piece.size() > 1) p.drawPolyline(piece);
+                piece.clear();
+            };
+            for (std::size_t s = 0; s < shown[c].size(); ++s) {
+                if (!shown[c][s]) {
+                    flush();
+                    continue;
+                }
+                if (piece.isEmpty()) piece << curves[c][int(s)];
+                piece << curves[c][int(s) + 1];
+            }
+            flush();
+            // The marker at the poured volume, unless the amount there is kept secret.
+            const bool secret =
+                shown[c].empty() ? sampleAtStart[columns[c].presentEntry] : !shown[c].back();
+            if (secret) continue;
             const QPointF end = curves[c].back();
             p.fillRect(QRectF(std::floor(end.x()) - 2, std::floor(end.y()) - 2, 5, 5), colour);
         }
     });
 
     const model::ProgressTable table = model::progressTable(in.species, in.in);
-    drawReactionRows(
-        pic, reactionTexts(table, table.reactions.back(), in.hidden, in.in.pouredVolume), top);
+    drawReactionRows(pic,
+                     reactionTexts(table, table.reactions.back(), in.hidden, in.in.pouredVolume),
+                     courbesTableColumns(pic, in).back(), top);
     pic.setFontSize(8);
     return true;
 }

@@ -3,8 +3,10 @@
 
 #include "drawing/graphlabels.h"
 #include "drawing/picture.h"
+#include "drawing/progress_table.h"
 #include "drawing/shading.h"
 #include "model/catalogue.h"
+#include "model/progress.h"
 #include "numbers/formats.h"
 #include "numbers/reading.h"
 #include "numbers/rounding.h"
@@ -12,6 +14,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -50,7 +53,6 @@ void drawScale(Picture& pic, int right, float max) {
     }
 }
 
-// An amount in mol as the scale writes it: three significant figures at most.
 } // namespace
 
 QString molText(double amount) {
@@ -68,10 +70,12 @@ int columnWidth(int columnCount) {
     return numbers::nearest(360.0 / columnCount);
 }
 
-float scaleMax(int species, const model::BenchInputs& in) {
+float scaleMax(int species, const model::BenchInputs& in, GraphSecret secret) {
     const model::Introduced n = model::introducedAmounts(species, in);
     float max = 0;
     for (const model::ScaleCandidate& candidate : model::scaleCandidates(species)) {
+        if (secret == GraphSecret::Exercise && candidate.amount == model::ScaleAmount::Titrated)
+            continue;
         // A candidate that a single cannot hold (an absurd value read from a file) is left
         // out: the others give the scale.
         const double c = model::scaleCandidateAmount(candidate, n, in);
@@ -88,7 +92,7 @@ int barTop(double amount, float scaleMax) {
     return numbers::nearest(graphZero - graphHeight * amount / scaleMax);
 }
 
-float majtq(Picture& pic, int species, const model::BenchInputs& in) {
+float majtq(Picture& pic, int species, const model::BenchInputs& in, GraphSecret secret) {
     pic.restart();
 
     const int count = columnCount(species);
@@ -110,7 +114,7 @@ float majtq(Picture& pic, int species, const model::BenchInputs& in) {
 
     drawLegend(pic);
 
-    const float max = scaleMax(species, in);
+    const float max = scaleMax(species, in, secret);
     drawScale(pic, right, max);
 
     const auto columns = model::graphColumns(species);
@@ -124,20 +128,35 @@ float majtq(Picture& pic, int species, const model::BenchInputs& in) {
 }
 
 QStringList describeColumns(int species, const model::BenchInputs& in,
-                            const model::PresentAmounts& present) {
+                            const model::PresentAmounts& present, bool hidden) {
     const model::Introduced introduced = model::introducedAmounts(species, in);
+    const model::ProgressTable table = model::progressTable(species, in);
+    // An amount written with n0 when it depends on it, else as the scale writes it.
+    auto amount = [&](double millimoles, const model::SampleAffine& form) {
+        if (hidden && form.dependsOnSample()) {
+            const QString text = runsText(progressAmountRuns(form, table.sampleAmount, true));
+            // "n₀" alone is an amount; "n₀ − 5,00·10⁻⁵" mixes it with a number of mol.
+            return std::fabs(form.constant) > 0 ? text + QStringLiteral(" mol") : text;
+        }
+        return molText(millimoles * 0.001) + QStringLiteral(" mol");
+    };
     QStringList texts;
-    for (const model::GraphColumn& column : model::graphColumns(species))
+    for (const model::GraphColumn& column : model::graphColumns(species)) {
+        const bool sample = column.introduced == model::IntroducedBar::Titrated;
+        const QString introducedText =
+            amount(model::introducedBarAmount(column.introduced, introduced),
+                   model::SampleAffine{0, sample ? 1.0 : 0.0});
+        const QString presentText =
+            amount(present[column.presentEntry], table.present[column.presentEntry]);
         texts << graphLabelText(model::entryFormula(column.presentEntry)) +
-                     QStringLiteral(" : introduite ") +
-                     molText(model::introducedBarAmount(column.introduced, introduced) * 0.001) +
-                     QStringLiteral(" mol, présente ") +
-                     molText(present[column.presentEntry] * 0.001) + QStringLiteral(" mol");
+                     QStringLiteral("\u00A0: introduite ") + introducedText +
+                     QStringLiteral(", présente ") + presentText;
+    }
     return texts;
 }
 
 bool reftq(Picture& pic, int species, const model::BenchInputs& in, float max,
-           model::PresentAmounts& present) {
+           model::PresentAmounts& present, GraphSecret secret) {
     if (max == 0) return false;
     pic.clear();
     model::computeAmounts(species, in, present);
@@ -151,6 +170,8 @@ bool reftq(Picture& pic, int species, const model::BenchInputs& in, float max,
     const QImage introducedShade = shadeStrip(Shade::Introduced, barWidth, step, graphZero + 1);
     const QImage presentShade = shadeStrip(Shade::Present, barWidth, step, graphZero + 1);
 
+    std::array<bool, model::Entry::count> kept{};
+    if (secret == GraphSecret::Exercise) kept = model::followsFromSample(species, in);
     // All the bars with one painter: this runs at every tick of the flow.
     pic.paint([&](QPainter& p) {
         auto bar = [&](int left, double amount, const QImage& shade) {
@@ -159,12 +180,34 @@ bool reftq(Picture& pic, int species, const model::BenchInputs& in, float max,
         };
         for (int c = 0; c < int(columns.size()); ++c) {
             const int x0 = graphLeft + c * w;
-            bar(x0 + 8, model::introducedBarAmount(columns[c].introduced, introduced),
-                introducedShade);
-            bar(x0 + w / 2 + 4, present[columns[c].presentEntry], presentShade);
+            if (secret == GraphSecret::None ||
+                columns[c].introduced != model::IntroducedBar::Titrated)
+                bar(x0 + 8, model::introducedBarAmount(columns[c].introduced, introduced),
+                    introducedShade);
+            if (secret == GraphSecret::None || !kept[columns[c].presentEntry])
+                bar(x0 + w / 2 + 4, present[columns[c].presentEntry], presentShade);
         }
     });
     return true;
+}
+
+void graphFrame(Picture& pic, int count, float max) {
+    pic.restart();
+    const int w = columnWidth(count);
+    const int right = graphLeft + count * w;
+    for (int i = 0; i <= count; ++i)
+        pic.line(graphLeft + i * w, graphTop, graphLeft + i * w, graphZero, black);
+    pic.line(graphLeft, 10, graphLeft, graphZero, black);
+    pic.line(69, 16, graphLeft, 10, black);
+    pic.line(75, 16, graphLeft, 10, black);
+    pic.currentX = 80;
+    pic.currentY = 5;
+    pic.setItalic(true);
+    pic.printRun(QStringLiteral("n"));
+    pic.setItalic(false);
+    pic.printRun(QStringLiteral(" (mol)"));
+    drawLegend(pic);
+    drawScale(pic, right, max);
 }
 
 } // namespace drawing

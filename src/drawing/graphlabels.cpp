@@ -51,6 +51,9 @@ const Label labels[] = {
     {"CuI", {{{R::Symbol, "CuI"}}}, "CuI"},
     {"Fe2+", {{{R::Symbol, "Fe"}, {R::Charge, "2+"}}}, "Fe2+"},
     {"Fe3+", {{{R::Symbol, "Fe"}, {R::Charge, "3+"}}}, "Fe3+"},
+    // Written in the equations only: the hydrogen ions and water that balance them.
+    {"H+", {{{R::Symbol, "H"}, {R::Charge, "+"}}}, "H+"},
+    {"H2O", {{{R::Symbol, "H"}, {R::Index, "2"}, {R::Symbol, "O"}}}, "H2O"},
 };
 // clang-format on
 
@@ -110,49 +113,6 @@ QString graphLabelText(std::string_view formula) {
             break;
         case Part::Stacked:
             text += QLatin1String(piece.text) + superscriptCharge(piece.charge);
-            break;
-        }
-    }
-    return text;
-}
-
-namespace {
-
-// Digits and signs in subscript or superscript characters; other characters as they are.
-QString scripted(const QString& text, bool superscript) {
-    static const char16_t lower[] = u"₀₁₂₃₄₅₆₇₈₉";
-    static const char16_t upper[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
-    QString out;
-    for (QChar c : text) {
-        if (c.isDigit() && c.unicode() < 128)
-            out += QChar((superscript ? upper : lower)[c.unicode() - u'0']);
-        else if (c == u'-' || c == QChar(0x2212))
-            out += QChar(superscript ? 0x207B : 0x208B);
-        else if (c == u'+')
-            out += QChar(superscript ? 0x207A : 0x208A);
-        else
-            out += c;
-    }
-    return out;
-}
-
-} // namespace
-
-QString runsText(const Runs& runs) {
-    QString text;
-    for (const Run& run : runs) {
-        switch (run.kind) {
-        case RunKind::Plain:
-            text += run.text;
-            break;
-        case RunKind::Subscript:
-            text += scripted(run.text, false);
-            break;
-        case RunKind::Superscript:
-            text += scripted(run.text, true);
-            break;
-        case RunKind::Stacked:
-            text += scripted(run.text, false) + scripted(run.over, true);
             break;
         }
     }

@@ -49,8 +49,4 @@ QString graphLabelMeasure(std::string_view formula);
 // "Cu²⁺"), for what is read rather than seen. An unknown formula is given as it is written.
 QString graphLabelText(std::string_view formula);
 
-// Runs as plain text, their subscripts and superscripts in subscript and superscript
-// characters ("5,00·10⁻⁵", "n₀ − 2,50·10⁻⁵", "2 MnO₄⁻"), for what is read rather than seen.
-QString runsText(const Runs& runs);
-
 } // namespace drawing

@@ -75,12 +75,12 @@ const std::array<InfoPiece, infoPieceCount>& infoPieces() {
         {QStringLiteral("simulateur permet de simuler un titrage"), S::Plain},
         {QStringLiteral(" direct ou indirect "), S::BlueToo},
         {QStringLiteral("mettant en œuvre une"), S::Plain},
-        {QStringLiteral(" réaction d'oxydo- réduction."), S::BlueToo},
+        {QStringLiteral(" réaction d'oxydo-réduction."), S::BlueToo},
         {QStringLiteral(" L'équivalence est détectée par un changement de couleur de la "
-                        "solution.\r\n\r\nPour simuler un titrage :\r\n"),
+                        "solution.\r\n\r\nPour simuler un titrage\u00A0:\r\n"),
          S::Plain},
         {QStringLiteral("- définir la solution à titrer,\r\n"
-                        "- cliquer sur « Simuler le titrage »,\r\n"
+                        "- cliquer sur «\u00A0Simuler le titrage\u00A0»,\r\n"
                         "- choisir la concentration de la solution titrante,\r\n"
                         "- effectuer le titrage en tournant le robinet de la burette "
                         "(directement sur l'illustration).\r\n\r\n"),

@@ -345,6 +345,8 @@ ScriptMetrics scriptMetrics(ScriptSet set) {
         return {8, 8, 4, 4, 5};
     case ScriptSet::Note:
         return {8, 8, 4, 4, 5};
+    case ScriptSet::Table:
+        return {7, 6, 3, 3, 4};
     }
     return {8, 8, 4, 4, 5};
 }

@@ -30,8 +30,9 @@ enum class PenMode { Copy, Mask }; // Mask: each pixel becomes colour AND destin
 //   GraphLabel as Large with the superscript 5 up (labels of the quantities graph)
 //   Small      8 pt text and scripts, 4 down, 4 up (titrant text, preparation panel)
 //   Note       8 pt, superscript 4 up (note of the tint scales)
-// Stacked scripts put the superscript 5 above the base line in every set.
-enum class ScriptSet { Large, Small, Note, GraphLabel };
+//   Table      7 pt text, 6 pt scripts, 3 down, 3 up, stacked 4 above (progress table)
+// Stacked scripts put the superscript 5 above the base line in the other sets.
+enum class ScriptSet { Large, Small, Note, GraphLabel, Table };
 
 // The sizes (points) and offsets (pixels) of a set.
 struct ScriptMetrics {

@@ -72,13 +72,13 @@ PanelLayout prepasol(Picture& panel, const PanelInputs& in) {
     heading(panel, QStringLiteral(" Solution aqueuse dont la concentration est"), true);
     panel.currentX = 90;
     panel.currentY += 6;
-    panel.printRun(QStringLiteral("recherchée : "));
+    panel.printRun(QStringLiteral("recherchée\u00A0: "));
     out.ions1.topLeft = here(panel, -4);
 
     panel.currentX = 82;
     panel.currentY += 27;
     textStyle(panel);
-    heading(panel, QStringLiteral(" Concentration en soluté apporté :"), true);
+    heading(panel, QStringLiteral(" Concentration en soluté apporté\u00A0:"), true);
     panel.currentX = 99;
     panel.currentY += 6;
     out.sampleBox.topLeft = concentrationLine(panel, QStringLiteral("2"), in.sampleBoxWidth);
@@ -92,7 +92,7 @@ PanelLayout prepasol(Picture& panel, const PanelInputs& in) {
 
     panel.currentX = 45;
     panel.currentY = 118;
-    heading(panel, QStringLiteral(" Volume de prélèvement : "), false);
+    heading(panel, QStringLiteral(" Volume de prélèvement\u00A0: "), false);
     out.sampleVolume.topLeft = here(panel, -4);
 
     pipette(panel, 270, 75);
@@ -110,14 +110,14 @@ PanelLayout prepasol(Picture& panel, const PanelInputs& in) {
         model::reagentVolumeInput(in.species) == model::ReagentVolumeInput::IodineVolume;
     heading(panel,
             QStringLiteral(" Solution aqueuse de ") + reagentName(in.species) +
-                QStringLiteral(" ajoutée :"),
+                QStringLiteral(" ajoutée\u00A0:"),
             true);
     out.reagentBox.visible = true;
     out.iodideBox.visible = true;
     panel.currentX = 82;
     panel.currentY += 21;
     textStyle(panel);
-    heading(panel, QStringLiteral(" Concentration en soluté apporté :"), true);
+    heading(panel, QStringLiteral(" Concentration en soluté apporté\u00A0:"), true);
     panel.currentX = 99;
     panel.currentY += 6;
     out.reagentBox.topLeft = concentrationLine(panel, QStringLiteral("3"), in.reagentBoxWidth);
@@ -125,7 +125,7 @@ PanelLayout prepasol(Picture& panel, const PanelInputs& in) {
     panel.currentX = iodine ? 45 : 82;
     panel.currentY = iodine ? 305 : 290;
     textStyle(panel);
-    heading(panel, QStringLiteral(" Volume du prélèvement : "), false);
+    heading(panel, QStringLiteral(" Volume du prélèvement\u00A0: "), false);
     if (iodine) {
         out.iodideBox.visible = false;
         out.iodineVolume.visible = true;

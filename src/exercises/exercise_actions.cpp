@@ -4,10 +4,10 @@
 #include "a11y/tell.h"
 #include "exercises/exercise_area.h"
 #include "exercises/exercise_file.h"
-#include "exercises/rtf.h"
 #include "exercises/text_area.h"
 #include "files/ui/paths.h"
 #include "printing/printer_target.h"
+#include "rtf/rtf.h"
 #include "ui/modal.h"
 
 #include <QDir>
@@ -67,13 +67,13 @@ private:
 } // namespace
 
 void cannotReadExercise(QWidget* parent) {
-    critical(parent, QStringLiteral("Vérifier:\n- le nom du fichier,\n- l'état du lecteur."),
+    critical(parent, QStringLiteral("Vérifier\u00A0:\n- le nom du fichier,\n- l'état du lecteur."),
              QStringLiteral("Lecture impossible"));
 }
 
 bool textLossAccepted(QWidget* parent) {
-    return ui::ask(parent, QStringLiteral("Attention: perte des modifications du texte."),
-                   QStringLiteral("Abandon des données?"), ui::Icon::Question,
+    return ui::ask(parent, QStringLiteral("Attention\u00A0: perte des modifications du texte."),
+                   QStringLiteral("Abandon des données\u00A0?"), ui::Icon::Question,
                    ui::Buttons::OkCancel) == ui::Answer::Ok;
 }
 
@@ -101,8 +101,9 @@ OpenResult openExercise(ExerciseArea& area, const QString& exerciseFile, bool co
     area.fich()->setText(QDir::toNativeSeparators(QFileInfo(exerciseFile).absoluteFilePath()));
     state.correctionAvailable = corrected;
     state.correctionShown = false;
-    loadStoredConfiguration(area, folder, records[configurationRecord]);
+    // Hidden first: the concentration never shows on the bench, not even for an instant.
     if (records.hidesConcentration()) area.hideSampleConcentration();
+    loadStoredConfiguration(area, folder, records[configurationRecord]);
     area.supertext()->setReadOnly(false);
     state.textModified = false;
     return OpenResult::Opened;
@@ -110,7 +111,7 @@ OpenResult openExercise(ExerciseArea& area, const QString& exerciseFile, bool co
 
 bool gettingStarted(ExerciseArea& area) {
     ExerciseState& state = area.exercise();
-    const QString folder = withFinalSeparator(files::programFolder());
+    const QString folder = withFinalSeparator(files::dataFolder());
     state.folder = folder;
     const QString path = resolveStoredName(folder, QStringLiteral("VIREKA.PEM"));
     if (!QFileInfo(path).isFile()) return false;
@@ -127,8 +128,8 @@ bool gettingStarted(ExerciseArea& area) {
     area.fich()->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     state.correctionAvailable = false;
     state.correctionShown = false;
-    loadStoredConfiguration(area, folder, records[configurationRecord]);
     if (records.hidesConcentration()) area.hideSampleConcentration();
+    loadStoredConfiguration(area, folder, records[configurationRecord]);
     area.supertext()->setReadOnly(false);
     state.textModified = false;
     return true;
@@ -164,10 +165,10 @@ void showCorrection(ExerciseArea& area) {
 void saveText(ExerciseArea& area) {
     QWidget* main = area.mainWindow();
     const QString name = printing::chooseFileToWrite(
-        main, {QStringLiteral("Enregistrer le contenu de la fenêtre exercice"), QDir::currentPath(),
-               rtfFilter, QStringLiteral("RTF")});
+        main, {QStringLiteral("Enregistrer le contenu de la fenêtre exercice"),
+               files::writableFolder(QDir::currentPath()), rtfFilter, QStringLiteral("RTF")});
     if (name.isEmpty()) return;
-    if (!saveRtfFile(name, *area.supertext()->document())) {
+    if (!rtf::saveRtfFile(name, *area.supertext()->document())) {
         critical(main, driveAdvice, QStringLiteral("Erreur d'écriture."));
         return;
     }
@@ -183,13 +184,17 @@ void reloadText(ExerciseArea& area) {
         ui::answerer().openFileName(main, {QStringLiteral("Retrouver un texte"),
                                            QDir::currentPath(), rtfFilter, QStringLiteral("rtf")});
     if (name.isEmpty()) return;
+    openText(area, name);
+}
+
+void openText(ExerciseArea& area, const QString& name) {
     ExerciseState& state = area.exercise();
     state.correctionAvailable = false;
     state.correctionShown = false;
     if (!loadRtfIntoArea(name, *area.supertext()))
-        critical(main, driveAdvice, QStringLiteral("Erreur de lecture."));
+        critical(area.mainWindow(), driveAdvice, QStringLiteral("Erreur de lecture."));
     area.supertext()->setReadOnly(false);
-    area.fich()->setText(QStringLiteral("Texte: ") +
+    area.fich()->setText(QStringLiteral("Texte\u00A0: ") +
                          QDir::toNativeSeparators(QFileInfo(name).absoluteFilePath()));
     state.textModified = false;
 }
@@ -200,9 +205,9 @@ void printText(ExerciseArea& area) {
     QString pdf;
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         // No printer installed: the text goes into a PDF file.
-        pdf = printing::chooseFileToWrite(main, {QStringLiteral("Imprimer"), QDir::currentPath(),
-                                                 QStringLiteral("Document PDF (*.pdf)"),
-                                                 QStringLiteral("pdf")});
+        pdf = printing::chooseFileToWrite(
+            main, {QStringLiteral("Imprimer"), files::writableFolder(QDir::currentPath()),
+                   QStringLiteral("Document PDF (*.pdf)"), QStringLiteral("pdf")});
         if (pdf.isEmpty()) return;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
@@ -224,7 +229,7 @@ void printText(ExerciseArea& area) {
     const bool failed =
         printer.printerState() == QPrinter::Error || (!pdf.isEmpty() && QFileInfo(pdf).size() == 0);
     if (failed) {
-        ui::ask(main, QStringLiteral("Impossible d'imprimer : vérifier l'imprimante."),
+        ui::ask(main, QStringLiteral("Impossible d'imprimer\u00A0: vérifier l'imprimante."),
                 QStringLiteral("Imprimer"), ui::Icon::Critical, ui::Buttons::Ok);
         return;
     }
@@ -243,11 +248,11 @@ void closeExercise(ExerciseArea& area) {
     state.correctionShown = false;
 }
 
-void openRequestedExercise(ExerciseArea& area, const QString& programFolderRelativeName) {
-    const QString name = programFolderRelativeName.trimmed();
+void openRequestedExercise(ExerciseArea& area, const QString& dataFolderRelativeName) {
+    const QString name = dataFolderRelativeName.trimmed();
     if (name.isEmpty()) return;
     QWidget* main = area.mainWindow();
-    const QString folder = withFinalSeparator(files::programFolder());
+    const QString folder = withFinalSeparator(files::dataFolder());
     area.exercise().folder = folder;
     const QString path = resolveStoredName(folder, name);
     // The correction is offered when the exercise has one.
@@ -259,7 +264,7 @@ void openRequestedExercise(ExerciseArea& area, const QString& programFolderRelat
 
 void showHelp(QWidget* parent) {
     const QString path =
-        resolveStoredName(withFinalSeparator(files::programFolder()), QStringLiteral("Ovlu.hlp"));
+        resolveStoredName(withFinalSeparator(files::dataFolder()), QStringLiteral("Ovlu.hlp"));
     if (!QFileInfo(path).isFile()) {
         ui::ask(parent,
                 QStringLiteral("Le fichier d'aide Ovlu.hlp est introuvable dans le dossier du "

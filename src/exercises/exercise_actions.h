@@ -30,27 +30,32 @@ enum class OpenResult { Opened, Unreadable, StatementMissing };
 OpenResult openExercise(ExerciseArea& area, const QString& exerciseFile, bool corrected,
                         QWidget* messageParent);
 
-// "Prise en main": the getting-started file VIREKA.PEM of the program folder. False when the
+// "Prise en main": the getting-started file VIREKA.PEM of the data folder. False when the
 // file is absent (nothing is said) or could not be loaded (a message was shown).
 bool gettingStarted(ExerciseArea& area);
 // "Voir la correction": the correction of the exercise named in fich, read-only; the
 // concentration that record 13 hid is shown again.
 void showCorrection(ExerciseArea& area);
-// "Enregistrer le contenu de la fenêtre exercice".
+// "Enregistrer le contenu de la fenêtre exercice", proposed in the current folder, or in the
+// user's documents when that folder is not theirs to write (an installed exercise).
 void saveText(ExerciseArea& area);
-// "Retrouver un texte".
+// "Retrouver un texte": after the question when the text was modified, a rich-text file
+// chosen by the user is opened as openText does.
 void reloadText(ExerciseArea& area);
+// A rich-text file into the text area, editable, its path in fich; a file that cannot be read
+// is said ("Erreur de lecture.").
+void openText(ExerciseArea& area, const QString& name);
 // "Imprimer le contenu de la fenêtre exercice": the selection, or all the text. Without any
-// printer installed a PDF file is offered instead.
+// printer installed a PDF file is offered instead, in the folder saveText proposes.
 void printText(ExerciseArea& area);
 // "Fermer l'exercice": the information text comes back.
 void closeExercise(ExerciseArea& area);
 
 // An exercise requested by another program (record 31 of the temporary file), named
-// relative to the program folder.
-void openRequestedExercise(ExerciseArea& area, const QString& programFolderRelativeName);
+// relative to the data folder.
+void openRequestedExercise(ExerciseArea& area, const QString& dataFolderRelativeName);
 
-// Shows the help file Ovlu.hlp of the program folder on its contents, or says it is missing.
+// Shows the help file Ovlu.hlp of the data folder on its contents, or says it is missing.
 void showHelp(QWidget* parent);
 
 } // namespace exercises

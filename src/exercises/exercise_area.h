@@ -38,6 +38,8 @@ public:
     // leaves it (hidden, and the box that hides it locked), and shown again.
     virtual void hideSampleConcentration() = 0;
     virtual void revealSampleConcentration() = 0;
+    // Whether the concentration to find is hidden now (by an exercise, the die or masquer).
+    virtual bool sampleConcentrationHidden() = 0;
 
     // Loads the configuration file at path onto the bench, situation 1 shown; the load says
     // itself what went wrong.

@@ -16,11 +16,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTextCharFormat>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace exercises {
 namespace {
@@ -29,8 +31,11 @@ const QString newExerciseName = QStringLiteral("Nouvel exercice");
 
 QString createNote() {
     return QStringLiteral(
-        "L'énoncé enregistré est le texte de la fenêtre exercice, et la configuration de "
-        "départ le banc tel qu'il est (ses dix situations). La correction vient ensuite : "
+        "Écrire l'énoncé dans la fenêtre exercice et préparer le banc tel que les élèves doivent "
+        "le trouver (cette fenêtre reste ouverte pendant ce temps), puis «\u00A0Enregistrer "
+        "l'exercice\u00A0»\u00A0: l'énoncé est le texte de la fenêtre exercice, la configuration "
+        "de "
+        "départ le banc tel qu'il est (ses dix situations). La correction vient ensuite\u00A0: "
         "l'écrire dans la fenêtre exercice, amener le banc où elle le montre, puis choisir "
         "«\u00A0Modifier l'exercice\u00A0» et «\u00A0Enregistrer la correction\u00A0».");
 }
@@ -38,20 +43,26 @@ QString createNote() {
 QString modifyNote(bool correctionShown) {
     if (correctionShown)
         return QStringLiteral(
-            "La fenêtre exercice montre la correction, que l'on peut maintenant modifier : "
-            "«\u00A0Enregistrer la correction\u00A0» l'enregistre avec le banc tel qu'il est. Pour "
+            "La fenêtre exercice montre la correction, que l'on peut maintenant modifier\u00A0: "
+            "«\u00A0Enregistrer la correction\u00A0» l'enregistre, avec le banc tel qu'il est si "
+            "la case «\u00A0Enregistrer aussi le banc tel qu'il est\u00A0» est cochée. Pour "
             "changer l'énoncé, rouvrir l'exercice.");
-    return QStringLiteral("«\u00A0Enregistrer l'exercice\u00A0» enregistre le texte de la fenêtre "
-                          "exercice comme énoncé et "
-                          "le banc comme configuration de départ ; «\u00A0Enregistrer la "
-                          "correction\u00A0» les enregistre "
-                          "comme correction et configuration de la correction.");
+    return QStringLiteral(
+        "«\u00A0Enregistrer l'exercice\u00A0» enregistre le texte de la fenêtre exercice comme "
+        "énoncé, et «\u00A0Enregistrer la correction\u00A0» comme correction. La configuration "
+        "enregistrée reste celle de l'exercice, sauf si la case «\u00A0Enregistrer aussi le banc "
+        "tel qu'il est\u00A0» est cochée.");
 }
 
 QString fileNamesText(const QString& shortName) {
-    if (!isShortName(shortName)) return QStringLiteral("Fichiers : —");
+    if (!isShortName(shortName)) {
+        if (shortNameIntruder(shortName).isNull()) return QStringLiteral("Fichiers\u00A0: —");
+        return QStringLiteral("Fichiers\u00A0: — («\u00A0%1\u00A0» ne peut pas figurer dans "
+                              "un nom de fichier d'exercice)")
+            .arg(shortNameIntruder(shortName));
+    }
     const ExerciseNames n = exerciseNames(shortName);
-    return QStringLiteral("Fichiers : %1, %2, %3 ; correction : %4, %5")
+    return QStringLiteral("Fichiers\u00A0: %1, %2, %3\u00A0; correction\u00A0: %4, %5")
         .arg(n.exercise, n.statement, n.configuration, n.correction, n.correctionConfiguration);
 }
 
@@ -71,6 +82,10 @@ ExerciseEditor::ExerciseEditor(ExerciseArea& area, const QString& exerciseFile, 
     // the correction, it is not saved again as the statement.
     saveCorrection->setEnabled(modifying);
     saveStatement->setEnabled(!correctionShown);
+    // A new exercise takes the bench as it is; a change keeps the exercise's configuration
+    // unless the teacher asks for the bench.
+    saveBench->setChecked(!modifying);
+    saveBench->setEnabled(modifying);
     if (modifying) {
         const QString path = QDir::fromNativeSeparators(exerciseFile);
         setFields(fieldsOf(readExerciseRecords(path), path));
@@ -80,23 +95,47 @@ ExerciseEditor::ExerciseEditor(ExerciseArea& area, const QString& exerciseFile, 
         folder->setText(
             QDir::toNativeSeparators(QFileInfo(QDir::fromNativeSeparators(writable)).path()));
     } else {
-        setFields(ExerciseFields());
+        ExerciseFields fresh;
+        // A new exercise hides and locks the concentration to find, as the shipped ones do.
+        fresh.hidesConcentration = true;
+        setFields(fresh);
         folder->setText(proposedExerciseFolder(area));
     }
+    // A concentration the bench hides (the die, an exercise) stays hidden in the exercise.
+    if (area.sampleConcentrationHidden()) {
+        hidden->setChecked(true);
+        hidden->setEnabled(false);
+        hidden->setToolTip(QStringLiteral("La concentration est cachée sur le banc\u00A0: elle "
+                                          "le reste dans l'exercice."));
+    }
 
+    resize(sizeHint().expandedTo(QSize(560, 0)));
     // Placed as the program's other secondary windows, below and right of the main window.
     if (QWidget* main = area.mainWindow()) move(main->pos() + QPoint(20, 20));
-    resize(sizeHint().expandedTo(QSize(560, 0)));
+}
+
+void ExerciseEditor::placeBesideMainWindow() {
+    QWidget* main = area_.mainWindow();
+    if (!main) return;
+    // Right of the main window where the screen has room, so that the exercise window and
+    // the bench stay in sight; else over the bench, left of the exercise window.
+    const QRect frame = main->frameGeometry();
+    const QRect screen = main->screen() ? main->screen()->availableGeometry() : QRect();
+    QPoint at = frame.topRight() + QPoint(8, 0);
+    if (!screen.isValid() || at.x() + width() > screen.right()) {
+        const int textLeft = area_.supertext()->mapToGlobal(QPoint(0, 0)).x();
+        at = QPoint(std::max(screen.left(), textLeft - width() - 8), frame.top() + 60);
+    }
+    move(at);
 }
 
 void ExerciseEditor::buildForm() {
     title = new QLineEdit(this);
     shortName = new QLineEdit(this);
-    shortName->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[A-Za-z][A-Za-z0-9]{0,%1}").arg(maxShortName - 1)),
-        shortName));
+    // Every character typed stays: a name that cannot be a file name is refused with a
+    // message, never cut without a word.
     shortName->setToolTip(QStringLiteral("De 1 à 8 lettres ou chiffres, en commençant par une "
-                                         "lettre : il donne le nom des fichiers."));
+                                         "lettre\u00A0: il donne le nom des fichiers."));
     fileNames = new QLabel(this);
     folder = new QLineEdit(this);
     chooseFolder = new QPushButton(QStringLiteral("C&hoisir…"), this);
@@ -111,6 +150,9 @@ void ExerciseEditor::buildForm() {
     hidden = new QCheckBox(QStringLiteral("&Cacher la concentration à trouver jusqu'à la "
                                           "correction"),
                            this);
+    saveBench = new QCheckBox(QStringLiteral("Enregistrer aussi le &banc tel qu'il est"), this);
+    saveBench->setToolTip(QStringLiteral("Le banc devient la configuration de l'énoncé ou de la "
+                                         "correction enregistrée."));
     note = new QLabel(this);
     note->setWordWrap(true);
     saveStatement = new QPushButton(QStringLiteral("Enregistrer l'&exercice"), this);
@@ -127,14 +169,15 @@ void ExerciseEditor::buildForm() {
     // The numbers keep the width of their spin boxes; the texts take the window's width.
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
     // Each label names its field for the keyboard (its letter) and for screen readers.
-    form->addRow(QStringLiteral("&") + titleField + QStringLiteral(" :"), title);
-    form->addRow(QStringLiteral("&") + shortNameField + QStringLiteral(" :"), shortName);
+    form->addRow(QStringLiteral("&") + titleField + QStringLiteral("\u00A0:"), title);
+    form->addRow(QStringLiteral("&") + shortNameField + QStringLiteral("\u00A0:"), shortName);
     form->addRow(QString(), fileNames);
-    form->addRow(QStringLiteral("&Dossier :"), folderRow);
-    form->addRow(QStringLiteral("Ni&veau de difficulté :"), level);
-    form->addRow(QStringLiteral("D&urée (en sabliers) :"), duration);
-    form->addRow(QStringLiteral("N&otions abordées :"), topics);
+    form->addRow(QStringLiteral("&Dossier\u00A0:"), folderRow);
+    form->addRow(QStringLiteral("Ni&veau de difficulté\u00A0:"), level);
+    form->addRow(QStringLiteral("D&urée (en sabliers)\u00A0:"), duration);
+    form->addRow(QStringLiteral("N&otions abordées\u00A0:"), topics);
     form->addRow(QString(), hidden);
+    form->addRow(QString(), saveBench);
     if (auto* label = qobject_cast<QLabel*>(form->labelForField(folderRow)))
         label->setBuddy(folder);
 
@@ -148,8 +191,8 @@ void ExerciseEditor::buildForm() {
     layout->addWidget(note);
     layout->addLayout(buttons);
 
-    QWidget* order[] = {title,  shortName, folder,        chooseFolder,   level, duration,
-                        topics, hidden,    saveStatement, saveCorrection, cancel};
+    QWidget* order[] = {title,  shortName, folder,    chooseFolder,  level,          duration,
+                        topics, hidden,    saveBench, saveStatement, saveCorrection, cancel};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -206,8 +249,9 @@ void ExerciseEditor::chooseFolder_Click() {
 }
 
 void ExerciseEditor::save(ExercisePart part) {
-    const ExerciseSave request{folder->text().trimmed(), fields(), part,
-                               QDir::fromNativeSeparators(exerciseFile_)};
+    ExerciseSave request{folder->text().trimmed(), fields(), part,
+                         QDir::fromNativeSeparators(exerciseFile_)};
+    request.saveBench = saveBench->isChecked();
     const QString path =
         saveExercise(this, request, *area_.supertext()->document(), area_.benchSituations());
     if (path.isEmpty()) return;
@@ -235,31 +279,41 @@ bool exerciseInUse(ExerciseArea& area) {
     return info.suffix().compare(QLatin1String("E44"), Qt::CaseInsensitive) == 0 && info.isFile();
 }
 
-void createExercise(ExerciseArea& area) {
-    const bool correctionShown = area.exercise().correctionShown;
-    if (!area.fich()->text().isEmpty() && !correctionShown) {
-        ExerciseEditor editor(area, QString(), area.mainWindow());
-        ui::exec(editor);
-        return;
+ExerciseEditor* createExercise(ExerciseArea& area) {
+    QWidget* main = area.mainWindow();
+    // One window of a new exercise at a time: a second choice brings it back.
+    if (main) {
+        for (ExerciseEditor* open :
+             main->findChildren<ExerciseEditor*>(QString(), Qt::FindDirectChildrenOnly))
+            if (open->isVisible() && open->windowTitle() == QStringLiteral("Créer un exercice")) {
+                open->raise();
+                open->activateWindow();
+                return open;
+            }
     }
-    // A correction is not the statement of a new exercise: like the information text, it
-    // gives way to an empty page for the statement, once a change to it may be lost.
-    if (correctionShown && !confirmTextLoss(area)) return;
-    QTextEdit* text = area.supertext();
-    text->clear();
-    text->setCurrentCharFormat(QTextCharFormat());
-    text->setReadOnly(false);
-    area.fich()->setText(newExerciseName);
-    ExerciseState& state = area.exercise();
-    state.correctionAvailable = false;
-    state.correctionShown = false;
-    state.textModified = false;
-    text->setFocus();
-    ui::ask(area.mainWindow(),
-            QStringLiteral("Écrire l'énoncé dans la fenêtre exercice et préparer le banc tel que "
-                           "les élèves doivent le trouver, puis choisir de nouveau «\u00A0Créer un "
-                           "exercice…\u00A0» dans le menu des exercices pour l'enregistrer."),
-            QStringLiteral("Créer un exercice"), ui::Icon::Information, ui::Buttons::Ok);
+    const bool correctionShown = area.exercise().correctionShown;
+    if (area.fich()->text().isEmpty() || correctionShown) {
+        // Neither the information text nor a correction is the statement of a new exercise:
+        // they give way to an empty page, once a change to a correction may be lost.
+        if (correctionShown && !confirmTextLoss(area)) return nullptr;
+        QTextEdit* text = area.supertext();
+        text->clear();
+        text->setCurrentCharFormat(QTextCharFormat());
+        text->setReadOnly(false);
+        area.fich()->setText(newExerciseName);
+        ExerciseState& state = area.exercise();
+        state.correctionAvailable = false;
+        state.correctionShown = false;
+        state.textModified = false;
+    }
+    // Not modal: the statement is written and the bench prepared while it is open.
+    auto* editor = new ExerciseEditor(area, QString(), main);
+    editor->setModal(false);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->placeBesideMainWindow();
+    editor->show();
+    area.supertext()->setFocus();
+    return editor;
 }
 
 void modifyExercise(ExerciseArea& area) {

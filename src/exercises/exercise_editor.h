@@ -36,7 +36,8 @@ public:
     QSpinBox* duration;
     QPlainTextEdit* topics;
     QCheckBox* hidden;
-    QLabel* note; // what is saved, and the step of the correction
+    QCheckBox* saveBench; // the bench saved again as the configuration
+    QLabel* note;         // what is saved, and the step of the correction
     QPushButton* saveStatement;
     QPushButton* saveCorrection;
     QPushButton* cancel;
@@ -51,6 +52,9 @@ public:
     void saveCorrection_Click() { save(ExercisePart::Correction); }
     // The folder and the short name chosen through the save file chooser.
     void chooseFolder_Click();
+
+    // Right of the main window where the screen has room, else over the left of the bench.
+    void placeBesideMainWindow();
 
 private:
     void buildForm();
@@ -69,10 +73,11 @@ QString proposedExerciseFolder(ExerciseArea& area);
 // Whether fich names an exercise file that exists, which "Modifier l'exercice" changes.
 bool exerciseInUse(ExerciseArea& area);
 
-// "Créer un exercice…": over the information text, an empty text area is made ready for the
-// statement first and the teacher told what comes next; otherwise the window opens on a new
-// exercise.
-void createExercise(ExerciseArea& area);
+// "Créer un exercice…": the window of a new exercise opens beside the main window and stays
+// open while the teacher writes the statement in the exercise window and prepares the bench;
+// over the information text or a correction, the exercise window first gives an empty page
+// for the statement. Returns the window (nullptr when the teacher kept a changed correction).
+ExerciseEditor* createExercise(ExerciseArea& area);
 // "Modifier l'exercice": the window opens on the exercise in use, its fields filled. A
 // correction shown becomes editable, to be changed and saved again.
 void modifyExercise(ExerciseArea& area);

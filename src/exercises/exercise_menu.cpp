@@ -29,7 +29,8 @@ ExerciseMenu::ExerciseMenu(ExerciseArea& area, QWidget* parent) : QObject(parent
                     openExerciseBrowser);
     opencor = entry("opencor", QStringLiteral("Voir la correction"), showCorrection);
     optionexo->addSeparator();
-    creerexo = entry("creerexo", QStringLiteral("Créer un exercice…"), createExercise);
+    creerexo = entry("creerexo", QStringLiteral("Créer un exercice…"),
+                     [](ExerciseArea& area) { createExercise(area); });
     modifexo = entry("modifexo", QStringLiteral("Modifier l'exercice"), modifyExercise);
     optionexo->addSeparator();
     savetexte = entry("savetexte", QStringLiteral("Enregistrer le contenu de la fenêtre exercice"),

@@ -25,12 +25,11 @@ char32_t foreignCharacter(const QString& text) {
 QString textProblem(const QString& field, const QString& text, int limit) {
     if (const char32_t c = foreignCharacter(text))
         return QStringLiteral("Le champ «\u00A0%1\u00A0» contient le caractère «\u00A0%2\u00A0», "
-                              "que les fichiers "
-                              "d'exercice ne peuvent pas enregistrer : le remplacer ou "
-                              "l'enlever.")
+                              "que les fichiers d'exercice ne peuvent pas enregistrer\u00A0: le "
+                              "remplacer ou l'enlever.")
             .arg(field, QString::fromUcs4(&c, 1));
     if (text.size() > limit)
-        return QStringLiteral("Le champ «\u00A0%1\u00A0» a %2 caractères : %3 au plus.")
+        return QStringLiteral("Le champ «\u00A0%1\u00A0» a %2 caractères\u00A0: %3 au plus.")
             .arg(field)
             .arg(text.size())
             .arg(limit);
@@ -45,6 +44,14 @@ ExerciseNames exerciseNames(const QString& shortName) {
             shortName + QStringLiteral("C.C17")};
 }
 
+QChar shortNameIntruder(const QString& name) {
+    for (const QChar c : name)
+        if (!(c >= QLatin1Char('A') && c <= QLatin1Char('Z')) &&
+            !(c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+            return c;
+    return {};
+}
+
 bool isShortName(const QString& name) {
     if (name.isEmpty() || name.size() > maxShortName) return false;
     if (name[0] < QLatin1Char('A') || name[0] > QLatin1Char('Z')) return false;
@@ -55,15 +62,24 @@ bool isShortName(const QString& name) {
 }
 
 QString fieldProblem(const ExerciseFields& fields) {
-    if (!isShortName(fields.shortName))
-        return QStringLiteral(
-                   "Le champ «\u00A0%1\u00A0» doit avoir de 1 à %2 lettres majuscules ou "
-                   "chiffres, sans espace ni accent, en commençant par une lettre "
-                   "(par exemple DOSAGE2).")
-            .arg(shortNameField)
-            .arg(maxShortName);
+    if (!isShortName(fields.shortName)) {
+        QString rule =
+            QStringLiteral("Le champ «\u00A0%1\u00A0» doit avoir de 1 à %2 lettres majuscules ou "
+                           "chiffres, sans espace ni accent, en commençant par une lettre "
+                           "(par exemple DOSAGE2).")
+                .arg(shortNameField)
+                .arg(maxShortName);
+        // The name typed is refused whole: no character is dropped without a word.
+        if (const QChar c = shortNameIntruder(fields.shortName); !c.isNull())
+            rule = QStringLiteral("Le nom court «\u00A0%1\u00A0» contient «\u00A0%2\u00A0», "
+                                  "qu'un nom de fichier d'exercice ne peut pas avoir.\n")
+                       .arg(fields.shortName, c) +
+                   rule;
+        return rule;
+    }
     if (isBlank(fields.title))
-        return QStringLiteral("Le champ «\u00A0%1\u00A0» est vide : donner un titre à l'exercice.")
+        return QStringLiteral("Le champ «\u00A0%1\u00A0» est vide\u00A0: donner un titre à "
+                              "l'exercice.")
             .arg(titleField);
     if (QString p = textProblem(titleField, fields.title, maxRecordCharacters); !p.isEmpty())
         return p;

@@ -16,7 +16,8 @@ class QWidget;
 
 namespace files {
 class RecordFile;
-}
+struct SaveFailure;
+} // namespace files
 
 namespace exercises {
 
@@ -49,6 +50,8 @@ inline constexpr int maxLevel = 3;
 
 // 1 to 8 capital letters A to Z or digits, a letter first.
 bool isShortName(const QString& name);
+// The first character of name that a short name cannot hold ("É" of "ÉTÉ"); null if none.
+QChar shortNameIntruder(const QString& name);
 
 // The names of the fields in the window and in its messages.
 inline const QString titleField = QStringLiteral("Titre");
@@ -82,14 +85,23 @@ struct ExerciseSave {
     // The exercise file being changed, if any: its statement saved again under the same name
     // keeps the correction it names.
     QString modifiedFile;
+    // The bench saved as the part's configuration. When it is not, the configuration of the
+    // exercise being changed is kept (copied under the new name if the name changes); a part
+    // that has none yet takes the bench all the same.
+    bool saveBench = true;
 };
 
-// Checks the fields, the text and the bench's situations (a message naming what is wrong, and
-// nothing written), asks once before replacing files that exist, then writes the part's text
-// (RTF) and configuration, and last the exercise file; a correction is written only beside an
-// exercise file that names its statement. Returns the path of the exercise file written, empty
-// when nothing was written or a write failed (a message has said so).
+// Checks the fields, the text, the bench's situations and the names of the other exercises of
+// the folder (a message naming what is wrong, and nothing written), asks once before
+// replacing files that exist, then writes the part's text (RTF), its configuration and the
+// exercise file together: all of them, or none if one cannot be written. A correction is
+// written only beside an exercise file that names its statement. Returns the path of the
+// exercise file written, empty when nothing was written (a message has said why).
 QString saveExercise(QWidget* parent, const ExerciseSave& save, const QTextDocument& text,
                      const files::SituationTable& bench);
+
+// The message of a save that failed: the file, its folder, the reason, and that nothing
+// was changed.
+QString saveFailureText(const files::SaveFailure& failure);
 
 } // namespace exercises

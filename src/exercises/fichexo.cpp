@@ -118,7 +118,7 @@ Fichexo::Fichexo(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(a
     Frame1 = new QFrame(this);
     Frame1->setFrameShape(QFrame::StyledPanel);
     Frame1->setFixedWidth(260);
-    Label5 = new QLabel(QStringLiteral("Liste des exercices:"), Frame1);
+    Label5 = new QLabel(QStringLiteral("Liste des exercices\u00A0:"), Frame1);
     Drive1 = new files::DriveList(Frame1);
     Dir1 = new files::FolderList(Frame1);
     File1 = new QListWidget(Frame1);
@@ -133,12 +133,16 @@ Fichexo::Fichexo(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(a
     intratro = new QLabel(QStringLiteral("Sélectionner un fichier"), this);
     titratexo = new QLabel(this);
     titratexo->setWordWrap(true);
+    // However long the title, the window keeps its width: a long word is cut at the edge
+    // rather than pushing the buttons off the screen.
+    titratexo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    titratexo->setMinimumWidth(1);
     QFont titleFont = titratexo->font();
     titleFont.setPointSize(14);
     titleFont.setBold(true);
     titratexo->setFont(titleFont);
 
-    Label4 = new QLabel(QStringLiteral("Niveau de difficulté :"), this);
+    Label4 = new QLabel(QStringLiteral("Niveau de difficulté\u00A0:"), this);
     auto* levelRow = new QHBoxLayout;
     levelRow->addWidget(Label4);
     for (auto& image : Image4) {
@@ -148,7 +152,7 @@ Fichexo::Fichexo(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(a
     }
     levelRow->addStretch(1);
 
-    Label1 = new QLabel(QStringLiteral("Notions abordées :"), this);
+    Label1 = new QLabel(QStringLiteral("Notions abordées\u00A0:"), this);
     Text1 = new QPlainTextEdit(this);
     Text1->setReadOnly(true);
     Text2 = new HourglassLabel(this);
@@ -210,7 +214,7 @@ Fichexo::Fichexo(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(a
     Frame2->adjustSize();
 
     // Load: over the main window, no title, the waiting notice hidden, the lists on the
-    // program folder.
+    // data folder.
     placeOverMainWindow();
     setWindowTitle(QString());
     Frame2->hide();
@@ -220,8 +224,8 @@ Fichexo::Fichexo(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(a
         image->hide();
     Text1->clear();
     Text2->clear();
-    Drive1->showDriveOf(files::programFolder());
-    Dir1->setPath(files::programFolder());
+    Drive1->showDriveOf(files::dataFolder());
+    Dir1->setPath(files::dataFolder());
     Dir1_Change();
     nameForScreenReaders();
 
@@ -282,12 +286,44 @@ void Fichexo::showEvent(QShowEvent* event) {
 }
 
 void Fichexo::Form_Activate() {
+    if (!chosenFile_.isEmpty()) {
+        selectChosenFile();
+        return;
+    }
     if (File1->count() > 0) {
         if (File1->currentRow() == 0)
             File1_Click(File1->item(0)->text());
         else
             File1->setCurrentRow(0);
     }
+}
+
+void Fichexo::selectChosenFile() {
+    const QFileInfo chosen(chosenFile_);
+    chosenFile_.clear();
+    // The name as the folder spells it (a file copied from Windows may differ in case).
+    const QString name =
+        files::entryIgnoringCase(chosen.absolutePath(), chosen.fileName(), QDir::Files);
+    const auto listed =
+        name.isEmpty() ? QList<QListWidgetItem*>() : File1->findItems(name, Qt::MatchExactly);
+    if (!listed.isEmpty() && QDir(Dir1->path()) == chosen.absoluteDir()) {
+        if (File1->currentItem() == listed.front())
+            File1_Click(listed.front()->text());
+        else
+            File1->setCurrentItem(listed.front());
+        return;
+    }
+    // Not in the list (absent, or in a folder that cannot be read): the summary says so.
+    File1->setCurrentItem(nullptr);
+    fichierexo->setText(QDir::toNativeSeparators(chosen.absoluteFilePath()));
+    area_.exercise().folder = QDir::toNativeSeparators(withFinalSeparator(chosen.absolutePath()));
+    showSummary();
+}
+
+void Fichexo::showFile(const QString& exerciseFile) {
+    const QString folder = QFileInfo(exerciseFile).absolutePath();
+    if (Dir1->setPath(folder)) Drive1->showDriveOf(folder);
+    chosenFile_ = exerciseFile;
 }
 
 void Fichexo::Drive1_Change() {
@@ -301,6 +337,17 @@ void Fichexo::Dir1_Change() {
     QDir folder(Dir1->path());
     File1->addItems(
         folder.entryList({QStringLiteral("*.E44")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    // The exercise of the folder left is no longer the one to open: the summary follows the
+    // list, on its first exercise, or is emptied when the folder has none.
+    fichierexo->clear();
+    titratexo->clear();
+    Label2->clear();
+    Label3->clear();
+    showSummary();
+    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label3})
+        w->hide();
+    intratro->show();
+    if (activated_) Form_Activate();
 }
 
 void Fichexo::File1_Click(const QString& name) {
@@ -384,8 +431,13 @@ void Fichexo::ouvreur_Click() {
 }
 
 void openExerciseBrowser(ExerciseArea& area) {
+    openExerciseBrowserOn(area, {});
+}
+
+void openExerciseBrowserOn(ExerciseArea& area, const QString& exerciseFile) {
     if (!confirmTextLoss(area)) return;
     Fichexo window(area, area.mainWindow());
+    if (!exerciseFile.isEmpty()) window.showFile(exerciseFile);
     ui::exec(window);
 }
 

@@ -73,8 +73,12 @@ public:
     QPixmap Imagalu;   // lit level indicator
     QPixmap Imagenoir; // dark level indicator
 
-    // Selects the first exercise of the list, which shows its summary.
+    // Selects the first exercise of the list, or the file chosen by showFile, which shows its
+    // summary.
     void Form_Activate();
+    // Lists the folder of an exercise file and chooses that file, whose summary shows when the
+    // window does (or the message of a file that cannot be read).
+    void showFile(const QString& exerciseFile);
     // The exercise folder moves to the list's folder and the summary of the file is shown.
     void File1_Click(const QString& name);
     void showSummary();
@@ -97,12 +101,18 @@ private:
     void nameForScreenReaders();
     void placeOverMainWindow();
     void placeWaitingNotice();
+    // The file showFile chose, selected in the list, or its summary's message.
+    void selectChosenFile();
 
     ExerciseArea& area_;
     bool activated_ = false;
+    QString chosenFile_; // the file showFile chose, until the window is activated
 };
 
-// "Ouvrir un exercice (énoncé + configuration)": after the confirmation, shows Fichexo modally.
+// "Ouvrir un exercice (énoncé + configuration)": after the confirmation, shows Fichexo modally
+// on the data folder.
 void openExerciseBrowser(ExerciseArea& area);
+// The same window on an exercise file, chosen in the list of its folder.
+void openExerciseBrowserOn(ExerciseArea& area, const QString& exerciseFile);
 
 } // namespace exercises

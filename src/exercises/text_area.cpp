@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/text_area.h"
 
-#include "exercises/rtf.h"
+#include "rtf/rtf.h"
 
 #include <QTextDocument>
 #include <QTextEdit>
@@ -19,7 +19,7 @@ bool loadRtfIntoArea(const QString& path, QTextEdit& area) {
     doc->setUseDesignMetrics(shown->useDesignMetrics());
     doc->setDefaultCursorMoveStyle(shown->defaultCursorMoveStyle());
     doc->setUndoRedoEnabled(shown->isUndoRedoEnabled());
-    if (!loadRtfFile(path, *doc)) {
+    if (!rtf::loadRtfFile(path, *doc)) {
         delete doc;
         return false;
     }

@@ -16,6 +16,34 @@ int textRecord(int situation, int k) {
 int choiceRecord(int situation, int j) {
     return 7 + 9 * situation + j;
 } // j = 1..3
+// The acid-base inputs of a situation: k = 0 water, 1 indicator, 2 probe.
+int acidBaseRecord(int situation, int k) {
+    return configurationRecords + 1 + 3 * situation + k;
+}
+
+bool writeAcidBase(RecordFile& file, const SituationTable& table) {
+    bool ok = true;
+    for (int s = 0; s < situationCount && ok; ++s) {
+        const AcidBaseChoices& c = table.acidBase[s];
+        ok = file.write(acidBaseRecord(s, 0), c.water) == RecordStatus::Ok &&
+             file.write(acidBaseRecord(s, 1), std::to_string(c.indicator)) == RecordStatus::Ok &&
+             file.write(acidBaseRecord(s, 2), std::to_string(c.probe)) == RecordStatus::Ok;
+    }
+    return ok;
+}
+
+// The acid-base records of every situation; false when one of them cannot be read.
+bool readAcidBase(const RecordFile& file, SituationTable& table) {
+    for (int s = 0; s < situationCount; ++s) {
+        std::array<RecordText, 3> r;
+        for (int k = 0; k < 3; ++k) {
+            r[k] = file.read(acidBaseRecord(s, k));
+            if (r[k].status != RecordStatus::Ok) return false;
+        }
+        table.acidBase[s] = {r[0].text, positionValue(r[1].text), positionValue(r[2].text)};
+    }
+    return true;
+}
 
 } // namespace
 
@@ -26,7 +54,9 @@ std::int16_t positionValue(std::string_view text) {
 
 std::optional<std::string> configurationBytes(const SituationTable& table) {
     RecordFile file;
-    bool ok = file.write(1, configurationSignature) == RecordStatus::Ok;
+    const bool acidBase = table.holdsAcidBase();
+    bool ok = file.write(1, acidBase ? acidBaseConfigurationSignature : configurationSignature) ==
+              RecordStatus::Ok;
     for (int s = 0; s < situationCount && ok; ++s) {
         for (int k = 0; k < 6 && ok; ++k)
             ok = file.write(textRecord(s, k), table.texts[s][k]) == RecordStatus::Ok;
@@ -34,6 +64,7 @@ std::optional<std::string> configurationBytes(const SituationTable& table) {
             ok = file.write(choiceRecord(s, j), std::to_string(table.choices[s][j])) ==
                  RecordStatus::Ok;
     }
+    if (ok && acidBase) ok = writeAcidBase(file, table);
     if (!ok) return std::nullopt;
     return file.bytes();
 }
@@ -47,19 +78,27 @@ WriteResult writeConfiguration(const std::string& path, const SituationTable& ta
 
 LoadResult readConfiguration(const std::string& path, SituationTable& table) {
     RecordFile file;
-    if (RecordFile::load(path, file, configurationRecords) != RecordStatus::Ok)
+    if (RecordFile::load(path, file, acidBaseConfigurationRecords) != RecordStatus::Ok)
         return LoadResult::CannotRead;
     return readConfigurationBytes(file.bytes(), table);
 }
 
 LoadResult readConfigurationBytes(std::string_view bytes, SituationTable& table) {
-    const RecordFile file(
-        std::string(bytes.substr(0, std::size_t(configurationRecords) * recordSize)));
     // An empty file holds no signature at all: it is refused as a file of another program.
-    if (file.bytes().empty()) return LoadResult::InvalidSignature;
-    const RecordText signature = file.read(1);
+    if (bytes.empty()) return LoadResult::InvalidSignature;
+    const RecordText signature = RecordFile(std::string(bytes.substr(0, recordSize))).read(1);
     if (signature.status != RecordStatus::Ok) return LoadResult::CannotRead;
-    if (signature.text != configurationSignature) return LoadResult::InvalidSignature;
+    const bool acidBase = signature.text == acidBaseConfigurationSignature;
+    if (!acidBase && signature.text != configurationSignature) return LoadResult::InvalidSignature;
+    const int records = acidBase ? acidBaseConfigurationRecords : configurationRecords;
+    const RecordFile file(std::string(bytes.substr(0, std::size_t(records) * recordSize)));
+
+    SituationTable read = table;
+    if (acidBase) {
+        if (!readAcidBase(file, read)) return LoadResult::Damaged;
+    } else {
+        read.acidBase.fill({});
+    }
 
     auto text = [&](int record) {
         RecordText r = file.read(record);
@@ -67,10 +106,11 @@ LoadResult readConfigurationBytes(std::string_view bytes, SituationTable& table)
     };
     for (int s = 0; s < situationCount; ++s) {
         for (int k = 0; k < 6; ++k)
-            table.texts[s][k] = text(textRecord(s, k));
+            read.texts[s][k] = text(textRecord(s, k));
         for (int j = 1; j <= 3; ++j)
-            table.choices[s][j] = positionValue(text(choiceRecord(s, j)));
+            read.choices[s][j] = positionValue(text(choiceRecord(s, j)));
     }
+    table = std::move(read);
     return LoadResult::Ok;
 }
 

@@ -2,9 +2,11 @@
 #include "model/amounts_table.h"
 
 #include "model/catalogue.h"
+#include "model/progress.h"
 #include "numbers/formats.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace model {
@@ -14,14 +16,14 @@ namespace {
 // Two volumes closer than this are one row (the bench writes volumes to 0,01 mL at most).
 constexpr double sameVolume = 1e-6;
 
-std::string header(const AmountsColumn& column) {
+} // namespace
+
+std::string amountColumnHeader(std::string_view formula, bool introduced) {
     std::string text = "n(";
-    text += entryUnicodeFormula(column.entry);
-    text += column.introduced ? ") introduite (mol)" : ") présente (mol)";
+    text += formula;
+    text += introduced ? ") introduite (mol)" : ") présente (mol)";
     return text;
 }
-
-} // namespace
 
 std::vector<double> tableVolumes(double pouredVolume, std::span<const double> drops) {
     std::vector<double> volumes;
@@ -47,7 +49,7 @@ AmountsTable amountsTable(int species, const BenchInputs& in, std::span<const do
         const bool sample = column.introduced == IntroducedBar::Titrated;
         if (column.introduced != IntroducedBar::None)
             table.columns.push_back({column.presentEntry, true, sample});
-        table.columns.push_back({column.presentEntry, false, sample});
+        table.columns.push_back({column.presentEntry, false, false});
     }
     table.volumes.assign(volumes.begin(), volumes.end());
 
@@ -57,20 +59,22 @@ AmountsTable amountsTable(int species, const BenchInputs& in, std::span<const do
         at.pouredVolume = static_cast<float>(volume);
         computeAmounts(species, at, present);
         const Introduced introduced = introducedAmounts(species, at);
+        std::array<SampleAffine, Entry::count> forms{};
+        if (hideSample) forms = progressTable(species, at).present;
         std::vector<std::optional<double>> row;
         std::size_t j = 0;
         for (const GraphColumn& column : graph) {
             // Millimoles to moles, from the single-precision amount the bars show.
-            auto add = [&](double millimoles) {
-                if (hideSample && table.columns[j].sample)
+            auto add = [&](double millimoles, bool followsFromSample) {
+                if (hideSample && followsFromSample)
                     row.emplace_back();
                 else
                     row.emplace_back(millimoles / 1000);
                 ++j;
             };
             if (column.introduced != IntroducedBar::None)
-                add(introducedBarAmount(column.introduced, introduced));
-            add(present[column.presentEntry]);
+                add(introducedBarAmount(column.introduced, introduced), table.columns[j].sample);
+            add(present[column.presentEntry], forms[column.presentEntry].dependsOnSample());
         }
         table.rows.push_back(std::move(row));
     }
@@ -82,7 +86,7 @@ std::string amountsTableText(const AmountsTable& table, std::string_view separat
     std::string text = "V (mL)";
     for (const AmountsColumn& column : table.columns) {
         text += separator;
-        text += header(column);
+        text += amountColumnHeader(entryUnicodeFormula(column.entry), column.introduced);
     }
     text += lineEnd;
     for (std::size_t i = 0; i < table.rows.size(); ++i) {

@@ -25,7 +25,7 @@ std::vector<double> tableVolumes(double pouredVolume, std::span<const double> dr
 struct AmountsColumn {
     int entry;       // the species, by its entry
     bool introduced; // the amount introduced (else the amount present)
-    bool sample;     // an amount of the sample: left out while the concentration is hidden
+    bool sample;     // the sample introduced: n0 itself
 };
 
 struct AmountsTable {
@@ -36,10 +36,14 @@ struct AmountsTable {
 };
 
 // The table of the species at the given poured volumes, every other input as in `in`: the
-// amounts of computeAmounts and introducedAmounts. hideSample leaves the sample's amounts
-// (the titrated species introduced and present) out.
+// amounts of computeAmounts and introducedAmounts. hideSample leaves out every amount that
+// depends on the sample's amount n0 at its volume (the sample introduced, what is left of it,
+// what was made of it), so that no cell gives n0 away while the concentration is hidden.
 AmountsTable amountsTable(int species, const BenchInputs& in, std::span<const double> volumes,
                           bool hideSample);
+
+// The header of a column of amounts: "n(MnO₄⁻) introduite (mol)", "n(MnO₄⁻) présente (mol)".
+std::string amountColumnHeader(std::string_view formula, bool introduced);
 
 // The table as text: a header row ("V (mL)", then "n(MnO₄⁻) introduite (mol)",
 // "n(MnO₄⁻) présente (mol)", ...), then one line per row; volumes as "4,05", amounts as

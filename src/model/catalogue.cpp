@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace model {
 
@@ -69,22 +70,24 @@ constexpr std::array<ScaleCandidate, 3> scaleIodide{
 constexpr std::array<ScaleCandidate, 2> scaleThiosulfate{{{S::Titrated, 1}, {S::FullBurette, 2}}};
 constexpr std::array<ScaleCandidate, 2> scalePlain{{{S::Titrated, 1}, {S::FullBurette, 1}}};
 
-// The reactions, with the stoichiometric numbers the amounts follow.
-constexpr Reaction oxalicByPermanganate{{{{5, E::H2C2O4}, {2, E::MnO4}}},
-                                        {{{10, E::CO2}, {2, E::Mn2}}}};
-constexpr Reaction sulfurDioxideByPermanganate{{{{5, E::SO2}, {2, E::MnO4}}},
-                                               {{{5, E::SO4}, {2, E::Mn2}}}};
-constexpr Reaction nitriteByPermanganate{{{{5, E::NO2}, {2, E::MnO4}}},
-                                         {{{5, E::NO3}, {2, E::Mn2}}}};
-constexpr Reaction peroxideByPermanganate{{{{5, E::H2O2}, {2, E::MnO4}}},
-                                          {{{5, E::O2}, {2, E::Mn2}}}};
-constexpr Reaction ironByPermanganate{{{{5, E::Fe2}, {1, E::MnO4}}}, {{{5, E::Fe3}, {1, E::Mn2}}}};
+// The reactions, with the stoichiometric numbers the amounts follow, balanced in atoms and
+// charges by the hydrogen ions and the water they need.
+constexpr Reaction oxalicByPermanganate{
+    {{{5, E::H2C2O4}, {2, E::MnO4}}}, {{{10, E::CO2}, {2, E::Mn2}}}, 6, -8};
+constexpr Reaction sulfurDioxideByPermanganate{
+    {{{5, E::SO2}, {2, E::MnO4}}}, {{{5, E::SO4}, {2, E::Mn2}}}, -4, 2};
+constexpr Reaction nitriteByPermanganate{
+    {{{5, E::NO2}, {2, E::MnO4}}}, {{{5, E::NO3}, {2, E::Mn2}}}, 6, -3};
+constexpr Reaction peroxideByPermanganate{
+    {{{5, E::H2O2}, {2, E::MnO4}}}, {{{5, E::O2}, {2, E::Mn2}}}, 6, -8};
+constexpr Reaction ironByPermanganate{
+    {{{5, E::Fe2}, {1, E::MnO4}}}, {{{5, E::Fe3}, {1, E::Mn2}}}, 8, -4};
 constexpr Reaction diiodeAndThiosulfate{{{{1, E::I2}, {2, E::S2O3}}},
                                         {{{2, E::Iodide}, {1, E::S4O6}}}};
-constexpr Reaction ascorbicByDiiode{{{{1, E::C6H8O6}, {1, E::I2}}},
-                                    {{{1, E::C6H6O6}, {2, E::Iodide}}}};
-constexpr Reaction hypochloriteByIodide{{{{1, E::ClO}, {2, E::Iodide}}},
-                                        {{{1, E::I2}, {1, E::Cl}}}};
+constexpr Reaction ascorbicByDiiode{
+    {{{1, E::C6H8O6}, {1, E::I2}}}, {{{1, E::C6H6O6}, {2, E::Iodide}}}, -2, 0};
+constexpr Reaction hypochloriteByIodide{
+    {{{1, E::ClO}, {2, E::Iodide}}}, {{{1, E::I2}, {1, E::Cl}}}, 2, -1};
 constexpr Reaction copperByIodide{{{{2, E::Cu2}, {4, E::Iodide}}}, {{{2, E::CuI}, {1, E::I2}}}};
 
 constexpr std::array<Reaction, 2> reactions0{ascorbicByDiiode, diiodeAndThiosulfate};
@@ -211,6 +214,41 @@ int introducedEntry(int species, IntroducedBar bar) {
 
 std::span<const Reaction> reactions(int species) {
     return isSpecies(species) ? table[species].reactions : std::span<const Reaction>{};
+}
+
+WrittenEquation writtenEquation(const Reaction& reaction) {
+    WrittenEquation out;
+    const auto tracked = [](const ReactionTerm& t) {
+        return WrittenTerm{t.coefficient, TermKind::Tracked, t.entry, unicodeFormulas[t.entry]};
+    };
+    for (const ReactionTerm& t : reaction.reactants)
+        out.reactants.push_back(tracked(t));
+    for (const ReactionTerm& t : reaction.products)
+        out.products.push_back(tracked(t));
+    // Hydrogen ions before water, on the side where each stands.
+    const std::pair<int, WrittenTerm> untracked[] = {
+        {reaction.hydrogenIons, {0, TermKind::HydrogenIon, -1, "H⁺"}},
+        {reaction.water, {0, TermKind::Water, -1, "H₂O"}}};
+    for (auto [number, term] : untracked) {
+        if (number == 0) continue;
+        term.coefficient = number > 0 ? number : -number;
+        (number > 0 ? out.reactants : out.products).push_back(term);
+    }
+    return out;
+}
+
+std::string equationText(const Reaction& reaction) {
+    const WrittenEquation equation = writtenEquation(reaction);
+    const auto side = [](const std::vector<WrittenTerm>& terms) {
+        std::string text;
+        for (const WrittenTerm& t : terms) {
+            if (!text.empty()) text += " + ";
+            if (t.coefficient != 1) text += std::to_string(t.coefficient) + " ";
+            text += t.formula;
+        }
+        return text;
+    };
+    return side(equation.reactants) + " → " + side(equation.products);
 }
 
 std::string_view entryFormula(int entry) {

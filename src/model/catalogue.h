@@ -8,7 +8,9 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace model {
 
@@ -84,12 +86,35 @@ struct ReactionTerm {
     int coefficient;
     int entry;
 };
-// A reaction between tracked species, written as the class writes it: two reactants, two
-// products (hydrogen ions and water take part in some of them but are not tracked).
+// A reaction as the class writes it: two tracked reactants, two tracked products, and the
+// hydrogen ions and water that balance it, which are not tracked (the solution is acidified,
+// so the ions are in excess; water is the solvent). Their numbers are counted on the
+// reactants' side: negative, they stand on the products' side.
 struct Reaction {
     std::array<ReactionTerm, 2> reactants;
     std::array<ReactionTerm, 2> products;
+    int hydrogenIons = 0;
+    int water = 0;
 };
+
+// What a term of a written equation is: a tracked species, hydrogen ions, or water.
+enum class TermKind { Tracked, HydrogenIon, Water };
+// A term of an equation as it is written: its number, what it is, its entry (tracked species
+// only, else -1) and its formula in Unicode ("MnO₄⁻", "H⁺", "H₂O").
+struct WrittenTerm {
+    int coefficient;
+    TermKind kind;
+    int entry;
+    std::string_view formula;
+};
+struct WrittenEquation {
+    std::vector<WrittenTerm> reactants; // the tracked ones first, then H⁺ or H₂O
+    std::vector<WrittenTerm> products;
+};
+WrittenEquation writtenEquation(const Reaction& reaction);
+// The equation in Unicode: "5 H₂O₂ + 2 MnO₄⁻ + 6 H⁺ → 5 O₂ + 2 Mn²⁺ + 8 H₂O" (a number of 1
+// left out).
+std::string equationText(const Reaction& reaction);
 
 bool isSpecies(int species);
 std::string_view listText(int species); // the ions1 item; "" for no species

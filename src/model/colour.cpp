@@ -48,8 +48,22 @@ Channels tintChannels(Tint tint, double c, int h) {
 
 Rgb tintColour(Tint tint, double c, int h) {
     // A channel held to its floor and then rounded is the rounded channel held to it.
-    const Channels k = tintChannels(tint, c, h);
-    return {rounded(k.r), rounded(k.g), rounded(k.b)};
+    return roundedColour(tintChannels(tint, c, h));
+}
+
+Rgb roundedColour(const Channels& channels) {
+    return {rounded(channels.r), rounded(channels.g), rounded(channels.b)};
+}
+
+Channels blendChannels(std::span<const ColourShare> shares) {
+    double r = 0, g = 0, b = 0; // absorbances, log10 of 255 over the channel
+    auto absorbance = [](int channel) { return std::log10(255.0 / std::max(channel, 1)); };
+    for (const ColourShare& form : shares) {
+        r += form.share * absorbance(form.colour.r);
+        g += form.share * absorbance(form.colour.g);
+        b += form.share * absorbance(form.colour.b);
+    }
+    return {255 * std::pow(10.0, -r), 255 * std::pow(10.0, -g), 255 * std::pow(10.0, -b)};
 }
 
 std::optional<LiquidTint> buretteTint(int species, float titrantConcentration) {

@@ -31,6 +31,9 @@ double hue(const Channels& c, double strongest, double weakest) {
 // Channels closer than this have no hue a student would name.
 constexpr double greyChroma = 15;
 
+// A red hue at least this light (and not light enough to be pink) is red, darker it is brown.
+constexpr double redLightness = 0.52;
+
 } // namespace
 
 ColourWord colourWord(const Channels& c) {
@@ -43,13 +46,14 @@ ColourWord colourWord(const Channels& c) {
     if (h < 20 || h >= 345) {
         if (l >= 0.75) return ColourWord::PalePink;
         if (l >= 0.6) return ColourWord::Pink;
-        return ColourWord::Brown;
+        return l >= redLightness ? ColourWord::Red : ColourWord::Brown;
     }
     if (h < 40) return l < 0.38 ? ColourWord::Brown : ColourWord::Orange;
-    if (h < 120) {
+    if (h < 75) {
         if (l >= 0.75) return ColourWord::PaleYellow;
         return l < 0.5 ? ColourWord::Orange : ColourWord::Yellow;
     }
+    if (h < 165) return ColourWord::Green;
     if (h < 270) {
         if (l >= 0.7) return ColourWord::PaleBlue;
         return l < 0.27 ? ColourWord::DarkBlue : ColourWord::Blue;
@@ -75,6 +79,10 @@ std::string_view colourName(ColourWord word) {
         return "orangé";
     case ColourWord::Brown:
         return "brun";
+    case ColourWord::Red:
+        return "rouge";
+    case ColourWord::Green:
+        return "vert";
     case ColourWord::PalePink:
         return "rose pâle";
     case ColourWord::Pink:
@@ -101,6 +109,8 @@ std::string_view solutionColour(ColourWord word) {
         return "violette";
     case ColourWord::Blue:
         return "bleue";
+    case ColourWord::Green:
+        return "verte";
     default:
         return colourName(word);
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/progress.h"
 
+#include "numbers/formats.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -72,7 +74,28 @@ ProgressTable progressTable(int species, const BenchInputs& in) {
         table.reactions.push_back(react(list[r], flask, n.nS, negligible));
         table.reactions.back().titration = r + 1 == list.size();
     }
+    table.present = flask;
     return table;
+}
+
+std::array<bool, Entry::count> followsFromSample(int species, const BenchInputs& in) {
+    BenchInputs before = in;
+    before.pouredVolume = 0;
+    const ProgressTable table = progressTable(species, before);
+    std::array<bool, Entry::count> follows{};
+    for (int e = 0; e < Entry::count; ++e)
+        follows[e] = table.present[e].dependsOnSample();
+    return follows;
+}
+
+SampleMultiple sampleMultiple(double k) {
+    for (int q = 1; q <= 10; ++q) {
+        const double p = std::round(k * q);
+        if (p >= 1 && std::fabs(p - k * q) < 1e-9 * q * std::max(1.0, k))
+            return {p == 1 ? std::string() : numbers::formatGeneral(p),
+                    q == 1 ? std::string() : "/" + std::to_string(q)};
+    }
+    return {numbers::formatGeneral(k) + "\u2009", {}};
 }
 
 std::optional<double> equivalenceVolume(int species, const BenchInputs& in) {

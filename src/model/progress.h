@@ -16,6 +16,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace model {
@@ -42,12 +43,30 @@ struct ReactionProgress {
 struct ProgressTable {
     double sampleAmount = 0;                 // n0 = c0 V0, millimoles
     std::vector<ReactionProgress> reactions; // empty for no species
+    // What the flask holds once every reaction has gone as far as it can, entry by entry:
+    // the amounts of computeAmounts, with n0 kept as an unknown.
+    std::array<SampleAffine, Entry::count> present{};
 };
 
 // The reaction's terms in the table's order.
 std::array<ReactionTerm, 4> reactionTerms(const Reaction& reaction);
 
 ProgressTable progressTable(int species, const BenchInputs& in);
+
+// The entries whose amount present follows from n0 before the equivalence (n0 or what the
+// reaction before an indirect titration made of it), worked out before any titrant is
+// poured: while the concentration is hidden, a view of the titration that shows them would
+// give n0 away before the colour changes.
+std::array<bool, Entry::count> followsFromSample(int species, const BenchInputs& in);
+
+// k n0 as the class writes it, k > 0: "n₀", "2n₀", "n₀/2", "2n₀/5": the number before
+// "n₀" and the fraction after it (empty when there is none). A k that is no fraction of
+// small numbers is written in full before "n₀".
+struct SampleMultiple {
+    std::string before;
+    std::string after;
+};
+SampleMultiple sampleMultiple(double k);
 
 // The volume of titrant (mL) that reaches the titration's equivalence with these inputs: the
 // titrated reactant of the last reaction used up, as the reaction's stoichiometric numbers

@@ -154,6 +154,23 @@ std::string generalFormat(const Positional& d, int significant) {
     return s + positional(d, 1, decimals, false);
 }
 
+std::string significantFormat(Positional d, int significant) {
+    if (d.digits.empty()) return "0";
+    roundDecimals(d, significant - d.point);
+    std::string s = d.negative ? "-" : "";
+    const int exponent = d.point - 1;
+    if (exponent < -4 || exponent >= significant) {
+        s += d.digits[0];
+        if (significant > 1) {
+            s += ',';
+            for (int i = 1; i < significant; ++i)
+                s += digitAt(d, i);
+        }
+        return s + exponentText(exponent, true, 2, 'E');
+    }
+    return s + positional(d, 1, std::max(0, significant - d.point), false);
+}
+
 } // namespace
 
 std::string formatPattern(double x, std::string_view pattern) {
@@ -170,6 +187,10 @@ std::string formatGeneral(double x) {
 
 std::string formatGeneral(float x) {
     return generalFormat(toPositional(x, 7), 7);
+}
+
+std::string formatSignificant(double x, int significant) {
+    return significantFormat(toPositional(x, 15), std::clamp(significant, 1, 15));
 }
 
 } // namespace numbers

@@ -40,4 +40,12 @@ template <std::integral I> std::string formatGeneral(I x) {
     return formatGeneral(static_cast<double>(x));
 }
 
+// x with exactly `significant` significant digits (1 to 15), trailing zeros kept, decimal comma:
+// 0.012 with 3 digits is "0,0120", 1234 with 4 is "1234", 0.000012 with 2 is "1,2E-05". The
+// rounding is that of formatPattern (half away from zero on the 15 decimal digits of the
+// value); the exponent form follows formatGeneral's rule with `significant` as the number of
+// digits (printf's %#.nG), so 1234 with 3 digits is "1,23E+03". Zero, and values that are not
+// finite, give "0".
+std::string formatSignificant(double x, int significant);
+
 } // namespace numbers

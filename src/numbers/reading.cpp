@@ -21,13 +21,13 @@ std::size_t blanksAt(std::string_view text, std::size_t i) {
     return i;
 }
 
-template <typename Real> Real parseBench(std::string_view text) {
+template <typename Real> std::optional<Real> parseBench(std::string_view text) {
     const NumberPrefix number = readNumber(text, {",.", true});
-    if (number.length == 0 || blanksAt(text, number.length) != text.size()) return 0;
+    if (number.length == 0 || blanksAt(text, number.length) != text.size()) return {};
     Real value = 0;
     const char* end = number.cForm.data() + number.cForm.size();
     const auto [stop, error] = std::from_chars(number.cForm.data(), end, value);
-    if (error != std::errc() || stop != end || !std::isfinite(value)) return 0;
+    if (error != std::errc() || stop != end || !std::isfinite(value)) return {};
     return value;
 }
 
@@ -106,10 +106,14 @@ double leadingNumber(std::string_view text, const NumberSyntax& syntax, bool* ov
 }
 
 float parseBenchNumber(std::string_view text) {
-    return parseBench<float>(text);
+    return parseBench<float>(text).value_or(0.0f);
 }
 
 double parseBenchDouble(std::string_view text) {
+    return parseBench<double>(text).value_or(0.0);
+}
+
+std::optional<double> parseNumberText(std::string_view text) {
     return parseBench<double>(text);
 }
 

@@ -6,6 +6,7 @@
 // reading of what is typed in the bench's boxes. Texts are UTF-8; only ASCII counts.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,5 +43,9 @@ float parseBenchNumber(std::string_view text);
 // The same text read in double precision, for sums that must keep the typed decimals
 // ("9,85" + 0.05 is 9.9, where single precision gives 9.900001).
 double parseBenchDouble(std::string_view text);
+// The same reading that tells an unreadable text from zero: the value of a text that is one
+// finite number with blanks around it (decimal comma or point); none for anything else,
+// including a number beyond the double range.
+std::optional<double> parseNumberText(std::string_view text);
 
 } // namespace numbers

@@ -8,6 +8,10 @@
 
 #include <QImage>
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 class QWidget;
 
 namespace printing {
@@ -26,6 +30,15 @@ public:
     // The amounts introduced and present from 0 to the poured volume, every 0,1 mL and at
     // the drops; the sample's amounts left out while its concentration is hidden.
     virtual model::AmountsTable amountsTable() = 0;
+    // While an acid-base titration is on the bench, its table (model::acidbase::curveTable's
+    // text: "V (mL)", "pH", "σ (mS/cm)", the amounts, the colour) in place of amountsTable(),
+    // with the given separator and line end; none for a redox titration.
+    virtual std::optional<std::string> acidBaseTableText(std::string_view separator,
+                                                         std::string_view lineEnd) {
+        (void)separator;
+        (void)lineEnd;
+        return std::nullopt;
+    }
 };
 
 } // namespace printing

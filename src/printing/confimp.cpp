@@ -42,13 +42,13 @@ Confimp::Confimp(BenchPictures& source, QPrinter& printer, QWidget* parent)
     Chec[1]->hide();
     Chec[2]->setChecked(true);
     Chec[3]->setChecked(false);
-    Label5 = new QLabel(QStringLiteral("Titre de la page :"), Frame1);
+    Label5 = new QLabel(QStringLiteral("Titre de la page\u00A0:"), Frame1);
     Text1 = new QLineEdit(QStringLiteral("Orvanel - Titrage colorimétrique"), Frame1);
-    Label3 = new QLabel(QStringLiteral("Nombre d'exemplaires :"), Frame1);
+    Label3 = new QLabel(QStringLiteral("Nombre d'exemplaires\u00A0:"), Frame1);
     UpDown1 = new QSpinBox(Frame1);
     UpDown1->setRange(1, 99);
     UpDown1->setValue(1);
-    Label2 = new QLabel(QStringLiteral("Imprimante:"), Frame1);
+    Label2 = new QLabel(QStringLiteral("Imprimante\u00A0:"), Frame1);
     defaut = new QLineEdit(Frame1);
     defaut->setReadOnly(true);
     Text1->setMinimumWidth(340);

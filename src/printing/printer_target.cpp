@@ -70,8 +70,8 @@ bool printsToFile(const QPrinter& printer) {
 QString printerDescription(const QPrinter& printer) {
     if (!printsToFile(printer)) return printer.printerName();
     if (printer.outputFileName().isEmpty())
-        return QStringLiteral("Aucune imprimante : impression dans un fichier PDF");
-    return QStringLiteral("Fichier PDF : %1")
+        return QStringLiteral("Aucune imprimante\u00A0: impression dans un fichier PDF");
+    return QStringLiteral("Fichier PDF\u00A0: %1")
         .arg(QDir::toNativeSeparators(printer.outputFileName()));
 }
 
@@ -79,8 +79,8 @@ bool mayOverwrite(QWidget* parent, const QString& fileName) {
     if (!QFileInfo::exists(fileName)) return true;
     return ui::ask(parent,
                    QStringLiteral("Le fichier ") + QDir::toNativeSeparators(fileName) +
-                       QStringLiteral(" existe déjà.\nEcraser l'ancien?"),
-                   QStringLiteral("Ecraser le fichier?"), ui::Icon::Question,
+                       QStringLiteral(" existe déjà.\nÉcraser l'ancien\u00A0?"),
+                   QStringLiteral("Écraser le fichier\u00A0?"), ui::Icon::Question,
                    ui::Buttons::OkCancel) == ui::Answer::Ok;
 }
 
@@ -92,11 +92,12 @@ QString chooseFileToWrite(QWidget* parent, const ui::FileRequest& request) {
 }
 
 QString printerFailureText() {
-    return QStringLiteral("Impossible d'imprimer : vérifier l'imprimante.");
+    return QStringLiteral("Impossible d'imprimer\u00A0: vérifier l'imprimante.");
 }
 
 QString fileFailureText(const QString& fileName) {
-    return QStringLiteral("Impossible d'écrire le fichier « %1 » : vérifier le dossier choisi.")
+    return QStringLiteral(
+               "Impossible d'écrire le fichier «\u00A0%1\u00A0»\u00A0: vérifier le dossier choisi.")
         .arg(QDir::toNativeSeparators(fileName));
 }
 

@@ -29,12 +29,16 @@ QString startFolder() {
 } // namespace
 
 QString amountsTableClipboardText(BenchPictures& source) {
+    if (const auto acidBase = source.acidBaseTableText("\t", "\n"))
+        return QString::fromStdString(*acidBase);
     return QString::fromStdString(model::amountsTableText(source.amountsTable(), "\t", "\n"));
 }
 
 std::string amountsTableCsv(BenchPictures& source) {
     // The byte order mark tells the spreadsheet the file is UTF-8 (the subscripts of the
     // formulas in the header).
+    if (const auto acidBase = source.acidBaseTableText(";", "\r\n"))
+        return "\xEF\xBB\xBF" + *acidBase;
     return "\xEF\xBB\xBF" + model::amountsTableText(source.amountsTable(), ";", "\r\n");
 }
 

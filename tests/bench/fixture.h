@@ -38,7 +38,8 @@ protected:
         script.expectAllUsed();
     }
 
-    QString text(int k) const { return window->Text1[k]->text(); }
+    // The text the bench holds for a box (the concentration to find too, while it is hidden).
+    QString text(int k) const { return window->benchText(k); }
     // Types into a box as a user would, without validating it.
     void type(int k, const QString& t) { window->Text1[k]->setText(t); }
     std::string tempRecord(int record) const {

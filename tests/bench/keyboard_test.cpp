@@ -82,8 +82,10 @@ TEST_F(KeyboardTest, FromStartUpToTheColourChangeAndBackToZero) {
         tab();
     tab();
     EXPECT_EQ(focus(), window->ions1);
-    key(Qt::Key_End); // thiosulfate de sodium
-    key(Qt::Key_Up);  // sulfate de fer II, titrated with permanganate
+    // The acid-base titrations follow the ten redox species: down from the first one.
+    key(Qt::Key_Home); // acide ascorbique
+    for (int i = 0; i < 8; ++i)
+        key(Qt::Key_Down); // down to sulfate de fer II, titrated with permanganate
     EXPECT_EQ(window->ions1->currentText(), "sulfate de fer II");
     tab(); // the concentration of the sample, kept at 0,01
     EXPECT_EQ(focus(), window->Text1[0]);
@@ -108,7 +110,7 @@ TEST_F(KeyboardTest, FromStartUpToTheColourChangeAndBackToZero) {
         key(Qt::Key_Backtab, Qt::ShiftModifier);
         EXPECT_EQ(focus(), expected);
     }
-    EXPECT_EQ(flaskDescription(), "Bécher : 10 mL, solution incolore");
+    EXPECT_EQ(flaskDescription(), "Bécher\u00A0: 10 mL, solution incolore");
 
     // Space held: 3,9 mL poured at the ticks, 0,1 mL by the click of the release.
     told.clear();
@@ -116,7 +118,7 @@ TEST_F(KeyboardTest, FromStartUpToTheColourChangeAndBackToZero) {
     EXPECT_EQ(text(5), "4,0");
     EXPECT_FALSE(window->Timer1.isActive());
     EXPECT_EQ(focus(), window->Image3);
-    EXPECT_EQ(flaskDescription(), "Bécher : 14 mL, solution incolore");
+    EXPECT_EQ(flaskDescription(), "Bécher\u00A0: 14 mL, solution incolore");
     EXPECT_TRUE(toldTexts(QAccessible::NameChanged, "La solution du bécher devient").empty());
 
     // One drop past the equivalence: the beaker turns pink, said once.
@@ -127,13 +129,13 @@ TEST_F(KeyboardTest, FromStartUpToTheColourChangeAndBackToZero) {
         window->Timer2_Timer();
     EXPECT_EQ(text(5), "4,05");
     EXPECT_EQ(focus(), window->Image1);
-    EXPECT_EQ(flaskDescription(), "Bécher : 14,05 mL, solution rose pâle");
+    EXPECT_EQ(flaskDescription(), "Bécher\u00A0: 14,05 mL, solution rose pâle");
     EXPECT_EQ(toldTexts(QAccessible::NameChanged, "La solution du bécher"),
               std::vector<QString>{"La solution du bécher devient rose pâle"});
     EXPECT_EQ(toldTexts(QAccessible::DescriptionChanged, "Bécher"),
-              (std::vector<QString>{"Bécher : 14 mL, solution incolore",
-                                    "Bécher : 14,05 mL, solution rose pâle"}));
-    EXPECT_EQ(window->picburette->part(1).description, "Burette : 4,05 mL versés");
+              (std::vector<QString>{"Bécher\u00A0: 14 mL, solution incolore",
+                                    "Bécher\u00A0: 14,05 mL, solution rose pâle"}));
+    EXPECT_EQ(window->picburette->part(1).description, "Burette\u00A0: 4,05 mL versés");
 
     // Back to zero with the reset, named for what it does.
     tab(2);
@@ -311,7 +313,8 @@ TEST_F(KeyboardTest, SituationsAreRadioButtonsAndTheGraphSaysItsColumns) {
     QAccessibleInterface* graph = QAccessible::queryAccessibleInterface(window->tabquant);
     ASSERT_EQ(graph->childCount(), 4);
     EXPECT_EQ(graph->child(2)->text(QAccessible::Name), "MnO4⁻");
-    EXPECT_TRUE(graph->child(2)->text(QAccessible::Description).startsWith("MnO4⁻ : introduite "));
+    EXPECT_TRUE(
+        graph->child(2)->text(QAccessible::Description).startsWith("MnO4⁻\u00A0: introduite "));
 }
 
 TEST_F(KeyboardTest, TheEmptyBuretteIsSaidOnceAndTheTapShowsItsFocus) {

@@ -82,7 +82,7 @@ TEST_F(BenchTest, FullBuretteAsksToStartAgain) {
     script.answers = {ui::Answer::No};
     window->Image3_MouseDown();
     ASSERT_EQ(script.asked.size(), 1u);
-    EXPECT_EQ(script.asked[0].text, "Voulez-vous recommencer le titrage");
+    EXPECT_EQ(script.asked[0].text, "Voulez-vous recommencer le titrage\u00A0?");
     EXPECT_EQ(script.asked[0].title, "Burette vide");
     EXPECT_EQ(script.asked[0].icon, ui::Icon::Question);
     EXPECT_EQ(script.asked[0].buttons, ui::Buttons::YesNo);
@@ -189,7 +189,7 @@ TEST_F(BenchTest, LettingTheBuretteRunTogglesWithCommand6) {
 TEST_F(BenchTest, ReadOutIsExposedToScreenReaders) {
     type(5, "2,0");
     window->Timer1_Timer();
-    EXPECT_EQ(window->Labelvol->accessibleName(), "Volume de solution versée : 2,1 mL");
+    EXPECT_EQ(window->Labelvol->accessibleName(), "Volume de solution versée\u00A0: 2,1 mL");
     EXPECT_EQ(window->Image3->accessibleDescription().left(14), "2,10 mL versés");
     EXPECT_TRUE(window->Text1[5]->accessibleDescription().isEmpty())
         << "the box that is never shown is never described";

@@ -78,7 +78,8 @@ TEST_F(BenchTest, StartUpLeavesTheDefaults) {
     EXPECT_TRUE(window->Text1[4]->isHidden());
     EXPECT_TRUE(window->Text1[5]->isHidden());
     EXPECT_EQ(window->Labelvol->text(), "0,0 mL");
-    EXPECT_EQ(window->ions1->count(), 10);
+    // The ten redox species, the acid-base family's heading and its eleven titrations.
+    EXPECT_EQ(window->ions1->count(), 22);
     EXPECT_EQ(window->ions1->itemText(6), "peroxyde d'hydrogène");
     EXPECT_EQ(window->Combo1->currentText(), "0");
     EXPECT_EQ(window->Combo2->itemText(5), "20 mL");
@@ -192,13 +193,13 @@ TEST_F(BenchTest, ClosingAsksOnceOrTwiceAndCanBeCancelled) {
         ASSERT_EQ(script.asked.size(), row.questions);
         const auto& last = script.asked.back();
         if (row.textModified == 1) {
-            EXPECT_EQ(script.asked[0].text, "Attention: perte des modifications du texte.");
-            EXPECT_EQ(script.asked[0].title, "Abandon des données?");
+            EXPECT_EQ(script.asked[0].text, "Attention\u00A0: perte des modifications du texte.");
+            EXPECT_EQ(script.asked[0].title, "Abandon des données\u00A0?");
             EXPECT_EQ(script.asked[0].icon, ui::Icon::Question);
             EXPECT_EQ(script.asked[0].buttons, ui::Buttons::OkCancel);
         }
         if (row.questions == 2 || row.textModified == 0) {
-            EXPECT_EQ(last.text, "Quitter vraiment Titrage colorimétrique ?");
+            EXPECT_EQ(last.text, "Quitter vraiment Titrage colorimétrique\u00A0?");
             EXPECT_EQ(last.title, "Fermer");
             EXPECT_EQ(last.icon, ui::Icon::Question);
             EXPECT_EQ(last.buttons, ui::Buttons::OkCancel);

@@ -80,7 +80,7 @@ TEST_F(SpeechTest, AHeldTapTellsAFewTimesASecondAndTheColourAtOnce) {
          {static_cast<QWidget*>(window->Image1), static_cast<QWidget*>(window->Command6),
           static_cast<QWidget*>(window->Command12)})
         EXPECT_EQ(w->accessibleDescription(), stopped);
-    EXPECT_EQ(window->Labelvol->accessibleName(), "Volume de solution versée : 4,6 mL");
+    EXPECT_EQ(window->Labelvol->accessibleName(), "Volume de solution versée\u00A0: 4,6 mL");
 }
 
 TEST_F(SpeechTest, TheDownArrowPoursADropAndPageDownAMillilitreFromTheTapOrTheDrop) {
@@ -284,12 +284,12 @@ TEST_F(SpeechTest, TheBeakerAndTheBuretteAreReachedWithTabAndTheArrows) {
     QAccessibleInterface* beaker = picture->focusChild();
     ASSERT_NE(beaker, nullptr);
     EXPECT_EQ(beaker->role(), QAccessible::ListItem);
-    EXPECT_EQ(beaker->text(QAccessible::Description), "Bécher : 10 mL, solution incolore");
+    EXPECT_EQ(beaker->text(QAccessible::Description), "Bécher\u00A0: 10 mL, solution incolore");
     EXPECT_EQ(beaker->parent()->text(QAccessible::Name), "Bécher et burette");
     EXPECT_TRUE(beaker->state().focused);
     QTest::keyClick(window->picburette, Qt::Key_Right);
     QAccessibleInterface* burette = picture->focusChild();
-    EXPECT_EQ(burette->text(QAccessible::Description), "Burette : 0,0 mL versés");
+    EXPECT_EQ(burette->text(QAccessible::Description), "Burette\u00A0: 0,0 mL versés");
     EXPECT_FALSE(beaker->state().focused);
     QTest::keyClick(window->picburette, Qt::Key_Right); // no further
     EXPECT_EQ(focused, (std::vector<int>{0, 1}));

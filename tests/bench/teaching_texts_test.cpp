@@ -9,8 +9,8 @@
 #include "exercises/exercise_editor.h"
 #include "exercises/exercise_file.h"
 #include "exercises/exercise_menu.h"
-#include "exercises/rtf.h"
 #include "numbers/reading.h"
+#include "rtf/rtf.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -243,7 +243,7 @@ TEST_F(TeachingTexts, ShippedTextsNameControlsThatExist) {
     int checked = 0;
     for (const QString& file : QDir(program).entryList({QStringLiteral("*.RTF")})) {
         QTextDocument doc;
-        ASSERT_TRUE(exercises::loadRtfFile(program + file, doc));
+        ASSERT_TRUE(rtf::loadRtfFile(program + file, doc));
         for (auto it = quoted.globalMatch(doc.toPlainText()); it.hasNext(); ++checked) {
             const QString name = it.next().captured(1).simplified();
             if (notControls.contains(name)) continue;

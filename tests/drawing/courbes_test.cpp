@@ -185,18 +185,26 @@ TEST(Courbes, NothingBeyondThePouredVolume) {
         EXPECT_EQ(d.pic.pixel(end + dx, y), drawing::courbeColour(1)) << dx;
 }
 
-// While the concentration is hidden the curve of the sample is left out, since its start
-// is the sample's amount; the others are drawn.
-TEST(Courbes, HiddenConcentrationLeavesTheSampleCurveOut) {
-    const Drawn d = draw(titrations[1], 12, true);
-    int sample = 0, product = 0;
+// While the concentration is hidden a stretch of curve along which the amount depends on
+// n0 is left out: the sample before the equivalence (its start is n0), the products past it
+// (their plateau is a multiple of n0); the others are drawn.
+TEST(Courbes, HiddenConcentrationLeavesOutWhatDependsOnTheSample) {
+    const Drawn d = draw(titrations[1], 12, true); // oxalic acid, equivalence at 8 mL
+    const int equivalence = drawing::courbesX(8);
+    int sampleBefore = 0, sampleAfter = 0, productBefore = 0, productAfter = 0;
     for (int x = drawing::courbesLeft; x <= drawing::courbesX(12) + 2; ++x)
         for (int y = drawing::courbesTop - 4; y <= drawing::courbesZero + 2; ++y) {
-            sample += d.pic.pixel(x, y) == drawing::courbeColour(1);
-            product += d.pic.pixel(x, y) == drawing::courbeColour(0);
+            const bool before = x<equivalence - 2, after = x> equivalence + 2;
+            const QColor c = d.pic.pixel(x, y);
+            sampleBefore += before && c == drawing::courbeColour(1);
+            sampleAfter += after && c == drawing::courbeColour(1);
+            productBefore += before && c == drawing::courbeColour(0);
+            productAfter += after && c == drawing::courbeColour(0);
         }
-    EXPECT_EQ(sample, 0);
-    EXPECT_GT(product, 100);
+    EXPECT_EQ(sampleBefore, 0);
+    EXPECT_GT(sampleAfter, 20); // none left: nothing to hide
+    EXPECT_GT(productBefore, 100);
+    EXPECT_EQ(productAfter, 0);
 }
 
 TEST(Courbes, RedrawnOverTheKeptBackground) {

@@ -301,10 +301,10 @@ TEST(GraphText, EachColumnSaysItsAmountsInMol) {
     model::PresentAmounts present{};
     model::computeAmounts(model::Species::OxalicAcid, in, present);
     const QStringList expected = {
-        QStringLiteral("CO2 : introduite 0 mol, présente 0,0006 mol"),
-        QStringLiteral("H2C2O4 : introduite 0,0003 mol, présente 0 mol"),
-        QStringLiteral("MnO4⁻ : introduite 0,00012 mol, présente 0 mol"),
-        QStringLiteral("Mn²⁺ : introduite 0 mol, présente 0,00012 mol"),
+        QStringLiteral("CO2\u00A0: introduite 0 mol, présente 0,0006 mol"),
+        QStringLiteral("H2C2O4\u00A0: introduite 0,0003 mol, présente 0 mol"),
+        QStringLiteral("MnO4⁻\u00A0: introduite 0,00012 mol, présente 0 mol"),
+        QStringLiteral("Mn²⁺\u00A0: introduite 0 mol, présente 0,00012 mol"),
     };
     EXPECT_EQ(drawing::describeColumns(model::Species::OxalicAcid, in, present), expected);
     EXPECT_TRUE(drawing::describeColumns(-1, in, present).isEmpty());

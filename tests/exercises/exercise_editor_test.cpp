@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -45,7 +46,7 @@ protected:
         ASSERT_TRUE(dir.isValid());
         folder = dir.path();
         files::setProgramFolder(folder);
-        host.name->setText(QStringLiteral("Texte: brouillon.rtf"));
+        host.name->setText(QStringLiteral("Texte\u00A0: brouillon.rtf"));
         host.text->setPlainText(QStringLiteral("Énoncé : trouver c2."));
         host.state.textModified = true;
         host.bench.state.table.texts[0][5] = "4,0";
@@ -104,10 +105,10 @@ TEST(ExerciseNames, ShortNamesLikeTheShippedOnes) {
 
 TEST_F(ExerciseEditorTest, ARefusedFieldIsNamedAndNothingIsWritten) {
     const QString limits =
-        QStringLiteral("Le champ «\u00A0%1\u00A0» a %2 caractères : %3 au plus.");
+        QStringLiteral("Le champ «\u00A0%1\u00A0» a %2 caractères\u00A0: %3 au plus.");
     const QString foreign = QStringLiteral(
         "Le champ «\u00A0%1\u00A0» contient le caractère «\u00A0%2\u00A0», que les fichiers "
-        "d'exercice ne peuvent pas enregistrer : le remplacer ou l'enlever.");
+        "d'exercice ne peuvent pas enregistrer\u00A0: le remplacer ou l'enlever.");
     struct Row {
         const char* name;
         std::function<void(ExerciseSave&, files::SituationTable&, QTextDocument&)> change;
@@ -121,7 +122,8 @@ TEST_F(ExerciseEditorTest, ARefusedFieldIsNamedAndNothingIsWritten) {
          foreign.arg("Titre", "✓")},
         {"title of blanks",
          [](ExerciseSave& r, auto&, auto&) { r.fields.title = QStringLiteral("   "); },
-         QStringLiteral("Le champ «\u00A0Titre\u00A0» est vide : donner un titre à l'exercice.")},
+         QStringLiteral("Le champ «\u00A0Titre\u00A0» est vide\u00A0: donner un titre à "
+                        "l'exercice.")},
         {"topics over four records",
          [](ExerciseSave& r, auto&, auto&) { r.fields.topics = QString(505, QChar('x')); },
          limits.arg("Notions abordées").arg(505).arg(504)},
@@ -138,7 +140,7 @@ TEST_F(ExerciseEditorTest, ARefusedFieldIsNamedAndNothingIsWritten) {
              "chiffres, sans espace ni accent, en commençant par une lettre (par "
              "exemple DOSAGE2).")},
         {"empty exercise area", [](auto&, auto&, QTextDocument& text) { text.setPlainText(" \n"); },
-         QStringLiteral("La fenêtre exercice est vide : y écrire d'abord l'énoncé.")},
+         QStringLiteral("La fenêtre exercice est vide\u00A0: y écrire d'abord l'énoncé.")},
         {"a bench text the configuration cannot hold",
          [](auto&, files::SituationTable& bench, auto&) { bench.texts[3][2] = "0,1 Ω"; },
          QStringLiteral("La situation 4 du banc contient «\u00A00,1 Ω\u00A0», que le fichier de "
@@ -146,11 +148,11 @@ TEST_F(ExerciseEditorTest, ARefusedFieldIsNamedAndNothingIsWritten) {
         {"a folder that does not exist",
          [this](ExerciseSave& r, auto&, auto&) { r.folder = folder + "/absent"; },
          QStringLiteral(
-             "Le dossier «\u00A0%1\u00A0» n'existe pas : choisir le dossier de l'exercice.")
+             "Le dossier «\u00A0%1\u00A0» n'existe pas\u00A0: choisir le dossier de l'exercice.")
              .arg(QDir::toNativeSeparators(folder + "/absent"))},
         {"a correction before its exercise",
          [](ExerciseSave& r, auto&, auto&) { r.part = ExercisePart::Correction; },
-         QStringLiteral("Le dossier ne contient pas l'exercice DOSAGE.E44 : enregistrer "
+         QStringLiteral("Le dossier ne contient pas l'exercice DOSAGE.E44\u00A0: enregistrer "
                         "d'abord l'exercice (énoncé et configuration de départ), puis sa "
                         "correction.")},
     };
@@ -202,10 +204,10 @@ TEST_F(ExerciseEditorTest, OneQuestionBeforeReplacingListsTheFiles) {
     EXPECT_TRUE(save(request()).isEmpty());
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].text,
-              QStringLiteral("Ces fichiers existent déjà dans le dossier %1 :\nDOSAGE.RTF\n"
-                             "DOSAGE.C17\nDOSAGE.E44\nEcraser les anciens?")
+              QStringLiteral("Ces fichiers existent déjà dans le dossier %1\u00A0:\nDOSAGE.RTF\n"
+                             "DOSAGE.C17\nDOSAGE.E44\nÉcraser les anciens\u00A0?")
                   .arg(QDir::toNativeSeparators(folder)));
-    EXPECT_EQ(script.asked[0].title, QStringLiteral("Ecraser les fichiers?"));
+    EXPECT_EQ(script.asked[0].title, QStringLiteral("Écraser les fichiers\u00A0?"));
     EXPECT_EQ(contentOf(folder + "/DOSAGE.RTF"), before);
 
     script.answers = {ui::Answer::Ok};
@@ -217,27 +219,31 @@ TEST_F(ExerciseEditorTest, OneQuestionBeforeReplacingListsTheFiles) {
     script.answers = {ui::Answer::Ok};
     EXPECT_FALSE(save(request(QStringLiteral("MESURE"))).isEmpty());
     EXPECT_EQ(script.asked.back().text,
-              QStringLiteral("Le fichier mesure.rtf existe déjà dans le dossier %1.\nEcraser "
-                             "l'ancien?")
+              QStringLiteral("Le fichier mesure.rtf existe déjà dans le dossier %1.\nÉcraser "
+                             "l'ancien\u00A0?")
                   .arg(QDir::toNativeSeparators(folder)));
-    EXPECT_EQ(script.asked.back().title, QStringLiteral("Ecraser le fichier?"));
+    EXPECT_EQ(script.asked.back().title, QStringLiteral("Écraser le fichier\u00A0?"));
     EXPECT_FALSE(QFileInfo::exists(folder + "/MESURE.RTF"));
     EXPECT_TRUE(contentOf(folder + "/mesure.rtf").startsWith("{\\rtf1"));
     EXPECT_EQ(record("MESURE.E44", 1), "MESURE.RTF"); // found again whatever its case
 }
 
 TEST_F(ExerciseEditorTest, TheCorrectionComesAtASecondStepAndIsKept) {
-    // First step: the statement, from the window of a new exercise.
-    EXPECT_EQ(runEditor(exercises::createExercise,
-                        [&](ExerciseEditor& editor) {
-                            EXPECT_EQ(editor.windowTitle(), QStringLiteral("Créer un exercice"));
-                            EXPECT_EQ(editor.folder->text(), QDir::toNativeSeparators(folder));
-                            EXPECT_FALSE(editor.saveCorrection->isEnabled());
-                            editor.shortName->setText(QStringLiteral("NITRITE"));
-                            editor.title->setText(QStringLiteral("Les nitrites"));
-                            editor.saveStatement->click();
-                        }),
-              QDialog::Accepted);
+    // First step: the statement, from the window of a new exercise, which opens beside the
+    // main window at the first choice and does not hold the exercise window up.
+    QPointer<ExerciseEditor> created = exercises::createExercise(host);
+    ASSERT_TRUE(created);
+    EXPECT_EQ(script.execs, 0);
+    EXPECT_FALSE(created->isModal());
+    EXPECT_TRUE(created->isVisible());
+    EXPECT_EQ(created->windowTitle(), QStringLiteral("Créer un exercice"));
+    EXPECT_EQ(created->folder->text(), QDir::toNativeSeparators(folder));
+    EXPECT_FALSE(created->saveCorrection->isEnabled());
+    created->shortName->setText(QStringLiteral("NITRITE"));
+    created->title->setText(QStringLiteral("Les nitrites"));
+    created->saveStatement->click();
+    EXPECT_EQ(created->result(), QDialog::Accepted);
+    EXPECT_FALSE(created->isVisible());
     EXPECT_EQ(host.name->text(), QDir::toNativeSeparators(folder + "/NITRITE.E44"));
     EXPECT_FALSE(host.state.correctionAvailable);
     EXPECT_FALSE(host.state.textModified);
@@ -305,26 +311,31 @@ TEST_F(ExerciseEditorTest, TheCorrectionComesAtASecondStepAndIsKept) {
     EXPECT_FALSE(host.state.correctionAvailable);
 }
 
-TEST_F(ExerciseEditorTest, OverTheInformationTextAnEmptyPageComesFirst) {
+// One choice of "Créer un exercice…" over the information text: an empty page for the
+// statement, and the window of the new exercise open beside it while the statement is written.
+TEST_F(ExerciseEditorTest, OverTheInformationTextOneChoiceGivesTheEmptyPageAndTheWindow) {
     host.name->clear();
     host.showInformation();
     host.state.textModified = false;
-    script.answers = {ui::Answer::Ok};
-    exercises::createExercise(host);
+    QPointer<ExerciseEditor> editor = exercises::createExercise(host);
+    ASSERT_TRUE(editor);
+    EXPECT_TRUE(script.asked.empty());
     EXPECT_EQ(script.execs, 0);
-    ASSERT_EQ(script.asked.size(), 1u);
-    EXPECT_EQ(
-        script.asked[0].text,
-        QStringLiteral("Écrire l'énoncé dans la fenêtre exercice et préparer le banc tel "
-                       "que les élèves doivent le trouver, puis choisir de nouveau «\u00A0Créer "
-                       "un exercice…\u00A0» dans le menu des exercices pour l'enregistrer."));
-    EXPECT_EQ(script.asked[0].icon, ui::Icon::Information);
+    EXPECT_TRUE(editor->isVisible());
     EXPECT_TRUE(host.text->toPlainText().isEmpty());
     EXPECT_FALSE(host.text->isReadOnly());
     EXPECT_EQ(host.name->text(), QStringLiteral("Nouvel exercice"));
-    // What is typed now is protected like any exercise text.
+    // A second choice brings the same window back.
+    EXPECT_EQ(exercises::createExercise(host), editor.data());
+    // What is typed now is protected like any exercise text, and saved from the window.
     host.text->insertPlainText(QStringLiteral("Énoncé"));
     EXPECT_TRUE(host.state.textModified);
+    editor->shortName->setText(QStringLiteral("PREMIER"));
+    editor->title->setText(QStringLiteral("Premier exercice"));
+    editor->saveStatement->click();
+    EXPECT_EQ(record("PREMIER.E44", 1), "PREMIER.RTF");
+    EXPECT_EQ(record("PREMIER.E44", 13), "1") << "hidden and locked by default";
+    EXPECT_TRUE(script.asked.empty());
 }
 
 TEST_F(ExerciseEditorTest, OverACorrectionAnEmptyPageComesFirstOnceItsChangesMayBeLost) {
@@ -333,18 +344,20 @@ TEST_F(ExerciseEditorTest, OverACorrectionAnEmptyPageComesFirstOnceItsChangesMay
     host.state.textModified = true;
     // Keeping the changed correction leaves everything as it was, with no window.
     script.answers = {ui::Answer::Cancel};
-    exercises::createExercise(host);
+    EXPECT_EQ(exercises::createExercise(host), nullptr);
     EXPECT_EQ(script.execs, 0);
     EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Correction : c2 = 0,10 mol/L."));
     EXPECT_TRUE(host.state.correctionShown);
-    // Giving it up opens the empty page of a new statement, never the correction as one.
-    script.answers = {ui::Answer::Ok, ui::Answer::Ok};
-    exercises::createExercise(host);
+    // Giving it up opens the empty page of a new statement, never the correction as one,
+    // and the window of the new exercise beside it.
+    script.answers = {ui::Answer::Ok};
+    QPointer<ExerciseEditor> editor = exercises::createExercise(host);
+    ASSERT_TRUE(editor);
     EXPECT_EQ(script.execs, 0);
-    ASSERT_EQ(script.asked.size(), 3u);
-    EXPECT_EQ(script.asked[0].text, QStringLiteral("Attention: perte des modifications du texte."));
+    ASSERT_EQ(script.asked.size(), 2u);
+    EXPECT_EQ(script.asked[0].text,
+              QStringLiteral("Attention\u00A0: perte des modifications du texte."));
     EXPECT_EQ(script.asked[1].text, script.asked[0].text);
-    EXPECT_EQ(script.asked[2].icon, ui::Icon::Information);
     EXPECT_TRUE(host.text->toPlainText().isEmpty());
     EXPECT_FALSE(host.state.correctionShown);
     EXPECT_EQ(host.name->text(), QStringLiteral("Nouvel exercice"));
@@ -354,18 +367,18 @@ TEST_F(ExerciseEditorTest, OverACorrectionAnEmptyPageComesFirstOnceItsChangesMay
 TEST_F(ExerciseEditorTest, TheFileChooserGivesTheFolderAndTheShortName) {
     ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("tp")));
     script.fileNames = {folder + "/tp/redox1.e44", QString()};
-    runEditor(exercises::createExercise, [&](ExerciseEditor& editor) {
-        editor.shortName->setText(QStringLiteral("AB"));
-        editor.chooseFolder->click();
-        EXPECT_EQ(editor.folder->text(), QDir::toNativeSeparators(folder + "/tp"));
-        EXPECT_EQ(editor.shortName->text(), QStringLiteral("REDOX1"));
-        EXPECT_EQ(editor.fileNames->text(),
-                  QStringLiteral("Fichiers : REDOX1.E44, REDOX1.RTF, REDOX1.C17 ; correction : "
-                                 "REDOX1C.RTF, REDOX1C.C17"));
-        editor.chooseFolder->click(); // cancelled: nothing changes
-        EXPECT_EQ(editor.shortName->text(), QStringLiteral("REDOX1"));
-        editor.cancel->click();
-    });
+    ExerciseEditor* editor = exercises::createExercise(host);
+    ASSERT_NE(editor, nullptr);
+    editor->shortName->setText(QStringLiteral("AB"));
+    editor->chooseFolder->click();
+    EXPECT_EQ(editor->folder->text(), QDir::toNativeSeparators(folder + "/tp"));
+    EXPECT_EQ(editor->shortName->text(), QStringLiteral("REDOX1"));
+    EXPECT_EQ(editor->fileNames->text(),
+              QStringLiteral("Fichiers\u00A0: REDOX1.E44, REDOX1.RTF, REDOX1.C17\u00A0; "
+                             "correction\u00A0: REDOX1C.RTF, REDOX1C.C17"));
+    editor->chooseFolder->click(); // cancelled: nothing changes
+    EXPECT_EQ(editor->shortName->text(), QStringLiteral("REDOX1"));
+    editor->cancel->click();
     ASSERT_EQ(script.fileRequests.size(), 2u);
     EXPECT_EQ(script.fileRequests[0].folder, folder + "/AB.E44");
     EXPECT_EQ(script.fileRequests[1].folder, folder + "/tp/REDOX1.E44");
@@ -384,16 +397,16 @@ TEST_F(ExerciseEditorTest, EveryFieldIsNamedAndReachedWithTab) {
         ASSERT_NE(named, nullptr) << field->metaObject()->className();
         names << named->text();
     }
-    EXPECT_EQ(names,
-              (QStringList{"&Titre :", "&Nom court :", "&Dossier :", "Ni&veau de difficulté :",
-                           "D&urée (en sabliers) :", "N&otions abordées :"}));
+    EXPECT_EQ(names, (QStringList{"&Titre\u00A0:", "&Nom court\u00A0:", "&Dossier\u00A0:",
+                                  "Ni&veau de difficulté\u00A0:", "D&urée (en sabliers)\u00A0:",
+                                  "N&otions abordées\u00A0:"}));
     EXPECT_TRUE(editor.topics->tabChangesFocus());
 
     // The Tab chain from the title, each stop counted once for the control it belongs to.
     const std::vector<QWidget*> expected{
-        editor.title,         editor.shortName,      editor.folder, editor.chooseFolder,
-        editor.level,         editor.duration,       editor.topics, editor.hidden,
-        editor.saveStatement, editor.saveCorrection, editor.cancel};
+        editor.title,     editor.shortName,     editor.folder,         editor.chooseFolder,
+        editor.level,     editor.duration,      editor.topics,         editor.hidden,
+        editor.saveBench, editor.saveStatement, editor.saveCorrection, editor.cancel};
     std::vector<QWidget*> chain;
     QWidget* w = editor.title;
     do {

@@ -6,8 +6,8 @@
 #include "exercises/exercise_file.h"
 #include "exercises/exercise_menu.h"
 #include "exercises/fichexo.h"
-#include "exercises/rtf.h"
 #include "files/ui/paths.h"
+#include "rtf/rtf.h"
 #include "support/fake_exercise_area.h"
 #include "support/scripted_answerer.h"
 
@@ -33,7 +33,7 @@ using exercises::Fichexo;
 namespace {
 
 const QString cannotReadText =
-    QStringLiteral("Vérifier:\n- le nom du fichier,\n- l'état du lecteur.");
+    QStringLiteral("Vérifier\u00A0:\n- le nom du fichier,\n- l'état du lecteur.");
 
 class ExercisesWindow : public ::testing::Test {
 protected:
@@ -240,8 +240,8 @@ TEST_F(ExercisesWindow, ConfirmationBeforeLosingModifiedText) {
     exercises::closeExercise(host);
     ASSERT_EQ(script.asked.size(), 2u);
     for (const auto& a : script.asked) {
-        EXPECT_EQ(a.text, QStringLiteral("Attention: perte des modifications du texte."));
-        EXPECT_EQ(a.title, QStringLiteral("Abandon des données?"));
+        EXPECT_EQ(a.text, QStringLiteral("Attention\u00A0: perte des modifications du texte."));
+        EXPECT_EQ(a.title, QStringLiteral("Abandon des données\u00A0?"));
         EXPECT_EQ(a.icon, ui::Icon::Question);
         EXPECT_EQ(a.buttons, ui::Buttons::OkCancel);
     }
@@ -361,8 +361,9 @@ TEST_F(ExercisesWindow, GettingStarted) {
     script.answers = {ui::Answer::Cancel};
     EXPECT_FALSE(exercises::gettingStarted(host));
     ASSERT_EQ(script.asked.size(), 1u);
-    EXPECT_EQ(script.asked[0].text, QStringLiteral("Attention: perte des modifications du texte."));
-    EXPECT_EQ(script.asked[0].title, QStringLiteral("Abandon des données?"));
+    EXPECT_EQ(script.asked[0].text,
+              QStringLiteral("Attention\u00A0: perte des modifications du texte."));
+    EXPECT_EQ(script.asked[0].title, QStringLiteral("Abandon des données\u00A0?"));
     EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Mes réponses"));
     EXPECT_TRUE(host.state.textModified);
     script.answers = {ui::Answer::Ok};
@@ -384,7 +385,7 @@ TEST_F(ExercisesWindow, SavingTheText) {
     exercises::saveText(host);
     EXPECT_FALSE(host.state.textModified);
     QTextDocument back;
-    ASSERT_TRUE(exercises::loadRtfFile(path, back));
+    ASSERT_TRUE(rtf::loadRtfFile(path, back));
     EXPECT_EQ(back.toPlainText(), host.text->toPlainText());
     ASSERT_EQ(script.fileRequests.size(), 2u);
     EXPECT_EQ(script.fileRequests[1].defaultSuffix, QStringLiteral("RTF"));
@@ -396,11 +397,11 @@ TEST_F(ExercisesWindow, SavingTheText) {
     exercises::saveText(host);
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].text, QStringLiteral("Le fichier ") + path +
-                                        QStringLiteral(" existe déjà.\nEcraser l'ancien?"));
-    EXPECT_EQ(script.asked[0].title, QStringLiteral("Ecraser le fichier?"));
+                                        QStringLiteral(" existe déjà.\nÉcraser l'ancien\u00A0?"));
+    EXPECT_EQ(script.asked[0].title, QStringLiteral("Écraser le fichier\u00A0?"));
     EXPECT_EQ(script.asked[0].icon, ui::Icon::Question);
     EXPECT_EQ(script.asked[0].buttons, ui::Buttons::OkCancel);
-    ASSERT_TRUE(exercises::loadRtfFile(path, back));
+    ASSERT_TRUE(rtf::loadRtfFile(path, back));
     EXPECT_NE(back.toPlainText(), QStringLiteral("autre"));
 
     // A folder that does not exist.
@@ -421,7 +422,7 @@ TEST_F(ExercisesWindow, ReloadingAText) {
     exercises::reloadText(host);
     EXPECT_EQ(host.text->toPlainText(), QStringLiteral("Enoncé de B\n"));
     EXPECT_EQ(host.name->text(),
-              QStringLiteral("Texte: ") + QDir::toNativeSeparators(folder + "B.RTF"));
+              QStringLiteral("Texte\u00A0: ") + QDir::toNativeSeparators(folder + "B.RTF"));
     EXPECT_FALSE(host.state.correctionAvailable);
     EXPECT_FALSE(host.text->isReadOnly());
     EXPECT_FALSE(host.state.textModified);
@@ -435,7 +436,7 @@ TEST_F(ExercisesWindow, ReloadingAText) {
               QStringLiteral("Vérifier l'état du lecteur et le nom du fichier."));
     EXPECT_EQ(script.asked[0].title, QStringLiteral("Erreur de lecture."));
     EXPECT_EQ(host.name->text(),
-              QStringLiteral("Texte: ") + QDir::toNativeSeparators(folder + "absent.rtf"));
+              QStringLiteral("Texte\u00A0: ") + QDir::toNativeSeparators(folder + "absent.rtf"));
 }
 
 TEST_F(ExercisesWindow, PrintingIntoAPdfWithoutPrinter) {
@@ -460,8 +461,8 @@ TEST_F(ExercisesWindow, PrintingIntoAPdfWithoutPrinter) {
     script.answers = {ui::Answer::Cancel};
     exercises::printText(host);
     ASSERT_EQ(script.asked.size(), 1u);
-    EXPECT_EQ(script.asked[0].text, "Le fichier " + pdf + " existe déjà.\nEcraser l'ancien?");
-    EXPECT_EQ(script.asked[0].title, QStringLiteral("Ecraser le fichier?"));
+    EXPECT_EQ(script.asked[0].text, "Le fichier " + pdf + " existe déjà.\nÉcraser l'ancien\u00A0?");
+    EXPECT_EQ(script.asked[0].title, QStringLiteral("Écraser le fichier\u00A0?"));
     EXPECT_EQ(script.asked[0].buttons, ui::Buttons::OkCancel);
     EXPECT_EQ(QFileInfo(pdf).size(), size / 2);
     script.fileNames = {pdf};
@@ -476,7 +477,7 @@ TEST_F(ExercisesWindow, PrintingIntoAPdfWithoutPrinter) {
     exercises::printText(host);
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].text,
-              QStringLiteral("Impossible d'imprimer : vérifier l'imprimante."));
+              QStringLiteral("Impossible d'imprimer\u00A0: vérifier l'imprimante."));
     EXPECT_EQ(script.asked[0].title, QStringLiteral("Imprimer"));
     EXPECT_EQ(script.asked[0].icon, ui::Icon::Critical);
     EXPECT_EQ(script.asked[0].buttons, ui::Buttons::Ok);
@@ -570,7 +571,7 @@ TEST(InstalledExercises, TextsUseOnlyCharactersTheirFontsDraw) {
     std::vector<std::pair<QString, std::unique_ptr<QTextDocument>>> texts;
     for (const QString& name : data.entryList({QStringLiteral("*.RTF")})) {
         auto doc = std::make_unique<QTextDocument>();
-        ASSERT_TRUE(exercises::loadRtfFile(data.filePath(name), *doc)) << name.toStdString();
+        ASSERT_TRUE(rtf::loadRtfFile(data.filePath(name), *doc)) << name.toStdString();
         texts.emplace_back(name, std::move(doc));
     }
     QFile help(data.filePath(QStringLiteral("Ovlu.hlp")));

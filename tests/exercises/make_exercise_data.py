@@ -14,6 +14,15 @@ import struct
 
 DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data")
 
+# ---------------------------------------------------------------- typography
+
+def french(text):
+    """French typography: a no-break space before : ; ? ! and inside « », where the texts
+    below write a plain space (or none before ? and !)."""
+    text = re.sub(r" ([:;?!])", "\u00a0\\1", text)
+    text = re.sub(r"(?<=\w)([?!])", "\u00a0\\1", text)
+    return text.replace("« ", "«\u00a0").replace(" »", "\u00a0»")
+
 # ---------------------------------------------------------------- record files
 
 def record_file(texts):
@@ -46,8 +55,9 @@ def exercise(statement, config, correction, correction_config, level, topics, ti
     """Records 1 to 12; record 13 "1" when the concentration to find stays hidden until the
     correction is shown."""
     records = [statement, config, correction, correction_config, str(level), ""]
-    topics = list(topics) + [""] * (4 - len(topics))
-    return record_file(records + topics + [title, str(duration)] + (["1"] if hidden else []))
+    topics = [french(t) for t in topics] + [""] * (4 - len(topics))
+    return record_file(records + topics + [french(title), str(duration)] +
+                       (["1"] if hidden else []))
 
 # ---------------------------------------------------------------- rich text
 
@@ -114,7 +124,8 @@ def table(widths, rows):
         out.append("\r\n")
         for c, text in enumerate(row):
             bold = "\\b" if r == 0 or c == 0 else ""
-            out.append("\\pard\\intbl\\ql\\plain\\f0\\fs18%s %s\\cell\r\n" % (bold, runs(text)))
+            out.append("\\pard\\intbl\\ql\\plain\\f0\\fs18%s %s\\cell\r\n" %
+                       (bold, runs(french(text))))
         out.append("\\row\r\n")
     return "".join(out)
 
@@ -126,7 +137,7 @@ def rich_text(title, paragraphs):
             "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}"
             "{\\colortbl ;\\red0\\green0\\blue200;\\red200\\green0\\blue0;}"
             "{\\*\\generator Titrage colorim\\'e9trique;}\\viewkind4\r\n")
-    body = ["\\pard\\qc\\sa120\\plain\\f0\\fs28\\b\\cf1 " + escape(title) + "\\par\r\n"]
+    body = ["\\pard\\qc\\sa120\\plain\\f0\\fs28\\b\\cf1 " + escape(french(title)) + "\\par\r\n"]
     for p in paragraphs:
         if isinstance(p, tuple) and p[0] == "table":
             body.append(table(p[1], p[2]))
@@ -138,7 +149,7 @@ def rich_text(title, paragraphs):
             fmt = "\\pard\\qc\\sa60"
         else:
             fmt = "\\pard\\sa60"
-        body.append(fmt + "\\plain\\f0\\fs20 " + runs(text) + "\\par\r\n")
+        body.append(fmt + "\\plain\\f0\\fs20 " + runs(french(text)) + "\\par\r\n")
     return (head + "".join(body) + "}\r\n").encode("ascii")
 
 # ---------------------------------------------------------------- the exercises
@@ -166,7 +177,7 @@ def main():
         "En ouvrant cette activité, le simulateur a préparé ce titrage dans la situation n° 1.",
         "**1. Vérifier la solution à titrer**",
         ("indent", "- Au démarrage, le panneau de préparation recouvre le banc et le bouton placé à "
-                   "droite de l'erlenmeyer s'appelle « Simuler le titrage ». S'il s'appelle "
+                   "droite du bécher s'appelle « Simuler le titrage ». S'il s'appelle "
                    "« Définir la solution titrée », cliquer dessus : le panneau de préparation "
                    "s'ouvre."),
         ("indent", "- Le panneau montre l'espèce à titrer (« diiode »), sa concentration "
@@ -198,7 +209,7 @@ def main():
                    "et le passage du bleu à l'incolore se voit bien mieux."),
         "**Les autres commandes**",
         ("indent", "- « Vider la burette » ouvre le robinet sans tenir la souris : la burette se "
-                   "vide dans l'erlenmeyer jusqu'au clic suivant sur ce bouton. Pour recommencer un "
+                   "vide dans le bécher jusqu'au clic suivant sur ce bouton. Pour recommencer un "
                    "titrage, c'est le bouton « 0 » qu'il faut utiliser."),
         ("indent", "- Dans le panneau de préparation, l'image du dé (« Concentration aléatoire ») "
                    "tire une concentration au hasard et la cache : le titrage doit alors la "
@@ -259,8 +270,8 @@ def main():
 
     # Exercise 2: hydrogen peroxide by permanganate (direct).
     write("EAUOXY.E44", exercise("EAUOXY.RTF", "EAUOXY.C17", "EAUOXYC.RTF", "EAUOXYC.C17", 2,
-                                 ["Couples MnO4-/Mn2+ et O2/H2O2. Milieu acide. ",
-                                  "Titrage direct : l'ion permanganate sert d'indicateur de fin de réaction."],
+                                 ["Couples MnO4-/Mn2+ et O2/H2O2, milieu acide. ",
+                                  "Titrage direct : équation de titrage, équivalence, calcul d'une concentration."],
                                  "Dosage de l'eau oxygénée par le permanganate de potassium", 2,
                                  hidden=True))
     eauoxy = ["0,05", "0,02", "0,05", "10", "20,0", "0,0"]
@@ -297,8 +308,8 @@ def main():
 
     # Exercise 3: hypochlorite, indirect (iodide in excess, then thiosulfate).
     write("JAVEL.E44", exercise("JAVEL.RTF", "JAVEL.C17", "JAVELC.RTF", "JAVELC.C17", 3,
-                                ["Titrage indirect : réactif en excès (iodure de potassium), ",
-                                 "diiode formé titré par le thiosulfate. Couples ClO-/Cl-, I2/I-, S4O6 2-/S2O3 2-."],
+                                ["Titrage indirect. Couples ClO-/Cl-, I2/I-, S4O6 2-/S2O3 2-. ",
+                                 "Équations, équivalence, vérification d'un excès."],
                                 "Dosage indirect de l'ion hypochlorite d'une eau de Javel", 3,
                                 hidden=True))
     javel = ["0,01", "0,02", "0,1", "10", "20,0", "0,0"]
@@ -340,9 +351,8 @@ def main():
 
     # Exercise 4: thiosulfate titrated by diiode (direct, the titrant is the coloured species).
     write("THIOSU.E44", exercise("THIOSU.RTF", "THIOSU.C17", "THIOSUC.RTF", "THIOSUC.C17", 1,
-                                 ["Couples I2/I- et S4O6 2-/S2O3 2-. Le diiode est le réactif titrant : ",
-                                  "équation de titrage, équivalence repérée par l'apparition de la couleur du diiode, "
-                                  "rôle du thiodène."],
+                                 ["Couples I2/I- et S4O6 2-/S2O3 2-. ",
+                                  "Équation de titrage, équivalence, rôle du thiodène, préparation d'une solution."],
                                  "Titrage d'une solution de thiosulfate de sodium par le diiode", 2,
                                  hidden=True))
     thiosu = ["0,025", "0,02", "0,05", "0", "20,0", "0,0"]
@@ -390,14 +400,13 @@ def main():
 
     # Exercise 5: ascorbic acid, indirect (diiode in excess, the excess titrated by thiosulfate).
     write("VITAC.E44", exercise("VITAC.RTF", "VITAC.C17", "VITACC.RTF", "VITACC.C17", 3,
-                                ["Titrage indirect (en retour) : diiode en excès, excès de diiode titré ",
-                                 "par le thiosulfate. Couples C6H6O6/C6H8O6, I2/I-, S4O6 2-/S2O3 2-. ",
+                                ["Titrage indirect. Couples C6H6O6/C6H8O6, I2/I-, S4O6 2-/S2O3 2-. ",
                                  "Contrôle d'un comprimé de vitamine C."],
                                 "Dosage de la vitamine C d'un comprimé", 3, hidden=True))
-    vitac = ["0,0142", "0,02", "0,05", "0", "20,0", "0,0"]
+    vitac = ["0,0137", "0,02", "0,05", "0", "20,0", "0,0"]
     write("VITAC.C17", configuration([(vitac, [0, 4, 3])]))
-    write("VITACC.C17", configuration([(vitac[:5] + ["10,8"], [0, 4, 3]),
-                                       (vitac[:5] + ["10,75"], [0, 4, 3])]))
+    write("VITACC.C17", configuration([(vitac[:5] + ["11,3"], [0, 4, 3]),
+                                       (vitac[:5] + ["11,25"], [0, 4, 3])]))
     write("VITAC.RTF", rich_text("Dosage de la vitamine C d'un comprimé", [
         "Un comprimé de vitamine C porte l'indication « 500 mg ». On le dissout dans de l'eau "
         "distillée et on complète à V_{S} = 200,0 mL en fiole jaugée : c'est la solution S, de concentration "
@@ -430,21 +439,22 @@ def main():
                    "n(I_{2}) introduit = c_{3} · V_{3} = 5,00 × 10^{-2} × 5,00 = 0,250 mmol ; d'après "
                    "l'indication, n_{2} ≈ (0,500 / 176,0) × (10,0 / 200,0) = 1,42 × 10^{-4} mol = "
                    "0,142 mmol < 0,250 mmol : le diiode est en excès."),
-        ("indent", "3. On lit V_{E} = 10,8 mL : à 10,75 mL il reste du diiode (bleu avec le thiodène), "
-                   "à 10,8 mL le mélange est incolore. Situation 1 : la burette est placée à "
+        ("indent", "3. On lit V_{E} = 11,3 mL : à 11,25 mL il reste du diiode (bleu avec le thiodène), "
+                   "à 11,3 mL le mélange est incolore. Situation 1 : la burette est placée à "
                    "l'équivalence ; situation 2 : une goutte avant."),
         ("indent", "4. n(I_{2}) restant = n(S_{2}O_{3}^{2-}) / 2 = c_{1} · V_{E} / 2 = "
-                   "2,00 × 10^{-2} × 10,8 / 2 = 0,108 mmol."),
-        ("indent", "n_{2} = n(I_{2}) introduit − n(I_{2}) restant = 0,250 − 0,108 = 0,142 mmol, soit "
-                   "c_{2} = n_{2} / V_{2} = 0,142 / 10,0 = ##1,42 × 10^{-2} mol · L^{-1}##."),
-        ("indent", "5. m = c_{2} · V_{S} · M = 1,42 × 10^{-2} × 0,2000 × 176,0 = ##0,500 g##, soit "
-                   "500 mg : le résultat est en accord avec l'indication du fabricant."),
+                   "2,00 × 10^{-2} × 11,3 / 2 = 0,113 mmol."),
+        ("indent", "n_{2} = n(I_{2}) introduit − n(I_{2}) restant = 0,250 − 0,113 = 0,137 mmol, soit "
+                   "c_{2} = n_{2} / V_{2} = 0,137 / 10,0 = ##1,37 × 10^{-2} mol · L^{-1}##."),
+        ("indent", "5. m = c_{2} · V_{S} · M = 1,37 × 10^{-2} × 0,2000 × 176,0 = ##0,482 g##, soit "
+                   "482 mg : 3,6 % de moins que l'indication du fabricant (500 mg), un écart "
+                   "qu'admet la tolérance habituelle d'un comprimé (± 5 %)."),
     ]))
 
     # Exercise 6: copper(II), indirect (iodide in excess, the diiode formed titrated by thiosulfate).
     write("CUIVRE.E44", exercise("CUIVRE.RTF", "CUIVRE.C17", "CUIVREC.RTF", "CUIVREC.C17", 3,
-                                 ["Titrage indirect : iodure de potassium en excès, diiode formé titré ",
-                                  "par le thiosulfate. Couples Cu2+/CuI, I2/I-, S4O6 2-/S2O3 2-."],
+                                 ["Titrage indirect. Couples Cu2+/CuI, I2/I-, S4O6 2-/S2O3 2-. ",
+                                  "Concentration en masse."],
                                  "Dosage indirect des ions cuivre II", 3, hidden=True))
     cuivre = ["0,028", "0,02", "0,1", "10", "20,0", "0,0"]
     write("CUIVRE.C17", configuration([(cuivre, [7, 4, 1])]))
@@ -468,7 +478,7 @@ def main():
         ("indent", "3. Réaliser le titrage sur le simulateur (situation 1) et relever le volume "
                    "versé à l'équivalence V_{E}."),
         ("indent", "4. En déduire c_{2}. Vérifier que l'iodure de potassium était bien en excès."),
-        ("indent", "5. Calculer la concentration massique de la solution en ions cuivre II."),
+        ("indent", "5. Calculer la concentration en masse C_{m} de la solution en ions cuivre II."),
     ]))
     write("CUIVREC.RTF", rich_text("Correction : dosage indirect des ions cuivre II", [
         ("indent", "1. Cu^{2+} + I^{-} + e^{-} = CuI (×2) et 2 I^{-} = I_{2} + 2 e^{-} ; la somme donne "
@@ -477,16 +487,19 @@ def main():
         ("indent", "2. Les ions cuivre II ne sont pas titrés eux-mêmes : on titre le diiode qu'ils "
                    "ont formé avec l'iodure en excès. D'après l'équation, n(I_{2}) formé = n_{2} / 2."),
         ("indent", "3. On lit V_{E} = 14,0 mL : à 13,95 mL le diiode colore encore le mélange, à "
-                   "14,0 mL il est incolore. Situation 1 : la burette est placée à l'équivalence ; "
-                   "situation 2 : une goutte avant."),
+                   "14,0 mL sa teinte a disparu (le simulateur montre un mélange incolore ; au "
+                   "laboratoire, le précipité blanc d'iodure de cuivre I le laisse laiteux). "
+                   "Situation 1 : la burette est placée à l'équivalence ; situation 2 : une goutte "
+                   "avant."),
         ("indent", "4. À l'équivalence n(S_{2}O_{3}^{2-}) = 2 n(I_{2}) = n_{2}, soit "
                    "c_{1} · V_{E} = c_{2} · V_{2} et c_{2} = c_{1} · V_{E} / V_{2} = "
                    "2,0 × 10^{-2} × 14,0 / 10,0 = ##2,8 × 10^{-2} mol · L^{-1}##."),
         ("indent", "n_{2} = c_{2} · V_{2} = 0,28 mmol demandent 2 n_{2} = 0,56 mmol d'ions iodure ; "
                    "on en a introduit c_{3} · V_{3} = 0,10 × 10,0 = 1,0 mmol : l'iodure était bien en "
                    "excès."),
-        ("indent", "5. t = c_{2} · M(Cu) = 2,8 × 10^{-2} × 63,5 = ##1,8 g · L^{-1}## (deux chiffres "
-                   "significatifs, comme c_{2})."),
+        ("indent", "5. La concentration en masse des ions cuivre II est C_{m} = c_{2} · M(Cu) = "
+                   "2,8 × 10^{-2} × 63,5 = ##1,8 g · L^{-1}## (deux chiffres significatifs, comme "
+                   "c_{2})."),
     ]))
 
 

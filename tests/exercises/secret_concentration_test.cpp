@@ -67,7 +67,8 @@ TEST_F(SecretConcentration, OnlyARecord13OfOneHidesIt) {
         host.state.folder = folder;
         ASSERT_EQ(exercises::openExercise(host, folder + "X.E44", true, &host.window),
                   exercises::OpenResult::Opened);
-        // The bench takes the configuration first, and the secret is kept over it.
+        // The secret is kept first, then the bench takes the configuration: the
+        // concentration never shows on the bench.
         EXPECT_EQ(host.bench.selected, std::vector<int>{0});
         EXPECT_EQ(host.concentrationHidden, row.hides);
         exercises::showCorrection(host);

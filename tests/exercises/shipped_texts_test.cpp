@@ -5,10 +5,10 @@
 // diiode correction holds its progress table as a word processor writes tables.
 
 #include "exercises/exercise_file.h"
-#include "exercises/rtf.h"
 #include "files/configuration.h"
 #include "model/amounts.h"
 #include "numbers/reading.h"
+#include "rtf/rtf.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,7 +66,7 @@ bool equivalenceReached(int species, model::BenchInputs in, float poured) {
 
 QString plainText(const QString& stored) {
     QTextDocument doc;
-    EXPECT_TRUE(exercises::loadRtfFile(exercises::resolveStoredName(data, stored), doc))
+    EXPECT_TRUE(rtf::loadRtfFile(exercises::resolveStoredName(data, stored), doc))
         << stored.toStdString();
     return doc.toPlainText();
 }

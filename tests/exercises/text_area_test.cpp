@@ -2,8 +2,8 @@
 // A rich-text file loaded into a text area: the area shows what the reader makes of the file,
 // keeps its own settings and state, and holds one document at a time.
 
-#include "exercises/rtf.h"
 #include "exercises/text_area.h"
+#include "rtf/rtf.h"
 #include "support/application.h"
 
 #include <QFile>
@@ -40,7 +40,7 @@ QByteArray sampleRtf() {
     QTextImageFormat picture;
     picture.setName(QStringLiteral("p"));
     c.insertImage(picture);
-    return exercises::writeRtf(doc);
+    return rtf::writeRtf(doc);
 }
 
 TEST(TextArea, ShowsTheFileAsTheReaderReadsItAndKeepsTheAreaState) {
@@ -52,7 +52,7 @@ TEST(TextArea, ShowsTheFileAsTheReaderReadsItAndKeepsTheAreaState) {
     QTextDocument expected;
     expected.setDefaultFont(font);
     expected.setDocumentMargin(7);
-    ASSERT_TRUE(exercises::loadRtfFile(path, expected));
+    ASSERT_TRUE(rtf::loadRtfFile(path, expected));
 
     for (const bool readOnly : {false, true}) {
         SCOPED_TRACE(readOnly ? "read-only area" : "editable area");

@@ -9,14 +9,17 @@
 
 #include "bench/feuillep.h"
 #include "bench/random_concentration.h"
+#include "files/situations.h"
 #include "files/ui/folderlists.h"
 #include "files/ui/paths.h"
 #include "guifuzz/random_answerer.h"
 #include "guifuzz/random_user.h"
 #include "guifuzz/sandbox.h"
+#include "model/acidbase/catalogue.h"
 #include "support/application.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <gtest/gtest.h>
 
@@ -24,6 +27,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -111,8 +115,15 @@ TEST(GuiFuzz, RandomUseOfEveryWindow) {
             for (files::FolderList* folders : top->findChildren<files::FolderList*>())
                 if (!sandbox.holds(folders->path().toStdString())) folders->setPath(work);
     };
+    // The controls that only the acid-base titrations show, and how often an action hit them.
+    std::map<QString, int> acidBaseReached{{QStringLiteral("titrantBox"), 0},
+                                           {QStringLiteral("waterBox"), 0},
+                                           {QStringLiteral("indicatorList"), 0},
+                                           {QStringLiteral("probeList"), 0}};
     auto afterAction = [&] {
         watchdog->beat(user.last());
+        for (auto& [name, count] : acidBaseReached)
+            if (user.last().contains(QLatin1Char(' ') + name + QLatin1Char(' '))) ++count;
         fence();
         if (warmedUpBytes < 0 && Clock::now() >= warmedUp) warmedUpBytes = guifuzz::residentBytes();
         return Clock::now() < end;
@@ -131,6 +142,11 @@ TEST(GuiFuzz, RandomUseOfEveryWindow) {
             window->start();
             continue;
         }
+        // Now and then an acid-base titration is chosen from the list, as a student picks one:
+        // the items at the end of the list are reached at random less often than its first ones.
+        if (user.chance(0.01))
+            window->ions1->setCurrentIndex(files::acidBaseListStart +
+                                           user.below(model::acidbase::titrationCount));
         user.act(*window);
     }
     window.reset();
@@ -145,6 +161,10 @@ TEST(GuiFuzz, RandomUseOfEveryWindow) {
                 double(warmedUpBytes) / 1e6, double(endBytes) / 1e6);
     for (const auto& [kind, count] : answerer.windowKinds)
         std::printf("  %s shown %d times\n", kind.c_str(), count);
+    for (const auto& [name, count] : acidBaseReached) {
+        std::printf("  %s reached %d times\n", qPrintable(name), count);
+        EXPECT_GT(count, 0) << name.toStdString() << " never reached";
+    }
     EXPECT_GT(user.actions(), 100) << "the run did almost nothing";
     EXPECT_GT(answerer.windows, 0) << "no secondary window was opened";
 #ifndef __SANITIZE_ADDRESS__

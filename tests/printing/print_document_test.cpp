@@ -74,14 +74,14 @@ TEST_F(PrintDocument, AnExistingPdfIsReplacedOnlyAfterTheQuestion) {
         existing.write("mon rapport");
     }
     const QString question =
-        "Le fichier " + QDir::toNativeSeparators(file) + " existe déjà.\nEcraser l'ancien?";
+        "Le fichier " + QDir::toNativeSeparators(file) + " existe déjà.\nÉcraser l'ancien\u00A0?";
     script.printerChoices = {true};
     script.fileNames = {file};
     script.answers = {ui::Answer::Cancel};
     EXPECT_FALSE(printing::printTextEdit(nullptr, edit));
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].text, question);
-    EXPECT_EQ(script.asked[0].title, "Ecraser le fichier?");
+    EXPECT_EQ(script.asked[0].title, "Écraser le fichier\u00A0?");
     EXPECT_EQ(script.asked[0].icon, ui::Icon::Question);
     EXPECT_EQ(script.asked[0].buttons, ui::Buttons::OkCancel);
     QFile kept(file);
@@ -115,10 +115,11 @@ TEST(PrinterTexts, DescribeWhereThePagesGo) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName({});
     EXPECT_EQ(printing::printerDescription(printer),
-              "Aucune imprimante : impression dans un fichier PDF");
+              "Aucune imprimante\u00A0: impression dans un fichier PDF");
     printer.setOutputFileName("/tmp/banc.pdf");
-    EXPECT_EQ(printing::printerDescription(printer), "Fichier PDF : /tmp/banc.pdf");
-    EXPECT_EQ(printing::printerFailureText(), "Impossible d'imprimer : vérifier l'imprimante.");
+    EXPECT_EQ(printing::printerDescription(printer), "Fichier PDF\u00A0: /tmp/banc.pdf");
+    EXPECT_EQ(printing::printerFailureText(),
+              "Impossible d'imprimer\u00A0: vérifier l'imprimante.");
 }
 
 } // namespace

@@ -132,7 +132,7 @@ TEST_F(PrintOptions, OpensWithItsStartValues) {
         EXPECT_EQ(w.UpDown1->value(), 1);
         EXPECT_EQ(w.UpDown1->minimum(), 1);
         EXPECT_EQ(w.UpDown1->maximum(), 99);
-        EXPECT_EQ(w.defaut->text(), "Aucune imprimante : impression dans un fichier PDF");
+        EXPECT_EQ(w.defaut->text(), "Aucune imprimante\u00A0: impression dans un fichier PDF");
         EXPECT_FALSE(w.Frame2->isVisible());
         EXPECT_EQ(w.frameGeometry().top(), mainTop + 20);
     });

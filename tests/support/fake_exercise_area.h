@@ -45,6 +45,7 @@ public:
         ++reveals;
         concentrationHidden = false;
     }
+    bool sampleConcentrationHidden() override { return concentrationHidden; }
     void loadConfiguration(const QString& path) override {
         bench.situations().configFile = path;
         files::loadConfiguration(bench, nullptr);

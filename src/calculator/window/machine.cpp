@@ -126,7 +126,7 @@ void Machine::buildKeys() {
                    {"Blog", "&Log", none, factor("log ")},
                    {"Bexp", QStringLiteral("eˣ"), none, factor("exp ")},
                    {"B10x", QStringLiteral("10ˣ"), none, factor("10 ^ ")},
-                   {"racine", QStringLiteral("√"), QStringLiteral("Racine carré"), factor("SQR ")},
+                   {"racine", QStringLiteral("√"), QStringLiteral("Racine carrée"), factor("SQR ")},
                    {"Command5", "1/x", "Inverse", factor("1 / ")}});
     scientificRow(2, {{"puissance", QStringLiteral("xʸ"), none, &Keypad::power},
                       {"btcarre", QStringLiteral("x²"), none, &Keypad::square},
@@ -144,7 +144,7 @@ void Machine::buildKeys() {
          {"nano", "n", "nano", text("E-9")},
          {"pico", "p", "pico", text("E-12")}},
         scientificLeft, firstRow + 3 * rowStep, 33, rowHeight, 36);
-    run({{"Command1", "M+", QStringLiteral("Ajouter à la méoire"), &Keypad::memoryAdd},
+    run({{"Command1", "M+", QStringLiteral("Ajouter à la mémoire"), &Keypad::memoryAdd},
          {"Command2", "M-", QStringLiteral("Soustraire à la mémoire"), &Keypad::memorySubtract},
          {"Command3", "RM", QStringLiteral("Rappel mémoire"), &Keypad::memoryRecall},
          {"Command4", "CM", QStringLiteral("Effacer la mémoire"), &Keypad::memoryClear}},

@@ -42,7 +42,7 @@ ConfigurationWindow::ConfigurationWindow(SituationBench& bench, const Captions& 
         return l;
     };
     grid_ = new QGridLayout(this);
-    grid_->addWidget(label(QStringLiteral("Lecteur:"), Drive1), 0, 0);
+    grid_->addWidget(label(QStringLiteral("Lecteur\u00A0:"), Drive1), 0, 0);
     grid_->addWidget(Drive1, 1, 0);
     grid_->addWidget(label(captions.folders, Dir1), 2, 0);
     grid_->addWidget(Dir1, 3, 0);

@@ -22,11 +22,11 @@ namespace files {
 Enregistrer::Enregistrer(SituationBench& bench, QWidget* parent)
     : ConfigurationWindow(bench,
                           {QStringLiteral("Enregistrer les paramètres."),
-                           QStringLiteral("Répertoire:"), QStringLiteral("Fichiers enregistrés"),
-                           QStringLiteral("ENREGISTRER")},
+                           QStringLiteral("Répertoire\u00A0:"),
+                           QStringLiteral("Fichiers enregistrés"), QStringLiteral("ENREGISTRER")},
                           parent) {
     Text1 = new QLineEdit(this);
-    auto* nameLabel = new QLabel(QStringLiteral("Nom du fichier:"), this);
+    auto* nameLabel = new QLabel(QStringLiteral("Nom du fichier\u00A0:"), this);
     nameLabel->setBuddy(Text1);
     grid()->addWidget(nameLabel, 4, 0, 1, 2);
     grid()->addWidget(Text1, 5, 0, 1, 2);
@@ -63,7 +63,7 @@ void Enregistrer::Command1_Click() {
     const QString path = QString::fromStdString(configurationSavePath(
         Text1->text().toStdString(), QDir::toNativeSeparators(File1->path()).toStdString()));
     if (path.isEmpty()) {
-        ui::ask(this, QStringLiteral("Il faut donner un nom au fichier!"),
+        ui::ask(this, QStringLiteral("Il faut donner un nom au fichier\u00A0!"),
                 QStringLiteral("Enregistrement impossible"), ui::Icon::Critical, ui::Buttons::Ok);
         unsetCursor();
         return;
@@ -73,8 +73,8 @@ void Enregistrer::Command1_Click() {
     QDir::setCurrent(File1->path());
 
     if (QFileInfo::exists(path) &&
-        ui::ask(this, QStringLiteral("Ecraser le fichier existant?"),
-                QStringLiteral("Ce fichier existe déjà!"), ui::Icon::Exclamation,
+        ui::ask(this, QStringLiteral("Écraser le fichier existant\u00A0?"),
+                QStringLiteral("Ce fichier existe déjà\u00A0!"), ui::Icon::Exclamation,
                 ui::Buttons::YesNo) != ui::Answer::Yes) {
         unsetCursor();
         return;

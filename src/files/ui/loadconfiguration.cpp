@@ -29,12 +29,19 @@ QString existingFileIgnoringCase(const QString& path) {
     return found.isEmpty() ? path : QDir::toNativeSeparators(folder.filePath(found));
 }
 
+bool configurationFileFound(const QString& name, QWidget* parent) {
+    if (QFileInfo(existingFileIgnoringCase(name)).isFile()) return true;
+    ui::ask(parent, QStringLiteral("Nom de fichier incorrect ou chemin non valide"),
+            QStringLiteral("impossible d'ouvrir ce fichier"), ui::Icon::Critical, ui::Buttons::Ok);
+    return false;
+}
+
 bool saveConfiguration(SituationBench& bench, const QString& path, QWidget* parent) {
     if (writeConfiguration(nativePath(path), bench.situations().table) == WriteResult::Ok) {
         bench.setCaption(captionPrefix + path);
         return true;
     }
-    ui::ask(parent, QStringLiteral("Ecriture impossible sur disque"),
+    ui::ask(parent, QStringLiteral("Écriture impossible sur disque"),
             QStringLiteral("Enregistrement impossible"), ui::Icon::Critical, ui::Buttons::Ok);
     return false;
 }
@@ -56,6 +63,12 @@ bool loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull) {
         return false;
     case LoadResult::InvalidSignature:
         ui::ask(parent, QStringLiteral("Ce fichier ne correspond pas à cette application"),
+                QStringLiteral("Fichier non valide"), ui::Icon::Critical, ui::Buttons::Ok);
+        return false;
+    case LoadResult::Damaged:
+        ui::ask(parent,
+                QStringLiteral("Ce fichier est incomplet ou endommagé\u00A0: ses titrages "
+                               "acido-basiques ne peuvent pas être lus."),
                 QStringLiteral("Fichier non valide"), ui::Icon::Critical, ui::Buttons::Ok);
         return false;
     case LoadResult::Ok:

@@ -22,6 +22,10 @@ bool saveConfiguration(SituationBench& bench, const QString& path, QWidget* pare
 // A file of another program, or one that cannot be read, changes nothing. True when loaded.
 bool loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull);
 
+// Whether name is a file (in any case, as existingFileIgnoringCase finds it); otherwise the
+// open window's message says the name is wrong (over parent).
+bool configurationFileFound(const QString& name, QWidget* parent);
+
 // The file as named, or, on a case-sensitive file system, the one file of the same folder
 // whose name differs only in case (files copied from Windows); path itself when neither.
 QString existingFileIgnoringCase(const QString& path);

@@ -9,7 +9,6 @@
 
 #include "drawing/hourglass.h"
 #include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -38,7 +37,7 @@ Ouvrir::Ouvrir(SituationBench& bench, QWidget* parent)
     auto* notice = new QHBoxLayout(Frame1);
     auto* hourglass = new QLabel(Frame1);
     hourglass->setPixmap(drawing::hourglassPicture(22, 30));
-    Label4 = new QLabel(QStringLiteral("Patience: chargement du fichier"), Frame1);
+    Label4 = new QLabel(QStringLiteral("Patience\u00A0: chargement du fichier"), Frame1);
     notice->addWidget(hourglass);
     notice->addWidget(Label4, 1);
     grid()->addWidget(Frame1, 6, 0, 1, 2);
@@ -75,12 +74,7 @@ void Ouvrir::Command1_Click() {
         return;
     }
     bench_.situations().configFile = name;
-    if (!QFileInfo(existingFileIgnoringCase(name)).isFile()) {
-        ui::ask(this, QStringLiteral("Nom de fichier incorrect ou chemin non valide"),
-                QStringLiteral("impossible d'ouvrir ce fichier"), ui::Icon::Critical,
-                ui::Buttons::Ok);
-        return;
-    }
+    if (!configurationFileFound(name, this)) return;
     Frame1->show();
     const bool loaded = loadConfiguration(bench_, this);
     accept(); // whatever came of the load

@@ -40,7 +40,7 @@ TEST_F(MachineTest, KeysCarryTheirCaptionsAndTooltips) {
         {"Btoncommande3", "INV T&AN", "Inverse tangente"},
         {"Bln", "l&n", ""},
         {"Blog", "&Log", ""},
-        {"racine", "√", "Racine carré"},
+        {"racine", "√", "Racine carrée"},
         {"Command5", "1/x", "Inverse"},
         {"multip", "x", ""},
         {"div", "÷", ""},
@@ -50,7 +50,7 @@ TEST_F(MachineTest, KeysCarryTheirCaptionsAndTooltips) {
         {"EFFACE", "←", "Effacer dernier caractère"},
         {"RAZ", "AC", "Tout effacer"},
         {"EXE", "EXE", "Calculer"},
-        {"Command1", "M+", "Ajouter à la méoire"},
+        {"Command1", "M+", "Ajouter à la mémoire"},
         {"Command2", "M-", "Soustraire à la mémoire"},
         {"Command4", "CM", "Effacer la mémoire"},
         {"Command3", "RM", "Rappel mémoire"},
@@ -178,8 +178,10 @@ TEST_F(MachineTest, ErrorsShowTheirMessageWithABeepAndKeepTheExpression) {
         const char* expression;
     };
     const Row rows[] = {
-        {{"Bpo", "B1", "plus", "B2"}, "Erreur saisie: revoir les parenthèses", "(1 + 2"},
-        {{"B3", "multip"}, "Erreur saisie: incompréhension sur opérateurs: ^ * / + -", "3 * "},
+        {{"Bpo", "B1", "plus", "B2"}, "Erreur saisie\u00A0: revoir les parenthèses", "(1 + 2"},
+        {{"B3", "multip"},
+         "Erreur saisie\u00A0: incompréhension sur opérateurs\u00A0: ^ * / + -",
+         "3 * "},
         {{"B1", "div", "B0"}, "Calcul impossible", "1 / 0"},
         {{"bsin"}, "Calcul impossible", "sin "},
     };

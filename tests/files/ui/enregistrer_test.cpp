@@ -88,8 +88,8 @@ TEST(SaveWindow, AsksBeforeOverwriting) {
     script.answers = {ui::Answer::No};
     window.Command1_Click();
     ASSERT_EQ(script.asked.size(), 1u);
-    EXPECT_EQ(script.asked[0].text, "Ecraser le fichier existant?");
-    EXPECT_EQ(script.asked[0].title, "Ce fichier existe déjà!");
+    EXPECT_EQ(script.asked[0].text, "Écraser le fichier existant\u00A0?");
+    EXPECT_EQ(script.asked[0].title, "Ce fichier existe déjà\u00A0!");
     EXPECT_EQ(script.asked[0].icon, ui::Icon::Exclamation);
     EXPECT_EQ(script.asked[0].buttons, ui::Buttons::YesNo);
     EXPECT_EQ(contentOf(path), "ancien");
@@ -116,7 +116,7 @@ TEST(SaveWindow, RefusesAMissingName) {
         window.Text1->setText(typed);
         window.Command1_Click();
         ASSERT_EQ(script.asked.size(), 1u) << typed;
-        EXPECT_EQ(script.asked[0].text, "Il faut donner un nom au fichier!");
+        EXPECT_EQ(script.asked[0].text, "Il faut donner un nom au fichier\u00A0!");
         EXPECT_EQ(script.asked[0].title, "Enregistrement impossible");
         EXPECT_EQ(script.asked[0].icon, ui::Icon::Critical);
         EXPECT_EQ(script.asked[0].buttons, ui::Buttons::Ok);
@@ -140,7 +140,7 @@ TEST(SaveWindow, AFailedWriteKeepsTheOldFileAndTheWindow) {
     script.answers = {ui::Answer::Yes, ui::Answer::Ok}; // overwrite, then the failure
     window.Command1_Click();
     ASSERT_EQ(script.asked.size(), 2u);
-    EXPECT_EQ(script.asked[1].text, "Ecriture impossible sur disque");
+    EXPECT_EQ(script.asked[1].text, "Écriture impossible sur disque");
     EXPECT_EQ(script.asked[1].title, "Enregistrement impossible");
     EXPECT_EQ(script.asked[1].icon, ui::Icon::Critical);
     EXPECT_EQ(contentOf(path), "ancien");
@@ -183,7 +183,7 @@ TEST(SaveWindow, DoubleClickOnAFileSavesOverIt) {
     script.answers = {ui::Answer::Yes};
     emit window.File1->itemDoubleClicked(item);
     ASSERT_EQ(script.asked.size(), 1u);
-    EXPECT_EQ(script.asked[0].text, "Ecraser le fichier existant?");
+    EXPECT_EQ(script.asked[0].text, "Écraser le fichier existant\u00A0?");
     EXPECT_EQ(contentOf(space.file("serie.C17")).size(), 91 * 128);
 }
 

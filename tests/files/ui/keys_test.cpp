@@ -105,7 +105,7 @@ TEST(SaveWindowKeys, TheArrowsPutTheFileNameInTheBoxAndEnterSavesThere) {
     script.answers = {ui::Answer::Yes}; // the file is there: replace it
     QTest::keyClick(window.File1, Qt::Key_Return);
     ASSERT_EQ(script.asked.size(), 1u);
-    EXPECT_EQ(script.asked[0].title, "Ce fichier existe déjà!");
+    EXPECT_EQ(script.asked[0].title, "Ce fichier existe déjà\u00A0!");
     EXPECT_EQ(host.state.configFile, QDir::toNativeSeparators(path));
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(told.sentences, std::vector<QString>{"Configuration enregistrée\u00a0: serie.C17."});
@@ -128,7 +128,7 @@ TEST(ConfigurationWindows, ListsAreNamedAndTabGoesFromTheListsToTheName) {
         EXPECT_EQ(nextTabStop(name), window->Command1);
     }
     EXPECT_EQ(open.ficharge->accessibleName(), "Fichier à ouvrir");
-    EXPECT_EQ(labelOf(save.Text1), "Nom du fichier:");
+    EXPECT_EQ(labelOf(save.Text1), "Nom du fichier\u00A0:");
 }
 
 } // namespace

@@ -139,7 +139,7 @@ TEST(OpenWindow, ALoadShowsSituationOneAfterClearingTheButtons) {
     emit window.File1->itemDoubleClicked(window.File1->item(0));
     EXPECT_TRUE(script.asked.empty());
     EXPECT_TRUE(noticeShown);
-    EXPECT_EQ(window.Label4->text(), "Patience: chargement du fichier");
+    EXPECT_EQ(window.Label4->text(), "Patience\u00A0: chargement du fichier");
     EXPECT_EQ(host.calls, (std::vector<std::string>{"clear", "select 0", "caption"}));
     EXPECT_EQ(host.currentWhenSelected, -1);
     EXPECT_EQ(host.caption, "Titrage colorimétrique - " + path);

@@ -1,0 +1,361 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The acid-base bench: its place in the species list, the inputs of its panel, the meter and
+// the flask along the classic ethanoic acid titration, the measured volumes, the situations
+// and their files, the table of the amounts, and the secret of a hidden concentration.
+#include "fixture.h"
+
+#include "files/configuration.h"
+#include "model/acidbase/indicators.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QScrollBar>
+#include <QStandardItemModel>
+#include <QTest>
+
+using benchtest::BenchTest;
+
+namespace {
+
+namespace ab = model::acidbase;
+
+constexpr int ethanoicPosition = files::acidBaseListStart + ab::Titration::EthanoicAcid;
+
+class AcidBaseBenchTest : public BenchTest {
+protected:
+    // Ethanoic acid at 0,100 mol/L, 10,0 mL, sodium hydroxide at 0,100 mol/L, phenolphthalein
+    // and the pH meter: the titration of the class, its equivalence at 10,0 mL.
+    void chooseEthanoicAcid() {
+        window->ions1->setCurrentIndex(ethanoicPosition);
+        type(0, QStringLiteral("0,1"));
+        window->Text1_LostFocus(0);
+        window->Combo1->setCurrentIndex(4);
+        window->titrantBox->setText(QStringLiteral("0,1"));
+        window->titrantBox_LostFocus();
+        window->indicatorList->setCurrentIndex(1 + ab::Indicator::Phenolphthalein);
+        window->probeList->setCurrentIndex(0);
+    }
+    void pour(int ticks) {
+        window->Image3_MouseDown();
+        for (int i = 0; i < ticks; ++i)
+            window->Timer1_Timer();
+        window->Image3_MouseUp();
+    }
+    void drop() {
+        window->Image1_Click();
+        for (int step = 0; step < 4; ++step)
+            window->Timer2_Timer();
+    }
+    QString meter() const {
+        if (window->picburette->partCount() < 3) return {};
+        return window->picburette->part(2).description;
+    }
+    // The beaker's description after "Bécher :": its volume and its colour.
+    QString flask() const {
+        return window->picburette->part(0).description.section(QLatin1Char(':'), 1).trimmed();
+    }
+    std::vector<QWidget*> acidBaseControls() const {
+        return {window->titrantBox, window->waterBox, window->indicatorList, window->probeList};
+    }
+};
+
+TEST_F(AcidBaseBenchTest, TheListSetsTheTwoFamiliesApart) {
+    QComboBox* list = window->ions1;
+    EXPECT_EQ(list->itemText(9), "thiosulfate de sodium") << "the redox items stay in place";
+    EXPECT_EQ(list->itemText(files::acidBaseHeadingPosition), "Titrages acido-basiques");
+    const auto* items = qobject_cast<QStandardItemModel*>(list->model());
+    ASSERT_NE(items, nullptr);
+    EXPECT_FALSE(items->item(files::acidBaseHeadingPosition)->isEnabled()) << "not a choice";
+    EXPECT_EQ(list->itemText(files::acidBaseListStart), "acide chlorhydrique");
+    EXPECT_EQ(list->itemText(list->count() - 1), "carbonate de sodium");
+
+    // The keys pass over the heading, both ways.
+    list->setCurrentIndex(9);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->currentIndex(), files::acidBaseListStart);
+    EXPECT_EQ(window->acidBaseTitration(), ab::Titration::HydrochloricAcid);
+    EXPECT_EQ(window->species(), -1) << "no redox species";
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(list->currentIndex(), 9);
+    EXPECT_EQ(window->acidBaseTitration(), -1);
+    // Nor does typing the first letters choose it ("t": the heading and thiosulfate).
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(list, Qt::Key_T);
+        EXPECT_NE(list->currentIndex(), files::acidBaseHeadingPosition) << i;
+    }
+}
+
+TEST_F(AcidBaseBenchTest, ItsInputsAppearOnThePanelForItAlone) {
+    openPanel();
+    for (QWidget* w : acidBaseControls())
+        EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
+    window->ions1->setCurrentIndex(ethanoicPosition);
+    for (QWidget* w : acidBaseControls()) {
+        EXPECT_FALSE(w->isHidden()) << w->objectName().toStdString();
+        EXPECT_TRUE(window->Picture4->rect().contains(w->geometry()));
+    }
+    EXPECT_TRUE(window->Text1[2]->isHidden());
+    EXPECT_TRUE(window->Combo2->isHidden());
+    EXPECT_EQ(window->titrantBox->accessibleName(),
+              "Concentration de la solution titrante (solution d'hydroxyde de sodium)");
+    EXPECT_EQ(window->probeList->itemText(0), "pH-mètre");
+    EXPECT_EQ(window->indicatorList->count(), 1 + ab::indicatorCount);
+    // "Affichage" shows the indicator's scale in place of the tint scales, and gives them back.
+    EXPECT_TRUE(window->PictureMnO4->isHidden());
+    EXPECT_TRUE(window->HScroll1->isHidden());
+    EXPECT_EQ(window->Frame2->accessibleName(), "Échelle de teintes de l'indicateur coloré");
+    window->ions1->setCurrentIndex(2);
+    for (QWidget* w : acidBaseControls())
+        EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
+    EXPECT_FALSE(window->PictureMnO4->isHidden());
+    EXPECT_FALSE(window->HScroll1->isHidden());
+    EXPECT_EQ(window->Frame2->accessibleName(), "Échelles de teintes");
+}
+
+// The meter reads 2,88 at the start, the pKa 4,76 at the half-equivalence and 8,73 at the
+// equivalence; phenolphthalein turns the flask pink within a drop of 10,0 mL.
+TEST_F(AcidBaseBenchTest, TheMeterAndTheFlaskFollowTheClassicTitration) {
+    chooseEthanoicAcid();
+    EXPECT_EQ(meter(), QStringLiteral("pH-mètre\u00A0: 2,88"));
+    EXPECT_EQ(flask(), "10 mL, solution incolore");
+    pour(50);
+    EXPECT_EQ(text(5), "5,0");
+    EXPECT_EQ(meter(), QStringLiteral("pH-mètre\u00A0: 4,76"));
+    pour(49);
+    EXPECT_EQ(text(5), "9,9");
+    EXPECT_EQ(flask(), "19,9 mL, solution incolore");
+    pour(1);
+    EXPECT_EQ(meter(), QStringLiteral("pH-mètre\u00A0: 8,73"));
+    EXPECT_EQ(flask(), "20 mL, solution rose pâle");
+    EXPECT_EQ(window->picburette->part(0).name, "La solution du bécher devient rose pâle");
+    drop();
+    EXPECT_EQ(flask(), "20,05 mL, solution rose");
+    // The set-up handed to the curves.
+    const ab::BenchSetup setup = window->acidBaseSetup();
+    EXPECT_EQ(setup.preparation.titration, ab::Titration::EthanoicAcid);
+    EXPECT_DOUBLE_EQ(setup.preparation.sampleConcentration, 0.1);
+    EXPECT_DOUBLE_EQ(setup.preparation.sampleVolume, 10);
+    EXPECT_DOUBLE_EQ(setup.preparation.titrantConcentration, 0.1);
+    EXPECT_EQ(setup.indicator, ab::Indicator::Phenolphthalein);
+    EXPECT_EQ(setup.probe, ab::Probe::PHMeter);
+}
+
+// 10 mL of hydrochloric acid at 0,0100 mol/L and 30 mL of water: [H₃O⁺] = [Cl⁻] = 0,1 mmol /
+// 40 mL = 0,0025 mol/L, σ = 42,61 × 2,5 / 100 = 1,065 mS·cm⁻¹.
+TEST_F(AcidBaseBenchTest, TheConductimeterReadsInTheUnitOfItsRange) {
+    window->ions1->setCurrentIndex(files::acidBaseListStart + ab::Titration::HydrochloricAcid);
+    window->Combo1->setCurrentIndex(4);
+    window->waterBox->setText(QStringLiteral("30"));
+    window->waterBox_LostFocus();
+    window->probeList->setCurrentIndex(1);
+    EXPECT_EQ(meter(), QStringLiteral("Conductimètre\u00A0: 1,07 mS·cm⁻¹"));
+    EXPECT_EQ(flask(), "40 mL, solution incolore") << "the water is in the flask";
+    window->probeList->setCurrentIndex(2);
+    EXPECT_EQ(window->picburette->partCount(), 2) << "no meter to tell of";
+}
+
+TEST_F(AcidBaseBenchTest, ThePanelsTitrantBoxIsTheBenchsOwn) {
+    window->ions1->setCurrentIndex(ethanoicPosition);
+    QLineEdit* box = window->titrantBox;
+    box->clear();
+    QTest::keyClicks(box, "a0.5");
+    EXPECT_EQ(box->text(), "0,5") << "the bench's key filter";
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(text(1), "0,2") << "validated as the bench's box: at most 0,2 mol/L";
+    EXPECT_EQ(box->text(), "0,2");
+    type(1, QStringLiteral("0,05"));
+    EXPECT_EQ(box->text(), "0,05");
+}
+
+struct WaterCase {
+    const char* name;
+    const char* typed;
+    int pipette; // position in Combo1
+    const char* kept;
+};
+
+// The flask holds 65 mL: with a full burette, the sample and the water stay within 40 mL.
+TEST_F(AcidBaseBenchTest, TheWaterStaysWithinWhatTheFlaskHolds) {
+    window->ions1->setCurrentIndex(ethanoicPosition);
+    const WaterCase cases[] = {
+        {"within", "25", 4, "25"},
+        {"two significant digits", "12.34", 4, "12"},
+        {"more than the flask holds", "50", 4, "30"},
+        {"no sample", "50", 0, "40"},
+        {"negative", "-3", 4, "0"},
+        {"unreadable", ",", 4, "0"},
+    };
+    for (const WaterCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        window->Combo1->setCurrentIndex(c.pipette);
+        pour(10);
+        window->waterBox->clear();
+        QTest::keyClicks(window->waterBox, c.typed);
+        QTest::keyClick(window->waterBox, Qt::Key_Return);
+        EXPECT_EQ(window->waterBox->text(), c.kept);
+        EXPECT_EQ(text(5), "0,0") << "a new solution empties the burette";
+    }
+    // A larger sample leaves less room.
+    window->waterBox->setText(QStringLiteral("35"));
+    window->Combo1->setCurrentIndex(1); // 1 mL: 35 fits
+    EXPECT_EQ(window->waterBox->text(), "35");
+    window->Combo1->setCurrentIndex(5); // 20 mL
+    EXPECT_EQ(window->waterBox->text(), "20");
+}
+
+TEST_F(AcidBaseBenchTest, EveryStopOfTheTapAndEveryDropIsAMeasuredPoint) {
+    chooseEthanoicAcid();
+    EXPECT_EQ(window->measuredVolumes(), std::vector<double>{0});
+    pour(40);
+    drop();
+    // A click on the tap: its release closes it, then pours one tick: read after that tick.
+    window->Image3_MouseDown();
+    window->Image3_MouseUp();
+    window->Image3_Click();
+    ASSERT_EQ(text(5), "4,2"); // 4,05 + 0,1 as the tap writes it
+    const std::vector<double> volumes = window->measuredVolumes();
+    ASSERT_EQ(volumes.size(), 4u);
+    const double expected[] = {0, 4.0, 4.05, 4.2};
+    for (std::size_t i = 0; i < volumes.size(); ++i)
+        EXPECT_NEAR(volumes[i], expected[i], 1e-9) << i;
+    EXPECT_EQ(window->drops().size(), 1u) << "the drops alone, as before";
+    const std::vector<ab::Point> points = window->measuredPoints();
+    ASSERT_EQ(points.size(), volumes.size());
+    const ab::Preparation p = window->acidBaseSetup().preparation;
+    for (const ab::Point& point : points)
+        EXPECT_DOUBLE_EQ(point.value, ab::mixtureAt(p, point.volume).pH) << point.volume;
+    // A smaller volume forgets what lies beyond it; emptying the burette forgets all.
+    type(5, QStringLiteral("4,1"));
+    window->Text1_LostFocus(5);
+    EXPECT_EQ(window->measuredVolumes().size(), 3u);
+    window->reinitialise();
+    EXPECT_EQ(window->measuredVolumes(), std::vector<double>{0});
+}
+
+TEST_F(AcidBaseBenchTest, EachSituationKeepsItsAcidBaseInputs) {
+    window->ions1->setCurrentIndex(ethanoicPosition);
+    window->waterBox->setText(QStringLiteral("20"));
+    window->indicatorList->setCurrentIndex(1 + ab::Indicator::BromothymolBlue);
+    window->probeList->setCurrentIndex(1);
+    window->Option2[1]->setChecked(true);
+    EXPECT_EQ(window->acidBaseTitration(), -1) << "situation 2 holds its redox start values";
+    window->Option2[0]->setChecked(true);
+    EXPECT_EQ(window->acidBaseTitration(), ab::Titration::EthanoicAcid);
+    EXPECT_EQ(window->waterBox->text(), "20");
+    EXPECT_EQ(window->indicatorList->currentIndex(), 1 + ab::Indicator::BromothymolBlue);
+    EXPECT_EQ(window->probeList->currentIndex(), 1);
+    const files::AcidBaseChoices stored = window->benchSituations().acidBase[0];
+    EXPECT_EQ(stored, (files::AcidBaseChoices{"20", 1 + ab::Indicator::BromothymolBlue, 1}));
+}
+
+TEST_F(AcidBaseBenchTest, ASavedFileOpensOnTheSameBench) {
+    const QString path = folder.filePath(QStringLiteral("acidobasique.C17"));
+    chooseEthanoicAcid();
+    window->waterBox->setText(QStringLiteral("15"));
+    window->probeList->setCurrentIndex(1);
+    ASSERT_EQ(files::writeConfiguration(path.toStdString(), window->benchSituations()),
+              files::WriteResult::Ok);
+
+    window->ions1->setCurrentIndex(3);
+    window->loadConfiguration(path);
+    EXPECT_EQ(window->acidBaseTitration(), ab::Titration::EthanoicAcid);
+    EXPECT_EQ(text(0), "0,1");
+    EXPECT_EQ(text(1), "0,1");
+    EXPECT_EQ(window->Combo1->currentText(), "10 mL");
+    EXPECT_EQ(window->waterBox->text(), "15");
+    EXPECT_EQ(window->indicatorList->currentIndex(), 1 + ab::Indicator::Phenolphthalein);
+    EXPECT_EQ(window->probeList->currentIndex(), 1);
+}
+
+TEST_F(AcidBaseBenchTest, ADamagedFileIsToldAndTheBenchIsLeftAsItWas) {
+    chooseEthanoicAcid();
+    const std::string whole = *files::configurationBytes(window->benchSituations());
+    const QString path = folder.filePath(QStringLiteral("coupe.C17"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(whole.substr(0, 100 * 128).data(), 100 * 128);
+    file.close();
+
+    window->ions1->setCurrentIndex(files::acidBaseListStart + ab::Titration::Ammonia);
+    script.answers = {ui::Answer::Ok};
+    window->loadConfiguration(path);
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].text, QStringLiteral("Ce fichier est incomplet ou endommagé\u00A0: "
+                                                   "ses titrages acido-basiques ne peuvent pas "
+                                                   "être lus."));
+    EXPECT_EQ(script.asked[0].title, "Fichier non valide");
+    EXPECT_EQ(window->acidBaseTitration(), ab::Titration::Ammonia) << "nothing changed";
+    EXPECT_EQ(window->situations().table.current, 0);
+}
+
+TEST_F(AcidBaseBenchTest, TheCopiedTableIsTheAcidBaseCurveTable) {
+    chooseEthanoicAcid();
+    pour(50);
+    script.menuChoices = {QStringLiteral("coptableau")};
+    window->Command4_Click();
+    QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.takeLast(), QString());
+    ASSERT_EQ(lines.size(), 1 + 51) << "the header, 0 to 5 mL every 0,1 mL";
+    EXPECT_TRUE(
+        lines[0].startsWith(QStringLiteral("V (mL)\tpH\tσ (mS/cm)\tn(CH₃COOH) introduite (mol)\t")))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("\tcouleur (phénolphtaléine)")));
+    EXPECT_TRUE(lines[51].startsWith(QStringLiteral("5,0\t4,76\t"))) << lines[51].toStdString();
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("n(CH₃COOH) présente (mol)")));
+}
+
+// While hidden, no number gives n0 = 1,0 mmol away: not the table's columns of the sample, not
+// the columns of the graph in words; the meter still reads the pH.
+TEST_F(AcidBaseBenchTest, AHiddenConcentrationStaysSecret) {
+    chooseEthanoicAcid();
+    window->masquer->setChecked(true);
+    pour(50);
+    const QStringList lines =
+        QString::fromStdString(*window->acidBaseTableText(";", "\n")).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 1 + 51 + 1) << "the header, 0 to 5 mL, the last line end";
+    const QStringList header = lines[0].split(QLatin1Char(';'));
+    // The sample's columns are kept, empty; the titrant's ones are filled.
+    const struct {
+        const char* name;
+        bool empty;
+    } columns[] = {
+        {"pH", false},
+        {"n(CH₃COOH) introduite (mol)", true},
+        {"n(CH₃COOH) présente (mol)", true},
+        {"n(CH₃COO⁻) présente (mol)", true},
+        {"n(HO⁻) introduite (mol)", false},
+        {"n(HO⁻) présente (mol)", true},
+        {"n(Na⁺) présente (mol)", false},
+    };
+    for (const auto& column : columns) {
+        SCOPED_TRACE(column.name);
+        const qsizetype j = header.indexOf(QString::fromUtf8(column.name));
+        ASSERT_GE(j, 0);
+        const QStringList at5 = lines[51].split(QLatin1Char(';'));
+        ASSERT_EQ(at5.size(), header.size());
+        EXPECT_EQ(at5[j].isEmpty(), column.empty) << at5[j].toStdString();
+    }
+    EXPECT_FALSE(lines.join(QLatin1Char('\n')).contains(QStringLiteral("1,000E-03"))) << "n0";
+    EXPECT_TRUE(lines[51].startsWith(QStringLiteral("5,0;4,76;")));
+    for (int i = 0; i < window->tabquant->partCount(); ++i) {
+        const QString words = window->tabquant->part(i).description;
+        EXPECT_FALSE(words.contains(QStringLiteral("0,001"))) << words.toStdString();
+    }
+    EXPECT_EQ(window->tabquant->part(0).description,
+              QStringLiteral("CH₃COOH\u00A0: quantités de matière masquées"));
+    EXPECT_EQ(meter(), QStringLiteral("pH-mètre\u00A0: 4,76"));
+}
+
+TEST_F(AcidBaseBenchTest, PrintedAndCopiedPicturesAreTheScreensOnes) {
+    chooseEthanoicAcid();
+    pour(30);
+    window->Onglets_MouseUp(400, 8); // the "Courbes" tab
+    const qreal ratio = window->tabcourbes->picture().devicePixelRatio();
+    EXPECT_EQ(window->courbesImage(ratio),
+              window->tabcourbes->picture().image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(window->graphImage(window->tabquant->picture().devicePixelRatio()),
+              window->tabquant->picture().image().convertToFormat(QImage::Format_RGB32));
+}
+
+} // namespace

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The box of the concentration to find while it is hidden: it holds nothing that assistive
+// technology could read (its text, its value, its description), while the bench titrates with
+// the concentration it keeps; shown again, the box gives it back. An exercise's secret goes
+// with the concentration shown.
+#include "fixture.h"
+
+#include "numbers/reading.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLabel>
+
+namespace {
+
+using benchtest::BenchTest;
+
+QString accessibleValue(QWidget* w) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+    QString all = iface->text(QAccessible::Value) + iface->text(QAccessible::Description);
+    if (QAccessibleTextInterface* text = iface->textInterface())
+        all += text->text(0, text->characterCount());
+    return all;
+}
+
+TEST_F(BenchTest, TheHiddenConcentrationIsNotInItsBox) {
+    openPanel();
+    struct Row {
+        const char* name;
+        std::function<void()> hide;
+    } rows[] = {
+        {"the die", [this] { window->Command5_Click(); }},
+        {"masquer ticked", [this] { window->masquer->setChecked(true); }},
+        {"an exercise", [this] { window->hideSampleConcentration(); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        window->ions1->setCurrentIndex(1);
+        type(0, QStringLiteral("0,0123"));
+        window->Text1_LostFocus(0);
+        row.hide();
+        const QString kept = text(0);
+        EXPECT_FALSE(kept.isEmpty());
+        EXPECT_TRUE(window->Text1[0]->text().isEmpty());
+        EXPECT_TRUE(accessibleValue(window->Text1[0]).isEmpty());
+        // The bench titrates with the concentration kept.
+        EXPECT_FLOAT_EQ(window->benchInputs().sampleConcentration,
+                        numbers::parseBenchNumber(kept.toStdString()));
+        // Another situation and back: still out of the box.
+        window->Option2[1]->setChecked(true);
+        window->Option2[0]->setChecked(true);
+        EXPECT_EQ(text(0), kept);
+        EXPECT_TRUE(window->Text1[0]->text().isEmpty());
+        // Shown: the box has it again.
+        window->Label1_Click();
+        window->masquer->setChecked(false);
+        EXPECT_EQ(window->Text1[0]->text(), kept);
+        EXPECT_TRUE(accessibleValue(window->Text1[0]).contains(kept));
+    }
+}
+
+// An exercise's secret hides the sample's bars and scale; shown, the graph is the bench's.
+TEST_F(BenchTest, AnExercisesSecretEndsWhenTheConcentrationIsShown) {
+    window->ions1->setCurrentIndex(2); // diiode
+    EXPECT_FALSE(window->exerciseSecret());
+    window->Command5_Click(); // the die: hidden and locked, not an exercise
+    EXPECT_TRUE(window->sampleHidden());
+    EXPECT_FALSE(window->exerciseSecret());
+    window->Label1_Click();
+    window->hideSampleConcentration();
+    EXPECT_TRUE(window->exerciseSecret());
+    window->Label1_Click();
+    EXPECT_FALSE(window->exerciseSecret());
+    EXPECT_FALSE(window->sampleHidden());
+}
+
+} // namespace

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Start-up: the window's first picture is the whole start-up state (the preparation panel open),
+// and the tabs that the first one hides are painted after that picture, or as soon as one of
+// them is chosen.
+#include "fixture.h"
+
+#include "drawing/tintscale.h"
+#include "model/colour.h"
+
+#include <QEvent>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <optional>
+
+namespace {
+
+using benchtest::BenchTest;
+
+// The tint-scale tab painted, whichever way it came to be: in the place of the graph, its two
+// scales showing the colour law at the slider's start position (the values of the tint scale
+// tests), and the decade marks above the permanganate scale.
+void expectTintScalesPainted(const bench::FeuilleP& w) {
+    EXPECT_EQ(w.Frame2->geometry(), w.tabquant->geometry());
+    EXPECT_EQ(w.HScroll1->value(), drawing::tintSliderStart);
+    struct Row {
+        const char* name;
+        const drawing::PictureBox* swatch;
+        int x;
+        QColor colour;
+    };
+    const Row rows[] = {
+        {"permanganate 1E-04", w.PictureMnO4, 100, QColor(217, 142, 217)},
+        {"permanganate 0,1", w.PictureMnO4, 400, QColor(106, 0, 106)},
+        {"diiode 0,01", w.PictureI2, 300, QColor(217, 142, 30)},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(r.swatch->picture().pixel(r.x, drawing::swatchHeight / 2), r.colour) << r.name;
+    for (int k = 0; k <= 4; ++k)
+        EXPECT_EQ(w.Frame2->picture().pixel(24 + 100 * k, drawing::permanganateSwatchTop - 5),
+                  QColor(0, 0, 0))
+            << "decade " << k;
+}
+
+bool tintScalesPainted(const bench::FeuilleP& w) {
+    return w.PictureMnO4->picture().pixel(100, drawing::swatchHeight / 2) == QColor(217, 142, 217);
+}
+
+// What the window showed at its first paint.
+class FirstPicture : public QObject {
+public:
+    explicit FirstPicture(bench::FeuilleP& w) : w_(w) { w.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !panelShown) {
+            panelShown = w_.Picture4->isVisible();
+            buttonText = w_.Command3->text();
+            tintScalesReady = tintScalesPainted(w_);
+        }
+        return false;
+    }
+    std::optional<bool> panelShown;
+    QString buttonText;
+    bool tintScalesReady = false;
+
+private:
+    bench::FeuilleP& w_;
+};
+
+TEST_F(BenchTest, TheFirstPictureOfTheWindowShowsThePreparationPanel) {
+    bench::FeuilleP w;
+    FirstPicture first(w);
+    w.start();
+    // However soon the window system asks for it, the window is painted once it is whole.
+    for (int k = 0; k < 50 && !first.panelShown; ++k)
+        QApplication::processEvents();
+    ASSERT_TRUE(first.panelShown.has_value());
+    EXPECT_TRUE(*first.panelShown);
+    EXPECT_EQ(first.buttonText, "Simuler le titrage");
+    w.hide();
+}
+
+TEST_F(BenchTest, TheHiddenTabsArePaintedAfterTheFirstPicture) {
+    bench::FeuilleP w;
+    FirstPicture first(w);
+    w.start();
+    for (int k = 0; k < 50 && !tintScalesPainted(w); ++k)
+        QApplication::processEvents();
+    ASSERT_TRUE(first.panelShown.has_value());
+    // The first picture did not wait for them.
+    EXPECT_FALSE(first.tintScalesReady);
+    EXPECT_EQ(w.currentTab(), 1);
+    EXPECT_TRUE(w.Frame2->isHidden());
+    expectTintScalesPainted(w);
+    // The curves' tab shares the place of the graph and is drawn when it is chosen.
+    EXPECT_EQ(w.tabcourbes->geometry(), w.tabquant->geometry());
+    w.hide();
+}
+
+TEST_F(BenchTest, ATabChosenBeforeTheWindowShowsIsPaintedAtOnce) {
+    // The fixture's window is never shown.
+    window->Onglets_MouseUp(250, 8);
+    ASSERT_EQ(window->currentTab(), 2);
+    expectTintScalesPainted(*window);
+    // Back on the graph, and on the tint scales again: painted the same.
+    window->Onglets_MouseUp(10, 8);
+    window->Onglets_MouseUp(250, 8);
+    expectTintScalesPainted(*window);
+}
+
+TEST_F(BenchTest, TheSliderMovedBeforeTheTabIsShownStillPaintsTheScalesItGives) {
+    window->HScroll1->setValue(drawing::tintSliderMaximum);
+    window->Onglets_MouseUp(250, 8);
+    ASSERT_EQ(window->currentTab(), 2);
+    // The darkest setting: the scales are painted at the slider's value, not its start.
+    const model::Rgb dark =
+        model::tintColour(model::Tint::Permanganate, 1e-4, drawing::tintSliderMaximum);
+    EXPECT_EQ(window->PictureMnO4->picture().pixel(100, drawing::swatchHeight / 2),
+              QColor(dark.r, dark.g, dark.b));
+    EXPECT_FALSE(tintScalesPainted(*window));
+}
+
+} // namespace
