@@ -5,11 +5,13 @@
 // configuration can store (the acid-base inputs too) and is written again as bytes that read
 // back as the same table, and an exercise's unknown for each student (records 14 and 15) that
 // reads is written as texts that read back and write again the same, and draws values within
-// its range.
+// its range, and the same as the exercise file reads it. A configuration given the word of a
+// student's unknown keeps every other text and position.
 
 #include "exercises/exercise_file.h"
 #include "files/configuration.h"
 #include "files/recordfile.h"
+#include "files/unknown_sample.h"
 #include "fuzz_check.h"
 #include "grading/unknown_records.h"
 
@@ -83,13 +85,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     files::SituationTable table;
-    if (files::readConfigurationBytes(bytes, table) == files::LoadResult::Ok) {
+    const bool configuration = files::readConfigurationBytes(bytes, table) == files::LoadResult::Ok;
+    if (configuration) {
         for (const auto& texts : table.texts)
             for (const std::string& text : texts)
                 checkRecordText(text);
         for (const files::AcidBaseChoices& acidBase : table.acidBase)
             checkRecordText(acidBase.water);
         checkConfigurationWrittenAgain(table);
+    }
+    // A configuration with a student's unknown: the word in every situation, nothing else
+    // changed; anything but a configuration is refused.
+    const auto marked = files::markUnknownSample(bytes);
+    const files::RecordText signature = file.read(1);
+    FUZZ_CHECK(marked.has_value() == (signature.status == files::RecordStatus::Ok &&
+                                      signature.text == files::configurationSignature));
+    if (marked && configuration) {
+        files::SituationTable after;
+        FUZZ_CHECK(files::readConfigurationBytes(*marked, after) == files::LoadResult::Ok);
+        for (int s = 0; s < files::situationCount; ++s) {
+            FUZZ_CHECK(files::isUnknownSample(after.texts[s][0]));
+            for (int k = 1; k < 6; ++k)
+                FUZZ_CHECK(after.texts[s][k] == table.texts[s][k]);
+            for (int j = 1; j <= 3; ++j)
+                FUZZ_CHECK(after.choices[s][j] == table.choices[s][j]);
+        }
+        FUZZ_CHECK(files::markUnknownSample(*marked) == marked);
     }
 
     const exercises::ExerciseRecords exercise = exercises::exerciseRecordsFromBytes(bytes);
@@ -101,5 +122,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)exercise.corrected();
     (void)exercise.hidesConcentration();
     checkUnknown(file);
+    // The exercise file reads records 14 and 15 as the records do.
+    const auto unknown = exercise.unknown();
+    const auto fromRecords = grading::readUnknownRecords(file.read(grading::rangeRecord).text,
+                                                         file.read(grading::keyRecord).text);
+    FUZZ_CHECK(bool(unknown) == bool(fromRecords));
+    if (unknown && fromRecords) FUZZ_CHECK(*unknown == *fromRecords);
     return 0;
 }

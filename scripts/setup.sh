@@ -14,7 +14,7 @@ packages=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev fonts-libe
           dpkg-dev appstream desktop-file-utils
           debhelper lintian devscripts librsvg2-bin ninja-build
           shared-mime-info xdg-utils libfile-mimeinfo-perl
-          clang-format
+          clang-format poppler-utils
           clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -8,6 +8,8 @@
 #include "drawing/bench_drawing.h"
 #include "drawing/tintscale.h"
 #include "drawing/widgets/picturebox.h"
+#include "exercises/exercise_text.h"
+#include "exercises/format_bar.h"
 #include "model/catalogue.h"
 
 #include <QApplication>
@@ -312,11 +314,21 @@ void FeuilleP::buildExerciseArea() {
     btexo = new QToolButton(this);
     btexo->setText(QStringLiteral("Exercices"));
     btexo->setGeometry(424, 352, 97, 19);
-    supertext_ = new QTextEdit(this);
+    supertext_ = new exercises::ExerciseText(this);
     supertext_->setObjectName(QStringLiteral("supertext"));
     supertext_->setGeometry(424, 371, 361, 174);
     // Tab leaves the text (a statement has no use for tab characters).
     supertext_->setTabChangesFocus(true);
+    // Under the text area, in the window's free margin: the formats while writing, and the
+    // check of a result while an exercise hides its concentration.
+    formatBar = new exercises::FormatBar(supertext_, fich_, this);
+    formatBar->setGeometry(424, 550, 180, 22);
+    checkResult = new QPushButton(QStringLiteral("&Vérifier mon résultat…"), this);
+    checkResult->setObjectName(QStringLiteral("verifier"));
+    checkResult->setToolTip(QStringLiteral("Comparer sa concentration trouvée à la valeur "
+                                           "attendue par l'écart normalisé"));
+    checkResult->setGeometry(785 - 150, 549, 150, 24);
+    checkResult->hide();
 }
 
 bool FeuilleP::placementApplies() const {

@@ -20,6 +20,7 @@
 //   feuillep_acidbase.cpp          the acid-base bench: its panel controls, its set-up and
 //                                  measured volumes, its situations
 //   feuillep_acidbase_paint.cpp    its graph, liquids, probe, indicator scale, curves, table
+//   feuillep_student.cpp a student's own concentration, the check of a result, the report
 
 #include "drawing/bench_drawing.h"
 #include "drawing/courbes.h"
@@ -57,7 +58,8 @@ class PictureBox;
 }
 namespace exercises {
 class ExerciseMenu;
-}
+class FormatBar;
+} // namespace exercises
 
 namespace bench {
 
@@ -104,6 +106,8 @@ public:
     QPushButton* Command11 = nullptr;          // Enregistrer
     QPushButton* Command12 = nullptr;          // burette back to 0
     QToolButton* btexo = nullptr;              // exercises menu
+    exercises::FormatBar* formatBar = nullptr; // the text's formats, under the text area
+    QPushButton* checkResult = nullptr;        // "Vérifier mon résultat…", under the text area
     QScrollBar* HScroll1 = nullptr;            // tint slider (a bench::TintSlider)
     drawing::PictureBox* picburette = nullptr; // bench picture
     drawing::PictureBox* Picture4 = nullptr;   // preparation panel
@@ -263,6 +267,10 @@ public:
     void hideSampleConcentration() override;
     bool sampleConcentrationHidden() override { return sampleHidden_; }
     void revealSampleConcentration() override;
+    void setStudentConcentration(std::optional<double> concentration) override;
+    double sampleConcentration() override;
+    exercises::BenchReadings benchReadings() override;
+    void setResultCheckOffered(bool offered) override;
     void loadConfiguration(const QString& path) override;
     const files::SituationTable& benchSituations() override;
     // printing::BenchPictures: printing and the clipboard copies.
@@ -272,6 +280,10 @@ public:
     model::AmountsTable amountsTable() override;
     std::optional<std::string> acidBaseTableText(std::string_view separator,
                                                  std::string_view lineEnd) override;
+    printing::ReportFacts reportFacts() override;
+    // A student's own concentration is on the bench (its situations hold the word that stands
+    // for it, files::unknownSampleText).
+    bool studentConcentrationSet() const { return studentConcentration_.has_value(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -357,6 +369,11 @@ private:
     void lockHiddenConcentration();
     // The concentration to find taken out of its box while it is hidden, put back when shown.
     void keepSampleSecret(bool hidden);
+    // The bench's concentration to find is the word that stands for the student's own.
+    bool sampleIsStudents() const;
+    // The reveal label while a student's own concentration is on the bench ("inconnue",
+    // nothing to click), or as it is otherwise.
+    void showStudentLabel(bool students);
     drawing::GraphSecret graphSecret() const;
     // The bench's values copied into the current situation of the table, through the situation
     // buttons, the current situation staying on the bench.
@@ -396,6 +413,8 @@ private:
     bool sampleHidden_ = false;   // masquer ticked: the concentration lives in hiddenSample_
     bool exerciseSecret_ = false; // hidden and locked by an exercise, until it is shown
     QString hiddenSample_;
+    // The student's own concentration (mol/L), which the word in the situations stands for.
+    std::optional<double> studentConcentration_;
 
     model::PresentAmounts presentAmounts_{};
     float scaleMax_ = 0;

@@ -5,6 +5,8 @@
 // pictures in words (the beaker, the burette, the columns of the graph, the tabs).
 #include "bench/feuillep.h"
 
+#include "exercises/format_bar.h"
+
 #include "bench/widgets.h"
 #include "drawing/bench_drawing.h"
 #include "drawing/graph.h"
@@ -148,9 +150,26 @@ std::vector<QWidget*> FeuilleP::focusChain() const {
     chain.insert(chain.end(), {Command9, static_cast<QWidget*>(picburette), Text1[1], Image3,
                                Image1, Command6, Command12, Command3, Check1});
     chain.insert(chain.end(), Option2.begin(), Option2.end());
-    chain.insert(chain.end(),
-                 {static_cast<QWidget*>(Onglets), HScroll1, masquer, btexo, fich_, supertext_,
-                  Command2, Command11, Command4, Command10, Command8, Command7, Command1});
+    chain.insert(chain.end(), {static_cast<QWidget*>(Onglets),
+                               HScroll1,
+                               masquer,
+                               btexo,
+                               fich_,
+                               supertext_,
+                               formatBar->bold,
+                               formatBar->italic,
+                               formatBar->underline,
+                               formatBar->subscript,
+                               formatBar->superscript,
+                               formatBar->colour,
+                               checkResult,
+                               Command2,
+                               Command11,
+                               Command4,
+                               Command10,
+                               Command8,
+                               Command7,
+                               Command1});
     return chain;
 }
 

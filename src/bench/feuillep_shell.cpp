@@ -11,6 +11,7 @@
 #include "drawing/widgets/picturebox.h"
 #include "exercises/exercise_actions.h"
 #include "exercises/exercise_menu.h"
+#include "exercises/result_check_window.h"
 #include "files/recordfile.h"
 #include "files/ui/enregistrer.h"
 #include "files/ui/loadconfiguration.h"
@@ -98,6 +99,8 @@ void FeuilleP::connectHandlers() {
     connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
     connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
     connect(btexo, &QToolButton::clicked, this, [this] { btexo_Click(); });
+    connect(checkResult, &QPushButton::clicked, this,
+            [this] { exercises::openResultCheck(*this); });
     connect(Onglets, &drawing::PictureBox::released, this,
             [this](Qt::MouseButton, QPoint pos) { Onglets_MouseUp(pos.x(), pos.y()); });
 
@@ -229,7 +232,8 @@ void FeuilleP::Form_Activate() {
     // The activation is done: a late notice of the same activation must not repeat it.
     lostToOwnWindow_ = false;
     if (Picture4->isHidden()) Command3->setText(QStringLiteral("Définir la\nsolution titrée"));
-    Label1->setText(QStringLiteral("Afficher la\nconcentration"));
+    // "Afficher la concentration", or "inconnue" over a student's own concentration.
+    showStudentLabel(studentConcentration_.has_value());
     Frame2->picture().setBackColor(QColor(240, 235, 230));
     tabquant->picture().setBackColor(Qt::white);
     const QString request = takeExerciseRequest();

@@ -81,7 +81,8 @@ int FeuilleP::species() const {
 
 model::BenchInputs FeuilleP::benchInputs() const {
     model::BenchInputs in;
-    in.sampleConcentration = readNumber(text(0));
+    in.sampleConcentration =
+        sampleIsStudents() ? float(*studentConcentration_) : readNumber(text(0));
     in.sampleVolume = itemValue(Combo1);
     in.titrantConcentration = readNumber(text(1));
     in.pouredVolume = readNumber(text(5));
@@ -107,6 +108,12 @@ void FeuilleP::lockBoxes(bool locked) {
 // Validation of a box: run when a shown box is left, on Enter, and by program.
 void FeuilleP::Text1_LostFocus(int index) {
     if (index < 0 || index > 5) return;
+    // The word that stands for a student's own concentration is no typed value.
+    if (index == 0 && sampleIsStudents()) {
+        reinitialise();
+        majtq();
+        return;
+    }
     float x = readNumber(text(index));
     if (x < 0) x = 0;
     if (index == 3) {
@@ -256,6 +263,8 @@ void FeuilleP::revealSampleConcentration() {
 }
 
 void FeuilleP::Label1_Click() {
+    // A student's own concentration is shown by nothing.
+    if (studentConcentration_) return;
     const bool secret = exerciseSecret();
     exerciseSecret_ = false;
     masquer->setChecked(false);

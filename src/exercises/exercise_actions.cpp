@@ -4,6 +4,8 @@
 #include "a11y/tell.h"
 #include "exercises/exercise_area.h"
 #include "exercises/exercise_file.h"
+#include "exercises/student_name_dialog.h"
+#include "exercises/student_work.h"
 #include "exercises/text_area.h"
 #include "files/ui/paths.h"
 #include "printing/printer_target.h"
@@ -46,6 +48,36 @@ bool loadStoredText(ExerciseArea& area, const QString& folder, const QString& st
 void loadStoredConfiguration(ExerciseArea& area, const QString& folder, const QString& storedName) {
     if (isBlank(storedName)) return;
     area.loadConfiguration(QDir::toNativeSeparators(resolveStoredName(folder, storedName)));
+}
+
+// The title of record 11 without its end blanks.
+QString titleOf(const ExerciseRecords& records) {
+    QString title = records[titleRecord];
+    while (title.endsWith(QLatin1Char(' ')))
+        title.chop(1);
+    return title;
+}
+
+// Records 14 and 15 that cannot be read: the exercise is not opened.
+void damagedUnknown(QWidget* parent, const QString& exerciseFile, const std::string& reason) {
+    critical(parent,
+             QStringLiteral("Le fichier d'exercice %1 ne peut pas donner sa concentration à "
+                            "chaque élève : %2")
+                 .arg(QDir::toNativeSeparators(exerciseFile), QString::fromStdString(reason)),
+             QStringLiteral("Lecture impossible"));
+}
+
+// The work of an exercise just opened, when its concentration is hidden.
+void startWork(ExerciseArea& area, const QString& exerciseFile, const ExerciseRecords& records,
+               const std::optional<grading::ExerciseUnknown>& unknown, const QString& name) {
+    if (!unknown && !records.hidesConcentration()) return;
+    StudentWork work;
+    work.exerciseFile = area.fich()->text();
+    if (work.exerciseFile.isEmpty()) work.exerciseFile = exerciseFile;
+    work.title = titleOf(records);
+    work.name = name;
+    work.unknown = unknown;
+    beginStudentWork(area, std::move(work));
 }
 
 // The mouse pointer of the main window shows an hourglass while it lives.
@@ -93,17 +125,31 @@ OpenResult openExercise(ExerciseArea& area, const QString& exerciseFile, bool co
         cannotReadExercise(messageParent);
         return OpenResult::Unreadable;
     }
+    const auto unknown = records.unknown();
+    if (!unknown) {
+        damagedUnknown(messageParent, exerciseFile, unknown.reason);
+        return OpenResult::Unreadable;
+    }
+    // The name first: cancelled, nothing of the exercise is opened.
+    QString name;
+    if (*unknown) {
+        const std::optional<QString> typed = askStudentName(messageParent, titleOf(records));
+        if (!typed) return OpenResult::Cancelled;
+        name = *typed;
+    }
     const QString folder = state.folder;
     if (!loadStoredText(area, folder, records[statementRecord])) {
         missing(messageParent, folder, records[statementRecord]);
         return OpenResult::StatementMissing;
     }
+    endStudentWork(area);
     area.fich()->setText(QDir::toNativeSeparators(QFileInfo(exerciseFile).absoluteFilePath()));
     state.correctionAvailable = corrected;
     state.correctionShown = false;
     // Hidden first: the concentration never shows on the bench, not even for an instant.
-    if (records.hidesConcentration()) area.hideSampleConcentration();
+    if (records.hidesConcentration() || *unknown) area.hideSampleConcentration();
     loadStoredConfiguration(area, folder, records[configurationRecord]);
+    startWork(area, exerciseFile, records, *unknown, name);
     area.supertext()->setReadOnly(false);
     state.textModified = false;
     return OpenResult::Opened;
@@ -125,11 +171,13 @@ bool gettingStarted(ExerciseArea& area) {
                  QStringLiteral("Erreur lors du chargement"));
         return false;
     }
+    endStudentWork(area);
     area.fich()->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     state.correctionAvailable = false;
     state.correctionShown = false;
     if (records.hidesConcentration()) area.hideSampleConcentration();
     loadStoredConfiguration(area, folder, records[configurationRecord]);
+    startWork(area, path, records, std::nullopt, QString());
     area.supertext()->setReadOnly(false);
     state.textModified = false;
     return true;
@@ -155,8 +203,14 @@ void showCorrection(ExerciseArea& area) {
         }
         if (!isBlank(correction)) state.correctionShown = true;
         loadStoredConfiguration(area, folder, records[correctionConfigurationRecord]);
-        // The correction gives the concentration away: the bench shows it too.
-        if (records.hidesConcentration()) area.revealSampleConcentration();
+        if (const auto own = state.work ? studentConcentration(*state.work) : std::nullopt) {
+            // The student's own concentration stays the bench's, hidden: the correction shows
+            // how to find it, the check says whether the result is right.
+            area.setStudentConcentration(*own);
+        } else if (records.hidesConcentration()) {
+            // The correction gives the concentration away: the bench shows it too.
+            area.revealSampleConcentration();
+        }
         area.supertext()->setReadOnly(true);
     }
     state.textModified = false;
@@ -246,6 +300,7 @@ void closeExercise(ExerciseArea& area) {
     area.showInformation();
     state.correctionAvailable = false;
     state.correctionShown = false;
+    endStudentWork(area);
 }
 
 void openRequestedExercise(ExerciseArea& area, const QString& dataFolderRelativeName) {

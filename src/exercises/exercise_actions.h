@@ -21,12 +21,15 @@ bool confirmTextLoss(ExerciseArea& area);
 // "Lecture impossible": an exercise file that cannot be read.
 void cannotReadExercise(QWidget* parent);
 
-enum class OpenResult { Opened, Unreadable, StatementMissing };
+enum class OpenResult { Opened, Unreadable, StatementMissing, Cancelled };
 
 // Opens an exercise file: its statement (record 1, in the exercise's folder) into the
 // text area, its path into fich, correctionAvailable from corrected, and its configuration
 // (record 2) onto the bench, whose concentration to find is then hidden when record 13 asks
-// for it. Messages are shown over messageParent.
+// for it. An exercise with an unknown for each student (records 14 and 15) first asks the
+// student's name: cancelled, nothing is opened and the bench stays as it was; given, the
+// student's own concentration is put on the bench, hidden and locked. The work of the
+// exercise open before ends (student_work.h). Messages are shown over messageParent.
 OpenResult openExercise(ExerciseArea& area, const QString& exerciseFile, bool corrected,
                         QWidget* messageParent);
 
@@ -34,7 +37,9 @@ OpenResult openExercise(ExerciseArea& area, const QString& exerciseFile, bool co
 // file is absent (nothing is said) or could not be loaded (a message was shown).
 bool gettingStarted(ExerciseArea& area);
 // "Voir la correction": the correction of the exercise named in fich, read-only; the
-// concentration that record 13 hid is shown again.
+// concentration that record 13 hid is shown again. In an exercise that gives each student a
+// concentration of their own, the correction's configuration takes the student's concentration,
+// still hidden and locked: the correction shows the method, never the value.
 void showCorrection(ExerciseArea& area);
 // "Enregistrer le contenu de la fenêtre exercice", proposed in the current folder, or in the
 // user's documents when that folder is not theirs to write (an installed exercise).
@@ -48,7 +53,8 @@ void openText(ExerciseArea& area, const QString& name);
 // "Imprimer le contenu de la fenêtre exercice": the selection, or all the text. Without any
 // printer installed a PDF file is offered instead, in the folder saveText proposes.
 void printText(ExerciseArea& area);
-// "Fermer l'exercice": the information text comes back.
+// "Fermer l'exercice": the information text comes back; the student's work ends (kept for the
+// run) and a concentration of the student's own leaves the bench.
 void closeExercise(ExerciseArea& area);
 
 // An exercise requested by another program (record 31 of the temporary file), named

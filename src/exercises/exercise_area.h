@@ -7,8 +7,13 @@
 // implements it; tests use a small fake.
 
 #include "files/situations.h"
+#include "grading/result_check.h"
+#include "grading/student_unknown.h"
 
 #include <QString>
+
+#include <optional>
+#include <vector>
 
 class QLineEdit;
 class QTextEdit;
@@ -16,12 +21,37 @@ class QWidget;
 
 namespace exercises {
 
+// What a student does in an exercise whose concentration to find is hidden: the name asked
+// when the exercise gives each student an unknown of their own, and every check of a result,
+// for the report. Kept in memory only.
+struct StudentWork {
+    QString exerciseFile; // the exercise file, as fich names it
+    QString title;        // record 11
+    QString name;         // as grading::cleanName gives it; empty when the exercise asks none
+    std::optional<grading::ExerciseUnknown> unknown; // the exercise's range and key
+    std::vector<grading::ResultCheck> checks;        // every check, in the order made
+    QString equivalenceVolume;                       // VE (mL) as the student last typed it
+    QString method; // how the equivalence was found, as the student typed it
+};
+
 // The exercise in use.
 struct ExerciseState {
     QString folder;                   // folder of the exercise file, with its final separator
     bool correctionAvailable = false; // "Voir la correction" is offered
     bool textModified = false;        // the text area changed since it was loaded or saved
     bool correctionShown = false;     // the text area holds the exercise's correction
+    // The work of the exercise open, if its concentration is hidden.
+    std::optional<StudentWork> work;
+    // The work of the exercises closed since the program started: the same exercise opened
+    // again under the same name takes its checks back, so that the report lists them all.
+    std::vector<StudentWork> earlierWork;
+};
+
+// The bench's values from which u(c2) is computed.
+struct BenchReadings {
+    int species = -1;                // position in the list of species, -1 for none
+    double titrantConcentration = 0; // c1, mol/L
+    double sampleVolume = 0;         // V2, mL
 };
 
 class ExerciseArea {
@@ -40,6 +70,16 @@ public:
     virtual void revealSampleConcentration() = 0;
     // Whether the concentration to find is hidden now (by an exercise, the die or masquer).
     virtual bool sampleConcentrationHidden() = 0;
+    // A student's own concentration to find, given by an exercise: in every situation, hidden
+    // and locked (nothing shows it, "Afficher la concentration" included), and written in no
+    // file (a configuration saved holds the word files::unknownSampleText instead). None
+    // ends it: the situations that held it take the start value 0,01 mol/L again, shown.
+    virtual void setStudentConcentration(std::optional<double> concentration) = 0;
+    // The concentration of the solution titrated on the bench now (mol/L), hidden or not.
+    virtual double sampleConcentration() = 0;
+    virtual BenchReadings benchReadings() = 0;
+    // "Vérifier mon résultat…" offered under the exercise text, or not.
+    virtual void setResultCheckOffered(bool offered) = 0;
 
     // Loads the configuration file at path onto the bench, situation 1 shown; the load says
     // itself what went wrong.

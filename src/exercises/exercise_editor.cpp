@@ -4,6 +4,8 @@
 #include "exercises/exercise_actions.h"
 #include "exercises/exercise_area.h"
 #include "exercises/exercise_file.h"
+#include "exercises/student_values_window.h"
+#include "exercises/unknown_fields.h"
 #include "files/ui/paths.h"
 #include "ui/modal.h"
 
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTextCharFormat>
@@ -102,12 +105,11 @@ ExerciseEditor::ExerciseEditor(ExerciseArea& area, const QString& exerciseFile, 
         folder->setText(proposedExerciseFolder(area));
     }
     // A concentration the bench hides (the die, an exercise) stays hidden in the exercise.
-    if (area.sampleConcentrationHidden()) {
-        hidden->setChecked(true);
-        hidden->setEnabled(false);
+    benchHides_ = area.sampleConcentrationHidden();
+    if (benchHides_)
         hidden->setToolTip(QStringLiteral("La concentration est cachée sur le banc\u00A0: elle "
                                           "le reste dans l'exercice."));
-    }
+    updateHidden();
 
     resize(sizeHint().expandedTo(QSize(560, 0)));
     // Placed as the program's other secondary windows, below and right of the main window.
@@ -150,6 +152,7 @@ void ExerciseEditor::buildForm() {
     hidden = new QCheckBox(QStringLiteral("&Cacher la concentration à trouver jusqu'à la "
                                           "correction"),
                            this);
+    unknownFields = new UnknownFields(this);
     saveBench = new QCheckBox(QStringLiteral("Enregistrer aussi le &banc tel qu'il est"), this);
     saveBench->setToolTip(QStringLiteral("Le banc devient la configuration de l'énoncé ou de la "
                                          "correction enregistrée."));
@@ -177,6 +180,7 @@ void ExerciseEditor::buildForm() {
     form->addRow(QStringLiteral("D&urée (en sabliers)\u00A0:"), duration);
     form->addRow(QStringLiteral("N&otions abordées\u00A0:"), topics);
     form->addRow(QString(), hidden);
+    form->addRow(unknownFields);
     form->addRow(QString(), saveBench);
     if (auto* label = qobject_cast<QLabel*>(form->labelForField(folderRow)))
         label->setBuddy(folder);
@@ -191,8 +195,25 @@ void ExerciseEditor::buildForm() {
     layout->addWidget(note);
     layout->addLayout(buttons);
 
-    QWidget* order[] = {title,  shortName, folder,    chooseFolder,  level,          duration,
-                        topics, hidden,    saveBench, saveStatement, saveCorrection, cancel};
+    QWidget* order[] = {title,
+                        shortName,
+                        folder,
+                        chooseFolder,
+                        level,
+                        duration,
+                        topics,
+                        hidden,
+                        unknownFields->oneValue,
+                        unknownFields->range,
+                        unknownFields->lowest,
+                        unknownFields->highest,
+                        unknownFields->digits,
+                        unknownFields->newKey,
+                        unknownFields->studentValues,
+                        saveBench,
+                        saveStatement,
+                        saveCorrection,
+                        cancel};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -201,6 +222,9 @@ void ExerciseEditor::buildForm() {
     connect(shortName, &QLineEdit::textChanged, this,
             [this](const QString& text) { fileNames->setText(fileNamesText(text)); });
     connect(chooseFolder, &QPushButton::clicked, this, [this] { chooseFolder_Click(); });
+    connect(unknownFields, &UnknownFields::modeChanged, this, [this] { updateHidden(); });
+    connect(unknownFields->studentValues, &QPushButton::clicked, this,
+            [this] { studentValues_Click(); });
     connect(saveStatement, &QPushButton::clicked, this, [this] { saveStatement_Click(); });
     connect(saveCorrection, &QPushButton::clicked, this, [this] { saveCorrection_Click(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -223,6 +247,7 @@ ExerciseFields ExerciseEditor::fields() const {
     f.topics = topics->toPlainText().trimmed();
     f.duration = duration->value();
     f.hidesConcentration = hidden->isChecked();
+    f.unknown = unknownFields->unknown();
     return f;
 }
 
@@ -234,6 +259,34 @@ void ExerciseEditor::setFields(const ExerciseFields& f) {
     topics->setPlainText(f.topics);
     duration->setValue(f.duration);
     hidden->setChecked(f.hidesConcentration);
+    unknownFields->setUnknown(f.unknown);
+    updateHidden();
+}
+
+void ExerciseEditor::updateHidden() {
+    // A student's own concentration is always hidden and locked; so is one the bench hides.
+    const bool forced = benchHides_ || unknownFields->range->isChecked();
+    if (forced) hidden->setChecked(true);
+    hidden->setEnabled(!forced);
+}
+
+void ExerciseEditor::studentValues_Click() {
+    const std::optional<grading::ExerciseUnknown> unknown = unknownFields->unknown();
+    if (!unknown) return;
+    if (const std::string problem = grading::rangeProblem(unknown->range); !problem.empty()) {
+        ui::ask(this, QString::fromStdString(problem), QStringLiteral("Valeurs des élèves"),
+                ui::Icon::Exclamation, ui::Buttons::Ok);
+        return;
+    }
+    // The values hold for the students once the exercise file keeps this range and this key.
+    bool saved = false;
+    if (!exerciseFile_.isEmpty()) {
+        const auto inFile =
+            readExerciseRecords(QDir::fromNativeSeparators(exerciseFile_)).unknown();
+        saved = inFile && *inFile && **inFile == *unknown;
+    }
+    StudentValuesWindow window(*unknown, saved, this);
+    ui::exec(window);
 }
 
 void ExerciseEditor::chooseFolder_Click() {

@@ -19,6 +19,7 @@ class QSpinBox;
 namespace exercises {
 
 class ExerciseArea;
+class UnknownFields;
 
 class ExerciseEditor : public QDialog {
     Q_OBJECT
@@ -36,8 +37,9 @@ public:
     QSpinBox* duration;
     QPlainTextEdit* topics;
     QCheckBox* hidden;
-    QCheckBox* saveBench; // the bench saved again as the configuration
-    QLabel* note;         // what is saved, and the step of the correction
+    UnknownFields* unknownFields; // one value, or a range and a key
+    QCheckBox* saveBench;         // the bench saved again as the configuration
+    QLabel* note;                 // what is saved, and the step of the correction
     QPushButton* saveStatement;
     QPushButton* saveCorrection;
     QPushButton* cancel;
@@ -52,6 +54,8 @@ public:
     void saveCorrection_Click() { save(ExercisePart::Correction); }
     // The folder and the short name chosen through the save file chooser.
     void chooseFolder_Click();
+    // "Valeurs des élèves…": each student's concentration from the names of the class.
+    void studentValues_Click();
 
     // Right of the main window where the screen has room, else over the left of the bench.
     void placeBesideMainWindow();
@@ -60,9 +64,11 @@ private:
     void buildForm();
     void save(ExercisePart part);
     void shortNameEdited(const QString& text);
+    void updateHidden();
 
     ExerciseArea& area_;
     QString exerciseFile_;
+    bool benchHides_ = false; // the bench hides the concentration (the die): the exercise too
 };
 
 // The proposed folder of a new exercise: the folder of the exercise in use (the one the

@@ -29,10 +29,15 @@ bool ExerciseRecords::hidesConcentration() const {
     return records[hiddenConcentrationRecord].trimmed() == QLatin1String("1");
 }
 
+grading::Outcome<std::optional<grading::ExerciseUnknown>> ExerciseRecords::unknown() const {
+    return grading::readUnknownRecords(records[rangeRecord].toStdString(),
+                                       records[keyRecord].toStdString());
+}
+
 ExerciseRecords readExerciseRecords(const QString& path) {
     files::RecordFile file;
-    if (files::RecordFile::load(QFile::encodeName(path).toStdString(), file,
-                                hiddenConcentrationRecord) != files::RecordStatus::Ok)
+    if (files::RecordFile::load(QFile::encodeName(path).toStdString(), file, keyRecord) !=
+        files::RecordStatus::Ok)
         return {};
     if (!QFileInfo(path).isFile()) return {};
     return exerciseRecordsFromBytes(file.bytes());
@@ -40,10 +45,9 @@ ExerciseRecords readExerciseRecords(const QString& path) {
 
 ExerciseRecords exerciseRecordsFromBytes(std::string_view bytes) {
     ExerciseRecords out;
-    const files::RecordFile file(
-        std::string(bytes.substr(0, hiddenConcentrationRecord * files::recordSize)));
+    const files::RecordFile file(std::string(bytes.substr(0, keyRecord * files::recordSize)));
     out.readable = true;
-    for (int r = 1; r <= hiddenConcentrationRecord; ++r) {
+    for (int r = 1; r <= keyRecord; ++r) {
         files::RecordText text = file.read(r);
         if (text.status == files::RecordStatus::Ok)
             out.records[r] = QString::fromStdString(text.text);

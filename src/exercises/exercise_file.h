@@ -4,9 +4,13 @@
 // statement, the correction and their configurations, and hold the summary shown in the
 // browser. Also the rule by which names stored in them are found on disk.
 
+#include "grading/outcome.h"
+#include "grading/unknown_records.h"
+
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace exercises {
@@ -25,17 +29,24 @@ enum ExerciseRecord {
     // Optional: "1" keeps the concentration of the solution to titrate secret from the
     // opening of the exercise until its correction is shown. Older files end at record 12.
     hiddenConcentrationRecord = 13,
+    // Optional: a range of concentrations and a key, from which each student's concentration
+    // to find is drawn (grading/unknown_records.h). Older files end before them.
+    rangeRecord = grading::rangeRecord,
+    keyRecord = grading::keyRecord,
 };
 
 struct ExerciseRecords {
     bool readable = false;           // false when the file cannot be opened
-    std::array<QString, 14> records; // records 1 to 13; a record past the end is empty
+    std::array<QString, 16> records; // records 1 to 15; a record past the end is empty
 
     const QString& operator[](int record) const { return records[record]; }
     // An exercise counts as corrected when it names a correction or its configuration.
     bool corrected() const;
     // Record 13 holds "1" (blanks around it aside).
     bool hidesConcentration() const;
+    // The unknown for each student of records 14 and 15: none when both are blank, the reason
+    // when they are damaged or one is missing.
+    grading::Outcome<std::optional<grading::ExerciseUnknown>> unknown() const;
 };
 
 ExerciseRecords readExerciseRecords(const QString& path);

@@ -5,6 +5,7 @@
 #include "exercises/exercise_area.h"
 #include "exercises/exercise_editor.h"
 #include "exercises/fichexo.h"
+#include "exercises/result_check_window.h"
 #include "ui/modal.h"
 
 #include <QLineEdit>
@@ -28,6 +29,7 @@ ExerciseMenu::ExerciseMenu(ExerciseArea& area, QWidget* parent) : QObject(parent
     openexo = entry("openexo", QStringLiteral("Ouvrir un exercice (énoncé + configuration)"),
                     openExerciseBrowser);
     opencor = entry("opencor", QStringLiteral("Voir la correction"), showCorrection);
+    verifexo = entry("verifexo", QStringLiteral("Vérifier mon résultat…"), openResultCheck);
     optionexo->addSeparator();
     creerexo = entry("creerexo", QStringLiteral("Créer un exercice…"),
                      [](ExerciseArea& area) { createExercise(area); });
@@ -44,6 +46,7 @@ ExerciseMenu::ExerciseMenu(ExerciseArea& area, QWidget* parent) : QObject(parent
 
 void ExerciseMenu::updateEntries() {
     opencor->setEnabled(area_.exercise().correctionAvailable);
+    verifexo->setEnabled(area_.exercise().work.has_value());
     modifexo->setEnabled(exerciseInUse(area_));
     Closexo->setEnabled(!area_.fich()->text().isEmpty());
 }

@@ -24,6 +24,7 @@ public:
     QAction* PRISENMAIN;
     QAction* openexo;
     QAction* opencor;
+    QAction* verifexo;
     QAction* creerexo;
     QAction* modifexo;
     QAction* savetexte;
@@ -31,7 +32,8 @@ public:
     QAction* imprimetexte;
     QAction* Closexo;
 
-    // "Voir la correction" only while a correction is available, "Modifier l'exercice" only
+    // "Voir la correction" only while a correction is available, "Vérifier mon résultat…"
+    // only while an exercise with a hidden concentration is open, "Modifier l'exercice" only
     // while fich names an exercise file, "Fermer l'exercice" only while fich names something.
     void updateEntries();
     // Pops the menu up at the left edge of btexo, just below it, and runs the chosen entry.

@@ -8,6 +8,7 @@
 #include "files/recordfile.h"
 #include "files/save_together.h"
 #include "files/ui/paths.h"
+#include "files/unknown_sample.h"
 #include "rtf/rtf.h"
 #include "ui/modal.h"
 
@@ -40,10 +41,19 @@ QString pathIn(const QString& folder, const QString& name) {
     return QDir(folder).filePath(existing.isEmpty() ? name : existing);
 }
 
-// What keeps the bench's situations out of a configuration file, or empty.
-QString benchProblem(const files::SituationTable& bench) {
+// What keeps the bench's situations out of a configuration file, or empty. A student's
+// unknown stands in the bench's situations as a word, which means nothing in an exercise of
+// one concentration.
+QString benchProblem(const files::SituationTable& bench, bool unknownForEachStudent) {
     for (int s = 0; s < files::situationCount; ++s)
         for (const std::string& text : bench.texts[s]) {
+            if (!unknownForEachStudent && &text == &bench.texts[s][0] &&
+                files::isUnknownSample(text))
+                return QStringLiteral("La situation %1 du banc tient la concentration inconnue "
+                                      "d'un élève : donner une concentration à trouver par "
+                                      "un intervalle, ou ouvrir une configuration qui a une "
+                                      "valeur.")
+                    .arg(s + 1);
             const auto bytes = files::utf8ToCp1252(text);
             if (!bytes || bytes->size() > files::maxRecordText)
                 return QStringLiteral(
@@ -151,6 +161,18 @@ QString reasonText(const files::SaveFailure& failure) {
     return QStringLiteral("erreur du système n°\u00A0%1").arg(failure.errorNumber);
 }
 
+// A configuration of the exercise, at path, rewritten without any concentration to find
+// (files/unknown_sample.h); none when it has none already, cannot be read or is not a
+// configuration.
+std::optional<FileToWrite> withoutConcentration(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const std::string bytes = file.readAll().toStdString();
+    const auto marked = files::markUnknownSample(bytes);
+    if (!marked || *marked == bytes) return std::nullopt;
+    return FileToWrite{QFileInfo(path).fileName(), path, *marked};
+}
+
 // The configuration a part keeps when the bench is not saved again: the file its record
 // names, beside the exercise being changed.
 struct KeptConfiguration {
@@ -215,8 +237,9 @@ QString saveExercise(QWidget* parent, const ExerciseSave& save, const QTextDocum
                 withFinalSeparator(QFileInfo(save.modifiedFile).absolutePath()), kept.record);
     }
     const bool benchSaved = save.saveBench || isBlank(kept.record);
+    const bool unknown = fields.unknown.has_value();
     if (benchSaved) {
-        if (QString problem = benchProblem(bench); !problem.isEmpty()) {
+        if (QString problem = benchProblem(bench, unknown); !problem.isEmpty()) {
             refuse(parent, problem);
             return {};
         }
@@ -227,7 +250,10 @@ QString saveExercise(QWidget* parent, const ExerciseSave& save, const QTextDocum
     std::string configurationBytes;
     bool configurationWritten = true;
     if (benchSaved) {
-        configurationBytes = files::configurationBytes(bench).value_or(std::string());
+        // An exercise with an unknown for each student keeps no concentration in its files.
+        files::SituationTable table = bench;
+        if (unknown) files::markUnknownSample(table);
+        configurationBytes = files::configurationBytes(table).value_or(std::string());
     } else if (sameExercise) {
         configurationRecordText = kept.record; // left as it is
         configurationWritten = false;
@@ -242,6 +268,9 @@ QString saveExercise(QWidget* parent, const ExerciseSave& save, const QTextDocum
             return {};
         }
         configurationBytes = source.readAll().toStdString();
+        if (unknown)
+            configurationBytes =
+                files::markUnknownSample(configurationBytes).value_or(configurationBytes);
     }
 
     // Records 1 to 4: the part saved names its own files, the other part stays as it was.
@@ -271,6 +300,25 @@ QString saveExercise(QWidget* parent, const ExerciseSave& save, const QTextDocum
             {configurationName, pathIn(folder, configurationName), configurationBytes});
     toWrite.push_back(
         {names.exercise, exercisePath, exerciseRecordFile(fields, fileNames).bytes()});
+    if (unknown) {
+        // The configurations the exercise keeps as they are, this part's and the other's,
+        // lose any concentration they hold, in the same saving.
+        QStringList keptNames;
+        if (!configurationWritten) keptNames << kept.record;
+        keptNames << (correction
+                          ? existing[configurationRecord]
+                          : (sameExercise ? existing[correctionConfigurationRecord] : QString()));
+        for (const QString& stored : keptNames) {
+            if (isBlank(stored)) continue;
+            const auto f =
+                withoutConcentration(resolveStoredName(withFinalSeparator(folder), stored));
+            if (!f) continue;
+            const bool listed =
+                std::any_of(toWrite.begin(), toWrite.end(),
+                            [&](const FileToWrite& w) { return sameFile(w.path, f->path); });
+            if (!listed) toWrite.insert(toWrite.end() - 1, *f);
+        }
+    }
     for (FileToWrite& f : toWrite)
         f.name = QFileInfo(f.path).fileName();
 

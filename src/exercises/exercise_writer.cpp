@@ -4,6 +4,7 @@
 #include "exercises/exercise_writer.h"
 
 #include "files/recordfile.h"
+#include "grading/unknown_records.h"
 #include "numbers/windows1252.h"
 
 #include <QFileInfo>
@@ -83,6 +84,11 @@ QString fieldProblem(const ExerciseFields& fields) {
             .arg(titleField);
     if (QString p = textProblem(titleField, fields.title, maxRecordCharacters); !p.isEmpty())
         return p;
+    if (fields.unknown) {
+        // The sentence names the bound or the digits at fault.
+        const std::string problem = grading::rangeProblem(fields.unknown->range);
+        if (!problem.empty()) return QString::fromStdString(problem);
+    }
     return textProblem(topicsField, fields.topics, maxTopics);
 }
 
@@ -105,6 +111,10 @@ ExerciseFields fieldsOf(const ExerciseRecords& records, const QString& exerciseF
         if (!isBlank(records[r])) fields.topics += records[r];
     fields.duration = int(hourglasses(records[durationRecord]).size());
     fields.hidesConcentration = records.hidesConcentration();
+    if (const auto unknown = records.unknown(); unknown && *unknown) {
+        fields.unknown = **unknown;
+        fields.hidesConcentration = true;
+    }
     return fields;
 }
 
@@ -115,7 +125,11 @@ files::RecordFile exerciseRecordFile(const ExerciseFields& fields, const QString
     records << QString::number(fields.level) << QString();
     records << cutTopics(fields.topics);
     records << fields.title << QString::number(fields.duration);
-    records << (fields.hidesConcentration ? QStringLiteral("1") : QString());
+    const bool hidden = fields.hidesConcentration || fields.unknown;
+    records << (hidden ? QStringLiteral("1") : QString());
+    if (fields.unknown)
+        records << QString::fromStdString(grading::rangeText(fields.unknown->range))
+                << QString::fromStdString(grading::keyText(fields.unknown->key));
     files::RecordFile file;
     for (int r = 1; r <= records.size(); ++r)
         file.write(r, records[r - 1].toStdString());

@@ -29,6 +29,10 @@ struct ExerciseFields {
     QString topics;                  // records 7 to 10, cut into pieces
     int duration = 1;                // record 12, in hourglasses
     bool hidesConcentration = false; // record 13
+    // Records 14 and 15: each student's concentration drawn in a range from the exercise's
+    // key, hidden and locked (record 13 is then "1"), and no concentration in its
+    // configurations (files/unknown_sample.h). None: the bench's one value, as before.
+    std::optional<grading::ExerciseUnknown> unknown;
 };
 
 // The files of the exercise NAME, named as the shipped ones are, without a folder.
@@ -71,8 +75,8 @@ QStringList cutTopics(const QString& topics);
 // within what the window offers.
 ExerciseFields fieldsOf(const ExerciseRecords& records, const QString& exerciseFile);
 
-// Records 1 to 13 of the exercise file: the files it names (records 1 to 4, as given) and the
-// fields. The fields must have passed fieldProblem.
+// Records 1 to 13 of the exercise file (to 15 with an unknown for each student): the files it
+// names (records 1 to 4, as given) and the fields. The fields must have passed fieldProblem.
 files::RecordFile exerciseRecordFile(const ExerciseFields& fields, const QStringList& fileNames);
 
 // Which part of the exercise the text area and the bench hold when it is saved.

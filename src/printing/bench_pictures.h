@@ -5,6 +5,7 @@
 // poured. The main window implements it; tests use a small fake.
 
 #include "model/amounts_table.h"
+#include "printing/report_facts.h"
 
 #include <QImage>
 
@@ -39,6 +40,8 @@ public:
         (void)lineEnd;
         return std::nullopt;
     }
+    // What the student's report says besides the pictures.
+    virtual ReportFacts reportFacts() = 0;
 };
 
 } // namespace printing

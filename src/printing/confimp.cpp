@@ -5,6 +5,7 @@
 #include "printing/bench_pictures.h"
 #include "printing/print_pages.h"
 #include "printing/printer_target.h"
+#include "printing/report_window.h"
 #include "ui/modal.h"
 
 #include "drawing/hourglass.h"
@@ -74,10 +75,14 @@ Confimp::Confimp(BenchPictures& source, QPrinter& printer, QWidget* parent)
     Command1 = new QPushButton(QStringLiteral("&OK"), this);
     Command2 = new QPushButton(QStringLiteral("&Imprimantes"), this);
     Command3 = new QPushButton(QStringLiteral("&Annuler"), this);
+    Command4 = new QPushButton(QStringLiteral("Compte &rendu…"), this);
+    Command4->setToolTip(QStringLiteral("Le compte rendu de l'élève : montage, courbes, "
+                                        "équivalence, résultat et vérifications"));
     Command1->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command1);
     buttons->addWidget(Command2);
+    buttons->addWidget(Command4);
     buttons->addWidget(Command3);
 
     Frame2 = new QFrame(this);
@@ -98,6 +103,7 @@ Confimp::Confimp(BenchPictures& source, QPrinter& printer, QWidget* parent)
     connect(Command1, &QPushButton::clicked, this, &Confimp::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Confimp::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Confimp::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Confimp::Command4_Click);
 
     showPrinterName();
     placeWindow();
@@ -121,6 +127,7 @@ void Confimp::showWaiting(bool waiting) {
     Command1->setVisible(!waiting);
     Command2->setVisible(!waiting);
     Command3->setVisible(!waiting);
+    Command4->setVisible(!waiting);
     Frame2->setVisible(waiting);
     if (waiting && isVisible()) repaint();
 }
@@ -162,6 +169,12 @@ void Confimp::Command2_Click() {
 
 void Confimp::Command3_Click() {
     reject();
+}
+
+void Confimp::Command4_Click() {
+    ReportWindow window(source_, printer_, this);
+    if (ui::exec(window) == QDialog::Accepted) accept();
+    showPrinterName();
 }
 
 void openPrintOptions(BenchPictures& source) {

@@ -39,12 +39,15 @@ public:
     QPushButton* Command1; // "&OK"
     QPushButton* Command2; // "&Imprimantes"
     QPushButton* Command3; // "&Annuler"
+    QPushButton* Command4; // "Compte &rendu…": the student's report
     QFrame* Frame2;        // shown while printing
     QLabel* Label1;
 
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+    // The report window; once the report is printed, the print options close too.
+    void Command4_Click();
 
 private:
     void placeWindow();

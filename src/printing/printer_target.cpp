@@ -118,10 +118,7 @@ PrintOutcome printWith(QWidget* parent, QPrinter& printer,
     return PrintOutcome::Printed;
 }
 
-bool printDocument(QWidget* parent, const QTextDocument& document) {
-    QPrinter& printer = programPrinter();
-    if (!ui::answerer().choosePrinter(parent, printer)) return false;
-
+PrintOutcome printTextDocument(QWidget* parent, QPrinter& printer, const QTextDocument& document) {
     const auto paint = [&](QPainter& painter) {
         // Lay the text out again at the printer's resolution, one page per printable area.
         std::unique_ptr<QTextDocument> copy(document.clone());
@@ -143,7 +140,13 @@ bool printDocument(QWidget* parent, const QTextDocument& document) {
         }
         return true;
     };
-    return printWith(parent, printer, paint) == PrintOutcome::Printed;
+    return printWith(parent, printer, paint);
+}
+
+bool printDocument(QWidget* parent, const QTextDocument& document) {
+    QPrinter& printer = programPrinter();
+    if (!ui::answerer().choosePrinter(parent, printer)) return false;
+    return printTextDocument(parent, printer, document) == PrintOutcome::Printed;
 }
 
 bool printTextEdit(QWidget* parent, const QTextEdit& edit) {

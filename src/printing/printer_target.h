@@ -50,6 +50,10 @@ enum class PrintOutcome { Printed, Cancelled, Failed };
 PrintOutcome printWith(QWidget* parent, QPrinter& printer,
                        const std::function<bool(QPainter&)>& paint);
 
+// Prints a rich text on the printer (asking the PDF file's name when it writes one), page
+// after page, with margins of 2 cm; the failure said as printWith says it.
+PrintOutcome printTextDocument(QWidget* parent, QPrinter& printer, const QTextDocument& document);
+
 // Lets the user choose the printer, then prints a rich text on it, page after page, with
 // margins of 2 cm. False when the choice was cancelled or the printing failed (its
 // message shown).

@@ -33,8 +33,9 @@ TEST_F(BenchTest, ExercisesMenuPopsUpUnderItsButtonAndRunsTheEntryChosen) {
     const ui::MenuRecord& menu = script.menus[0];
     EXPECT_EQ(menu.menu, "optionexo");
     EXPECT_EQ(menu.position, window->btexo->mapToGlobal(QPoint(0, window->btexo->height())));
-    EXPECT_EQ(menu.entries, (QStringList{"PRISENMAIN", "openexo", "opencor", "creerexo", "modifexo",
-                                         "savetexte", "opentexte", "imprimetexte", "Closexo"}));
+    EXPECT_EQ(menu.entries,
+              (QStringList{"PRISENMAIN", "openexo", "opencor", "verifexo", "creerexo", "modifexo",
+                           "savetexte", "opentexte", "imprimetexte", "Closexo"}));
     // No correction to show, no exercise to change and none to close yet.
     EXPECT_EQ(menu.enabled, (QStringList{"PRISENMAIN", "openexo", "creerexo", "savetexte",
                                          "opentexte", "imprimetexte"}));

@@ -9,11 +9,18 @@
 #include "exercises/exercise_editor.h"
 #include "exercises/exercise_file.h"
 #include "exercises/exercise_menu.h"
+#include "exercises/result_check_window.h"
+#include "exercises/student_name_dialog.h"
+#include "exercises/student_values_window.h"
 #include "numbers/reading.h"
+#include "printing/confimp.h"
+#include "printing/printer_target.h"
+#include "printing/report_window.h"
 #include "rtf/rtf.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -219,13 +226,20 @@ TEST_F(TeachingTexts, ShippedTextsNameControlsThatExist) {
         if (name.endsWith(QStringLiteral(" :"))) name.chop(2); // a field's label
         if (!name.isEmpty()) names.insert(name.toLower());
     };
-    // The main window's controls, and those of the exercise window made as its child.
+    // The main window's controls, and those of the exercise window made as its child, and of
+    // the windows of a student's work and report.
     exercises::ExerciseEditor editor(*window, QString(), window.get());
+    exercises::StudentNameDialog name(QString(), window.get());
+    exercises::ResultCheckWindow check(*window, window.get());
+    exercises::StudentValuesWindow values({{0.008, 0.012, 3}, {1}}, true, window.get());
+    printing::Confimp options(*window, printing::programPrinter(), window.get());
+    printing::ReportWindow report(*window, printing::programPrinter(), window.get());
     for (QWidget* w : window->findChildren<QWidget*>()) {
         add(w->toolTip());
         add(w->accessibleName());
         if (auto* b = qobject_cast<QAbstractButton*>(w)) add(b->text());
         if (auto* l = qobject_cast<QLabel*>(w)) add(l->text());
+        if (auto* g = qobject_cast<QGroupBox*>(w)) add(g->title());
         if (auto* c = qobject_cast<QComboBox*>(w))
             for (int i = 0; i < c->count(); ++i)
                 add(c->itemText(i));

@@ -41,7 +41,8 @@ public:
     std::vector<Request> benchRequests;
     std::vector<qreal> graphRequests;
     std::vector<qreal> courbesRequests;
-    model::AmountsTable table; // what amountsTable gives
+    model::AmountsTable table;   // what amountsTable gives
+    printing::ReportFacts facts; // what reportFacts gives
 
     QWidget* mainWindow() override { return &window; }
 
@@ -72,6 +73,7 @@ public:
         return image;
     }
     model::AmountsTable amountsTable() override { return table; }
+    printing::ReportFacts reportFacts() override { return facts; }
 };
 
 } // namespace support

@@ -14,6 +14,9 @@
 #include <QTextEdit>
 #include <QWidget>
 
+#include <optional>
+#include <vector>
+
 namespace support {
 
 class FakeExerciseArea : private ApplicationFirst, public exercises::ExerciseArea {
@@ -46,6 +49,13 @@ public:
         concentrationHidden = false;
     }
     bool sampleConcentrationHidden() override { return concentrationHidden; }
+    void setStudentConcentration(std::optional<double> c) override {
+        studentConcentrations.push_back(c);
+        if (c) concentrationHidden = true;
+    }
+    double sampleConcentration() override { return benchConcentration; }
+    exercises::BenchReadings benchReadings() override { return readings; }
+    void setResultCheckOffered(bool offered) override { checkOffered = offered; }
     void loadConfiguration(const QString& path) override {
         bench.situations().configFile = path;
         files::loadConfiguration(bench, nullptr);
@@ -65,6 +75,11 @@ public:
     int reveals = 0;
     int benchCopies = 0;
     bool concentrationHidden = false;
+    // Every student's concentration given to the bench (none: taken off), in order.
+    std::vector<std::optional<double>> studentConcentrations;
+    double benchConcentration = 0.01; // what the bench titrates
+    exercises::BenchReadings readings;
+    bool checkOffered = false;
 };
 
 } // namespace support

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A student's own concentration to find on the bench, the bench's values for the check of a
+// result, the button that offers it, and what the student's report says of the bench.
+#include "bench/feuillep.h"
+
+#include "files/unknown_sample.h"
+#include "model/catalogue.h"
+#include "numbers/formats.h"
+#include "numbers/reading.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace bench {
+
+namespace {
+
+// The start value of the concentration to find, which takes the student's place when the
+// exercise ends.
+const QString startSample = QStringLiteral("0,01");
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString titrantName(model::TitrantFamily family) {
+    switch (family) {
+    case model::TitrantFamily::Permanganate:
+        return QStringLiteral("permanganate de potassium (K⁺ + MnO₄⁻)");
+    case model::TitrantFamily::Thiosulfate:
+        return QStringLiteral("thiosulfate de sodium (2 Na⁺ + S₂O₃²⁻)");
+    case model::TitrantFamily::Diiode:
+        return QStringLiteral("diiode (I₂)");
+    case model::TitrantFamily::None:
+        break;
+    }
+    return QStringLiteral("—");
+}
+
+} // namespace
+
+bool FeuilleP::sampleIsStudents() const {
+    return studentConcentration_ && files::isUnknownSample(text(0).toStdString());
+}
+
+void FeuilleP::showStudentLabel(bool students) {
+    // Greyed as nothing to click, yet dark enough to be read on the panel.
+    QPalette palette = Label1->palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, role, QColor(80, 80, 80));
+    Label1->setPalette(palette);
+    if (students) {
+        Label1->setText(QStringLiteral("inconnue"));
+        Label1->setAccessibleName(QStringLiteral("Concentration de la solution titrée inconnue"));
+        Label1->setCursor(Qt::ArrowCursor);
+        Label1->setEnabled(false);
+    } else {
+        Label1->setText(QStringLiteral("Afficher la\nconcentration"));
+        Label1->setAccessibleName(QStringLiteral("Afficher la concentration"));
+        Label1->setCursor(Qt::PointingHandCursor);
+        Label1->setEnabled(true);
+    }
+}
+
+void FeuilleP::setStudentConcentration(std::optional<double> concentration) {
+    auto& table = situations_.table;
+    if (concentration) {
+        // Hidden and locked first, then the word in every situation and on the bench.
+        studentConcentration_ = concentration;
+        hideSampleConcentration();
+        files::markUnknownSample(table);
+        setText(0, fromView(files::unknownSampleText));
+        showStudentLabel(true);
+    } else {
+        if (!studentConcentration_) return;
+        studentConcentration_.reset();
+        for (auto& texts : table.texts)
+            if (files::isUnknownSample(texts[0])) texts[0] = startSample.toStdString();
+        if (files::isUnknownSample(text(0).toStdString())) setText(0, startSample);
+        showStudentLabel(false);
+        // Nothing secret is left: the concentration is shown, the bench unlocked.
+        Label1_Click();
+    }
+    updateFocusChain();
+    majtq();
+}
+
+double FeuilleP::sampleConcentration() {
+    // In double precision, as typed: 0,0123 is 0.0123, not the single 0.0122999996.
+    if (sampleIsStudents()) return *studentConcentration_;
+    return numbers::parseBenchDouble(text(0).toStdString());
+}
+
+exercises::BenchReadings FeuilleP::benchReadings() {
+    // c1 as typed, in double precision: 0,02 is 0.02, not the single 0.0199999996.
+    return {species(), numbers::parseBenchDouble(text(1).toStdString()), itemValue(Combo1)};
+}
+
+void FeuilleP::setResultCheckOffered(bool offered) {
+    checkResult->setVisible(offered);
+}
+
+printing::ReportFacts FeuilleP::reportFacts() {
+    printing::ReportFacts facts;
+    const int s = species();
+    const model::BenchInputs in = benchInputs();
+    const auto general = [](float x) { return QString::fromStdString(numbers::formatGeneral(x)); };
+    const QString sample =
+        sampleHidden_ ? QStringLiteral("c2 inconnue")
+                      : QStringLiteral("c2 = %1\u00A0mol/L").arg(general(in.sampleConcentration));
+    facts.setUp << QStringLiteral("Solution titrée\u00A0: %1, prélèvement "
+                                  "V2 = %2\u00A0mL, %3")
+                       .arg(model::isSpecies(s) ? fromView(model::listText(s))
+                                                : QStringLiteral("—"),
+                            general(in.sampleVolume), sample);
+    facts.setUp << QStringLiteral("Solution titrante\u00A0: %1, c1 = %2\u00A0mol/L")
+                       .arg(titrantName(model::titrantFamily(s)), general(in.titrantConcentration));
+    switch (model::reagentVolumeInput(s)) {
+    case model::ReagentVolumeInput::IodineVolume:
+        facts.setUp << QStringLiteral("Solution de diiode ajoutée en excès\u00A0: "
+                                      "c3 = %1\u00A0mol/L, V3 = %2\u00A0mL")
+                           .arg(general(in.reagentConcentration), general(in.iodineVolume));
+        break;
+    case model::ReagentVolumeInput::IodideVolume:
+        facts.setUp << QStringLiteral("Solution d'iodure de potassium ajoutée en excès\u00A0: "
+                                      "%1\u00A0mL")
+                           .arg(general(in.iodideVolume));
+        break;
+    case model::ReagentVolumeInput::None:
+        break;
+    }
+    if (Check1->isChecked() && model::involvesDiiode(s))
+        facts.setUp << QStringLiteral("Thiodène ajouté dans le bécher");
+    facts.setUp << QStringLiteral("Volume de solution titrante versé\u00A0: V1 = %1\u00A0mL")
+                       .arg(general(in.pouredVolume));
+    // The colour change is the bench's method; an acid-base titration gives its own (the
+    // derivative, the tangents) once its curves are on the bench.
+    facts.method = QStringLiteral("changement de couleur de la solution du bécher");
+    if (Check1->isChecked() && model::involvesDiiode(s))
+        facts.method += QStringLiteral(" (thiodène)");
+
+    if (const auto& work = exercise_.work) {
+        facts.student = work->name;
+        facts.exerciseTitle = work->title;
+        facts.equivalenceVolume = work->equivalenceVolume;
+        for (const grading::ResultCheck& check : work->checks)
+            facts.checks << QString::fromStdString(grading::checkLine(check));
+        if (!work->checks.empty()) {
+            const grading::ResultCheck& last = work->checks.back();
+            facts.concentration =
+                QString::fromStdString(numbers::formatGeneral(last.concentration));
+            facts.uncertainty = QString::fromStdString(numbers::formatGeneral(last.uncertainty));
+        }
+    }
+    return facts;
+}
+
+} // namespace bench
