@@ -206,10 +206,16 @@ public:
     // burette" and the reset. While the titrant flows it is told on the focused one of them
     // at most once per interval (and at once when the colour changes); when the flow stops,
     // all of them take it.
+    // On the acid-base bench with a probe, the meter's reading follows: "…, solution rose
+    // pâle, pH-mètre : 8,73".
     QString progressSentence() const;
     static constexpr int progressInterval = 250; // ms
+    // The meter as it reads now, "pH-mètre : 4,76"; empty without an acid-base titration or
+    // without a probe.
+    QString meterReading() const;
     // The summary of the bench read on F2: the species and their concentrations ("inconnue"
-    // while hidden), the volumes, the volume poured and the colour of the solution.
+    // while hidden), the volumes, the indicator, the volume poured, the colour of the solution
+    // and the meter's reading.
     QString sceneSummary() const;
     // What the situation button says: "Situation 3 : diiode, 0,010 mol/L".
     QString situationName(int index) const;
@@ -327,6 +333,10 @@ private:
     // A box validated from the keyboard or by leaving it: a value the validation changed is
     // told.
     void validateTyped(int index);
+    void tellCorrection(const QString& typed, const QString& kept, const QString& unit);
+    // The acid-base bench's part of the summary and of a situation's name.
+    QString acidBaseSummary() const;
+    QString acidBaseSituationName(int position, const QString& typed) const;
     // The die and the reveal label worked by the user: where the focus goes is told.
     void drawFromDie();
     void revealFromLabel();

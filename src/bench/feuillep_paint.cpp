@@ -45,7 +45,10 @@ bool resizePicture(drawing::PictureBox* box, const QRect& r) {
 
 void FeuilleP::majtq() {
     if (text(0) == designText) return;
-    if (acidBaseMajtq()) return;
+    if (acidBaseMajtq()) {
+        updateSituationNames();
+        return;
+    }
     rewriteLabelvol();
     scaleMax_ = drawing::majtq(tabquant->picture(), species(), benchInputs(), graphSecret());
     graphBuilt_ = true;

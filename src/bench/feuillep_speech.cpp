@@ -9,6 +9,8 @@
 #include "a11y/tell.h"
 #include "bench/widgets.h"
 #include "bench/words.h"
+#include "files/situations.h"
+#include "model/acidbase/catalogue.h"
 #include "model/catalogue.h"
 #include "numbers/formats.h"
 #include "numbers/reading.h"
@@ -52,8 +54,11 @@ QString concentrationText(const QString& typed) {
 
 QString FeuilleP::progressSentence() const {
     const double poured = numbers::parseBenchDouble(text(5).toStdString());
-    return QString::fromStdString(numbers::formatPattern(poured, "0.00")) +
-           QStringLiteral(" mL versés, solution ") + flaskColour_;
+    QString sentence = QString::fromStdString(numbers::formatPattern(poured, "0.00")) +
+                       QStringLiteral(" mL versés, solution ") + flaskColour_;
+    const QString meter = meterReading();
+    if (!meter.isEmpty()) sentence += QStringLiteral(", ") + meter;
+    return sentence;
 }
 
 void FeuilleP::updateSpokenProgress(bool colourChanged) {
@@ -78,6 +83,7 @@ void FeuilleP::updateSpokenProgress(bool colourChanged) {
 }
 
 QString FeuilleP::sceneSummary() const {
+    if (acidBaseTitration() >= 0) return acidBaseSummary();
     const int s = species();
     if (s < 0) return QStringLiteral("Aucune espèce à titrer n'est choisie.");
     QStringList sentences;
@@ -107,6 +113,40 @@ QString FeuilleP::sceneSummary() const {
     return sentences.join(QLatin1Char(' '));
 }
 
+QString FeuilleP::acidBaseSummary() const {
+    namespace ab = model::acidbase;
+    const ab::BenchSetup setup = acidBaseSetup();
+    const int t = setup.preparation.titration;
+    QStringList sentences;
+    QString sample = utf8(ab::listText(t));
+    sample[0] = sample[0].toUpper();
+    sample += masquer->isChecked()
+                  ? QStringLiteral(", concentration inconnue")
+                  : QStringLiteral(", ") + concentrationText(text(0)) + QStringLiteral(" mol/L");
+    sentences << sample + QStringLiteral(", ") + Combo1->currentText() +
+                     QStringLiteral(" prélevés.");
+    if (setup.preparation.waterVolume > 0)
+        sentences << QStringLiteral("Eau distillée ajoutée\u00A0: ") + waterBox->text() +
+                         QStringLiteral(" mL.");
+    QString titrant = utf8(ab::titrantName(ab::titrant(t)));
+    if (titrant.startsWith(QLatin1String("solution d'"))) titrant.remove(0, 11);
+    sentences << QStringLiteral("Solution titrante\u00A0: ") + titrant + QStringLiteral(", ") +
+                     concentrationText(text(1)) + QStringLiteral(" mol/L.");
+    sentences << (setup.indicator >= 0 ? QStringLiteral("Indicateur coloré\u00A0: ") +
+                                             indicatorList->currentText() + QStringLiteral(".")
+                                       : QStringLiteral("Sans indicateur coloré."));
+    sentences << progressSentence() + QStringLiteral(".");
+    return sentences.join(QLatin1Char(' '));
+}
+
+QString FeuilleP::acidBaseSituationName(int position, const QString& typed) const {
+    const QString sample = utf8(model::acidbase::listText(position - files::acidBaseListStart));
+    if (sample.isEmpty()) return {};
+    return QStringLiteral("\u00A0: ") + sample + QStringLiteral(", ") +
+           (masquer->isChecked() ? QStringLiteral("concentration inconnue")
+                                 : concentrationText(typed) + QStringLiteral(" mol/L"));
+}
+
 void FeuilleP::tellSummary() {
     a11y::tell(this, sceneSummary());
 }
@@ -114,13 +154,14 @@ void FeuilleP::tellSummary() {
 QString FeuilleP::situationName(int index) const {
     const auto& table = situations_.table;
     const bool current = index == table.current;
-    const int s = current ? species() : table.choices[std::size_t(index)][1];
+    const int s = current ? ions1->currentIndex() : table.choices[std::size_t(index)][1];
+    const QString typed =
+        current ? text(0) : QString::fromStdString(table.texts[std::size_t(index)][0]);
     QString name = QStringLiteral("Situation %1").arg(index + 1);
+    if (files::isAcidBasePosition(s)) return name + acidBaseSituationName(s, typed);
     if (!model::isSpecies(s)) return name;
     name += QStringLiteral("\u00A0: ") + utf8(model::listText(s)) + QStringLiteral(", ");
     if (masquer->isChecked()) return name + QStringLiteral("concentration inconnue");
-    const QString typed =
-        current ? text(0) : QString::fromStdString(table.texts[std::size_t(index)][0]);
     return name + concentrationText(typed) + QStringLiteral(" mol/L");
 }
 
@@ -136,13 +177,18 @@ void FeuilleP::validateTyped(int index) {
     const QString typed = text(index);
     Text1_LostFocus(index);
     const QString now = text(index);
-    if (index > 3 || (readNumber(typed) == readNumber(now) && !typed.trimmed().isEmpty())) return;
+    if (index > 3) return;
     if (index == 0 && masquer->isChecked()) {
-        a11y::tell(this, QStringLiteral("Concentration corrigée."));
+        if (readNumber(typed) != readNumber(now) || typed.trimmed().isEmpty())
+            a11y::tell(this, QStringLiteral("Concentration corrigée."));
         return;
     }
-    const QString unit = index == 3 ? QStringLiteral(" mL") : QStringLiteral(" mol/L");
-    a11y::tell(this, QStringLiteral("Valeur corrigée\u00A0: ") + now + unit + QStringLiteral("."));
+    tellCorrection(typed, now, index == 3 ? QStringLiteral(" mL") : QStringLiteral(" mol/L"));
+}
+
+void FeuilleP::tellCorrection(const QString& typed, const QString& kept, const QString& unit) {
+    if (readNumber(typed) == readNumber(kept) && !typed.trimmed().isEmpty()) return;
+    a11y::tell(this, QStringLiteral("Valeur corrigée\u00A0: ") + kept + unit + QStringLiteral("."));
 }
 
 void FeuilleP::tellVolumeReset() {
