@@ -58,7 +58,7 @@ TEST(Shortcuts, TheHelpGivesTheKeysOfTheBench) {
     QFile file(QStringLiteral(TITRAGE_SOURCE_DIR "/data/Ovlu.hlp"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString help = QString::fromUtf8(file.readAll());
-    const qsizetype section = help.indexOf("name=\"clavier\"></a>13. Le clavier");
+    const qsizetype section = help.indexOf("name=\"clavier\"></a>14. Le clavier");
     ASSERT_GT(section, 0);
     EXPECT_TRUE(help.contains("href=\"#clavier\""));
     EXPECT_TRUE(help.contains("href=\"titrage:raccourcis\""));
@@ -67,10 +67,10 @@ TEST(Shortcuts, TheHelpGivesTheKeysOfTheBench) {
         const QString keys = QString::fromUtf8(s.keys);
         const bool functionKey = QRegularExpression("^F\\d+$").match(keys).hasMatch();
         if (QString::fromUtf8(s.where) == "Paillasse" && functionKey) {
-            EXPECT_TRUE(help.contains("<b>" + keys + "</b>")) << keys.toStdString();
+            EXPECT_TRUE(help.contains("<kbd>" + keys + "</kbd>")) << keys.toStdString();
         }
     }
-    EXPECT_TRUE(help.contains("<b>Maj+F1</b>"));
+    EXPECT_TRUE(help.contains("<kbd>Maj+F1</kbd>"));
 }
 
 } // namespace
