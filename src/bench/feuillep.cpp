@@ -2,6 +2,7 @@
 // Construction of the main window's controls, start-up and placement on the screen.
 #include "bench/feuillep.h"
 
+#include "bench/bench_accessible.h"
 #include "bench/shell_rules.h"
 #include "bench/widgets.h"
 #include "drawing/bench_drawing.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +26,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <memory>
 
 namespace bench {
 
@@ -54,6 +57,12 @@ QPushButton* commandButton(QWidget* parent, const QString& caption, const QStrin
 } // namespace
 
 FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
+    installBenchAccessibility();
+    installWidgetAccessibility();
+    clock_ = [timer = std::make_shared<QElapsedTimer>()] {
+        if (!timer->isValid()) timer->start();
+        return timer->elapsed();
+    };
     setObjectName(QStringLiteral("feuilleP"));
     setWindowTitle(QStringLiteral("Titrage colorimétrique"));
     QFont f(QStringLiteral("Arial"));
@@ -177,9 +186,11 @@ void FeuilleP::buildBench() {
     Check1->setGeometry(152, 472, 17, 17);
 
     // Text1(1) and the read-out are moved into the text of the bench by imafond.
+    // Text1(4) and Text1(5) hold their volumes without ever showing them.
     for (int k = 0; k < 6; ++k) {
-        Text1[k] = new QLineEdit(QStringLiteral("Text1"),
-                                 k == 1 ? static_cast<QWidget*>(picburette) : this);
+        QWidget* parent = k == 1 ? static_cast<QWidget*>(picburette) : this;
+        Text1[k] = k >= 4 ? new bench::StoredValueBox(parent) : new QLineEdit(parent);
+        Text1[k]->setText(QStringLiteral("Text1"));
         Text1[k]->setObjectName(QStringLiteral("Text1_%1").arg(k));
         Text1[k]->resize(49, 19);
         Text1[k]->installEventFilter(this);
@@ -263,7 +274,7 @@ void FeuilleP::buildSideTabs() {
     tabcourbes->move(4, 19);
     tabcourbes->hide();
 
-    HScroll1 = new QScrollBar(Qt::Horizontal, Frame2);
+    HScroll1 = new bench::TintSlider(Frame2);
     HScroll1->setRange(drawing::tintSliderMinimum, drawing::tintSliderMaximum);
     HScroll1->setSingleStep(drawing::tintSliderSmallStep);
     HScroll1->setPageStep(drawing::tintSliderLargeStep);
@@ -293,6 +304,9 @@ void FeuilleP::buildExerciseArea() {
         small.setPointSizeF(7.5);
         Option2[i]->setFont(small);
     }
+    situationGroup_ = new bench::SituationGroup(this, Option2);
+    for (QRadioButton* b : Option2)
+        static_cast<bench::SituationButton*>(b)->setGroup(situationGroup_);
     fich_ = new QLineEdit(this);
     fich_->setObjectName(QStringLiteral("fich"));
     fich_->setGeometry(424, 352, 361, 19);
@@ -304,6 +318,8 @@ void FeuilleP::buildExerciseArea() {
     supertext_ = new exercises::ExerciseText(this);
     supertext_->setObjectName(QStringLiteral("supertext"));
     supertext_->setGeometry(424, 371, 361, 174);
+    // Tab leaves the text (a statement has no use for tab characters).
+    supertext_->setTabChangesFocus(true);
     // Under the text area, in the window's free margin: the formats while writing, and the
     // check of a result while an exercise hides its concentration.
     formatBar = new exercises::FormatBar(supertext_, fich_, this);

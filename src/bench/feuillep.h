@@ -13,6 +13,10 @@
 //                        secondary windows need of the main window (their roles below)
 //   feuillep_paint.cpp   the refresh chain and the paintings of the bench and side panels
 //   feuillep_access.cpp  names, focus order, the tab strip's keys, the pictures in words
+//   feuillep_keys.cpp    the keys of the tap and the drop, the situations, the shortcuts
+//   feuillep_speech.cpp  what is told where the focus is: the volume and the colour while
+//                        pouring, the summary of the bench, corrections, moves of the focus
+//   feuillep_words.cpp   the curves, the progress table and the tint scales in words
 //   feuillep_acidbase.cpp          the acid-base bench: its panel controls, its set-up and
 //                                  measured volumes, its situations
 //   feuillep_acidbase_paint.cpp    its graph, liquids, probe, indicator scale, curves, table
@@ -36,6 +40,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
@@ -63,6 +68,7 @@ namespace bench {
 
 class CourbesMethods;
 class ImageButton;
+class SituationGroup;
 
 class FeuilleP : public QWidget,
                  public files::SituationBench,
@@ -106,7 +112,7 @@ public:
     QToolButton* btexo = nullptr;              // exercises menu
     exercises::FormatBar* formatBar = nullptr; // the text's formats, under the text area
     QPushButton* checkResult = nullptr;        // "Vérifier mon résultat…", under the text area
-    QScrollBar* HScroll1 = nullptr;            // tint slider
+    QScrollBar* HScroll1 = nullptr;            // tint slider (a bench::TintSlider)
     drawing::PictureBox* picburette = nullptr; // bench picture
     drawing::PictureBox* Picture4 = nullptr;   // preparation panel
     drawing::PictureBox* Onglets = nullptr;    // tab strip and side panel
@@ -198,6 +204,29 @@ public:
     float scaleMax() const { return scaleMax_; }
     int liquidTop() const { return liquidTop_; }
     int flaskX() const { return flaskX_; }
+
+    // ---- What is told to assistive technology ----
+    // "4,05 mL versés, solution rose pâle": the description of the tap, the drop, "Vider la
+    // burette" and the reset. While the titrant flows it is told on the focused one of them
+    // at most once per interval (and at once when the colour changes); when the flow stops,
+    // all of them take it.
+    // On the acid-base bench with a probe, the meter's reading follows: "…, solution rose
+    // pâle, pH-mètre : 8,73".
+    QString progressSentence() const;
+    static constexpr int progressInterval = 250; // ms
+    // The meter as it reads now, "pH-mètre : 4,76"; empty without an acid-base titration or
+    // without a probe.
+    QString meterReading() const;
+    // The summary of the bench read on F2: the species and their concentrations ("inconnue"
+    // while hidden), the volumes, the indicator, the volume poured, the colour of the solution
+    // and the meter's reading.
+    QString sceneSummary() const;
+    // What the situation button says: "Situation 3 : diiode, 0,010 mol/L".
+    QString situationName(int index) const;
+    // The milliseconds the told progress is timed by (a steady clock unless a test sets one).
+    void setClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
+    // Pours 1 mL at once, not beyond the burette (Page Down on the tap or the drop).
+    void pourMillilitre();
 
     // The tab of the side panel: 1 the graph, 2 the tint scales, 3 the curves.
     int currentTab() const { return currentTab_; }
@@ -296,7 +325,32 @@ private:
     void updateTabParts();
     void updateBenchParts();
     void updateGraphParts();
+    void updateCourbesParts();
+    void updateTintScaleParts();
     void connectHandlers();
+    // Keys of the tap and the drop, of the situations and of "Vider la burette"; true when
+    // the event was used.
+    bool benchKey(QObject* watched, QEvent* event);
+    bool situationKey(int index, const QKeyEvent* event);
+    void buildShortcuts();
+    // The titrant flows: the tap open or a drop falling.
+    bool flowing() const;
+    // Told where the focus is.
+    void updateSpokenProgress(bool colourChanged);
+    void updateSituationNames();
+    void tellSummary();
+    // A box validated from the keyboard or by leaving it: a value the validation changed is
+    // told.
+    void validateTyped(int index);
+    void tellCorrection(const QString& typed, const QString& kept, const QString& unit);
+    // The acid-base bench's part of the summary and of a situation's name.
+    QString acidBaseSummary() const;
+    QString acidBaseSituationName(int position, const QString& typed) const;
+    // The die and the reveal label worked by the user: where the focus goes is told.
+    void drawFromDie();
+    void revealFromLabel();
+    // A pipette volume put back to 0: the sample and the reagent would pass 25 mL.
+    void tellVolumeReset();
     // The acid-base bench (feuillep_acidbase*.cpp). Each step of the redox chain asks first
     // whether an acid-base titration is on the bench and leaves it to these when one is (the
     // functions then return true, or an image).
@@ -409,7 +463,14 @@ private:
     bool tapByKey_ = false;         // the tap is worked from the keyboard: the focus stays
     bool lostToOwnWindow_ = true;   // the window last lost the activation to one of ours
     int activations_ = 0;
-    int flaskWord_ = -1;                  // the colour word the beaker's name last said
+    int flaskWord_ = -1;        // the colour word the beaker's name last said
+    QString flaskColour_;       // the colour of the solution, as told
+    QString toldProgress_;      // the progress sentence last told
+    qint64 progressToldAt_ = 0; // when (clock_) it was told during a flow
+    std::function<qint64()> clock_;
+    bool command6ByKey_ = false; // "Vider la burette" last pressed from the keyboard
+    int queuedDrops_ = 0;        // drops asked for from the keyboard while one falls
+    SituationGroup* situationGroup_ = nullptr;
     std::array<QLabel*, 3> listLabels_{}; // what screen readers name ions1, Combo1, Combo2 by
     std::map<QWidget*, Qt::FocusPolicy> shownFocusPolicy_; // policies when not covered
     QString unemptiedRequest_;     // a request of record 31 already opened but not emptied

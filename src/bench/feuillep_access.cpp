@@ -107,6 +107,17 @@ void FeuilleP::buildAccessibility() {
     }
     placeListLabels();
     picburette->setPartCount(benchPartCount);
+    // The beaker and the burette are reached with Tab, as the two items of one list.
+    picburette->setPartList(QStringLiteral("Bécher et burette"));
+    picburette->setFocusPolicy(Qt::TabFocus);
+    HScroll1->setAccessibleDescription(TintSlider::tintWords(HScroll1->value()));
+
+    // The keys of the tap and the drop, the situations, "Vider la burette".
+    for (QObject* o : std::initializer_list<QObject*>{Image3, Image1, Command6})
+        o->installEventFilter(this);
+    for (QRadioButton* b : Option2)
+        b->installEventFilter(this);
+    buildShortcuts();
 
     for (QWidget* w : focusChain())
         shownFocusPolicy_.emplace(w, w->focusPolicy());
@@ -134,8 +145,10 @@ std::vector<QWidget*> FeuilleP::focusChain() const {
         return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
     });
     std::vector<QWidget*> chain = panel;
-    chain.insert(chain.end(),
-                 {Command9, Text1[1], Image3, Image1, Command6, Command12, Command3, Check1});
+    // The bench picture (the beaker and the burette) before the controls it holds: Qt keeps
+    // a widget's children after it in the chain.
+    chain.insert(chain.end(), {Command9, static_cast<QWidget*>(picburette), Text1[1], Image3,
+                               Image1, Command6, Command12, Command3, Check1});
     chain.insert(chain.end(), Option2.begin(), Option2.end());
     chain.push_back(Onglets);
     // The side panel shows one tab at a time: the tint slider and the controls of the
@@ -151,6 +164,7 @@ std::vector<QWidget*> FeuilleP::focusChain() const {
 
 // A control under the preparation panel, or outside the part of the panel that is shown.
 bool FeuilleP::covered(const QWidget* w) const {
+    if (w == picburette) return !Picture4->isHidden();
     if (w->parentWidget() == Picture4) return !Picture4->rect().contains(w->geometry());
     if (w->parentWidget() == picburette && !Picture4->isHidden())
         return Picture4->geometry().intersects(QRect(picburette->mapTo(this, w->pos()), w->size()));
@@ -166,6 +180,13 @@ void FeuilleP::updateFocusChain() {
         if (shown != shownFocusPolicy_.end())
             w->setFocusPolicy(covered(w) ? Qt::NoFocus : shown->second);
     }
+    // Tab reaches one situation, the chosen one (the first when none is): the arrows go from
+    // it to the others. A click still gives the focus to any of them.
+    const auto chosen = std::find_if(Option2.begin(), Option2.end(),
+                                     [](const QRadioButton* b) { return b->isChecked(); });
+    const QRadioButton* reached = chosen == Option2.end() ? Option2[0] : *chosen;
+    for (QRadioButton* b : Option2)
+        b->setFocusPolicy(b == reached ? Qt::StrongFocus : Qt::ClickFocus);
     // The focus does not stay on a control that has gone under the panel.
     QWidget* focused = focusWidget();
     if (focused && focused->focusPolicy() == Qt::NoFocus &&
@@ -256,7 +277,7 @@ void FeuilleP::updateTabParts() {
 void FeuilleP::updateBenchParts() {
     if (text(4) == QStringLiteral("Text1")) return;
     // The texts change at every step of the flow; they are told once it has stopped.
-    const bool settled = !Timer1.isActive() && !Timer2.isActive();
+    const bool settled = !flowing();
     const drawing::LevelInputs in = levelInputs(devicePixelRatioF());
     const double volume = drawing::flaskVolume(in);
     const model::ColourWord word = flaskColourWord(in, volume);
@@ -264,20 +285,24 @@ void FeuilleP::updateBenchParts() {
 
     // The name says the colour, and says it again only when the colour changes.
     drawing::PicturePart flask = picburette->part(FlaskPart);
+    const bool colourChanged = flaskWord_ >= 0 && int(word) != flaskWord_;
     if (int(word) != flaskWord_) {
         flask.name = QStringLiteral("La solution du bécher ") +
                      (flaskWord_ < 0 ? QStringLiteral("est ") : QStringLiteral("devient ")) +
                      colour;
         flaskWord_ = int(word);
     }
+    flaskColour_ = colour;
     flask.description =
         QStringLiteral("Bécher\u00A0: ") +
         QString::fromStdString(numbers::formatGeneral(std::round(volume * 100) / 100)) +
         QStringLiteral(" mL, solution ") + colour;
     flask.rect = QRect(flaskX_ - 8, 380, 90, 85);
+    flask.role = QAccessible::ListItem;
     picburette->setPart(FlaskPart, flask, settled);
 
     drawing::PicturePart burette;
+    burette.role = QAccessible::ListItem;
     const bool empty = in.pouredVolume >= model::buretteCapacity;
     burette.name = empty ? QStringLiteral("Burette vide") : QStringLiteral("Burette");
     burette.description =
@@ -285,11 +310,12 @@ void FeuilleP::updateBenchParts() {
     burette.rect = QRect(flaskX_ + 20, 20, 26, 330);
     picburette->setPart(BurettePart, burette, settled);
     updateMeterPart(settled);
+    updateSpokenProgress(colourChanged);
 }
 
 void FeuilleP::updateGraphParts() {
     const QStringList columns = graphColumnTexts();
-    const bool settled = !Timer1.isActive() && !Timer2.isActive();
+    const bool settled = !flowing();
     tabquant->setPartCount(int(columns.size()));
     const int width = columns.isEmpty() ? 0 : tabquant->width() / int(columns.size());
     for (int i = 0; i < int(columns.size()); ++i) {

@@ -149,8 +149,18 @@ void FeuilleP::buildAcidBase() {
 }
 
 void FeuilleP::connectAcidBase() {
-    new NumberBoxFilter(titrantBox, movingFocus_, [this] { titrantBox_LostFocus(); });
-    new NumberBoxFilter(waterBox, movingFocus_, [this] { waterBox_LostFocus(); });
+    // Validated from the keyboard or by leaving the box: a value the validation changed is
+    // told.
+    new NumberBoxFilter(titrantBox, movingFocus_, [this] {
+        const QString typed = titrantBox->text();
+        titrantBox_LostFocus();
+        tellCorrection(typed, text(1), QStringLiteral(" mol/L"));
+    });
+    new NumberBoxFilter(waterBox, movingFocus_, [this] {
+        const QString typed = waterBox->text();
+        waterBox_LostFocus();
+        tellCorrection(typed, waterBox->text(), QStringLiteral(" mL"));
+    });
     // The panel's box and the bench's box show the one concentration of the titrant.
     connect(Text1[1], &QLineEdit::textChanged, this, [this](const QString& t) {
         if (titrantBox->text() != t) titrantBox->setText(t);

@@ -135,20 +135,27 @@ model::ColourWord FeuilleP::flaskColourWord(const drawing::LevelInputs& in, doub
 
 // The meter in words: "pH-mètre : 4,76", "Conductimètre : 1,23 mS·cm⁻¹", told once the flow
 // has stopped, as the beaker's description is.
-void FeuilleP::updateMeterPart(bool settled) {
+QString FeuilleP::meterReading() const {
     const drawing::AcidBaseLevels levels = acidBaseLevels();
-    if (!levels.shown || levels.probe == ab::Probe::None) {
+    if (!levels.shown || levels.probe == ab::Probe::None) return {};
+    QString reading = drawing::meterName(levels.probe) + QStringLiteral("\u00A0: ") +
+                      QString::fromStdString(levels.display.value);
+    if (!levels.display.unit.empty()) reading += QLatin1Char(' ') + utf8(levels.display.unit);
+    return reading;
+}
+
+void FeuilleP::updateMeterPart(bool settled) {
+    const QString reading = meterReading();
+    if (reading.isEmpty()) {
         picburette->setPartCount(meterPart);
         return;
     }
     picburette->setPartCount(meterPart + 1);
     drawing::PicturePart meter;
-    meter.role = QAccessible::Indicator;
-    meter.name = drawing::meterName(levels.probe);
-    meter.description =
-        meter.name + QStringLiteral("\u00A0: ") + QString::fromStdString(levels.display.value);
-    if (!levels.display.unit.empty())
-        meter.description += QLatin1Char(' ') + utf8(levels.display.unit);
+    // The third item of the list the beaker and the burette make for the keyboard.
+    meter.role = QAccessible::ListItem;
+    meter.name = drawing::meterName(acidBaseSetup().probe);
+    meter.description = reading;
     meter.rect = drawing::meterRect;
     picburette->setPart(meterPart, meter, settled);
 }

@@ -45,13 +45,17 @@ bool resizePicture(drawing::PictureBox* box, const QRect& r) {
 
 void FeuilleP::majtq() {
     if (text(0) == designText) return;
-    if (acidBaseMajtq()) return;
+    if (acidBaseMajtq()) {
+        updateSituationNames();
+        return;
+    }
     rewriteLabelvol();
     scaleMax_ = drawing::majtq(tabquant->picture(), species(), benchInputs(), graphSecret());
     graphBuilt_ = true;
     tabquant->refresh();
     courbesStale_ = true;
     reftq();
+    updateSituationNames();
 }
 
 void FeuilleP::reftq() {
@@ -90,6 +94,7 @@ void FeuilleP::refcourbes() {
     }
     drawing::refcourbes(tabcourbes->picture(), in);
     tabcourbes->refresh();
+    updateCourbesParts();
 }
 
 drawing::LevelInputs FeuilleP::levelInputs(qreal ratio) const {
@@ -192,6 +197,7 @@ void FeuilleP::HScroll1_Scroll() {
     drawing::paintSwatch(PictureI2->picture(), model::Tint::Diiode, h);
     PictureMnO4->refresh();
     PictureI2->refresh();
+    updateTintScaleParts();
 }
 
 void FeuilleP::Onglets_Paint() {

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTextEdit>
 
 namespace bench {
@@ -31,7 +32,7 @@ float pouredOf(const QLineEdit* box) {
 void FeuilleP::setTap(bool open) {
     tapOpen_ = open;
     Image3->setPicture(tapPicture(open));
-    Image3->setAccessibleDescription(open ? QStringLiteral("ouvert") : QStringLiteral("fermé"));
+    Image3->setShownPressed(open);
 }
 
 // The keyboard focus goes to the exercise text, so that a box being edited is validated
@@ -46,7 +47,7 @@ void FeuilleP::moveFocusToSupertext() {
         supertext_->setFocus(Qt::OtherFocusReason);
         movingFocus_ = false;
     }
-    if (edited >= 0) Text1_LostFocus(edited);
+    if (edited >= 0) validateTyped(edited);
 }
 
 void FeuilleP::Image3_MouseDown() {
@@ -75,6 +76,14 @@ void FeuilleP::Image3_MouseUp() {
     Timer1.stop();
     lockBoxes(false);
     noteReading();
+    // The flow has stopped: what it changed is told, after the click that usually follows
+    // the release (and adds its own step).
+    QTimer::singleShot(0, this, [this] {
+        if (flowing()) return;
+        rewriteLabelvol();
+        updateBenchParts();
+        updateCourbesParts();
+    });
 }
 
 void FeuilleP::Image3_Click() {
@@ -132,6 +141,11 @@ void FeuilleP::Timer2_Timer() {
         reftq();
         Timer2.stop();
         reftq();
+        // A drop asked for from the keyboard while this one fell.
+        if (queuedDrops_ > 0) {
+            --queuedDrops_;
+            Image1_Click();
+        }
         break;
     }
     default:
@@ -140,18 +154,22 @@ void FeuilleP::Timer2_Timer() {
 }
 
 void FeuilleP::Command6_Click() {
-    tapByKey_ = false;
+    // Pressed from the keyboard, the button keeps the focus: pressed again, it stops the flow.
+    tapByKey_ = command6ByKey_ && Command6->hasFocus();
     lockBoxes(true);
     if (!Timer1.isActive()) {
         tapQuestionAsked_ = false;
         Image3_MouseDown();
+        tapByKey_ = false;
         return;
     }
     Image3_MouseUp();
     reftq();
+    tapByKey_ = false;
 }
 
 void FeuilleP::reinitialise() {
+    queuedDrops_ = 0;
     lockBoxes(false);
     drops_.clear();
     readVolumes_.clear();

@@ -66,7 +66,7 @@ void FeuilleP::connectHandlers() {
         connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Option2_Click(i);
         });
-    connect(Command5, &bench::ImageButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command5, &bench::ImageButton::clicked, this, [this] { drawFromDie(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
     connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
@@ -142,6 +142,7 @@ void FeuilleP::connectHandlers() {
 // ---- Keyboard and focus of the boxes, the reveal label ----
 
 bool FeuilleP::eventFilter(QObject* watched, QEvent* event) {
+    if (benchKey(watched, event)) return true;
     if (watched == Onglets) {
         if (event->type() == QEvent::KeyPress) return ongletsKey(static_cast<QKeyEvent*>(event));
         return false;
@@ -152,13 +153,13 @@ bool FeuilleP::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == Label1) {
         if (event->type() == QEvent::MouseButtonRelease) {
-            Label1_Click();
+            revealFromLabel();
             return true;
         }
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-                Label1_Click();
+                revealFromLabel();
                 return true;
             }
         }
@@ -169,7 +170,7 @@ bool FeuilleP::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                Text1_LostFocus(k);
+                validateTyped(k);
                 return true;
             }
             // Shortcuts, moves and Tab are not typed characters (pasting is guarded apart).
@@ -181,7 +182,7 @@ bool FeuilleP::eventFilter(QObject* watched, QEvent* event) {
                 return false;
             const bench::FilteredKey f = bench::filterKey(typed.front());
             if (f.action == bench::KeyAction::Validate) {
-                Text1_LostFocus(k);
+                validateTyped(k);
                 return true;
             }
             if (f.action == bench::KeyAction::Swallow) return true;
@@ -195,7 +196,7 @@ bool FeuilleP::eventFilter(QObject* watched, QEvent* event) {
             // Leaving for another window or a pop-up menu is not leaving the box.
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-                Text1_LostFocus(k);
+                validateTyped(k);
         }
         return false;
     }
@@ -356,6 +357,7 @@ void FeuilleP::clearSituationButtons() {
         QSignalBlocker block(b);
         b->setChecked(false);
     }
+    updateFocusChain();
 }
 
 void FeuilleP::loadConfiguration(const QString& path) {

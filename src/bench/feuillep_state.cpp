@@ -94,8 +94,10 @@ model::BenchInputs FeuilleP::benchInputs() const {
 
 void FeuilleP::rewriteLabelvol() {
     Labelvol->setText(text(5) + QStringLiteral(" mL"));
-    Labelvol->setAccessibleName(QStringLiteral("Volume de solution versée\u00A0: ") +
-                                Labelvol->text());
+    // Named again once the flow stops: nobody reads a label changing a hundred times a second.
+    if (!flowing())
+        Labelvol->setAccessibleName(QStringLiteral("Volume de solution versée\u00A0: ") +
+                                    Labelvol->text());
 }
 
 void FeuilleP::lockBoxes(bool locked) {
@@ -152,12 +154,18 @@ void FeuilleP::Combo1_Click() {
     double total = itemValue(Combo1);
     if (!Combo2->isHidden()) total += itemValue(Combo2);
     if (!Text1[3]->isHidden()) total += readNumber(text(3));
-    if (total > pipettedLimit) Combo1->setCurrentIndex(0);
+    if (total > pipettedLimit) {
+        Combo1->setCurrentIndex(0);
+        tellVolumeReset();
+    }
     majtq();
 }
 
 void FeuilleP::Combo2_Click() {
-    if (itemValue(Combo2) + itemValue(Combo1) > pipettedLimit) Combo2->setCurrentIndex(0);
+    if (itemValue(Combo2) + itemValue(Combo1) > pipettedLimit) {
+        Combo2->setCurrentIndex(0);
+        tellVolumeReset();
+    }
     majtq();
 }
 
@@ -195,6 +203,7 @@ void FeuilleP::Option2_Click(int index) {
         storeAcidBaseSituation(table.current);
     }
     table.current = static_cast<std::int16_t>(index);
+    updateFocusChain();
     const auto& texts = table.texts[index];
     for (int k = 0; k < 6; ++k)
         setText(k, QString::fromStdString(texts[k]));
@@ -336,7 +345,8 @@ void FeuilleP::guardPastedText(int index) {
 }
 
 void FeuilleP::updateBoxDescription(int index) {
-    Text1[index]->setAccessibleDescription(Text1[index]->text());
+    // The boxes that are never shown are never described.
+    if (index < 4) Text1[index]->setAccessibleDescription(Text1[index]->text());
 }
 
 } // namespace bench

@@ -53,13 +53,12 @@ void drawScale(Picture& pic, int right, float max) {
     }
 }
 
-// An amount in mol as the scale writes it: three significant figures at most.
+} // namespace
+
 QString molText(double amount) {
     const double rounded = numbers::parseBenchDouble(numbers::formatPattern(amount, "0.00E+00"));
     return QString::fromStdString(numbers::formatGeneral(rounded));
 }
-
-} // namespace
 
 int columnCount(int species) {
     // With no species the frame keeps the four columns of a direct titration.

@@ -58,6 +58,9 @@ void graphFrame(Picture& tabquant, int count, float max);
 float majtq(Picture& tabquant, int species, const model::BenchInputs& in,
             GraphSecret secret = GraphSecret::None);
 
+// An amount in mol as the scale writes it: three figures, the general format ("0,00012").
+QString molText(double mol);
+
 // What each column shows, for those who cannot see the bars: its formula, then the amounts
 // introduced and present in mol, written as the scale writes them ("MnO4⁻ : introduite
 // 0,00012 mol, présente 0 mol"). `present` is the table reftq has computed. While the

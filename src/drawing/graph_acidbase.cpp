@@ -57,12 +57,6 @@ QString utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// An amount in mol as the redox graph's words write it: three significant figures at most.
-QString molText(double amount) {
-    const double rounded = numbers::parseBenchDouble(numbers::formatPattern(amount, "0.00E+00"));
-    return QString::fromStdString(numbers::formatGeneral(rounded));
-}
-
 bool brought(std::span<const ab::Share> shares, int particle) {
     return std::any_of(shares.begin(), shares.end(),
                        [particle](const ab::Share& s) { return s.particle == particle; });

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/exercise_actions.h"
 
+#include "a11y/tell.h"
 #include "exercises/exercise_area.h"
 #include "exercises/exercise_file.h"
 #include "exercises/student_name_dialog.h"
@@ -226,6 +227,8 @@ void saveText(ExerciseArea& area) {
         return;
     }
     area.exercise().textModified = false;
+    a11y::tell(main, QStringLiteral("Texte enregistré\u00A0: ") + QFileInfo(name).fileName() +
+                         QStringLiteral("."));
 }
 
 void reloadText(ExerciseArea& area) {
@@ -279,9 +282,14 @@ void printText(ExerciseArea& area) {
     document->print(&printer);
     const bool failed =
         printer.printerState() == QPrinter::Error || (!pdf.isEmpty() && QFileInfo(pdf).size() == 0);
-    if (failed)
+    if (failed) {
         ui::ask(main, QStringLiteral("Impossible d'imprimer\u00A0: vérifier l'imprimante."),
                 QStringLiteral("Imprimer"), ui::Icon::Critical, ui::Buttons::Ok);
+        return;
+    }
+    a11y::tell(main, pdf.isEmpty() ? QStringLiteral("Texte envoyé à l'imprimante.")
+                                   : QStringLiteral("Texte enregistré dans le fichier PDF ") +
+                                         QFileInfo(pdf).fileName() + QStringLiteral("."));
 }
 
 void closeExercise(ExerciseArea& area) {

@@ -16,6 +16,7 @@ namespace exercises {
 ExerciseMenu::ExerciseMenu(ExerciseArea& area, QWidget* parent) : QObject(parent), area_(area) {
     optionexo = new QMenu(parent);
     optionexo->setObjectName(QStringLiteral("optionexo"));
+    optionexo->setAccessibleName(QStringLiteral("Menu des exercices"));
     auto entry = [this](const char* name, const QString& text, void (*action)(ExerciseArea&)) {
         QAction* a = optionexo->addAction(text);
         a->setObjectName(QString::fromLatin1(name));

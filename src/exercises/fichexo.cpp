@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/fichexo.h"
 
+#include "a11y/tell.h"
 #include "drawing/hourglass.h"
 #include "exercises/exercise_actions.h"
 #include "exercises/exercise_area.h"
@@ -226,6 +227,7 @@ Fichexo::Fichexo(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(a
     Drive1->showDriveOf(files::dataFolder());
     Dir1->setPath(files::dataFolder());
     Dir1_Change();
+    nameForScreenReaders();
 
     connect(Drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });
     connect(Dir1, &files::FolderList::pathChanged, this, [this] { Dir1_Change(); });
@@ -236,6 +238,22 @@ Fichexo::Fichexo(ExerciseArea& area, QWidget* parent) : QDialog(parent), area_(a
     connect(File1, &QListWidget::itemActivated, this, [this] { ouvreur_Click(); });
     connect(ouvreur, &QToolButton::clicked, this, [this] { ouvreur_Click(); });
     connect(Image5, &QToolButton::clicked, this, [this] { Image5_Click(); });
+}
+
+void Fichexo::nameForScreenReaders() {
+    // The window has no caption: its banner says what it is.
+    setAccessibleName(TitleBanner::title);
+    tito->setAccessibleName(TitleBanner::title);
+    Label5->setBuddy(File1);
+    File1->setAccessibleName(QStringLiteral("Liste des exercices"));
+    Drive1->setAccessibleName(QStringLiteral("Lecteur"));
+    Dir1->setAccessibleName(QStringLiteral("Répertoires"));
+    fichierexo->setAccessibleName(QStringLiteral("Fichier de l'exercice"));
+    titratexo->setAccessibleDescription(QStringLiteral("Titre de l'exercice"));
+    Label1->setBuddy(Text1);
+    Text1->setAccessibleName(QStringLiteral("Notions abordées"));
+    Text2->setAccessibleName(QStringLiteral("Durée"));
+    File1->setFocus(Qt::OtherFocusReason);
 }
 
 void Fichexo::placeOverMainWindow() {
@@ -364,8 +382,12 @@ void Fichexo::showSummary() {
     for (int i = 0; i < 3; ++i) {
         Image4[i]->setPixmap(i < lit ? Imagalu : Imagenoir);
         Image4[i]->setProperty("lit", i < lit);
+        Image4[i]->setAccessibleName(i < lit ? QStringLiteral("Indicateur allumé")
+                                             : QStringLiteral("Indicateur éteint"));
         Image4[i]->show();
     }
+    // The three indicators in words, on the label they follow.
+    Label4->setAccessibleName(QStringLiteral("Niveau de difficulté\u00A0: %1 sur 3").arg(lit));
     QString topics;
     for (int r = firstTopicRecord; r <= lastTopicRecord; ++r)
         if (!isBlank(records[r])) topics += records[r];
@@ -375,6 +397,10 @@ void Fichexo::showSummary() {
         title.chop(1);
     titratexo->setText(title);
     Text2->setText(hourglasses(records[durationRecord]));
+    const int glasses = int(Text2->text().count(QChar(0x231B)));
+    Text2->setAccessibleName(glasses == 1
+                                 ? QStringLiteral("Durée\u00A0: 1 sablier")
+                                 : QStringLiteral("Durée\u00A0: %1 sabliers").arg(glasses));
 }
 
 bool Fichexo::correctedShown() const {
@@ -395,7 +421,13 @@ void Fichexo::ouvreur_Click() {
     Frame2->repaint();
     const OpenResult result = openExercise(area_, fichierexo->text(), correctedShown(), this);
     Frame2->hide();
-    if (result == OpenResult::Opened) accept();
+    if (result != OpenResult::Opened) return;
+    accept();
+    a11y::tell(area_.mainWindow(),
+               QStringLiteral("Exercice ouvert\u00A0: ") +
+                   (titratexo->text().isEmpty() ? QFileInfo(fichierexo->text()).fileName()
+                                                : titratexo->text()) +
+                   QStringLiteral(". Son énoncé est dans le texte de l'exercice."));
 }
 
 void openExerciseBrowser(ExerciseArea& area) {

@@ -98,6 +98,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void nameForScreenReaders();
     void placeOverMainWindow();
     void placeWaitingNotice();
     // The file showFile chose, selected in the list, or its summary's message.

@@ -161,6 +161,20 @@ ReagentVolumeInput reagentVolumeInput(int species) {
     return ReagentVolumeInput::None;
 }
 
+std::string_view titrantName(int species) {
+    switch (titrantFamily(species)) {
+    case TitrantFamily::Permanganate:
+        return "permanganate de potassium";
+    case TitrantFamily::Thiosulfate:
+        return "thiosulfate de sodium";
+    case TitrantFamily::Diiode:
+        return "diiode";
+    case TitrantFamily::None:
+        break;
+    }
+    return {};
+}
+
 std::string_view reagentName(int species) {
     switch (excessReagent(species)) {
     case ExcessReagent::Diiode:

@@ -125,6 +125,9 @@ ReagentVolumeInput reagentVolumeInput(int species);
 // The reagent added in excess as the bench names it after "de ": "diiode",
 // "d'iodure de potassium"; "" for a direct titration.
 std::string_view reagentName(int species);
+// The titrant's name: "permanganate de potassium", "thiosulfate de sodium", "diiode"; ""
+// for no species.
+std::string_view titrantName(int species);
 // Whether the bench says that the titrant is acidified with sulfuric acid.
 bool acidifiedTitrant(int species);
 // Whether diiode takes part in the titration (the starch indicator then has a use).

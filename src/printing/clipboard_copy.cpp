@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/clipboard_copy.h"
 
+#include "a11y/tell.h"
 #include "printing/bench_pictures.h"
 #include "printing/table_copy.h"
 #include "ui/modal.h"
@@ -28,19 +29,25 @@ void putOnClipboard(QImage image) {
 
 void copyBench(BenchPictures& pictures) {
     putOnClipboard(pictures.benchImage(1.0, true));
+    a11y::tell(pictures.mainWindow(),
+               QStringLiteral("Schéma du titrage copié dans le presse-papiers."));
 }
 
 void copyGraph(BenchPictures& pictures) {
     putOnClipboard(pictures.graphImage(1.0));
+    a11y::tell(pictures.mainWindow(),
+               QStringLiteral("Graphe des quantités de matière copié dans le presse-papiers."));
 }
 
 void copyCourbes(BenchPictures& pictures) {
     putOnClipboard(pictures.courbesImage(1.0));
+    a11y::tell(pictures.mainWindow(), QStringLiteral("Courbes copiées dans le presse-papiers."));
 }
 
 void showCopyMenu(BenchPictures& pictures, QPoint globalPos) {
     QMenu menucopie(pictures.mainWindow());
     menucopie.setObjectName(QStringLiteral("menucopie"));
+    menucopie.setAccessibleName(QStringLiteral("Menu Copier"));
     QAction* coptop = menucopie.addAction(QStringLiteral("Copier le schéma du titrage"));
     coptop->setObjectName(QStringLiteral("coptop"));
     QAction* copicol =

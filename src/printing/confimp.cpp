@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/confimp.h"
 
+#include "a11y/tell.h"
 #include "printing/bench_pictures.h"
 #include "printing/print_pages.h"
 #include "printing/printer_target.h"
@@ -9,12 +10,14 @@
 
 #include "drawing/hourglass.h"
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 
 #include <QPainter>
 #include <QPixmap>
@@ -53,6 +56,10 @@ Confimp::Confimp(BenchPictures& source, QPrinter& printer, QWidget* parent)
     defaut->setMinimumWidth(340);
     for (int i = 0; i < int(Chec.size()); ++i)
         Chec[i]->setObjectName(QStringLiteral("Chec%1").arg(i));
+    // The boxes are named by their labels.
+    Label5->setBuddy(Text1);
+    Label3->setBuddy(UpDown1);
+    Label2->setBuddy(defaut);
 
     auto* options = new QGridLayout(Frame1);
     options->addWidget(Chec[0], 0, 0, 1, 2);
@@ -144,7 +151,13 @@ void Confimp::Command1_Click() {
     showWaiting(false);
     // The file chosen (or the failure) shows in the printer box when the window stays open.
     showPrinterName();
-    if (printed) accept();
+    if (!printed) return;
+    accept();
+    a11y::tell(source_.mainWindow(), printsToFile(printer_)
+                                         ? QStringLiteral("Page enregistrée dans le fichier PDF ") +
+                                               QFileInfo(printer_.outputFileName()).fileName() +
+                                               QStringLiteral(".")
+                                         : QStringLiteral("Page envoyée à l'imprimante."));
 }
 
 void Confimp::Command2_Click() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/table_copy.h"
 
+#include "a11y/tell.h"
 #include "files/recordfile.h"
 #include "model/amounts_table.h"
 #include "printing/bench_pictures.h"
@@ -45,6 +46,8 @@ void copyAmountsTable(BenchPictures& source) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(amountsTableClipboardText(source));
+    a11y::tell(source.mainWindow(),
+               QStringLiteral("Tableau des quantités de matière copié dans le presse-papiers."));
 }
 
 bool saveAmountsTable(BenchPictures& source) {
@@ -62,6 +65,8 @@ bool saveAmountsTable(BenchPictures& source) {
         ui::ask(parent, fileFailureText(name), saveTitle, ui::Icon::Critical, ui::Buttons::Ok);
         return false;
     }
+    a11y::tell(parent, QStringLiteral("Tableau enregistré\u00A0: ") + QFileInfo(name).fileName() +
+                           QStringLiteral("."));
     return true;
 }
 

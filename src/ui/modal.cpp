@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/modal.h"
 
+#include "a11y/document_view.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTranslator>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -93,7 +96,12 @@ public:
         QPrintDialog dialog(&printer, parent);
         return dialog.exec() == QDialog::Accepted;
     }
-    QAction* popup(QMenu& menu, const QPoint& globalPos) override { return menu.exec(globalPos); }
+    QAction* popup(QMenu& menu, const QPoint& globalPos) override {
+        // Opened from the keyboard as from the mouse, the menu shows its first entry chosen,
+        // so that a screen reader says where the arrows start.
+        QTimer::singleShot(0, &menu, [&menu] { selectFirstEntry(menu); });
+        return menu.exec(globalPos);
+    }
     int exec(QDialog& dialog) override { return dialog.exec(); }
     void showHelp(QWidget* parent, const QString& path) override {
         // One help window: asking for help again brings it back on its contents.
@@ -110,13 +118,17 @@ public:
         viewer->setObjectName(QStringLiteral("aide"));
         viewer->setAttribute(Qt::WA_DeleteOnClose);
         viewer->setWindowTitle(QStringLiteral("Aide"));
-        auto* browser = new QTextBrowser(viewer);
-        browser->setOpenExternalLinks(true);
+        viewer->setAccessibleName(QStringLiteral("Aide de Titrage colorimétrique"));
+        auto* browser = new a11y::DocumentView(viewer);
+        browser->setAccessibleName(QStringLiteral("Texte de l'aide"));
         browser->setSource(QUrl::fromLocalFile(path));
         auto* layout = new QVBoxLayout(viewer);
         layout->addWidget(browser);
         viewer->resize(640, 560);
         viewer->show();
+        // The keyboard goes to the help, where the arrows read it.
+        browser->setFocus();
+        viewer->activateWindow();
         helpViewer_ = viewer;
     }
     void beep() override { QApplication::beep(); }
@@ -144,6 +156,15 @@ Q_COREAPP_STARTUP_FUNCTION(installFrenchQtTexts)
 Answerer* current = nullptr;
 
 } // namespace
+
+void selectFirstEntry(QMenu& menu) {
+    if (menu.activeAction()) return;
+    for (QAction* action : menu.actions())
+        if (action->isEnabled() && action->isVisible() && !action->isSeparator()) {
+            menu.setActiveAction(action);
+            return;
+        }
+}
 
 Answerer& answerer() {
     return current ? *current : qtAnswerer;

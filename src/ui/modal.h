@@ -60,6 +60,9 @@ inline Answer ask(const QString& text, const QString& title, Icon icon, Buttons 
     return ask(nullptr, text, title, icon, buttons);
 }
 QAction* popup(QMenu& menu, const QPoint& globalPos);
+// Chooses the menu's first entry that can be chosen, unless one is chosen already (what a
+// menu popped up shows first).
+void selectFirstEntry(QMenu& menu);
 int exec(QDialog& dialog);
 void beep();
 

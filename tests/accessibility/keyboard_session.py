@@ -1,245 +1,288 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A titration with the keyboard alone, heard through the accessibility bus.
+"""The whole lab with the keyboard alone, heard through the accessibility bus.
 
-Runs the program under its own X server with the accessibility bus of the D-Bus session it is
-started in (run_keyboard_session.sh makes both), sends key events only (xdotool), and reads
-what a screen reader reads (pyatspi): the control that has the focus after each key, and the
-beaker's name and description. Choose a species and volumes on the preparation panel, start
-the simulation, hold Space on the tap up to the colour change, reset the burette; then go
-round the whole window with Tab: every control reached is shown and has a name.
+Keys only (xdotool), and what a screen reader reads (pyatspi, atspi_session.py). A titration
+whose every volume and colour is read from the control that has the focus, then the
+calculator (2*0,005*8 from the keys), a configuration opened from the open window, an
+exercise opened from the list of exercises and checked, and a round with Tab of every window
+(the bench, the calculator, the open and save windows, the print options, the exercises, the
+help, the keyboard shortcuts): every control reached is shown, named and acts.
 """
 
-import os
-import shutil
+import re
 import subprocess
 import sys
-import tempfile
 import time
 
-import pyatspi
-from gi.repository import Atspi
+from atspi_session import Session, fail, pump, wait_for
 
-STEP_TIMEOUT = 5.0
-
-
-def fail(message):
-    print("ÉCHEC : " + message, flush=True)
-    sys.exit(1)
+TELL_INTERVAL = 0.25  # s, the least time between two volumes told while the titrant flows
 
 
-def wait_for(what, probe, timeout=STEP_TIMEOUT):
-    deadline = time.monotonic() + timeout
-    while True:
-        error = None
-        try:
-            value = probe()
-        except Exception as e:  # the tree changes under the walk
-            value, error = None, e
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            fail("pas de " + what + (" (%s)" % error if error else ""))
-        time.sleep(0.05)
+def poured(description):
+    # "4,05 mL versés, solution rose pâle"
+    match = re.match(r"(\d+,\d\d) mL versés, solution (.+)$", description)
+    if not match:
+        fail("description du robinet : « %s »" % description)
+    return float(match.group(1).replace(",", ".")), match.group(2)
 
 
-def walk(node, depth=0):
-    if node is None or depth > 12:
-        return
-    yield node
-    for i in range(node.childCount):
-        yield from walk(node.getChildAtIndex(i), depth + 1)
+def step(title):
+    print(title, flush=True)
 
 
-class Session:
-    def __init__(self, program):
-        self.folder = tempfile.mkdtemp(prefix="titrage-a11y-")
-        # The program keeps its temporary file beside itself: a copy of its own.
-        shutil.copy(program, self.folder)
-        read, write = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-            pass_fds=[write], stderr=subprocess.DEVNULL)
-        os.close(write)
-        number = b""
-        while not number.endswith(b"\n"):
-            chunk = os.read(read, 16)
-            if not chunk:
-                fail("le serveur X n'a pas démarré")
-            number += chunk
-        self.display = ":" + number.decode().strip()
-        os.close(read)
-        env = dict(os.environ, DISPLAY=self.display, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   QT_QPA_PLATFORM="xcb", HOME=self.folder, XDG_RUNTIME_DIR=self.folder,
-                   LANG="fr_FR.UTF-8")
-        self.env = env
-        # The accessibility bus is started by the session bus when first asked for; the
-        # program looks for it once, when it starts.
-        wait_for("bus d'accessibilité", lambda: subprocess.run(
-            ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-             "org.a11y.Bus.GetAddress"], env=env, capture_output=True).returncode == 0)
-        # The registry of the programs up before the program registers with it.
-        wait_for("registre d'accessibilité", lambda: pyatspi.Registry.getDesktop(0) is not None)
-        self.app = subprocess.Popen([os.path.join(self.folder, os.path.basename(program))],
-                                    env=env, stdout=subprocess.DEVNULL)
-
-    def close(self):
-        for process in (self.app, self.xvfb):
-            process.terminate()
-            try:
-                process.wait(5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-        shutil.rmtree(self.folder, ignore_errors=True)
-
-    def xdotool(self, *args):
-        subprocess.run(["xdotool", *args], env=self.env, check=True)
-
-    def key(self, *keys):
-        for k in keys:
-            self.xdotool("key", "--delay", "30", k)
-            time.sleep(0.12)
-
-    def window(self):
-        def probe():
-            desktop = pyatspi.Registry.getDesktop(0)
-            desktop.clear_cache()  # the list of programs, as it is now
-            for app in desktop:
-                if app is None:
-                    continue
-                # Nothing kept from one question to the next: no events are read here, so
-                # a kept state or name would never be brought up to date.
-                app.set_cache_mask(Atspi.Cache.NONE)
-                app.clear_cache()
-                for frame in app:
-                    if frame is not None and frame.name == "Titrage colorimétrique":
-                        return frame
-            return None
-        return wait_for("fenêtre « Titrage colorimétrique » sur le bus", probe, 20)
-
-    def focused(self):
-        def probe():
-            for node in walk(self.frame):
-                if node.getState().contains(pyatspi.STATE_FOCUSED):
-                    return node
-            return None
-        return wait_for("contrôle qui ait le focus", probe)
-
-    def find(self, what, predicate):
-        return wait_for(what, lambda: next((n for n in walk(self.frame) if predicate(n)), None))
-
-    def label(self, node):
-        for relation in node.getRelationSet():
-            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
-                return relation.getTarget(0).name
-        return ""
-
-    def expect_focus(self, name, label=None):
-        def probe():
-            node = self.focused()
-            got = self.label(node) if label else node.name
-            return node if got == (label or name) else None
-        try:
-            return wait_for("focus sur « %s »" % (label or name), probe, 2)
-        finally:
-            node = self.focused()
-            print("  focus : %s « %s »" % (node.getRoleName(), node.name), flush=True)
-
-
-def poured(text):
-    # "Burette\u00a0: 4,1 mL versés"
-    return float(text.split(":")[1].split("mL")[0].strip().replace(",", "."))
-
-
-def main(program):
-    s = Session(program)
-    try:
-        s.frame = s.window()
-        window_id = wait_for("fenêtre X", lambda: subprocess.run(
-            ["xdotool", "search", "--name", "^Titrage"], env=s.env,
-            capture_output=True, text=True).stdout.split())[0]
-        s.xdotool("windowfocus", "--sync", window_id)
-        time.sleep(0.3)
-
-        print("Panneau de préparation", flush=True)
-        for _ in range(30):
-            node = s.focused()
-            if s.label(node) == "Espèce à titrer":
-                break
-            s.key("Tab")
-        s.expect_focus(None, label="Espèce à titrer")
-        # The acid-base titrations follow the ten redox species: down from the first one.
-        s.key("Home", *(["Down"] * 8))
-        s.expect_focus("sulfate de fer II")
-        s.key("Tab", "Tab", "Tab")
-        s.expect_focus(None, label="Volume de prélèvement")
-        s.key("End", "Up")
-        s.expect_focus("10 mL")
+def bench_titration(s):
+    step("Panneau de préparation")
+    for _ in range(30):
+        if s.label(s.focused()) == "Espèce à titrer":
+            break
         s.key("Tab")
-        s.expect_focus("Simuler le titrage")
-        s.key("space")
+    s.expect_focus("Espèce à titrer")
+    # The acid-base titrations follow the ten redox species: down from the first one.
+    s.key("Home", *(["Down"] * 8))
+    s.expect_focus("sulfate de fer II")
+    s.key("Tab", "Tab", "Tab")
+    s.expect_focus("Volume de prélèvement")
+    s.key("End", "Up")
+    s.expect_focus("10 mL")
+    s.key("Tab")
+    s.expect_focus("Simuler le titrage")
+    s.key("space")
 
-        print("Paillasse", flush=True)
-        for name in ("Remettre la burette à zéro", "Vider la burette", "Ajouter une goutte",
-                     "Robinet de la burette"):
-            s.key("shift+Tab")
-            s.expect_focus(name)
-        flask = s.find("bécher", lambda n: n.name.startswith("La solution du bécher"))
-        burette = s.find("burette", lambda n: n.name.startswith("Burette"))
-        print("  " + flask.name + " / " + flask.description, flush=True)
-        if flask.description != "Bécher\u00a0: 10 mL, solution incolore":
-            fail("bécher avant le titrage : " + flask.description)
+    step("Paillasse")
+    for name in ("Remettre la burette à zéro", "Vider la burette", "Ajouter une goutte",
+                 "Robinet de la burette"):
+        s.key("shift+Tab")
+        s.expect_focus(name)
+    tap = s.focused()
+    print("  robinet : " + tap.description, flush=True)
+    if tap.description != "0,00 mL versés, solution incolore":
+        fail("robinet avant le titrage : " + tap.description)
 
-        # Space held on the tap until past the equivalence (4 mL); its auto-repeat is ignored.
-        s.xdotool("keydown", "space")
-        try:
-            wait_for("écoulement jusqu'à 4,2 mL",
-                     lambda: poured(burette.description) >= 4.2, 10)
-        finally:
-            s.xdotool("keyup", "space")
-        time.sleep(0.3)
-        s.expect_focus("Robinet de la burette")
-        settled = burette.description
-        time.sleep(0.3)
-        if burette.description != settled:
-            fail("la burette coule encore après le relâchement de la touche")
-        print("  " + settled, flush=True)
-        wait_for("bécher devenu rose",
-                 lambda: flask.name.startswith("La solution du bécher devient rose") or
-                 flask.name == "La solution du bécher devient violette")
-        print("  " + flask.name + " / " + flask.description, flush=True)
-        if "incolore" in flask.description:
-            fail("description du bécher : " + flask.description)
+    # Space held on the tap for about a second, well past the equivalence (4 mL): what the
+    # tap says, read while the titrant flows, and how often it is told.
+    s.descriptions.clear()
+    read = []
 
-        s.key("Tab", "Tab", "Tab")
-        s.expect_focus("Remettre la burette à zéro")
-        s.key("space")
-        wait_for("burette remise à zéro",
-                 lambda: burette.description == "Burette\u00a0: 0 mL versés")
-        wait_for("bécher redevenu incolore",
-                 lambda: flask.name == "La solution du bécher devient incolore")
-        print("  " + flask.name + " / " + burette.description, flush=True)
+    def past_equivalence():
+        description = tap.description
+        if not read or read[-1] != description:
+            read.append(description)
+        return poured(description)[0] >= 10
 
-        print("Tour de la fenêtre avec Tab", flush=True)
-        start = s.focused()
-        seen = []
-        for _ in range(60):
-            s.xdotool("key", "Tab")
-            node = s.focused()
-            state = node.getState()
-            name = node.name or s.label(node)
-            seen.append("%s « %s »" % (node.getRoleName(), name))
-            if not state.contains(pyatspi.STATE_SHOWING) or not name.strip():
-                fail("contrôle caché ou sans nom : " + seen[-1])
-            if node.name == start.name and node.getRoleName() == start.getRoleName():
-                break
-        else:
-            fail("le tour n'est pas revenu au départ")
-        print("  " + ", ".join(seen), flush=True)
-        print("Réussi", flush=True)
+    started = time.monotonic()
+    s.hold("space", past_equivalence, "écoulement jusqu'à 10 mL")
+    held = time.monotonic() - started
+    time.sleep(0.5)
+    pump()
+    s.expect_focus("Robinet de la burette")
+    read.append(tap.description)
+    volumes = [poured(d) for d in read]
+    print("  lu sur le robinet en %.1f s : %s" % (held, ", ".join(
+        "%s (%s)" % (("%.2f" % v).replace(".", ","), c) for v, c in volumes)), flush=True)
+    if any(b[0] < a[0] for a, b in zip(volumes, volumes[1:])):
+        fail("les volumes lus ne croissent pas")
+    if volumes[0][1] != "incolore" or volumes[-1][1] == "incolore":
+        fail("le changement de couleur n'a pas été lu")
+    told = [t for t, name, _ in s.descriptions if name == "Robinet de la burette"]
+    rate = len(told) / max(held, 0.5)
+    print("  %d changements dits pendant l'écoulement, %.1f par seconde" % (len(told), rate),
+          flush=True)
+    # One a quarter of a second at most, after the first; besides, each change of colour (the
+    # permanganate goes through three words here: rose pâle, rose, violette) and the stop.
+    if len(told) > 1 + held / TELL_INTERVAL + 3 + 1:
+        fail("trop de changements dits : %d en %.1f s" % (len(told), held))
+    settled = tap.description
+    time.sleep(0.3)
+    if tap.description != settled:
+        fail("la burette coule encore après le relâchement de la touche")
+    flask = s.find("bécher", lambda n: n.name.startswith("La solution du bécher"))
+    print("  " + flask.name + " / " + flask.description, flush=True)
+
+    # One drop and one millilitre, from the tap.
+    before = poured(tap.description)[0]
+    s.key("Down")
+    wait_for("goutte dite", lambda: abs(poured(tap.description)[0] - before - 0.05) < 1e-6)
+    print("  flèche bas : " + tap.description, flush=True)
+    s.key("Next")
+    wait_for("millilitre dit", lambda: abs(poured(tap.description)[0] - before - 1.05) < 1e-6)
+    print("  page suivante : " + tap.description, flush=True)
+
+    # The summary of the bench, told where the focus is.
+    s.key("F2")
+    summary = wait_for("résumé", lambda: tap.description if "Sulfate de fer II" in
+                       tap.description else None)
+    print("  F2 : " + summary, flush=True)
+    if "0,010 mol/L" not in summary or "permanganate de potassium" not in summary:
+        fail("résumé : " + summary)
+
+    s.key("Tab", "Tab", "Tab")
+    s.expect_focus("Remettre la burette à zéro")
+    s.key("space")
+    reset = s.focused()
+    wait_for("burette remise à zéro", lambda: reset.description.startswith("0,00 mL versés"))
+    print("  remise à zéro : " + reset.description, flush=True)
+
+    # The beaker and the burette, reached with Tab (before the controls of the bench) and
+    # gone through with the arrows: each told as it takes the focus.
+    s.key("shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab")
+    s.expect_focus("Bécher et burette")
+    wait_for("bécher dit", lambda: s.focus_events[-1][1].startswith("La solution du bécher"))
+    s.key("Right")
+    s.expect_focus_event("Burette")
+    parts = s.find("burette", lambda n: n.name == "Burette" and n.getRoleName() == "list item")
+    print("  %s / %s" % (s.focus_events[-2][1], parts.description), flush=True)
+
+
+def calculator(s):
+    step("Calculatrice")
+    s.key("alt+c")
+    window = s.window("Machine à calculer")
+    display = s.expect_focus("Affichage de la calculatrice", window)
+    s.type("2*0,005*8")
+    wait_for("virgule dite", lambda: "virgule" in display.description)
+    print("  virgule : " + display.description, flush=True)
+    print("  tapé : " + s.text(display), flush=True)
+    s.key("Return")
+    # The display writes " .08"; the result is told with its zero.
+    wait_for("résultat", lambda: s.text(display).strip() == ".08")
+    print("  affichage : %s ; dit : %s" % (s.text(display), display.description), flush=True)
+    if display.description != "Résultat\u00a0: 0.08":
+        fail("résultat dit : " + display.description)
+    # A key reached with Tab and pressed with Space keeps the focus and tells the display.
+    s.key("Tab")
+    key = s.focused(window)
+    s.key("space")
+    wait_for("touche dite", lambda: key.description.startswith("Affichage"))
+    print("  %s : %s" % (key.name, key.description), flush=True)
+    seen = s.tab_round(window)
+    print("  %d contrôles : %s" % (len(seen), ", ".join(seen)), flush=True)
+    s.close_window()
+
+
+def open_configuration(s):
+    step("Ouvrir une configuration")
+    s.key("alt+o")
+    window = s.window("Ouvrir une configuration")
+    seen = s.tab_round(window)
+    print("  %d contrôles : %s" % (len(seen), ", ".join(seen)), flush=True)
+    for _ in range(12):
+        if s.name(s.focused(window)) == "Fichiers de configuration":
+            break
+        s.key("Tab")
+    s.expect_focus("Fichiers de configuration", window)
+    s.key("Down", "Down")
+    chosen = s.find("case du fichier", lambda n: n.name == "Fichier à ouvrir", window)
+    name = wait_for("nom du fichier inscrit", lambda: s.text(chosen))
+    print("  flèches : " + name, flush=True)
+    s.close_window("Return")
+    base = name.split("/")[-1]
+    wait_for("configuration ouverte", lambda: base in s.frame.name)
+    told = s.listening()
+    print("  légende : %s ; dit : %s" % (s.frame.name, told.description), flush=True)
+    if not told.description.startswith("Configuration ouverte"):
+        fail("ouverture non dite : " + told.description)
+
+
+def exercise(s):
+    step("Exercice")
+    for _ in range(40):
+        if s.name(s.focused()) == "Exercices":
+            break
+        s.key("Tab")
+    s.expect_focus("Exercices")
+    s.key("space")
+    # The menu opens on its first entry.
+    s.expect_focus_event("Prise en main")
+    s.key("Down")
+    s.expect_focus_event("Ouvrir un exercice (énoncé + configuration)")
+    s.key("Return")
+    window = s.window("Ouvrir un exercice")
+    s.expect_focus("Liste des exercices", window)
+    seen = s.tab_round(window)
+    print("  %d contrôles : %s" % (len(seen), ", ".join(seen)), flush=True)
+    for _ in range(12):
+        if s.name(s.focused(window)) == "Liste des exercices":
+            break
+        s.key("Tab")
+    s.key("Down")
+    level = s.find("niveau", lambda n: n.name.startswith("Niveau de difficulté"), window)
+    title = s.find("titre", lambda n: n.description == "Titre de l'exercice", window)
+    duration = s.find("durée", lambda n: n.name.startswith("Durée"), window)
+    print("  résumé : « %s », %s, %s" % (title.name, level.name, duration.name), flush=True)
+    s.close_window("Return")
+    told = s.expect_focus("Exercices")
+    wait_for("exercice ouvert dit", lambda: told.description.startswith("Exercice ouvert"))
+    print("  dit : " + told.description, flush=True)
+    statement = s.find("texte de l'exercice", lambda n: n.name == "Texte de l'exercice")
+    if len(s.text(statement)) < 100:
+        fail("l'énoncé n'est pas dans le texte de l'exercice")
+    s.key("F2")
+    summary = wait_for("résumé", lambda: told.description if "titrante" in told.description
+                       else None)
+    print("  F2 : " + summary, flush=True)
+    if "concentration inconnue" not in summary:
+        fail("la concentration cachée de l'exercice se lit : " + summary)
+    # Tab leaves the statement, which stays unchanged.
+    for _ in range(10):
+        if s.name(s.focused()) == "Texte de l'exercice":
+            break
+        s.key("Tab")
+    before = s.text(statement)
+    s.key("Tab")
+    if s.name(s.focused()) == "Texte de l'exercice" or s.text(statement) != before:
+        fail("la touche Tab reste dans le texte de l'exercice")
+
+
+def other_windows(s):
+    for keys, title in (("alt+e", "Enregistrer les paramètres."), ("alt+i", "Imprimer"),
+                        ("shift+F1", "Raccourcis clavier")):
+        step(title)
+        s.key(keys)
+        window = s.window(title)
+        seen = s.tab_round(window)
+        print("  %d contrôles : %s" % (len(seen), ", ".join(seen)), flush=True)
+        s.close_window()
+    step("Aide")
+    s.key("F1")
+    window = s.window("Aide de Titrage colorimétrique")
+    text = s.expect_focus("Texte de l'aide", window)
+    tables = [n for n in (text.getChildAtIndex(i) for i in range(text.childCount))
+              if n.getRoleName() == "table"]
+    if not tables:
+        fail("l'aide ne montre pas son tableau comme un tableau")
+    table = tables[0].queryTable()
+    header = table.getColumnHeader(1)
+    print("  tableau : %d lignes, %d colonnes, colonne 2 « %s », ligne 1 « %s »" % (
+        table.nRows, table.nColumns, header.name if header else "",
+        table.getAccessibleAt(0, 1).name), flush=True)
+    s.key("Tab")
+    wait_for("lien dit", lambda: text.description.startswith("Lien"))
+    print("  Tab : " + text.description, flush=True)
+    s.close_window()
+
+
+def main(program, data):
+    s = Session(program, data)
+    try:
+        s.frame = s.window("Titrage colorimétrique")
+        s.focus_main()
+
+        bench_titration(s)
+        calculator(s)
+        open_configuration(s)
+        exercise(s)
+        other_windows(s)
+
+        step("Tour de la fenêtre principale avec Tab")
+        s.frame = s.window(s.frame.name)
+        seen = s.tab_round(s.frame)
+        print("  %d contrôles : %s" % (len(seen), ", ".join(seen)), flush=True)
+        print("Réussi en %d touches" % s.keys, flush=True)
     finally:
         s.close()
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(sys.argv[1], sys.argv[2])

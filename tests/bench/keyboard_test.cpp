@@ -233,7 +233,9 @@ TEST_F(KeyboardTest, NothingCoveredOrHiddenTakesTheFocus) {
         EXPECT_FALSE(reached(window->Command9)) << "the panel's own button lies below its view";
         EXPECT_EQ(reached(window->ions1), row.panel);
         EXPECT_TRUE(reached(window->Onglets));
-        EXPECT_TRUE(reached(window->Option2[9]));
+        // The situations are one stop: the chosen one; the arrows lead to the others.
+        EXPECT_TRUE(reached(window->Option2[0]));
+        EXPECT_FALSE(reached(window->Option2[9]));
         EXPECT_TRUE(reached(window->supertext()));
     }
 }
@@ -285,7 +287,8 @@ TEST_F(KeyboardTest, SituationsAreRadioButtonsAndTheGraphSaysItsColumns) {
     QAccessibleInterface* situation = QAccessible::queryAccessibleInterface(window->Option2[2]);
     ASSERT_NE(situation, nullptr);
     EXPECT_EQ(situation->role(), QAccessible::RadioButton);
-    EXPECT_EQ(situation->text(QAccessible::Name), "Situation n° 3");
+    EXPECT_EQ(situation->text(QAccessible::Name),
+              "Situation 3\u00A0: acide ascorbique, 0,010 mol/L");
     EXPECT_FALSE(situation->state().checked);
     ASSERT_NE(situation->actionInterface(), nullptr);
     situation->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

@@ -60,12 +60,20 @@ std::string withoutMeasurements(const QString& table) {
     return lines.join(QLatin1Char('\n')).toStdString();
 }
 
+// The tap and its neighbours tell the volume poured with that colour, and on an acid-base
+// bench the meter's reading ("1,00 mL versés, solution jaune, pH-mètre : 3,12"): the volume
+// is compared, the colour and the reading left out.
+QString withoutBeakerColour(const QString& text) {
+    const qsizetype colour = text.indexOf(QStringLiteral(" mL versés, solution "));
+    return colour < 0 ? text : text.left(colour) + QStringLiteral(" mL versés");
+}
+
 void collectTexts(QAccessibleInterface* iface, QStringList& texts, int depth = 0) {
     if (!iface || depth > 30) return;
     for (const QAccessible::Text t :
          {QAccessible::Name, QAccessible::Description, QAccessible::Value}) {
         const QString text = iface->text(t);
-        if (!text.isEmpty() && !measured(text)) texts << text;
+        if (!text.isEmpty() && !measured(text)) texts << withoutBeakerColour(text);
     }
     if (QAccessibleTextInterface* edit = iface->textInterface())
         texts << edit->text(0, edit->characterCount());

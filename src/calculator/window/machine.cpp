@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculator/window/machine.h"
 
+#include "a11y/tell.h"
 #include "numbers/rounding.h"
 #include "ui/modal.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -50,6 +52,7 @@ Machine::Machine(QWidget* parent) : QDialog(parent) {
     z1->setAcceptDrops(false);
     z1->setAttribute(Qt::WA_InputMethodEnabled, false);
     z1->installEventFilter(this);
+    z1->setAccessibleName(QStringLiteral("Affichage de la calculatrice"));
     connect(z1, &QLineEdit::textEdited, this, [this] { showDisplay(); });
     placeDisplay(16, 89);
 
@@ -73,12 +76,16 @@ QPushButton* Machine::addKey(const char* name, const QString& caption, const QSt
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(tooltip);
     button->setGeometry(x, y, width, height);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab and the arrows; a click of the mouse leaves the focus on the display.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setAutoDefault(false);
+    button->setAccessibleName(keyName(button->objectName()));
+    button->installEventFilter(this);
     if (effect)
-        connect(button, &QPushButton::clicked, this, [this, effect = std::move(effect)] {
+        connect(button, &QPushButton::clicked, this, [this, button, effect = std::move(effect)] {
             effect(keypad_);
             showDisplay();
+            if (button->hasFocus()) tellDisplay(QStringLiteral("Affichage\u00A0: "));
         });
     return button;
 }
@@ -198,7 +205,7 @@ void Machine::buildOptions() {
         buttons[0] = new QRadioButton(first, frame);
         buttons[1] = new QRadioButton(second, frame);
         for (QRadioButton* b : buttons) {
-            b->setFocusPolicy(Qt::NoFocus);
+            b->setFocusPolicy(Qt::TabFocus);
             b->setFont(QFont(QStringLiteral("Arial"), 7));
             layout->addWidget(b);
         }
@@ -242,15 +249,78 @@ void Machine::setDisplayText(const QString& text) {
 
 void Machine::showDisplay() {
     setDisplayText(fromUtf8(keypad_.display()));
-    z1->setFocus(Qt::OtherFocusReason);
+    // A key or an option worked from the keyboard keeps the focus.
+    if (!qobject_cast<QAbstractButton*>(focusWidget())) z1->setFocus(Qt::OtherFocusReason);
     z1->setCursorPosition(static_cast<int>(z1->text().size()));
+}
+
+void Machine::tellDisplay(const QString& lead) {
+    a11y::tell(this, lead + spokenDisplay(z1->text()));
+}
+
+QString Machine::spokenDisplay(const QString& display) {
+    // The display writes a number as " .08" or "-.5": said with its zero.
+    QString text = display.trimmed();
+    if (text.isEmpty()) return QStringLiteral("vide");
+    if (text.startsWith(QLatin1Char('.'))) text.prepend(QLatin1Char('0'));
+    if (text.startsWith(QLatin1String("-."))) text.insert(1, QLatin1Char('0'));
+    return text;
 }
 
 void Machine::EXE_Click() {
     const bool message =
         keypad_.evaluate([this](std::string_view waiting) { setDisplayText(fromUtf8(waiting)); });
     showDisplay();
+    tellDisplay(message ? QString() : QStringLiteral("Résultat\u00A0: "));
     if (message) ui::beep();
+}
+
+QString Machine::keyName(const QString& key) {
+    static const std::pair<const char*, const char*> names[] = {
+        {"bsin", "Sinus"},
+        {"Bcos", "Cosinus"},
+        {"Btan", "Tangente"},
+        {"invsin", "Arc sinus"},
+        {"invcos", "Arc cosinus"},
+        {"Btoncommande3", "Arc tangente"},
+        {"Bln", "Logarithme népérien"},
+        {"Blog", "Logarithme décimal"},
+        {"Bexp", "Exponentielle"},
+        {"B10x", "Dix puissance"},
+        {"racine", "Racine carrée"},
+        {"Command5", "Inverse"},
+        {"puissance", "Puissance"},
+        {"btcarre", "Au carré"},
+        {"Bpo", "Parenthèse ouvrante"},
+        {"bpf", "Parenthèse fermante"},
+        {"pi", "Pi"},
+        {"ANS", "Dernière réponse"},
+        {"kilo", "kilo, fois dix puissance 3"},
+        {"mega", "méga, fois dix puissance 6"},
+        {"giga", "giga, fois dix puissance 9"},
+        {"tera", "téra, fois dix puissance 12"},
+        {"mil", "milli, fois dix puissance moins 3"},
+        {"micro", "micro, fois dix puissance moins 6"},
+        {"nano", "nano, fois dix puissance moins 9"},
+        {"pico", "pico, fois dix puissance moins 12"},
+        {"Command1", "Ajouter à la mémoire"},
+        {"Command2", "Soustraire de la mémoire"},
+        {"Command3", "Rappel de la mémoire"},
+        {"Command4", "Effacer la mémoire"},
+        {"Bpoint", "Point décimal"},
+        {"BtoEXP", "Exposant de dix"},
+        {"EFFACE", "Effacer le dernier caractère"},
+        {"RAZ", "Tout effacer"},
+        {"multip", "Multiplier"},
+        {"div", "Diviser"},
+        {"plus", "Plus"},
+        {"moins", "Moins"},
+        {"EXE", "Calculer"},
+    };
+    for (const auto& [object, name] : names)
+        if (key == QLatin1String(object)) return QString::fromUtf8(name);
+    // The digits say themselves.
+    return {};
 }
 
 void Machine::paintEvent(QPaintEvent*) {

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/widgets/picturebox.h"
 
+#include "a11y/tell.h"
 #include "drawing/widgets/focus_mark.h"
 #include "picture_accessible.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -63,6 +66,64 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 void PictureBox::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update(focusMark_);
+    // The current part is told after the picture itself, which Qt tells of once this returns.
+    // Moved to by the user, it says its own description again; back from another window, a
+    // sentence told on it meanwhile is read.
+    const auto reason = event->reason();
+    if (partList_ && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+        currentPart_ < partCount())
+        a11y::forgetTold(partObject(currentPart_));
+    if (partList_) QTimer::singleShot(0, this, [this] { tellCurrentPart(); });
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    const int count = partCount();
+    if (!partList_ || count == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    int to = currentPart_;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        to = std::max(0, currentPart_ - 1);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        to = std::min(count - 1, currentPart_ + 1);
+        break;
+    case Qt::Key_Home:
+        to = 0;
+        break;
+    case Qt::Key_End:
+        to = count - 1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (to == currentPart_) return;
+    a11y::forgetTold(partObject(currentPart_));
+    currentPart_ = to;
+    a11y::forgetTold(partObject(to));
+    setFocusMark(part(to).rect);
+    tellCurrentPart();
+}
+
+void PictureBox::setPartList(const QString& name) {
+    partListName_ = name;
+    if (!partList_ && !name.isEmpty()) partList_ = new PicturePartListObject(this);
+}
+
+QObject* PictureBox::partListObject() const {
+    return partList_;
+}
+
+void PictureBox::tellCurrentPart() {
+    if (!hasFocus() || currentPart_ >= partCount()) return;
+    setFocusMark(part(currentPart_).rect);
+    tell(currentPart_, QAccessible::Focus);
 }
 
 void PictureBox::focusOutEvent(QFocusEvent* event) {
@@ -85,6 +146,7 @@ void PictureBox::setPartCount(int count) {
         delete parts_.back().object;
         parts_.pop_back();
     }
+    currentPart_ = std::min(currentPart_, std::max(count - 1, 0));
     while (partCount() < count)
         parts_.push_back({{}, {}, new PicturePartObject(this, partCount())});
     QAccessibleEvent event(this, QAccessible::ObjectReorder);
@@ -101,10 +163,21 @@ QObject* PictureBox::partObject(int index) const {
 
 void PictureBox::setPart(int index, const PicturePart& part, bool notify) {
     PartState& state = parts_.at(std::size_t(index));
+    const bool reshaped = state.shown.table.rowCount() != part.table.rowCount() ||
+                          state.shown.table.columnCount() != part.table.columnCount() ||
+                          state.shown.table.headers.isEmpty() != part.table.headers.isEmpty();
     state.shown = part;
+    if (partList_ && index == currentPart_) setFocusMark(part.rect);
+    if (reshaped) {
+        state.object->tableReshaped();
+        QAccessibleEvent event(state.object, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&event);
+    }
     PicturePart& told = state.told;
     const bool nameChanged = told.name != part.name;
     const bool descriptionChanged = notify && told.description != part.description;
+    // A new description takes the place of a sentence told on the part.
+    if (descriptionChanged) a11y::forgetTold(state.object);
     const bool selectionChanged = told.selected != part.selected;
     told.name = part.name;
     told.selected = part.selected;

@@ -8,8 +8,10 @@
 // For assistive technology a picture may name parts of its drawing (the flask of the bench,
 // the tabs of the tab strip, the columns of the graph): each part is an accessible object of
 // its own, a child of the picture after its child controls, with a role, a name and a
-// description that its owner keeps up to date.
+// description that its owner keeps up to date. A part may be a table, read cell by cell
+// under the headers of its columns.
 
+#include "a11y/text_table.h"
 #include "drawing/picture.h"
 
 #include <QAccessible>
@@ -23,8 +25,9 @@ struct PicturePart {
     QAccessible::Role role = QAccessible::Graphic;
     QString name;
     QString description;
-    QRect rect;            // in the picture's logical pixels
-    bool selected = false; // a tab: the one shown
+    QRect rect;              // in the picture's logical pixels
+    bool selected = false;   // a tab: the one shown
+    a11y::TextTable table{}; // a table drawn in the picture: read as a table (role Table)
 };
 
 class PicturePartObject;
@@ -65,6 +68,15 @@ public:
     // pixels); an empty r draws none.
     void setFocusMark(const QRect& r);
 
+    // The parts reached with the keyboard: shown to assistive technology as one list of that
+    // name, whose items they are. While the picture has the focus (give it a policy with Tab)
+    // one part is the current one, told as focused, the focus mark around it; the arrows,
+    // Home and End go from part to part.
+    void setPartList(const QString& name);
+    const QString& partListName() const { return partListName_; }
+    QObject* partListObject() const;
+    int currentPart() const { return currentPart_; }
+
 signals:
     void pressed(Qt::MouseButton button, QPoint pos);
     void released(Qt::MouseButton button, QPoint pos);
@@ -83,8 +95,10 @@ protected:
     void showEvent(QShowEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void tellCurrentPart();
     qreal screenRatio() const;
     void tell(int index, QAccessible::Event type);
     void followScreen();
@@ -99,6 +113,9 @@ private:
     };
     std::vector<PartState> parts_;
     QRect focusMark_;
+    QString partListName_;
+    QObject* partList_ = nullptr;
+    int currentPart_ = 0;
 };
 
 } // namespace drawing

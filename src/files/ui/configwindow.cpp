@@ -4,9 +4,11 @@
 #include "files/ui/folderlists.h"
 #include "files/ui/situation_bench.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -33,13 +35,22 @@ ConfigurationWindow::ConfigurationWindow(SituationBench& bench, const Captions& 
         button->setDefault(false);
     }
 
+    // Each list is named by its label.
+    auto label = [this](const QString& text, QWidget* buddy) {
+        auto* l = new QLabel(text, this);
+        l->setBuddy(buddy);
+        return l;
+    };
     grid_ = new QGridLayout(this);
-    grid_->addWidget(new QLabel(QStringLiteral("Lecteur\u00A0:"), this), 0, 0);
+    grid_->addWidget(label(QStringLiteral("Lecteur\u00A0:"), Drive1), 0, 0);
     grid_->addWidget(Drive1, 1, 0);
-    grid_->addWidget(new QLabel(captions.folders, this), 2, 0);
+    grid_->addWidget(label(captions.folders, Dir1), 2, 0);
     grid_->addWidget(Dir1, 3, 0);
-    grid_->addWidget(new QLabel(captions.files, this), 0, 1);
+    grid_->addWidget(label(captions.files, File1), 0, 1);
     grid_->addWidget(File1, 1, 1, 3, 1);
+    Drive1->setAccessibleName(QStringLiteral("Lecteur"));
+    Dir1->setAccessibleName(QStringLiteral("Répertoires"));
+    File1->setAccessibleName(QStringLiteral("Fichiers de configuration"));
     grid_->setColumnStretch(0, 1);
     grid_->setColumnStretch(1, 1);
     Dir1->setMinimumWidth(200);
@@ -62,8 +73,28 @@ ConfigurationWindow::ConfigurationWindow(SituationBench& bench, const Captions& 
     connect(File1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { fileDoubleClicked(item->text()); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    File1->installEventFilter(this);
+    connect(File1, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (choosingByKey_ && item) fileChosenByKey(item->text());
+    });
 
     if (QWidget* main = bench_.mainWindow()) move(main->pos() + QPoint(20, 20));
+}
+
+bool ConfigurationWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == File1 && event->type() == QEvent::KeyPress && !choosingByKey_) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (QListWidgetItem* item = File1->currentItem()) fileDoubleClicked(item->text());
+            return true;
+        }
+        // The list moves its current file for the key; the file is chosen then.
+        choosingByKey_ = true;
+        QCoreApplication::sendEvent(File1, event);
+        choosingByKey_ = false;
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void ConfigurationWindow::Drive1_Change() {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the save and open windows share: the drive, folder and file lists chained together,
-// starting in the program's current folder, and the placement over the main window.
+// starting in the program's current folder, and the placement over the main window. From the
+// keyboard, the arrows in the file list choose a file (as a click in the open window, its
+// name into the name box in the save window) and Enter acts on it as a double click.
 
 #include <QDialog>
 
@@ -44,11 +46,16 @@ protected:
     virtual void folderChanged() {}
     virtual void fileClicked(const QString&) {}
     virtual void fileDoubleClicked(const QString& name) = 0;
+    // A file reached with the arrows of the keyboard.
+    virtual void fileChosenByKey(const QString& name) { fileClicked(name); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     SituationBench& bench_;
 
 private:
     QGridLayout* grid_;
+    bool choosingByKey_ = false; // a key of the file list is moving its current file
 };
 
 // The full path typed or chosen, as a std::string for the file code.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/ui/enregistrer.h"
 
+#include "a11y/tell.h"
 #include "files/configuration.h"
 #include "files/savename.h"
 #include "files/ui/folderlists.h"
@@ -25,7 +26,9 @@ Enregistrer::Enregistrer(SituationBench& bench, QWidget* parent)
                            QStringLiteral("Fichiers enregistrés"), QStringLiteral("ENREGISTRER")},
                           parent) {
     Text1 = new QLineEdit(this);
-    grid()->addWidget(new QLabel(QStringLiteral("Nom du fichier\u00A0:"), this), 4, 0, 1, 2);
+    auto* nameLabel = new QLabel(QStringLiteral("Nom du fichier\u00A0:"), this);
+    nameLabel->setBuddy(Text1);
+    grid()->addWidget(nameLabel, 4, 0, 1, 2);
     grid()->addWidget(Text1, 5, 0, 1, 2);
     grid()->addWidget(Command1, 6, 0);
     grid()->addWidget(Command2, 6, 1);
@@ -33,6 +36,10 @@ Enregistrer::Enregistrer(SituationBench& bench, QWidget* parent)
     // A file read from a folder this user cannot write (the program's own exercises, installed
     // for every user) is proposed under the same name in the user's documents.
     Text1->setText(writableSavePath(bench_.situations().configFile));
+    // Tab goes from the lists to the name, then to the buttons.
+    setTabOrder(File1, Text1);
+    setTabOrder(Text1, Command1);
+    setTabOrder(Command1, Command2);
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Command1_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
@@ -40,6 +47,10 @@ Enregistrer::Enregistrer(SituationBench& bench, QWidget* parent)
 void Enregistrer::folderChanged() {
     // The name now goes into the newly chosen folder.
     Text1->setText(QString::fromStdString(withoutFolderPart(Text1->text().toStdString())));
+}
+
+void Enregistrer::fileChosenByKey(const QString& name) {
+    Text1->setText(name);
 }
 
 void Enregistrer::fileDoubleClicked(const QString& name) {
@@ -71,6 +82,8 @@ void Enregistrer::Command1_Click() {
     if (saveConfiguration(bench_, path, this)) {
         unsetCursor();
         accept();
+        a11y::tell(bench_.mainWindow(), QStringLiteral("Configuration enregistrée\u00A0: ") +
+                                            QFileInfo(path).fileName() + QStringLiteral("."));
     } else {
         unsetCursor();
     }

@@ -21,6 +21,7 @@ public:
 protected:
     void folderChanged() override;
     void fileDoubleClicked(const QString& name) override;
+    void fileChosenByKey(const QString& name) override;
 };
 
 // Shows the save window modally over the main window.

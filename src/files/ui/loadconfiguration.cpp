@@ -46,7 +46,7 @@ bool saveConfiguration(SituationBench& bench, const QString& path, QWidget* pare
     return false;
 }
 
-void loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull) {
+bool loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull) {
     // The waiting notice of the open window shows while the file is read.
     if (openWindowOrNull && openWindowOrNull->isVisible()) openWindowOrNull->repaint();
 
@@ -60,17 +60,17 @@ void loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull) {
         ui::ask(parent, QStringLiteral("Lecture impossible sur disque"),
                 QStringLiteral("Erreur lors du chargement du fichier"), ui::Icon::Critical,
                 ui::Buttons::Ok);
-        return;
+        return false;
     case LoadResult::InvalidSignature:
         ui::ask(parent, QStringLiteral("Ce fichier ne correspond pas à cette application"),
                 QStringLiteral("Fichier non valide"), ui::Icon::Critical, ui::Buttons::Ok);
-        return;
+        return false;
     case LoadResult::Damaged:
         ui::ask(parent,
                 QStringLiteral("Ce fichier est incomplet ou endommagé\u00A0: ses titrages "
                                "acido-basiques ne peuvent pas être lus."),
                 QStringLiteral("Fichier non valide"), ui::Icon::Critical, ui::Buttons::Ok);
-        return;
+        return false;
     case LoadResult::Ok:
         break;
     }
@@ -89,6 +89,7 @@ void loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull) {
     }
     situations.configFile = path;
     bench.setCaption(captionPrefix + path);
+    return true;
 }
 
 } // namespace files

@@ -19,8 +19,8 @@ bool saveConfiguration(SituationBench& bench, const QString& path, QWidget* pare
 // Reads the file named by the bench's configFile into its situation table and shows
 // situation 1 on the bench; shows its own messages. openWindowOrNull is the open window
 // when it is showing: it is repainted first (its waiting notice) and closed after a load.
-// A file of another program, or one that cannot be read, changes nothing.
-void loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull);
+// A file of another program, or one that cannot be read, changes nothing. True when loaded.
+bool loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull);
 
 // Whether name is a file (in any case, as existingFileIgnoringCase finds it); otherwise the
 // open window's message says the name is wrong (over parent).

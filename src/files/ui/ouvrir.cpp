@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/ui/ouvrir.h"
 
+#include "a11y/tell.h"
 #include "files/ui/folderlists.h"
 #include "files/ui/loadconfiguration.h"
 #include "files/ui/situation_bench.h"
@@ -26,6 +27,7 @@ Ouvrir::Ouvrir(SituationBench& bench, QWidget* parent)
                            QStringLiteral("Fichiers"), QStringLiteral("OUVRIR")},
                           parent) {
     ficharge = new QLineEdit(this);
+    ficharge->setAccessibleName(QStringLiteral("Fichier à ouvrir"));
     grid()->addWidget(ficharge, 4, 0, 1, 2);
     grid()->addWidget(Command1, 5, 0);
     grid()->addWidget(Command2, 5, 1);
@@ -45,6 +47,10 @@ Ouvrir::Ouvrir(SituationBench& bench, QWidget* parent)
     Frame1->setSizePolicy(policy);
     Frame1->hide();
 
+    // Tab goes from the lists to the name, then to the buttons.
+    setTabOrder(File1, ficharge);
+    setTabOrder(ficharge, Command1);
+    setTabOrder(Command1, Command2);
     connect(ficharge, &QLineEdit::returnPressed, this, [this] { Command1_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
@@ -61,12 +67,21 @@ void Ouvrir::fileDoubleClicked(const QString& name) {
 
 void Ouvrir::Command1_Click() {
     const QString name = ficharge->text();
-    if (name.trimmed().isEmpty()) return;
+    if (name.trimmed().isEmpty()) {
+        a11y::tell(this,
+                   QStringLiteral("Aucun fichier choisi\u00A0: choisir un fichier dans la liste "
+                                  "des fichiers ou taper son nom."));
+        return;
+    }
     bench_.situations().configFile = name;
     if (!configurationFileFound(name, this)) return;
     Frame1->show();
-    loadConfiguration(bench_, this);
+    const bool loaded = loadConfiguration(bench_, this);
     accept(); // whatever came of the load
+    if (loaded)
+        a11y::tell(bench_.mainWindow(), QStringLiteral("Configuration ouverte\u00A0: ") +
+                                            QFileInfo(name).fileName() +
+                                            QStringLiteral(", situation 1 affichée."));
 }
 
 void showOpenWindow(SituationBench& bench) {

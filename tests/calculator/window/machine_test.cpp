@@ -299,7 +299,7 @@ TEST_F(MachineTest, Keyboard) {
     EXPECT_EQ(display(), "-2.75");
     // Every other key does nothing, wherever the focus is.
     press({"RAZ", "B1"});
-    type("axS,= ");
+    type("axS= "); // a comma is the decimal point: see TheCommaIsTheDecimalPoint
     QTest::keyClick(machine->z1, Qt::Key_Left);
     QTest::keyClick(machine->z1, Qt::Key_Delete);
     QTest::keyClicks(machine.get(), QStringLiteral("x2"));

@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The acid-base bench told where the focus is: the meter's reading with the volume and the
+// indicator's colour, the summary of the bench, the situations named by what they hold, the
+// corrections of the panel's boxes, the meter as the third item of the bench's list.
+#include "fixture.h"
+
+#include "a11y/tell.h"
+#include "files/situations.h"
+#include "model/acidbase/catalogue.h"
+#include "model/acidbase/indicators.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QTest>
+
+using benchtest::BenchTest;
+
+namespace {
+
+namespace ab = model::acidbase;
+
+constexpr int ethanoicPosition = files::acidBaseListStart + ab::Titration::EthanoicAcid;
+
+class AcidBaseSpeechTest : public BenchTest {
+protected:
+    void SetUp() override {
+        BenchTest::SetUp();
+        QObject::connect(&a11y::Teller::instance(), &a11y::Teller::told, window.get(),
+                         [this](QWidget*, const QString& s) { told.push_back(s); });
+        window->start();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    // Ethanoic acid at 0,1 mol/L, 10 mL, sodium hydroxide at 0,1 mol/L, phenolphthalein and
+    // the pH meter: pH 2,88 before the first drop (½ (pKa − log c) = ½ (4,76 + 1)), 4,76 at
+    // the half-equivalence (5 mL), 8,73 at the equivalence (10 mL), where the indicator
+    // turns pink.
+    void chooseEthanoicAcid() {
+        window->ions1->setCurrentIndex(ethanoicPosition);
+        type(0, QStringLiteral("0,1"));
+        window->Text1_LostFocus(0);
+        window->Combo1->setCurrentIndex(4);
+        window->titrantBox->setText(QStringLiteral("0,1"));
+        window->titrantBox_LostFocus();
+        window->indicatorList->setCurrentIndex(1 + ab::Indicator::Phenolphthalein);
+        window->probeList->setCurrentIndex(0);
+    }
+    void pour(int ticks) {
+        window->Image3_MouseDown();
+        for (int i = 0; i < ticks; ++i)
+            window->Timer1_Timer();
+        window->Image3_MouseUp();
+        QApplication::processEvents(); // what the stop tells comes after the release
+    }
+    // Types into a box of the panel and validates it with Return; what was told.
+    QStringList validate(QLineEdit* box, const char* typed) {
+        box->setFocus(Qt::TabFocusReason);
+        box->setText(QString::fromUtf8(typed));
+        told.clear();
+        QTest::keyClick(box, Qt::Key_Return);
+        return told;
+    }
+    QStringList told;
+};
+
+TEST_F(AcidBaseSpeechTest, TheTapTellsTheMeterWithTheVolumeAndTheColour) {
+    chooseEthanoicAcid();
+    window->Command3_Click(); // to the bench
+    EXPECT_EQ(window->progressSentence(),
+              QStringLiteral("0,00 mL versés, solution incolore, pH-mètre\u00A0: 2,88"));
+    pour(50);
+    EXPECT_EQ(window->Image3->accessibleDescription(),
+              QStringLiteral("5,00 mL versés, solution incolore, pH-mètre\u00A0: 4,76"));
+    pour(50);
+    EXPECT_EQ(window->Image3->accessibleDescription(),
+              QStringLiteral("10,00 mL versés, solution rose pâle, pH-mètre\u00A0: 8,73"));
+    // Without a probe, nothing is read but the volume and the colour.
+    window->probeList->setCurrentIndex(2);
+    EXPECT_EQ(window->meterReading(), QString());
+    EXPECT_EQ(window->progressSentence(), QStringLiteral("10,00 mL versés, solution rose pâle"));
+    // The conductimeter reads with its unit.
+    window->probeList->setCurrentIndex(1);
+    EXPECT_TRUE(window->meterReading().startsWith(QStringLiteral("Conductimètre\u00A0: ")))
+        << window->meterReading().toStdString();
+    EXPECT_TRUE(window->meterReading().endsWith(QStringLiteral("cm⁻¹")))
+        << window->meterReading().toStdString();
+}
+
+TEST_F(AcidBaseSpeechTest, TheSummaryReadsTheProbeAndTheIndicatorButNoHiddenConcentration) {
+    struct Row {
+        const char* name;
+        bool hidden;
+        const char* water;
+        int indicator; // in the list: 0 "aucun"
+        int probe;     // in the list: 0 pH-mètre, 1 conductimètre, 2 aucune
+        std::vector<QString> says;
+        std::vector<QString> never;
+    } rows[] = {
+        {"shown, phenolphthalein, pH meter",
+         false,
+         "0",
+         1 + ab::Indicator::Phenolphthalein,
+         0,
+         {"Acide éthanoïque, 0,10 mol/L, 10 mL prélevés.",
+          "Solution titrante\u00a0: hydroxyde de sodium, 0,10 mol/L.",
+          "Indicateur coloré\u00a0: phénolphtaléine.",
+          "0,00 mL versés, solution incolore, pH-mètre\u00a0: 2,88."},
+         {"Eau distillée"}},
+        {"hidden",
+         true,
+         "0",
+         1 + ab::Indicator::Phenolphthalein,
+         0,
+         {"Acide éthanoïque, concentration inconnue, 10 mL prélevés."},
+         {"Acide éthanoïque, 0,10"}},
+        {"water, no indicator, no probe",
+         false,
+         "20",
+         0,
+         2,
+         {"Eau distillée ajoutée\u00a0: 20 mL.", "Sans indicateur coloré.",
+          "0,00 mL versés, solution incolore."},
+         {"mètre"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        chooseEthanoicAcid();
+        window->waterBox->setText(QString::fromUtf8(row.water));
+        window->waterBox_LostFocus();
+        window->indicatorList->setCurrentIndex(row.indicator);
+        window->probeList->setCurrentIndex(row.probe);
+        window->masquer->setChecked(row.hidden);
+        const QString summary = window->sceneSummary();
+        for (const QString& part : row.says)
+            EXPECT_TRUE(summary.contains(part)) << summary.toStdString();
+        for (const QString& part : row.never)
+            EXPECT_FALSE(summary.contains(part)) << summary.toStdString();
+    }
+}
+
+TEST_F(AcidBaseSpeechTest, AnAcidBaseSituationIsNamedByWhatItHolds) {
+    window->situations().table.texts[2][0] = "0,05";
+    window->situations().table.choices[2][1] = ethanoicPosition;
+    window->ions1->setCurrentIndex(8);
+    window->Command3_Click();
+    window->Option2_Click(0);
+    EXPECT_EQ(window->Option2[2]->accessibleName(),
+              QStringLiteral("Situation 3\u00a0: acide éthanoïque, 0,050 mol/L"));
+    window->Option2_Click(2);
+    EXPECT_EQ(window->Option2[2]->accessibleName(),
+              QStringLiteral("Situation 3\u00a0: acide éthanoïque, 0,050 mol/L"));
+    window->masquer->setChecked(true);
+    EXPECT_EQ(window->Option2[2]->accessibleName(),
+              QStringLiteral("Situation 3\u00a0: acide éthanoïque, concentration inconnue"));
+}
+
+TEST_F(AcidBaseSpeechTest, ACorrectedBoxOfThePanelIsTold) {
+    chooseEthanoicAcid(); // the panel is open at start-up; 10 mL sampled
+    ASSERT_FALSE(window->Picture4->isHidden());
+    struct Row {
+        const char* name;
+        QLineEdit* box;
+        const char* typed;
+        QStringList said;
+    } rows[] = {
+        // The drawn flask holds 65 mL: 10 mL of sample and a full burette leave 30 mL.
+        {"too much water", window->waterBox, "45", {"Valeur corrigée\u00a0: 30 mL."}},
+        {"water to two figures", window->waterBox, "12,3", {"Valeur corrigée\u00a0: 12 mL."}},
+        {"water as it should be", window->waterBox, "20", {}},
+        {"too strong a titrant", window->titrantBox, "5", {"Valeur corrigée\u00a0: 0,2 mol/L."}},
+        {"titrant as it should be", window->titrantBox, "0,05", {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(validate(row.box, row.typed), row.said);
+    }
+}
+
+TEST_F(AcidBaseSpeechTest, TheMeterIsTheThirdItemOfTheBenchList) {
+    chooseEthanoicAcid();
+    window->Command3_Click();
+    ASSERT_EQ(window->picburette->partCount(), 3);
+    EXPECT_EQ(window->picburette->part(2).name, QStringLiteral("pH-mètre"));
+    EXPECT_EQ(window->picburette->part(2).role, QAccessible::ListItem);
+    window->picburette->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window->picburette, Qt::Key_End);
+    EXPECT_EQ(window->picburette->currentPart(), 2);
+    QTest::keyClick(window->picburette, Qt::Key_Home);
+    EXPECT_EQ(window->picburette->currentPart(), 0);
+}
+
+} // namespace
