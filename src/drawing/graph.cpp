@@ -94,29 +94,10 @@ int barTop(double amount, float scaleMax) {
 }
 
 float majtq(Picture& pic, int species, const model::BenchInputs& in, GraphSecret secret) {
-    pic.restart();
-
     const int count = columnCount(species);
     const int w = columnWidth(count);
-    const int right = graphLeft + count * w;
-    for (int i = 0; i <= count; ++i)
-        pic.line(graphLeft + i * w, graphTop, graphLeft + i * w, graphZero, black);
-
-    pic.line(graphLeft, 10, graphLeft, graphZero, black);
-    pic.line(69, 16, graphLeft, 10, black);
-    pic.line(75, 16, graphLeft, 10, black);
-
-    pic.currentX = 80;
-    pic.currentY = 5;
-    pic.setItalic(true);
-    pic.printRun(QStringLiteral("n"));
-    pic.setItalic(false);
-    pic.printRun(QStringLiteral(" (mol)"));
-
-    drawLegend(pic);
-
     const float max = scaleMax(species, in, secret);
-    drawScale(pic, right, max);
+    graphFrame(pic, count, max);
 
     const auto columns = model::graphColumns(species);
     for (int c = 0; c < int(columns.size()); ++c)

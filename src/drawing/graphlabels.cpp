@@ -203,4 +203,14 @@ void printGraphLabel(Picture& pic, std::string_view formula, double centreX, dou
     printRuns(pic, formulaRuns(formula), ScriptSet::GraphLabel);
 }
 
+void printRunsAt(Picture& pic, const Runs& runs, ScriptSet set, double left, int top) {
+    pic.currentX = left;
+    pic.currentY = top;
+    printRuns(pic, runs, set);
+}
+
+void printRunsCentred(Picture& pic, const Runs& runs, ScriptSet set, double centre, int top) {
+    printRunsAt(pic, runs, set, centre - runsWidth(pic, runs, set) / 2, top);
+}
+
 } // namespace drawing

@@ -49,4 +49,9 @@ QString graphLabelMeasure(std::string_view formula);
 // "Cu²⁺"), for what is read rather than seen. An unknown formula is given as it is written.
 QString graphLabelText(std::string_view formula);
 
+// printRuns with the top of the base text's cell at y = top, starting at x = left, or centred
+// on centre by runsWidth.
+void printRunsAt(Picture& pic, const Runs& runs, ScriptSet set, double left, int top);
+void printRunsCentred(Picture& pic, const Runs& runs, ScriptSet set, double centre, int top);
+
 } // namespace drawing

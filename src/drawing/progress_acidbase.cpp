@@ -157,15 +157,11 @@ const std::vector<Columns>& layoutOf(Picture& pic, const ab::Preparation& p, boo
 }
 
 void printCentred(Picture& pic, const Runs& runs, double centre, int top) {
-    pic.currentX = centre - runsWidth(pic, runs, set) / 2;
-    pic.currentY = top;
-    printRuns(pic, runs, set);
+    printRunsCentred(pic, runs, set, centre, top);
 }
 
 void printAt(Picture& pic, const Runs& runs, double left, int top) {
-    pic.currentX = left;
-    pic.currentY = top;
-    printRuns(pic, runs, set);
+    printRunsAt(pic, runs, set, left, top);
 }
 
 QString tableLabel(std::size_t r, std::size_t count) {

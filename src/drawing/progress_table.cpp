@@ -110,15 +110,11 @@ Runs finalLabel(bool equivalence) {
 }
 
 void printCentred(Picture& pic, const Runs& runs, double centre, int top) {
-    pic.currentX = centre - runsWidth(pic, runs, set) / 2;
-    pic.currentY = top;
-    printRuns(pic, runs, set);
+    printRunsCentred(pic, runs, set, centre, top);
 }
 
 void printAt(Picture& pic, const Runs& runs, double left, int top) {
-    pic.currentX = left;
-    pic.currentY = top;
-    printRuns(pic, runs, set);
+    printRunsAt(pic, runs, set, left, top);
 }
 
 QChar scriptCharacter(QChar c, bool superscript) {
