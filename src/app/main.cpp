@@ -26,8 +26,10 @@ const char versionText[] =
 const char helpText[] =
     "Utilisation\u00A0: titrage [--help | --version] [FICHIER]\n"
     "\n"
-    "Titrage colorimétrique\u00A0: simulateur interactif de titrages colorimétriques\n"
-    "d'oxydo-réduction pour la classe de chimie.\n"
+    "Titrage colorimétrique\u00A0: simulateur interactif de titrages pour la classe\n"
+    "de chimie, d'oxydo-réduction (suivis par la couleur de la solution) et\n"
+    "acido-basiques (suivis au pH-mètre, au conductimètre ou avec un indicateur\n"
+    "coloré).\n"
     "\n"
     "Options\u00A0:\n"
     "  -h, --help     affiche cette aide et quitte\n"

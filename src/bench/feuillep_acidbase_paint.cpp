@@ -62,7 +62,8 @@ bool FeuilleP::acidBaseReftq() {
     const ab::Preparation p = acidBaseSetup().preparation;
     const double poured = pouredVolumeOf(text(5));
     const ab::Mixture mixture = ab::mixtureAt(p, poured);
-    if (drawing::reftqAcidBase(tabquant->picture(), p, poured, mixture, scaleMax_)) {
+    if (drawing::reftqAcidBase(tabquant->picture(), p, poured, mixture, scaleMax_,
+                               masquer->isChecked())) {
         tabquant->refresh();
         updateGraphParts();
         refcourbes();
@@ -169,7 +170,7 @@ std::optional<QImage> FeuilleP::acidBaseGraphImage(qreal scale) {
     const ab::Preparation p = acidBaseSetup().preparation;
     const double poured = pouredVolumeOf(text(5));
     const float max = drawing::majtqAcidBase(pic, p, masquer->isChecked());
-    drawing::reftqAcidBase(pic, p, poured, ab::mixtureAt(p, poured), max);
+    drawing::reftqAcidBase(pic, p, poured, ab::mixtureAt(p, poured), max, masquer->isChecked());
     return flattened(pic);
 }
 

@@ -149,7 +149,7 @@ float majtqAcidBase(Picture& pic, const ab::Preparation& p, bool hidden) {
 }
 
 bool reftqAcidBase(Picture& pic, const ab::Preparation& p, double pouredVolume,
-                   const ab::Mixture& mixture, float max) {
+                   const ab::Mixture& mixture, float max, bool hidden) {
     if (max == 0) return false;
     pic.clear();
     const std::span<const int> particles = ab::columns(p.titration);
@@ -166,8 +166,10 @@ bool reftqAcidBase(Picture& pic, const ab::Preparation& p, double pouredVolume,
         };
         for (std::size_t c = 0; c < particles.size(); ++c) {
             const int x0 = graphLeft + int(c) * w;
-            bar(x0 + 8, ab::introducedAmount(p, pouredVolume, particles[c]), introducedShade);
-            bar(x0 + w / 2 + 4, mixture.amount(particles[c]), presentShade);
+            if (!hidden || !ab::revealsSample(p.titration, particles[c], true))
+                bar(x0 + 8, ab::introducedAmount(p, pouredVolume, particles[c]), introducedShade);
+            if (!hidden || !ab::revealsSample(p.titration, particles[c], false))
+                bar(x0 + w / 2 + 4, mixture.amount(particles[c]), presentShade);
         }
     });
     return true;

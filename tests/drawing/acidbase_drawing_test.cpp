@@ -118,6 +118,35 @@ TEST(AcidBaseDrawing, TheBarsShowTheAmountsIntroducedAndPresent) {
     EXPECT_FALSE(reftqAcidBase(pic, p, 5, ab::mixtureAt(p, 5), 0)) << "no scale, no bars";
 }
 
+// The same bench with the sample's concentration hidden: the scale is the titrant's alone
+// (0,1 mol/L × 25 mL = 2,5 mmol) and the bars that would give the acid's amount away are not
+// drawn, those of the ions the titrant alone brings are.
+TEST(AcidBaseDrawing, TheBarsKeepTheSampleSecretWhileHidden) {
+    support::application();
+    Picture pic(449, 274);
+    const ab::Preparation p{ab::Titration::EthanoicAcid, 0.1, 10, 0, 0.1};
+    const float max = majtqAcidBase(pic, p, true);
+    ASSERT_FLOAT_EQ(max, 2.5f);
+    ASSERT_TRUE(reftqAcidBase(pic, p, 5, ab::mixtureAt(p, 5), max, true));
+    const int w = columnWidth(5);
+    const int introduced = graphLeft + 8 + 5;
+    const int present = graphLeft + w / 2 + 4 + 5;
+    const struct {
+        const char* column;
+        int x;
+        bool drawn;
+    } bars[] = {
+        {"CH₃COOH introduced", introduced, false},    {"CH₃COOH present", present, false},
+        {"CH₃COO⁻ present", present + w, false},      {"HO⁻ introduced", introduced + 2 * w, true},
+        {"Na⁺ introduced", introduced + 4 * w, true}, {"Na⁺ present", present + 4 * w, true},
+    };
+    for (const auto& bar : bars) {
+        SCOPED_TRACE(bar.column);
+        // 0,5 mmol of each ion of the titrant: a bar from 185 down to the axis.
+        EXPECT_EQ(pic.pixel(bar.x, 200) != backgroundPixel(pic, bar.x, 200), bar.drawn);
+    }
+}
+
 TEST(AcidBaseDrawing, TheColumnsInWordsKeepTheSampleSecretWhileHidden) {
     const ab::Preparation p{ab::Titration::EthanoicAcid, 0.1, 10, 0, 0.1};
     const ab::Mixture m = ab::mixtureAt(p, 5);

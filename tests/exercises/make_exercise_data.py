@@ -39,14 +39,30 @@ DEFAULT_TEXTS = ["0,01", "0,005", "0,05", "10", "20,0", "0,0"]
 DEFAULT_CHOICES = [0, 2, 1]
 
 
+# The first position of the acid-base titrations in the species list, after the redox
+# species and the heading that sets the two families apart.
+ACID_BASE_LIST_START = 11
+
+
 def configuration(situations):
     """91 records: "TITRAGE", then for each of the ten situations its six texts and the
-    positions of ions1, Combo1 and Combo2."""
-    records = ["TITRAGE"]
-    for s in range(10):
-        texts, choices = situations[s] if s < len(situations) else (DEFAULT_TEXTS, DEFAULT_CHOICES)
+    positions of ions1, Combo1 and Combo2. A situation is (texts, choices), or (texts,
+    choices, (water, indicator, probe)) for an acid-base titration: a file that holds one is
+    signed "TITRAGE ACIDO-BASIQUE" and goes on with the water added, the indicator's and the
+    probe's positions of every situation (121 records)."""
+    filled = [situations[s] if s < len(situations) else (DEFAULT_TEXTS, DEFAULT_CHOICES)
+              for s in range(10)]
+    acid_base = any(situation[1][0] >= ACID_BASE_LIST_START for situation in filled)
+    records = ["TITRAGE ACIDO-BASIQUE" if acid_base else "TITRAGE"]
+    for situation in filled:
+        texts, choices = situation[:2]
         records += list(texts) + [str(c) for c in choices]
     assert len(records) == 91
+    if acid_base:
+        for situation in filled:
+            water, indicator, probe = situation[2] if len(situation) > 2 else ("0", 0, 0)
+            records += [water, str(indicator), str(probe)]
+        assert len(records) == 121
     return record_file(records)
 
 
@@ -216,6 +232,26 @@ def main():
                    "retrouver. « Afficher la concentration » la montre."),
         ("indent", "- Les boutons « Situation n° 1 » à « Situation n° 10 » gardent dix montages "
                    "différents."),
+        "**5. Un titrage acido-basique**",
+        ("indent", "- Cliquer sur « Situation n° 2 », puis sur « Définir la solution titrée » : "
+                   "le panneau de préparation s'ouvre."),
+        ("indent", "- Dans la liste des espèces, sous « Titrages acido-basiques », choisir "
+                   "« acide éthanoïque ». Taper sa concentration c_{2} = 0,1 mol · L^{-1} et "
+                   "choisir le prélèvement « 10 mL »."),
+        ("indent", "- Le panneau demande alors ce qu'un titrage acido-basique demande de plus : la "
+                   "concentration c_{1} de la solution d'hydroxyde de sodium (taper 0,1), le "
+                   "volume d'eau distillée ajoutée (laisser 0), l'indicateur coloré (choisir "
+                   "« phénolphtaléine ») et la sonde de mesure (laisser « pH-mètre »)."),
+        ("indent", "- Cliquer sur « Simuler le titrage » : le pH-mètre plonge dans le bécher et "
+                   "affiche pH = 2,88. Verser 5,0 mL avec le robinet : il affiche 4,76, le pK_{A} "
+                   "du couple CH_{3}COOH / CH_{3}COO^{-}, car la moitié de l'acide a réagi."),
+        ("indent", "- Verser jusqu'à 9,5 mL, puis goutte à goutte : à 10,00 mL, le pH saute à "
+                   "8,73 et le mélange devient rose pâle (la goutte suivante donne 10,40). "
+                   "L'équivalence est à 10,0 mL, car c_{1} · V_{E} = c_{2} · V_{2}."),
+        ("indent", "- L'onglet « Affichage » montre l'échelle de teintes de la phénolphtaléine et "
+                   "sa zone de virage. Avec la sonde « conductimètre », l'appareil affiche la "
+                   "conductivité σ du mélange. L'aide (bouton ##Aide##, chapitre 13) décrit ces "
+                   "titrages, les indicateurs et les méthodes qui donnent l'équivalence."),
         "Pour continuer : bouton ##Exercices##, « Ouvrir un exercice (énoncé + configuration) ».",
     ]))
 
@@ -505,3 +541,6 @@ def main():
 
 if __name__ == "__main__":
     main()
+    # The acid-base exercises, written with the same helpers.
+    import acidbase_exercise_data
+    acidbase_exercise_data.main()

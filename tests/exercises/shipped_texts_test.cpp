@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The texts installed with the program, read as a student reads them: every equivalence
-// volume they state is where the model of their bench puts it, to the drop; no statement
-// gives its answer away; every exercise whose answer is a concentration keeps it hidden; the
-// diiode correction holds its progress table as a word processor writes tables.
+// volume they state is where the model of their bench puts it, to the drop (to the digits
+// written for an acid-base titration); no statement gives its answer away; every exercise
+// whose answer is a concentration keeps it hidden; the diiode correction holds its progress
+// table as a word processor writes tables.
+
+#include "shipped_benches.h"
 
 #include "exercises/exercise_file.h"
-#include "files/configuration.h"
 #include "model/amounts.h"
-#include "numbers/reading.h"
 #include "rtf/rtf.h"
 
 #include <QDir>
@@ -18,30 +19,8 @@
 
 namespace {
 
-const QString data = QStringLiteral(TITRAGE_SOURCE_DIR "/data/");
+const QString data = shipped::dataFolder();
 constexpr float drop = 0.05f;
-
-const char* const volumeItems[] = {"0", "1 mL", "2 mL", "5 mL", "10 mL", "20 mL"};
-
-// Situation 1 of a configuration named in a record, read as the bench reads its boxes.
-bool situationOne(const QString& stored, int& species, model::BenchInputs& in) {
-    files::SituationTable table;
-    const QString path = exercises::resolveStoredName(data, stored);
-    if (files::readConfiguration(QFile::encodeName(path).toStdString(), table) !=
-        files::LoadResult::Ok)
-        return false;
-    const auto& t = table.texts[0];
-    const auto& c = table.choices[0];
-    auto item = [](int k) { return k >= 0 && k < 6 ? numbers::leadingNumber(volumeItems[k]) : 0; };
-    species = c[1];
-    in.sampleConcentration = numbers::parseBenchNumber(t[0]);
-    in.titrantConcentration = numbers::parseBenchNumber(t[1]);
-    in.reagentConcentration = numbers::parseBenchNumber(t[2]);
-    in.iodideVolume = numbers::parseBenchNumber(t[3]);
-    in.sampleVolume = item(c[2]);
-    in.iodineVolume = item(c[3]);
-    return true;
-}
 
 // Whether the titration has reached its equivalence at a poured volume: the species that
 // the titrant consumes is used up (the diiode, for titrations by thiosulfate).
@@ -65,58 +44,60 @@ bool equivalenceReached(int species, model::BenchInputs in, float poured) {
 }
 
 QString plainText(const QString& stored) {
-    QTextDocument doc;
-    EXPECT_TRUE(rtf::loadRtfFile(exercises::resolveStoredName(data, stored), doc))
-        << stored.toStdString();
-    return doc.toPlainText();
-}
-
-// "VE = 12,0 mL" as the text shows it (the E is a subscript).
-QStringList statedEquivalences(const QString& text) {
-    static const QRegularExpression stated(QStringLiteral(R"(VE\s*=\s*(\d+(?:,\d+)?)\s*mL)"));
-    QStringList volumes;
-    for (auto it = stated.globalMatch(text); it.hasNext();)
-        volumes << it.next().captured(1);
-    return volumes;
+    const QString text = shipped::plainText(stored);
+    EXPECT_FALSE(text.isEmpty()) << stored.toStdString();
+    return text;
 }
 
 QStringList exerciseFiles() {
-    QStringList found = QDir(data).entryList({QStringLiteral("*.E44")});
-    found << QStringLiteral("VIREKA.PEM");
-    return found;
+    return shipped::exerciseFiles() << QStringLiteral("VIREKA.PEM");
 }
 
+// A redox volume is where the colour changes, to the drop; an acid-base one is the model's
+// equivalence volume to the digits written (VE1 and VE2 for the two jumps of a diacid).
 TEST(ShippedTexts, EveryEquivalenceVolumeStatedIsTheModelsToTheDrop) {
-    int checked = 0;
+    int checked = 0, acidBase = 0;
     for (const QString& name : exerciseFiles()) {
         SCOPED_TRACE(name.toStdString());
         const exercises::ExerciseRecords records = exercises::readExerciseRecords(data + name);
         ASSERT_TRUE(records.readable);
-        int species = -1;
-        model::BenchInputs in;
-        ASSERT_TRUE(situationOne(records[exercises::configurationRecord], species, in));
+        const auto bench = shipped::situation(records[exercises::configurationRecord]);
+        ASSERT_TRUE(bench.has_value());
 
         const bool gettingStarted = name == QLatin1String("VIREKA.PEM");
-        const QStringList fromStatement =
-            statedEquivalences(plainText(records[exercises::statementRecord]));
+        const auto fromStatement =
+            shipped::statedEquivalences(plainText(records[exercises::statementRecord]));
         // An exercise's statement asks for the volume; the getting-started text gives it.
-        EXPECT_EQ(fromStatement.isEmpty(), !gettingStarted)
-            << fromStatement.join(' ').toStdString();
-        QStringList stated = fromStatement;
+        EXPECT_EQ(fromStatement.empty(), !gettingStarted);
+        auto stated = fromStatement;
         if (!gettingStarted) {
-            stated = statedEquivalences(plainText(records[exercises::correctionRecord]));
-            EXPECT_FALSE(stated.isEmpty()) << "the correction gives V_E";
+            stated = shipped::statedEquivalences(plainText(records[exercises::correctionRecord]));
+            EXPECT_FALSE(stated.empty()) << "the correction gives V_E";
         }
-        for (const QString& volume : stated) {
-            SCOPED_TRACE(volume.toStdString());
-            const float v = numbers::parseBenchNumber(volume.toStdString());
-            // Reached at the volume stated, not one drop before it.
-            EXPECT_TRUE(equivalenceReached(species, in, v));
-            EXPECT_FALSE(equivalenceReached(species, in, v - drop));
+        for (const shipped::StatedVolume& volume : stated) {
+            SCOPED_TRACE(volume.volume.text.toStdString());
+            if (bench->acidBase) {
+                const std::vector<double> volumes =
+                    model::acidbase::equivalenceVolumes(bench->acidBase->preparation);
+                const std::size_t k = volume.index == 0 ? 0 : std::size_t(volume.index - 1);
+                ASSERT_LT(k, volumes.size());
+                EXPECT_TRUE(shipped::roundsTo(volumes[k], volume.volume)) << volumes[k];
+                // A volume without its number is the only one of its titration.
+                if (volume.index == 0) {
+                    EXPECT_EQ(volumes.size(), 1u);
+                }
+                ++acidBase;
+            } else {
+                const float v = float(volume.volume.value);
+                // Reached at the volume stated, not one drop before it.
+                EXPECT_TRUE(equivalenceReached(bench->species, bench->redox, v));
+                EXPECT_FALSE(equivalenceReached(bench->species, bench->redox, v - drop));
+            }
             ++checked;
         }
     }
-    EXPECT_GE(checked, 7);
+    EXPECT_GE(checked, 13);
+    EXPECT_GE(acidBase, 6);
 }
 
 // An exercise whose answer is a concentration hides it on the bench until its correction.
@@ -132,7 +113,7 @@ TEST(ShippedTexts, ExercisesWhoseAnswerIsAConcentrationHideIt) {
         ++concentrations;
         EXPECT_TRUE(records.hidesConcentration());
     }
-    EXPECT_GE(concentrations, 6);
+    EXPECT_GE(concentrations, 11);
 }
 
 // The diiode correction's progress table, written as Word writes tables, and shown row by

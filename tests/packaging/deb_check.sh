@@ -122,7 +122,7 @@ echo "Depends: $depends"
 for dep in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
     check "depends on $dep" grep -q "\b$dep\b" <<<"$depends"
 done
-check "English description" grep -q "^colorimetric redox titration simulator" \
+check "English description" grep -q "^redox and acid-base titration simulator" \
     <<<"$(dpkg-deb -f "$work/a/$deb" Description)"
 check "the program in /usr/bin, a file of its own" test -f "$program" -a ! -L "$program"
 check "nothing under /usr/lib" test ! -e "$root/usr/lib"
