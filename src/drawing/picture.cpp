@@ -166,68 +166,6 @@ void Picture::begin(QPainter& p) {
                                                    : QPainter::CompositionMode_SourceOver);
 }
 
-// Fills the logical pixels x1..x2, y1..y2 (inclusive, in any order). The painter scales by the
-// device pixel ratio, so each logical pixel covers its whole block of device pixels.
-void Picture::fillLogical(QPainter& p, int x1, int y1, int x2, int y2, const QColor& c) {
-    if (x1 > x2) std::swap(x1, x2);
-    if (y1 > y2) std::swap(y1, y2);
-    p.fillRect(QRectF(x1, y1, x2 - x1 + 1, y2 - y1 + 1), c);
-}
-
-void Picture::line(int x1, int y1, int x2, int y2, const QColor& c) {
-    if (image_.isNull()) return;
-    QPainter p;
-    begin(p);
-    const int w = std::max(1, lineWidth_);
-    const int before = (w - 1) / 2;
-    const int after = w - 1 - before;
-    if (x1 == x2 || y1 == y2) {
-        fillLogical(p, std::min(x1, x2) - before, std::min(y1, y2) - before,
-                    std::max(x1, x2) + after, std::max(y1, y2) + after, c);
-        return;
-    }
-    // Bresenham, both ends included; a wide pen stamps a square at each point.
-    const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
-    const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
-    int err = dx + dy;
-    int x = x1, y = y1;
-    for (;;) {
-        fillLogical(p, x - before, y - before, x + after, y + after, c);
-        if (x == x2 && y == y2) break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
-}
-
-void Picture::box(int x1, int y1, int x2, int y2, const QColor& c) {
-    if (x1 > x2) std::swap(x1, x2);
-    if (y1 > y2) std::swap(y1, y2);
-    line(x1, y1, x2, y1, c);
-    line(x1, y2, x2, y2, c);
-    if (y2 - y1 > 1) {
-        line(x1, y1 + 1, x1, y2 - 1, c);
-        line(x2, y1 + 1, x2, y2 - 1, c);
-    }
-}
-
-void Picture::fillBox(int x1, int y1, int x2, int y2, const QColor& c) {
-    if (image_.isNull()) return;
-    QPainter p;
-    begin(p);
-    fillLogical(p, x1, y1, x2, y2, c);
-}
-
-void Picture::point(int x, int y, const QColor& c) {
-    fillBox(x, y, x, y, c);
-}
-
 void Picture::circle(int x, int y, int r, const QColor& outline, const QColor* fill) {
     if (image_.isNull() || r < 0) return;
     QPainter p;

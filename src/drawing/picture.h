@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QPainter;
 
@@ -143,6 +144,11 @@ private:
     struct TextMeasures;
     TextMeasures& textMeasures() const;
     void fillLogical(QPainter& p, int x1, int y1, int x2, int y2, const QColor& c);
+    // The pixel value a fill in c writes, where the painter would only copy it onto whole
+    // device pixels of the image; nothing where the painter must draw it.
+    std::optional<QRgb> directColour(const QColor& c) const;
+    // Writes that value into the device pixels of the logical pixels x1..x2, y1..y2.
+    void fillDirect(int x1, int y1, int x2, int y2, QRgb value);
 
     int width_ = 0;
     int height_ = 0;

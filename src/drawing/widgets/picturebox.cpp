@@ -21,7 +21,9 @@ namespace drawing {
 PictureBox::PictureBox(int width, int height, QWidget* parent, QColor background)
     : QWidget(parent), picture_(width, height, 1.0, background) {
     installPictureAccessibility();
-    picture_.setDevicePixelRatio(screenRatio());
+    // Made blank at the density of ordinary screens: made again only for a denser screen.
+    if (const qreal ratio = screenRatio(); ratio != picture_.devicePixelRatio())
+        picture_.setDevicePixelRatio(ratio);
     setFixedSize(width, height);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
