@@ -83,7 +83,8 @@ QString curveSummary(const QString& formula, const std::vector<double>& volumes,
 }
 
 void FeuilleP::updateCourbesParts() {
-    if (tabcourbes->isHidden() || flowing()) return;
+    // The measured curve of an acid-base titration tells itself (feuillep_courbes.cpp).
+    if (tabcourbes->isHidden() || flowing() || measuredCurveShown()) return;
     const drawing::CourbesInputs in = courbesInputs();
     if (in.scaleMax == 0 || in.species < 0) {
         tabcourbes->setPartCount(0);
@@ -113,8 +114,8 @@ void FeuilleP::updateCourbesParts() {
     chart.role = QAccessible::Chart;
     chart.name = QStringLiteral("Courbes des quantités de matière en fonction du volume versé");
     chart.description = curves.join(QLatin1Char(' '));
-    chart.rect = QRect(drawing::courbesLeft, drawing::courbesTop, 25 * drawing::courbesPixelsPerMl,
-                       drawing::courbesZero - drawing::courbesTop);
+    const drawing::CourbesLayout layout = drawing::courbesLayout(tabcourbes->picture(), in);
+    chart.rect = layout.frame.plot;
     tabcourbes->setPart(0, chart);
 
     // The numbers under the curves, as the copy of the table gives them.
@@ -138,7 +139,7 @@ void FeuilleP::updateCourbesParts() {
     tabcourbes->setPart(1, table);
 
     // The progress tables, as they are drawn.
-    int top = drawing::courbesTableTop;
+    int top = layout.tableTop;
     for (std::size_t r = 0; r < progress.reactions.size(); ++r) {
         const model::ReactionProgress& reaction = progress.reactions[r];
         const drawing::ReactionTexts texts =
