@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -110,10 +111,20 @@ TEST(GuiFuzz, RandomUseOfEveryWindow) {
     const QString work = QString::fromStdString(sandbox.work.string());
     // The folder lists of the open and save windows go anywhere on the disk: a random user
     // would save configurations all over it. They are brought back into the scratch folder.
+    // So is a name box of those windows holding a path (the save window proposes the whole
+    // path of the file): random edits could turn it into a path anywhere else.
     auto fence = [&] {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            for (files::FolderList* folders : top->findChildren<files::FolderList*>())
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            const auto folderLists = top->findChildren<files::FolderList*>();
+            for (files::FolderList* folders : folderLists)
                 if (!sandbox.holds(folders->path().toStdString())) folders->setPath(work);
+            if (folderLists.isEmpty()) continue;
+            for (QLineEdit* name : top->findChildren<QLineEdit*>()) {
+                const QString text = name->text();
+                if (text.contains(QLatin1Char('/')) && !sandbox.holds(text.toStdString()))
+                    name->setText(text.section(QLatin1Char('/'), -1));
+            }
+        }
     };
     // The controls that only the acid-base titrations show, and how often an action hit them.
     std::map<QString, int> acidBaseReached{{QStringLiteral("titrantBox"), 0},
