@@ -244,6 +244,9 @@ public:
     void waterBox_LostFocus();
     void indicatorList_Click();
     void probeList_Click();
+    // The set-up and the method of the student's report for an acid-base titration.
+    void acidBaseReport(printing::ReportFacts& facts);
+    void redoxReport(printing::ReportFacts& facts);
 
     // What the acid-base curves are drawn from, in plain numbers (for src/drawing):
     // the titration chosen in ions1 (an index of model::acidbase's catalogue), -1 while a

@@ -61,6 +61,7 @@ void FeuilleP::pourMillilitre() {
     const double v = std::min(poured + 1.0, model::buretteCapacity);
     setText(5, QString::fromStdString(numbers::formatGeneral(std::round(v * 100) / 100)));
     rewriteLabelvol();
+    noteReading(); // a probe in the beaker reads the new volume, as after a stop of the tap
     reftq();
 }
 

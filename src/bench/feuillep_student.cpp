@@ -3,7 +3,11 @@
 // result, the button that offers it, and what the student's report says of the bench.
 #include "bench/feuillep.h"
 
+#include "bench/courbes_methods.h"
+#include "drawing/measured_curve.h"
 #include "files/unknown_sample.h"
+#include "model/acidbase/catalogue.h"
+#include "model/acidbase/indicators.h"
 #include "model/catalogue.h"
 #include "numbers/formats.h"
 #include "numbers/reading.h"
@@ -104,8 +108,7 @@ void FeuilleP::setResultCheckOffered(bool offered) {
     checkResult->setVisible(offered);
 }
 
-printing::ReportFacts FeuilleP::reportFacts() {
-    printing::ReportFacts facts;
+void FeuilleP::redoxReport(printing::ReportFacts& facts) {
     const int s = species();
     const model::BenchInputs in = benchInputs();
     const auto general = [](float x) { return QString::fromStdString(numbers::formatGeneral(x)); };
@@ -137,11 +140,53 @@ printing::ReportFacts FeuilleP::reportFacts() {
         facts.setUp << QStringLiteral("Thiodène ajouté dans le bécher");
     facts.setUp << QStringLiteral("Volume de solution titrante versé\u00A0: V1 = %1\u00A0mL")
                        .arg(general(in.pouredVolume));
-    // The colour change is the bench's method; an acid-base titration gives its own (the
-    // derivative, the tangents) once its curves are on the bench.
     facts.method = QStringLiteral("changement de couleur de la solution du bécher");
     if (Check1->isChecked() && model::involvesDiiode(s))
         facts.method += QStringLiteral(" (thiodène)");
+}
+
+void FeuilleP::acidBaseReport(printing::ReportFacts& facts) {
+    namespace ab = model::acidbase;
+    const ab::BenchSetup setup = acidBaseSetup();
+    const ab::Preparation& p = setup.preparation;
+    const auto general = [](double x) { return QString::fromStdString(numbers::formatGeneral(x)); };
+    const QString sample =
+        sampleHidden_ ? QStringLiteral("c2 inconnue")
+                      : QStringLiteral("c2 = %1\u00A0mol/L").arg(general(p.sampleConcentration));
+    facts.setUp << QStringLiteral("Solution titrée\u00A0: %1, prélèvement V2 = %2\u00A0mL, %3")
+                       .arg(fromView(ab::listText(p.titration)), general(p.sampleVolume), sample);
+    facts.setUp
+        << QStringLiteral("Eau distillée ajoutée\u00A0: %1\u00A0mL").arg(general(p.waterVolume));
+    facts.setUp << QStringLiteral("Solution titrante\u00A0: %1, c1 = %2\u00A0mol/L")
+                       .arg(fromView(ab::titrantName(ab::titrant(p.titration))),
+                            general(p.titrantConcentration));
+    const bool indicator = ab::isIndicator(setup.indicator);
+    const QString indicatorName =
+        indicator ? fromView(ab::indicatorFacts(setup.indicator).name) : QStringLiteral("aucun");
+    facts.setUp << QStringLiteral("Indicateur coloré\u00A0: ") + indicatorName;
+    facts.setUp << QStringLiteral("Sonde de mesure\u00A0: ") + probeList->currentText();
+    facts.setUp << QStringLiteral("Volume de solution titrante versé\u00A0: V1 = %1\u00A0mL")
+                       .arg(general(numbers::parseBenchDouble(text(5).toStdString())));
+    // The method chosen on the curve, else the indicator's colour change.
+    const ab::Method method =
+        setup.probe == ab::Probe::None ? ab::Method::None : courbesMethods_->choice().method;
+    if (method != ab::Method::None)
+        facts.method = drawing::methodName(method);
+    else if (indicator)
+        facts.method =
+            QStringLiteral("changement de couleur de l'indicateur (%1)").arg(indicatorName);
+    else if (setup.probe != ab::Probe::None)
+        facts.method = QStringLiteral("lecture de la courbe (onglet Courbes)");
+    else
+        facts.method = QStringLiteral("aucune (ni sonde ni indicateur coloré)");
+}
+
+printing::ReportFacts FeuilleP::reportFacts() {
+    printing::ReportFacts facts;
+    if (acidBaseTitration() >= 0)
+        acidBaseReport(facts);
+    else
+        redoxReport(facts);
 
     if (const auto& work = exercise_.work) {
         facts.student = work->name;

@@ -91,4 +91,8 @@ Runs resultRuns(const MeasuredCurveInputs& in, const model::acidbase::MethodResu
 // The curve and the method's result in words, for what is read rather than seen.
 QString measuredCurveWords(const MeasuredCurveInputs& in);
 
+// "méthode de la dérivée", "méthode des tangentes parallèles", "méthode des deux droites";
+// empty for no method.
+QString methodName(model::acidbase::Method method);
+
 } // namespace drawing

@@ -38,20 +38,6 @@ QString unit(Reading r) {
     return r == Reading::PH ? QString() : QStringLiteral("\u00A0mS·cm⁻¹");
 }
 
-QString methodName(ab::Method m) {
-    switch (m) {
-    case ab::Method::Derivative:
-        return QStringLiteral("méthode de la dérivée");
-    case ab::Method::ParallelTangents:
-        return QStringLiteral("méthode des tangentes parallèles");
-    case ab::Method::TwoLines:
-        return QStringLiteral("méthode des deux droites");
-    case ab::Method::None:
-        break;
-    }
-    return {};
-}
-
 // What a method lacks to give the equivalence.
 QString lack(const MeasuredCurveInputs& in, const ab::MethodResult& result) {
     switch (in.method.method) {
@@ -171,6 +157,20 @@ QString measuredCurveWords(const MeasuredCurveInputs& in) {
     else if (in.method.method != ab::Method::None)
         words += QLatin1Char(' ') + lack(in, result);
     return words;
+}
+
+QString methodName(model::acidbase::Method m) {
+    switch (m) {
+    case model::acidbase::Method::Derivative:
+        return QStringLiteral("méthode de la dérivée");
+    case model::acidbase::Method::ParallelTangents:
+        return QStringLiteral("méthode des tangentes parallèles");
+    case model::acidbase::Method::TwoLines:
+        return QStringLiteral("méthode des deux droites");
+    case model::acidbase::Method::None:
+        break;
+    }
+    return {};
 }
 
 } // namespace drawing

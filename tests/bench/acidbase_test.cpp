@@ -244,6 +244,44 @@ TEST_F(AcidBaseBenchTest, EveryTickOfTheFlowAndEveryDropIsAMeasuredPoint) {
                 ab::reading(ab::mixtureAt(p, 0), ab::Probe::Conductimeter), 1e-12);
 }
 
+TEST_F(AcidBaseBenchTest, EachMillilitrePouredByPageDownIsAMeasuredPoint) {
+    chooseEthanoicAcid();
+    window->pourMillilitre();
+    window->pourMillilitre();
+    drop();
+    // 0 mL, 1 mL, 2 mL, then the drop at 2,05 mL.
+    const std::vector<double> volumes = window->measuredVolumes();
+    ASSERT_EQ(volumes.size(), 4u);
+    EXPECT_NEAR(volumes[1], 1.0, 1e-9);
+    EXPECT_NEAR(volumes[2], 2.0, 1e-9);
+    EXPECT_NEAR(volumes[3], 2.05, 1e-9);
+    const ab::Preparation p = window->acidBaseSetup().preparation;
+    EXPECT_DOUBLE_EQ(window->measuredPoints()[2].value, ab::mixtureAt(p, 2.0).pH);
+}
+
+TEST_F(AcidBaseBenchTest, TheReportSaysTheAcidBaseSetUpAndItsMethod) {
+    chooseEthanoicAcid();
+    window->waterBox->setText(QStringLiteral("20"));
+    window->waterBox_LostFocus();
+    window->pourMillilitre();
+    printing::ReportFacts facts = window->reportFacts();
+    const QString setUp = facts.setUp.join(QLatin1Char('\n'));
+    for (const char* line :
+         {"Solution titrée\u00A0: acide éthanoïque, prélèvement V2 = ", "c2 = 0,1\u00A0mol/L",
+          "Eau distillée ajoutée\u00A0: 20\u00A0mL",
+          "Solution titrante\u00A0: solution d'hydroxyde de sodium, c1 = 0,1\u00A0mol/L",
+          "Indicateur coloré\u00A0: phénolphtaléine", "Sonde de mesure\u00A0: pH-mètre",
+          "Volume de solution titrante versé\u00A0: V1 = 1\u00A0mL"})
+        EXPECT_TRUE(setUp.contains(QString::fromUtf8(line))) << line << "\n" << setUp.toStdString();
+    EXPECT_FALSE(setUp.contains(QStringLiteral("—"))) << "no redox species stands in the report";
+    EXPECT_EQ(facts.method,
+              QStringLiteral("changement de couleur de l'indicateur (phénolphtaléine)"));
+    window->indicatorList->setCurrentIndex(0);
+    window->probeList->setCurrentIndex(int(ab::Probe::None));
+    EXPECT_EQ(window->reportFacts().method,
+              QStringLiteral("aucune (ni sonde ni indicateur coloré)"));
+}
+
 TEST_F(AcidBaseBenchTest, EachSituationKeepsItsAcidBaseInputs) {
     window->ions1->setCurrentIndex(ethanoicPosition);
     window->waterBox->setText(QStringLiteral("20"));
