@@ -3,11 +3,13 @@
 """The whole lab with the keyboard alone, heard through the accessibility bus.
 
 Keys only (xdotool), and what a screen reader reads (pyatspi, atspi_session.py). A titration
-whose every volume and colour is read from the control that has the focus, then the
-calculator (2*0,005*8 from the keys), a configuration opened from the open window, an
-exercise opened from the list of exercises and checked, and a round with Tab of every window
-(the bench, the calculator, the open and save windows, the print options, the exercises, the
-help, the keyboard shortcuts): every control reached is shown, named and acts.
+whose every volume and colour is read from the control that has the focus, an acid-base
+titration whose pH, colour change and equivalence found by the derivative are read there and
+on the "Courbes" tab, then the calculator (2*0,005*8 from the keys), a configuration opened
+from the open window, an exercise opened from the list of exercises and checked, and a round
+with Tab of every window (the bench, the calculator, the open and save windows, the print
+options, the exercises, the help, the keyboard shortcuts): every control reached is shown,
+named and acts.
 """
 
 import re
@@ -133,6 +135,104 @@ def bench_titration(s):
     s.expect_focus_event("Burette")
     parts = s.find("burette", lambda n: n.name == "Burette" and n.getRoleName() == "list item")
     print("  %s / %s" % (s.focus_events[-2][1], parts.description), flush=True)
+
+
+def measured(description):
+    # "10,00 mL versés, solution rose pâle, pH-mètre : 8,73"
+    match = re.match(r"(\d+,\d\d) mL versés, solution ([^,]+), pH-mètre\s: (\d+,\d\d)$",
+                     description)
+    if not match:
+        fail("description du robinet : « %s »" % description)
+    return (float(match.group(1).replace(",", ".")), match.group(2),
+            float(match.group(3).replace(",", ".")))
+
+
+def acid_base_titration(s):
+    step("Titrage acido-basique")
+    for _ in range(30):
+        if s.name(s.focused()).startswith("Définir la"):
+            break
+        s.key("Tab")
+    s.key("space")
+    for _ in range(30):
+        if s.label(s.focused()) == "Espèce à titrer":
+            break
+        s.key("Tab")
+    # The acid-base titrations come last, after a heading: up from the last one.
+    s.key("End", *(["Up"] * 9))
+    s.expect_focus("acide éthanoïque")
+    s.key("Tab")
+    box = s.expect_focus("Concentration de la solution titrée")
+    s.type("0,100")
+    s.key("Tab", "Tab")
+    s.expect_focus("Volume de prélèvement")
+    s.key("End", "Up")
+    s.expect_focus("10 mL")
+    s.key("Tab")
+    titrant = s.focused()
+    if not s.name(titrant).startswith("Concentration de la solution titrante"):
+        fail("après le volume de prélèvement : " + s.name(titrant))
+    s.type("0,100")
+    print("  c2 = %s mol/L ; %s = %s mol/L" % (s.text(box), s.name(titrant), s.text(titrant)),
+          flush=True)
+    s.key("Tab", "Tab", "End", "Up")
+    s.expect_focus("phénolphtaléine")
+    s.key("Tab")
+    s.expect_focus("pH-mètre")
+    s.key("Tab")
+    s.expect_focus("Simuler le titrage")
+    s.key("space")
+    for name in ("Remettre la burette à zéro", "Vider la burette", "Ajouter une goutte",
+                 "Robinet de la burette"):
+        s.key("shift+Tab")
+        s.expect_focus(name)
+    tap = s.focused()
+
+    # Page Down pours a millilitre, Down a drop: each volume waited for, then read.
+    def pour(key, volume):
+        s.key(key)
+        wait_for("%.2f mL versés" % volume,
+                 lambda: abs(measured(tap.description)[0] - volume) < 1e-6)
+        return measured(tap.description)
+
+    readings = {0.0: measured(tap.description)}
+    volume = 0.0
+    for key, count in (("Next", 5), ("Next", 4), ("Down", 18), ("Down", 2), ("Down", 2),
+                       ("Next", 5)):
+        for _ in range(count):
+            volume = round(volume + (1 if key == "Next" else 0.05), 2)
+            readings[volume] = pour(key, volume)
+    for v in (0.0, 5.0, 9.9, 10.0, 10.1):
+        print("  %s" % ", ".join(("%.2f mL" % v, readings[v][1], "pH %.2f" % readings[v][2])
+                                 ).replace(".", ","), flush=True)
+    for v, low, high in ((0.0, 2.88, 2.88), (5.0, 4.76, 4.76), (10.0, 8.70, 8.79)):
+        if not low - 1e-9 <= readings[v][2] <= high + 1e-9:
+            fail("pH lu à %.2f mL : %.2f" % (v, readings[v][2]))
+    if "rose" in readings[9.9][1] or "rose" not in readings[10.1][1]:
+        fail("virage de la phénolphtaléine : %s à 9,90 mL, %s à 10,10 mL" % (
+            readings[9.9][1], readings[10.1][1]))
+    meter = s.find("pH-mètre", lambda n: n.getRoleName() == "list item" and
+                   n.description.startswith("pH-mètre"))
+    print("  " + meter.description, flush=True)
+
+    # The derivative method of the "Courbes" tab, from the tab strip.
+    for _ in range(60):
+        if s.focused().getRoleName() in ("page tab list", "page tab"):
+            break
+        s.key("Tab")
+    s.key("End")
+    tab = s.listening()
+    print("  onglet : %s « %s »" % (tab.getRoleName(), tab.name), flush=True)
+    s.key("Tab")
+    # The list of the methods, which says its value: none chosen yet.
+    s.expect_focus("aucune")
+    s.key("Down")
+    s.expect_focus("maximum de la dérivée")
+    chart = s.find("courbe dite", lambda n: n.name == "Courbe pH = f(V)" and
+                   "dérivée" in n.description)
+    print("  " + chart.description, flush=True)
+    if "VE = 10,0\u00a0mL" not in chart.description:
+        fail("équivalence par la dérivée : " + chart.description)
 
 
 def calculator(s):
@@ -270,6 +370,7 @@ def main(program, data):
         s.focus_main()
 
         bench_titration(s)
+        acid_base_titration(s)
         calculator(s)
         open_configuration(s)
         exercise(s)
