@@ -16,33 +16,14 @@ namespace {
 using benchtest::BenchTest;
 namespace ab = model::acidbase;
 
-constexpr int ethanoicPosition = files::acidBaseListStart + ab::Titration::EthanoicAcid;
-
 class AcidBaseCourbesBenchTest : public BenchTest {
 protected:
-    // Ethanoic acid at 0,100 mol/L, 10,0 mL, by sodium hydroxide at 0,100 mol/L: the
-    // equivalence at 10,0 mL; the "Courbes" tab shown.
+    // The classic titration without an indicator, its equivalence at 10,0 mL; the "Courbes"
+    // tab shown.
     void chooseEthanoicAcid(ab::Probe probe) {
-        window->ions1->setCurrentIndex(ethanoicPosition);
-        type(0, QStringLiteral("0,1"));
-        window->Text1_LostFocus(0);
-        window->Combo1->setCurrentIndex(4);
-        window->titrantBox->setText(QStringLiteral("0,1"));
-        window->titrantBox_LostFocus();
-        window->probeList->setCurrentIndex(int(probe));
+        BenchTest::chooseEthanoicAcid(-1, probe);
         window->Onglets_MouseUp(400, 8);
         ASSERT_EQ(window->currentTab(), 3);
-    }
-    void pour(int ticks) {
-        window->Image3_MouseDown();
-        for (int i = 0; i < ticks; ++i)
-            window->Timer1_Timer();
-        window->Image3_MouseUp();
-    }
-    void drop() {
-        window->Image1_Click();
-        for (int step = 0; step < 4; ++step)
-            window->Timer2_Timer();
     }
     // The curve in words, as the tab's chart tells it.
     QString words() const {

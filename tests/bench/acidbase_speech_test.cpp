@@ -19,8 +19,6 @@ namespace {
 
 namespace ab = model::acidbase;
 
-constexpr int ethanoicPosition = files::acidBaseListStart + ab::Titration::EthanoicAcid;
-
 class AcidBaseSpeechTest : public BenchTest {
 protected:
     void SetUp() override {
@@ -31,25 +29,8 @@ protected:
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-    // Ethanoic acid at 0,1 mol/L, 10 mL, sodium hydroxide at 0,1 mol/L, phenolphthalein and
-    // the pH meter: pH 2,88 before the first drop (½ (pKa − log c) = ½ (4,76 + 1)), 4,76 at
-    // the half-equivalence (5 mL), 8,73 at the equivalence (10 mL), where the indicator
-    // turns pink.
-    void chooseEthanoicAcid() {
-        window->ions1->setCurrentIndex(ethanoicPosition);
-        type(0, QStringLiteral("0,1"));
-        window->Text1_LostFocus(0);
-        window->Combo1->setCurrentIndex(4);
-        window->titrantBox->setText(QStringLiteral("0,1"));
-        window->titrantBox_LostFocus();
-        window->indicatorList->setCurrentIndex(1 + ab::Indicator::Phenolphthalein);
-        window->probeList->setCurrentIndex(0);
-    }
     void pour(int ticks) {
-        window->Image3_MouseDown();
-        for (int i = 0; i < ticks; ++i)
-            window->Timer1_Timer();
-        window->Image3_MouseUp();
+        BenchTest::pour(ticks);
         QApplication::processEvents(); // what the stop tells comes after the release
     }
     // Types into a box of the panel and validates it with Return; what was told.

@@ -20,33 +20,8 @@ namespace {
 
 namespace ab = model::acidbase;
 
-constexpr int ethanoicPosition = files::acidBaseListStart + ab::Titration::EthanoicAcid;
-
 class AcidBaseBenchTest : public BenchTest {
 protected:
-    // Ethanoic acid at 0,100 mol/L, 10,0 mL, sodium hydroxide at 0,100 mol/L, phenolphthalein
-    // and the pH meter: the titration of the class, its equivalence at 10,0 mL.
-    void chooseEthanoicAcid() {
-        window->ions1->setCurrentIndex(ethanoicPosition);
-        type(0, QStringLiteral("0,1"));
-        window->Text1_LostFocus(0);
-        window->Combo1->setCurrentIndex(4);
-        window->titrantBox->setText(QStringLiteral("0,1"));
-        window->titrantBox_LostFocus();
-        window->indicatorList->setCurrentIndex(1 + ab::Indicator::Phenolphthalein);
-        window->probeList->setCurrentIndex(0);
-    }
-    void pour(int ticks) {
-        window->Image3_MouseDown();
-        for (int i = 0; i < ticks; ++i)
-            window->Timer1_Timer();
-        window->Image3_MouseUp();
-    }
-    void drop() {
-        window->Image1_Click();
-        for (int step = 0; step < 4; ++step)
-            window->Timer2_Timer();
-    }
     QString meter() const {
         if (window->picburette->partCount() < 3) return {};
         return window->picburette->part(2).description;

@@ -33,18 +33,6 @@ protected:
         ASSERT_EQ(text(0), "0,01");
         ASSERT_EQ(text(1), "0,005");
     }
-    // Holds the tap open for so many ticks of 0,1 mL.
-    void pour(int ticks) {
-        window->Image3_MouseDown();
-        for (int i = 0; i < ticks; ++i)
-            window->Timer1_Timer();
-        window->Image3_MouseUp();
-    }
-    void drop() {
-        window->Image1_Click();
-        for (int step = 0; step < 4; ++step)
-            window->Timer2_Timer();
-    }
     QImage courbes() const {
         return window->tabcourbes->picture().image().convertToFormat(QImage::Format_RGB32);
     }

@@ -7,8 +7,12 @@
 #include "bench/feuillep.h"
 #include "bench/widgets.h"
 #include "drawing/widgets/picturebox.h"
+#include "files/configuration.h"
 #include "files/recordfile.h"
 #include "files/ui/paths.h"
+#include "model/acidbase/catalogue.h"
+#include "model/acidbase/indicators.h"
+#include "model/acidbase/meters.h"
 #include "support/application.h"
 #include "support/scripted_answerer.h"
 
@@ -49,6 +53,37 @@ protected:
     }
     // Opens the preparation panel as start-up does.
     void openPanel() { window->Command3_Click(); }
+
+    // The classic acid-base titration: ethanoic acid at 0,1 mol/L, 10 mL sampled, sodium
+    // hydroxide at 0,1 mol/L, the indicator (-1: none) and the probe. pH 2,88 before the
+    // first drop (½ (pKa − log c) = ½ (4,76 + 1)), 4,76 at the half-equivalence (5 mL), 8,73
+    // at the equivalence (10 mL), where phenolphthalein turns pink.
+    static constexpr int ethanoicPosition =
+        files::acidBaseListStart + model::acidbase::Titration::EthanoicAcid;
+    void chooseEthanoicAcid(int indicator = model::acidbase::Indicator::Phenolphthalein,
+                            model::acidbase::Probe probe = model::acidbase::Probe::PHMeter) {
+        window->ions1->setCurrentIndex(ethanoicPosition);
+        type(0, QStringLiteral("0,1"));
+        window->Text1_LostFocus(0);
+        window->Combo1->setCurrentIndex(4);
+        window->titrantBox->setText(QStringLiteral("0,1"));
+        window->titrantBox_LostFocus();
+        window->indicatorList->setCurrentIndex(1 + indicator);
+        window->probeList->setCurrentIndex(int(probe));
+    }
+    // The tap held for so many ticks of the flow, then released.
+    void pour(int ticks) {
+        window->Image3_MouseDown();
+        for (int i = 0; i < ticks; ++i)
+            window->Timer1_Timer();
+        window->Image3_MouseUp();
+    }
+    // One drop, its four steps.
+    void drop() {
+        window->Image1_Click();
+        for (int step = 0; step < 4; ++step)
+            window->Timer2_Timer();
+    }
 
     QTemporaryDir folder;
     ui::ScriptedAnswerer script;
