@@ -244,7 +244,7 @@ public:
     void waterBox_LostFocus();
     void indicatorList_Click();
     void probeList_Click();
-    // The set-up and the method of the student's report for an acid-base titration.
+    // The set-up and the method of the student's report, for each family of titrations.
     void acidBaseReport(printing::ReportFacts& facts);
     void redoxReport(printing::ReportFacts& facts);
 
