@@ -16,7 +16,7 @@
 #include "exercises/exercise_file.h"
 #include "files/ui/paths.h"
 #include "model/catalogue.h"
-#include "ui/modal.h"
+#include "ui/first_button.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,21 +29,6 @@
 #include <cstdio>
 
 namespace {
-
-class FirstButton : public ui::Answerer {
-public:
-    ui::Answer ask(QWidget*, const QString&, const QString&, ui::Icon, ui::Buttons b) override {
-        return b == ui::Buttons::YesNo || b == ui::Buttons::YesNoCancel ? ui::Answer::Yes
-                                                                        : ui::Answer::Ok;
-    }
-    QString openFileName(QWidget*, const ui::FileRequest&) override { return {}; }
-    QString saveFileName(QWidget*, const ui::FileRequest&) override { return {}; }
-    bool choosePrinter(QWidget*, QPrinter&) override { return false; }
-    QAction* popup(QMenu&, const QPoint&) override { return nullptr; }
-    int exec(QDialog&) override { return 0; }
-    void showHelp(QWidget*, const QString&) override {}
-    void beep() override {}
-};
 
 bool save(bench::FeuilleP& window, const QDir& folder, const char* name) {
     QApplication::processEvents();
@@ -76,7 +61,7 @@ int main(int argc, char* argv[]) {
     const QString data = files::dataFolder();
     QTemporaryDir scratch; // the bench's temporary file stays out of the program folder
     files::setProgramFolder(scratch.path());
-    FirstButton answers;
+    ui::FirstButtonAnswerer answers;
     ui::setAnswerer(&answers);
 
     bench::FeuilleP window;

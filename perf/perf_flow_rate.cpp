@@ -9,7 +9,7 @@
 
 #include "bench/feuillep.h"
 #include "files/ui/paths.h"
-#include "ui/modal.h"
+#include "ui/first_button.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,27 +22,6 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
-
-// Stands in for the user: every question is answered by its first button (the reagent
-// warning, if any, with OK); nothing else is expected.
-class FirstButton : public ui::Answerer {
-public:
-    ui::Answer ask(QWidget*, const QString&, const QString&, ui::Icon, ui::Buttons b) override {
-        return b == ui::Buttons::YesNo || b == ui::Buttons::YesNoCancel ? ui::Answer::Yes
-                                                                        : ui::Answer::Ok;
-    }
-    QString openFileName(QWidget*, const ui::FileRequest&) override { return {}; }
-    QString saveFileName(QWidget*, const ui::FileRequest&) override { return {}; }
-    bool choosePrinter(QWidget*, QPrinter&) override { return false; }
-    QAction* popup(QMenu&, const QPoint&) override { return nullptr; }
-    int exec(QDialog&) override { return 0; }
-    void showHelp(QWidget*, const QString&) override {}
-    void beep() override {}
-};
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const double seconds = argc > 1 ? std::max(0.2, std::atof(argv[1])) : 2.0;
@@ -50,7 +29,7 @@ int main(int argc, char* argv[]) {
 
     QTemporaryDir folder; // keeps the temporary file of the bench out of the build folder
     files::setProgramFolder(folder.path());
-    FirstButton answers;
+    ui::FirstButtonAnswerer answers;
     ui::setAnswerer(&answers);
 
     bench::FeuilleP window;

@@ -43,6 +43,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class QCheckBox;
@@ -348,7 +349,8 @@ private:
     void tellCorrection(const QString& typed, const QString& kept, const QString& unit);
     // The acid-base bench's part of the summary and of a situation's name.
     QString acidBaseSummary() const;
-    QString acidBaseSituationName(int position, const QString& typed) const;
+    QString sampleWords(std::string_view listText, const QString& typed) const;
+    QString sampleSentence(std::string_view listText) const;
     // The die and the reveal label worked by the user: where the focus goes is told.
     void drawFromDie();
     void revealFromLabel();

@@ -284,11 +284,8 @@ const std::vector<ab::Point>& FeuilleP::measuredPoints() const {
     const ab::BenchSetup setup = acidBaseSetup();
     const std::vector<double> volumes = measuredVolumes();
     const ab::Preparation& p = setup.preparation;
-    const ab::Preparation& q = readingsSetup_.preparation;
-    const bool same =
-        p.titration == q.titration && p.sampleConcentration == q.sampleConcentration &&
-        p.sampleVolume == q.sampleVolume && p.waterVolume == q.waterVolume &&
-        p.titrantConcentration == q.titrantConcentration && setup.probe == readingsSetup_.probe;
+    // The indicator changes no reading.
+    const bool same = p == readingsSetup_.preparation && setup.probe == readingsSetup_.probe;
     std::size_t kept = 0;
     if (same)
         while (kept < readings_.size() && kept < volumes.size() &&

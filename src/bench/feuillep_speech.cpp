@@ -36,6 +36,20 @@ float readNumber(const QString& text) {
 
 } // namespace
 
+// "diiode, 0,010 mol/L", or "diiode, concentration inconnue" while it is hidden.
+QString FeuilleP::sampleWords(std::string_view listText, const QString& typed) const {
+    return utf8(listText) + QStringLiteral(", ") +
+           (masquer->isChecked() ? QStringLiteral("concentration inconnue")
+                                 : concentrationText(typed) + QStringLiteral(" mol/L"));
+}
+
+// "Diiode, 0,010 mol/L, 10 mL prélevés."
+QString FeuilleP::sampleSentence(std::string_view listText) const {
+    QString sentence = sampleWords(listText, text(0));
+    sentence[0] = sentence[0].toUpper();
+    return sentence + QStringLiteral(", ") + Combo1->currentText() + QStringLiteral(" prélevés.");
+}
+
 QString concentrationText(const QString& typed) {
     QString text = QString::fromStdString(numbers::formatGeneral(readNumber(typed)));
     if (text == QLatin1String("0") || text.contains(QLatin1Char('E'))) return text;
@@ -86,14 +100,7 @@ QString FeuilleP::sceneSummary() const {
     if (acidBaseTitration() >= 0) return acidBaseSummary();
     const int s = species();
     if (s < 0) return QStringLiteral("Aucune espèce à titrer n'est choisie.");
-    QStringList sentences;
-    QString sample = utf8(model::listText(s));
-    sample[0] = sample[0].toUpper();
-    sample += masquer->isChecked()
-                  ? QStringLiteral(", concentration inconnue")
-                  : QStringLiteral(", ") + concentrationText(text(0)) + QStringLiteral(" mol/L");
-    sentences << sample + QStringLiteral(", ") + Combo1->currentText() +
-                     QStringLiteral(" prélevés.");
+    QStringList sentences{sampleSentence(model::listText(s))};
     if (model::isIndirect(s)) {
         QString reagent = utf8(model::reagentName(s));
         if (reagent.startsWith(QLatin1String("d'"))) reagent.remove(0, 2);
@@ -117,14 +124,7 @@ QString FeuilleP::acidBaseSummary() const {
     namespace ab = model::acidbase;
     const ab::BenchSetup setup = acidBaseSetup();
     const int t = setup.preparation.titration;
-    QStringList sentences;
-    QString sample = utf8(ab::listText(t));
-    sample[0] = sample[0].toUpper();
-    sample += masquer->isChecked()
-                  ? QStringLiteral(", concentration inconnue")
-                  : QStringLiteral(", ") + concentrationText(text(0)) + QStringLiteral(" mol/L");
-    sentences << sample + QStringLiteral(", ") + Combo1->currentText() +
-                     QStringLiteral(" prélevés.");
+    QStringList sentences{sampleSentence(ab::listText(t))};
     if (setup.preparation.waterVolume > 0)
         sentences << QStringLiteral("Eau distillée ajoutée\u00A0: ") + waterBox->text() +
                          QStringLiteral(" mL.");
@@ -139,14 +139,6 @@ QString FeuilleP::acidBaseSummary() const {
     return sentences.join(QLatin1Char(' '));
 }
 
-QString FeuilleP::acidBaseSituationName(int position, const QString& typed) const {
-    const QString sample = utf8(model::acidbase::listText(position - files::acidBaseListStart));
-    if (sample.isEmpty()) return {};
-    return QStringLiteral("\u00A0: ") + sample + QStringLiteral(", ") +
-           (masquer->isChecked() ? QStringLiteral("concentration inconnue")
-                                 : concentrationText(typed) + QStringLiteral(" mol/L"));
-}
-
 void FeuilleP::tellSummary() {
     a11y::tell(this, sceneSummary());
 }
@@ -157,12 +149,13 @@ QString FeuilleP::situationName(int index) const {
     const int s = current ? ions1->currentIndex() : table.choices[std::size_t(index)][1];
     const QString typed =
         current ? text(0) : QString::fromStdString(table.texts[std::size_t(index)][0]);
-    QString name = QStringLiteral("Situation %1").arg(index + 1);
-    if (files::isAcidBasePosition(s)) return name + acidBaseSituationName(s, typed);
-    if (!model::isSpecies(s)) return name;
-    name += QStringLiteral("\u00A0: ") + utf8(model::listText(s)) + QStringLiteral(", ");
-    if (masquer->isChecked()) return name + QStringLiteral("concentration inconnue");
-    return name + concentrationText(typed) + QStringLiteral(" mol/L");
+    const QString name = QStringLiteral("Situation %1").arg(index + 1);
+    const std::string_view listed = files::isAcidBasePosition(s)
+                                        ? model::acidbase::listText(s - files::acidBaseListStart)
+                                    : model::isSpecies(s) ? model::listText(s)
+                                                          : std::string_view();
+    if (listed.empty()) return name;
+    return name + QStringLiteral("\u00A0: ") + sampleWords(listed, typed);
 }
 
 void FeuilleP::updateSituationNames() {

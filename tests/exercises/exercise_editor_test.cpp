@@ -35,10 +35,7 @@ using exercises::ExerciseSave;
 
 namespace {
 
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using exotest::contentOf;
 
 class ExerciseEditorTest : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 // made once and kept, no concentration in any configuration of the exercise, and the list of
 // the students' values.
 
+#include "exercise_files.h"
 #include "exercises/exercise_editor.h"
 #include "exercises/exercise_file.h"
 #include "exercises/student_values_window.h"
@@ -37,12 +38,9 @@ using exercises::ExerciseSave;
 
 namespace {
 
-const grading::ExerciseKey key{0x0123456789abcdef};
+using exotest::contentOf;
 
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+const grading::ExerciseKey key{0x0123456789abcdef};
 
 class ExerciseUnknown : public ::testing::Test {
 protected:

@@ -32,6 +32,7 @@ struct Preparation {
     double sampleVolume = 0;         // V₀, mL
     double waterVolume = 0;          // water added to the sample, mL
     double titrantConcentration = 0; // c_T, mol/L
+    bool operator==(const Preparation&) const = default;
 };
 
 // The beaker's content at one poured volume.
