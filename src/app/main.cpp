@@ -83,7 +83,8 @@ int main(int argc, char* argv[]) {
     // The concentrations drawn at random follow one sequence from the start to the end.
     bench::seedRandomConcentration(
         bench::clockSeed(std::chrono::system_clock::now().time_since_epoch()));
-    bench::FeuilleP window;
+    // Its pictures are drawn once, as start() ends.
+    bench::FeuilleP window(nullptr, bench::FeuilleP::FirstDrawing::WhenStarted);
     QObject::connect(&stops, &app::StopSignals::stopRequested, &window,
                      &bench::FeuilleP::endWithoutQuestions);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,

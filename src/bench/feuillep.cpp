@@ -56,7 +56,8 @@ QPushButton* commandButton(QWidget* parent, const QString& caption, const QStrin
 
 } // namespace
 
-FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
+FeuilleP::FeuilleP(QWidget* parent, FirstDrawing first) : QWidget(parent) {
+    holdDrawing();
     installBenchAccessibility();
     installWidgetAccessibility();
     clock_ = [timer = std::make_shared<QElapsedTimer>()] {
@@ -125,6 +126,7 @@ FeuilleP::FeuilleP(QWidget* parent) : QWidget(parent) {
     Onglets_Paint();
     reftq();
     reinitialise();
+    if (first == FirstDrawing::AtOnce) releaseDrawing();
 }
 
 FeuilleP::~FeuilleP() {
@@ -139,6 +141,7 @@ FeuilleP::~FeuilleP() {
 void FeuilleP::start() {
     // The window is painted once, when it is whole: the panel open and its values in place.
     setUpdatesEnabled(false);
+    holdDrawing();
     show();
     QApplication::processEvents();
     // The first activation may not come from the window system (an off-screen run).
@@ -147,6 +150,7 @@ void FeuilleP::start() {
     placeWindow();
     fond01();
     Command3_Click();
+    releaseDrawing();
     started_ = true;
     setUpdatesEnabled(true);
 }

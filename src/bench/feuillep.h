@@ -77,13 +77,18 @@ class FeuilleP : public QWidget,
                  public printing::BenchPictures {
     Q_OBJECT
 public:
-    explicit FeuilleP(QWidget* parent = nullptr);
+    // When the pictures of the loading steps are drawn: as the constructor ends, or only at
+    // the end of start(), which draws them again anyway (the program's own start-up).
+    enum class FirstDrawing { AtOnce, WhenStarted };
+
+    explicit FeuilleP(QWidget* parent = nullptr, FirstDrawing first = FirstDrawing::AtOnce);
     ~FeuilleP() override;
 
     // Start-up: the constructor runs the loading steps up to the emptying of the burette;
     // start() shows the window, lets the first activation happen and opens the preparation
     // panel. The tabs that the first one hides are painted after the window's first picture,
-    // or when one of them is chosen before.
+    // or when one of them is chosen before. The steps of each (and of both together, with
+    // FirstDrawing::WhenStarted) draw the bench, the panel and the graph once, at their end.
     void start();
 
     // ---- Controls (names of the bench) ----
@@ -482,6 +487,26 @@ private:
     bool started_ = false;         // start() has run: the next picture is the first whole one
     bool sideTabsQueued_ = false;  // paintSideTabs waits for the event loop
     bool sideTabsPainted_ = false; // paintSideTabs has run
+
+    // While the window is built and started, the refresh chain is held: each of its steps
+    // notes what it would draw, and releaseDrawing() draws it once, in the order the pictures
+    // are laid (backgrounds, panel, graph, then the levels over the bench and the panel).
+    enum HeldDrawing : unsigned {
+        HeldPanelBackground = 1u, // fond01
+        HeldBenchBackground = 2u, // imafond
+        HeldPanel = 4u,           // prepasol
+        HeldGraph = 8u,           // majtq
+        HeldAmounts = 16u,        // reftq
+        HeldLevels = 32u,         // niveaubecher
+    };
+    // True, and the drawing noted, while the chain is held.
+    bool held(HeldDrawing drawing);
+    void holdDrawing() { drawingHeld_ = true; }
+    void releaseDrawing();
+    void drawBenchBackground(); // imafond without its refresh of the amounts
+    bool drawingHeld_ = false;
+    unsigned heldDrawing_ = 0;
+    int levelsDrawn_ = 0; // niveaubecher's drawings, for releaseDrawing
 };
 
 } // namespace bench

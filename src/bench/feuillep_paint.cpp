@@ -22,6 +22,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <utility>
+
 namespace bench {
 
 namespace {
@@ -43,7 +45,32 @@ bool resizePicture(drawing::PictureBox* box, const QRect& r) {
 
 } // namespace
 
+bool FeuilleP::held(HeldDrawing drawing) {
+    if (!drawingHeld_) return false;
+    heldDrawing_ |= drawing;
+    return true;
+}
+
+void FeuilleP::releaseDrawing() {
+    if (!drawingHeld_) return;
+    drawingHeld_ = false;
+    unsigned drawing = std::exchange(heldDrawing_, 0u);
+    const int levels = levelsDrawn_;
+    if (drawing & HeldPanelBackground) fond01();
+    if (drawing & HeldBenchBackground) {
+        drawBenchBackground();
+        drawing |= HeldAmounts;
+    }
+    if (drawing & HeldPanel) prepasol();
+    if (drawing & HeldGraph)
+        majtq();
+    else if (drawing & HeldAmounts)
+        reftq();
+    if ((drawing & HeldLevels) && levelsDrawn_ == levels) niveaubecher();
+}
+
 void FeuilleP::majtq() {
+    if (held(HeldGraph)) return;
     if (text(0) == designText) return;
     if (acidBaseMajtq()) {
         updateSituationNames();
@@ -59,6 +86,7 @@ void FeuilleP::majtq() {
 }
 
 void FeuilleP::reftq() {
+    if (held(HeldAmounts)) return;
     if (acidBaseReftq()) return;
     if (drawing::reftq(tabquant->picture(), species(), benchInputs(), scaleMax_, presentAmounts_,
                        graphSecret())) {
@@ -125,6 +153,8 @@ drawing::LevelInputs FeuilleP::levelInputs(qreal ratio) const {
 }
 
 void FeuilleP::niveaubecher() {
+    if (held(HeldLevels)) return;
+    ++levelsDrawn_;
     liquidTop_ = drawing::niveaubecher(picburette->picture(), &Picture4->picture(),
                                        levelInputs(devicePixelRatioF()));
     picburette->refresh();
@@ -140,6 +170,12 @@ drawing::BenchControls FeuilleP::benchControls() const {
 }
 
 void FeuilleP::imafond() {
+    if (held(HeldBenchBackground)) return;
+    drawBenchBackground();
+    reftq();
+}
+
+void FeuilleP::drawBenchBackground() {
     const drawing::BenchTextLayout layout =
         drawing::imafond(picburette->picture(), species(), benchControls(), acidBaseTitration());
     Text1[1]->move(layout.titrantBox);
@@ -150,16 +186,17 @@ void FeuilleP::imafond() {
     flaskX_ = layout.flaskX;
     liquidTop_ = layout.liquidTop;
     picburette->refresh();
-    reftq();
 }
 
 void FeuilleP::fond01() {
+    if (held(HeldPanelBackground)) return;
     drawing::fond01(Picture4->picture(), picburette->picture().width(),
                     picburette->picture().height());
     Picture4->refresh();
 }
 
 void FeuilleP::prepasol() {
+    if (held(HeldPanel)) return;
     drawing::PanelInputs in;
     in.species = species();
     in.hideConcentration = sampleHidden_;

@@ -8,10 +8,12 @@
 #include "model/colour.h"
 
 #include <QEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -120,3 +122,30 @@ TEST_F(BenchTest, TheSliderMovedBeforeTheTabIsShownStillPaintsTheScalesItGives) 
 }
 
 } // namespace
+
+// The program's own start-up draws the pictures once, at the end of start(): the window shows
+// what a window built, then started, shows. The labels of the two bottles are scribbled at
+// random and left out.
+TEST_F(BenchTest, PicturesDrawnOnceAtTheStartAreThoseOfATwoStepStart) {
+    auto pictures = [](bench::FeuilleP& w) {
+        w.start();
+        QImage panel = w.Picture4->picture().image().copy();
+        QPainter p(&panel);
+        for (const int top : {20, 215})
+            p.fillRect(QRect(27, top + 20, 27, 16), Qt::black);
+        p.end();
+        return std::vector<QImage>{w.picburette->picture().image(), panel,
+                                   w.tabquant->picture().image(), w.Onglets->picture().image()};
+    };
+    bench::FeuilleP twoSteps;
+    bench::FeuilleP atStart(nullptr, bench::FeuilleP::FirstDrawing::WhenStarted);
+    const std::vector<QImage> expected = pictures(twoSteps);
+    const std::vector<QImage> shown = pictures(atStart);
+    const char* names[] = {"bench", "panel", "graph", "tabs"};
+    for (std::size_t k = 0; k < expected.size(); ++k)
+        EXPECT_TRUE(shown[k] == expected[k]) << names[k];
+    EXPECT_TRUE(atStart.Picture4->isVisible());
+    EXPECT_EQ(atStart.Command3->text(), "Simuler le titrage");
+    twoSteps.hide();
+    atStart.hide();
+}
