@@ -75,7 +75,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("titrage"));
     QApplication::setApplicationVersion(QStringLiteral(TITRAGE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TITRAGE_APP_ID));
-    QApplication::setWindowIcon(drawing::programIcon());
 
     // A stop signal or the end of the desktop session ends the program as closing does,
     // without the closing questions.
@@ -89,6 +88,10 @@ int main(int argc, char* argv[]) {
                      &bench::FeuilleP::endWithoutQuestions);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                      &bench::FeuilleP::endWithoutQuestions);
+    // The icon is drawn once the window is on the screen: the desktop shows the menu entry's
+    // until then.
+    QObject::connect(&window, &bench::FeuilleP::firstPictureShown, &window,
+                     [] { QApplication::setWindowIcon(drawing::programIcon()); });
     window.start();
     // A file named on the command line (a double click in the file manager) opens on the bench
     // once it is up.

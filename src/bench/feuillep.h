@@ -309,6 +309,11 @@ public:
     // for it, files::unknownSampleText).
     bool studentConcentrationSet() const { return studentConcentration_.has_value(); }
 
+signals:
+    // The window's first whole picture is on the screen (after start()): what it did not need
+    // can be done now.
+    void firstPictureShown();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -483,10 +488,10 @@ private:
     SituationGroup* situationGroup_ = nullptr;
     std::array<QLabel*, 3> listLabels_{}; // what screen readers name ions1, Combo1, Combo2 by
     std::map<QWidget*, Qt::FocusPolicy> shownFocusPolicy_; // policies when not covered
-    QString unemptiedRequest_;     // a request of record 31 already opened but not emptied
-    bool started_ = false;         // start() has run: the next picture is the first whole one
-    bool sideTabsQueued_ = false;  // paintSideTabs waits for the event loop
-    bool sideTabsPainted_ = false; // paintSideTabs has run
+    QString unemptiedRequest_;        // a request of record 31 already opened but not emptied
+    bool started_ = false;            // start() has run: the next picture is the first whole one
+    bool firstPictureQueued_ = false; // what follows the first picture waits for the loop
+    bool sideTabsPainted_ = false;    // paintSideTabs has run
 
     // While the window is built and started, the refresh chain is held: each of its steps
     // notes what it would draw, and releaseDrawing() draws it once, in the order the pictures

@@ -313,9 +313,12 @@ void FeuilleP::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawing::paintWindowBackground(painter, supertext_->geometry(), fich_->geometry());
     // The window's first whole picture is being painted: the hidden tabs come right after.
-    if (started_ && !sideTabsPainted_ && !sideTabsQueued_) {
-        sideTabsQueued_ = true;
-        QTimer::singleShot(0, this, [this] { paintSideTabs(); });
+    if (started_ && !firstPictureQueued_) {
+        firstPictureQueued_ = true;
+        QTimer::singleShot(0, this, [this] {
+            paintSideTabs();
+            emit firstPictureShown();
+        });
     }
 }
 

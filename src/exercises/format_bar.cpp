@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,7 +33,7 @@ QToolButton* toggle(QWidget* parent, const QString& text, const QString& name,
 }
 
 // A letter A over a bar of the colour.
-QIcon colourIcon(const QColor& colour) {
+QPixmap colourPicture(const QColor& colour) {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -43,7 +44,44 @@ QIcon colourIcon(const QColor& colour) {
     p.setPen(Qt::black);
     p.drawText(QRect(0, 0, 16, 12), Qt::AlignCenter, QStringLiteral("A"));
     p.fillRect(QRect(1, 12, 14, 4), colour);
-    return QIcon(pixmap);
+    return pixmap;
+}
+
+// The icon of a colour, drawn the first time it is shown: the bar is built hidden with the
+// window, and its menu opens seldom. It is then the icon of that picture in every way.
+class ColourIconEngine : public QIconEngine {
+public:
+    explicit ColourIconEngine(const QColor& colour) : colour_(colour) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine* clone() const override { return new ColourIconEngine(colour_); }
+
+private:
+    QIcon& icon() {
+        if (icon_.isNull()) icon_ = QIcon(colourPicture(colour_));
+        return icon_;
+    }
+    QColor colour_;
+    QIcon icon_;
+};
+
+QIcon colourIcon(const QColor& colour) {
+    return QIcon(new ColourIconEngine(colour));
 }
 
 } // namespace

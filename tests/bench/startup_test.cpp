@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 
 #include <optional>
 #include <vector>
@@ -121,8 +122,6 @@ TEST_F(BenchTest, TheSliderMovedBeforeTheTabIsShownStillPaintsTheScalesItGives) 
     EXPECT_FALSE(tintScalesPainted(*window));
 }
 
-} // namespace
-
 // The program's own start-up draws the pictures once, at the end of start(): the window shows
 // what a window built, then started, shows. The labels of the two bottles are scribbled at
 // random and left out.
@@ -149,3 +148,24 @@ TEST_F(BenchTest, PicturesDrawnOnceAtTheStartAreThoseOfATwoStepStart) {
     twoSteps.hide();
     atStart.hide();
 }
+
+// What waits for the first picture is told of it once, whether or not a hidden tab was painted
+// before it.
+TEST_F(BenchTest, TheFirstPictureIsToldOnce) {
+    for (const bool tabChosenFirst : {false, true}) {
+        bench::FeuilleP w;
+        QSignalSpy told(&w, &bench::FeuilleP::firstPictureShown);
+        if (tabChosenFirst) w.Onglets_MouseUp(250, 8);
+        w.start();
+        for (int k = 0; k < 50 && told.isEmpty(); ++k)
+            QApplication::processEvents();
+        EXPECT_EQ(told.count(), 1) << tabChosenFirst;
+        expectTintScalesPainted(w);
+        w.repaint();
+        QApplication::processEvents();
+        EXPECT_EQ(told.count(), 1) << tabChosenFirst;
+        w.hide();
+    }
+}
+
+} // namespace

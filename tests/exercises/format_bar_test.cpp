@@ -161,6 +161,29 @@ TEST_F(FormatBarTest, TheColourComesFromItsMenuThroughTheKeyboardToo) {
     EXPECT_EQ(looks(*text->document()), "r:#c80000 s:#c80000 n:- ");
 }
 
+// Each colour's icon, drawn when it is first shown: a black A over a bar of the colour, at the
+// button's size and greyed when the button is disabled.
+TEST_F(FormatBarTest, TheColourIconsShowTheirColour) {
+    const QList<QAction*> entries = bar->colourMenu->actions();
+    ASSERT_EQ(entries.size(), 6);
+    for (QAction* a : entries) {
+        const QImage icon = a->icon().pixmap(16, 16).toImage();
+        ASSERT_EQ(icon.size(), QSize(16, 16)) << a->text().toStdString();
+        EXPECT_EQ(icon.pixelColor(8, 14), a->data().value<QColor>()) << a->text().toStdString();
+        EXPECT_EQ(icon.pixelColor(0, 14).alpha(), 0) << a->text().toStdString();
+        int ink = 0; // the letter's dark pixels above the bar
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 16; ++x)
+                ink += icon.pixelColor(x, y).alpha() > 128 && icon.pixelColor(x, y).value() < 64;
+        EXPECT_GT(ink, 8) << a->text().toStdString();
+    }
+    const QIcon button = bar->colour->icon();
+    EXPECT_EQ(button.actualSize(QSize(32, 32)), QSize(16, 16));
+    EXPECT_EQ(button.pixmap(8, 8).size(), QSize(8, 8));
+    EXPECT_NE(button.pixmap(16, 16, QIcon::Disabled).toImage().pixelColor(8, 14),
+              QColor(Qt::black));
+}
+
 TEST_F(FormatBarTest, OnlyInWritingMode) {
     EXPECT_TRUE(bar->isVisible());
     // Over the information text (nothing named) and in a correction (read-only): no bar, and
