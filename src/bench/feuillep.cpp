@@ -153,6 +153,11 @@ void FeuilleP::start() {
     releaseDrawing();
     started_ = true;
     setUpdatesEnabled(true);
+    // Painted now, if the window system has shown the window already (otherwise when it does),
+    // rather than at the next update tick; the controls shown meanwhile have asked to be
+    // painted later, and are painted with the rest.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+    repaint();
 }
 
 void FeuilleP::buildCommandRow() {
@@ -268,12 +273,14 @@ void FeuilleP::buildSideTabs() {
     tabquant->setObjectName(QStringLiteral("tabquant"));
     tabquant->move(4, 19);
 
-    Frame2 = new drawing::PictureBox(449, 274, Onglets, QColor(240, 235, 230));
+    // The two hidden tabs get their pictures at their first painting, after the window's
+    // first picture (paintSideTabs).
+    Frame2 = new drawing::PictureBox(0, 0, Onglets, QColor(240, 235, 230));
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->move(4, 19);
     Frame2->hide();
 
-    tabcourbes = new drawing::PictureBox(449, 274, Onglets);
+    tabcourbes = new drawing::PictureBox(0, 0, Onglets);
     tabcourbes->setObjectName(QStringLiteral("tabcourbes"));
     tabcourbes->move(4, 19);
     tabcourbes->hide();

@@ -7,6 +7,7 @@
 #include "drawing/tintscale.h"
 #include "model/colour.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -147,6 +148,30 @@ TEST_F(BenchTest, PicturesDrawnOnceAtTheStartAreThoseOfATwoStepStart) {
     EXPECT_EQ(atStart.Command3->text(), "Simuler le titrage");
     twoSteps.hide();
     atStart.hide();
+}
+
+// The first picture goes out whole and at once: the panel's controls, shown while the window
+// was built, are not painted a second time just after it.
+TEST_F(BenchTest, TheFirstPictureIsPaintedOnce) {
+    bench::FeuilleP w;
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } panel, box;
+    w.Picture4->installEventFilter(&panel);
+    w.Text1[0]->installEventFilter(&box);
+    w.start();
+    EXPECT_EQ(panel.paints, 1);
+    QElapsedTimer wait;
+    wait.start();
+    while (wait.elapsed() < 100)
+        QApplication::processEvents();
+    EXPECT_EQ(panel.paints, 1);
+    EXPECT_EQ(box.paints, 1);
+    w.hide();
 }
 
 // What waits for the first picture is told of it once, whether or not a hidden tab was painted
