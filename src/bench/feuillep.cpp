@@ -228,7 +228,9 @@ void FeuilleP::buildBench() {
 }
 
 void FeuilleP::buildPanel() {
-    Picture4 = new drawing::PictureBox(drawing::benchWidth - 2, drawing::benchHeight - 130, this);
+    // The panel's picture has the bench's size (fond01); the widget shows its upper part.
+    Picture4 = new drawing::PictureBox(drawing::benchWidth, drawing::benchHeight, this);
+    Picture4->setFixedSize(drawing::benchWidth - 2, drawing::benchHeight - 130);
     Picture4->setObjectName(QStringLiteral("Picture4"));
     Picture4->move(9, 49);
     Picture4->hide();
@@ -302,7 +304,7 @@ void FeuilleP::buildSideTabs() {
         QStringLiteral("Masquer la concentration de la solution introduite dans le bécher"),
         Frame2);
     masquer->setGeometry(10, drawing::optionCheckTop, 430, drawing::optionCheckHeight);
-    buildCourbesMethods();
+    connectCourbesMouse();
 }
 
 void FeuilleP::buildExerciseArea() {

@@ -271,7 +271,7 @@ public:
     // "Courbes" shows the measured curve: an acid-base titration followed with a probe. The
     // controls of its methods stand in the band left at the bottom of the tab.
     bool measuredCurveShown() const;
-    CourbesMethods* courbesMethods() const { return courbesMethods_; }
+    CourbesMethods* courbesMethods() const; // built when first needed
     // The most water the panel accepts for the sample volume chosen: what the drawn flask
     // holds less the sample and a full burette, mL.
     double waterLimit() const;
@@ -387,7 +387,7 @@ private:
     std::optional<QImage> acidBaseGraphImage(qreal scale);
     std::optional<QImage> acidBaseCourbesImage(qreal scale);
     // The measured curve (feuillep_courbes.cpp).
-    void buildCourbesMethods();
+    void connectCourbesMouse();
     bool measuredCurve();
     drawing::MeasuredCurveInputs measuredCurveInputs(bool withControls) const;
     void courbesMouse(QEvent::Type type, QPoint pos);

@@ -153,8 +153,10 @@ std::vector<QWidget*> FeuilleP::focusChain() const {
     chain.push_back(Onglets);
     // The side panel shows one tab at a time: the tint slider and the controls of the
     // measured curve are never shown together.
-    const std::vector<QWidget*> methods = courbesMethods_->focusOrder();
-    chain.insert(chain.end(), methods.begin(), methods.end());
+    if (courbesMethods_) {
+        const std::vector<QWidget*> methods = courbesMethods_->focusOrder();
+        chain.insert(chain.end(), methods.begin(), methods.end());
+    }
     chain.insert(chain.end(), {HScroll1, masquer, btexo, fich_, supertext_, formatBar->bold,
                                formatBar->italic, formatBar->underline, formatBar->subscript,
                                formatBar->superscript, formatBar->colour, checkResult, Command2,

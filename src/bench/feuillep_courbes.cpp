@@ -24,10 +24,7 @@ const QString courbesName = QStringLiteral("Courbes et tableau d'avancement");
 
 } // namespace
 
-void FeuilleP::buildCourbesMethods() {
-    courbesMethods_ = new CourbesMethods(tabcourbes);
-    courbesMethods_->hide();
-    connect(courbesMethods_, &CourbesMethods::changed, this, [this] { refcourbes(); });
+void FeuilleP::connectCourbesMouse() {
     connect(tabcourbes, &drawing::PictureBox::pressed, this, [this](Qt::MouseButton b, QPoint pos) {
         if (b == Qt::LeftButton) courbesMouse(QEvent::MouseButtonPress, pos);
     });
@@ -38,6 +35,19 @@ void FeuilleP::buildCourbesMethods() {
             [this](Qt::MouseButton b, QPoint pos) {
                 if (b == Qt::LeftButton) courbesMouse(QEvent::MouseButtonRelease, pos);
             });
+}
+
+CourbesMethods* FeuilleP::courbesMethods() const {
+    // Built the first time they are needed: many sessions never show a measured curve. They
+    // then take their place in the order of the keyboard.
+    if (!courbesMethods_) {
+        auto* self = const_cast<FeuilleP*>(this);
+        self->courbesMethods_ = new CourbesMethods(tabcourbes);
+        courbesMethods_->hide();
+        connect(courbesMethods_, &CourbesMethods::changed, self, [self] { self->refcourbes(); });
+        self->updateFocusChain();
+    }
+    return courbesMethods_;
 }
 
 bool FeuilleP::measuredCurveShown() const {
@@ -51,10 +61,10 @@ drawing::MeasuredCurveInputs FeuilleP::measuredCurveInputs(bool withControls) co
                      : drawing::Reading::PH;
     in.points = measuredPoints();
     in.pouredVolume = std::max(0.0, numbers::parseBenchDouble(text(5).toStdString()));
-    in.derivative = courbesMethods_->derivative();
-    in.method = courbesMethods_->choice();
+    in.derivative = courbesMethods()->derivative();
+    in.method = courbesMethods()->choice();
     if (withControls) {
-        in.selectedContact = courbesMethods_->selectedContact();
+        in.selectedContact = courbesMethods()->selectedContact();
         in.controlsHeight = CourbesMethods::bandHeight;
     }
     return in;
@@ -64,7 +74,7 @@ drawing::MeasuredCurveInputs FeuilleP::measuredCurveInputs(bool withControls) co
 // and hidden otherwise.
 bool FeuilleP::measuredCurve() {
     const bool shown = measuredCurveShown();
-    courbesMethods_->setVisible(shown);
+    if (shown || courbesMethods_) courbesMethods()->setVisible(shown);
     if (!shown) {
         measuredFrame_.reset();
         tabcourbes->setPartCount(0);
@@ -72,13 +82,13 @@ bool FeuilleP::measuredCurve() {
         return false;
     }
     drawing::Picture& pic = tabcourbes->picture();
-    courbesMethods_->setGeometry(0, pic.height() - CourbesMethods::bandHeight, pic.width(),
-                                 CourbesMethods::bandHeight);
+    courbesMethods()->setGeometry(0, pic.height() - CourbesMethods::bandHeight, pic.width(),
+                                  CourbesMethods::bandHeight);
     // The methods offered and the volumes their boxes step through follow the readings.
-    courbesMethods_->setCurve(probeList->currentIndex() == int(ab::Probe::Conductimeter)
-                                  ? drawing::Reading::Conductivity
-                                  : drawing::Reading::PH,
-                              measuredPoints());
+    courbesMethods()->setCurve(probeList->currentIndex() == int(ab::Probe::Conductimeter)
+                                   ? drawing::Reading::Conductivity
+                                   : drawing::Reading::PH,
+                               measuredPoints());
     const drawing::MeasuredCurveInputs in = measuredCurveInputs(true);
     const drawing::MeasuredFrameKey key = drawing::measuredFrameKey(pic, in);
     if (courbesStale_ || measuredFrame_ != key) {
@@ -102,13 +112,13 @@ void FeuilleP::courbesMouse(QEvent::Type type, QPoint pos) {
     const double volume = std::clamp(frame.volumeAt(pos.x()), 0.0, in.pouredVolume);
     switch (type) {
     case QEvent::MouseButtonPress:
-        if (frame.plot.adjusted(-4, -4, 4, 4).contains(pos)) courbesMethods_->press(volume);
+        if (frame.plot.adjusted(-4, -4, 4, 4).contains(pos)) courbesMethods()->press(volume);
         break;
     case QEvent::MouseMove:
-        courbesMethods_->drag(volume);
+        courbesMethods()->drag(volume);
         break;
     default:
-        courbesMethods_->release(volume);
+        courbesMethods()->release(volume);
         break;
     }
 }

@@ -169,7 +169,7 @@ void FeuilleP::acidBaseReport(printing::ReportFacts& facts) {
                        .arg(general(numbers::parseBenchDouble(text(5).toStdString())));
     // The method chosen on the curve, else the indicator's colour change.
     const ab::Method method =
-        setup.probe == ab::Probe::None ? ab::Method::None : courbesMethods_->choice().method;
+        setup.probe == ab::Probe::None ? ab::Method::None : courbesMethods()->choice().method;
     if (method != ab::Method::None)
         facts.method = drawing::methodName(method);
     else if (indicator)
