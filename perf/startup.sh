@@ -4,7 +4,7 @@
 # their own (Xvfb): each is started in turn, the bare window first, and timed from its exec to
 # its window shown and painted (perf_startup_watch, through X Damage). One start of each is
 # made first and not counted (it fills the disk cache); then the medians of the runs and their
-# ratio are printed.
+# ratios are printed: to the window shown on the screen, and to its first whole picture.
 #
 #   perf/startup.sh              9 runs of each
 #   perf/startup.sh 15           15 runs of each
@@ -62,15 +62,16 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 
-# One start of the given program: the milliseconds to its painted window.
-painted() {
+# One start of the given program: the milliseconds to its window shown on the screen, then to
+# that window painted.
+start_times() {
   local line
   if ! line="$("${priority[@]}" "$watch" -- "$@" 2>"$runtime/errors")"; then
     cat "$runtime/errors" >&2
     echo "The start of $1 was not seen." >&2
     exit 1
   fi
-  awk '{ print $6 }' <<<"$line"
+  awk '{ print $2, $6 }' <<<"$line"
 }
 
 median() {
@@ -78,20 +79,30 @@ median() {
                                        else printf "%.1f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-painted "$bare" >/dev/null
-painted "$program" >/dev/null
-bare_times=()
-program_times=()
-printf "%4s %12s %12s\n" run "bare (ms)" "titrage (ms)"
+ratio() {
+  awk -v p="$1" -v b="$2" 'BEGIN { printf "%.2f", p / b }'
+}
+
+start_times "$bare" >/dev/null
+start_times "$program" >/dev/null
+bare_shown=()
+bare_painted=()
+program_shown=()
+program_painted=()
+printf "%4s %24s %24s\n" run "bare: shown, painted (ms)" "titrage: shown, painted"
 for k in $(seq "$runs"); do
-  b="$(painted "$bare")"
-  p="$(painted "$program")"
-  bare_times+=("$b")
-  program_times+=("$p")
-  printf "%4d %12s %12s\n" "$k" "$b" "$p"
+  read -r bs bp < <(start_times "$bare")
+  read -r ps pp < <(start_times "$program")
+  bare_shown+=("$bs")
+  bare_painted+=("$bp")
+  program_shown+=("$ps")
+  program_painted+=("$pp")
+  printf "%4d %12s %11s %12s %11s\n" "$k" "$bs" "$bp" "$ps" "$pp"
 done
-bare_median="$(printf "%s\n" "${bare_times[@]}" | median)"
-program_median="$(printf "%s\n" "${program_times[@]}" | median)"
-echo "Medians of $runs runs: bare window $bare_median ms, titrage $program_median ms," \
-     "ratio $(awk -v p="$program_median" -v b="$bare_median" 'BEGIN { printf "%.2f", p / b }')" \
-     "($(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg))"
+bs="$(printf "%s\n" "${bare_shown[@]}" | median)"
+bp="$(printf "%s\n" "${bare_painted[@]}" | median)"
+ps="$(printf "%s\n" "${program_shown[@]}" | median)"
+pp="$(printf "%s\n" "${program_painted[@]}" | median)"
+echo "Medians of $runs runs ($(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)):"
+echo "  window shown:   bare window $bs ms, titrage $ps ms, ratio $(ratio "$ps" "$bs")"
+echo "  window painted: bare window $bp ms, titrage $pp ms, ratio $(ratio "$pp" "$bp")"
