@@ -505,7 +505,7 @@ private:
         HeldLevels = 32u,         // niveaubecher
     };
     // True, and the drawing noted, while the chain is held.
-    bool held(HeldDrawing drawing);
+    bool held(HeldDrawing step);
     void holdDrawing() { drawingHeld_ = true; }
     void releaseDrawing();
     void drawBenchBackground(); // imafond without its refresh of the amounts

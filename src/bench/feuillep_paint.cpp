@@ -45,28 +45,28 @@ bool resizePicture(drawing::PictureBox* box, const QRect& r) {
 
 } // namespace
 
-bool FeuilleP::held(HeldDrawing drawing) {
+bool FeuilleP::held(HeldDrawing step) {
     if (!drawingHeld_) return false;
-    heldDrawing_ |= drawing;
+    heldDrawing_ |= step;
     return true;
 }
 
 void FeuilleP::releaseDrawing() {
     if (!drawingHeld_) return;
     drawingHeld_ = false;
-    unsigned drawing = std::exchange(heldDrawing_, 0u);
+    unsigned pending = std::exchange(heldDrawing_, 0u);
     const int levels = levelsDrawn_;
-    if (drawing & HeldPanelBackground) fond01();
-    if (drawing & HeldBenchBackground) {
+    if (pending & HeldPanelBackground) fond01();
+    if (pending & HeldBenchBackground) {
         drawBenchBackground();
-        drawing |= HeldAmounts;
+        pending |= HeldAmounts;
     }
-    if (drawing & HeldPanel) prepasol();
-    if (drawing & HeldGraph)
+    if (pending & HeldPanel) prepasol();
+    if (pending & HeldGraph)
         majtq();
-    else if (drawing & HeldAmounts)
+    else if (pending & HeldAmounts)
         reftq();
-    if ((drawing & HeldLevels) && levelsDrawn_ == levels) niveaubecher();
+    if ((pending & HeldLevels) && levelsDrawn_ == levels) niveaubecher();
 }
 
 void FeuilleP::majtq() {
