@@ -270,8 +270,9 @@ void FeuilleP::buildSideTabs() {
     Onglets->setObjectName(QStringLiteral("Onglets"));
     Onglets->move(328, 48);
 
-    // Both children are placed by the tab strip's painting.
-    tabquant = new drawing::PictureBox(449, 274, Onglets);
+    // The children are placed and sized by the tab strip's painting, which measures the
+    // strip's text: the first tab's picture is made then, once.
+    tabquant = new drawing::PictureBox(0, 0, Onglets);
     tabquant->setObjectName(QStringLiteral("tabquant"));
     tabquant->move(4, 19);
 
