@@ -1,25 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "font_configuration.h"
+#include "app/font_configuration.h"
 
 #ifdef TITRAGE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
 
+#include <utility>
+
 namespace app {
 
-FontConfigurationReader::FontConfigurationReader() {
+FontConfigurationReader::FontConfigurationReader(std::function<void()> then) {
+    reader_ = std::thread([this, then = std::move(then)] {
 #ifdef TITRAGE_FONTCONFIG
-    // Qt's font database starts with the same call, which then finds the configuration read.
-    reader_ = std::thread([] { FcInit(); });
+        // Qt's font database starts with the same call, which then finds the configuration read.
+        FcInit();
 #endif
+        read_.set_value();
+        if (then) then();
+    });
 }
 
 FontConfigurationReader::~FontConfigurationReader() {
-    wait();
+    if (reader_.joinable()) reader_.join();
 }
 
 void FontConfigurationReader::wait() {
-    if (reader_.joinable()) reader_.join();
+    readSignal_.wait();
 }
 
 } // namespace app

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/file_argument.h"
+#include "app/font_configuration.h"
 #include "app/stop_signals.h"
 #include "app/tableau/tableau.h"
 #include "bench/feuillep.h"
 #include "bench/random_concentration.h"
+#include "drawing/images_ahead.h"
 #include "drawing/program_icon.h"
-#include "font_configuration.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -67,7 +68,9 @@ int main(int argc, char* argv[]) {
     if (app::asksForTable(argc, argv)) return app::printTableau(argc, argv);
     if (const int answered = answerCommandLine(argc, argv); answered >= 0) return answered;
 
-    app::FontConfigurationReader fonts;
+    // The same thread then makes the memory of the window's first pictures ready.
+    app::FontConfigurationReader fonts(
+        [] { drawing::makeImagesAhead(bench::FeuilleP::firstPictureSizes()); });
     QApplication app(argc, argv);
     fonts.wait();
     // The name gives the user's own data folder (~/.local/share/titrage); the desktop file name

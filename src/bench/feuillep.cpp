@@ -46,6 +46,8 @@ QStringList speciesItems() {
     return items;
 }
 
+const QSize ongletsSize(457, 297);
+
 QPushButton* commandButton(QWidget* parent, const QString& caption, const QString& tip,
                            QRect geometry) {
     auto* b = new QPushButton(caption, parent);
@@ -265,8 +267,17 @@ void FeuilleP::buildPanel() {
     buildAcidBase();
 }
 
+std::vector<QSize> FeuilleP::firstPictureSizes() {
+    const QSize bench(drawing::benchWidth, drawing::benchHeight);
+    // The graph fills the tab strip under its captions, whose height is that of the text; 13
+    // pixels with the usual fonts (a graph of another size finds no image ready, and makes its
+    // own).
+    const QSize graph(ongletsSize.width() - 8, ongletsSize.height() - 13 - 9);
+    return {bench, bench, bench, bench, ongletsSize, graph, graph};
+}
+
 void FeuilleP::buildSideTabs() {
-    Onglets = new drawing::PictureBox(457, 297, this);
+    Onglets = new drawing::PictureBox(ongletsSize.width(), ongletsSize.height(), this);
     Onglets->setObjectName(QStringLiteral("Onglets"));
     Onglets->move(328, 48);
 

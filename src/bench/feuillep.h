@@ -35,6 +35,7 @@
 #include "printing/bench_pictures.h"
 
 #include <QEvent>
+#include <QSize>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -90,6 +91,11 @@ public:
     // or when one of them is chosen before. The steps of each (and of both together, with
     // FirstDrawing::WhenStarted) draw the bench, the panel and the graph once, at their end.
     void start();
+
+    // The sizes of the pictures the window's first picture is made of (the bench and the panel
+    // with their backgrounds, the tab strip, the graph with its background), for images made
+    // ahead of the window (drawing::makeImagesAhead).
+    static std::vector<QSize> firstPictureSizes();
 
     // ---- Controls (names of the bench) ----
     std::array<QLineEdit*, 6> Text1{};

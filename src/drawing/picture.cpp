@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/picture.h"
 
+#include "drawing/images_ahead.h"
+
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -23,12 +26,24 @@ constexpr int dotsPerMeter96 = 3780;
 QImage blankImage(int width, int height, qreal ratio, const QColor& colour) {
     const int w = std::max(1, int(std::ceil(width * ratio)));
     const int h = std::max(1, int(std::ceil(height * ratio)));
-    QImage img(w, h, QImage::Format_RGB32);
+    QImage img = takeImageMadeAhead(QSize(w, h));
+    if (img.isNull()) img = QImage(w, h, pictureFormat);
     img.setDevicePixelRatio(ratio);
     img.setDotsPerMeterX(dotsPerMeter96);
     img.setDotsPerMeterY(dotsPerMeter96);
     img.fill(colour);
     return img;
+}
+
+// Two images whose pixels can be copied from one to the other as they are.
+bool sameLayout(const QImage& a, const QImage& b) {
+    return a.size() == b.size() && a.format() == b.format() &&
+           a.devicePixelRatio() == b.devicePixelRatio() && a.dotsPerMeterX() == b.dotsPerMeterX() &&
+           a.dotsPerMeterY() == b.dotsPerMeterY();
+}
+
+void copyPixels(const QImage& from, QImage& to) {
+    std::memcpy(to.bits(), from.constBits(), std::size_t(from.sizeInBytes()));
 }
 
 } // namespace
@@ -103,10 +118,12 @@ QColor Picture::pixel(int x, int y) const {
 }
 
 void Picture::clear() {
-    if (!background_.isNull() && background_.size() == image_.size())
-        image_ = background_;
-    else
+    if (background_.isNull() || background_.size() != image_.size())
         image_.fill(backColor_);
+    else if (image_.isDetached() && sameLayout(image_, background_))
+        copyPixels(background_, image_); // into the image's own memory, which stays
+    else
+        image_ = background_;
 }
 
 void Picture::clear(const QRect& area) {
@@ -133,7 +150,20 @@ void Picture::clear(const QRect& area) {
 }
 
 void Picture::keepAsBackground() {
-    background_ = image_;
+    // Kept in memory of its own when there is some (the last background's, or an image made
+    // ahead): shared, the next drawing would copy the pixels into new memory.
+    if (!background_.isDetached() || !sameLayout(background_, image_)) {
+        QImage own = takeImageMadeAhead(image_.size());
+        if (own.isNull() || own.format() != image_.format()) {
+            background_ = image_;
+            return;
+        }
+        own.setDevicePixelRatio(image_.devicePixelRatio());
+        own.setDotsPerMeterX(image_.dotsPerMeterX());
+        own.setDotsPerMeterY(image_.dotsPerMeterY());
+        background_ = std::move(own);
+    }
+    copyPixels(image_, background_);
 }
 
 void Picture::dropBackground() {
