@@ -92,9 +92,11 @@ int main(int argc, char* argv[]) {
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                      &bench::FeuilleP::endWithoutQuestions);
     // The icon is drawn once the window is on the screen: the desktop shows the menu entry's
-    // until then.
-    QObject::connect(&window, &bench::FeuilleP::firstPictureShown, &window,
-                     [] { QApplication::setWindowIcon(drawing::programIcon()); });
+    // until then. The images made ahead that no picture took are let go.
+    QObject::connect(&window, &bench::FeuilleP::firstPictureShown, &window, [] {
+        QApplication::setWindowIcon(drawing::programIcon());
+        drawing::dropImagesMadeAhead();
+    });
     window.start();
     // A file named on the command line (a double click in the file manager) opens on the bench
     // once it is up.

@@ -10,6 +10,7 @@ namespace {
 struct MadeAhead {
     std::mutex mutex;
     std::vector<QImage> ready; // guarded by mutex
+    unsigned dropped = 0;      // guarded by mutex: how many times the images were let go
 };
 
 MadeAhead& madeAhead() {
@@ -21,11 +22,17 @@ MadeAhead& madeAhead() {
 
 void makeImagesAhead(const std::vector<QSize>& sizes) {
     MadeAhead& m = madeAhead();
+    unsigned dropped = 0;
+    {
+        const std::lock_guard<std::mutex> lock(m.mutex);
+        dropped = m.dropped;
+    }
     for (const QSize& size : sizes) {
         QImage image(size, pictureFormat);
         if (image.isNull()) continue;
         image.fill(0u); // every page is written now, on this thread
         const std::lock_guard<std::mutex> lock(m.mutex);
+        if (m.dropped != dropped) return; // let go meanwhile: too late to be of use
         m.ready.push_back(std::move(image));
     }
 }
@@ -40,6 +47,14 @@ QImage takeImageMadeAhead(QSize size) {
         return image;
     }
     return {};
+}
+
+void dropImagesMadeAhead() {
+    MadeAhead& m = madeAhead();
+    std::vector<QImage> left; // freed once the lock is given back
+    const std::lock_guard<std::mutex> lock(m.mutex);
+    ++m.dropped;
+    left.swap(m.ready);
 }
 
 } // namespace drawing

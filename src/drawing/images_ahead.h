@@ -25,4 +25,8 @@ void makeImagesAhead(const std::vector<QSize>& sizes);
 // Its pixels are left as they are: the taker fills them.
 QImage takeImageMadeAhead(QSize size);
 
+// Lets go of the images made ahead that no picture took (pictures of other sizes than foreseen,
+// on a dense screen or with other fonts), and of those still being made.
+void dropImagesMadeAhead();
+
 } // namespace drawing

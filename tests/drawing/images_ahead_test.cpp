@@ -51,6 +51,16 @@ TEST(ImagesAhead, EachIsTakenOnceByAPictureOfItsSizeWhichFillsIt) {
     EXPECT_TRUE(drawing::takeImageMadeAhead(other).isNull());
 }
 
+TEST(ImagesAhead, ThoseNoPictureTookAreLetGo) {
+    const QSize size(29, 3);
+    drawing::makeImagesAhead({size, size});
+    drawing::dropImagesMadeAhead();
+    EXPECT_TRUE(drawing::takeImageMadeAhead(size).isNull());
+    drawing::makeImagesAhead({size}); // made again afterwards, they are offered again
+    EXPECT_FALSE(drawing::takeImageMadeAhead(size).isNull());
+    EXPECT_TRUE(drawing::takeImageMadeAhead(size).isNull());
+}
+
 TEST(PictureCopies, StayAsTheyWereWhenThePictureIsClearedOrKeepsAnotherBackground) {
     support::application();
     Picture pic(20, 20, 1.0, Qt::white);
