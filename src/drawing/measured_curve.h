@@ -5,7 +5,7 @@
 // poured; the derivative dpH/dV on its own scale on the right, on demand; and the student's
 // method with its constructions: the maximum of the derivative, the parallel tangents with the
 // parallel halfway between them, or the two straight lines of conductimetry, each with the
-// equivalence point it finds, written under the plot ("V_E = 10,0 mL (méthode de la
+// equivalence point it finds, written under the plot ("V_E = 10,00 mL (méthode de la
 // dérivée)"). The methods are worked out in the model (model/acidbase/student_methods.h).
 //
 // Drawn from plain inputs, at the picture's own density, for the screen, the clipboard and
@@ -83,7 +83,7 @@ QColor constructionColour();
 QColor middleColour();
 QColor equivalenceColour();
 
-// The line under the plot: "V_E = 10,0 mL (méthode de la dérivée)", E as an index, or what
+// The line under the plot: "V_E = 10,00 mL (méthode de la dérivée)", E as an index, or what
 // the method lacks ("Dérivée : trois mesures au moins sont nécessaires."); empty with no
 // method.
 Runs resultRuns(const MeasuredCurveInputs& in, const model::acidbase::MethodResult& result);

@@ -18,9 +18,9 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// A volume as the burette is read: "10,0".
+// The equivalence volume a method finds, as the burette is read: "9,95".
 QString burette(double mL) {
-    return text(numbers::formatPattern(mL, "0.0"));
+    return text(ab::equivalenceVolumeText(mL));
 }
 
 // A volume of a measurement: "12,5", "10,05", "0".

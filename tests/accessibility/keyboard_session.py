@@ -231,7 +231,7 @@ def acid_base_titration(s):
     chart = s.find("courbe dite", lambda n: n.name == "Courbe pH = f(V)" and
                    "dérivée" in n.description)
     print("  " + chart.description, flush=True)
-    if "VE = 10,0\u00a0mL" not in chart.description:
+    if "VE = 10,00\u00a0mL" not in chart.description:
         fail("équivalence par la dérivée : " + chart.description)
 
 

@@ -95,7 +95,7 @@ TEST_F(AcidBaseCourbesBenchTest, TheDerivativeMaximumGivesTheEquivalenceWithItsM
     QTest::keyClick(methodList(), Qt::Key_Down);
     ASSERT_EQ(methods()->choice().method, ab::Method::Derivative);
     EXPECT_TRUE(words().contains(
-        QStringLiteral("Équivalence par la méthode de la dérivée\u00A0: VE = 10,0\u00A0mL")))
+        QStringLiteral("Équivalence par la méthode de la dérivée\u00A0: VE = 10,00\u00A0mL")))
         << words().toStdString();
     EXPECT_TRUE(words().contains(QStringLiteral("La dérivée dpH/dV y atteint"))) << "drawn";
     // The derivative asked for alone, with no method.

@@ -109,7 +109,7 @@ TEST_F(AcidBaseKeyboardTest, TheClassicTitrationWithTheKeyboardAlone) {
     key(Qt::Key_Down);
     ASSERT_EQ(window->tabcourbes->partCount(), 1);
     EXPECT_TRUE(window->tabcourbes->part(0).description.contains(
-        QStringLiteral("par la méthode de la dérivée\u00A0: VE = 10,0\u00A0mL")))
+        QStringLiteral("par la méthode de la dérivée\u00A0: VE = 10,00\u00A0mL")))
         << window->tabcourbes->part(0).description.toStdString();
     key(Qt::Key_Tab);
     EXPECT_EQ(focus()->objectName(), QStringLiteral("derivativeBox"));

@@ -239,8 +239,10 @@ TEST(MeasuredCurve, ResultLine) {
         QString text;
     };
     const Row rows[] = {
+        // Readings every 0,5 mL: the slopes on either side of 10 mL, 5,38 and 5,32 per mL,
+        // put the summit of the derivative just before it, at 9,993 mL.
         {"derivative", Reading::PH, 14, ab::Method::Derivative,
-         "VE = 10,0\u00A0mL (méthode de la dérivée)"},
+         "VE = 9,99\u00A0mL (méthode de la dérivée)"},
         {"derivative, two readings", Reading::PH, 0.5, ab::Method::Derivative,
          "Dérivée\u00A0: trois mesures au moins sont nécessaires."},
         {"tangents touching at one point", Reading::PH, 8, ab::Method::ParallelTangents,

@@ -64,13 +64,13 @@ TEST(MeasuredCurveWords, CurveAndResultSaid) {
          "pH = f(V), 6 mesures de 0 à 15\u00A0mL\u00A0: le pH croît de 4,00 à 10,50. Il varie le "
          "plus vite entre 10 et 11\u00A0mL, de 7,00 à 10,10. Tangentes parallèles aux points de "
          "contact de 5 et 15\u00A0mL. Équivalence par la méthode des tangentes parallèles\u00A0: "
-         "VE = 10,2\u00A0mL, pH 7,52."},
+         "VE = 10,17\u00A0mL, pH 7,52."},
         // 4,26 − 1,26·V and 0,1 + 0,8·V cross at 4,16/2,06 = 2,019 mL, σ = 1,716.
         {"the two lines of a V", lines,
          "σ = f(V), 5 mesures de 0 à 4\u00A0mL\u00A0: σ décroît de 4,26 à 1,74\u00A0mS·cm⁻¹ "
          "jusqu'à 2\u00A0mL, puis croît jusqu'à 3,30\u00A0mS·cm⁻¹. Droites ajustées sur les "
          "mesures de 0 à 1\u00A0mL et de 3 à 4\u00A0mL. Équivalence par la méthode des deux "
-         "droites\u00A0: VE = 2,0\u00A0mL, σ = 1,72\u00A0mS·cm⁻¹."},
+         "droites\u00A0: VE = 2,02\u00A0mL, σ = 1,72\u00A0mS·cm⁻¹."},
         {"a method that lacks readings", lacking,
          "pH = f(V), 2 mesures de 0 à 1\u00A0mL\u00A0: le pH croît de 3,00 à 3,50. "
          "Dérivée\u00A0: trois mesures au moins sont nécessaires."},

@@ -148,8 +148,9 @@ def drain_cleaner():
                    "réagissent pas : ce sont les ions spectateurs."),
         ("indent", "2. Quelques mesures : V_{1} = 0 mL, σ = 3,73 mS · cm^{-1} ; "
                    "V_{1} = 5,0 mL, σ = 1,96 mS · cm^{-1} ; V_{1} = 7,0 mL, "
-                   "σ = 2,52 mS · cm^{-1} ; V_{1} = 12,0 mL, σ = 6,38 mS · cm^{-1}. Les deux "
-                   "droites se coupent à V_{1} ≈ 5,8 mL."),
+                   "σ = 2,52 mS · cm^{-1} ; V_{1} = 12,0 mL, σ = 6,38 mS · cm^{-1}. Tracées sur "
+                   "les mesures de 0 à 6,0 mL et de 7,0 à 12,0 mL, les deux droites se coupent "
+                   "à V_{1} ≈ 5,83 mL."),
         ("indent", "3. Avant l'équivalence, chaque ion HO^{-} consommé est remplacé par un ion "
                    "Cl^{-}, moins conducteur (λ(Cl^{-}) = 7,63 < λ(HO^{-}) = 19,86) : σ diminue. "
                    "Après l'équivalence, les ions H_{3}O^{+} et Cl^{-} versés ne réagissent "
@@ -213,17 +214,17 @@ def cola():
                    "en même temps que l'acide phosphorique."),
         ("indent", "2. On observe deux sauts de pH. Premier saut : V_{1} = 11,0 mL, pH = 4,34 ; "
                    "V_{1} = 11,40 mL, pH = 5,49 ; la dérivée est maximale pour "
-                   "##V_{E1} = 11,2 mL## (situation 1 de la correction). Second saut, moins "
+                   "##V_{E1} = 11,20 mL## (situation 1 de la correction). Second saut, moins "
                    "net : V_{1} = 22,2 mL, pH = 8,87 ; V_{1} = 22,60 mL, pH = 9,69 ; "
-                   "##V_{E2} = 22,4 mL## (situation 2). Le troisième couple (pK_{A3} = 12,35) "
+                   "##V_{E2} = 22,40 mL## (situation 2). Le troisième couple (pK_{A3} = 12,35) "
                    "ne donne pas de saut."),
         ("indent", "3. Avant la première équivalence : ##H_{3}PO_{4} + HO^{-} → H_{2}PO_{4}^{-} "
                    "+ H_{2}O## ; entre les deux : ##H_{2}PO_{4}^{-} + HO^{-} → HPO_{4}^{2-} + "
                    "H_{2}O##. Chacune consomme autant d'ions hydroxyde qu'il y avait d'acide "
-                   "phosphorique : V_{E2} est le double de V_{E1} (22,4 = 2 × 11,2)."),
+                   "phosphorique : V_{E2} est le double de V_{E1} (22,40 = 2 × 11,20)."),
         ("indent", "4. À la première équivalence, n(HO^{-}) versé = n(H_{3}PO_{4}) initial, soit "
                    "c_{1} · V_{E1} = c_{2} · V_{2} et c_{2} = c_{1} · V_{E1} / V_{2} = "
-                   "1,00 × 10^{-2} × 11,2 / 20,0 = ##5,60 × 10^{-3} mol · L^{-1}##."),
+                   "1,00 × 10^{-2} × 11,20 / 20,0 = ##5,60 × 10^{-3} mol · L^{-1}##."),
         ("indent", "C_{m} = c_{2} · M(H_{3}PO_{4}) = 5,60 × 10^{-3} × 98,0 = "
                    "##0,549 g · L^{-1}## ; une canette de 33 cL en contient 0,549 × 0,33 = 0,18 g, "
                    "soit environ 180 mg."),
@@ -321,15 +322,17 @@ def ammonia():
         ("indent", "1. ##NH_{3} + H_{3}O^{+} → NH_{4}^{+} + H_{2}O## : l'ammoniac capte un "
                    "proton, c'est une base."),
         ("indent", "2. Dans le saut : V_{1} = 10,60 mL, pH = 7,22 ; V_{1} = 10,70 mL, pH = 5,62 ; "
-                   "V_{1} = 10,80 mL, pH = 4,02. Les deux méthodes donnent "
-                   "##V_{E} = 10,7 mL## (situation 1 de la correction)."),
+                   "V_{1} = 10,80 mL, pH = 4,02. La méthode de la dérivée donne "
+                   "##V_{E} = 10,70 mL## (situation 1 de la correction) ; celle des tangentes "
+                   "parallèles donne le même volume à un ou deux centièmes de millilitre près, "
+                   "selon les points de contact choisis (10,69 mL avec ceux de 5 et 15 mL)."),
         ("indent", "3. À la demi-équivalence, V_{1} = 5,35 mL, pH = 9,25 : les concentrations "
                    "de NH_{4}^{+} et de NH_{3} y sont égales, d'où ##pK_{A} = 9,25##. À "
                    "l'équivalence, V_{1} = 10,70 mL, pH = 5,62 : le mélange contient des ions "
                    "ammonium, un acide faible, d'où un pH inférieur à 7 (un indicateur dont la "
                    "zone de virage contient 5,6, comme le rouge de méthyle, conviendrait)."),
         ("indent", "4. À l'équivalence, n(H_{3}O^{+}) versé = n(NH_{3}) initial, soit "
-                   "c_{2} = c_{1} · V_{E} / V_{2} = 2,00 × 10^{-2} × 10,7 / 10,0 = "
+                   "c_{2} = c_{1} · V_{E} / V_{2} = 2,00 × 10^{-2} × 10,70 / 10,0 = "
                    "##2,14 × 10^{-2} mol · L^{-1}##."),
         ("indent", "Le nettoyant a été dilué cinquante fois : c_{0} = 50 c_{2} = "
                    "1,07 mol · L^{-1} et C_{m} = c_{0} · M(NH_{3}) = 1,07 × 17,0 = "

@@ -9,6 +9,7 @@
 
 #include "model/acidbase/equivalence.h"
 #include "model/acidbase/indicators.h"
+#include "model/acidbase/student_methods.h"
 #include "numbers/formats.h"
 
 #include <QRegularExpression>
@@ -105,11 +106,14 @@ TEST(ShippedAcidBase, EveryReadingStatedIsTheMetersAtItsVolume) {
 }
 
 // The derivative and the parallel tangents on the points of a pH curve, the straight lines
-// on the points of a conductivity curve that the statement has the student read.
+// on the points of a conductivity curve that the statement has the student read. The volume the
+// Courbes tab writes for the derivative, and for the lines, is the correction's, digit for digit.
 TEST(ShippedAcidBase, TheMethodsAskedForFindTheVolumesStated) {
     static const QRegularExpression plan(QStringLiteral("tous les %1 mL de 0 à %1 mL").arg(number));
     static const QRegularExpression crossing(
-        QStringLiteral("droites se coupent à V1 ≈ %1 mL").arg(number));
+        QStringLiteral("mesures de %1 à %1 mL et de %1 à %1 mL, les deux droites se coupent à "
+                       "V1 ≈ %1 mL")
+            .arg(number));
     int derivative = 0, tangents = 0, lines = 0;
     for (const Exercise& e : acidBaseExercises()) {
         SCOPED_TRACE(e.name.toStdString());
@@ -124,9 +128,13 @@ TEST(ShippedAcidBase, TheMethodsAskedForFindTheVolumesStated) {
             const double from = k == 0 ? 0 : (volumes[k - 1] + volumes[k]) / 2;
             const double to = k + 1 < volumes.size() ? (volumes[k] + volumes[k + 1]) / 2 : 25;
             if (e.statement.contains(QStringLiteral("dérivée"))) {
-                const auto found = ab::derivativeMaximum(points, from, to);
-                ASSERT_TRUE(found.has_value());
-                EXPECT_TRUE(shipped::roundsTo(*found, stated.volume)) << *found;
+                ab::MethodChoice choice;
+                choice.method = ab::Method::Derivative;
+                const ab::MethodResult found =
+                    ab::applyMethod(ab::curvePoints(points, from, to), choice);
+                ASSERT_TRUE(found.equivalence.has_value());
+                EXPECT_EQ(ab::equivalenceVolumeText(found.equivalence->volume),
+                          stated.volume.text.toStdString());
                 ++derivative;
             }
             if (e.statement.contains(QStringLiteral("tangentes parallèles"))) {
@@ -146,11 +154,14 @@ TEST(ShippedAcidBase, TheMethodsAskedForFindTheVolumesStated) {
         std::vector<double> read;
         for (int i = 0; i * step <= last + 1e-9; ++i)
             read.push_back(i * step);
-        const auto found =
-            ab::fittedLinesCrossing(ab::readings(setup.preparation, read, setup.probe));
-        ASSERT_TRUE(found.has_value());
-        EXPECT_TRUE(shipped::roundsTo(found->volume, shipped::written(stated.captured(1))))
-            << found->volume;
+        const std::vector<ab::Point> measured = ab::readings(setup.preparation, read, setup.probe);
+        auto at = [&](int i) { return shipped::written(stated.captured(i)).value; };
+        // The lines on the ranges stated, as the tab fits them, are the nearest to the points.
+        const auto onRanges = ab::crossingOfFittedLines(measured, {at(1), at(2)}, {at(3), at(4)});
+        const auto nearest = ab::fittedLinesCrossing(measured);
+        ASSERT_TRUE(onRanges.has_value() && nearest.has_value());
+        EXPECT_EQ(ab::equivalenceVolumeText(onRanges->volume), stated.captured(5).toStdString());
+        EXPECT_EQ(ab::equivalenceVolumeText(nearest->volume), stated.captured(5).toStdString());
         ++lines;
     }
     EXPECT_GE(derivative, 3);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/acidbase/student_methods.h"
 
+#include "numbers/formats.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -146,6 +148,10 @@ std::optional<LinesCrossing> crossingOfFittedLines(std::span<const Point> curve,
     c.value = c.before.at(c.volume);
     if (!std::isfinite(c.volume) || !std::isfinite(c.value)) return std::nullopt;
     return c;
+}
+
+std::string equivalenceVolumeText(double volume) {
+    return numbers::formatPattern(volume, "0.00");
 }
 
 MethodResult applyMethod(std::span<const Point> points, const MethodChoice& choice) {

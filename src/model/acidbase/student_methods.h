@@ -13,6 +13,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace model::acidbase {
@@ -71,6 +72,11 @@ struct MethodResult {
     std::optional<Tangents> tangents;
     std::optional<LinesCrossing> lines;
 };
+
+// V_E as the program writes it wherever it gives the volume a method finds: in mL with the two
+// decimals of a burette read to the drop and the decimal comma ("9,95", "10,00"), rounded as
+// the format patterns round (half away from zero: 9.925 gives "9,93").
+std::string equivalenceVolumeText(double volume);
 
 // The method applied to the measured points (in any order): the derivative's maximum
 // (derivativeMaximum, the value read on the curve), the placed tangents, or the two lines.

@@ -243,5 +243,26 @@ TEST(StudentMethods, StartingPlacesOfTheConstructions) {
     EXPECT_DOUBLE_EQ(one.after.to, 2.5);
 }
 
+TEST(StudentMethods, EquivalenceVolumeWrittenToTheHundredth) {
+    struct Row {
+        const char* name;
+        double volume;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"a drop past 9,9 mL", 9.95, "9,95"},
+        {"a whole volume", 10, "10,00"},
+        {"below one millilitre", 0.1, "0,10"},
+        {"a derivative's summit near a drop", 9.949882, "9,95"},
+        // Stored a little below 9,925: rounded on its decimal digits, half away from zero.
+        {"a half", 9.925, "9,93"},
+        {"just below a half", 9.92499, "9,92"},
+        {"a crossing before the start", -18.7906, "-18,79"},
+        {"a zero with no sign", -0.004, "0,00"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(equivalenceVolumeText(row.volume), row.text) << row.name;
+}
+
 } // namespace
 } // namespace model::acidbase
