@@ -38,8 +38,7 @@ void openFile(files::SituationBench& bench, exercises::ExerciseArea& area, const
     switch (fileKind(file)) {
     case FileKind::Configuration:
         if (!files::configurationFileFound(file, bench.mainWindow())) return;
-        bench.situations().configFile = file;
-        files::loadConfiguration(bench, nullptr);
+        files::loadConfiguration(bench, file, nullptr);
         return;
     case FileKind::Exercise:
         exercises::openExerciseBrowserOn(area, file);

@@ -18,4 +18,9 @@ inline constexpr std::array<double, 6> pipetteVolumes{0, 1, 2, 5, 10, 20};
 // The sample and the reagent added to it stay within 25 mL.
 inline constexpr double pipettedLimit = 25;
 
+// The flask of the acid-base bench holds 65 mL (drawing::flaskCapacity) and takes a full
+// burette: the sample and the water added to it stay within the 40 mL left. So the bench takes
+// at most 40 mL of water, with no sample.
+inline constexpr double sampleAndWaterLimit = 40;
+
 } // namespace model

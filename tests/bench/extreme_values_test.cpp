@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Configurations whose values no user would type, loaded as a teacher's file: whatever the
-// numbers, the bench keeps its flask and burette and the graph its frame.
+// Situations whose values no user would type (no configuration file brings them any more: the
+// open window refuses them): whatever the numbers, the bench keeps its flask and burette and
+// the graph its frame.
 
 #include "fixture.h"
-
-#include "files/configuration.h"
 
 #include <string>
 
@@ -14,7 +13,7 @@ using benchtest::BenchTest;
 
 const QColor black(0, 0, 0);
 
-TEST_F(BenchTest, ExtremeValuesFromAFileKeepTheFlaskBuretteAndAxis) {
+TEST_F(BenchTest, ExtremeValuesOfASituationKeepTheFlaskBuretteAndAxis) {
     const std::string huge = "1" + std::string(119, '0'); // 120 digits
     struct Row {
         const char* name;
@@ -29,18 +28,16 @@ TEST_F(BenchTest, ExtremeValuesFromAFileKeepTheFlaskBuretteAndAxis) {
         {"unreadable texts", {"abc", "x", ",", "-", "E", "?"}},
         {"120-digit numbers", {huge, huge, huge, huge, huge, huge}},
     };
-    const QString path = folder.filePath(QStringLiteral("extreme.C17"));
     for (const Row& row : rows) {
         for (const int species : {0, 1, 7, 9}) {
             SCOPED_TRACE(std::string(row.name) + ", species " + std::to_string(species));
-            files::SituationTable table;
+            // The bench first shows another situation, so that nothing of it can pass for the
+            // one shown.
+            window->Option2[3]->setChecked(true);
+            files::SituationTable& table = window->situations().table;
             table.texts[0] = row.texts;
             table.choices[0][1] = std::int16_t(species);
-            ASSERT_EQ(files::writeConfiguration(path.toStdString(), table), files::WriteResult::Ok);
-            // The bench first shows another situation, so that nothing of it can pass for the
-            // loaded one.
-            window->Option2[3]->setChecked(true);
-            window->loadConfiguration(path);
+            window->selectSituation(0);
             ASSERT_EQ(window->species(), species);
 
             const drawing::Picture& bench = window->picburette->picture();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/ui/loadconfiguration.h"
 
+#include "files/check/configuration_check.h"
 #include "files/configuration.h"
 #include "files/ui/configwindow.h"
 #include "files/ui/paths.h"
@@ -47,11 +48,15 @@ bool saveConfiguration(SituationBench& bench, const QString& path, QWidget* pare
 }
 
 bool loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull) {
+    return loadConfiguration(bench, bench.situations().configFile, openWindowOrNull);
+}
+
+bool loadConfiguration(SituationBench& bench, const QString& name, QWidget* openWindowOrNull) {
     // The waiting notice of the open window shows while the file is read.
     if (openWindowOrNull && openWindowOrNull->isVisible()) openWindowOrNull->repaint();
 
     Situations& situations = bench.situations();
-    const QString path = existingFileIgnoringCase(situations.configFile);
+    const QString path = existingFileIgnoringCase(name);
     QWidget* parent = openWindowOrNull ? openWindowOrNull : bench.mainWindow();
 
     SituationTable table = situations.table;
@@ -73,6 +78,13 @@ bool loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull) {
         return false;
     case LoadResult::Ok:
         break;
+    }
+    // Every value is checked before any goes onto the bench: a file that holds one the bench
+    // cannot hold is refused whole.
+    if (const std::string problem = configurationProblem(table); !problem.empty()) {
+        ui::ask(parent, QString::fromStdString(problem), QStringLiteral("Fichier non valide"),
+                ui::Icon::Critical, ui::Buttons::Ok);
+        return false;
     }
 
     // The bench belongs to no situation until situation 1 is selected, so that the

@@ -16,10 +16,14 @@ class SituationBench;
 // left as it was. The caller has already asked about overwriting.
 bool saveConfiguration(SituationBench& bench, const QString& path, QWidget* parent);
 
-// Reads the file named by the bench's configFile into its situation table and shows
-// situation 1 on the bench; shows its own messages. openWindowOrNull is the open window
-// when it is showing: it is repainted first (its waiting notice) and closed after a load.
-// A file of another program, or one that cannot be read, changes nothing. True when loaded.
+// Reads the file named into the bench's situation table and shows situation 1 on the bench;
+// shows its own messages. openWindowOrNull is the open window when it is showing: it is
+// repainted first (its waiting notice) and closed after a load. A file of another program, one
+// that cannot be read, or one holding a value that the bench cannot hold (the check of
+// files/check/configuration_check.h) changes nothing, the configuration file named by the bench
+// included; a file loaded becomes it. True when loaded.
+bool loadConfiguration(SituationBench& bench, const QString& name, QWidget* openWindowOrNull);
+// The same with the file that the bench's configFile names.
 bool loadConfiguration(SituationBench& bench, QWidget* openWindowOrNull);
 
 // Whether name is a file (in any case, as existingFileIgnoringCase finds it); otherwise the

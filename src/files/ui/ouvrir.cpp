@@ -73,10 +73,14 @@ void Ouvrir::Command1_Click() {
                                   "des fichiers ou taper son nom."));
         return;
     }
-    bench_.situations().configFile = name;
-    if (!configurationFileFound(name, this)) return;
+    if (!configurationFileFound(name, this)) {
+        // The name refused is what the save window proposes next; a file refused once read
+        // leaves the bench's file as it was.
+        bench_.situations().configFile = name;
+        return;
+    }
     Frame1->show();
-    const bool loaded = loadConfiguration(bench_, this);
+    const bool loaded = loadConfiguration(bench_, name, this);
     accept(); // whatever came of the load
     if (loaded)
         a11y::tell(bench_.mainWindow(), QStringLiteral("Configuration ouverte\u00A0: ") +

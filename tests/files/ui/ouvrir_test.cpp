@@ -232,23 +232,6 @@ TEST(LoadConfiguration, BadFilesNeverChangeTheBench) {
     }
 }
 
-TEST(LoadConfiguration, ValuesBeyondTheBenchLimitsLoadAsTheyStand) {
-    Workspace space;
-    files::SituationTable odd;
-    odd.texts[0] = {"5", "0,005", "0,05", "10", "20,0", "99"};
-    odd.choices[0] = {0, 15, 2, 1, 0};
-    const QString path = space.file("hors.C17");
-    ASSERT_EQ(files::writeConfiguration(path.toStdString(), odd), files::WriteResult::Ok);
-    FakeSituationBench host;
-    ui::ScriptedAnswerer script;
-    host.state.configFile = path;
-    files::loadConfiguration(host, nullptr);
-    EXPECT_TRUE(script.asked.empty());
-    EXPECT_EQ(host.state.table.texts[0][0], "5");
-    EXPECT_EQ(host.state.table.texts[0][5], "99");
-    EXPECT_EQ(host.state.table.choices[0][1], 15);
-}
-
 TEST(LoadConfiguration, FindsAFileWhoseNameDiffersOnlyInCase) {
     Workspace space;
     const QString real = savedFile(space, "Serie.c17");

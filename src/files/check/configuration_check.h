@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The values of a configuration file checked as the bench checks what is typed in its boxes,
+// before anything of the file reaches the bench: a file holding a value that the bench could
+// not hold (a concentration beyond its limits, a volume beyond its burette, a position that
+// none of its lists has) or a text that is no number at all is refused whole, with the reason.
+//
+// A number is a whole text (blanks around allowed, decimal comma or point, an exponent
+// allowed), finite, compared with the limits in single precision as the bench reads it. What
+// the bench writes is always accepted: the limits are those of its validation at their widest.
+// The potassium iodide volume is held to the burette's 25 mL alone and the water added to
+// what the flask takes with no sample, since a sample chosen while the box was not in use may
+// take the sum beyond; the concentration to find may be the word of a student's unknown
+// (files/unknown_sample.h).
+
+#include "files/situations.h"
+
+#include <string>
+
+namespace files {
+
+// Why the bench cannot take the situations of table: one French sentence naming the first
+// situation and value at fault ("Situation n° 3 : la concentration de la solution titrée
+// « 1E125 » n'est pas comprise entre 0,0001 et 0,2 mol/L."); empty when it can.
+std::string configurationProblem(const SituationTable& table);
+
+} // namespace files

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A configuration holding a value that the bench cannot hold is refused whole by the open
+// window, the bench left as it was; whatever the bench holds once its boxes are validated is
+// saved as a configuration that the check accepts.
+
+#include "fixture.h"
+
+#include "drawing/probe.h"
+#include "files/check/configuration_check.h"
+#include "files/ui/ouvrir.h"
+#include "model/amounts.h"
+#include "model/bench_limits.h"
+
+#include <QRadioButton>
+
+namespace {
+
+using benchtest::BenchTest;
+
+// The check's water limit is the most the bench's flask takes with no sample.
+static_assert(drawing::flaskCapacity - model::buretteCapacity == model::sampleAndWaterLimit);
+
+TEST_F(BenchTest, TheOpenWindowRefusesADamagedConfigurationAndTheBenchKeepsWhatItHad) {
+    window->Option2[1]->setChecked(true);
+    window->ions1->setCurrentIndex(4);
+    type(1, QStringLiteral("0,02"));
+    window->Text1_LostFocus(1);
+    window->situations().configFile = folder.filePath(QStringLiteral("avant.C17"));
+    window->setWindowTitle(QStringLiteral("Titrage colorimétrique - avant.C17"));
+    const files::SituationTable before = window->benchSituations();
+    files::SituationTable damaged;
+    damaged.texts[2][1] = "-1";
+    const QString path = folder.filePath(QStringLiteral("abime.C17"));
+    ASSERT_EQ(files::writeConfiguration(path.toStdString(), damaged), files::WriteResult::Ok);
+
+    files::Ouvrir open(*window, window.get());
+    open.show();
+    open.ficharge->setText(path);
+    script.answers = {ui::Answer::Ok};
+    open.Command1_Click();
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(
+        script.asked[0].text,
+        "Situation n°\u00A03\u00A0: la concentration de la solution titrante «\u00A0-1\u00A0» "
+        "n'est pas comprise entre 0,0001 et 0,2\u00A0mol/L.");
+    EXPECT_EQ(script.asked[0].title, "Fichier non valide");
+    EXPECT_TRUE(window->Option2[1]->isChecked());
+    EXPECT_EQ(window->ions1->currentIndex(), 4);
+    EXPECT_EQ(text(1), "0,02");
+    EXPECT_EQ(window->situations().configFile, folder.filePath(QStringLiteral("avant.C17")));
+    EXPECT_EQ(window->windowTitle(), "Titrage colorimétrique - avant.C17");
+    const files::SituationTable after = window->benchSituations();
+    EXPECT_EQ(after.texts, before.texts);
+    EXPECT_EQ(after.choices, before.choices);
+    EXPECT_EQ(after.acidBase, before.acidBase);
+}
+
+TEST_F(BenchTest, WhatTheBenchHoldsOnceValidatedIsSavedAsAConfigurationThatLoads) {
+    window->ions1->setCurrentIndex(ethanoicPosition);
+    for (const char* typed : {"0", "-5", "", "99999", "0,00001", "1,2,3"}) {
+        for (int k = 0; k < 4; ++k) {
+            type(k, QString::fromLatin1(typed));
+            window->Text1_LostFocus(k);
+        }
+        window->waterBox->setText(QString::fromLatin1(typed));
+        window->waterBox_LostFocus();
+        EXPECT_EQ(files::configurationProblem(window->benchSituations()), "") << typed;
+    }
+    type(5, QStringLiteral("30"));
+    script.answers = {ui::Answer::Ok}; // the burette holds 25 mL
+    window->Text1_LostFocus(5);
+    EXPECT_EQ(files::configurationProblem(window->benchSituations()), "");
+}
+
+} // namespace
