@@ -2,6 +2,7 @@
 #include "exercises/result_check_window.h"
 
 #include "exercises/exercise_area.h"
+#include "exercises/kept_checks.h"
 #include "exercises/student_work.h"
 #include "grading/titration_numbers.h"
 #include "grading/uncertainty.h"
@@ -37,11 +38,13 @@ ResultCheckWindow::ResultCheckWindow(ExerciseArea& area, QWidget* parent)
     setModal(true);
     note = new QLabel(
         QStringLiteral("Taper la concentration c2 trouvée et son incertitude-type u(c2), avec "
-                       "une virgule ou un point. Le programme répond par l'écart normalisé "
-                       "z\u00A0=\u00A0|c2\u00A0−\u00A0c2,réf|\u00A0/\u00A0u(c2)\u00A0: le résultat "
-                       "est compatible avec la valeur attendue quand z\u00A0≤\u00A02. La valeur "
-                       "attendue n'est jamais affichée, et chaque vérification figure dans le "
-                       "compte rendu."),
+                       "une virgule ou un point\u00A0; u(c2) doit valoir de 0,5\u00A0% à "
+                       "10\u00A0% de c2. Le programme répond par l'écart normalisé "
+                       "z\u00A0=\u00A0|c2\u00A0−\u00A0c2,réf|\u00A0/\u00A0u(c2), avec une "
+                       "décimale jusqu'à 3 et «\u00A0z\u00A0>\u00A03\u00A0» au-delà\u00A0: le "
+                       "résultat est compatible avec la valeur attendue quand z\u00A0≤\u00A02. "
+                       "La valeur attendue n'est jamais affichée, et chaque vérification, même "
+                       "refusée, figure dans le compte rendu."),
         this);
     note->setWordWrap(true);
     concentration = new QLineEdit(this);
@@ -138,18 +141,20 @@ bool ResultCheckWindow::check_Click() {
                                        "ouvert."));
         return false;
     }
-    const auto outcome = grading::checkTypedResult(concentration->text().toStdString(),
-                                                   uncertainty->text().toStdString(), *expected);
-    if (!outcome) {
-        answer->setText(fromStd(outcome.reason));
-        return false;
-    }
-    work->checks.push_back(*outcome);
-    answer->setText(QStringLiteral("z\u00A0=\u00A0%1\u00A0: %2.")
-                        .arg(fromStd(outcome->zText), fromStd(std::string(outcome->verdict()))));
+    grading::ResultCheck outcome = grading::checkTypedResult(
+        concentration->text().toStdString(), uncertainty->text().toStdString(), *expected);
+    // Kept made or refused, for the report, in memory and in the user's data folder.
+    work->checks.push_back(outcome);
+    keepCheck(*work, outcome);
+    if (outcome.made())
+        answer->setText(QStringLiteral("%1\u00A0: %2.")
+                            .arg(fromStd(grading::zStatement(outcome)),
+                                 fromStd(std::string(outcome.verdict()))));
+    else
+        answer->setText(fromStd(outcome.refusal));
     showChecks();
     checks->scrollToBottom();
-    return true;
+    return outcome.made();
 }
 
 bool ResultCheckWindow::compute_Click() {

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Vérifier mon résultat…": the student types the concentration found and its standard
-// uncertainty; the window answers with the écart normalisé z and the verdict, never with the
-// expected value. It also computes u(c2) the class's way from the bench and the equivalence
-// volume the student found, showing the formula and the numbers used. Every check is kept
-// in the student's work, for the report.
+// uncertainty; the window answers with the écart normalisé z and the verdict, or why it cannot
+// conclude, never with the expected value. It also computes u(c2) the class's way from the
+// bench and the equivalence volume the student found, showing the formula and the numbers
+// used. Every check, refused ones included, is kept in the student's work for the report,
+// and in the user's data folder for the next runs (kept_checks.h).
 
 #include <QDialog>
 
@@ -35,7 +36,8 @@ public:
     QListWidget* checks;         // the checks made in this exercise
     QPushButton* close;
 
-    // "Vérifier": true when the check was made (and kept).
+    // "Vérifier": true when the check was made, false when it was refused (kept all the
+    // same) or there is no hidden concentration.
     bool check_Click();
     // "Calculer u(c2)": true when u(c2) was computed (and put in its box).
     bool compute_Click();

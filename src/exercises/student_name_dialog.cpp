@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/student_name_dialog.h"
 
+#include "a11y/tell.h"
 #include "grading/student_name.h"
 #include "ui/modal.h"
 
@@ -19,8 +20,9 @@ StudentNameDialog::StudentNameDialog(const QString& exerciseTitle, QWidget* pare
     setModal(true);
     QString text = QStringLiteral(
         "Dans cet exercice, chaque élève a sa propre concentration à trouver, tirée d'après son "
-        "nom. Taper son nom et son prénom, toujours les mêmes (les majuscules et les accents ne "
-        "comptent pas)\u00A0: le compte rendu les porte.");
+        "nom. Taper son nom et son prénom, toujours les mêmes (ni les majuscules, ni les "
+        "accents, ni la ponctuation, ni l'ordre des mots ne comptent)\u00A0: le compte rendu "
+        "les porte.");
     if (!exerciseTitle.trimmed().isEmpty())
         text = QStringLiteral("«\u00A0%1\u00A0»\n").arg(exerciseTitle.trimmed()) + text;
     note = new QLabel(text, this);
@@ -30,6 +32,13 @@ StudentNameDialog::StudentNameDialog(const QString& exerciseTitle, QWidget* pare
     name->setAccessibleName(QStringLiteral("Nom et prénom"));
     name->setMaxLength(120);
     label->setBuddy(name);
+    problem = new QLabel(this);
+    problem->setWordWrap(true);
+    problem->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QPalette palette = problem->palette();
+    palette.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    problem->setPalette(palette);
+    problem->hide();
     ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);
     cancel = new QPushButton(QStringLiteral("Annuler"), this);
@@ -45,6 +54,7 @@ StudentNameDialog::StudentNameDialog(const QString& exerciseTitle, QWidget* pare
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(note);
     layout->addLayout(row);
+    layout->addWidget(problem);
     layout->addLayout(buttons);
     // The note wraps at that width, and the window is as tall as the wrapped note needs.
     note->setMinimumWidth(420);
@@ -57,14 +67,27 @@ StudentNameDialog::StudentNameDialog(const QString& exerciseTitle, QWidget* pare
 }
 
 void StudentNameDialog::update() {
-    ok->setEnabled(!grading::normaliseName(name->text().toStdString()).empty());
+    const std::string typed = name->text().toStdString();
+    const std::string reason = grading::nameProblem(typed);
+    ok->setEnabled(reason.empty());
+    // Nothing typed yet is no fault to tell; the reason is read with the name box, which
+    // holds the focus as the student types.
+    const QString shown =
+        grading::cleanName(typed).empty() ? QString() : QString::fromStdString(reason);
+    problem->setText(shown);
+    if (problem->isHidden() != shown.isEmpty()) {
+        problem->setVisible(!shown.isEmpty());
+        // As tall as the wrapped note and reason need.
+        adjustSize();
+    }
+    a11y::describe(name, shown);
 }
 
 std::optional<QString> askStudentName(QWidget* parent, const QString& exerciseTitle) {
     StudentNameDialog dialog(exerciseTitle, parent);
     if (ui::exec(dialog) != QDialog::Accepted) return std::nullopt;
     const std::string typed = dialog.name->text().toStdString();
-    if (grading::normaliseName(typed).empty()) return std::nullopt;
+    if (!grading::nameProblem(typed).empty()) return std::nullopt;
     return QString::fromStdString(grading::cleanName(typed));
 }
 

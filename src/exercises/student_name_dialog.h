@@ -20,15 +20,16 @@ public:
 
     QLabel* note;
     QLineEdit* name;
-    QPushButton* ok;     // offered once the name holds a letter or a digit
+    QLabel* problem;     // why the name typed cannot be taken; hidden while it can
+    QPushButton* ok;     // offered once grading::nameProblem accepts the name
     QPushButton* cancel; // nothing is opened
 
 private:
     void update();
 };
 
-// Runs the dialog through the modal seam: the name as typed (blanks around dropped), or none
-// when the student cancels.
+// Runs the dialog through the modal seam: the name as typed (blanks gathered, as cleanName
+// gives it), or none when the student cancels.
 std::optional<QString> askStudentName(QWidget* parent, const QString& exerciseTitle);
 
 } // namespace exercises

@@ -31,8 +31,8 @@ QString secrecyNote(bool saved) {
         "écran de l'élève et dans aucun fichier qu'on lui donne ou qu'il enregistre\u00A0: seule "
         "cette liste la montre. Ce n'est pas un coffre-fort\u00A0: le programme est un logiciel "
         "libre et la clé est dans le fichier d'exercice, si bien qu'un élève qui lit le "
-        "programme et le fichier peut retrouver les valeurs. Le même nom (majuscules, accents "
-        "et espaces mis à part) donne toujours la même valeur.");
+        "programme et le fichier peut retrouver les valeurs. Le même nom (majuscules, accents, "
+        "ponctuation et ordre des mots mis à part) donne toujours la même valeur.");
     if (!saved)
         text += QStringLiteral(
             "\nL'exercice n'est pas encore enregistré avec cet intervalle et cette clé\u00A0: ces "
@@ -73,6 +73,9 @@ StudentValuesWindow::StudentValuesWindow(const grading::ExerciseUnknown& unknown
     valuesLabel->setBuddy(values);
     repeated = new QLabel(this);
     repeated->setWordWrap(true);
+    refused = new QLabel(this);
+    refused->setWordWrap(true);
+    refused->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     copy = new QPushButton(QStringLiteral("&Copier"), this);
     copy->setToolTip(QStringLiteral("Copier la liste pour la coller dans un tableur"));
     saveCsv = new QPushButton(QStringLiteral("&Enregistrer en CSV…"), this);
@@ -92,6 +95,7 @@ StudentValuesWindow::StudentValuesWindow(const grading::ExerciseUnknown& unknown
     layout->addWidget(valuesLabel);
     layout->addWidget(values, 2);
     layout->addWidget(repeated);
+    layout->addWidget(refused);
     layout->addLayout(buttons);
     resize(560, 560);
 
@@ -120,6 +124,18 @@ void StudentValuesWindow::update() {
     repeated->setText(twice.isEmpty() ? QString()
                                       : QStringLiteral("Noms en double, comptés une fois\u00A0: ") +
                                             twice.join(QStringLiteral(", ")));
+    // A line that no student could type as a name gets no value: the teacher reads why.
+    QStringList lines;
+    for (const grading::RefusedName& line : list_.refused) {
+        QString reason = QString::fromStdString(line.reason);
+        if (!reason.isEmpty()) reason[0] = reason[0].toLower(); // after a colon
+        lines << QStringLiteral("«\u00A0%1\u00A0»\u00A0: %2")
+                     .arg(QString::fromStdString(line.name), reason);
+    }
+    refused->setText(lines.isEmpty() ? QString()
+                                     : QStringLiteral("Lignes sans valeur\u00A0:\n") +
+                                           lines.join(QLatin1Char('\n')));
+    refused->setVisible(!lines.isEmpty());
     const bool any = !list_.students.empty();
     copy->setEnabled(any);
     saveCsv->setEnabled(any);

@@ -26,6 +26,7 @@ public:
     QPlainTextEdit* names;
     QTableWidget* values;
     QLabel* repeated; // names met twice, listed once
+    QLabel* refused;  // lines that are no student's name, with the reason
     QPushButton* copy;
     QPushButton* saveCsv;
     QPushButton* close;

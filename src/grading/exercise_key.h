@@ -15,7 +15,9 @@
 //              mixed = z ^ (z >> 31), all modulo 2^64;
 //   fraction = (mixed >> 11) / 2^53, exactly representable in a double, in [0, 1).
 //
-// The text is the student's name in the form normaliseName gives (student_name.h).
+// The text is the student's name in the form normaliseName gives (student_name.h): case,
+// accents and punctuation folded away, hyphens and apostrophes as blanks, the words in the
+// order of their bytes and joined by one space ("dupont marie" for "Marie Dupont").
 
 #include <cstdint>
 #include <optional>

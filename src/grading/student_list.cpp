@@ -39,9 +39,12 @@ Outcome<StudentValues> studentValues(std::string_view pastedNames, const Exercis
     StudentValues values;
     std::set<std::string> seen;
     for (const std::string_view line : lines(pastedNames)) {
-        const std::string normalised = normaliseName(line);
-        if (normalised.empty()) continue;
-        if (!seen.insert(normalised).second) {
+        if (cleanName(line).empty()) continue;
+        if (std::string problem = nameProblem(line); !problem.empty()) {
+            values.refused.push_back({cleanName(line), std::move(problem)});
+            continue;
+        }
+        if (!seen.insert(normaliseName(line)).second) {
             values.repeated.push_back(cleanName(line));
             continue;
         }

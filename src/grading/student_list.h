@@ -18,17 +18,28 @@ struct StudentValue {
     double concentration; // mol/L, as drawConcentration gives it
 };
 
+struct RefusedName {
+    std::string name;   // as cleanName gives it
+    std::string reason; // a French sentence
+
+    bool operator==(const RefusedName&) const = default;
+};
+
 struct StudentValues {
     std::vector<StudentValue> students; // in the order of the pasted lines
     // Lines left out because an earlier line holds the same name (as normaliseName compares
-    // them: "Léa Martin" then "LEA  MARTIN"), as cleanName gives them, in their order.
+    // them: "Léa Martin" then "LEA  MARTIN" or "Martin Léa"), as cleanName gives them, in
+    // their order.
     std::vector<std::string> repeated;
+    // Lines that no student could type as a name, with the reason nameProblem gives.
+    std::vector<RefusedName> refused;
 };
 
 // The values of the names pasted, one a line (line ends LF, CR LF or CR). Blank lines, and
-// lines of invisible characters only, are skipped; a name met again is listed once, at its
-// first line, and the later lines go to `repeated`. Refused, with the reason, for a range that
-// rangeProblem refuses.
+// lines of invisible characters only, are skipped; a line that nameProblem refuses (Latin
+// letters mixed with another script's, punctuation only) gets no value and goes to `refused`;
+// a name met again is listed once, at its first line, and the later lines go to `repeated`.
+// Refused, with the reason, for a range that rangeProblem refuses.
 Outcome<StudentValues> studentValues(std::string_view pastedNames, const ExerciseUnknown& unknown);
 
 // The list as text: a header row "Nom et prénom", "c2 (mol/L)", then a row for each student,

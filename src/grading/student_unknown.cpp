@@ -111,11 +111,9 @@ Outcome<double> drawConcentration(const ExerciseUnknown& unknown, std::string_vi
     const ConcentrationRange& range = unknown.range;
     if (std::string problem = rangeProblem(range); !problem.empty())
         return Outcome<double>::failure(std::move(problem));
-    const std::string normalised = normaliseName(name);
-    if (normalised.empty())
-        return Outcome<double>::failure("Le nom est vide" + std::string(nbsp) +
-                                        ": taper le nom et le prénom de l'élève.");
-    const double fraction = keyedFraction(unknown.key, normalised);
+    if (std::string problem = nameProblem(name); !problem.empty())
+        return Outcome<double>::failure(std::move(problem));
+    const double fraction = keyedFraction(unknown.key, normaliseName(name));
     const double x = range.lowest + fraction * (range.highest - range.lowest);
     double value = *numbers::parseNumberText(numbers::formatSignificant(x, range.digits));
     if (value < range.lowest) value = smallestAtLeast(range.lowest, range.digits);

@@ -8,7 +8,9 @@
 // (student_list.h) tells each student's value without any file holding it.
 //
 // The draw, for a range [lowest, highest] with n digits and a name:
-//   1. f = keyedFraction(key, normaliseName(name)), in [0, 1);
+//   1. f = keyedFraction(key, normaliseName(name)), in [0, 1): the name with its case,
+//      accents and punctuation folded away and its words in a fixed order, so that "Marie
+//      Dupont", "DUPONT Marie" and "Dupont, Marie." get one value (student_name.h);
 //   2. x = lowest + f × (highest − lowest), in double precision;
 //   3. x is written with n significant digits (numbers::formatSignificant) and read back:
 //      that value is the student's, and its text is the one the lists show;
@@ -20,15 +22,18 @@
 //     with makeKey (seeded from std::random_device) and writes rangeText and keyText into
 //     records 14 and 15 (unknown_records.h), keeping both when the exercise is saved again;
 //   - opening an exercise reads them with readUnknownRecords; with an unknown it asks the
-//     student's name, draws the value with drawConcentration, and puts it on the bench hidden
+//     student's name (refused while nameProblem refuses it), draws the value with
+//     drawConcentration, and puts it on the bench hidden
 //     and locked, written in no file. The bench holds a typed c2 to three significant digits
 //     (its box rounds to "0.00E+00"): a range of more digits needs the value set without that
 //     rounding, or the lists and the bench would disagree;
 //   - "Vérifier mon résultat…" calls checkTypedResult (result_check.h) with the drawn value,
-//     offers concentrationUncertainty (uncertainty.h), and keeps every ResultCheck for the
-//     report, which shows cleanName (student_name.h) and checkLine;
+//     offers concentrationUncertainty (uncertainty.h), and keeps every ResultCheck, refused
+//     ones included, for the report, which shows cleanName (student_name.h) and checkLine;
+//     the checks are kept in the user's data folder too (check_log.h), by exercise file and
+//     normal form of the name, and come back when the program is started again;
 //   - "Valeurs des élèves…" calls studentValues and studentValuesText or studentValuesCsv
-//     (student_list.h).
+//     (student_list.h), which report the names that nameProblem refuses.
 
 #include "grading/exercise_key.h"
 #include "grading/outcome.h"
@@ -67,8 +72,8 @@ struct ExerciseUnknown {
 };
 
 // The concentration of the student of that name (mol/L), always within the range; refused
-// (with the reason) for a range that rangeProblem refuses or a name that normaliseName leaves
-// empty.
+// (with the reason) for a range that rangeProblem refuses or a name that nameProblem refuses
+// (student_name.h: an empty normal form, Latin letters mixed with another script's).
 Outcome<double> drawConcentration(const ExerciseUnknown& unknown, std::string_view name);
 
 // A concentration drawn in the range as the lists write it: its n significant digits with the

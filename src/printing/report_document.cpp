@@ -103,9 +103,15 @@ h2 { font-size: 12pt; color: #00007f; })"));
     if (facts.checks.isEmpty()) {
         html += QStringLiteral("<p>Aucune vérification n'a été faite.</p>");
     } else {
-        html += QStringLiteral("<p>%1 vérification%2, dans l'ordre\u00A0:</p><ol>")
+        // "3 vérifications, dont 1 refusée, dans l'ordre :"
+        const auto plural = [](qsizetype n) { return n > 1 ? QStringLiteral("s") : QString(); };
+        const QString refused = facts.refusedChecks > 0 ? QStringLiteral(", dont %1 refusée%2")
+                                                              .arg(facts.refusedChecks)
+                                                              .arg(plural(facts.refusedChecks))
+                                                        : QString();
+        html += QStringLiteral("<p>%1 vérification%2%3, dans l'ordre\u00A0:</p><ol>")
                     .arg(facts.checks.size())
-                    .arg(facts.checks.size() > 1 ? QStringLiteral("s") : QString());
+                    .arg(plural(facts.checks.size()), refused);
         for (const QString& line : facts.checks)
             html += QStringLiteral("<li>%1</li>").arg(escaped(line));
         html += QStringLiteral("</ol>");

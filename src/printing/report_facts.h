@@ -15,9 +15,10 @@ struct ReportFacts {
     QStringList setUp;         // the set-up, a line each ("Solution titrante : …")
     QString method;            // how the equivalence is found on this bench, as proposed
     QString equivalenceVolume; // VE as the student last typed it (mL)
-    QString concentration;     // c2 of the last check, as typed
-    QString uncertainty;       // u(c2) of the last check, as typed
-    QStringList checks;        // every check of the result, a line each, in order
+    QString concentration;     // c2 of the last check made, as typed
+    QString uncertainty;       // u(c2) of the last check made, as typed
+    QStringList checks;        // every check of the result, refused ones too, a line each
+    int refusedChecks = 0;     // how many of them were refused
 };
 
 // What the student gives in the report window: the facts may propose them.

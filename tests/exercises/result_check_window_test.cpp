@@ -3,26 +3,36 @@
 // the expected value nowhere, and u(c2) computed the class's way from the bench.
 
 #include "exercises/exercise_menu.h"
+#include "exercises/kept_checks.h"
 #include "exercises/result_check_window.h"
+#include "exercises/student_work.h"
+#include "files/ui/paths.h"
 #include "model/acidbase/catalogue.h"
 #include "model/catalogue.h"
 #include "support/fake_exercise_area.h"
 #include "support/scripted_answerer.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace {
 
 class ResultCheckWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The checks kept between runs go to a folder of the test's own.
+        ASSERT_TRUE(userData.isValid());
+        files::setUserDataFolder(userData.path());
         exercises::StudentWork work;
         work.exerciseFile = QStringLiteral("/classe/FER.E44");
         work.title = QStringLiteral("Dosage du fer");
@@ -30,6 +40,7 @@ protected:
         // An exercise that hides the bench's concentration: the reference is the bench's.
         host.benchConcentration = 0.01037;
     }
+    void TearDown() override { files::setUserDataFolder({}); }
 
     // Every text the window shows or tells.
     static QString allTexts(const exercises::ResultCheckWindow& w) {
@@ -41,57 +52,130 @@ protected:
         return all;
     }
 
+    QTemporaryDir userData;
     support::FakeExerciseArea host;
     ui::ScriptedAnswerer script;
 };
 
-TEST_F(ResultCheckWindowTest, EachCheckAnswersZAndTheVerdictAndIsKept) {
+TEST_F(ResultCheckWindowTest, EachCheckAnswersZAndTheVerdictOrWhyNotAndIsKept) {
     exercises::ResultCheckWindow window(host);
+    const QString inconclusive = QStringLiteral("Incertitude trop grande pour conclure\u00A0: "
+                                                "u(c2) dépasse 10\u00A0% de c2.");
     struct Row {
         const char* name;
         const char* c;
         const char* u;
-        QString answer; // empty: refused, and not kept
+        QString answer; // a z, or why there is none
     } rows[] = {
         // |0,01057 − 0,01037| / 0,0002 = 1
         {"one uncertainty above", "0,01057", "0,0002",
-         QStringLiteral("z\u00A0=\u00A01,00\u00A0: Résultat compatible avec la valeur "
+         QStringLiteral("z\u00A0=\u00A01,0\u00A0: Résultat compatible avec la valeur "
                         "attendue.")},
         // |0,00977 − 0,01037| / 0,0002 = 3, typed with points and an exponent
         {"three below, points", "0.00977", "2e-4",
-         QStringLiteral("z\u00A0=\u00A03,00\u00A0: Résultat non compatible avec la valeur "
+         QStringLiteral("z\u00A0=\u00A03,0\u00A0: Résultat non compatible avec la valeur "
                         "attendue.")},
         // |0,01077 − 0,01037| / 0,0002 = 2: still compatible
         {"two exactly, blanks around", " 0,01077 ", " 0,0002 ",
-         QStringLiteral("z\u00A0=\u00A02,00\u00A0: Résultat compatible avec la valeur "
+         QStringLiteral("z\u00A0=\u00A02,0\u00A0: Résultat compatible avec la valeur "
                         "attendue.")},
-        {"not a number", "environ 0,01", "0,0002", QString()},
-        {"no uncertainty", "0,0104", "0", QString()},
-        {"nothing typed", "", "", QString()},
+        // |0,0097 − 0,01037| / 0,0002 = 3,35
+        {"beyond 3", "0,0097", "0,0002",
+         QStringLiteral("z\u00A0>\u00A03\u00A0: Résultat non compatible avec la valeur "
+                        "attendue.")},
+        {"u = 1 for c = 0,5", "0,5", "1", inconclusive},
+        {"c = u = 1E-06", "1E-06", "1E-06", inconclusive},
+        {"not a number", "environ 0,01", "0,0002",
+         QStringLiteral("La concentration «\u00A0environ 0,01\u00A0» n'est pas un nombre.")},
+        {"no uncertainty", "0,0104", "0",
+         QStringLiteral("L'incertitude-type u(c2) est nulle\u00A0: aucune mesure n'est exacte. "
+                        "Calculer u(c2) à la manière de la classe.")},
+        {"nothing typed", "", "", QStringLiteral("Taper la concentration c2 trouvée.")},
     };
     std::size_t kept = 0;
     for (const Row& row : rows) {
         window.concentration->setText(QString::fromUtf8(row.c));
         window.uncertainty->setText(QString::fromUtf8(row.u));
-        const bool made = window.check_Click();
-        EXPECT_EQ(made, !row.answer.isEmpty()) << row.name;
-        if (made) {
-            ++kept;
-            EXPECT_EQ(window.answer->text(), row.answer) << row.name;
-        } else {
-            EXPECT_FALSE(window.answer->text().startsWith(QStringLiteral("z"))) << row.name;
-            EXPECT_FALSE(window.answer->text().isEmpty()) << row.name;
-        }
+        EXPECT_EQ(window.check_Click(), row.answer.startsWith(QLatin1Char('z'))) << row.name;
+        EXPECT_EQ(window.answer->text(), row.answer) << row.name;
+        // Refused or made, every check is kept and listed.
+        ++kept;
         ASSERT_EQ(host.state.work->checks.size(), kept) << row.name;
         EXPECT_EQ(window.checks->count(), int(kept)) << row.name;
     }
-    EXPECT_EQ(host.state.work->checks[1].zText, "3,00");
+    EXPECT_EQ(host.state.work->checks[1].zText, "3,0");
     EXPECT_FALSE(host.state.work->checks[1].compatible);
     EXPECT_TRUE(window.checks->item(0)->text().startsWith(QStringLiteral("1. c2 = 0,01057")));
+    EXPECT_EQ(window.checks->item(4)->text(),
+              QStringLiteral("5. c2 = «\u00A00,5\u00A0»\u00A0; u(c2) = «\u00A01\u00A0»\u00A0; "
+                             "vérification refusée. ") +
+                  inconclusive);
     // The expected value is written nowhere, in no form.
     const QString all = allTexts(window);
     for (const char* form : {"0,01037", "0.01037", "1,037", "1.037"})
         EXPECT_FALSE(all.contains(QString::fromUtf8(form))) << form;
+}
+
+TEST_F(ResultCheckWindowTest, ChecksComeBackAfterARestart) {
+    host.state.work->name = QStringLiteral("Marie Dupont");
+    {
+        exercises::ResultCheckWindow window(host);
+        for (const auto& [c, u] : {std::pair{"0,0104", "0,0002"}, std::pair{"0,5", "1"}}) {
+            window.concentration->setText(QString::fromUtf8(c));
+            window.uncertainty->setText(QString::fromUtf8(u));
+            window.check_Click();
+        }
+    }
+    const std::vector<grading::ResultCheck> made = host.state.work->checks;
+    ASSERT_EQ(made.size(), 2u);
+    // The file holds what was typed and shown, never the expected value.
+    QFile file(exercises::checksFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    EXPECT_FALSE(bytes.contains("0,01037") || bytes.contains("0.01037")) << bytes.toStdString();
+
+    // Another run: the same exercise under the same name, the words the other way round.
+    struct Row {
+        const char* name;
+        QString file;
+        QString student;
+        bool back; // the checks come back
+    } rows[] = {
+        {"same exercise, same name", QStringLiteral("/classe/FER.E44"),
+         QStringLiteral("DUPONT Marie"), true},
+        {"another name", QStringLiteral("/classe/FER.E44"), QStringLiteral("Léa Martin"), false},
+        {"another exercise", QStringLiteral("/classe/CUIVRE.E44"), QStringLiteral("Marie Dupont"),
+         false},
+    };
+    for (const Row& row : rows) {
+        support::FakeExerciseArea restarted;
+        exercises::StudentWork work;
+        work.exerciseFile = row.file;
+        work.name = row.student;
+        exercises::beginStudentWork(restarted, work);
+        ASSERT_TRUE(restarted.state.work) << row.name;
+        const auto& back = restarted.state.work->checks;
+        EXPECT_EQ(back, row.back ? made : std::vector<grading::ResultCheck>{}) << row.name;
+    }
+
+    // A damaged line is skipped, the others read; the next check writes the file whole again.
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("/classe/FER.E44\tdupont marie\t0,01\t???\n\xff\xfe\n");
+    file.close();
+    support::FakeExerciseArea restarted;
+    exercises::StudentWork work;
+    work.exerciseFile = QStringLiteral("/classe/FER.E44");
+    work.name = QStringLiteral("Marie Dupont");
+    exercises::beginStudentWork(restarted, work);
+    ASSERT_EQ(restarted.state.work->checks, made);
+    exercises::ResultCheckWindow window(restarted);
+    EXPECT_EQ(window.checks->count(), 2);
+    window.concentration->setText(QStringLiteral("0,0103"));
+    window.uncertainty->setText(QStringLiteral("0,0002"));
+    EXPECT_TRUE(window.check_Click());
+    EXPECT_EQ(exercises::keptChecks(work), restarted.state.work->checks);
+    EXPECT_EQ(restarted.state.work->checks.size(), 3u);
 }
 
 TEST_F(ResultCheckWindowTest, TheChecksMadeBeforeAreListedWhenTheWindowOpensAgain) {

@@ -2,6 +2,8 @@
 // The teacher's list: pasted names, each with its student's value, as text and as CSV.
 #include "grading/student_list.h"
 
+#include "grading/student_name.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -39,8 +41,32 @@ TEST(StudentList, PastedLinesBlankLinesAndRepeatedNames) {
     EXPECT_EQ(list->repeated, (std::vector<std::string>{"LEA MARTIN", "tom"}));
     // The values of the draw's own test, as each student's program draws them.
     EXPECT_EQ(list->students[0].concentration, 0.0119);
-    EXPECT_EQ(list->students[1].concentration, 0.00858);
+    EXPECT_EQ(list->students[1].concentration, 0.00857);
     EXPECT_EQ(list->students[2].concentration, *grading::drawConcentration(unknown, "TOM"));
+}
+
+TEST(StudentList, OneValueAStudentAndRefusedLinesReported) {
+    const char* pasted = "Marie Dupont\n"
+                         "Dupont Marie\n"
+                         "Alice Martin.\n"
+                         "Alice Martin\n"
+                         "Alice M\u0430rtin\n"
+                         "* * *\n"
+                         "O'Brien Kate\n"
+                         "Kate O Brien";
+    const auto list = grading::studentValues(pasted, unknown);
+    ASSERT_TRUE(list) << list.reason;
+    EXPECT_EQ(names(list->students),
+              (std::vector<std::string>{"Marie Dupont", "Alice Martin.", "O'Brien Kate"}));
+    EXPECT_EQ(list->repeated,
+              (std::vector<std::string>{"Dupont Marie", "Alice Martin", "Kate O Brien"}));
+    const std::vector<grading::RefusedName> refused = {
+        {"Alice M\u0430rtin", grading::nameProblem("Alice M\u0430rtin")},
+        {"* * *", "Le nom ne contient ni lettre ni chiffre\u00A0: taper le nom et le prénom de "
+                  "l'élève."}};
+    EXPECT_EQ(list->refused, refused);
+    EXPECT_EQ(list->students[1].concentration,
+              *grading::drawConcentration(unknown, "alice martin"));
 }
 
 TEST(StudentList, NothingPasted) {
@@ -49,6 +75,7 @@ TEST(StudentList, NothingPasted) {
         ASSERT_TRUE(list);
         EXPECT_TRUE(list->students.empty());
         EXPECT_TRUE(list->repeated.empty());
+        EXPECT_TRUE(list->refused.empty());
     }
 }
 

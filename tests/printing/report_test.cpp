@@ -42,9 +42,9 @@ printing::ReportFacts classFacts() {
     f.equivalenceVolume = QStringLiteral("11,9");
     f.concentration = QStringLiteral("0,0595");
     f.uncertainty = QStringLiteral("0,0004");
-    f.checks = {QStringLiteral("c2 = 0,07\u00A0mol/L ; u(c2) = 0,0004\u00A0mol/L ; z = 25,00. "
+    f.checks = {QStringLiteral("c2 = 0,07\u00A0mol/L ; u(c2) = 0,0004\u00A0mol/L ; z > 3. "
                                "Résultat non compatible avec la valeur attendue."),
-                QStringLiteral("c2 = 0,0595\u00A0mol/L ; u(c2) = 0,0004\u00A0mol/L ; z = 0,50. "
+                QStringLiteral("c2 = 0,0595\u00A0mol/L ; u(c2) = 0,0004\u00A0mol/L ; z = 0,5. "
                                "Résultat compatible avec la valeur attendue.")};
     return f;
 }
@@ -146,6 +146,27 @@ TEST(Report, TheDocumentHoldsEveryPartAndThePictures) {
                     .contains(QStringLiteral("5. Vérifications du résultat Aucune vérification "
                                              "n'a été faite.")));
     EXPECT_TRUE(simplified(plain->toRawText()).contains(QStringLiteral("Élève : —")));
+
+    // Refused checks are listed with the others, and counted.
+    struct Row {
+        int checks, refused;
+        const char* count;
+    } rows[] = {
+        {1, 1, "1 vérification, dont 1 refusée, dans l'ordre :"},
+        {3, 1, "3 vérifications, dont 1 refusée, dans l'ordre :"},
+        {3, 2, "3 vérifications, dont 2 refusées, dans l'ordre :"},
+    };
+    for (const Row& r : rows) {
+        printing::ReportFacts some = facts;
+        some.checks.clear();
+        for (int i = 0; i < r.checks; ++i)
+            some.checks
+                << QStringLiteral("c2 = «\u00A00,5\u00A0» ; vérification refusée. %1").arg(i);
+        some.refusedChecks = r.refused;
+        const auto counted = printing::reportDocument(some, {}, {}, QDate(2026, 12, 8));
+        EXPECT_TRUE(simplified(counted->toRawText()).contains(QString::fromUtf8(r.count)))
+            << r.count;
+    }
 }
 
 class ReportPdf : public ::testing::Test {

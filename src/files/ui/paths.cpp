@@ -13,6 +13,7 @@ namespace files {
 namespace {
 
 QString folderOverride;
+QString userDataOverride;
 
 // Whether this user owns the file or folder (always on systems without owners).
 bool ownedByUser(const QFileInfo& info) {
@@ -74,14 +75,24 @@ bool canWriteInto(const QString& folder) {
     return info.isDir() && info.isWritable();
 }
 
+QString userDataFolder() {
+    const QString own = userDataOverride.isEmpty()
+                            ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
+                            : userDataOverride;
+    QDir().mkpath(own);
+    return own;
+}
+
+void setUserDataFolder(const QString& folder) {
+    userDataOverride = folder;
+}
+
 QString sharedTemporaryFile() {
     const QString name = QStringLiteral("TEMPlu.TMP");
     if (programFolderIsUsersOwn()) return QDir(programFolder()).filePath(name);
     // Installed, or in a folder of another user: each user has the file in their own data
     // folder (~/.local/share/titrage), where the other programs look for it.
-    const QString own = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir().mkpath(own);
-    return QDir(own).filePath(name);
+    return QDir(userDataFolder()).filePath(name);
 }
 
 QString writableFolder(const QString& folder) {

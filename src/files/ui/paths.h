@@ -34,8 +34,14 @@ QString entryIgnoringCase(const QString& folder, const QString& name,
 // Whether this user can create a file in folder: it exists, is a folder, and may be written.
 bool canWriteInto(const QString& folder);
 
+// The user's own data folder, ~/.local/share/titrage ($XDG_DATA_HOME/titrage), created when
+// needed, unless a test chose another: what the program keeps for the user from one run to
+// the next (the checks of the students' results) goes there.
+QString userDataFolder();
+void setUserDataFolder(const QString& folder); // empty restores the default
+
 // The temporary file shared with other programs: in the program folder where it is the
-// user's own, else in the user's own data folder (created when needed).
+// user's own, else in the user's own data folder.
 QString sharedTemporaryFile();
 
 // The folder to propose for a file the user saves: folder itself where the user can write into
