@@ -9,6 +9,7 @@
 // student's unknown keeps every other text and position.
 
 #include "exercises/exercise_file.h"
+#include "files/check/configuration_check.h"
 #include "files/configuration.h"
 #include "files/recordfile.h"
 #include "files/unknown_sample.h"
@@ -48,6 +49,16 @@ void checkConfigurationWrittenAgain(const files::SituationTable& table) {
     for (int s = 0; s < files::situationCount; ++s)
         for (int j = 1; j <= 3; ++j)
             FUZZ_CHECK(back.choices[s][j] == table.choices[s][j]);
+    FUZZ_CHECK(files::configurationProblem(back) == files::configurationProblem(table));
+}
+
+// The check of a configuration's values answers for every table read: nothing, or why the
+// bench cannot take it, beginning with the situation at fault.
+void checkValues(const files::SituationTable& table) {
+    const std::string problem = files::configurationProblem(table);
+    if (problem.empty()) return;
+    FUZZ_CHECK(problem.starts_with("Situation n°\u00A0"));
+    FUZZ_CHECK(problem.ends_with("."));
 }
 
 // Records 14 and 15 as an exercise's unknown.
@@ -93,6 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const files::AcidBaseChoices& acidBase : table.acidBase)
             checkRecordText(acidBase.water);
         checkConfigurationWrittenAgain(table);
+        checkValues(table);
     }
     // A configuration with a student's unknown: the word in every situation, nothing else
     // changed; anything but a configuration is refused.
@@ -111,6 +123,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 FUZZ_CHECK(after.choices[s][j] == table.choices[s][j]);
         }
         FUZZ_CHECK(files::markUnknownSample(*marked) == marked);
+        // The word of a student's unknown is never what the check refuses.
+        if (files::configurationProblem(table).empty())
+            FUZZ_CHECK(files::configurationProblem(after).empty());
     }
 
     const exercises::ExerciseRecords exercise = exercises::exerciseRecordsFromBytes(bytes);
