@@ -5,10 +5,12 @@
 // configuration can store (the acid-base inputs too) and is written again as bytes that read
 // back as the same table, and an exercise's unknown for each student (records 14 and 15) that
 // reads is written as texts that read back and write again the same, and draws values within
-// its range, and the same as the exercise file reads it. A configuration given the word of a
-// student's unknown keeps every other text and position.
+// its range, and the same as the exercise file reads it; record 16, the teacher's code, is
+// matched by no empty code. A configuration given the word of a student's unknown keeps every
+// other text and position.
 
 #include "exercises/exercise_file.h"
+#include "exercises/teacher_code.h"
 #include "files/check/configuration_check.h"
 #include "files/configuration.h"
 #include "files/recordfile.h"
@@ -143,5 +145,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                          file.read(grading::keyRecord).text);
     FUZZ_CHECK(bool(unknown) == bool(fromRecords));
     if (unknown && fromRecords) FUZZ_CHECK(*unknown == *fromRecords);
+    // Record 16, the teacher's code: blank is no code, and a code is never matched by the
+    // empty text (a damaged one by nothing at all).
+    const QString& code = exercise[exercises::codeRecord];
+    FUZZ_CHECK(exercises::holdsTeacherCode(code) == !code.trimmed().isEmpty());
+    if (code.trimmed().startsWith(QStringLiteral("code1;")))
+        FUZZ_CHECK(!exercises::teacherCodeMatches(code, QString()));
     return 0;
 }

@@ -29,6 +29,7 @@
 #include "drawing/measured_curve.h"
 #include "exercises/exercise_area.h"
 #include "files/ui/situation_bench.h"
+#include "files/unknown_sample.h"
 #include "model/acidbase/meters.h"
 #include "model/amounts.h"
 #include "model/colour_words.h"
@@ -297,12 +298,14 @@ public:
     void hideSampleConcentration() override;
     bool sampleConcentrationHidden() override { return sampleHidden_; }
     void revealSampleConcentration() override;
-    void setStudentConcentration(std::optional<double> concentration) override;
+    void sealSample(std::optional<double> own) override;
     double sampleConcentration() override;
     exercises::BenchReadings benchReadings() override;
     void setResultCheckOffered(bool offered) override;
     void loadConfiguration(const QString& path) override;
     const files::SituationTable& benchSituations() override;
+    const files::SituationTable& exerciseSituations() override;
+    void forgetSecretSample() override { endSecret(false); }
     // printing::BenchPictures: printing and the clipboard copies.
     QImage benchImage(qreal scale, bool withValues) override;
     QImage graphImage(qreal scale) override;
@@ -311,9 +314,9 @@ public:
     std::optional<std::string> acidBaseTableText(std::string_view separator,
                                                  std::string_view lineEnd) override;
     printing::ReportFacts reportFacts() override;
-    // A student's own concentration is on the bench (its situations hold the word that stands
-    // for it, files::unknownSampleText).
-    bool studentConcentrationSet() const { return studentConcentration_.has_value(); }
+    // A secret concentration is on the bench (its situations hold the word that stands for
+    // it, files::unknownSampleText).
+    bool sampleSealed() const { return hiddenSamples_.held(); }
 
 signals:
     // The window's first whole picture is on the screen (after start()): what it did not need
@@ -415,11 +418,21 @@ private:
     void lockHiddenConcentration();
     // The concentration to find taken out of its box while it is hidden, put back when shown.
     void keepSampleSecret(bool hidden);
-    // The bench's concentration to find is the word that stands for the student's own.
-    bool sampleIsStudents() const;
-    // The reveal label while a student's own concentration is on the bench ("inconnue",
-    // nothing to click), or as it is otherwise.
-    void showStudentLabel(bool students);
+    // The secret concentration of the situation shown, when its text is the word that stands
+    // for it; none otherwise.
+    std::optional<double> secretSample() const;
+    // The concentration to find as every family reads it: the secret one, else the text.
+    double sampleValue() const;
+    // The reveal label while an exercise keeps the concentration secret ("inconnue", nothing
+    // to click), or as it is otherwise.
+    void showSecretLabel(bool secret);
+    // The secret ends, the bench unlocked and the concentration shown: each situation takes
+    // back the exercise's value (giveBack: its correction is shown) or the start value
+    // 0,01 mol/L (a new solution); a student's own value always gives way to the start value.
+    void endSecret(bool giveBack);
+    // The student defined a new solution (another species, a configuration opened): the
+    // secret ends unless the exercise that hides it is open.
+    void newSolutionChosen();
     drawing::GraphSecret graphSecret() const;
     // The bench's values copied into the current situation of the table, through the situation
     // buttons, the current situation staying on the bench.
@@ -462,11 +475,15 @@ private:
     std::array<QLabel*, 2> acidBaseListLabels_{}; // what screen readers name the two lists by
     bool courbesStale_ = true; // the static part of the curves must be drawn again
 
-    bool sampleHidden_ = false;   // masquer ticked: the concentration lives in hiddenSample_
-    bool exerciseSecret_ = false; // hidden and locked by an exercise, until it is shown
+    bool sampleHidden_ = false; // masquer ticked: the concentration lives in hiddenSample_
+    // Hidden and locked by an exercise, until its correction shows it or, once it is closed,
+    // the student defines a new solution.
+    bool exerciseSecret_ = false;
     QString hiddenSample_;
-    // The student's own concentration (mol/L), which the word in the situations stands for.
-    std::optional<double> studentConcentration_;
+    // The secret concentrations, which the word in the situations stands for.
+    files::HiddenSamples hiddenSamples_;
+    files::SituationTable unsealedSituations_; // what exerciseSituations() gives
+    bool loadingForExercise_ = false;          // an exercise's configuration is being loaded
 
     model::PresentAmounts presentAmounts_{};
     float scaleMax_ = 0;

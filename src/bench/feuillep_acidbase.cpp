@@ -249,7 +249,7 @@ ab::BenchSetup FeuilleP::acidBaseSetup() const {
     p.titration = acidBaseTitration();
     // Read in double precision: 0,1 mol/L is 0.1, and the equivalence of equal amounts
     // falls exactly on the volume a student computes.
-    p.sampleConcentration = numbers::parseBenchDouble(text(0).toStdString());
+    p.sampleConcentration = sampleValue();
     p.sampleVolume = itemValue(Combo1);
     p.waterVolume = std::max(0.0, numbers::parseBenchDouble(waterBox->text().toStdString()));
     p.titrantConcentration = numbers::parseBenchDouble(text(1).toStdString());

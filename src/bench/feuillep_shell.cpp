@@ -60,6 +60,7 @@ void FeuilleP::connectHandlers() {
     connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
     connect(Combo2, &QComboBox::currentIndexChanged, this, [this] { Combo2_Click(); });
     connect(ions1, &QComboBox::currentIndexChanged, this, [this] { ions1_Click(); });
+    connect(ions1, &QComboBox::activated, this, [this] { newSolutionChosen(); });
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
     connect(masquer, &QCheckBox::toggled, this, [this] { masquer_Click(); });
     for (int i = 0; i < 10; ++i)
@@ -233,7 +234,7 @@ void FeuilleP::Form_Activate() {
     lostToOwnWindow_ = false;
     if (Picture4->isHidden()) Command3->setText(QStringLiteral("Définir la\nsolution titrée"));
     // "Afficher la concentration", or "inconnue" over a student's own concentration.
-    showStudentLabel(studentConcentration_.has_value());
+    showSecretLabel(exerciseSecret_);
     Frame2->picture().setBackColor(QColor(240, 235, 230));
     tabquant->picture().setBackColor(Qt::white);
     const QString request = takeExerciseRequest();
@@ -362,12 +363,19 @@ void FeuilleP::clearSituationButtons() {
 
 void FeuilleP::loadConfiguration(const QString& path) {
     situations_.configFile = path;
+    loadingForExercise_ = true;
     files::loadConfiguration(*this, nullptr);
+    loadingForExercise_ = false;
 }
 
 const files::SituationTable& FeuilleP::benchSituations() {
     storeBenchInSituation();
     return situations_.table;
+}
+
+const files::SituationTable& FeuilleP::exerciseSituations() {
+    unsealedSituations_ = hiddenSamples_.unsealed(benchSituations());
+    return unsealedSituations_;
 }
 
 void FeuilleP::selectSituation(int index) {

@@ -81,8 +81,8 @@ int FeuilleP::species() const {
 
 model::BenchInputs FeuilleP::benchInputs() const {
     model::BenchInputs in;
-    in.sampleConcentration =
-        sampleIsStudents() ? float(*studentConcentration_) : readNumber(text(0));
+    const std::optional<double> secret = secretSample();
+    in.sampleConcentration = secret ? float(*secret) : readNumber(text(0));
     in.sampleVolume = itemValue(Combo1);
     in.titrantConcentration = readNumber(text(1));
     in.pouredVolume = readNumber(text(5));
@@ -108,8 +108,8 @@ void FeuilleP::lockBoxes(bool locked) {
 // Validation of a box: run when a shown box is left, on Enter, and by program.
 void FeuilleP::Text1_LostFocus(int index) {
     if (index < 0 || index > 5) return;
-    // The word that stands for a student's own concentration is no typed value.
-    if (index == 0 && sampleIsStudents()) {
+    // The word that stands for a secret concentration is no typed value.
+    if (index == 0 && secretSample()) {
         reinitialise();
         majtq();
         return;
@@ -191,6 +191,8 @@ void FeuilleP::Option2_Click(int index) {
         Option2[i]->setChecked(i == index);
     }
     auto& table = situations_.table;
+    // A table just loaded belongs to no situation yet.
+    const bool loaded = table.current < 0;
     if (table.current >= 0 && table.current < files::situationCount) {
         auto& texts = table.texts[table.current];
         for (int k = 0; k < 6; ++k)
@@ -219,6 +221,8 @@ void FeuilleP::Option2_Click(int index) {
     setText(5, QString::fromStdString(table.texts[index][5]));
     rewriteLabelvol();
     reftq();
+    // A configuration the student opened is a new solution; an exercise's own is not.
+    if (loaded && !loadingForExercise_) newSolutionChosen();
 }
 
 void FeuilleP::masquer_Click() {
@@ -255,23 +259,23 @@ void FeuilleP::hideSampleConcentration() {
     masquer->setChecked(true);
     lockHiddenConcentration();
     exerciseSecret_ = true;
+    showSecretLabel(true);
     majtq();
 }
 
 void FeuilleP::revealSampleConcentration() {
-    Label1_Click();
+    // A student's own value is shown by nothing, a correction included.
+    if (hiddenSamples_.holdsStudentsOwn()) return;
+    endSecret(true);
 }
 
 void FeuilleP::Label1_Click() {
-    // A student's own concentration is shown by nothing.
-    if (studentConcentration_) return;
-    const bool secret = exerciseSecret();
-    exerciseSecret_ = false;
+    // An exercise's secret is shown by nothing: it ends with a new solution.
+    if (exerciseSecret_ || hiddenSamples_.held()) return;
     masquer->setChecked(false);
     Command5->show();
     Label1->hide();
     masquer->setEnabled(true);
-    if (secret) majtq();
 }
 
 void FeuilleP::Command3_Click() {

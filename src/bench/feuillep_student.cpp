@@ -46,17 +46,23 @@ QString titrantName(model::TitrantFamily family) {
 
 } // namespace
 
-bool FeuilleP::sampleIsStudents() const {
-    return studentConcentration_ && files::isUnknownSample(text(0).toStdString());
+std::optional<double> FeuilleP::secretSample() const {
+    return hiddenSamples_.value(situations_.table.current, text(0).toStdString());
 }
 
-void FeuilleP::showStudentLabel(bool students) {
+double FeuilleP::sampleValue() const {
+    // In double precision, as typed: 0,0123 is 0.0123, not the single 0.0122999996.
+    if (const auto secret = secretSample()) return *secret;
+    return numbers::parseBenchDouble(text(0).toStdString());
+}
+
+void FeuilleP::showSecretLabel(bool secret) {
     // Greyed as nothing to click, yet dark enough to be read on the panel.
     QPalette palette = Label1->palette();
     for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
         palette.setColor(QPalette::Disabled, role, QColor(80, 80, 80));
     Label1->setPalette(palette);
-    if (students) {
+    if (secret) {
         Label1->setText(QStringLiteral("inconnue"));
         Label1->setAccessibleName(QStringLiteral("Concentration de la solution titrée inconnue"));
         Label1->setCursor(Qt::ArrowCursor);
@@ -69,33 +75,45 @@ void FeuilleP::showStudentLabel(bool students) {
     }
 }
 
-void FeuilleP::setStudentConcentration(std::optional<double> concentration) {
+void FeuilleP::sealSample(std::optional<double> own) {
     auto& table = situations_.table;
-    if (concentration) {
-        // Hidden and locked first, then the word in every situation and on the bench.
-        studentConcentration_ = concentration;
-        hideSampleConcentration();
-        files::markUnknownSample(table);
-        setText(0, fromView(files::unknownSampleText));
-        showStudentLabel(true);
-    } else {
-        if (!studentConcentration_) return;
-        studentConcentration_.reset();
-        for (auto& texts : table.texts)
-            if (files::isUnknownSample(texts[0])) texts[0] = startSample.toStdString();
-        if (files::isUnknownSample(text(0).toStdString())) setText(0, startSample);
-        showStudentLabel(false);
-        // Nothing secret is left: the concentration is shown, the bench unlocked.
-        Label1_Click();
-    }
+    // Hidden and locked first; the bench's own text joins its situation's before the seal.
+    hideSampleConcentration();
+    const int s = table.current;
+    if (s >= 0 && s < files::situationCount) table.texts[std::size_t(s)][0] = text(0).toStdString();
+    hiddenSamples_.seal(table, own);
+    setText(0, fromView(files::unknownSampleText));
     updateFocusChain();
     majtq();
 }
 
+void FeuilleP::endSecret(bool giveBack) {
+    if (!exerciseSecret_ && !hiddenSamples_.held()) return;
+    auto& table = situations_.table;
+    const int s = table.current;
+    const bool shown = s >= 0 && s < files::situationCount;
+    if (giveBack) {
+        if (shown) table.texts[std::size_t(s)][0] = text(0).toStdString();
+        table = hiddenSamples_.unsealed(table);
+        if (shown) setText(0, QString::fromStdString(table.texts[std::size_t(s)][0]));
+    }
+    // The words left give way to the start value: nothing of the secret is left to show.
+    hiddenSamples_.end(table, startSample.toStdString());
+    if (files::isUnknownSample(text(0).toStdString())) setText(0, startSample);
+    exerciseSecret_ = false;
+    showSecretLabel(false);
+    Label1_Click();
+    updateFocusChain();
+    majtq();
+}
+
+void FeuilleP::newSolutionChosen() {
+    // While the exercise that hides it is open, the concentration stays its secret.
+    if (!exercise_.work) endSecret(false);
+}
+
 double FeuilleP::sampleConcentration() {
-    // In double precision, as typed: 0,0123 is 0.0123, not the single 0.0122999996.
-    if (sampleIsStudents()) return *studentConcentration_;
-    return numbers::parseBenchDouble(text(0).toStdString());
+    return sampleValue();
 }
 
 exercises::BenchReadings FeuilleP::benchReadings() {
@@ -192,13 +210,20 @@ printing::ReportFacts FeuilleP::reportFacts() {
         facts.student = work->name;
         facts.exerciseTitle = work->title;
         facts.equivalenceVolume = work->equivalenceVolume;
-        for (const grading::ResultCheck& check : work->checks)
+        // Every check, refused ones too; the last one made proposes the result.
+        const grading::ResultCheck* lastMade = nullptr;
+        for (const grading::ResultCheck& check : work->checks) {
             facts.checks << QString::fromStdString(grading::checkLine(check));
-        if (!work->checks.empty()) {
-            const grading::ResultCheck& last = work->checks.back();
+            if (check.made())
+                lastMade = &check;
+            else
+                ++facts.refusedChecks;
+        }
+        if (lastMade) {
             facts.concentration =
-                QString::fromStdString(numbers::formatGeneral(last.concentration));
-            facts.uncertainty = QString::fromStdString(numbers::formatGeneral(last.uncertainty));
+                QString::fromStdString(numbers::formatGeneral(lastMade->concentration));
+            facts.uncertainty =
+                QString::fromStdString(numbers::formatGeneral(lastMade->uncertainty));
         }
     }
     return facts;

@@ -143,6 +143,7 @@ OpenResult openExercise(ExerciseArea& area, const QString& exerciseFile, bool co
         return OpenResult::StatementMissing;
     }
     endStudentWork(area);
+    area.forgetSecretSample(); // the exercise's own solution replaces any earlier one
     area.fich()->setText(QDir::toNativeSeparators(QFileInfo(exerciseFile).absoluteFilePath()));
     state.correctionAvailable = corrected;
     state.correctionShown = false;
@@ -172,6 +173,7 @@ bool gettingStarted(ExerciseArea& area) {
         return false;
     }
     endStudentWork(area);
+    area.forgetSecretSample();
     area.fich()->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     state.correctionAvailable = false;
     state.correctionShown = false;
@@ -206,7 +208,7 @@ void showCorrection(ExerciseArea& area) {
         if (const auto own = state.work ? studentConcentration(*state.work) : std::nullopt) {
             // The student's own concentration stays the bench's, hidden: the correction shows
             // how to find it, the check says whether the result is right.
-            area.setStudentConcentration(*own);
+            area.sealSample(*own);
         } else if (records.hidesConcentration()) {
             // The correction gives the concentration away: the bench shows it too.
             area.revealSampleConcentration();

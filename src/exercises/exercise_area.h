@@ -23,7 +23,8 @@ namespace exercises {
 
 // What a student does in an exercise whose concentration to find is hidden: the name asked
 // when the exercise gives each student an unknown of their own, and every check of a result,
-// for the report. Kept in memory only.
+// refused ones included, for the report. Kept in memory for the run; the checks are kept in
+// the user's data folder too (kept_checks.h).
 struct StudentWork {
     QString exerciseFile; // the exercise file, as fich names it
     QString title;        // record 11
@@ -71,11 +72,14 @@ public:
     virtual void revealSampleConcentration() = 0;
     // Whether the concentration to find is hidden now (by an exercise, the die or masquer).
     virtual bool sampleConcentrationHidden() = 0;
-    // A student's own concentration to find, given by an exercise: in every situation, hidden
-    // and locked (nothing shows it, "Afficher la concentration" included), and written in no
-    // file (a configuration saved holds the word files::unknownSampleText instead). None
-    // ends it: the situations that held it take the start value 0,01 mol/L again, shown.
-    virtual void setStudentConcentration(std::optional<double> concentration) = 0;
+    // The one path by which an exercise's concentration to find reaches the bench, once its
+    // configuration is loaded: `own`, the student's own value, in every situation, or without
+    // it each situation's value as loaded. Hidden and locked in every situation: nothing shows
+    // it ("Afficher la concentration" included), every family of titrations titrates it, and
+    // no file holds it (a configuration saved holds the word files::unknownSampleText). It
+    // stays so after the exercise is closed, until its correction shows it or the student
+    // defines a new solution (another species, a configuration opened).
+    virtual void sealSample(std::optional<double> own) = 0;
     // The concentration of the solution titrated on the bench now (mol/L), hidden or not.
     virtual double sampleConcentration() = 0;
     virtual BenchReadings benchReadings() = 0;
@@ -89,6 +93,12 @@ public:
     // The ten situations of the bench, the bench's own values first copied into its current
     // situation as the save button does.
     virtual const files::SituationTable& benchSituations() = 0;
+    // The same with the exercise's own values where the bench keeps them secret (a student's
+    // own value stays the word): what "Modifier l'exercice" saves again.
+    virtual const files::SituationTable& exerciseSituations() = 0;
+    // A new solution: the concentration an exercise kept secret is forgotten, the situations
+    // that held it taking the start value.
+    virtual void forgetSecretSample() = 0;
 };
 
 } // namespace exercises

@@ -5,6 +5,7 @@
 #include "exercises/exercise_area.h"
 #include "exercises/exercise_file.h"
 #include "exercises/student_values_window.h"
+#include "exercises/teacher_code.h"
 #include "exercises/unknown_fields.h"
 #include "files/ui/paths.h"
 #include "ui/modal.h"
@@ -153,6 +154,16 @@ void ExerciseEditor::buildForm() {
                                           "correction"),
                            this);
     unknownFields = new UnknownFields(this);
+    code = new QLineEdit(this);
+    codeAgain = new QLineEdit(this);
+    for (QLineEdit* box : {code, codeAgain}) {
+        box->setEchoMode(QLineEdit::Password);
+        box->setToolTip(QStringLiteral("Sans ce code, «\u00A0Modifier l'exercice\u00A0» et "
+                                       "«\u00A0Valeurs des élèves…\u00A0» refusent de "
+                                       "s'ouvrir sur cet exercice."));
+    }
+    code->setAccessibleName(QStringLiteral("Code enseignant (facultatif)"));
+    codeAgain->setAccessibleName(QStringLiteral("Code enseignant, à retaper"));
     saveBench = new QCheckBox(QStringLiteral("Enregistrer aussi le &banc tel qu'il est"), this);
     saveBench->setToolTip(QStringLiteral("Le banc devient la configuration de l'énoncé ou de la "
                                          "correction enregistrée."));
@@ -181,6 +192,8 @@ void ExerciseEditor::buildForm() {
     form->addRow(QStringLiteral("N&otions abordées\u00A0:"), topics);
     form->addRow(QString(), hidden);
     form->addRow(unknownFields);
+    form->addRow(QStringLiteral("Code ensei&gnant (facultatif)\u00A0:"), code);
+    form->addRow(QStringLiteral("Confir&mer le code\u00A0:"), codeAgain);
     form->addRow(QString(), saveBench);
     if (auto* label = qobject_cast<QLabel*>(form->labelForField(folderRow)))
         label->setBuddy(folder);
@@ -210,6 +223,8 @@ void ExerciseEditor::buildForm() {
                         unknownFields->digits,
                         unknownFields->newKey,
                         unknownFields->studentValues,
+                        code,
+                        codeAgain,
                         saveBench,
                         saveStatement,
                         saveCorrection,
@@ -248,6 +263,7 @@ ExerciseFields ExerciseEditor::fields() const {
     f.duration = duration->value();
     f.hidesConcentration = hidden->isChecked();
     f.unknown = unknownFields->unknown();
+    if (f.hidesConcentration || f.unknown) f.teacherCode = keptCode_;
     return f;
 }
 
@@ -260,6 +276,11 @@ void ExerciseEditor::setFields(const ExerciseFields& f) {
     duration->setValue(f.duration);
     hidden->setChecked(f.hidesConcentration);
     unknownFields->setUnknown(f.unknown);
+    keptCode_ = f.teacherCode;
+    const QString placeholder =
+        keptCode_.isEmpty() ? QString() : QStringLiteral("inchangé si laissé vide");
+    code->setPlaceholderText(placeholder);
+    codeAgain->setPlaceholderText(placeholder);
     updateHidden();
 }
 
@@ -268,6 +289,10 @@ void ExerciseEditor::updateHidden() {
     const bool forced = benchHides_ || unknownFields->range->isChecked();
     if (forced) hidden->setChecked(true);
     hidden->setEnabled(!forced);
+    // A code guards a hidden concentration only.
+    const bool coded = hidden->isChecked() || unknownFields->range->isChecked();
+    code->setEnabled(coded);
+    codeAgain->setEnabled(coded);
 }
 
 void ExerciseEditor::studentValues_Click() {
@@ -304,9 +329,20 @@ void ExerciseEditor::chooseFolder_Click() {
 void ExerciseEditor::save(ExercisePart part) {
     ExerciseSave request{folder->text().trimmed(), fields(), part,
                          QDir::fromNativeSeparators(exerciseFile_)};
+    // A new code replaces the one kept; none typed keeps it.
+    const bool coded = request.fields.hidesConcentration || request.fields.unknown;
+    if (coded && !(code->text().isEmpty() && codeAgain->text().isEmpty())) {
+        if (const QString problem = teacherCodeProblem(code->text(), codeAgain->text());
+            !problem.isEmpty()) {
+            ui::ask(this, problem, windowTitle(), ui::Icon::Exclamation, ui::Buttons::Ok);
+            return;
+        }
+        request.fields.teacherCode = teacherCodeRecordText(code->text());
+    }
     request.saveBench = saveBench->isChecked();
-    const QString path =
-        saveExercise(this, request, *area_.supertext()->document(), area_.benchSituations());
+    const QString path = saveExercise(this, request, *area_.supertext()->document(),
+                                      exerciseFile_.isEmpty() ? area_.benchSituations()
+                                                              : area_.exerciseSituations());
     if (path.isEmpty()) return;
     // The exercise area now names the exercise written, as after opening it.
     const QFileInfo written(path);
@@ -372,10 +408,14 @@ ExerciseEditor* createExercise(ExerciseArea& area) {
 void modifyExercise(ExerciseArea& area) {
     if (!exerciseInUse(area)) return;
     const QString path = QDir::fromNativeSeparators(area.fich()->text());
-    if (!readExerciseRecords(path).readable) {
+    const ExerciseRecords records = readExerciseRecords(path);
+    if (!records.readable) {
         cannotReadExercise(area.mainWindow());
         return;
     }
+    if (!teacherCodeGiven(area.mainWindow(), records[codeRecord],
+                          QStringLiteral("Modifier l'exercice")))
+        return;
     // The teacher may now change the correction shown, and save it again.
     if (area.exercise().correctionShown) area.supertext()->setReadOnly(false);
     ExerciseEditor editor(area, path, area.mainWindow());

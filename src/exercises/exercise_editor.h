@@ -38,8 +38,10 @@ public:
     QPlainTextEdit* topics;
     QCheckBox* hidden;
     UnknownFields* unknownFields; // one value, or a range and a key
-    QCheckBox* saveBench;         // the bench saved again as the configuration
-    QLabel* note;                 // what is saved, and the step of the correction
+    QLineEdit* code;              // the teacher's code, hidden, typed twice (optional)
+    QLineEdit* codeAgain;
+    QCheckBox* saveBench; // the bench saved again as the configuration
+    QLabel* note;         // what is saved, and the step of the correction
     QPushButton* saveStatement;
     QPushButton* saveCorrection;
     QPushButton* cancel;
@@ -68,6 +70,7 @@ private:
 
     ExerciseArea& area_;
     QString exerciseFile_;
+    QString keptCode_;        // record 16 of the exercise changed, kept unless a new code is typed
     bool benchHides_ = false; // the bench hides the concentration (the die): the exercise too
 };
 

@@ -36,7 +36,7 @@ grading::Outcome<std::optional<grading::ExerciseUnknown>> ExerciseRecords::unkno
 
 ExerciseRecords readExerciseRecords(const QString& path) {
     files::RecordFile file;
-    if (files::RecordFile::load(QFile::encodeName(path).toStdString(), file, keyRecord) !=
+    if (files::RecordFile::load(QFile::encodeName(path).toStdString(), file, lastExerciseRecord) !=
         files::RecordStatus::Ok)
         return {};
     if (!QFileInfo(path).isFile()) return {};
@@ -45,9 +45,10 @@ ExerciseRecords readExerciseRecords(const QString& path) {
 
 ExerciseRecords exerciseRecordsFromBytes(std::string_view bytes) {
     ExerciseRecords out;
-    const files::RecordFile file(std::string(bytes.substr(0, keyRecord * files::recordSize)));
+    const files::RecordFile file(
+        std::string(bytes.substr(0, lastExerciseRecord * files::recordSize)));
     out.readable = true;
-    for (int r = 1; r <= keyRecord; ++r) {
+    for (int r = 1; r <= lastExerciseRecord; ++r) {
         files::RecordText text = file.read(r);
         if (text.status == files::RecordStatus::Ok)
             out.records[r] = QString::fromStdString(text.text);

@@ -33,11 +33,14 @@ enum ExerciseRecord {
     // to find is drawn (grading/unknown_records.h). Older files end before them.
     rangeRecord = grading::rangeRecord,
     keyRecord = grading::keyRecord,
+    // Optional: the salted hash of the teacher's code (teacher_code.h).
+    codeRecord = 16,
+    lastExerciseRecord = codeRecord,
 };
 
 struct ExerciseRecords {
-    bool readable = false;           // false when the file cannot be opened
-    std::array<QString, 16> records; // records 1 to 15; a record past the end is empty
+    bool readable = false;                               // false when the file cannot be opened
+    std::array<QString, lastExerciseRecord + 1> records; // records 1 to 16; past the end: empty
 
     const QString& operator[](int record) const { return records[record]; }
     // An exercise counts as corrected when it names a correction or its configuration.

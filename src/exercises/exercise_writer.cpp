@@ -115,6 +115,7 @@ ExerciseFields fieldsOf(const ExerciseRecords& records, const QString& exerciseF
         fields.unknown = **unknown;
         fields.hidesConcentration = true;
     }
+    fields.teacherCode = records[codeRecord].trimmed();
     return fields;
 }
 
@@ -130,6 +131,11 @@ files::RecordFile exerciseRecordFile(const ExerciseFields& fields, const QString
     if (fields.unknown)
         records << QString::fromStdString(grading::rangeText(fields.unknown->range))
                 << QString::fromStdString(grading::keyText(fields.unknown->key));
+    if (hidden && !isBlank(fields.teacherCode)) {
+        while (records.size() < keyRecord)
+            records << QString();
+        records << fields.teacherCode;
+    }
     files::RecordFile file;
     for (int r = 1; r <= records.size(); ++r)
         file.write(r, records[r - 1].toStdString());

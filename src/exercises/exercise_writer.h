@@ -33,6 +33,9 @@ struct ExerciseFields {
     // key, hidden and locked (record 13 is then "1"), and no concentration in its
     // configurations (files/unknown_sample.h). None: the bench's one value, as before.
     std::optional<grading::ExerciseUnknown> unknown;
+    // Record 16: the salted hash of the teacher's code (teacher_code.h), kept with a hidden
+    // concentration only; empty for none.
+    QString teacherCode;
 };
 
 // The files of the exercise NAME, named as the shipped ones are, without a folder.
@@ -75,7 +78,8 @@ QStringList cutTopics(const QString& topics);
 // within what the window offers.
 ExerciseFields fieldsOf(const ExerciseRecords& records, const QString& exerciseFile);
 
-// Records 1 to 13 of the exercise file (to 15 with an unknown for each student): the files it
+// Records 1 to 13 of the exercise file (to 15 with an unknown for each student, to 16 with a
+// teacher's code): the files it
 // names (records 1 to 4, as given) and the fields. The fields must have passed fieldProblem.
 files::RecordFile exerciseRecordFile(const ExerciseFields& fields, const QStringList& fileNames);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/student_work.h"
 
+#include "exercises/kept_checks.h"
 #include "grading/student_name.h"
 
 #include <QFileInfo>
@@ -37,8 +38,12 @@ void beginStudentWork(ExerciseArea& area, StudentWork work) {
         work.equivalenceVolume = same->equivalenceVolume;
         work.method = same->method;
         earlier.erase(same);
+    } else {
+        // Not met in this run: the checks kept in the user's data folder by earlier runs.
+        work.checks = keptChecks(work);
     }
-    if (const auto c = studentConcentration(work)) area.setStudentConcentration(*c);
+    // The exercise's concentration, or the student's own, kept secret on the bench.
+    area.sealSample(studentConcentration(work));
     state.work = std::move(work);
     area.setResultCheckOffered(true);
 }
@@ -46,10 +51,8 @@ void beginStudentWork(ExerciseArea& area, StudentWork work) {
 void endStudentWork(ExerciseArea& area) {
     ExerciseState& state = area.exercise();
     if (!state.work) return;
-    const bool ownConcentration = state.work->unknown.has_value();
     state.earlierWork.push_back(std::move(*state.work));
     state.work.reset();
-    if (ownConcentration) area.setStudentConcentration(std::nullopt);
     area.setResultCheckOffered(false);
 }
 

@@ -3,6 +3,7 @@
 
 #include "files/configuration.h"
 #include "files/recordfile.h"
+#include "numbers/reading.h"
 
 #include <utility>
 
@@ -49,6 +50,52 @@ std::optional<std::string> markUnknownSample(std::string_view configurationBytes
     for (int s = 0; s < situationCount; ++s)
         file.write(sampleRecord(s), unknownSampleText);
     return file.bytes();
+}
+
+bool HiddenSamples::held() const {
+    for (const auto& sample : samples_)
+        if (sample) return true;
+    return false;
+}
+
+bool HiddenSamples::holdsStudentsOwn() const {
+    for (const auto& sample : samples_)
+        if (sample && sample->typed.empty()) return true;
+    return false;
+}
+
+void HiddenSamples::seal(SituationTable& table, std::optional<double> own) {
+    for (int s = 0; s < situationCount; ++s) {
+        std::string& text = table.texts[std::size_t(s)][0];
+        auto& sample = samples_[std::size_t(s)];
+        if (own)
+            sample = HiddenSample{*own, {}};
+        else if (!isUnknownSample(text))
+            sample = HiddenSample{numbers::parseBenchDouble(text), text};
+        text = std::string(unknownSampleText);
+    }
+}
+
+std::optional<double> HiddenSamples::value(int situation, std::string_view text) const {
+    if (situation < 0 || situation >= situationCount || !isUnknownSample(text)) return {};
+    const auto& sample = samples_[std::size_t(situation)];
+    if (!sample) return {};
+    return sample->value;
+}
+
+SituationTable HiddenSamples::unsealed(SituationTable table) const {
+    for (int s = 0; s < situationCount; ++s) {
+        std::string& text = table.texts[std::size_t(s)][0];
+        const auto& sample = samples_[std::size_t(s)];
+        if (sample && !sample->typed.empty() && isUnknownSample(text)) text = sample->typed;
+    }
+    return table;
+}
+
+void HiddenSamples::end(SituationTable& table, std::string_view start) {
+    for (auto& texts : table.texts)
+        if (isUnknownSample(texts[0])) texts[0] = std::string(start);
+    samples_.fill(std::nullopt);
 }
 
 } // namespace files

@@ -98,14 +98,14 @@ TEST_F(BenchTest, AnExerciseWrittenFromTheBenchOpensAsItWasWritten) {
     EXPECT_EQ(window->supertext()->toPlainText(), statement);
     EXPECT_EQ(window->fich()->text(), QDir::toNativeSeparators(otherFolder + "/EAUOX2.E44"));
     // The ten situations as they were written, situation 1 on the bench, the concentration
-    // to find hidden.
-    const files::SituationTable& loaded = window->situations().table;
+    // to find hidden and in no text.
+    const files::SituationTable& loaded = window->exerciseSituations();
     EXPECT_EQ(loaded.texts, written.texts);
     for (int s = 0; s < files::situationCount; ++s)
         for (int j = 1; j <= 3; ++j)
             EXPECT_EQ(loaded.choices[s][j], written.choices[s][j]) << s << ' ' << j;
     EXPECT_TRUE(window->Option2[0]->isChecked());
-    EXPECT_EQ(text(0), QString::fromStdString(written.texts[0][0]));
+    EXPECT_EQ(text(0), QStringLiteral("inconnue"));
     EXPECT_TRUE(window->masquer->isChecked());
     EXPECT_FALSE(window->masquer->isEnabled());
     EXPECT_TRUE(script.asked.empty());

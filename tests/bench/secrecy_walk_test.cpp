@@ -168,12 +168,12 @@ TEST_F(SecrecyWalk, NothingShownDependsOnTheAmountToFind) {
             QTemporaryDir program;
             install(program, exercise, 1);
             const Seen first = look(exercise, ticks);
-            const QString firstSample = window->benchText(0);
+            const double firstSample = window->sampleConcentration();
             const model::PresentAmounts firstAmounts = window->presentAmounts();
             install(program, exercise, 0.9f);
             const Seen second = look(exercise, ticks);
             // The two benches do differ: the model works with each one's own amount.
-            EXPECT_NE(firstSample, window->benchText(0));
+            EXPECT_NE(firstSample, window->sampleConcentration());
             if (window->acidBaseTitration() < 0) {
                 EXPECT_NE(firstAmounts, window->presentAmounts());
             }

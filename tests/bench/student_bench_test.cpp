@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A student's own concentration on the bench: titrated with in every situation, hidden and
-// locked (nothing reveals it, the reveal label included), the situations holding the word that
-// stands for it; taken off when the exercise ends. The button that offers the check, and the
+// A secret concentration on the bench, the student's own or the exercise's: titrated with in
+// every situation by both families, hidden and locked (nothing reveals it, the reveal label
+// included), the situations holding the word that stands for it; kept after the exercise is
+// closed, until a new solution. The button that offers the check, and the
 // tool bar of the text, under the exercise text and in the keyboard's order.
 #include "fixture.h"
 
 #include "exercises/format_bar.h"
+#include "exercises/student_work.h"
 #include "files/unknown_sample.h"
+#include "grading/result_check.h"
+#include "model/acidbase/student_methods.h"
+#include "model/colour.h"
+#include "numbers/formats.h"
+#include "numbers/reading.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -14,6 +21,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <QToolButton>
+
+#include <set>
 
 namespace {
 
@@ -27,8 +36,8 @@ TEST_F(BenchTest, TheStudentsConcentrationIsTitratedAndShownByNothing) {
     window->Option2[3]->setChecked(true);
     window->Option2[0]->setChecked(true);
 
-    window->setStudentConcentration(0.0117);
-    EXPECT_TRUE(window->studentConcentrationSet());
+    window->sealSample(0.0117);
+    EXPECT_TRUE(window->sampleSealed());
     EXPECT_DOUBLE_EQ(window->benchInputs().sampleConcentration, float(0.0117));
     EXPECT_DOUBLE_EQ(window->sampleConcentration(), 0.0117);
     EXPECT_TRUE(window->exerciseSecret());
@@ -66,9 +75,11 @@ TEST_F(BenchTest, TheStudentsConcentrationIsTitratedAndShownByNothing) {
     EXPECT_EQ(window->Label1->text(), QStringLiteral("inconnue"));
     EXPECT_FALSE(window->Label1->isEnabled());
 
-    // Ended: the start value takes its place, shown and unlocked.
-    window->setStudentConcentration(std::nullopt);
-    EXPECT_FALSE(window->studentConcentrationSet());
+    // Ended by a new solution, no exercise being open: the start value takes its place,
+    // shown and unlocked.
+    window->ions1->setCurrentIndex(5);
+    emit window->ions1->activated(5);
+    EXPECT_FALSE(window->sampleSealed());
     EXPECT_EQ(window->Text1[0]->text(), QStringLiteral("0,01"));
     EXPECT_FALSE(window->masquer->isChecked());
     EXPECT_TRUE(window->masquer->isEnabled());
@@ -79,7 +90,8 @@ TEST_F(BenchTest, TheStudentsConcentrationIsTitratedAndShownByNothing) {
 }
 
 TEST_F(BenchTest, AConfigurationWithAValueOpenedDuringTheExerciseStaysHidden) {
-    window->setStudentConcentration(0.0117);
+    window->exercise().work = exercises::StudentWork{};
+    window->sealSample(0.0117);
     // The student's configuration, or another: a real value goes on the bench hidden.
     files::SituationTable other;
     other.texts[0][0] = "0,02";
@@ -95,6 +107,117 @@ TEST_F(BenchTest, AConfigurationWithAValueOpenedDuringTheExerciseStaysHidden) {
     window->clearSituationButtons(); // as a load does
     window->selectSituation(0);
     EXPECT_DOUBLE_EQ(window->benchInputs().sampleConcentration, float(0.0117));
+}
+
+TEST_F(BenchTest, TheSecretReachesTheAcidBaseFlaskAndOutlivesTheExercise) {
+    openPanel();
+    chooseEthanoicAcid();
+    const QString clear = window->meterReading(); // c2 = 0,1 mol/L typed
+    window->exercise().work = exercises::StudentWork{};
+    // The exercise's own value, sealed: the flask holds it, no text does.
+    window->sealSample(std::nullopt);
+    EXPECT_EQ(window->acidBaseSetup().preparation.sampleConcentration, 0.1);
+    EXPECT_EQ(window->meterReading(), clear);
+    EXPECT_EQ(text(0), QStringLiteral("inconnue"));
+    EXPECT_EQ(window->exerciseSituations().texts[0][0], "0,1");   // the exercise saved again
+    EXPECT_EQ(window->benchSituations().texts[0][0], "inconnue"); // a configuration saved
+    // A student's own value takes its place, read by the acid-base bench as by the redox one.
+    window->sealSample(0.08);
+    EXPECT_EQ(window->acidBaseSetup().preparation.sampleConcentration, 0.08);
+    EXPECT_NE(window->meterReading(), clear);
+    EXPECT_EQ(window->exerciseSituations().texts[0][0], "inconnue");
+
+    // Closed, the exercise leaves its secret: nothing shows it, not even another species.
+    window->exercise().work.reset();
+    window->Label1_Click();
+    EXPECT_TRUE(window->exerciseSecret());
+    EXPECT_FALSE(window->Label1->isEnabled());
+    window->Option2[1]->setChecked(true);
+    window->Option2[0]->setChecked(true);
+    EXPECT_EQ(window->acidBaseSetup().preparation.sampleConcentration, 0.08);
+    // The student defines a new solution: the start value, shown, in every situation.
+    emit window->ions1->activated(window->ions1->currentIndex());
+    EXPECT_FALSE(window->exerciseSecret());
+    EXPECT_EQ(window->Text1[0]->text(), QStringLiteral("0,01"));
+    EXPECT_EQ(window->situations().table.texts[1][0], "0,01");
+
+    // A correction that gives the value away puts the exercise's own text back.
+    type(0, QStringLiteral("0,0214"));
+    window->Text1_LostFocus(0);
+    window->exercise().work = exercises::StudentWork{};
+    window->sealSample(std::nullopt);
+    window->revealSampleConcentration();
+    EXPECT_FALSE(window->sampleSealed());
+    EXPECT_EQ(window->Text1[0]->text(), QStringLiteral("0,0214"));
+}
+
+// Two students open a range exercise of each family: the flask holds each one's drawn value
+// from the first reading on, and the value each finds from their own titration is compatible.
+TEST_F(BenchTest, EachStudentTitratesTheirOwnUnknownInBothFamilies) {
+    namespace ab = model::acidbase;
+    const grading::ExerciseUnknown unknown{{0.008, 0.012, 3}, grading::ExerciseKey{0x35}};
+    // The pH meter, or the tint of the flask as the colour law takes it.
+    const auto firstReading = [this](bool acidBase) {
+        if (acidBase) return window->meterReading();
+        const auto tint = model::beakerTint(window->presentAmounts(), 10, false);
+        return tint ? QString::number(tint->concentration, 'g', 6) : QString();
+    };
+    openPanel();
+    for (const bool acidBase : {false, true}) {
+        // Diiode titrated by thiosulfate 0,01 mol/L, read by its colour; ethanoic acid by
+        // sodium hydroxide 0,01 mol/L, read on the pH meter. 10 mL sampled.
+        if (acidBase) {
+            chooseEthanoicAcid(-1);
+        } else {
+            window->ions1->setCurrentIndex(2);
+            window->Combo1->setCurrentIndex(4);
+        }
+        type(1, QStringLiteral("0,01"));
+        window->Text1_LostFocus(1);
+        if (acidBase) window->titrantBox->setText(QStringLiteral("0,01"));
+        std::set<QString> firstReadings;
+        for (const char* name : {"Dupont Marie", "Alice Martin"}) {
+            SCOPED_TRACE(std::string(name) + (acidBase ? ", acid-base" : ", redox"));
+            const double own = *grading::drawConcentration(unknown, name).value;
+            // The first reading of the same value typed.
+            type(0, QString::fromStdString(numbers::formatGeneral(own)));
+            window->Text1_LostFocus(0);
+            const QString typed = firstReading(acidBase);
+            exercises::StudentWork work;
+            work.name = QString::fromUtf8(name);
+            work.unknown = unknown;
+            exercises::beginStudentWork(*window, std::move(work));
+            const QString first = firstReading(acidBase);
+            EXPECT_EQ(first, typed);
+            firstReadings.insert(first);
+
+            // The student's own titration: the colour gone, or the derivative's V_E.
+            double ve = 0;
+            if (acidBase) {
+                pour(200);
+                ve = ab::applyMethod(window->measuredPoints(),
+                                     {ab::Method::Derivative, 0, 0, {}, {}})
+                         .equivalence->volume;
+            } else {
+                window->Image3_MouseDown();
+                while (!window->progressSentence().contains(QStringLiteral("incolore")))
+                    window->Timer1_Timer();
+                window->Image3_MouseUp();
+                ve = numbers::parseBenchDouble(window->Text1[5]->text().toStdString());
+            }
+            // c2 = c1 VE / V2, over two for the two thiosulfate ions of each diiode.
+            const double found = 0.01 * ve / 10 / (acidBase ? 1 : 2);
+            const auto check = grading::checkTypedResult(
+                numbers::formatSignificant(found, 3), numbers::formatSignificant(found / 50, 2),
+                *exercises::referenceConcentration(*window));
+            EXPECT_TRUE(check.made() && check.compatible)
+                << check.zText << check.refusal << " for " << found;
+            exercises::endStudentWork(*window);
+            emit window->ions1->activated(window->ions1->currentIndex()); // a new solution
+            window->Command12_Click();
+        }
+        EXPECT_EQ(firstReadings.size(), 2u) << "two names, two values";
+    }
 }
 
 TEST_F(BenchTest, TheCheckAndTheFormatsUnderTheExerciseText) {

@@ -253,11 +253,13 @@ TEST_F(TeachingTexts, ShippedExercisesNeverShowTheirConcentrationBeforeTheCorrec
         ASSERT_EQ(exercises::openExercise(*window, program + name, true, window.get()),
                   exercises::OpenResult::Opened);
         EXPECT_TRUE(secret());
-        const QString hidden = text(0);
+        EXPECT_EQ(text(0), QStringLiteral("inconnue"));
+        const double hidden = window->sampleConcentration();
         exercises::showCorrection(*window);
         EXPECT_FALSE(window->Text1[0]->isHidden());
         EXPECT_TRUE(window->masquer->isEnabled());
-        EXPECT_EQ(text(0), hidden);
+        EXPECT_EQ(window->sampleConcentration(), hidden);
+        EXPECT_EQ(numbers::parseBenchDouble(window->Text1[0]->text().toStdString()), hidden);
     }
     EXPECT_TRUE(script.asked.empty());
 
@@ -269,7 +271,8 @@ TEST_F(TeachingTexts, ShippedExercisesNeverShowTheirConcentrationBeforeTheCorrec
               files::RecordStatus::Ok);
     window->Form_Activate();
     EXPECT_EQ(tempRecord(31), "");
-    EXPECT_EQ(text(0), "0,05");
+    EXPECT_EQ(text(0), QStringLiteral("inconnue"));
+    EXPECT_EQ(window->sampleConcentration(), 0.05);
     window->Command3_Click();
     EXPECT_FALSE(window->Picture4->isHidden());
     EXPECT_TRUE(secret());

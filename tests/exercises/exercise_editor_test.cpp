@@ -8,6 +8,7 @@
 #include "exercises/exercise_editor.h"
 #include "exercises/exercise_file.h"
 #include "exercises/fichexo.h"
+#include "exercises/teacher_code.h"
 #include "files/recordfile.h"
 #include "files/ui/paths.h"
 #include "support/fake_exercise_area.h"
@@ -308,6 +309,54 @@ TEST_F(ExerciseEditorTest, TheCorrectionComesAtASecondStepAndIsKept) {
     EXPECT_FALSE(host.state.correctionAvailable);
 }
 
+TEST_F(ExerciseEditorTest, ATeachersCodeGuardsTheChangeAndIsKeptOnlyAsAHash) {
+    const QString code = QStringLiteral("pH7-labo");
+    QPointer<ExerciseEditor> created = exercises::createExercise(host);
+    ASSERT_TRUE(created);
+    created->shortName->setText(QStringLiteral("SECRET"));
+    created->title->setText(QStringLiteral("Un dosage"));
+    created->code->setText(code);
+    created->codeAgain->setText(QStringLiteral("pH7-lab0"));
+    script.answers = {ui::Answer::Ok};
+    created->saveStatement->click();
+    EXPECT_TRUE(script.asked.back().text.contains(QStringLiteral("diffèrent")));
+    EXPECT_FALSE(QFileInfo::exists(folder + "/SECRET.E44"));
+    created->codeAgain->setText(code);
+    created->saveStatement->click();
+    const QString stored = QString::fromStdString(record("SECRET.E44", 16));
+    EXPECT_TRUE(exercises::teacherCodeMatches(stored, code));
+    EXPECT_FALSE(exercises::teacherCodeMatches(stored, QStringLiteral("ph7-labo")));
+    for (const QString& name : filesInFolder())
+        EXPECT_FALSE(contentOf(folder + "/" + name).contains(code.toUtf8())) << name.toStdString();
+
+    // Cancelled or wrong, the code keeps the window closed; right, it opens it, and the code
+    // stays when its fields are left empty.
+    const struct {
+        const char* typed;
+        bool opens;
+    } rows[] = {{nullptr, false}, {"faux-code", false}, {"pH7-labo", true}};
+    for (const auto& row : rows) {
+        bool opened = false;
+        script.onExec = [&](QDialog& dialog) {
+            if (auto* editor = dynamic_cast<ExerciseEditor*>(&dialog)) {
+                opened = true;
+                editor->saveStatement->click();
+                return editor->result();
+            }
+            if (!row.typed) return int(QDialog::Rejected);
+            dialog.findChild<QLineEdit*>(QStringLiteral("code"))->setText(row.typed);
+            return int(QDialog::Accepted);
+        };
+        script.answers = {ui::Answer::Ok};
+        exercises::modifyExercise(host);
+        script.onExec = nullptr;
+        EXPECT_EQ(opened, row.opens) << (row.typed ? row.typed : "cancelled");
+        EXPECT_EQ(script.answers.empty(), row.typed != nullptr) << "message or replacement";
+        script.answers.clear();
+    }
+    EXPECT_EQ(QString::fromStdString(record("SECRET.E44", 16)), stored);
+}
+
 // One choice of "Créer un exercice…" over the information text: an empty page for the
 // statement, and the window of the new exercise open beside it while the statement is written.
 TEST_F(ExerciseEditorTest, OverTheInformationTextOneChoiceGivesTheEmptyPageAndTheWindow) {
@@ -401,9 +450,10 @@ TEST_F(ExerciseEditorTest, EveryFieldIsNamedAndReachedWithTab) {
 
     // The Tab chain from the title, each stop counted once for the control it belongs to.
     const std::vector<QWidget*> expected{
-        editor.title,     editor.shortName,     editor.folder,         editor.chooseFolder,
-        editor.level,     editor.duration,      editor.topics,         editor.hidden,
-        editor.saveBench, editor.saveStatement, editor.saveCorrection, editor.cancel};
+        editor.title,          editor.shortName, editor.folder,    editor.chooseFolder,
+        editor.level,          editor.duration,  editor.topics,    editor.hidden,
+        editor.code,           editor.codeAgain, editor.saveBench, editor.saveStatement,
+        editor.saveCorrection, editor.cancel};
     std::vector<QWidget*> chain;
     QWidget* w = editor.title;
     do {

@@ -12,6 +12,7 @@
 #include "files/recordfile.h"
 #include "files/ui/paths.h"
 #include "grading/exercise_key.h"
+#include "grading/student_name.h"
 #include "grading/student_unknown.h"
 #include "support/fake_exercise_area.h"
 #include "support/scripted_answerer.h"
@@ -237,10 +238,10 @@ TEST_F(ExerciseUnknown, EveryNewControlOfTheEditorIsNamedAndInTheTabOrder) {
     for (QLineEdit* box : {u.lowest, u.highest})
         EXPECT_TRUE(box->accessibleName().endsWith(QStringLiteral("en mol/L")));
     EXPECT_FALSE(u.digits->accessibleName().isEmpty());
-    // Tab goes from the hiding box through the range to the saving of the bench.
+    // Tab goes from the hiding box through the range and the code to the saving of the bench.
     QWidget* w = editor.hidden;
     QStringList order;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 10; ++i) {
         w = w->nextInFocusChain();
         // The spin box's own line hands the focus to the spin box: no control of its own.
         while (w->focusPolicy() == Qt::NoFocus || w->focusProxy())
@@ -248,13 +249,14 @@ TEST_F(ExerciseUnknown, EveryNewControlOfTheEditorIsNamedAndInTheTabOrder) {
         order << (w->accessibleName().isEmpty() ? w->property("text").toString()
                                                 : w->accessibleName());
     }
-    EXPECT_EQ(order,
-              (QStringList{"Une &seule valeur, celle du banc",
-                           "Une valeur par élève, tirée dans un &intervalle",
-                           "Concentration la plus basse, en mol/L",
-                           "Concentration la plus haute, en mol/L",
-                           "Chiffres significatifs des valeurs tirées", "Chan&ger de clé…",
-                           "Valeurs des é&lèves…", "Enregistrer aussi le &banc tel qu'il est"}));
+    EXPECT_EQ(order, (QStringList{"Une &seule valeur, celle du banc",
+                                  "Une valeur par élève, tirée dans un &intervalle",
+                                  "Concentration la plus basse, en mol/L",
+                                  "Concentration la plus haute, en mol/L",
+                                  "Chiffres significatifs des valeurs tirées", "Chan&ger de clé…",
+                                  "Valeurs des é&lèves…", "Code enseignant (facultatif)",
+                                  "Code enseignant, à retaper",
+                                  "Enregistrer aussi le &banc tel qu'il est"}));
 }
 
 TEST_F(ExerciseUnknown, TheTeachersListGivesEachStudentsValue) {
@@ -264,7 +266,8 @@ TEST_F(ExerciseUnknown, TheTeachersListGivesEachStudentsValue) {
     EXPECT_TRUE(window.note->text().contains(QStringLiteral("pas encore enregistré")));
     EXPECT_FALSE(window.copy->isEnabled());
     window.names->setPlainText(
-        QStringLiteral("Léa Martin\r\n\r\nÉloïse Le Cœur\n  LEA   MARTIN \nZoé \"Zaza\" Durand"));
+        QStringLiteral("Léa Martin\r\n\r\nÉloïse Le Cœur\n  LEA   MARTIN \nZoé \"Zaza\" Durand\n"
+                       "Alice M\u0430rtin\nMartin, Léa"));
     ASSERT_EQ(window.values->rowCount(), 3);
     struct Row {
         int row;
@@ -283,7 +286,14 @@ TEST_F(ExerciseUnknown, TheTeachersListGivesEachStudentsValue) {
     }
     EXPECT_NE(window.values->item(0, 1)->text(), window.values->item(1, 1)->text());
     EXPECT_EQ(window.repeated->text(),
-              QStringLiteral("Noms en double, comptés une fois\u00A0: «\u00A0LEA MARTIN\u00A0»"));
+              QStringLiteral("Noms en double, comptés une fois\u00A0: «\u00A0LEA MARTIN\u00A0», "
+                             "«\u00A0Martin, Léa\u00A0»"));
+    // A name in two scripts gets no value: the list says why.
+    EXPECT_FALSE(window.refused->isHidden());
+    EXPECT_EQ(
+        window.refused->text(),
+        QStringLiteral("Lignes sans valeur\u00A0:\n«\u00A0Alice M\u0430rtin\u00A0»\u00A0: l") +
+            QString::fromStdString(grading::nameProblem("Alice M\u0430rtin")).mid(1));
 
     window.copy_Click();
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith(

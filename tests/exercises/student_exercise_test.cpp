@@ -10,6 +10,8 @@
 #include "exercises/student_work.h"
 #include "files/ui/paths.h"
 #include "grading/exercise_key.h"
+#include "grading/result_check.h"
+#include "grading/student_name.h"
 #include "grading/unknown_records.h"
 #include "support/application.h"
 #include "support/fake_exercise_area.h"
@@ -40,9 +42,13 @@ protected:
         writeWith("U.E44", {"1", QString::fromStdString(grading::rangeText(classUnknown.range)),
                             QString::fromStdString(grading::keyText(classUnknown.key))});
         files::setProgramFolder(dir.path());
+        files::setUserDataFolder(dir.path());
         host.state.folder = folder;
     }
-    void TearDown() override { files::setProgramFolder({}); }
+    void TearDown() override {
+        files::setProgramFolder({});
+        files::setUserDataFolder({});
+    }
 
     // An exercise with a correction, titled "Titre", whose records go on from record 13.
     void writeWith(const QString& name, const QStringList& from13) {
@@ -82,8 +88,8 @@ protected:
 TEST_F(StudentExercise, TheNameGivesTheStudentsOwnConcentrationHidden) {
     ASSERT_EQ(open(QStringLiteral("Léa Martin")), exercises::OpenResult::Opened);
     EXPECT_EQ(asked, QStringList{QStringLiteral("Nom et prénom")});
-    ASSERT_EQ(host.studentConcentrations.size(), 1u);
-    const double lea = host.studentConcentrations[0].value_or(-1);
+    ASSERT_EQ(host.seals.size(), 1u);
+    const double lea = host.seals[0].value_or(-1);
     EXPECT_EQ(lea, drawn("Léa Martin"));
     EXPECT_GE(lea, 0.008);
     EXPECT_LE(lea, 0.012);
@@ -105,18 +111,15 @@ TEST_F(StudentExercise, TwoNamesTwoValuesTheSameNameInCapitalsTheSameOne) {
     } rows[] = {
         {"Léa Martin", "Léa Martin"},          {"Éloïse Le Cœur", "Éloïse Le Cœur"},
         {"LÉA MARTIN", "Léa Martin"},          {"  lea   martin ", "Léa Martin"},
-        {"ELOISE LE COEUR", "Éloïse Le Cœur"},
+        {"ELOISE LE COEUR", "Éloïse Le Cœur"}, {"Martin, Léa.", "Léa Martin"},
     };
     for (const Row& row : rows) {
         ASSERT_EQ(open(QString::fromUtf8(row.typed)), exercises::OpenResult::Opened) << row.typed;
-        EXPECT_EQ(host.studentConcentrations.back(), drawn(row.sameAs)) << row.typed;
+        EXPECT_EQ(host.seals.back(), drawn(row.sameAs)) << row.typed;
     }
     EXPECT_NE(drawn("Léa Martin"), drawn("Éloïse Le Cœur"));
-    // Each new opening took the previous student's value off the bench first.
-    std::size_t offs = 0;
-    for (const auto& c : host.studentConcentrations)
-        offs += c ? 0 : 1;
-    EXPECT_EQ(offs, std::size(rows) - 1);
+    // Each opening sealed its student's value, and nothing else.
+    EXPECT_EQ(host.seals.size(), std::size(rows));
 }
 
 TEST_F(StudentExercise, CancellingTheNameOpensNothing) {
@@ -128,7 +131,7 @@ TEST_F(StudentExercise, CancellingTheNameOpensNothing) {
     EXPECT_EQ(host.name->text(), QStringLiteral("avant.E44"));
     EXPECT_TRUE(host.bench.selected.empty());
     EXPECT_EQ(host.hides, 0);
-    EXPECT_TRUE(host.studentConcentrations.empty());
+    EXPECT_TRUE(host.seals.empty());
     EXPECT_FALSE(host.state.work);
     EXPECT_TRUE(script.asked.empty());
 }
@@ -168,20 +171,20 @@ TEST_F(StudentExercise, TheCorrectionKeepsTheValueHidden) {
     EXPECT_EQ(host.bench.selected, (std::vector<int>{0, 0}));
     EXPECT_EQ(host.reveals, 0);
     EXPECT_TRUE(host.concentrationHidden);
-    ASSERT_EQ(host.studentConcentrations.size(), 2u);
-    EXPECT_EQ(host.studentConcentrations[1], host.studentConcentrations[0]);
+    ASSERT_EQ(host.seals.size(), 2u);
+    EXPECT_EQ(host.seals[1], host.seals[0]);
     // The check stays offered after the correction.
     EXPECT_TRUE(host.checkOffered);
 }
 
 TEST_F(StudentExercise, ChecksSurviveClosingAndComeBackUnderTheSameName) {
     ASSERT_EQ(open(QStringLiteral("Léa Martin")), exercises::OpenResult::Opened);
-    host.state.work->checks.push_back({0.0119, 0.0002, 0.5, "0,50", true});
+    host.state.work->checks.push_back(grading::checkTypedResult("0,0119", "0,0002", 0.0118));
     host.state.work->equivalenceVolume = QStringLiteral("11,9");
     exercises::closeExercise(host);
     EXPECT_FALSE(host.state.work);
     EXPECT_FALSE(host.checkOffered);
-    EXPECT_EQ(host.studentConcentrations.back(), std::nullopt);
+    EXPECT_EQ(host.seals.size(), 1u); // closed, the value stays sealed on the bench
     ASSERT_EQ(host.state.earlierWork.size(), 1u);
 
     // Another student's work is their own...
@@ -190,7 +193,7 @@ TEST_F(StudentExercise, ChecksSurviveClosingAndComeBackUnderTheSameName) {
     // ...and the first one, back in capitals, finds their checks again.
     ASSERT_EQ(open(QStringLiteral("LÉA MARTIN")), exercises::OpenResult::Opened);
     ASSERT_EQ(host.state.work->checks.size(), 1u);
-    EXPECT_EQ(host.state.work->checks[0].zText, "0,50");
+    EXPECT_EQ(host.state.work->checks[0].zText, "0,5");
     EXPECT_EQ(host.state.work->equivalenceVolume, QStringLiteral("11,9"));
     EXPECT_EQ(host.state.work->name, QStringLiteral("LÉA MARTIN"));
     EXPECT_EQ(host.state.earlierWork.size(), 1u); // Éloïse's
@@ -205,7 +208,7 @@ TEST_F(StudentExercise, ARecord13ExerciseChecksAgainstTheBenchWithoutAName) {
     ASSERT_TRUE(host.state.work);
     EXPECT_TRUE(host.state.work->name.isEmpty());
     EXPECT_TRUE(host.checkOffered);
-    EXPECT_TRUE(host.studentConcentrations.empty());
+    EXPECT_EQ(host.seals, std::vector<std::optional<double>>{std::nullopt}); // the bench's own
     EXPECT_EQ(exercises::referenceConcentration(host), 0.0123);
     // An exercise that hides nothing has no result to check.
     writeWith("N.E44", {});
@@ -237,7 +240,23 @@ TEST(StudentNameDialog, OkOnlyForANameAndEveryControlNamed) {
     for (const Row& row : rows) {
         dialog.name->setText(row.typed);
         EXPECT_EQ(dialog.ok->isEnabled(), row.ok) << row.name;
+        // Nothing to tell while the box holds nothing.
+        EXPECT_TRUE(dialog.problem->isHidden()) << row.name;
     }
+    // A name refused says why, in the dialog and to a screen reader reading the name box.
+    for (const QString& typed : {QStringLiteral("Alice M\u0430rtin"), QStringLiteral("...")}) {
+        dialog.name->setText(typed);
+        const QString reason = QString::fromStdString(grading::nameProblem(typed.toStdString()));
+        EXPECT_FALSE(reason.isEmpty());
+        EXPECT_FALSE(dialog.ok->isEnabled());
+        EXPECT_FALSE(dialog.problem->isHidden());
+        EXPECT_EQ(dialog.problem->text(), reason);
+        EXPECT_EQ(dialog.name->accessibleDescription(), reason);
+    }
+    dialog.name->setText(QStringLiteral("Alice Martin"));
+    EXPECT_TRUE(dialog.ok->isEnabled());
+    EXPECT_TRUE(dialog.problem->isHidden());
+    EXPECT_TRUE(dialog.name->accessibleDescription().isEmpty());
     // The label takes the keyboard to the name.
     const auto labels = dialog.findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),

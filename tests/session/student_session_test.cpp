@@ -9,12 +9,14 @@
 // is read back), and no control or accessible text of the program shows it.
 
 #include "bench/feuillep.h"
+#include "exercises/exercise_actions.h"
 #include "exercises/exercise_editor.h"
 #include "exercises/exercise_file.h"
 #include "exercises/fichexo.h"
 #include "exercises/result_check_window.h"
 #include "exercises/student_name_dialog.h"
 #include "exercises/unknown_fields.h"
+#include "files/configuration.h"
 #include "files/ui/enregistrer.h"
 #include "files/ui/folderlists.h"
 #include "files/ui/paths.h"
@@ -22,6 +24,7 @@
 #include "grading/student_unknown.h"
 #include "guifuzz/sandbox.h"
 #include "numbers/formats.h"
+#include "numbers/reading.h"
 #include "printing/confimp.h"
 #include "printing/printer_target.h"
 #include "printing/report_window.h"
@@ -33,6 +36,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -40,6 +44,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTextEdit>
@@ -296,7 +301,10 @@ TEST(StudentSession, NoFileWrittenAndNothingShownHoldsAStudentsConcentration) {
     window->btexo_Click();
     script.menuChoices = {QStringLiteral("Closexo")};
     window->btexo_Click();
-    EXPECT_FALSE(window->studentConcentrationSet());
+    // Closed, the exercise leaves the value sealed and hidden until a new solution.
+    EXPECT_TRUE(window->sampleSealed());
+    EXPECT_TRUE(window->exerciseSecret());
+    expectNone(QStringLiteral("the screen, the exercise closed"), shownTexts(), formsOf(lea));
 
     // ---- Another student, then the first one again in capitals.
     const double second = openAs(QStringLiteral("Éloïse Le Cœur"));
@@ -342,6 +350,76 @@ TEST(StudentSession, NoFileWrittenAndNothingShownHoldsAStudentsConcentration) {
         std::cout << "pdftotext (poppler-utils) absent : le texte du PDF n'est pas relu.\n";
     }
     EXPECT_TRUE(sandbox.filesWrittenOutside().empty());
+    script.expectAllUsed();
+}
+
+// Each shipped exercise that hides its concentration, opened then closed: whatever the student
+// does next short of a new solution, no control, told text, copy, report or saved configuration
+// holds its value.
+TEST(StudentSession, AShippedExercisesSecretOutlivesItsClosing) {
+    guifuzz::Sandbox sandbox;
+    support::application();
+    const QString program = QString::fromStdString(sandbox.program.string());
+    files::setProgramFolder(program);
+    ui::ScriptedAnswerer script;
+    auto window = std::make_unique<bench::FeuilleP>();
+    window->Form_Activate();
+    QString saved;
+    script.onExec = [&](QDialog& dialog) -> int {
+        auto& save = dynamic_cast<files::Enregistrer&>(dialog);
+        save.Text1->setText(saved);
+        save.Command1_Click();
+        return save.result();
+    };
+    int shipped = 0;
+    for (const QString& name : QDir(program).entryList({QStringLiteral("*.E44")})) {
+        const exercises::ExerciseRecords records =
+            exercises::readExerciseRecords(program + "/" + name);
+        if (!records.hidesConcentration()) continue;
+        files::SituationTable table;
+        ASSERT_EQ(files::readConfiguration((program + "/" + records[2]).toStdString(), table),
+                  files::LoadResult::Ok);
+        const std::string typed = table.texts[0][0];
+        const double value = numbers::parseBenchDouble(typed);
+        QStringList forms = formsOf(value);
+        forms << QString::fromStdString(typed);
+        // A value that the bench's other boxes hold too (a reagent at 0,05 mol/L) tells nothing.
+        for (const auto& texts : table.texts)
+            for (std::size_t k = 1; k < texts.size(); ++k)
+                forms.removeAll(QString::fromStdString(texts[k]));
+        saved = QString::fromStdString((sandbox.root / "home").string()) + "/" + name + ".C17";
+        window->exercise().folder = program + "/";
+        ASSERT_EQ(exercises::openExercise(*window, program + "/" + name, true, window.get()),
+                  exercises::OpenResult::Opened);
+        EXPECT_EQ(window->sampleConcentration(), value) << name.toStdString();
+        exercises::closeExercise(*window);
+        // What a student may try: the reveal label, the situations, the panel, activation.
+        window->Label1_Click();
+        window->Option2[1]->setChecked(true);
+        window->Option2[0]->setChecked(true);
+        window->Command3_Click();
+        window->Text1_LostFocus(0);
+        window->Command3_Click();
+        window->Form_Activate();
+        EXPECT_EQ(window->sampleConcentration(), value) << name.toStdString();
+        window->Command11_Click();
+        QString all = shownTexts() + window->sceneSummary() +
+                      QString::fromStdString(contentOf(saved.toStdString()));
+        for (const QString& line : window->reportFacts().setUp)
+            all += line + QLatin1Char('\n');
+        if (const auto tableText = window->acidBaseTableText(";", "\n"))
+            all += QString::fromStdString(*tableText);
+        for (const QString& form : forms) {
+            const QRegularExpression alone(QStringLiteral("(?<![0-9])") +
+                                           QRegularExpression::escape(form) +
+                                           QStringLiteral("(?![0-9])"));
+            EXPECT_FALSE(all.contains(alone))
+                << name.toStdString() << " shows " << form.toStdString();
+        }
+        ++shipped;
+    }
+    EXPECT_GE(shipped, 10);
+    window->endWithoutQuestions();
     script.expectAllUsed();
 }
 

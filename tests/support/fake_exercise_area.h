@@ -49,9 +49,9 @@ public:
         concentrationHidden = false;
     }
     bool sampleConcentrationHidden() override { return concentrationHidden; }
-    void setStudentConcentration(std::optional<double> c) override {
-        studentConcentrations.push_back(c);
-        if (c) concentrationHidden = true;
+    void sealSample(std::optional<double> own) override {
+        seals.push_back(own);
+        concentrationHidden = true;
     }
     double sampleConcentration() override { return benchConcentration; }
     exercises::BenchReadings benchReadings() override { return readings; }
@@ -60,6 +60,8 @@ public:
         bench.situations().configFile = path;
         files::loadConfiguration(bench, nullptr);
     }
+    const files::SituationTable& exerciseSituations() override { return benchSituations(); }
+    void forgetSecretSample() override { ++forgets; }
     const files::SituationTable& benchSituations() override {
         ++benchCopies;
         return bench.state.table;
@@ -74,9 +76,11 @@ public:
     int hides = 0;
     int reveals = 0;
     int benchCopies = 0;
+    int forgets = 0;
     bool concentrationHidden = false;
-    // Every student's concentration given to the bench (none: taken off), in order.
-    std::vector<std::optional<double>> studentConcentrations;
+    // Every seal of the concentration to find: the student's own value, or none (the
+    // exercise's as loaded), in order.
+    std::vector<std::optional<double>> seals;
     double benchConcentration = 0.01; // what the bench titrates
     exercises::BenchReadings readings;
     bool checkOffered = false;
