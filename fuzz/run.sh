@@ -10,8 +10,9 @@
 #
 # The targets: rtf (the RTF reader with the layout of what it read), rtf_parser (the RTF parser
 # alone, bytes to the document model, thousands of inputs a second), records (record files,
-# configurations, exercises) and evaluator (the calculator). The two RTF targets share their
-# first inputs, dictionary and kept inputs (fuzz/regressions/rtf).
+# configurations, exercises), evaluator (the calculator), tableau (the command line of the
+# table) and checks (the file of the students' checks kept between runs). The two RTF targets
+# share their first inputs, dictionary and kept inputs (fuzz/regressions/rtf).
 #
 # The inputs that widen the coverage stay in build-fuzz/corpus/<target> from one run to the
 # next. An input that made a target fail is in build-fuzz/findings/; once the fault is mended,
@@ -23,7 +24,7 @@ cd "$root"
 seconds="${1:-${TITRAGE_FUZZ_SECONDS:-60}}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(rtf rtf_parser records evaluator tableau)
+[ ${#targets[@]} -gt 0 ] || targets=(rtf rtf_parser records evaluator tableau checks)
 
 cmake --preset fuzz >/dev/null
 build_targets=(--target make_seeds)
@@ -44,9 +45,9 @@ export UBSAN_OPTIONS="print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
 export QT_QPA_PLATFORM=offscreen
 
-declare -A max_len=([rtf]=4096 [rtf_parser]=4096 [records]=12800 [evaluator]=256 [tableau]=512)
+declare -A max_len=([rtf]=4096 [rtf_parser]=4096 [records]=12800 [evaluator]=256 [tableau]=512 [checks]=4096)
 # The inputs, dictionary and kept inputs of each target.
-declare -A inputs=([rtf]=rtf [rtf_parser]=rtf [records]=records [evaluator]=evaluator [tableau]=tableau)
+declare -A inputs=([rtf]=rtf [rtf_parser]=rtf [records]=records [evaluator]=evaluator [tableau]=tableau [checks]=checks)
 failed=()
 for t in "${targets[@]}"; do
   mkdir -p "$work/corpus/$t" "$work/seeds/$t"
