@@ -3,26 +3,19 @@
 // "Nom et prénom": asked when an exercise gives each student a concentration of their own,
 // before anything of the exercise is opened.
 
-#include <QDialog>
+#include "exercises/question_dialog.h"
 
 #include <optional>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace exercises {
 
-class StudentNameDialog : public QDialog {
+class StudentNameDialog : public QuestionDialog {
     Q_OBJECT
 public:
     explicit StudentNameDialog(const QString& exerciseTitle, QWidget* parent = nullptr);
 
-    QLabel* note;
-    QLineEdit* name;
-    QLabel* problem;     // why the name typed cannot be taken; hidden while it can
-    QPushButton* ok;     // offered once grading::nameProblem accepts the name
-    QPushButton* cancel; // nothing is opened
+    QLineEdit* name; // the box; OK is offered once grading::nameProblem accepts the name, and
+                     // the reason is shown under it otherwise; Annuler opens nothing
 
 private:
     void update();

@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/teacher_code.h"
 
+#include "exercises/question_dialog.h"
 #include "ui/modal.h"
 
 #include <QCryptographicHash>
-#include <QDialog>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QStringList>
-#include <QVBoxLayout>
 
 #include <array>
 #include <cstring>
@@ -61,43 +57,18 @@ bool sameBytes(const QByteArray& a, const QByteArray& b) {
     return difference == 0;
 }
 
-// The window that asks the code: a hidden field, OK and Annuler.
-class TeacherCodeDialog : public QDialog {
+// The window that asks the code: a hidden box named "code", OK and Annuler.
+class TeacherCodeDialog : public QuestionDialog {
 public:
-    TeacherCodeDialog(const QString& action, QWidget* parent) : QDialog(parent) {
+    TeacherCodeDialog(const QString& action, QWidget* parent)
+        : QuestionDialog(action,
+                         QStringLiteral("Cet exercice est protégé par un code enseignant. Taper "
+                                        "le code pour continuer."),
+                         QStringLiteral("Code enseignant"), 360, parent) {
         setObjectName(QStringLiteral("codeenseignant"));
-        setWindowTitle(action);
-        setModal(true);
-        auto* note = new QLabel(QStringLiteral("Cet exercice est protégé par un code "
-                                               "enseignant. Taper le code pour continuer."),
-                                this);
-        note->setWordWrap(true);
-        auto* label = new QLabel(QStringLiteral("&Code enseignant\u00A0:"), this);
-        code = new QLineEdit(this);
-        code->setObjectName(QStringLiteral("code"));
-        code->setEchoMode(QLineEdit::Password);
-        code->setAccessibleName(QStringLiteral("Code enseignant"));
-        label->setBuddy(code);
-        auto* ok = new QPushButton(QStringLiteral("OK"), this);
-        ok->setDefault(true);
-        auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
-        auto* row = new QHBoxLayout;
-        row->addWidget(label);
-        row->addWidget(code, 1);
-        auto* buttons = new QHBoxLayout;
-        buttons->addStretch(1);
-        buttons->addWidget(ok);
-        buttons->addWidget(cancel);
-        auto* layout = new QVBoxLayout(this);
-        layout->addWidget(note);
-        layout->addLayout(row);
-        layout->addLayout(buttons);
-        note->setMinimumWidth(360);
-        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-        connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+        box->setObjectName(QStringLiteral("code"));
+        box->setEchoMode(QLineEdit::Password);
     }
-
-    QLineEdit* code;
 };
 
 } // namespace
@@ -135,7 +106,7 @@ bool teacherCodeGiven(QWidget* parent, const QString& recordText, const QString&
     if (!holdsTeacherCode(recordText)) return true;
     TeacherCodeDialog dialog(action, parent);
     if (ui::exec(dialog) != QDialog::Accepted) return false;
-    if (teacherCodeMatches(recordText, dialog.code->text())) return true;
+    if (teacherCodeMatches(recordText, dialog.box->text())) return true;
     ui::ask(parent,
             QStringLiteral("Code enseignant incorrect\u00A0: l'exercice reste fermé à la "
                            "modification et aux valeurs des élèves."),
