@@ -301,6 +301,13 @@ void FeuilleP::Command11_Click() {
 }
 
 void FeuilleP::storeBenchInSituation() {
+    // A value typed in a box that the focus has not left (a save asked from another window) is
+    // validated first, as leaving the box would: a configuration holds only values that the
+    // bench takes back when it is opened.
+    const QWidget* focused = focusWidget();
+    for (int k = 0; k < 4; ++k)
+        if (focused == Text1[k] && Text1[k]->isModified()) validateTyped(k);
+    if (focused == waterBox && waterBox->isModified()) waterBox_LostFocus();
     const int s = situations_.table.current;
     selectSituation(0);
     selectSituation(1);
@@ -362,9 +369,8 @@ void FeuilleP::clearSituationButtons() {
 }
 
 void FeuilleP::loadConfiguration(const QString& path) {
-    situations_.configFile = path;
     loadingForExercise_ = true;
-    files::loadConfiguration(*this, nullptr);
+    files::loadConfiguration(*this, path, nullptr);
     loadingForExercise_ = false;
 }
 

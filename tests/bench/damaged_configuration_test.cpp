@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A configuration holding a value that the bench cannot hold is refused whole by the open
-// window, the bench left as it was; whatever the bench holds once its boxes are validated is
-// saved as a configuration that the check accepts.
+// window, the bench left as it was; whatever the bench holds once its boxes are validated, or
+// typed in the box that has the focus, is saved as a configuration that the check accepts.
 
 #include "fixture.h"
 
@@ -70,6 +70,14 @@ TEST_F(BenchTest, WhatTheBenchHoldsOnceValidatedIsSavedAsAConfigurationThatLoads
     script.answers = {ui::Answer::Ok}; // the burette holds 25 mL
     window->Text1_LostFocus(5);
     EXPECT_EQ(files::configurationProblem(window->benchSituations()), "");
+    // Typed and not validated, the focus gone to another window: validated as it is saved.
+    for (QLineEdit* box : {window->Text1[1], window->waterBox}) {
+        box->setFocus();
+        box->selectAll();
+        box->insert(QStringLiteral("50"));
+        EXPECT_EQ(files::configurationProblem(window->benchSituations()), "");
+    }
+    EXPECT_EQ(text(1), "0,2");
 }
 
 } // namespace

@@ -57,8 +57,7 @@ public:
     exercises::BenchReadings benchReadings() override { return readings; }
     void setResultCheckOffered(bool offered) override { checkOffered = offered; }
     void loadConfiguration(const QString& path) override {
-        bench.situations().configFile = path;
-        files::loadConfiguration(bench, nullptr);
+        files::loadConfiguration(bench, path, nullptr);
     }
     const files::SituationTable& exerciseSituations() override { return benchSituations(); }
     void forgetSecretSample() override { ++forgets; }
