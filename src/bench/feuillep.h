@@ -207,7 +207,7 @@ public:
     // (it is then kept out of its box, where assistive technology would read it).
     QString benchText(int k) const { return text(k); }
     // The concentration to find is hidden, and hidden and locked by an exercise.
-    bool sampleHidden() const { return sampleHidden_; }
+    bool sampleHidden() const override { return sampleHidden_; }
     bool exerciseSecret() const { return exerciseSecret_ && sampleHidden_; }
 
     // The species shown (position of ions1, -1 for none) and the bench inputs as numbers.

@@ -54,9 +54,9 @@ constexpr Quantity pouredVolume{"le volume de solution titrante versé", false, 
 constexpr Quantity waterVolume{"le volume d'eau distillée ajoutée", false, "mL", 0,
                                model::sampleAndWaterLimit};
 
-// Why text is not a value of the quantity; empty when it is one.
-std::string numberProblem(const Quantity& q, const std::string& text) {
-    const std::string begin = std::string(q.name) + " " + quoted(text);
+// Why text is not a value of the quantity, the text quoted or not; empty when it is one.
+std::string numberProblem(const Quantity& q, const std::string& text, bool quote = true) {
+    const std::string begin = std::string(q.name) + (quote ? " " + quoted(text) : std::string());
     const std::optional<double> read = numbers::parseNumberText(text);
     if (!read) return begin + " n'est pas un nombre.";
     // The bench reads its boxes in single precision.
@@ -83,12 +83,13 @@ bool pipetteKnown(int position) {
 }
 
 // The first value of situation s that the bench cannot take; empty when there is none.
-std::string situationProblem(const SituationTable& table, int s) {
+std::string situationProblem(const SituationTable& table, int s, bool showSample) {
     const auto& texts = table.texts[std::size_t(s)];
     const auto& choices = table.choices[std::size_t(s)];
     const AcidBaseChoices& acidBase = table.acidBase[std::size_t(s)];
     const std::string checks[] = {
-        isUnknownSample(texts[0]) ? std::string() : numberProblem(sampleConcentration, texts[0]),
+        isUnknownSample(texts[0]) ? std::string()
+                                  : numberProblem(sampleConcentration, texts[0], showSample),
         numberProblem(titrantConcentration, texts[1]),
         numberProblem(reagentConcentration, texts[2]),
         numberProblem(iodideVolume, texts[3]),
@@ -115,9 +116,9 @@ std::string situationProblem(const SituationTable& table, int s) {
 
 } // namespace
 
-std::string configurationProblem(const SituationTable& table) {
+std::string configurationProblem(const SituationTable& table, bool showSample) {
     for (int s = 0; s < situationCount; ++s) {
-        const std::string problem = situationProblem(table, s);
+        const std::string problem = situationProblem(table, s, showSample);
         if (!problem.empty())
             return "Situation n°" + std::string(nbsp) + std::to_string(s + 1) + std::string(nbsp) +
                    ": " + problem;

@@ -21,7 +21,9 @@ namespace files {
 
 // Why the bench cannot take the situations of table: one French sentence naming the first
 // situation and value at fault ("Situation n° 3 : la concentration de la solution titrée
-// « 1E125 » n'est pas comprise entre 0,0001 et 0,2 mol/L."); empty when it can.
-std::string configurationProblem(const SituationTable& table);
+// « 1E125 » n'est pas comprise entre 0,0001 et 0,2 mol/L."); empty when it can. Without
+// showSample, the concentration to find is named without its value: one that the bench keeps
+// hidden (an exercise's) is not given away by the message.
+std::string configurationProblem(const SituationTable& table, bool showSample = true);
 
 } // namespace files

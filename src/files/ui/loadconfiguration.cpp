@@ -81,7 +81,8 @@ bool loadConfiguration(SituationBench& bench, const QString& name, QWidget* open
     }
     // Every value is checked before any goes onto the bench: a file that holds one the bench
     // cannot hold is refused whole.
-    if (const std::string problem = configurationProblem(table); !problem.empty()) {
+    if (const std::string problem = configurationProblem(table, !bench.sampleHidden());
+        !problem.empty()) {
         ui::ask(parent, QString::fromStdString(problem), QStringLiteral("Fichier non valide"),
                 ui::Icon::Critical, ui::Buttons::Ok);
         return false;

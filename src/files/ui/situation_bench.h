@@ -30,6 +30,9 @@ public:
     // Selects one as a click does: the bench goes into the current situation unless it is
     // -1, then the chosen situation is shown.
     virtual void selectSituation(int index) = 0;
+    // The concentration to find is hidden on the bench (an exercise's, the die's): a message
+    // about a file does not show it.
+    virtual bool sampleHidden() const { return false; }
 };
 
 } // namespace files

@@ -76,6 +76,12 @@ TEST(ConfigurationCheck, RefusesWhatTheBenchCannotHoldNamingSituationAndValue) {
         text(10, 5, "-1")(table); // a later situation at fault too: the first one is named
         EXPECT_EQ(configurationProblem(table), "Situation n°\u00A0" + problem);
     }
+    // A concentration to find that the bench hides is named without its value.
+    SituationTable hidden;
+    text(3, 0, "0,5")(hidden);
+    EXPECT_EQ(configurationProblem(hidden, false),
+              "Situation n°\u00A03\u00A0: la concentration de la solution titrée n'est pas "
+              "comprise entre 0,0001 et 0,2\u00A0mol/L.");
 }
 
 TEST(ConfigurationCheck, AcceptsWhatTheBenchHoldsUpToItsLimits) {
