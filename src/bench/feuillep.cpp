@@ -7,6 +7,7 @@
 #include "bench/widgets.h"
 #include "drawing/bench_drawing.h"
 #include "drawing/tintscale.h"
+#include "drawing/utf8.h"
 #include "drawing/widgets/picturebox.h"
 #include "exercises/exercise_text.h"
 #include "exercises/format_bar.h"
@@ -40,8 +41,7 @@ const QStringList volumeItems = {QStringLiteral("0"),     QStringLiteral("1 mL")
 QStringList speciesItems() {
     QStringList items;
     for (int s = 0; s < model::speciesCount; ++s) {
-        const std::string_view text = model::listText(s);
-        items << QString::fromUtf8(text.data(), qsizetype(text.size()));
+        items << drawing::utf8(model::listText(s));
     }
     return items;
 }

@@ -10,6 +10,7 @@
 #include "drawing/bench_drawing.h"
 #include "drawing/graph.h"
 #include "drawing/tabs.h"
+#include "drawing/utf8.h"
 #include "drawing/widgets/picturebox.h"
 #include "exercises/format_bar.h"
 #include "model/colour.h"
@@ -34,9 +35,7 @@ namespace bench {
 
 namespace {
 
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
+using drawing::utf8;
 
 // The parts of the bench picture.
 enum BenchPart { FlaskPart, BurettePart, benchPartCount };

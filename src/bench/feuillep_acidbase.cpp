@@ -7,6 +7,7 @@
 
 #include "bench/widgets.h"
 #include "drawing/preparation_acidbase.h"
+#include "drawing/utf8.h"
 #include "drawing/widgets/picturebox.h"
 #include "model/acidbase/indicators.h"
 #include "numbers/formats.h"
@@ -33,9 +34,7 @@ namespace ab = model::acidbase;
 // Two volumes closer than this are one reading (the bench writes volumes to 0,01 mL).
 constexpr double sameVolume = 1e-6;
 
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
+using drawing::utf8;
 
 // The key filter and the validation of the bench's number boxes, for the boxes of the
 // acid-base panel: Enter and leaving the box validate; only what a number holds is typed.

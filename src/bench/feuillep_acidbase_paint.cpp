@@ -9,6 +9,7 @@
 #include "drawing/graph.h"
 #include "drawing/graph_acidbase.h"
 #include "drawing/indicator_scale.h"
+#include "drawing/utf8.h"
 #include "drawing/widgets/picturebox.h"
 #include "model/acidbase/curve_table.h"
 #include "model/acidbase/indicators.h"
@@ -29,9 +30,7 @@ namespace ab = model::acidbase;
 // The bench's third part in words: the meter.
 constexpr int meterPart = 2;
 
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
+using drawing::utf8;
 
 double pouredVolumeOf(const QString& text) {
     return std::max(0.0, numbers::parseBenchDouble(text.toStdString()));

@@ -9,6 +9,7 @@
 #include "a11y/tell.h"
 #include "bench/widgets.h"
 #include "bench/words.h"
+#include "drawing/utf8.h"
 #include "files/situations.h"
 #include "model/acidbase/catalogue.h"
 #include "model/catalogue.h"
@@ -26,9 +27,7 @@ namespace bench {
 
 namespace {
 
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
+using drawing::utf8;
 
 float readNumber(const QString& text) {
     return numbers::parseBenchNumber(text.toStdString());

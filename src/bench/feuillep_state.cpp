@@ -6,6 +6,7 @@
 
 #include "bench/random_concentration.h"
 #include "bench/widgets.h"
+#include "drawing/utf8.h"
 #include "drawing/widgets/picturebox.h"
 #include "model/amounts.h"
 #include "model/bench_limits.h"
@@ -304,8 +305,7 @@ void FeuilleP::Command9_Click() {
     ui::Answer answer = ui::Answer::Ok;
     if (!model::reagentSufficient(s, in)) {
         const std::string_view reagent = model::reagentName(s);
-        const QString text = QStringLiteral("La quantité de matière de ") +
-                             QString::fromUtf8(reagent.data(), qsizetype(reagent.size())) +
+        const QString text = QStringLiteral("La quantité de matière de ") + drawing::utf8(reagent) +
                              QStringLiteral(" ajoutée est insuffisante.");
         answer = ui::ask(this, text, QStringLiteral("Avertissement"), ui::Icon::Critical,
                          ui::Buttons::OkCancel);

@@ -5,6 +5,7 @@
 
 #include "bench/courbes_methods.h"
 #include "drawing/measured_curve.h"
+#include "drawing/utf8.h"
 #include "files/unknown_sample.h"
 #include "model/acidbase/catalogue.h"
 #include "model/acidbase/indicators.h"
@@ -26,9 +27,7 @@ namespace {
 // exercise ends.
 const QString startSample = QStringLiteral("0,01");
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
+using drawing::utf8;
 
 QString titrantName(model::TitrantFamily family) {
     switch (family) {
@@ -82,7 +81,7 @@ void FeuilleP::sealSample(std::optional<double> own) {
     const int s = table.current;
     if (s >= 0 && s < files::situationCount) table.texts[std::size_t(s)][0] = text(0).toStdString();
     hiddenSamples_.seal(table, own);
-    setText(0, fromView(files::unknownSampleText));
+    setText(0, utf8(files::unknownSampleText));
     updateFocusChain();
     majtq();
 }
@@ -135,8 +134,7 @@ void FeuilleP::redoxReport(printing::ReportFacts& facts) {
                       : QStringLiteral("c2 = %1\u00A0mol/L").arg(general(in.sampleConcentration));
     facts.setUp << QStringLiteral("Solution titrée\u00A0: %1, prélèvement "
                                   "V2 = %2\u00A0mL, %3")
-                       .arg(model::isSpecies(s) ? fromView(model::listText(s))
-                                                : QStringLiteral("—"),
+                       .arg(model::isSpecies(s) ? utf8(model::listText(s)) : QStringLiteral("—"),
                             general(in.sampleVolume), sample);
     facts.setUp << QStringLiteral("Solution titrante\u00A0: %1, c1 = %2\u00A0mol/L")
                        .arg(titrantName(model::titrantFamily(s)), general(in.titrantConcentration));
@@ -172,15 +170,15 @@ void FeuilleP::acidBaseReport(printing::ReportFacts& facts) {
         sampleHidden_ ? QStringLiteral("c2 inconnue")
                       : QStringLiteral("c2 = %1\u00A0mol/L").arg(general(p.sampleConcentration));
     facts.setUp << QStringLiteral("Solution titrée\u00A0: %1, prélèvement V2 = %2\u00A0mL, %3")
-                       .arg(fromView(ab::listText(p.titration)), general(p.sampleVolume), sample);
+                       .arg(utf8(ab::listText(p.titration)), general(p.sampleVolume), sample);
     facts.setUp
         << QStringLiteral("Eau distillée ajoutée\u00A0: %1\u00A0mL").arg(general(p.waterVolume));
     facts.setUp << QStringLiteral("Solution titrante\u00A0: %1, c1 = %2\u00A0mol/L")
-                       .arg(fromView(ab::titrantName(ab::titrant(p.titration))),
+                       .arg(utf8(ab::titrantName(ab::titrant(p.titration))),
                             general(p.titrantConcentration));
     const bool indicator = ab::isIndicator(setup.indicator);
     const QString indicatorName =
-        indicator ? fromView(ab::indicatorFacts(setup.indicator).name) : QStringLiteral("aucun");
+        indicator ? utf8(ab::indicatorFacts(setup.indicator).name) : QStringLiteral("aucun");
     facts.setUp << QStringLiteral("Indicateur coloré\u00A0: ") + indicatorName;
     facts.setUp << QStringLiteral("Sonde de mesure\u00A0: ") + probeList->currentText();
     facts.setUp << QStringLiteral("Volume de solution titrante versé\u00A0: V1 = %1\u00A0mL")

@@ -11,6 +11,7 @@
 #include "drawing/graphlabels.h"
 #include "drawing/progress_table.h"
 #include "drawing/tintscale.h"
+#include "drawing/utf8.h"
 #include "drawing/widgets/picturebox.h"
 #include "model/amounts_table.h"
 #include "model/catalogue.h"
@@ -27,9 +28,7 @@ namespace bench {
 
 namespace {
 
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
+using drawing::utf8;
 
 QString volumeText(double mL) {
     return QString::fromStdString(numbers::formatGeneral(std::round(mL * 100) / 100)) +

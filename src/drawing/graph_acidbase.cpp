@@ -4,6 +4,7 @@
 #include "drawing/graph.h"
 #include "drawing/picture.h"
 #include "drawing/shading.h"
+#include "drawing/utf8.h"
 #include "model/acidbase/meters.h"
 #include "numbers/formats.h"
 #include "numbers/reading.h"
@@ -51,10 +52,6 @@ Glyph glyph(QChar c) {
     }
     if (u >= 0x2074 && u <= 0x2079) return {QChar(u'4' + (u - 0x2074)), Script::Charge};
     return {c, Script::None};
-}
-
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 bool brought(std::span<const ab::Share> shares, int particle) {

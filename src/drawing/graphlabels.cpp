@@ -2,6 +2,7 @@
 #include "drawing/graphlabels.h"
 
 #include "drawing/picture.h"
+#include "drawing/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -99,7 +100,7 @@ QString superscriptCharge(const char* charge) {
 
 QString graphLabelText(std::string_view formula) {
     const Label* label = findLabel(formula);
-    if (!label) return QString::fromUtf8(formula.data(), qsizetype(formula.size()));
+    if (!label) return utf8(formula);
     QString text;
     for (const Piece& piece : label->pieces) {
         if (!piece.text) break;
@@ -121,7 +122,7 @@ QString graphLabelText(std::string_view formula) {
 
 QString graphLabelMeasure(std::string_view formula) {
     if (const Label* label = findLabel(formula)) return QString::fromLatin1(label->measure);
-    return QString::fromUtf8(formula.data(), qsizetype(formula.size()));
+    return utf8(formula);
 }
 
 Runs formulaRuns(std::string_view formula) {

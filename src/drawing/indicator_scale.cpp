@@ -2,6 +2,7 @@
 #include "drawing/indicator_scale.h"
 
 #include "drawing/picture.h"
+#include "drawing/utf8.h"
 #include "model/acidbase/indicators.h"
 #include "numbers/formats.h"
 #include "numbers/rounding.h"
@@ -19,10 +20,6 @@ namespace ab = model::acidbase;
 
 const QColor black(0, 0, 0);
 const QColor grey(128, 128, 128);
-
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QString pHText(double pH) {
     return QString::fromStdString(numbers::formatPattern(pH, "0.0"));

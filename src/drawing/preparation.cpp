@@ -3,6 +3,7 @@
 // added in excess, as lines of text with the input controls placed between the words.
 
 #include "drawing/bench_drawing.h"
+#include "drawing/utf8.h"
 #include "model/catalogue.h"
 #include "numbers/rounding.h"
 
@@ -13,8 +14,7 @@ using numbers::nearest;
 namespace {
 
 QString reagentName(int species) {
-    const std::string_view name = model::reagentName(species);
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+    return utf8(model::reagentName(species));
 }
 
 void textStyle(Picture& panel) {

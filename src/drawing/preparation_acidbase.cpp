@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/preparation_acidbase.h"
 
+#include "drawing/utf8.h"
 #include "numbers/rounding.h"
 
 #include <algorithm>
@@ -64,10 +65,7 @@ AcidBasePanelLayout prepasolAcidBase(Picture& panel, const AcidBasePanelInputs& 
         model::acidbase::titrantName(model::acidbase::titrant(in.titration));
     panel.currentX = 18;
     panel.currentY = 185;
-    heading(panel,
-            QStringLiteral(" Solution titrante\u00A0: ") +
-                QString::fromUtf8(name.data(), qsizetype(name.size())),
-            true);
+    heading(panel, QStringLiteral(" Solution titrante\u00A0: ") + utf8(name), true);
     panel.currentX = 99;
     panel.currentY += 6;
     out.titrantBox.topLeft =

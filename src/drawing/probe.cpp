@@ -3,6 +3,7 @@
 
 #include "drawing/bench_drawing.h"
 #include "drawing/picture.h"
+#include "drawing/utf8.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -24,10 +25,6 @@ const QColor lcdBorder(40, 48, 56);
 // The rod runs from its cap, below the burette's tap, into the neck and down to the bottom.
 constexpr int rodLeft = 36, rodRight = 40; // from flaskX
 constexpr int capTop = 316, rodTop = 328, rodBottom = 446;
-
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 void pHElectrode(Picture& pic, int x0) {
     pic.fillBox(x0 + rodLeft, rodTop, x0 + rodRight, rodBottom, glass);

@@ -2,6 +2,7 @@
 #include "drawing/progress_table.h"
 
 #include "drawing/picture.h"
+#include "drawing/utf8.h"
 #include "model/catalogue.h"
 #include "numbers/formats.h"
 
@@ -41,10 +42,6 @@ Runs plain(const QString& text) {
 
 void append(Runs& runs, const Runs& more) {
     runs.insert(runs.end(), more.begin(), more.end());
-}
-
-QString utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // k n0 for k > 0: "n₀", "2n₀", "n₀/2", "2n₀/5".
