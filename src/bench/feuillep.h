@@ -30,6 +30,7 @@
 #include "exercises/exercise_area.h"
 #include "files/ui/situation_bench.h"
 #include "files/unknown_sample.h"
+#include "model/acidbase/measurements.h"
 #include "model/acidbase/meters.h"
 #include "model/amounts.h"
 #include "model/colour_words.h"
@@ -244,7 +245,7 @@ public:
     // The tab of the side panel: 1 the graph, 2 the tint scales, 3 the curves.
     int currentTab() const { return currentTab_; }
     // The volumes (mL) at which drops landed since the burette was last emptied or refilled.
-    const std::vector<double>& drops() const { return drops_; }
+    const std::vector<double>& drops() const { return measurements_.drops(); }
 
     // ---- The acid-base bench ----
     // The panel's controls shown for an acid-base titration only (the sample's concentration
@@ -464,11 +465,7 @@ private:
     files::Situations situations_;
     exercises::ExerciseState exercise_;
     int currentTab_ = 1;
-    std::vector<double> drops_;
-    std::vector<double> readVolumes_; // every tick and stop of the tap, kept as drops_ is
-    // The readings at measuredVolumes() and the set-up they were worked out for.
-    mutable std::vector<model::acidbase::Point> readings_;
-    mutable model::acidbase::BenchSetup readingsSetup_;
+    model::acidbase::Measurements measurements_; // since the burette was last emptied
     CourbesMethods* courbesMethods_ = nullptr;
     std::optional<drawing::MeasuredFrameKey> measuredFrame_; // the frame drawn last
     drawing::Runs measuredResult_;                // the line under the plot as the tab shows it

@@ -31,9 +31,6 @@ namespace {
 
 namespace ab = model::acidbase;
 
-// Two volumes closer than this are one reading (the bench writes volumes to 0,01 mL).
-constexpr double sameVolume = 1e-6;
-
 using drawing::utf8;
 
 // The key filter and the validation of the bench's number boxes, for the boxes of the
@@ -259,45 +256,15 @@ ab::BenchSetup FeuilleP::acidBaseSetup() const {
 }
 
 void FeuilleP::noteReading() {
-    const double v = numbers::parseBenchDouble(text(5).toStdString());
-    if (!readVolumes_.empty() && std::fabs(readVolumes_.back() - v) < sameVolume) return;
-    readVolumes_.push_back(v);
+    measurements_.noteRead(numbers::parseBenchDouble(text(5).toStdString()));
 }
 
 std::vector<double> FeuilleP::measuredVolumes() const {
-    // Both are in the order of pouring, which only adds titrant: increasing.
-    std::vector<double> read(drops_.size() + readVolumes_.size());
-    std::merge(drops_.begin(), drops_.end(), readVolumes_.begin(), readVolumes_.end(),
-               read.begin());
-    if (!std::is_sorted(read.begin(), read.end())) std::sort(read.begin(), read.end());
-    std::vector<double> volumes{0};
-    volumes.reserve(read.size() + 1);
-    for (double v : read)
-        if (v - volumes.back() >= sameVolume) volumes.push_back(v);
-    return volumes;
+    return measurements_.volumes();
 }
 
-// The readings already worked out are kept while the set-up stays the same: a tick works out
-// the reading at its own volume only.
 const std::vector<ab::Point>& FeuilleP::measuredPoints() const {
-    const ab::BenchSetup setup = acidBaseSetup();
-    const std::vector<double> volumes = measuredVolumes();
-    const ab::Preparation& p = setup.preparation;
-    // The indicator changes no reading.
-    const bool same = p == readingsSetup_.preparation && setup.probe == readingsSetup_.probe;
-    std::size_t kept = 0;
-    if (same)
-        while (kept < readings_.size() && kept < volumes.size() &&
-               readings_[kept].volume == volumes[kept])
-            ++kept;
-    readings_.resize(kept);
-    readingsSetup_ = setup;
-    if (kept < volumes.size()) {
-        const std::vector<ab::Point> added =
-            ab::readings(p, std::span<const double>(volumes).subspan(kept), setup.probe);
-        readings_.insert(readings_.end(), added.begin(), added.end());
-    }
-    return readings_;
+    return measurements_.points(acidBaseSetup());
 }
 
 // ---- Situations ----

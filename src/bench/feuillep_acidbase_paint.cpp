@@ -210,7 +210,7 @@ std::optional<std::string> FeuilleP::acidBaseTableText(std::string_view separato
     if (acidBaseTitration() < 0) return std::nullopt;
     const ab::BenchSetup setup = acidBaseSetup();
     ab::CurveTable table = ab::curveTable(
-        setup.preparation, model::tableVolumes(pouredVolumeOf(text(5)), drops_), setup.indicator);
+        setup.preparation, model::tableVolumes(pouredVolumeOf(text(5)), drops()), setup.indicator);
     if (masquer->isChecked()) ab::blankSampleColumns(table, setup.preparation.titration);
     return ab::curveTableText(table, separator, lineEnd);
 }

@@ -360,7 +360,7 @@ QImage FeuilleP::courbesImage(qreal scale) {
 
 model::AmountsTable FeuilleP::amountsTable() {
     const model::BenchInputs in = benchInputs();
-    return model::amountsTable(species(), in, model::tableVolumes(in.pouredVolume, drops_),
+    return model::amountsTable(species(), in, model::tableVolumes(in.pouredVolume, drops()),
                                sampleHidden_);
 }
 

@@ -136,7 +136,7 @@ void FeuilleP::Timer2_Timer() {
         const double v = numbers::parseBenchDouble(Text1[5]->text().toStdString()) + dropVolume;
         setText(5, QString::fromStdString(numbers::formatGeneral(v)));
         Text1_LostFocus(5);
-        drops_.push_back(numbers::parseBenchDouble(Text1[5]->text().toStdString()));
+        measurements_.addDrop(numbers::parseBenchDouble(Text1[5]->text().toStdString()));
         rewriteLabelvol();
         reftq();
         Timer2.stop();
@@ -171,8 +171,7 @@ void FeuilleP::Command6_Click() {
 void FeuilleP::reinitialise() {
     queuedDrops_ = 0;
     lockBoxes(false);
-    drops_.clear();
-    readVolumes_.clear();
+    measurements_.clear();
     setText(5, QStringLiteral("0,0"));
     rewriteLabelvol();
     reftq();

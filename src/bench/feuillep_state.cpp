@@ -142,8 +142,7 @@ void FeuilleP::Text1_LostFocus(int index) {
         }
         setText(5, general(x));
         // The drops beyond a volume typed in are no longer in the burette's course.
-        std::erase_if(drops_, [x](double drop) { return drop > x + 1e-6; });
-        std::erase_if(readVolumes_, [x](double read) { return read > x + 1e-6; });
+        measurements_.cutAbove(x);
         reftq();
     }
     if (index <= 3) setText(index, general(x));
@@ -171,8 +170,7 @@ void FeuilleP::Combo2_Click() {
 }
 
 void FeuilleP::ions1_Click() {
-    drops_.clear();
-    readVolumes_.clear();
+    measurements_.clear();
     setText(5, QStringLiteral("0"));
     rewriteLabelvol();
     majtq();
@@ -217,8 +215,7 @@ void FeuilleP::Option2_Click(int index) {
     Check1->setChecked(choices[4] == 1);
     restoreAcidBaseSituation(index);
     majtq();
-    drops_.clear();
-    readVolumes_.clear();
+    measurements_.clear();
     setText(5, QString::fromStdString(table.texts[index][5]));
     rewriteLabelvol();
     reftq();

@@ -89,7 +89,7 @@ void FeuilleP::updateCourbesParts() {
         tabcourbes->setPartCount(0);
         return;
     }
-    const std::vector<double> volumes = model::tableVolumes(in.in.pouredVolume, drops_);
+    const std::vector<double> volumes = model::tableVolumes(in.in.pouredVolume, drops());
     const model::AmountsTable amounts = model::amountsTable(in.species, in.in, volumes, in.hidden);
     const model::ProgressTable progress = model::progressTable(in.species, in.in);
     tabcourbes->setPartCount(2 + int(progress.reactions.size()));
