@@ -216,7 +216,6 @@ public:
     model::BenchInputs benchInputs() const;
     const model::PresentAmounts& presentAmounts() const { return presentAmounts_; }
     float scaleMax() const { return scaleMax_; }
-    int liquidTop() const { return liquidTop_; }
     int flaskX() const { return flaskX_; }
 
     // ---- What is told to assistive technology ----
