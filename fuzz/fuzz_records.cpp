@@ -2,8 +2,8 @@
 // The record files from bytes in memory, read as any record file, as a configuration file and
 // as an exercise file. Beyond not crashing: every record that reads is a text that a record
 // can hold again and that reads back the same, a configuration that loads holds texts that a
-// configuration can store (the acid-base inputs too) and is written again as bytes that read
-// back as the same table, and an exercise's unknown for each student (records 14 and 15) that
+// configuration can store (the choices its families keep too) and is written again as bytes that
+// read back as the same table, and an exercise's unknown for each student (records 14 and 15) that
 // reads is written as texts that read back and write again the same, and draws values within
 // its range, and the same as the exercise file reads it; record 16, the teacher's code, is
 // matched by no empty code. A configuration given the word of a student's unknown keeps every
@@ -11,7 +11,7 @@
 
 #include "exercises/exercise_file.h"
 #include "exercises/teacher_code.h"
-#include "files/check/configuration_check.h"
+#include "families/rules/family_rules.h"
 #include "files/configuration.h"
 #include "files/recordfile.h"
 #include "files/unknown_sample.h"
@@ -37,27 +37,27 @@ void checkRecordText(const std::string& text) {
     FUZZ_CHECK(back.status == files::RecordStatus::Ok && back.text == text);
 }
 
-// A configuration read is written again (with the acid-base signature when a situation holds
-// an acid-base titration) and reads back as the same table.
+// A configuration read is written again (with the extended signature when a situation holds
+// a titration of a family that keeps choices) and reads back as the same table.
 void checkConfigurationWrittenAgain(const files::SituationTable& table) {
     const auto written = files::configurationBytes(table);
     FUZZ_CHECK(written.has_value());
-    FUZZ_CHECK(written->size() == (table.holdsAcidBase() ? files::acidBaseConfigurationRecords
-                                                         : files::configurationRecords) *
+    FUZZ_CHECK(written->size() == (table.holdsFamilyChoices() ? files::extendedConfigurationRecords
+                                                              : files::configurationRecords) *
                                       files::recordSize);
     files::SituationTable back;
     FUZZ_CHECK(files::readConfigurationBytes(*written, back) == files::LoadResult::Ok);
-    FUZZ_CHECK(back.texts == table.texts && back.acidBase == table.acidBase);
+    FUZZ_CHECK(back.texts == table.texts && back.family == table.family);
     for (int s = 0; s < files::situationCount; ++s)
         for (int j = 1; j <= 3; ++j)
             FUZZ_CHECK(back.choices[s][j] == table.choices[s][j]);
-    FUZZ_CHECK(files::configurationProblem(back) == files::configurationProblem(table));
+    FUZZ_CHECK(families::configurationProblem(back) == families::configurationProblem(table));
 }
 
 // The check of a configuration's values answers for every table read: nothing, or why the
 // bench cannot take it, beginning with the situation at fault.
 void checkValues(const files::SituationTable& table) {
-    const std::string problem = files::configurationProblem(table);
+    const std::string problem = families::configurationProblem(table);
     if (problem.empty()) return;
     FUZZ_CHECK(problem.starts_with("Situation n°\u00A0"));
     FUZZ_CHECK(problem.ends_with("."));
@@ -103,8 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const auto& texts : table.texts)
             for (const std::string& text : texts)
                 checkRecordText(text);
-        for (const files::AcidBaseChoices& acidBase : table.acidBase)
-            checkRecordText(acidBase.water);
+        for (const files::FamilyChoices& choices : table.family)
+            checkRecordText(choices.water);
         checkConfigurationWrittenAgain(table);
         checkValues(table);
     }
@@ -126,8 +126,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         FUZZ_CHECK(files::markUnknownSample(*marked) == marked);
         // The word of a student's unknown is never what the check refuses.
-        if (files::configurationProblem(table).empty())
-            FUZZ_CHECK(files::configurationProblem(after).empty());
+        if (families::configurationProblem(table).empty())
+            FUZZ_CHECK(families::configurationProblem(after).empty());
     }
 
     const exercises::ExerciseRecords exercise = exercises::exerciseRecordsFromBytes(bytes);

@@ -75,8 +75,8 @@ void recordFiles(const fs::path& folder) {
     // Acid-base situations: the signature of their layout and the 30 records after the 91st.
     table.choices[3][1] = 12;
     table.choices[4][1] = 21;
-    table.acidBase[3] = {"25", 6, 1};
-    table.acidBase[4] = {"1E+38", -1, 7};
+    table.family[3] = {"25", 6, 1};
+    table.family[4] = {"1E+38", -1, 7};
     files::writeConfiguration((folder / "acid-base.C17").string(), table);
 
     files::RecordFile exercise;

@@ -16,31 +16,31 @@ int textRecord(int situation, int k) {
 int choiceRecord(int situation, int j) {
     return 7 + 9 * situation + j;
 } // j = 1..3
-// The acid-base inputs of a situation: k = 0 water, 1 indicator, 2 probe.
-int acidBaseRecord(int situation, int k) {
+// The family choices of a situation: k = 0 water, 1 indicator, 2 probe.
+int familyRecord(int situation, int k) {
     return configurationRecords + 1 + 3 * situation + k;
 }
 
-bool writeAcidBase(RecordFile& file, const SituationTable& table) {
+bool writeFamilyChoices(RecordFile& file, const SituationTable& table) {
     bool ok = true;
     for (int s = 0; s < situationCount && ok; ++s) {
-        const AcidBaseChoices& c = table.acidBase[s];
-        ok = file.write(acidBaseRecord(s, 0), c.water) == RecordStatus::Ok &&
-             file.write(acidBaseRecord(s, 1), std::to_string(c.indicator)) == RecordStatus::Ok &&
-             file.write(acidBaseRecord(s, 2), std::to_string(c.probe)) == RecordStatus::Ok;
+        const FamilyChoices& c = table.family[s];
+        ok = file.write(familyRecord(s, 0), c.water) == RecordStatus::Ok &&
+             file.write(familyRecord(s, 1), std::to_string(c.indicator)) == RecordStatus::Ok &&
+             file.write(familyRecord(s, 2), std::to_string(c.probe)) == RecordStatus::Ok;
     }
     return ok;
 }
 
-// The acid-base records of every situation; false when one of them cannot be read.
-bool readAcidBase(const RecordFile& file, SituationTable& table) {
+// The family records of every situation; false when one of them cannot be read.
+bool readFamilyChoices(const RecordFile& file, SituationTable& table) {
     for (int s = 0; s < situationCount; ++s) {
         std::array<RecordText, 3> r;
         for (int k = 0; k < 3; ++k) {
-            r[k] = file.read(acidBaseRecord(s, k));
+            r[k] = file.read(familyRecord(s, k));
             if (r[k].status != RecordStatus::Ok) return false;
         }
-        table.acidBase[s] = {r[0].text, positionValue(r[1].text), positionValue(r[2].text)};
+        table.family[s] = {r[0].text, positionValue(r[1].text), positionValue(r[2].text)};
     }
     return true;
 }
@@ -54,8 +54,8 @@ std::int16_t positionValue(std::string_view text) {
 
 std::optional<std::string> configurationBytes(const SituationTable& table) {
     RecordFile file;
-    const bool acidBase = table.holdsAcidBase();
-    bool ok = file.write(1, acidBase ? acidBaseConfigurationSignature : configurationSignature) ==
+    const bool extended = table.holdsFamilyChoices();
+    bool ok = file.write(1, extended ? extendedConfigurationSignature : configurationSignature) ==
               RecordStatus::Ok;
     for (int s = 0; s < situationCount && ok; ++s) {
         for (int k = 0; k < 6 && ok; ++k)
@@ -64,7 +64,7 @@ std::optional<std::string> configurationBytes(const SituationTable& table) {
             ok = file.write(choiceRecord(s, j), std::to_string(table.choices[s][j])) ==
                  RecordStatus::Ok;
     }
-    if (ok && acidBase) ok = writeAcidBase(file, table);
+    if (ok && extended) ok = writeFamilyChoices(file, table);
     if (!ok) return std::nullopt;
     return file.bytes();
 }
@@ -78,7 +78,7 @@ WriteResult writeConfiguration(const std::string& path, const SituationTable& ta
 
 LoadResult readConfiguration(const std::string& path, SituationTable& table) {
     RecordFile file;
-    if (RecordFile::load(path, file, acidBaseConfigurationRecords) != RecordStatus::Ok)
+    if (RecordFile::load(path, file, extendedConfigurationRecords) != RecordStatus::Ok)
         return LoadResult::CannotRead;
     return readConfigurationBytes(file.bytes(), table);
 }
@@ -88,16 +88,16 @@ LoadResult readConfigurationBytes(std::string_view bytes, SituationTable& table)
     if (bytes.empty()) return LoadResult::InvalidSignature;
     const RecordText signature = RecordFile(std::string(bytes.substr(0, recordSize))).read(1);
     if (signature.status != RecordStatus::Ok) return LoadResult::CannotRead;
-    const bool acidBase = signature.text == acidBaseConfigurationSignature;
-    if (!acidBase && signature.text != configurationSignature) return LoadResult::InvalidSignature;
-    const int records = acidBase ? acidBaseConfigurationRecords : configurationRecords;
+    const bool extended = signature.text == extendedConfigurationSignature;
+    if (!extended && signature.text != configurationSignature) return LoadResult::InvalidSignature;
+    const int records = extended ? extendedConfigurationRecords : configurationRecords;
     const RecordFile file(std::string(bytes.substr(0, std::size_t(records) * recordSize)));
 
     SituationTable read = table;
-    if (acidBase) {
-        if (!readAcidBase(file, read)) return LoadResult::Damaged;
+    if (extended) {
+        if (!readFamilyChoices(file, read)) return LoadResult::Damaged;
     } else {
-        read.acidBase.fill({});
+        read.family.fill({});
     }
 
     auto text = [&](int record) {

@@ -5,14 +5,14 @@
 // records 8 + 9s to 10 + 9s the positions of the three lists as decimal texts. The starch
 // box is not stored.
 //
-// A file in which a situation holds an acid-base titration (a position of the species list
-// from acidBaseListStart on) is written with the signature "TITRAGE ACIDO-BASIQUE" in record 1,
-// the same records 2 to 91, and 30 more: for each situation s, record 92 + 3s holds the text
-// of the water added, records 93 + 3s and 94 + 3s the positions of the indicator list and of
-// the probe list as decimal texts (121 records in all). A file of redox situations only is
-// written as it always was, byte for byte; a program that knows only "TITRAGE" refuses the
-// other signature with its message for a file of another program, so that no acid-base
-// situation is ever read as an empty one. A file with the acid-base signature that stops
+// A file in which a situation holds a titration of a family that keeps choices beyond the
+// texts and the lists (SituationTable::holdsFamilyChoices) is written with the extended
+// signature in record 1, the same records 2 to 91, and 30 more: for each situation s, record
+// 92 + 3s holds the text of the water added, records 93 + 3s and 94 + 3s the positions of the
+// indicator list and of the probe list as decimal texts (121 records in all). A file without
+// them is written as it always was, byte for byte; a program that knows only "TITRAGE" refuses
+// the other signature with its message for a file of another program, so that no such
+// situation is ever read as an empty one. A file with the extended signature that stops
 // before record 121 is damaged: it is refused whole (LoadResult::Damaged).
 
 #include "files/situations.h"
@@ -26,8 +26,8 @@ namespace files {
 
 inline constexpr int configurationRecords = 91;
 inline constexpr std::string_view configurationSignature = "TITRAGE";
-inline constexpr int acidBaseConfigurationRecords = 121;
-inline constexpr std::string_view acidBaseConfigurationSignature = "TITRAGE ACIDO-BASIQUE";
+inline constexpr int extendedConfigurationRecords = 121;
+inline constexpr std::string_view extendedConfigurationSignature = "TITRAGE ACIDO-BASIQUE";
 
 enum class WriteResult { Ok, CannotWrite };
 enum class LoadResult { Ok, CannotRead, InvalidSignature, Damaged };
@@ -41,7 +41,8 @@ std::optional<std::string> configurationBytes(const SituationTable& table);
 WriteResult writeConfiguration(const std::string& path, const SituationTable& table);
 
 // Reads the file at path into the table: the six texts and choices 1 to 3 of every
-// situation, and their acid-base inputs (those of a file without them are the start values).
+// situation, and the choices their families keep (those of a file without them are the start
+// values).
 // On any result but Ok the table is unchanged. Records 2 to 91 that cannot be read give an
 // empty text (position 0); choices[s][4] and current are kept.
 LoadResult readConfiguration(const std::string& path, SituationTable& table);

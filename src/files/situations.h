@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ten situations of the bench: for each, the six texts of the bench boxes and the
-// list positions. Shared by the bench (which copies to and from it) and the configuration
-// files (which store it).
+// list positions (model/titration_id.h says which titration a position of the species list
+// names). Shared by the bench (which copies to and from it) and the configuration files
+// (which store it).
 
 #include <array>
 #include <cstdint>
@@ -12,22 +13,15 @@ namespace files {
 
 inline constexpr int situationCount = 10;
 
-// The positions of the species list: the ten redox species first (0 to 9), then a heading
-// that cannot be chosen, then the acid-base titrations in the order of their catalogue.
-inline constexpr int acidBaseHeadingPosition = 10;
-inline constexpr int acidBaseListStart = 11;
-inline bool isAcidBasePosition(int position) {
-    return position >= acidBaseListStart;
-}
-
-// What an acid-base titration needs beyond the six texts and the lists: the volume of water
+// What the titrations of some families need beyond the six texts and the lists, three
+// records per situation (model::keepsFamilyChoices says which families): the volume of water
 // added (the text of its box, as typed), the position of the indicator list (0: none) and
 // that of the probe list (0: pH meter, 1: conductimeter, 2: none).
-struct AcidBaseChoices {
+struct FamilyChoices {
     std::string water = "0";
     std::int16_t indicator = 0;
     std::int16_t probe = 0;
-    friend bool operator==(const AcidBaseChoices&, const AcidBaseChoices&) = default;
+    friend bool operator==(const FamilyChoices&, const FamilyChoices&) = default;
 };
 
 struct SituationTable {
@@ -38,15 +32,11 @@ struct SituationTable {
     std::array<std::array<std::int16_t, 5>, situationCount> choices{};
     // The situation shown on the bench (0..9), or -1 inside a load.
     std::int16_t current = 0;
-    // acidBase[s]: the acid-base inputs of situation s.
-    std::array<AcidBaseChoices, situationCount> acidBase{};
+    // family[s]: the choices of situation s kept beyond the texts and the lists.
+    std::array<FamilyChoices, situationCount> family{};
 
-    // Whether a situation holds an acid-base titration.
-    bool holdsAcidBase() const {
-        for (const auto& c : choices)
-            if (isAcidBasePosition(c[1])) return true;
-        return false;
-    }
+    // Whether a situation holds a titration of a family that keeps these choices.
+    bool holdsFamilyChoices() const;
 
     // Every situation at its start values, current = 0.
     void reset() {
@@ -54,7 +44,7 @@ struct SituationTable {
             t = {"0,01", "0,005", "0,05", "10", "20,0", "0,0"};
         for (auto& c : choices)
             c = {0, 0, 2, 1, 0};
-        acidBase.fill({});
+        family.fill({});
         current = 0;
     }
     SituationTable() { reset(); }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shipped_benches.h"
 
+#include "model/titration_id.h"
 #include "numbers/reading.h"
 #include "rtf/rtf.h"
 
@@ -52,11 +53,12 @@ std::optional<Bench> situation(const QString& storedName, int s) {
     bench.redox.sampleVolume = float(listVolume(c[2]));
     bench.redox.iodineVolume = float(listVolume(c[3]));
     bench.poured = numbers::parseBenchDouble(t[5]);
-    if (files::isAcidBasePosition(bench.species)) {
+    if (const model::TitrationId id = model::titrationAt(bench.species);
+        id.family == model::Family::AcidBase) {
         // As the acid-base bench reads its boxes: in double precision.
-        const files::AcidBaseChoices& choices = table.acidBase[s];
+        const files::FamilyChoices& choices = table.family[s];
         ab::BenchSetup setup;
-        setup.preparation.titration = bench.species - files::acidBaseListStart;
+        setup.preparation.titration = id.index;
         setup.preparation.sampleConcentration = numbers::parseBenchDouble(t[0]);
         setup.preparation.sampleVolume = listVolume(c[2]);
         setup.preparation.waterVolume = std::max(0.0, numbers::parseBenchDouble(choices.water));

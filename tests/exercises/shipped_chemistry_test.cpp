@@ -10,6 +10,7 @@
 #include "exercises/exercise_file.h"
 #include "model/amounts.h"
 #include "model/catalogue.h"
+#include "model/titration_id.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -95,7 +96,9 @@ TEST(ShippedExercises, CorrectionsStandAtTheEquivalenceWithEnoughReagent) {
                 speciesCovered.count(6) || speciesCovered.count(8));
     // Everyday products: a vinegar, a drain cleaner, a soft drink or a descaler, a milk, a
     // household ammonia; with the pH meter, the conductimeter and the indicator alone.
-    const auto position = [](int titration) { return files::acidBaseListStart + titration; };
+    const auto position = [](int titration) {
+        return model::listPosition({model::Family::AcidBase, titration});
+    };
     for (int titration : {ab::Titration::EthanoicAcid, ab::Titration::SodiumHydroxide,
                           ab::Titration::LacticAcid, ab::Titration::Ammonia})
         EXPECT_TRUE(speciesCovered.count(position(titration))) << ab::listText(titration);

@@ -9,7 +9,7 @@
 
 namespace {
 
-using files::AcidBaseChoices;
+using files::FamilyChoices;
 using files::LoadResult;
 using files::SituationTable;
 using testing_files::contentOf;
@@ -25,18 +25,18 @@ std::string recordText(const std::string& bytes, int record) {
 SituationTable acidBaseTable() {
     SituationTable t;
     for (int s = 0; s < files::situationCount; ++s)
-        t.acidBase[s] = {std::to_string(s) + ",5", static_cast<std::int16_t>(s % 8),
-                         static_cast<std::int16_t>(s % 3)};
+        t.family[s] = {std::to_string(s) + ",5", static_cast<std::int16_t>(s % 8),
+                       static_cast<std::int16_t>(s % 3)};
     t.choices[3][1] = 12;
     t.texts[3][0] = "0,1";
-    t.acidBase[3] = {"25", 6, 1};
+    t.family[3] = {"25", 6, 1};
     return t;
 }
 
 TEST(ConfigurationAcidBase, ARedoxFileKeepsItsLayout) {
     SituationTable redox;
-    redox.acidBase[2] = {"30", 3, 2}; // inputs a redox situation does not use
-    redox.choices[9][1] = 9;          // the last redox species
+    redox.family[2] = {"30", 3, 2}; // inputs a redox situation does not use
+    redox.choices[9][1] = 9;        // the last redox species
     const auto bytes = files::configurationBytes(redox);
     ASSERT_TRUE(bytes);
     EXPECT_EQ(bytes->size(), 91u * 128u);
@@ -72,7 +72,7 @@ TEST(ConfigurationAcidBase, AFileWithAcidBaseSituationsIsReadBackWhole) {
         SCOPED_TRACE(s);
         for (int j = 1; j <= 3; ++j)
             EXPECT_EQ(loaded.choices[s][j], saved.choices[s][j]);
-        EXPECT_EQ(loaded.acidBase[s], saved.acidBase[s]);
+        EXPECT_EQ(loaded.family[s], saved.family[s]);
     }
     EXPECT_EQ(loaded.choices[5][4], 1);
     // Written again, the same bytes.
@@ -85,14 +85,14 @@ TEST(ConfigurationAcidBase, ARedoxFileGivesTheStartAcidBaseInputs) {
     SituationTable table = acidBaseTable();
     ASSERT_EQ(files::readConfigurationBytes(bytes, table), LoadResult::Ok);
     for (int s = 0; s < files::situationCount; ++s)
-        EXPECT_EQ(table.acidBase[s], AcidBaseChoices{}) << s;
+        EXPECT_EQ(table.family[s], FamilyChoices{}) << s;
     // Records after the 91st of a redox file are ignored, as they always were.
     table = acidBaseTable();
     ASSERT_EQ(
         files::readConfigurationBytes(bytes + *files::configurationBytes(acidBaseTable()), table),
         LoadResult::Ok);
     EXPECT_EQ(table.choices[3][1], 0);
-    EXPECT_EQ(table.acidBase[3], AcidBaseChoices{});
+    EXPECT_EQ(table.family[3], FamilyChoices{});
 }
 
 struct DamageCase {
@@ -120,9 +120,9 @@ TEST(ConfigurationAcidBase, ADamagedFileIsRefusedAndNothingIsLost) {
         if (c.result != LoadResult::Ok) {
             EXPECT_EQ(table.texts, before.texts);
             EXPECT_EQ(table.choices, before.choices);
-            EXPECT_EQ(table.acidBase, before.acidBase);
+            EXPECT_EQ(table.family, before.family);
         } else {
-            EXPECT_EQ(table.acidBase[3], (AcidBaseChoices{"25", 6, 1}));
+            EXPECT_EQ(table.family[3], (FamilyChoices{"25", 6, 1}));
         }
     }
 }
@@ -135,7 +135,7 @@ TEST(ConfigurationAcidBase, StoredPositionsAreReadAsTheRedoxOnesAre) {
     ASSERT_EQ(file.write(101, ""), files::RecordStatus::Ok);
     SituationTable table;
     ASSERT_EQ(files::readConfigurationBytes(file.bytes(), table), LoadResult::Ok);
-    EXPECT_EQ(table.acidBase[3], (AcidBaseChoices{"", -1, 0}));
+    EXPECT_EQ(table.family[3], (FamilyChoices{"", -1, 0}));
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "guifuzz/random_user.h"
 #include "guifuzz/sandbox.h"
 #include "model/acidbase/catalogue.h"
+#include "model/titration_id.h"
 #include "support/application.h"
 
 #include <QApplication>
@@ -156,8 +157,8 @@ TEST(GuiFuzz, RandomUseOfEveryWindow) {
         // Now and then an acid-base titration is chosen from the list, as a student picks one:
         // the items at the end of the list are reached at random less often than its first ones.
         if (user.chance(0.01))
-            window->ions1->setCurrentIndex(files::acidBaseListStart +
-                                           user.below(model::acidbase::titrationCount));
+            window->ions1->setCurrentIndex(model::listPosition(
+                {model::Family::AcidBase, user.below(model::acidbase::titrationCount)}));
         user.act(*window);
     }
     window.reset();

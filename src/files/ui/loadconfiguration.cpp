@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/ui/loadconfiguration.h"
 
-#include "files/check/configuration_check.h"
+#include "families/rules/family_rules.h"
 #include "files/configuration.h"
 #include "files/ui/configwindow.h"
 #include "files/ui/paths.h"
@@ -71,9 +71,7 @@ bool loadConfiguration(SituationBench& bench, const QString& name, QWidget* open
                 QStringLiteral("Fichier non valide"), ui::Icon::Critical, ui::Buttons::Ok);
         return false;
     case LoadResult::Damaged:
-        ui::ask(parent,
-                QStringLiteral("Ce fichier est incomplet ou endommagé\u00A0: ses titrages "
-                               "acido-basiques ne peuvent pas être lus."),
+        ui::ask(parent, QString::fromStdString(families::configurationRules().damagedFileText()),
                 QStringLiteral("Fichier non valide"), ui::Icon::Critical, ui::Buttons::Ok);
         return false;
     case LoadResult::Ok:
@@ -81,7 +79,7 @@ bool loadConfiguration(SituationBench& bench, const QString& name, QWidget* open
     }
     // Every value is checked before any goes onto the bench: a file that holds one the bench
     // cannot hold is refused whole.
-    if (const std::string problem = configurationProblem(table, !bench.sampleHidden());
+    if (const std::string problem = families::configurationProblem(table, !bench.sampleHidden());
         !problem.empty()) {
         ui::ask(parent, QString::fromStdString(problem), QStringLiteral("Fichier non valide"),
                 ui::Icon::Critical, ui::Buttons::Ok);

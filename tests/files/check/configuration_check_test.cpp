@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/check/configuration_check.h"
+#include "families/rules/family_rules.h"
 #include "files/configuration.h"
 #include "model/acidbase/catalogue.h"
 #include "model/acidbase/indicators.h"
+#include "model/titration_id.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +12,12 @@
 
 namespace {
 
-using files::configurationProblem;
+using families::configurationProblem;
 using files::SituationTable;
 using Change = std::function<void(SituationTable&)>;
 
-constexpr int lastAcidBase = files::acidBaseListStart + model::acidbase::titrationCount - 1;
+constexpr int lastAcidBase =
+    model::listPosition({model::Family::AcidBase, model::acidbase::titrationCount - 1});
 
 // The start values with text k of situation s (1 to 10) replaced.
 Change text(int s, int k, const char* t) {
@@ -25,12 +27,12 @@ Change choice(int s, int j, int position) {
     return [=](SituationTable& table) { table.choices[s - 1][j] = std::int16_t(position); };
 }
 Change water(int s, const char* t) {
-    return [=](SituationTable& table) { table.acidBase[s - 1].water = t; };
+    return [=](SituationTable& table) { table.family[s - 1].water = t; };
 }
 Change acidBaseList(int s, int indicator, int probe) {
     return [=](SituationTable& table) {
-        table.acidBase[s - 1].indicator = std::int16_t(indicator);
-        table.acidBase[s - 1].probe = std::int16_t(probe);
+        table.family[s - 1].indicator = std::int16_t(indicator);
+        table.family[s - 1].probe = std::int16_t(probe);
     };
 }
 
@@ -90,7 +92,7 @@ TEST(ConfigurationCheck, AcceptsWhatTheBenchHoldsUpToItsLimits) {
     t.texts[1] = {" inconnue ", "1E-04", "0,2", "10", "20,0", "0,0"};
     t.choices[1] = {0, 9, 5, 5, 1}; // 10 mL of iodide, typed when the sample was smaller
     t.choices[2] = {0, 11, 5, 0, 0};
-    t.acidBase[2] = {"40", model::acidbase::indicatorCount, 2}; // likewise the water
+    t.family[2] = {"40", model::acidbase::indicatorCount, 2}; // likewise the water
     t.choices[3][1] = lastAcidBase;
     EXPECT_EQ(configurationProblem(t), "");
 }
