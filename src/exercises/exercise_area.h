@@ -9,6 +9,7 @@
 #include "files/situations.h"
 #include "grading/result_check.h"
 #include "grading/student_unknown.h"
+#include "grading/titration_numbers.h"
 
 #include <QString>
 
@@ -50,10 +51,11 @@ struct ExerciseState {
 
 // The bench's values from which u(c2) is computed.
 struct BenchReadings {
-    int species = -1;                // position in the list of species, -1 for none
+    // a and b of c2 = a × c1 × VE / (b × V2) for the titration on the bench; none when it
+    // does not follow that relation (a back titration) or nothing is chosen.
+    std::optional<grading::StoichiometricNumbers> numbers;
     double titrantConcentration = 0; // c1, mol/L
     double sampleVolume = 0;         // V2, mL
-    int acidBaseTitration = -1;      // position in the acid-base catalogue, -1 for none
 };
 
 class ExerciseArea {

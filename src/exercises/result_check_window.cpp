@@ -4,7 +4,6 @@
 #include "exercises/exercise_area.h"
 #include "exercises/kept_checks.h"
 #include "exercises/student_work.h"
-#include "grading/titration_numbers.h"
 #include "grading/uncertainty.h"
 #include "numbers/formats.h"
 #include "numbers/reading.h"
@@ -159,9 +158,7 @@ bool ResultCheckWindow::check_Click() {
 
 bool ResultCheckWindow::compute_Click() {
     const BenchReadings bench = area_.benchReadings();
-    const auto numbers = bench.acidBaseTitration >= 0
-                             ? grading::acidBaseTitrationNumbers(bench.acidBaseTitration)
-                             : grading::titrationNumbers(bench.species);
+    const auto& numbers = bench.numbers;
     if (!numbers) {
         computation->setPlainText(QStringLiteral(
             "Ce titrage n'est pas direct (titrage en retour, ou pas d'espèce choisie)\u00A0: la "

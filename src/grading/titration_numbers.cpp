@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "grading/titration_numbers.h"
 
-#include "model/acidbase/catalogue.h"
 #include "model/catalogue.h"
 
 #include <numeric>
@@ -58,19 +57,6 @@ std::optional<StoichiometricNumbers> titrationNumbers(int species) {
     const int delta = coefficientOf(last, model::Entry::I2, false);
     if (alpha == 0 || gamma == 0 || delta == 0 || b == 0) return std::nullopt;
     return reduced(alpha * delta, gamma * b);
-}
-
-std::optional<StoichiometricNumbers> acidBaseTitrationNumbers(int titration) {
-    namespace ab = model::acidbase;
-    const auto reactions = ab::reactions(titration);
-    if (reactions.empty()) return std::nullopt;
-    const int ion = ab::titrantIon(ab::titrant(titration));
-    int a = 0;
-    int b = 0;
-    for (const ab::Term& term : reactions.front().reactants)
-        (term.particle == ion ? b : a) = term.coefficient;
-    if (a == 0 || b == 0) return std::nullopt;
-    return reduced(a, b);
 }
 
 } // namespace grading

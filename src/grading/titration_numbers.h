@@ -4,25 +4,19 @@
 // c2 = a × c1 × VE / (b × V2) (uncertainty.h): those of the one reaction of a direct
 // titration; for a titration through the diiode that a reagent in excess forms (iodide), those
 // of the two reactions put together. A back titration (the sample takes part of a diiode in
-// excess, the titrant measures what is left) does not follow that formula: it has none.
+// excess, the titrant measures what is left) does not follow that formula: it has none. The
+// other families give theirs (model::StoichiometricNumbers) from their own model.
+
+#include "model/stoichiometric_numbers.h"
 
 #include <optional>
 
 namespace grading {
 
-struct StoichiometricNumbers {
-    int titrated = 1; // a
-    int titrant = 1;  // b
-    bool operator==(const StoichiometricNumbers&) const = default;
-};
+using StoichiometricNumbers = model::StoichiometricNumbers;
 
 // a and b, without a common factor, for a species of the bench (its position in the list);
 // none for a back titration or no species.
 std::optional<StoichiometricNumbers> titrationNumbers(int species);
-
-// a and b for a titration of the acid-base bench (its position in that catalogue), from its
-// first reaction: the one the first equivalence ends (H₃PO₄ + HO⁻ for phosphoric acid,
-// C₆H₈O₇ + 3 HO⁻ for citric acid, whose three acidities give one jump); none for no titration.
-std::optional<StoichiometricNumbers> acidBaseTitrationNumbers(int titration);
 
 } // namespace grading

@@ -7,7 +7,9 @@
 #include "exercises/result_check_window.h"
 #include "exercises/student_work.h"
 #include "files/ui/paths.h"
+#include "grading/titration_numbers.h"
 #include "model/acidbase/catalogue.h"
+#include "model/acidbase/reaction_numbers.h"
 #include "model/catalogue.h"
 #include "support/fake_exercise_area.h"
 #include "support/scripted_answerer.h"
@@ -26,6 +28,11 @@
 #include <utility>
 
 namespace {
+
+// What the bench gives with a redox species chosen (-1: none).
+exercises::BenchReadings redox(int species, double c1, double v2) {
+    return {grading::titrationNumbers(species), c1, v2};
+}
 
 class ResultCheckWindowTest : public ::testing::Test {
 protected:
@@ -185,7 +192,7 @@ TEST_F(ResultCheckWindowTest, TheChecksMadeBeforeAreListedWhenTheWindowOpensAgai
         first.uncertainty->setText(QStringLiteral("0,0001"));
         ASSERT_TRUE(first.check_Click());
         first.equivalence->setText(QStringLiteral("10,4"));
-        host.readings = {model::Species::IronSulfate, 0.02, 10};
+        host.readings = redox(model::Species::IronSulfate, 0.02, 10);
         first.compute_Click();
     }
     exercises::ResultCheckWindow second(host);
@@ -200,7 +207,7 @@ TEST_F(ResultCheckWindowTest, UncertaintyOfTheClassWorkedExampleFromTheBench) {
     // Iron(II) by permanganate, c1 = 0,0200 mol/L known to 0,0001 mol/L, a pipette of 10 mL,
     // VE = 12,45 mL: c2 = 5 × 0,02 × 12,45 / 10 = 0,1245 mol/L and u(c2) = 0,00069271 mol/L
     // (worked by hand in the grading tests), written with two digits.
-    host.readings = {model::Species::IronSulfate, 0.02, 10};
+    host.readings = redox(model::Species::IronSulfate, 0.02, 10);
     exercises::ResultCheckWindow window(host);
     window.equivalence->setText(QStringLiteral("12,45"));
     window.titrantUncertainty->setText(QStringLiteral("0,0001"));
@@ -226,8 +233,9 @@ TEST_F(ResultCheckWindowTest, UncertaintyOfTheClassWorkedExampleFromTheBench) {
 
 TEST_F(ResultCheckWindowTest, AnAcidBaseTitrationTakesItsOwnRelation) {
     // Citric acid by sodium hydroxide, C6H8O7 + 3 HO⁻: c2 = c1 × VE / (3 × V2)
-    // = 0,1 × 12 / (3 × 10) = 0,04 mol/L. The list position says no redox species.
-    host.readings = {-1, 0.1, 10, model::acidbase::Titration::CitricAcid};
+    // = 0,1 × 12 / (3 × 10) = 0,04 mol/L: the numbers of its first reaction.
+    host.readings = {model::acidbase::firstReactionNumbers(model::acidbase::Titration::CitricAcid),
+                     0.1, 10};
     exercises::ResultCheckWindow window(host);
     window.equivalence->setText(QStringLiteral("12"));
     ASSERT_TRUE(window.compute_Click()) << window.computation->toPlainText().toStdString();
@@ -250,15 +258,12 @@ TEST_F(ResultCheckWindowTest, WhenTheFormulaOrTheReadingsDoNotApply) {
         const char* u1;
         const char* says; // a piece of the message
     } rows[] = {
-        {"back titration", {model::Species::AscorbicAcid, 0.02, 10}, "12", "", "pas direct"},
-        {"no species", {-1, 0.02, 10}, "12", "", "pas direct"},
-        {"no volume", {model::Species::IronSulfate, 0.02, 10}, "", "", "Taper le volume"},
-        {"burette overrun", {model::Species::IronSulfate, 0.02, 10}, "26", "", "25"},
-        {"no pipette of 7 mL", {model::Species::IronSulfate, 0.02, 7}, "12", "", "pipette"},
-        {"u(c1) not a number",
-         {model::Species::IronSulfate, 0.02, 10},
-         "12",
-         "un peu",
+        {"back titration", redox(model::Species::AscorbicAcid, 0.02, 10), "12", "", "pas direct"},
+        {"no species", redox(-1, 0.02, 10), "12", "", "pas direct"},
+        {"no volume", redox(model::Species::IronSulfate, 0.02, 10), "", "", "Taper le volume"},
+        {"burette overrun", redox(model::Species::IronSulfate, 0.02, 10), "26", "", "25"},
+        {"no pipette of 7 mL", redox(model::Species::IronSulfate, 0.02, 7), "12", "", "pipette"},
+        {"u(c1) not a number", redox(model::Species::IronSulfate, 0.02, 10), "12", "un peu",
          "u(c1) n'est pas un nombre"},
     };
     for (const Row& row : rows) {

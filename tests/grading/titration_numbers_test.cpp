@@ -2,7 +2,6 @@
 // a and b of c2 = a × c1 × VE / (b × V2) for each titration of the bench, from its equations.
 #include "grading/titration_numbers.h"
 
-#include "model/acidbase/catalogue.h"
 #include "model/catalogue.h"
 
 #include <gtest/gtest.h>
@@ -40,30 +39,6 @@ TEST(TitrationNumbers, EachTitrationAsTheClassWritesItsRelation) {
     };
     for (const Row& row : rows)
         EXPECT_EQ(grading::titrationNumbers(row.species), row.expected) << row.name;
-}
-
-TEST(TitrationNumbers, AcidBaseTitrationsByTheirFirstEquivalence) {
-    using T = model::acidbase::Titration;
-    struct Row {
-        const char* name;
-        int titration;
-        std::optional<StoichiometricNumbers> expected;
-    } rows[] = {
-        // CH3COOH + HO⁻ → CH3COO⁻ + H2O: one for one.
-        {"ethanoic acid by sodium hydroxide", T::EthanoicAcid, StoichiometricNumbers{1, 1}},
-        {"sodium hydroxide by hydrochloric acid", T::SodiumHydroxide, StoichiometricNumbers{1, 1}},
-        {"ammonia by hydrochloric acid", T::Ammonia, StoichiometricNumbers{1, 1}},
-        // The first jump of phosphoric acid: H3PO4 + HO⁻, VE1.
-        {"phosphoric acid, first equivalence", T::PhosphoricAcid, StoichiometricNumbers{1, 1}},
-        // C6H8O7 + 3 HO⁻: n(acid) = n(HO⁻) / 3.
-        {"citric acid", T::CitricAcid, StoichiometricNumbers{1, 3}},
-        // CO3²⁻ + H3O⁺ → HCO3⁻: the first jump.
-        {"sodium carbonate, first equivalence", T::SodiumCarbonate, StoichiometricNumbers{1, 1}},
-        {"no titration", -1, std::nullopt},
-        {"past the catalogue", model::acidbase::titrationCount, std::nullopt},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(grading::acidBaseTitrationNumbers(row.titration), row.expected) << row.name;
 }
 
 } // namespace
