@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What printing and the clipboard copies need of the main window: its pictures, drawn
-// afresh at the scale they are wanted at, and the table of the amounts along the volumes
+// afresh at the scale they are wanted at, and the table of the titration along the volumes
 // poured. The main window implements it; tests use a small fake.
 
-#include "model/amounts_table.h"
 #include "printing/report_facts.h"
 
 #include <QImage>
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,18 +26,11 @@ public:
     virtual QImage graphImage(qreal scale) = 0;
     // The curves and the progress table of the "Courbes" tab.
     virtual QImage courbesImage(qreal scale) = 0;
-    // The amounts introduced and present from 0 to the poured volume, every 0,1 mL and at
-    // the drops; the sample's amounts left out while its concentration is hidden.
-    virtual model::AmountsTable amountsTable() = 0;
-    // While an acid-base titration is on the bench, its table (model::acidbase::curveTable's
-    // text: "V (mL)", "pH", "σ (mS/cm)", the amounts, the colour) in place of amountsTable(),
-    // with the given separator and line end; none for a redox titration.
-    virtual std::optional<std::string> acidBaseTableText(std::string_view separator,
-                                                         std::string_view lineEnd) {
-        (void)separator;
-        (void)lineEnd;
-        return std::nullopt;
-    }
+    // The table of the titration on the bench, as the copy and the CSV file give it: a header
+    // line, then a line for every 0,1 mL and every drop from 0 to the poured volume, each
+    // ended by lineEnd, its cells separated by separator; the cells whose numbers would give
+    // a hidden concentration away are left empty.
+    virtual std::string tableText(std::string_view separator, std::string_view lineEnd) = 0;
     // What the student's report says besides the pictures.
     virtual ReportFacts reportFacts() = 0;
 };

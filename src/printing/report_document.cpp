@@ -83,8 +83,8 @@ h2 { font-size: 12pt; color: #00007f; })"));
                            "d'avancement</h2>");
     html += picture(*doc, QStringLiteral("banc"), pictures.bench, pictures.benchPixels);
     html += picture(*doc, QStringLiteral("graphe"), pictures.graph, pictures.graphPixels);
-    // The curves of the bench: the redox curves and the progress table. An acid-base
-    // titration shows here the pH or conductivity curve its bench draws, once it has one.
+    // The curves of the bench: those the titration on the bench draws in its "Courbes" tab
+    // (the progress table with them, or its measured curve once it has one).
     html += picture(*doc, QStringLiteral("courbes"), pictures.courbes, pictures.courbesPixels);
 
     html += QStringLiteral("<h2>3. Équivalence</h2><p>");

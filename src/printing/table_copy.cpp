@@ -3,7 +3,6 @@
 
 #include "a11y/tell.h"
 #include "files/recordfile.h"
-#include "model/amounts_table.h"
 #include "printing/bench_pictures.h"
 #include "printing/printer_target.h"
 #include "ui/modal.h"
@@ -29,17 +28,13 @@ QString startFolder() {
 } // namespace
 
 QString amountsTableClipboardText(BenchPictures& source) {
-    if (const auto acidBase = source.acidBaseTableText("\t", "\n"))
-        return QString::fromStdString(*acidBase);
-    return QString::fromStdString(model::amountsTableText(source.amountsTable(), "\t", "\n"));
+    return QString::fromStdString(source.tableText("\t", "\n"));
 }
 
 std::string amountsTableCsv(BenchPictures& source) {
     // The byte order mark tells the spreadsheet the file is UTF-8 (the subscripts of the
     // formulas in the header).
-    if (const auto acidBase = source.acidBaseTableText(";", "\r\n"))
-        return "\xEF\xBB\xBF" + *acidBase;
-    return "\xEF\xBB\xBF" + model::amountsTableText(source.amountsTable(), ";", "\r\n");
+    return "\xEF\xBB\xBF" + source.tableText(";", "\r\n");
 }
 
 void copyAmountsTable(BenchPictures& source) {

@@ -4,6 +4,7 @@
 // values written with the program's own overlay, and a table set by the test; it records the
 // pictures asked for.
 
+#include "model/amounts_table.h"
 #include "printing/bench_overlay.h"
 #include "printing/bench_pictures.h"
 #include "support/application.h"
@@ -41,7 +42,7 @@ public:
     std::vector<Request> benchRequests;
     std::vector<qreal> graphRequests;
     std::vector<qreal> courbesRequests;
-    model::AmountsTable table;   // what amountsTable gives
+    model::AmountsTable table;   // the table tableText writes
     printing::ReportFacts facts; // what reportFacts gives
 
     QWidget* mainWindow() override { return &window; }
@@ -72,7 +73,9 @@ public:
         QPainter(&image).fillRect(QRectF(0, 100 * scale, 449 * scale, 40 * scale), courbesBand);
         return image;
     }
-    model::AmountsTable amountsTable() override { return table; }
+    std::string tableText(std::string_view separator, std::string_view lineEnd) override {
+        return model::amountsTableText(table, separator, lineEnd);
+    }
     printing::ReportFacts reportFacts() override { return facts; }
 };
 
