@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The limits of the bench's inputs, shared by the redox and acid-base titrations and by the
-// command line that checks its values against them.
+// The limits of the bench's inputs, shared by every family of titrations and by the command
+// line that checks its values against them.
 
 #include <array>
 
@@ -18,9 +18,9 @@ inline constexpr std::array<double, 6> pipetteVolumes{0, 1, 2, 5, 10, 20};
 // The sample and the reagent added to it stay within 25 mL.
 inline constexpr double pipettedLimit = 25;
 
-// The flask of the acid-base bench holds 65 mL (drawing::flaskCapacity) and takes a full
-// burette: the sample and the water added to it stay within the 40 mL left. So the bench takes
-// at most 40 mL of water, with no sample.
+// The flask of the titrations that add water holds 65 mL (drawing::flaskCapacity) and takes a
+// full burette: the sample and the water added to it stay within the 40 mL left. So the bench
+// takes at most 40 mL of water, with no sample.
 inline constexpr double sampleAndWaterLimit = 40;
 
 } // namespace model

@@ -35,14 +35,14 @@ enum class ColourWord {
 // - a colour with no hue to speak of (its channels within 15 of each other) is colourless
 //   when light; when dark it is the starch complex at its darkest, the one liquid of the
 //   bench that goes black, and it is dark blue;
-// - red hues (below 20 degrees or from 345): pale pink and pink when light, red (the acid
-//   form of methyl orange, the base form of cresol red) at a middle lightness that diiode,
-//   whose darkest colours are there, never reaches (at most 0.505), brown when darker;
+// - red hues (below 20 degrees or from 345): pale pink and pink when light, red (methyl
+//   orange below its zone of change, cresol red above its own) at a middle lightness that
+//   diiode, whose darkest colours are there, never reaches (at most 0.505), brown when darker;
 // - orange hues (20 to 40 degrees): orange, brown when dark;
 // - yellow hues (40 to 75 degrees; diiode stays below 69): pale yellow when light, yellow,
 //   orange when dark;
 // - green hues (75 to 165 degrees): green, the middle of the zone of bromothymol blue and
-//   bromocresol green (the redox liquids are never green);
+//   bromocresol green (no other liquid of the bench is green);
 // - blue hues (165 to 270 degrees): pale blue, blue, dark blue;
 // - violet hues (270 to 345 degrees, permanganate): pale pink, pink, violet.
 ColourWord colourWord(const Channels& colour);
