@@ -8,7 +8,7 @@
 //     help or a table whose rows all have as many cells as its header; for an acid-base
 //     titration every pH lies within 0 to 14 and every σ is a positive number.
 
-#include "app/tableau/tableau.h"
+#include "families/acidbase/tableau/tableau.h"
 #include "fuzz_check.h"
 #include "numbers/reading.h"
 

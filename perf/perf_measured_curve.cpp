@@ -6,8 +6,8 @@
 //   perf_refresh --benchmark_filter=MeasuredCurve --benchmark_repetitions=9
 //                --benchmark_report_aggregates_only=true
 
-#include "drawing/measured_curve.h"
 #include "drawing/picture.h"
+#include "families/acidbase/measured_curve.h"
 #include "model/acidbase/mixture.h"
 
 #include <benchmark/benchmark.h>

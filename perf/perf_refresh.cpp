@@ -8,10 +8,11 @@
 
 #include "drawing/bench_drawing.h"
 #include "drawing/courbes.h"
-#include "drawing/courbes_acidbase.h"
 #include "drawing/graph.h"
-#include "drawing/graph_acidbase.h"
 #include "drawing/picture.h"
+#include "families/acidbase/courbes_acidbase.h"
+#include "families/acidbase/graph_acidbase.h"
+#include "families/acidbase/probe.h"
 #include "model/acidbase/indicators.h"
 #include "model/amounts.h"
 
@@ -147,7 +148,7 @@ void BM_AcidBaseRefreshTick(benchmark::State& state) {
     const int indicator = ab::Indicator::Phenolphthalein;
     drawing::Picture tabquant(449, 274);
     drawing::Picture bench(drawing::benchWidth, drawing::benchHeight);
-    drawing::imafond(bench, -1, {}, p.titration);
+    drawing::imafond(bench, -1, {}, drawing::acidBaseTitrantText(p.titration));
     const float max = drawing::majtqAcidBase(tabquant, p, false);
     QImage tap(18, 14, QImage::Format_RGB32);
     tap.fill(Qt::gray);
@@ -161,11 +162,13 @@ void BM_AcidBaseRefreshTick(benchmark::State& state) {
         levels.sampleVolume = p.sampleVolume;
         levels.tapOpen = true;
         levels.tapImage = tap;
-        levels.acidBase.shown = true;
-        levels.acidBase.waterVolume = p.waterVolume;
-        levels.acidBase.tint = ab::indicatorColour(indicator, m.pH);
-        levels.acidBase.probe = probe;
-        levels.acidBase.display = ab::meterDisplay(m, probe);
+        drawing::AcidBaseLevels acidBase;
+        acidBase.shown = true;
+        acidBase.waterVolume = p.waterVolume;
+        acidBase.tint = ab::indicatorColour(indicator, m.pH);
+        acidBase.probe = probe;
+        acidBase.display = ab::meterDisplay(m, probe);
+        levels.content = drawing::flaskContent(acidBase);
         benchmark::DoNotOptimize(drawing::niveaubecher(bench, nullptr, levels));
         ++tick;
     }

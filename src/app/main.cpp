@@ -2,11 +2,11 @@
 #include "app/file_argument.h"
 #include "app/font_configuration.h"
 #include "app/stop_signals.h"
-#include "app/tableau/tableau.h"
 #include "bench/feuillep.h"
 #include "bench/random_concentration.h"
 #include "drawing/images_ahead.h"
 #include "drawing/program_icon.h"
+#include TITRAGE_TABLEAU_HEADER
 
 #include <QApplication>
 #include <QTimer>
@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -24,13 +25,10 @@ const char versionText[] =
     "Ce logiciel est libre\u00A0: vous pouvez le modifier et le redistribuer.\n"
     "Il n'y a AUCUNE GARANTIE, dans les limites permises par la loi.\n";
 
+// The help: the usage line, the summary of the titrations (app::titrationsSummary), then this.
+const char helpUsage[] = "Utilisation\u00A0: titrage [--help | --version] [FICHIER]\n"
+                         "\n";
 const char helpText[] =
-    "Utilisation\u00A0: titrage [--help | --version] [FICHIER]\n"
-    "\n"
-    "Titrage colorimétrique\u00A0: simulateur interactif de titrages pour la classe\n"
-    "de chimie, d'oxydo-réduction (suivis par la couleur de la solution) et\n"
-    "acido-basiques (suivis au pH-mètre, au conductimètre ou avec un indicateur\n"
-    "coloré).\n"
     "\n"
     "Options\u00A0:\n"
     "  -h, --help     affiche cette aide et quitte\n"
@@ -55,6 +53,9 @@ int answerCommandLine(int argc, char* argv[]) {
             return 0;
         }
         if (std::strcmp(argv[k], "--help") == 0 || std::strcmp(argv[k], "-h") == 0) {
+            const std::string_view summary = app::titrationsSummary();
+            std::fputs(helpUsage, stdout);
+            std::fwrite(summary.data(), 1, summary.size(), stdout);
             std::fputs(helpText, stdout);
             return 0;
         }

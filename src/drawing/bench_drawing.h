@@ -9,8 +9,8 @@
 // controls to the places they return.
 
 #include "drawing/picture.h"
-#include "drawing/probe.h"
 #include "model/amounts.h"
+#include "model/colour.h"
 
 #include <QImage>
 #include <QPoint>
@@ -50,11 +50,16 @@ struct BenchTextLayout {
     int liquidTop = initialLiquidTop;
 };
 
+// Writes the titrant's description under "Dans la burette", at the picture's current position
+// and in its 8-point text.
+using TitrantText = std::function<void(Picture&)>;
+
 // Draws the static bench for the species (−1: none) and keeps it as the picture's
-// background. The caller then moves its controls and runs reftq. With an acid-base
-// titration (and species −1) the text tells of its titrant.
+// background. The caller then moves its controls and runs reftq. A titration whose family
+// describes its own titrant (species −1) gives titrantText: it writes in place of the redox
+// titrant's description, and the starch box has no label, starch serving no such titration.
 BenchTextLayout imafond(Picture& pic, int species, const BenchControls& controls = {},
-                        int acidBaseTitration = -1);
+                        const TitrantText& titrantText = {});
 
 // The bench gradient colour of row i out of h (peach at the top, white at the bottom).
 QColor benchGradientColour(int i, int h);
@@ -67,6 +72,20 @@ void fond01(Picture& panel, int width = benchWidth, int height = benchHeight);
 void paintWindowBackground(QPainter& painter, QRect supertextRect, QRect fichRect);
 
 // ---- Liquids and flask --------------------------------------------------------------------
+
+// The most liquid the drawn flask holds, mL: the largest whole volume whose surface lies
+// below the top of its neck (the liquid's law of liquidSurface).
+inline constexpr double flaskCapacity = 65;
+
+// What the flask holds when a titration's family fills it its own way instead of with the
+// redox tints.
+struct FlaskContent {
+    bool shown = false;             // the family's content replaces the redox tints
+    double addedVolume = 0;         // added to the sample besides the reagents (water), mL
+    std::optional<model::Rgb> tint; // the liquid's colour; none: colourless
+    // Drawn in the flask before its glass, which comes over it (a probe and its meter).
+    std::function<void(Picture& bench, int flaskX)> paintInside;
+};
 
 struct LevelInputs {
     bool initialised = true; // false while Text1(4) still holds its design text
@@ -85,9 +104,7 @@ struct LevelInputs {
     bool panelVisible = false; // Picture4 shown over the bench
     int flaskX = defaultFlaskX;
     int liquidTop = initialLiquidTop; // current value, returned as is when nothing is drawn
-    // An acid-base titration: the water added, the indicator's colour in place of the redox
-    // tints, and the probe with its meter.
-    AcidBaseLevels acidBase;
+    FlaskContent content;
 };
 
 // The liquid volume in the flask, mL (never below 0).

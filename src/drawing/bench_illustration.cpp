@@ -3,12 +3,14 @@
 // magnetic stirrer, and the text that describes the solution in the burette.
 
 #include "drawing/bench_drawing.h"
+#include "drawing/utf8.h"
 #include "model/catalogue.h"
 #include "numbers/rounding.h"
 
 #include <QPainter>
 
 #include <array>
+#include <string_view>
 
 namespace drawing {
 
@@ -175,7 +177,7 @@ void quantity(Picture& pic, const QString& symbol, const QString& index) {
 
 // The text block beside the burette; returns the places of the box and the read-out.
 void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTextLayout& out,
-               int acidBaseTitration) {
+               const TitrantText& titrantText) {
     pic.setScaleLeft(-110);
     pic.setForeColor(black);
     pic.setFontName(QStringLiteral("Arial"));
@@ -190,8 +192,8 @@ void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTe
     pic.setBold(false);
     pic.currentX = 8;
     pic.currentY += 4;
-    if (model::acidbase::isTitration(acidBaseTitration))
-        acidBaseTitrantDescription(pic, model::acidbase::titrant(acidBaseTitration));
+    if (titrantText)
+        titrantText(pic);
     else
         titrantDescription(pic, model::titrantFamily(species));
 
@@ -221,19 +223,17 @@ void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTe
 
     pic.setFontSize(8);
     pic.setBold(true);
-    if (model::acidifiedTitrant(species)) {
+    for (const std::string_view line : model::titrantNote(species)) {
         pic.currentX = 0;
-        pic.printLineEnd(QStringLiteral("Cette solution est acidifiée avec"));
-        pic.currentX = 0;
-        pic.printLineEnd(QStringLiteral("de l'acide sulfurique."));
+        pic.printLineEnd(utf8(line));
     }
     pic.setScaleLeft(0);
 
-    // The starch box's own label, grey while starch has no use; no box at all on the
-    // acid-base bench, where no titration uses starch.
+    // The starch box's own label, grey while starch has no use; none for a family that
+    // describes its own titrant, where no titration uses starch.
     out.starchEnabled = model::involvesDiiode(species);
     pic.setBold(false);
-    if (model::acidbase::isTitration(acidBaseTitration)) return;
+    if (titrantText) return;
     pic.setForeColor(out.starchEnabled ? black : lightGrey);
     pic.currentX = controls.starchBox.left() + controls.starchBox.width();
     pic.currentY = controls.starchBox.top();
@@ -244,7 +244,7 @@ void textBlock(Picture& pic, int species, const BenchControls& controls, BenchTe
 } // namespace
 
 BenchTextLayout imafond(Picture& pic, int species, const BenchControls& controls,
-                        int acidBaseTitration) {
+                        const TitrantText& titrantText) {
     BenchTextLayout out;
     const int x0 = out.flaskX;
     pic.restart();
@@ -257,7 +257,7 @@ BenchTextLayout imafond(Picture& pic, int species, const BenchControls& controls
     out.tapImage = QPoint(x0 + 46, yt + 38);
     out.liquidTop = initialLiquidTop;
     stirrer(pic, x0);
-    textBlock(pic, species, controls, out, acidBaseTitration);
+    textBlock(pic, species, controls, out, titrantText);
     pic.keepAsBackground();
     return out;
 }

@@ -65,12 +65,12 @@ void flaskOutline(Picture& pic, int x0) {
     pic.line(x0 - 4, 450, x0 - 4, 459, white);
 }
 
-// The colour of the flask's liquid: the indicator's on the acid-base bench, else the tint of
-// the coloured redox species present; none for a colourless liquid.
+// The colour of the flask's liquid: the one its family gives when it fills the flask its own
+// way, else the tint of the coloured redox species present; none for a colourless liquid.
 std::optional<QColor> liquidColour(const LevelInputs& in, double volume) {
-    if (in.acidBase.shown) {
-        if (!in.acidBase.tint) return std::nullopt;
-        return toQColor(*in.acidBase.tint);
+    if (in.content.shown) {
+        if (!in.content.tint) return std::nullopt;
+        return toQColor(*in.content.tint);
     }
     if (const auto tint = model::beakerTint(in.presentAmounts, volume, in.starch))
         return toQColor(model::tintColour(tint->tint, tint->concentration, in.tintSlider));
@@ -97,7 +97,7 @@ double flaskVolume(const LevelInputs& in) {
     case model::ReagentVolumeInput::None:
         break;
     }
-    v += in.acidBase.waterVolume;
+    v += in.content.addedVolume;
     v += in.pouredVolume;
     return std::max(0.0, v);
 }
@@ -156,7 +156,7 @@ int niveaubecher(Picture& bench, Picture* panel, const LevelInputs& in) {
         surface(*panel, x0, liquidTop);
         flaskOutline(*panel, x0);
     }
-    if (in.acidBase.shown) drawProbe(bench, x0, in.acidBase);
+    if (in.content.shown && in.content.paintInside) in.content.paintInside(bench, x0);
     flaskOutline(bench, x0);
 
     if (in.tapOpen) {

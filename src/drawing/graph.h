@@ -48,8 +48,8 @@ QString scaleLabel(float scaleMax, int i);
 int barTop(double amount, float scaleMax);
 
 // The frame of majtq for `count` columns, drawn afresh: the columns' lines, the axis and its
-// arrow, "n (mol)", the legend and the scale of max (the acid-base graph's columns come from
-// another catalogue and put their own labels under it).
+// arrow, "n (mol)", the legend and the scale of max (a family whose columns come from another
+// catalogue puts its own labels under it).
 void graphFrame(Picture& tabquant, int count, float max);
 
 // The static part: frame, axis, legend, scale, column labels; kept as the picture's

@@ -70,7 +70,7 @@ Runs termFormula(const model::WrittenTerm& term) {
 
 // The cells of a row, in the written order of the equation's terms: the tracked amounts
 // from the reaction's table (terms in the order of model::reactionTerms), "excès" under the
-// hydrogen ions, which the acidified solution holds in excess, "solvant" under water.
+// hydrogen ions, which the sulfuric solution holds in excess, "solvant" under water.
 ProgressRowTexts rowTexts(const model::WrittenEquation& equation,
                           const std::array<model::SampleAffine, 4>& amounts,
                           const model::SampleAffine& progress, double nS, bool hidden) {

@@ -191,6 +191,13 @@ bool acidifiedTitrant(int species) {
     return isSpecies(species) && table[species].acidified;
 }
 
+std::span<const std::string_view> titrantNote(int species) {
+    static constexpr std::string_view acidified[] = {"Cette solution est acidifiée avec",
+                                                     "de l'acide sulfurique."};
+    if (!acidifiedTitrant(species)) return {};
+    return acidified;
+}
+
 bool involvesDiiode(int species) {
     const auto columns = graphColumns(species);
     return std::any_of(columns.begin(), columns.end(),

@@ -130,6 +130,10 @@ std::string_view reagentName(int species);
 std::string_view titrantName(int species);
 // Whether the bench says that the titrant is acidified with sulfuric acid.
 bool acidifiedTitrant(int species);
+// What the bench writes in bold under the titrant's description, line by line: "Cette
+// solution est acidifiée avec", "de l'acide sulfurique." for an acidified titrant; nothing
+// otherwise.
+std::span<const std::string_view> titrantNote(int species);
 // Whether diiode takes part in the titration (the starch indicator then has a use).
 bool involvesDiiode(int species);
 std::span<const GraphColumn> graphColumns(int species);       // empty for no species

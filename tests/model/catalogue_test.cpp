@@ -5,7 +5,9 @@
 
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -111,6 +113,18 @@ TEST(Catalogue, NoSpeciesHasNothing) {
         EXPECT_FALSE(model::involvesDiiode(species));
         EXPECT_TRUE(model::graphColumns(species).empty());
         EXPECT_TRUE(model::scaleCandidates(species).empty());
+    }
+}
+
+// The note under the titrant's description: two lines for an acidified titrant, none else.
+TEST(Catalogue, TitrantNoteOnlyForAcidifiedTitrants) {
+    const std::vector<std::string_view> acidified{"Cette solution est acidifiée avec",
+                                                  "de l'acide sulfurique."};
+    for (int i = -1; i <= model::speciesCount; ++i) {
+        const auto note = model::titrantNote(i);
+        const std::vector<std::string_view> lines(note.begin(), note.end());
+        EXPECT_EQ(lines, model::acidifiedTitrant(i) ? acidified : std::vector<std::string_view>{})
+            << i;
     }
 }
 

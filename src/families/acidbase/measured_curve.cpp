@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drawing/measured_curve.h"
+#include "families/acidbase/measured_curve.h"
 
 #include "drawing/picture.h"
 #include "model/amounts.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The measured curve's texts: the line under the plot that gives the equivalence found, and
 // the curve and that result in words for what is read rather than seen.
-#include "drawing/measured_curve.h"
 #include "drawing/progress_table.h"
+#include "families/acidbase/measured_curve.h"
 #include "numbers/formats.h"
 
 #include <algorithm>

@@ -37,6 +37,10 @@ TableauOutcome tableau(std::span<const std::string_view> arguments);
 // The French help of the table's options.
 std::string tableauHelp();
 
+// The paragraph of the program's own help (titrage --help) that says what it simulates, the
+// titrations of both families and how each is followed; lines end with "\n".
+std::string_view titrationsSummary();
+
 // For main: the answer written on the standard output and error; returns the exit status.
 int printTableau(int argc, char* argv[]);
 

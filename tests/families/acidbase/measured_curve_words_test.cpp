@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The measured curve and the method's result in words, as a screen reader says them.
-#include "drawing/measured_curve.h"
+#include "families/acidbase/measured_curve.h"
 
 #include <gtest/gtest.h>
 

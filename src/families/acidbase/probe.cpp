@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drawing/probe.h"
+#include "families/acidbase/probe.h"
 
 #include "drawing/bench_drawing.h"
 #include "drawing/picture.h"
@@ -163,6 +163,24 @@ void acidBaseTitrantDescription(Picture& pic, ab::Titrant titrant) {
     pic.printRun(QStringLiteral(" + Cl"));
     pic.superscript(QStringLiteral("-"), set);
     pic.printLineEnd(QStringLiteral(" )."));
+}
+
+FlaskContent flaskContent(const AcidBaseLevels& levels) {
+    FlaskContent content;
+    content.shown = levels.shown;
+    content.addedVolume = levels.waterVolume;
+    content.tint = levels.tint;
+    content.paintInside = [levels](Picture& bench, int flaskX) {
+        drawProbe(bench, flaskX, levels);
+    };
+    return content;
+}
+
+TitrantText acidBaseTitrantText(int titration) {
+    if (!ab::isTitration(titration)) return {};
+    return [titrant = ab::titrant(titration)](Picture& bench) {
+        acidBaseTitrantDescription(bench, titrant);
+    };
 }
 
 } // namespace drawing

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/tableau/tableau.h"
+#include "families/acidbase/tableau/tableau.h"
 
 #include "model/acidbase/catalogue.h"
 #include "model/acidbase/indicators.h"
@@ -34,6 +34,13 @@ template <class Name> std::string list(int count, Name name) {
 }
 
 } // namespace
+
+std::string_view titrationsSummary() {
+    return "Titrage colorimétrique\u00A0: simulateur interactif de titrages pour la classe\n"
+           "de chimie, d'oxydo-réduction (suivis par la couleur de la solution) et\n"
+           "acido-basiques (suivis au pH-mètre, au conductimètre ou avec un indicateur\n"
+           "coloré).\n";
+}
 
 std::string tableauHelp() {
     std::string text =

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/tableau/tableau.h"
+#include "families/acidbase/tableau/tableau.h"
 #include "model/amounts_table.h"
 
 #include <gtest/gtest.h>

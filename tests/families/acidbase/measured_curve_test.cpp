@@ -2,7 +2,7 @@
 // The measured curve of an acid-base titration on the "Courbes" tab, checked on its pixels: the
 // points where the model puts them, nothing past the volume poured, the derivative on its own
 // scale, each method's constructions and the equivalence point where the model finds it.
-#include "drawing/measured_curve.h"
+#include "families/acidbase/measured_curve.h"
 
 #include "drawing/drawing_test_support.h"
 #include "drawing/picture.h"

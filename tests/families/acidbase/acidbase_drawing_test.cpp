@@ -4,12 +4,13 @@
 // panel's places.
 #include "drawing/bench_drawing.h"
 #include "drawing/courbes.h"
-#include "drawing/courbes_acidbase.h"
 #include "drawing/drawing_test_support.h"
 #include "drawing/graph.h"
-#include "drawing/graph_acidbase.h"
-#include "drawing/indicator_scale.h"
-#include "drawing/preparation_acidbase.h"
+#include "families/acidbase/courbes_acidbase.h"
+#include "families/acidbase/graph_acidbase.h"
+#include "families/acidbase/indicator_scale.h"
+#include "families/acidbase/preparation_acidbase.h"
+#include "families/acidbase/probe.h"
 #include "model/acidbase/indicators.h"
 #include "model/catalogue.h"
 
@@ -189,10 +190,10 @@ TEST(AcidBaseDrawing, TheMeterReadsLikeARealOne) {
 Picture benchWith(const AcidBaseLevels& acidBase) {
     support::application();
     Picture pic(benchWidth, benchHeight);
-    imafond(pic, -1, {}, ab::Titration::EthanoicAcid);
+    imafond(pic, -1, {}, acidBaseTitrantText(ab::Titration::EthanoicAcid));
     LevelInputs in;
     in.sampleVolume = 10;
-    in.acidBase = acidBase;
+    in.content = flaskContent(acidBase);
     niveaubecher(pic, nullptr, in);
     return pic;
 }
@@ -249,7 +250,7 @@ TEST(AcidBaseDrawing, TheBenchTellsOfTheTitrant) {
     support::application();
     auto boxTop = [](int species, int titration) {
         Picture pic(benchWidth, benchHeight);
-        return imafond(pic, species, {}, titration).titrantBox.y();
+        return imafond(pic, species, {}, acidBaseTitrantText(titration)).titrantBox.y();
     };
     const int none = boxTop(-1, -1);
     EXPECT_EQ(boxTop(-1, ab::Titration::EthanoicAcid), boxTop(model::Species::OxalicAcid, -1));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drawing/indicator_scale.h"
+#include "families/acidbase/indicator_scale.h"
 
 #include "drawing/picture.h"
 #include "drawing/utf8.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drawing/courbes_acidbase.h"
+#include "families/acidbase/courbes_acidbase.h"
 
 #include "drawing/courbes.h"
-#include "drawing/graph_acidbase.h"
 #include "drawing/picture.h"
-#include "drawing/progress_acidbase.h"
+#include "families/acidbase/graph_acidbase.h"
+#include "families/acidbase/progress_acidbase.h"
 #include "model/acidbase/equivalence.h"
 #include "model/acidbase/meters.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/tableau/tableau.h"
+#include "families/acidbase/tableau/tableau.h"
 
 #include "tableau_request.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drawing/graph_acidbase.h"
+#include "families/acidbase/graph_acidbase.h"
 
 #include "drawing/graph.h"
 #include "drawing/picture.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drawing/progress_acidbase.h"
+#include "families/acidbase/progress_acidbase.h"
 
-#include "drawing/graph_acidbase.h"
 #include "drawing/picture.h"
 #include "drawing/progress_table.h"
+#include "families/acidbase/graph_acidbase.h"
 #include "model/acidbase/equivalence.h"
 #include "model/acidbase/progress.h"
 #include "model/amounts.h"

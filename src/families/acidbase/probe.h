@@ -4,6 +4,7 @@
 // its cable and its meter with a display that reads like a real one, the description of the
 // titrant under "Dans la burette", and what the flask holds.
 
+#include "drawing/bench_drawing.h"
 #include "model/acidbase/catalogue.h"
 #include "model/acidbase/meters.h"
 #include "model/colour.h"
@@ -15,10 +16,6 @@
 namespace drawing {
 
 class Picture;
-
-// The most liquid the drawn flask holds, mL: the largest whole volume whose surface lies
-// below the top of its neck (the liquid's law of liquidSurface).
-inline constexpr double flaskCapacity = 65;
 
 // What the liquids' painting needs of an acid-base titration on the bench.
 struct AcidBaseLevels {
@@ -48,5 +45,12 @@ void drawProbe(Picture& bench, int flaskX, const AcidBaseLevels& levels);
 // "sodium ( Na⁺ + HO⁻ )." and "Acide chlorhydrique ( H₃O⁺ + Cl⁻ ).", the charges and
 // indices set as formula runs.
 void acidBaseTitrantDescription(Picture& bench, model::acidbase::Titrant titrant);
+
+// What niveaubecher paints of an acid-base titration: the water added, the indicator's colour
+// in place of the redox tints, and the probe with its meter. Not shown when levels are not.
+FlaskContent flaskContent(const AcidBaseLevels& levels);
+
+// What imafond writes of the titrant of an acid-base titration; empty for no titration.
+TitrantText acidBaseTitrantText(int titration);
 
 } // namespace drawing

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drawing/preparation_acidbase.h"
+#include "families/acidbase/preparation_acidbase.h"
 
 #include "drawing/utf8.h"
 #include "numbers/rounding.h"
