@@ -6,11 +6,12 @@
 // the measured curve growing by a reading a tick, and a method's constructions). Offscreen:
 //   perf_bench_tick --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
-#include "bench/courbes_methods.h"
 #include "bench/feuillep.h"
+#include "families/acidbase/acidbase_family.h"
 #include "files/situations.h"
 #include "files/ui/paths.h"
 #include "model/acidbase/indicators.h"
+#include "model/titration_id.h"
 #include "ui/modal.h"
 
 #include <QComboBox>
@@ -22,7 +23,7 @@
 
 namespace {
 
-// Arguments: the position in the species list (0 to 9 redox, from files::acidBaseListStart
+// Arguments: the position in the species list (0 to 9 redox, from model::secondFamilyStart
 // acid-base), the probe's position (0 pH meter, 1 conductimeter, 2 none), the tab (1 or 3),
 // the position of the method in the list of "Courbes" (0 none; 1 the derivative's maximum
 // for a pH, the two lines for σ).
@@ -35,11 +36,13 @@ void BM_WindowTick(benchmark::State& state) {
     window->Text1[0]->setText(QStringLiteral("0,05"));
     window->Text1[1]->setText(QStringLiteral("0,1"));
     window->Combo1->setCurrentIndex(4);
-    window->indicatorList->setCurrentIndex(1 + model::acidbase::Indicator::Phenolphthalein);
-    window->probeList->setCurrentIndex(int(state.range(1)));
+    auto& acidBase =
+        static_cast<families::AcidBaseFamily&>(window->families().of({model::Family::AcidBase, 0}));
+    acidBase.indicatorList->setCurrentIndex(1 + model::acidbase::Indicator::Phenolphthalein);
+    acidBase.probeList->setCurrentIndex(int(state.range(1)));
     window->Onglets_MouseUp(state.range(2) == 3 ? 400 : 10, 8);
     window->majtq();
-    auto* methods = window->courbesMethods()->findChild<QComboBox*>(QStringLiteral("methodList"));
+    auto* methods = acidBase.courbesMethods()->findChild<QComboBox*>(QStringLiteral("methodList"));
     methods->setCurrentIndex(int(state.range(3)));
     emit methods->activated(int(state.range(3)));
     window->Image3_MouseDown();
@@ -57,7 +60,7 @@ void BM_WindowTick(benchmark::State& state) {
     window.reset();
     files::setProgramFolder({});
 }
-constexpr int ethanoic = files::acidBaseListStart + 1;
+constexpr int ethanoic = model::listPosition({model::Family::AcidBase, 1});
 BENCHMARK(BM_WindowTick)
     ->Args({1, 2, 1, 0})        // oxalic acid, redox
     ->Args({1, 2, 3, 0})        // oxalic acid, "Courbes" shown

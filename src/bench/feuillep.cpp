@@ -37,15 +37,6 @@ const QStringList volumeItems = {QStringLiteral("0"),     QStringLiteral("1 mL")
                                  QStringLiteral("2 mL"),  QStringLiteral("5 mL"),
                                  QStringLiteral("10 mL"), QStringLiteral("20 mL")};
 
-// The species in the catalogue's order: the position in ions1 is the species index.
-QStringList speciesItems() {
-    QStringList items;
-    for (int s = 0; s < model::speciesCount; ++s) {
-        items << drawing::utf8(model::listText(s));
-    }
-    return items;
-}
-
 const QSize ongletsSize(457, 297);
 
 QPushButton* commandButton(QWidget* parent, const QString& caption, const QString& tip,
@@ -83,6 +74,8 @@ FeuilleP::FeuilleP(QWidget* parent, FirstDrawing first) : QWidget(parent) {
     buildPanel();
     buildSideTabs();
     buildExerciseArea();
+    for (const auto& f : families_.all())
+        f->attach(*this, benchWidgets());
     connectHandlers();
     buildAccessibility();
 
@@ -93,8 +86,8 @@ FeuilleP::FeuilleP(QWidget* parent, FirstDrawing first) : QWidget(parent) {
     Combo1->setCurrentIndex(0);
     Combo2->addItems(volumeItems);
     Combo2->setCurrentIndex(0);
-    ions1->addItems(speciesItems());
-    addAcidBaseItems();
+    for (const auto& f : families_.all())
+        f->addListItems(*ions1);
     ions1->setCurrentIndex(0);
 
     for (int i = 0; i < 10; ++i) {
@@ -264,7 +257,6 @@ void FeuilleP::buildPanel() {
     Combo2->setGeometry(170, 301, 65, 21);
     Command9 =
         commandButton(Picture4, QStringLiteral("Simuler le titrage"), {}, {110, 420, 97, 41});
-    buildAcidBase();
 }
 
 std::vector<QSize> FeuilleP::firstPictureSizes() {
@@ -316,7 +308,6 @@ void FeuilleP::buildSideTabs() {
         QStringLiteral("Masquer la concentration de la solution introduite dans le bécher"),
         Frame2);
     masquer->setGeometry(10, drawing::optionCheckTop, 430, drawing::optionCheckHeight);
-    connectCourbesMouse();
 }
 
 void FeuilleP::buildExerciseArea() {
@@ -355,6 +346,22 @@ void FeuilleP::buildExerciseArea() {
                                            "attendue par l'écart normalisé"));
     checkResult->setGeometry(785 - 150, 549, 150, 24);
     checkResult->hide();
+}
+
+families::BenchWidgets FeuilleP::benchWidgets() const {
+    families::BenchWidgets w;
+    w.boxes = Text1;
+    w.speciesList = ions1;
+    w.sampleVolumes = Combo1;
+    w.bench = picburette;
+    w.panel = Picture4;
+    w.graph = tabquant;
+    w.scales = Frame2;
+    w.courbes = tabcourbes;
+    w.permanganateScale = PictureMnO4;
+    w.diiodeScale = PictureI2;
+    w.tintSlider = HScroll1;
+    return w;
 }
 
 bool FeuilleP::placementApplies() const {

@@ -16,24 +16,19 @@
 //   feuillep_keys.cpp    the keys of the tap and the drop, the situations, the shortcuts
 //   feuillep_speech.cpp  what is told where the focus is: the volume and the colour while
 //                        pouring, the summary of the bench, corrections, moves of the focus
-//   feuillep_words.cpp   the curves, the progress table and the tint scales in words
-//   feuillep_acidbase.cpp          the acid-base bench: its panel controls, its set-up and
-//                                  measured volumes, its situations
-//   feuillep_acidbase_paint.cpp    its graph, liquids, probe, indicator scale, curves, table
-//   feuillep_courbes.cpp           its measured curve in "Courbes", with the methods' controls
 //   feuillep_student.cpp a student's own concentration, the check of a result, the report
 
 #include "drawing/bench_drawing.h"
 #include "drawing/courbes.h"
 #include "drawing/graph.h"
-#include "drawing/measured_curve.h"
 #include "exercises/exercise_area.h"
+#include "families/family.h"
+#include "families/registry.h"
 #include "files/ui/situation_bench.h"
 #include "files/unknown_sample.h"
-#include "model/acidbase/measurements.h"
-#include "model/acidbase/meters.h"
 #include "model/amounts.h"
 #include "model/colour_words.h"
+#include "model/measurements.h"
 #include "printing/bench_pictures.h"
 
 #include <QEvent>
@@ -70,11 +65,11 @@ class FormatBar;
 
 namespace bench {
 
-class CourbesMethods;
 class ImageButton;
 class SituationGroup;
 
 class FeuilleP : public QWidget,
+                 public families::BenchView,
                  public files::SituationBench,
                  public exercises::ExerciseArea,
                  public printing::BenchPictures {
@@ -151,8 +146,6 @@ public:
     void Command3_Click();
     void Command9_Click();
     void Command12_Click();
-    void HScroll1_Change();
-    void HScroll1_Scroll();
 
     // ---- Titration run ----
     void Image3_MouseDown();
@@ -162,7 +155,7 @@ public:
     void Image1_Click();
     void Timer2_Timer();
     void Command6_Click();
-    void reinitialise();
+    void reinitialise() override;
     bool tapOpen() const { return tapOpen_; }
     int dropStep() const { return dropStep_; }
 
@@ -190,9 +183,9 @@ public:
     static QString temporaryFile();
 
     // ---- Refresh chain and paintings ----
-    void majtq();
-    void reftq();
-    void niveaubecher();
+    void majtq() override;
+    void reftq() override;
+    void niveaubecher() override;
     void imafond();
     void fond01();
     void prepasol();
@@ -202,20 +195,20 @@ public:
     // The "Courbes" tab: refcourbes draws the curves and the progress table at the poured
     // volume, and first their static part when the inputs changed since; it does nothing
     // while the tab is not shown.
-    void refcourbes();
+    void refcourbes() override;
 
     // The text the bench holds for box k, the concentration to find too while it is hidden
     // (it is then kept out of its box, where assistive technology would read it).
     QString benchText(int k) const { return text(k); }
     // The concentration to find is hidden, and hidden and locked by an exercise.
     bool sampleHidden() const override { return sampleHidden_; }
-    bool exerciseSecret() const { return exerciseSecret_ && sampleHidden_; }
+    bool exerciseSecret() const override { return exerciseSecret_ && sampleHidden_; }
 
     // The species shown (position of ions1, -1 for none) and the bench inputs as numbers.
     int species() const;
-    model::BenchInputs benchInputs() const;
-    const model::PresentAmounts& presentAmounts() const { return presentAmounts_; }
-    float scaleMax() const { return scaleMax_; }
+    model::BenchInputs benchInputs() const override;
+    const model::PresentAmounts& presentAmounts() const override { return presentAmounts_; }
+    float scaleMax() const override { return scaleMax_; }
     int flaskX() const { return flaskX_; }
 
     // ---- What is told to assistive technology ----
@@ -223,13 +216,12 @@ public:
     // burette" and the reset. While the titrant flows it is told on the focused one of them
     // at most once per interval (and at once when the colour changes); when the flow stops,
     // all of them take it.
-    // On the acid-base bench with a probe, the meter's reading follows: "…, solution rose
-    // pâle, pH-mètre : 8,73".
-    QString progressSentence() const;
+    // With a probe in the beaker, the meter's reading follows: "…, solution rose pâle,
+    // pH-mètre : 8,73".
+    QString progressSentence() const override;
     static constexpr int progressInterval = 250; // ms
-    // The meter as it reads now, "pH-mètre : 4,76"; empty without an acid-base titration or
-    // without a probe.
-    QString meterReading() const;
+    // The meter as it reads now, "pH-mètre : 4,76"; empty without a probe.
+    QString meterReading() const { return family().meterReading(); }
     // The summary of the bench read on F2: the species and their concentrations ("inconnue"
     // while hidden), the volumes, the indicator, the volume poured, the colour of the solution
     // and the meter's reading.
@@ -246,42 +238,10 @@ public:
     // The volumes (mL) at which drops landed since the burette was last emptied or refilled.
     const std::vector<double>& drops() const { return measurements_.drops(); }
 
-    // ---- The acid-base bench ----
-    // The panel's controls shown for an acid-base titration only (the sample's concentration
-    // and volume are those of every species: Text1(0), Combo1).
-    QLineEdit* titrantBox = nullptr;    // the titrant's concentration, kept equal to Text1(1)
-    QLineEdit* waterBox = nullptr;      // the distilled water added, mL
-    QComboBox* indicatorList = nullptr; // "aucun", then the seven indicators of the model
-    QComboBox* probeList = nullptr;     // "pH-mètre", "conductimètre", "aucune"
-    void titrantBox_LostFocus();
-    void waterBox_LostFocus();
-    void indicatorList_Click();
-    void probeList_Click();
-    // The set-up and the method of the student's report, for each family of titrations.
-    void acidBaseReport(printing::ReportFacts& facts);
-    void redoxReport(printing::ReportFacts& facts);
-
-    // What the acid-base curves are drawn from, in plain numbers (for src/drawing):
-    // the titration chosen in ions1 (an index of model::acidbase's catalogue), -1 while a
-    // redox species or nothing is chosen;
-    int acidBaseTitration() const;
-    // the set-up: the preparation (titration -1 as above; the sample's concentration is in it
-    // even while hidden: whoever shows numbers from it keeps model::acidbase::revealsSample),
-    // the indicator and the probe;
-    model::acidbase::BenchSetup acidBaseSetup() const;
-    // the volumes where the meter was read since the burette was last emptied: 0 mL, then
-    // every tick of the flow, every stop of the tap and every drop that landed, increasing,
-    // each once;
-    std::vector<double> measuredVolumes() const;
-    // and the probe's readings there (pH, or σ in mS·cm⁻¹): the points of the curve so far.
-    const std::vector<model::acidbase::Point>& measuredPoints() const;
-    // "Courbes" shows the measured curve: an acid-base titration followed with a probe. The
-    // controls of its methods stand in the band left at the bottom of the tab.
-    bool measuredCurveShown() const;
-    CourbesMethods* courbesMethods() const; // built when first needed
-    // The most water the panel accepts for the sample volume chosen: what the drawn flask
-    // holds less the sample and a full burette, mL.
-    double waterLimit() const;
+    // The families of titrations, and the family of the titration on the bench.
+    const families::Families& families() const { return families_; }
+    families::Family& family() const { return families_.of(titration()); }
+    model::TitrationId titration() const override;
 
     // ---- What the secondary windows need of the main window ----
     QWidget* mainWindow() override { return this; }
@@ -310,9 +270,7 @@ public:
     QImage benchImage(qreal scale, bool withValues) override;
     QImage graphImage(qreal scale) override;
     QImage courbesImage(qreal scale) override;
-    model::AmountsTable amountsTable() override;
-    std::optional<std::string> acidBaseTableText(std::string_view separator,
-                                                 std::string_view lineEnd) override;
+    std::string tableText(std::string_view separator, std::string_view lineEnd) override;
     printing::ReportFacts reportFacts() override;
     // A secret concentration is on the bench (its situations hold the word that stands for
     // it, files::unknownSampleText).
@@ -339,8 +297,21 @@ private:
     void buildAccessibility();
     // Keyboard and assistive technology.
     std::vector<QWidget*> focusChain() const;
+    // families::BenchView: what the families read of the bench and ask of it.
+    double sampleVolume() const override { return itemValue(Combo1); }
+    bool starch() const override;
+    int tintSlider() const override;
+    double pouredVolume() const override;
+    const model::Measurements& measurements() const override { return measurements_; }
+    const bool& movingFocus() const override { return movingFocus_; }
+    QString sampleSentence(std::string_view listText) const override;
+    QString iodineVolumeText() const override;
+    void markCourbesStale() override { courbesStale_ = true; }
+    void paintScales() override { Frame2_Paint(); }
+    void validateBox(int box) override { Text1_LostFocus(box); }
+    families::BenchWidgets benchWidgets() const;
     bool covered(const QWidget* w) const;
-    void updateFocusChain();
+    void updateFocusChain() override;
     void placeListLabels();
     int tabCount() const;
     bool ongletsKey(const QKeyEvent* event);
@@ -349,7 +320,6 @@ private:
     void updateBenchParts();
     void updateGraphParts();
     void updateCourbesParts();
-    void updateTintScaleParts();
     void connectHandlers();
     // Keys of the tap and the drop, of the situations and of "Vider la burette"; true when
     // the event was used.
@@ -357,7 +327,7 @@ private:
     bool situationKey(int index, const QKeyEvent* event);
     void buildShortcuts();
     // The titrant flows: the tap open or a drop falling.
-    bool flowing() const;
+    bool flowing() const override;
     // Told where the focus is.
     void updateSpokenProgress(bool colourChanged);
     void updateSituationNames();
@@ -365,46 +335,20 @@ private:
     // A box validated from the keyboard or by leaving it: a value the validation changed is
     // told.
     void validateTyped(int index);
-    void tellCorrection(const QString& typed, const QString& kept, const QString& unit);
-    // The acid-base bench's part of the summary and of a situation's name.
-    QString acidBaseSummary() const;
+    void tellCorrection(const QString& typed, const QString& kept, const QString& unit) override;
     QString sampleWords(std::string_view listText, const QString& typed) const;
-    QString sampleSentence(std::string_view listText) const;
     // The die and the reveal label worked by the user: where the focus goes is told.
     void drawFromDie();
     void revealFromLabel();
     // A pipette volume put back to 0: the sample and the reagent would pass 25 mL.
     void tellVolumeReset();
-    // The acid-base bench (feuillep_acidbase*.cpp). Each step of the redox chain asks first
-    // whether an acid-base titration is on the bench and leaves it to these when one is (the
-    // functions then return true, or an image).
-    void buildAcidBase();
-    void addAcidBaseItems();
-    void connectAcidBase();
-    void placeAcidBaseControls();
-    void storeAcidBaseSituation(int situation);
-    void restoreAcidBaseSituation(int situation);
+    // The probe's reading taken at the poured volume (a tick, a stop, a drop).
     void noteReading();
-    bool acidBaseMajtq();
-    bool acidBaseReftq();
-    bool acidBaseCourbes();
-    bool acidBaseAffichage();
-    drawing::AcidBaseLevels acidBaseLevels() const;
-    model::ColourWord flaskColourWord(const drawing::LevelInputs& in, double volume) const;
     void updateMeterPart(bool settled);
-    QStringList graphColumnTexts() const;
-    std::optional<QImage> acidBaseGraphImage(qreal scale);
-    std::optional<QImage> acidBaseCourbesImage(qreal scale);
-    // The measured curve (feuillep_courbes.cpp).
-    void connectCourbesMouse();
-    bool measuredCurve();
-    drawing::MeasuredCurveInputs measuredCurveInputs(bool withControls) const;
-    void courbesMouse(QEvent::Type type, QPoint pos);
-    void updateCourbesPart(const drawing::MeasuredCurveInputs& in, const QRect& plot);
 
     // Helpers of the state.
-    QString text(int index) const;
-    void setText(int index, const QString& text);
+    QString text(int index) const override;
+    void setText(int index, const QString& text) override;
     void rewriteLabelvol();
     void lockBoxes(bool locked);
     void setTap(bool open);
@@ -422,7 +366,7 @@ private:
     // for it; none otherwise.
     std::optional<double> secretSample() const;
     // The concentration to find as every family reads it: the secret one, else the text.
-    double sampleValue() const;
+    double sampleValue() const override;
     // The reveal label while an exercise keeps the concentration secret ("inconnue", nothing
     // to click), or as it is otherwise.
     void showSecretLabel(bool secret);
@@ -455,21 +399,17 @@ private:
     QImage dropPicture() const;
     void drawDrop(); // the falling drop at its place for dropStep
     bool placementApplies() const;
-    drawing::CourbesInputs courbesInputs() const;
 
     QTextEdit* supertext_ = nullptr;
     QLineEdit* fich_ = nullptr;
     exercises::ExerciseMenu* exerciseMenu_ = nullptr; // made at the first click on btexo
 
+    families::Families families_;
     files::Situations situations_;
     exercises::ExerciseState exercise_;
     int currentTab_ = 1;
-    model::acidbase::Measurements measurements_; // since the burette was last emptied
-    CourbesMethods* courbesMethods_ = nullptr;
-    std::optional<drawing::MeasuredFrameKey> measuredFrame_; // the frame drawn last
-    drawing::Runs measuredResult_;                // the line under the plot as the tab shows it
-    std::array<QLabel*, 2> acidBaseListLabels_{}; // what screen readers name the two lists by
-    bool courbesStale_ = true; // the static part of the curves must be drawn again
+    model::Measurements measurements_; // since the burette was last emptied
+    bool courbesStale_ = true;         // the static part of the curves must be drawn again
 
     bool sampleHidden_ = false; // masquer ticked: the concentration lives in hiddenSample_
     // Hidden and locked by an exercise, until its correction shows it or, once it is closed,

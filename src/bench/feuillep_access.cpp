@@ -5,7 +5,6 @@
 // pictures in words (the beaker, the burette, the columns of the graph, the tabs).
 #include "bench/feuillep.h"
 
-#include "bench/courbes_methods.h"
 #include "bench/widgets.h"
 #include "drawing/bench_drawing.h"
 #include "drawing/graph.h"
@@ -37,8 +36,8 @@ namespace {
 
 using drawing::utf8;
 
-// The parts of the bench picture.
-enum BenchPart { FlaskPart, BurettePart, benchPartCount };
+// The parts of the bench picture: the meter follows them when a probe is in the beaker.
+enum BenchPart { FlaskPart, BurettePart, benchPartCount, MeterPart = benchPartCount };
 
 } // namespace
 
@@ -136,9 +135,11 @@ void FeuilleP::placeListLabels() {
 // The controls in the order of the keyboard focus, as they appear on the screen: the panel
 // top to bottom, the bench, the situations, the side panel, the exercise, the command row.
 std::vector<QWidget*> FeuilleP::focusChain() const {
-    std::vector<QWidget*> panel = {ions1,      Text1[0], Command5,      Label1,
-                                   Combo1,     Text1[2], Text1[3],      Combo2,
-                                   titrantBox, waterBox, indicatorList, probeList};
+    std::vector<QWidget*> panel = {ions1,  Text1[0], Command5, Label1,
+                                   Combo1, Text1[2], Text1[3], Combo2};
+    for (const auto& f : families_.all())
+        for (QWidget* w : f->panelControls())
+            panel.push_back(w);
     // The panel's layout depends on the species: its controls are taken as they are placed.
     std::stable_sort(panel.begin(), panel.end(), [](const QWidget* a, const QWidget* b) {
         return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
@@ -152,9 +153,9 @@ std::vector<QWidget*> FeuilleP::focusChain() const {
     chain.push_back(Onglets);
     // The side panel shows one tab at a time: the tint slider and the controls of the
     // measured curve are never shown together.
-    if (courbesMethods_) {
-        const std::vector<QWidget*> methods = courbesMethods_->focusOrder();
-        chain.insert(chain.end(), methods.begin(), methods.end());
+    for (const auto& f : families_.all()) {
+        const std::vector<QWidget*> side = f->sideControls();
+        chain.insert(chain.end(), side.begin(), side.end());
     }
     chain.insert(chain.end(), {HScroll1, masquer, btexo, fich_, supertext_, formatBar->bold,
                                formatBar->italic, formatBar->underline, formatBar->subscript,
@@ -281,7 +282,7 @@ void FeuilleP::updateBenchParts() {
     const bool settled = !flowing();
     const drawing::LevelInputs in = levelInputs(devicePixelRatioF());
     const double volume = drawing::flaskVolume(in);
-    const model::ColourWord word = flaskColourWord(in, volume);
+    const model::ColourWord word = family().flaskColourWord(in, volume);
     const QString colour = utf8(model::solutionColour(word));
 
     // The name says the colour, and says it again only when the colour changes.
@@ -314,8 +315,14 @@ void FeuilleP::updateBenchParts() {
     updateSpokenProgress(colourChanged);
 }
 
+void FeuilleP::updateMeterPart(bool settled) {
+    const std::optional<drawing::PicturePart> meter = family().meterPart();
+    picburette->setPartCount(meter ? MeterPart + 1 : MeterPart);
+    if (meter) picburette->setPart(MeterPart, *meter, settled);
+}
+
 void FeuilleP::updateGraphParts() {
-    const QStringList columns = graphColumnTexts();
+    const QStringList columns = family().graphColumns();
     const bool settled = !flowing();
     tabquant->setPartCount(int(columns.size()));
     const int width = columns.isEmpty() ? 0 : tabquant->width() / int(columns.size());

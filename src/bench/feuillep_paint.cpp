@@ -72,12 +72,8 @@ void FeuilleP::releaseDrawing() {
 void FeuilleP::majtq() {
     if (held(HeldGraph)) return;
     if (text(0) == designText) return;
-    if (acidBaseMajtq()) {
-        updateSituationNames();
-        return;
-    }
     rewriteLabelvol();
-    scaleMax_ = drawing::majtq(tabquant->picture(), species(), benchInputs(), graphSecret());
+    scaleMax_ = family().drawGraph(tabquant->picture());
     graphBuilt_ = true;
     tabquant->refresh();
     courbesStale_ = true;
@@ -87,42 +83,28 @@ void FeuilleP::majtq() {
 
 void FeuilleP::reftq() {
     if (held(HeldAmounts)) return;
-    if (acidBaseReftq()) return;
-    if (drawing::reftq(tabquant->picture(), species(), benchInputs(), scaleMax_, presentAmounts_,
-                       graphSecret())) {
+    if (family().refreshGraph(tabquant->picture(), scaleMax_, presentAmounts_)) {
         tabquant->refresh();
         updateGraphParts();
         refcourbes();
     } else {
-        // Before the first majtq nothing is drawn. After it, a scale of 0 (every amount zero,
-        // negative or unreadable) leaves the graph without bars, but the beaker and the
-        // burette are drawn all the same, from the amounts of these inputs.
+        // Before the first majtq nothing is drawn.
         if (!graphBuilt_) return;
-        model::computeAmounts(species(), benchInputs(), presentAmounts_);
+        family().keepAmounts(presentAmounts_);
     }
     niveaubecher();
 }
 
-drawing::CourbesInputs FeuilleP::courbesInputs() const {
-    drawing::CourbesInputs in;
-    in.species = species();
-    in.in = benchInputs();
-    in.scaleMax = scaleMax_;
-    in.hidden = sampleHidden_;
-    return in;
-}
-
 void FeuilleP::refcourbes() {
     if (tabcourbes->isHidden()) return;
-    if (acidBaseCourbes()) return;
-    const drawing::CourbesInputs in = courbesInputs();
-    if (courbesStale_) {
-        drawing::majcourbes(tabcourbes->picture(), in);
-        courbesStale_ = false;
-    }
-    drawing::refcourbes(tabcourbes->picture(), in);
-    tabcourbes->refresh();
-    updateCourbesParts();
+    families::Family& shown = family();
+    for (const auto& f : families_.all())
+        if (f.get() != &shown) f->leaveCourbes();
+    shown.drawCourbes(courbesStale_);
+}
+
+void FeuilleP::updateCourbesParts() {
+    family().describeCourbes();
 }
 
 drawing::LevelInputs FeuilleP::levelInputs(qreal ratio) const {
@@ -148,7 +130,7 @@ drawing::LevelInputs FeuilleP::levelInputs(qreal ratio) const {
     in.panelVisible = !Picture4->isHidden();
     in.flaskX = flaskX_;
     in.liquidTop = liquidTop_;
-    in.acidBase = acidBaseLevels();
+    in.content = family().flask();
     return in;
 }
 
@@ -177,12 +159,12 @@ void FeuilleP::imafond() {
 
 void FeuilleP::drawBenchBackground() {
     const drawing::BenchTextLayout layout =
-        drawing::imafond(picburette->picture(), species(), benchControls(), acidBaseTitration());
+        drawing::imafond(picburette->picture(), species(), benchControls(), family().titrantText());
     Text1[1]->move(layout.titrantBox);
     Labelvol->move(layout.volumeLabel);
     Image3->move(layout.tapImage);
     Check1->setEnabled(layout.starchEnabled);
-    Check1->setVisible(acidBaseTitration() < 0);
+    Check1->setVisible(family().offersStarch());
     flaskX_ = layout.flaskX;
     liquidTop_ = layout.liquidTop;
     picburette->refresh();
@@ -212,29 +194,15 @@ void FeuilleP::prepasol() {
     place(Text1[2], layout.reagentBox);
     place(Text1[3], layout.iodideBox);
     place(Combo2, layout.iodineVolume);
-    placeAcidBaseControls();
+    for (const auto& f : families_.all())
+        f->placePanel();
     Picture4->refresh();
     placeListLabels();
     updateFocusChain();
 }
 
 void FeuilleP::Frame2_Paint() {
-    if (acidBaseAffichage()) return;
-    const drawing::TintScaleLayout layout = drawing::paintTintScalePanel(Frame2->picture());
-    HScroll1->setGeometry(layout.slider);
-    resizePicture(PictureMnO4, layout.permanganate);
-    resizePicture(PictureI2, layout.diiode);
-    HScroll1_Scroll();
-    Frame2->refresh();
-}
-
-void FeuilleP::HScroll1_Scroll() {
-    const int h = HScroll1->sliderPosition();
-    drawing::paintSwatch(PictureMnO4->picture(), model::Tint::Permanganate, h);
-    drawing::paintSwatch(PictureI2->picture(), model::Tint::Diiode, h);
-    PictureMnO4->refresh();
-    PictureI2->refresh();
-    updateTintScaleParts();
+    family().paintScales();
 }
 
 void FeuilleP::Onglets_Paint() {
@@ -328,7 +296,7 @@ void FeuilleP::paintEvent(QPaintEvent*) {
 QImage FeuilleP::benchImage(qreal scale, bool withValues) {
     const drawing::Picture& screen = picburette->picture();
     drawing::Picture pic(screen.width(), screen.height(), scale);
-    drawing::imafond(pic, species(), benchControls(), acidBaseTitration());
+    drawing::imafond(pic, species(), benchControls(), family().titrantText());
     drawing::LevelInputs in = levelInputs(scale);
     in.panelVisible = false;
     in.liquidTop = 155;
@@ -347,33 +315,15 @@ QImage FeuilleP::benchImage(qreal scale, bool withValues) {
 }
 
 QImage FeuilleP::courbesImage(qreal scale) {
-    if (auto image = acidBaseCourbesImage(scale)) return *image;
-    const drawing::Picture& screen = tabcourbes->picture();
-    drawing::Picture pic(screen.width(), screen.height(), scale);
-    const drawing::CourbesInputs in = courbesInputs();
-    drawing::majcourbes(pic, in);
-    drawing::refcourbes(pic, in);
-    QImage image = pic.image().convertToFormat(QImage::Format_RGB32);
-    image.setDevicePixelRatio(1.0);
-    return image;
+    return family().courbesImage(scale);
 }
 
-model::AmountsTable FeuilleP::amountsTable() {
-    const model::BenchInputs in = benchInputs();
-    return model::amountsTable(species(), in, model::tableVolumes(in.pouredVolume, drops()),
-                               sampleHidden_);
+std::string FeuilleP::tableText(std::string_view separator, std::string_view lineEnd) {
+    return family().tableText(separator, lineEnd);
 }
 
 QImage FeuilleP::graphImage(qreal scale) {
-    if (auto image = acidBaseGraphImage(scale)) return *image;
-    const drawing::Picture& screen = tabquant->picture();
-    drawing::Picture pic(screen.width(), screen.height(), scale);
-    const float max = drawing::majtq(pic, species(), benchInputs(), graphSecret());
-    model::PresentAmounts present = presentAmounts_;
-    drawing::reftq(pic, species(), benchInputs(), max, present, graphSecret());
-    QImage image = pic.image().convertToFormat(QImage::Format_RGB32);
-    image.setDevicePixelRatio(1.0);
-    return image;
+    return family().graphImage(scale);
 }
 
 } // namespace bench

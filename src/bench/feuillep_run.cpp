@@ -168,6 +168,10 @@ void FeuilleP::Command6_Click() {
     tapByKey_ = false;
 }
 
+void FeuilleP::noteReading() {
+    measurements_.noteRead(numbers::parseBenchDouble(text(5).toStdString()));
+}
+
 void FeuilleP::reinitialise() {
     queuedDrops_ = 0;
     lockBoxes(false);

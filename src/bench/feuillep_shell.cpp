@@ -71,8 +71,9 @@ void FeuilleP::connectHandlers() {
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     connect(Command9, &QPushButton::clicked, this, [this] { Command9_Click(); });
     connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
-    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
-    connect(HScroll1, &QScrollBar::sliderMoved, this, [this] { HScroll1_Scroll(); });
+    // The tint scales follow the slider (their family listens to it); the bench follows on
+    // release.
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { reftq(); });
 
     // The tap: a press that ended in the empty-burette question has no release or click.
     connect(Image3, &bench::ImageButton::pressed, this, [this] {
@@ -126,9 +127,6 @@ void FeuilleP::connectHandlers() {
             [this] { Onglets_Paint(); });
     connect(Frame2, &drawing::PictureBox::devicePixelRatioChanged, this,
             [this] { Frame2_Paint(); });
-    for (drawing::PictureBox* swatch : {PictureMnO4, PictureI2})
-        connect(swatch, &drawing::PictureBox::devicePixelRatioChanged, this,
-                [this] { HScroll1_Scroll(); });
 
     connect(supertext_, &QTextEdit::textChanged, this, [this] {
         if (!fich_->text().isEmpty()) exercise_.textModified = true;
@@ -307,7 +305,8 @@ void FeuilleP::storeBenchInSituation() {
     const QWidget* focused = focusWidget();
     for (int k = 0; k < 4; ++k)
         if (focused == Text1[k] && Text1[k]->isModified()) validateTyped(k);
-    if (focused == waterBox && waterBox->isModified()) waterBox_LostFocus();
+    for (const auto& f : families_.all())
+        f->validateEdited(focused);
     const int s = situations_.table.current;
     selectSituation(0);
     selectSituation(1);

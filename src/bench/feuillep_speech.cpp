@@ -8,11 +8,11 @@
 
 #include "a11y/tell.h"
 #include "bench/widgets.h"
-#include "bench/words.h"
 #include "drawing/utf8.h"
+#include "families/words.h"
 #include "files/situations.h"
-#include "model/acidbase/catalogue.h"
 #include "model/catalogue.h"
+#include "model/titration_id.h"
 #include "numbers/formats.h"
 #include "numbers/reading.h"
 
@@ -28,6 +28,7 @@ namespace bench {
 namespace {
 
 using drawing::utf8;
+using families::concentrationText;
 
 float readNumber(const QString& text) {
     return numbers::parseBenchNumber(text.toStdString());
@@ -49,20 +50,8 @@ QString FeuilleP::sampleSentence(std::string_view listText) const {
     return sentence + QStringLiteral(", ") + Combo1->currentText() + QStringLiteral(" prélevés.");
 }
 
-QString concentrationText(const QString& typed) {
-    QString text = QString::fromStdString(numbers::formatGeneral(readNumber(typed)));
-    if (text == QLatin1String("0") || text.contains(QLatin1Char('E'))) return text;
-    int figures = 0;
-    bool leading = true;
-    for (QChar c : text) {
-        if (!c.isDigit()) continue;
-        if (leading && c == u'0') continue;
-        leading = false;
-        ++figures;
-    }
-    if (figures >= 2) return text;
-    if (!text.contains(QLatin1Char(','))) text += QLatin1Char(',');
-    return text + QString(2 - figures, u'0');
+QString FeuilleP::iodineVolumeText() const {
+    return Combo2->currentText();
 }
 
 QString FeuilleP::progressSentence() const {
@@ -96,46 +85,7 @@ void FeuilleP::updateSpokenProgress(bool colourChanged) {
 }
 
 QString FeuilleP::sceneSummary() const {
-    if (acidBaseTitration() >= 0) return acidBaseSummary();
-    const int s = species();
-    if (s < 0) return QStringLiteral("Aucune espèce à titrer n'est choisie.");
-    QStringList sentences{sampleSentence(model::listText(s))};
-    if (model::isIndirect(s)) {
-        QString reagent = utf8(model::reagentName(s));
-        if (reagent.startsWith(QLatin1String("d'"))) reagent.remove(0, 2);
-        const QString volume =
-            model::reagentVolumeInput(s) == model::ReagentVolumeInput::IodineVolume
-                ? Combo2->currentText()
-                : text(3) + QStringLiteral(" mL");
-        sentences << QStringLiteral("Réactif en excès\u00A0: ") + reagent + QStringLiteral(", ") +
-                         concentrationText(text(2)) + QStringLiteral(" mol/L, ") + volume +
-                         QStringLiteral(".");
-    }
-    sentences << QStringLiteral("Solution titrante\u00A0: ") + utf8(model::titrantName(s)) +
-                     QStringLiteral(", ") + concentrationText(text(1)) + QStringLiteral(" mol/L.");
-    if (Check1->isChecked() && model::involvesDiiode(s))
-        sentences << QStringLiteral("Thiodène ajouté.");
-    sentences << progressSentence() + QStringLiteral(".");
-    return sentences.join(QLatin1Char(' '));
-}
-
-QString FeuilleP::acidBaseSummary() const {
-    namespace ab = model::acidbase;
-    const ab::BenchSetup setup = acidBaseSetup();
-    const int t = setup.preparation.titration;
-    QStringList sentences{sampleSentence(ab::listText(t))};
-    if (setup.preparation.waterVolume > 0)
-        sentences << QStringLiteral("Eau distillée ajoutée\u00A0: ") + waterBox->text() +
-                         QStringLiteral(" mL.");
-    QString titrant = utf8(ab::titrantName(ab::titrant(t)));
-    if (titrant.startsWith(QLatin1String("solution d'"))) titrant.remove(0, 11);
-    sentences << QStringLiteral("Solution titrante\u00A0: ") + titrant + QStringLiteral(", ") +
-                     concentrationText(text(1)) + QStringLiteral(" mol/L.");
-    sentences << (setup.indicator >= 0 ? QStringLiteral("Indicateur coloré\u00A0: ") +
-                                             indicatorList->currentText() + QStringLiteral(".")
-                                       : QStringLiteral("Sans indicateur coloré."));
-    sentences << progressSentence() + QStringLiteral(".");
-    return sentences.join(QLatin1Char(' '));
+    return family().summary();
 }
 
 void FeuilleP::tellSummary() {
@@ -149,10 +99,8 @@ QString FeuilleP::situationName(int index) const {
     const QString typed =
         current ? text(0) : QString::fromStdString(table.texts[std::size_t(index)][0]);
     const QString name = QStringLiteral("Situation %1").arg(index + 1);
-    const std::string_view listed = files::isAcidBasePosition(s)
-                                        ? model::acidbase::listText(s - files::acidBaseListStart)
-                                    : model::isSpecies(s) ? model::listText(s)
-                                                          : std::string_view();
+    const model::TitrationId id = model::titrationAt(s);
+    const std::string_view listed = families_.of(id).listText(id.index);
     if (listed.empty()) return name;
     return name + QStringLiteral("\u00A0: ") + sampleWords(listed, typed);
 }

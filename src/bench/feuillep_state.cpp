@@ -75,6 +75,22 @@ double FeuilleP::itemValue(const QComboBox* list) {
     return numbers::leadingNumber(list->currentText().toStdString());
 }
 
+model::TitrationId FeuilleP::titration() const {
+    return model::titrationAt(ions1->currentIndex());
+}
+
+bool FeuilleP::starch() const {
+    return Check1->isChecked();
+}
+
+int FeuilleP::tintSlider() const {
+    return HScroll1->value();
+}
+
+double FeuilleP::pouredVolume() const {
+    return std::max(0.0, numbers::parseBenchDouble(text(5).toStdString()));
+}
+
 int FeuilleP::species() const {
     int s = ions1->currentIndex();
     return model::isSpecies(s) ? s : -1;
@@ -201,7 +217,8 @@ void FeuilleP::Option2_Click(int index) {
         choices[2] = static_cast<std::int16_t>(Combo1->currentIndex());
         choices[3] = static_cast<std::int16_t>(Combo2->currentIndex());
         choices[4] = Check1->isChecked() ? 1 : 0;
-        storeAcidBaseSituation(table.current);
+        for (const auto& f : families_.all())
+            f->storeChoices(table.family[std::size_t(table.current)]);
     }
     table.current = static_cast<std::int16_t>(index);
     updateFocusChain();
@@ -213,7 +230,8 @@ void FeuilleP::Option2_Click(int index) {
     Combo1->setCurrentIndex(choices[2] < Combo1->count() ? choices[2] : -1);
     Combo2->setCurrentIndex(choices[3] < Combo2->count() ? choices[3] : -1);
     Check1->setChecked(choices[4] == 1);
-    restoreAcidBaseSituation(index);
+    for (const auto& f : families_.all())
+        f->restoreChoices(table.family[std::size_t(index)]);
     majtq();
     measurements_.clear();
     setText(5, QString::fromStdString(table.texts[index][5]));
@@ -323,11 +341,6 @@ void FeuilleP::Command12_Click() {
     lockBoxes(false);
     setText(5, QStringLiteral("0"));
     Text1_LostFocus(5);
-}
-
-void FeuilleP::HScroll1_Change() {
-    HScroll1_Scroll();
-    reftq();
 }
 
 // ---- Key filter of the boxes the user types into ----

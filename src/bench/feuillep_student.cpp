@@ -3,12 +3,8 @@
 // result, the button that offers it, and what the student's report says of the bench.
 #include "bench/feuillep.h"
 
-#include "bench/courbes_methods.h"
-#include "drawing/measured_curve.h"
 #include "drawing/utf8.h"
 #include "files/unknown_sample.h"
-#include "model/acidbase/catalogue.h"
-#include "model/acidbase/indicators.h"
 #include "model/catalogue.h"
 #include "numbers/formats.h"
 #include "numbers/reading.h"
@@ -28,20 +24,6 @@ namespace {
 const QString startSample = QStringLiteral("0,01");
 
 using drawing::utf8;
-
-QString titrantName(model::TitrantFamily family) {
-    switch (family) {
-    case model::TitrantFamily::Permanganate:
-        return QStringLiteral("permanganate de potassium (K⁺ + MnO₄⁻)");
-    case model::TitrantFamily::Thiosulfate:
-        return QStringLiteral("thiosulfate de sodium (2 Na⁺ + S₂O₃²⁻)");
-    case model::TitrantFamily::Diiode:
-        return QStringLiteral("diiode (I₂)");
-    case model::TitrantFamily::None:
-        break;
-    }
-    return QStringLiteral("—");
-}
 
 } // namespace
 
@@ -117,92 +99,17 @@ double FeuilleP::sampleConcentration() {
 
 exercises::BenchReadings FeuilleP::benchReadings() {
     // c1 as typed, in double precision: 0,02 is 0.02, not the single 0.0199999996.
-    return {species(), numbers::parseBenchDouble(text(1).toStdString()), itemValue(Combo1),
-            acidBaseTitration()};
+    return {family().numbers(), numbers::parseBenchDouble(text(1).toStdString()),
+            itemValue(Combo1)};
 }
 
 void FeuilleP::setResultCheckOffered(bool offered) {
     checkResult->setVisible(offered);
 }
 
-void FeuilleP::redoxReport(printing::ReportFacts& facts) {
-    const int s = species();
-    const model::BenchInputs in = benchInputs();
-    const auto general = [](float x) { return QString::fromStdString(numbers::formatGeneral(x)); };
-    const QString sample =
-        sampleHidden_ ? QStringLiteral("c2 inconnue")
-                      : QStringLiteral("c2 = %1\u00A0mol/L").arg(general(in.sampleConcentration));
-    facts.setUp << QStringLiteral("Solution titrée\u00A0: %1, prélèvement "
-                                  "V2 = %2\u00A0mL, %3")
-                       .arg(model::isSpecies(s) ? utf8(model::listText(s)) : QStringLiteral("—"),
-                            general(in.sampleVolume), sample);
-    facts.setUp << QStringLiteral("Solution titrante\u00A0: %1, c1 = %2\u00A0mol/L")
-                       .arg(titrantName(model::titrantFamily(s)), general(in.titrantConcentration));
-    switch (model::reagentVolumeInput(s)) {
-    case model::ReagentVolumeInput::IodineVolume:
-        facts.setUp << QStringLiteral("Solution de diiode ajoutée en excès\u00A0: "
-                                      "c3 = %1\u00A0mol/L, V3 = %2\u00A0mL")
-                           .arg(general(in.reagentConcentration), general(in.iodineVolume));
-        break;
-    case model::ReagentVolumeInput::IodideVolume:
-        facts.setUp << QStringLiteral("Solution d'iodure de potassium ajoutée en excès\u00A0: "
-                                      "%1\u00A0mL")
-                           .arg(general(in.iodideVolume));
-        break;
-    case model::ReagentVolumeInput::None:
-        break;
-    }
-    if (Check1->isChecked() && model::involvesDiiode(s))
-        facts.setUp << QStringLiteral("Thiodène ajouté dans le bécher");
-    facts.setUp << QStringLiteral("Volume de solution titrante versé\u00A0: V1 = %1\u00A0mL")
-                       .arg(general(in.pouredVolume));
-    facts.method = QStringLiteral("changement de couleur de la solution du bécher");
-    if (Check1->isChecked() && model::involvesDiiode(s))
-        facts.method += QStringLiteral(" (thiodène)");
-}
-
-void FeuilleP::acidBaseReport(printing::ReportFacts& facts) {
-    namespace ab = model::acidbase;
-    const ab::BenchSetup setup = acidBaseSetup();
-    const ab::Preparation& p = setup.preparation;
-    const auto general = [](double x) { return QString::fromStdString(numbers::formatGeneral(x)); };
-    const QString sample =
-        sampleHidden_ ? QStringLiteral("c2 inconnue")
-                      : QStringLiteral("c2 = %1\u00A0mol/L").arg(general(p.sampleConcentration));
-    facts.setUp << QStringLiteral("Solution titrée\u00A0: %1, prélèvement V2 = %2\u00A0mL, %3")
-                       .arg(utf8(ab::listText(p.titration)), general(p.sampleVolume), sample);
-    facts.setUp
-        << QStringLiteral("Eau distillée ajoutée\u00A0: %1\u00A0mL").arg(general(p.waterVolume));
-    facts.setUp << QStringLiteral("Solution titrante\u00A0: %1, c1 = %2\u00A0mol/L")
-                       .arg(utf8(ab::titrantName(ab::titrant(p.titration))),
-                            general(p.titrantConcentration));
-    const bool indicator = ab::isIndicator(setup.indicator);
-    const QString indicatorName =
-        indicator ? utf8(ab::indicatorFacts(setup.indicator).name) : QStringLiteral("aucun");
-    facts.setUp << QStringLiteral("Indicateur coloré\u00A0: ") + indicatorName;
-    facts.setUp << QStringLiteral("Sonde de mesure\u00A0: ") + probeList->currentText();
-    facts.setUp << QStringLiteral("Volume de solution titrante versé\u00A0: V1 = %1\u00A0mL")
-                       .arg(general(numbers::parseBenchDouble(text(5).toStdString())));
-    // The method chosen on the curve, else the indicator's colour change.
-    const ab::Method method =
-        setup.probe == ab::Probe::None ? ab::Method::None : courbesMethods()->choice().method;
-    if (method != ab::Method::None)
-        facts.method = drawing::methodName(method);
-    else if (indicator)
-        facts.method =
-            QStringLiteral("changement de couleur de l'indicateur (%1)").arg(indicatorName);
-    else if (setup.probe != ab::Probe::None)
-        facts.method = QStringLiteral("lecture de la courbe (onglet Courbes)");
-    else
-        facts.method = QStringLiteral("aucune (ni sonde ni indicateur coloré)");
-}
-
 printing::ReportFacts FeuilleP::reportFacts() {
     printing::ReportFacts facts;
-    if (acidBaseTitration() >= 0)
-        acidBaseReport(facts);
-    else
-        redoxReport(facts);
+    family().report(facts);
 
     if (const auto& work = exercise_.work) {
         facts.student = work->name;

@@ -3,6 +3,8 @@
 // Small controls of the bench: a picture that acts as a button, a situation button that
 // cannot be unselected by a click, and the numeric text box filter.
 
+#include "families/number_keys.h"
+
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,15 +130,10 @@ public:
     static QString tintWords(int value);
 };
 
-// What the key filter of the numeric boxes does with one typed character.
-enum class KeyAction { Pass, Swallow, Validate };
-struct FilteredKey {
-    KeyAction action;
-    QChar character; // the character to insert when it passes (a full stop becomes a comma)
-};
-FilteredKey filterKey(QChar typed);
-// The same rule applied to a text that arrives in one piece (pasted): the characters that
-// would pass, full stops turned into commas.
-QString filterText(const QString& text);
+// The key filter of the numeric boxes, which the families' own boxes share.
+using families::FilteredKey;
+using families::filterKey;
+using families::filterText;
+using families::KeyAction;
 
 } // namespace bench

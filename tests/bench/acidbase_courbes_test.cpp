@@ -5,14 +5,15 @@
 // band, the curve in words, and the amount curves back when no probe is dipped.
 #include "fixture.h"
 
-#include "bench/courbes_methods.h"
-#include "drawing/measured_curve.h"
+#include "families/acidbase/courbes_methods.h"
+#include "families/acidbase/measured_curve.h"
 
 #include <QCheckBox>
 #include <QTest>
 
 namespace {
 
+using benchtest::acidBaseOf;
 using benchtest::BenchTest;
 namespace ab = model::acidbase;
 
@@ -30,24 +31,24 @@ protected:
         if (window->tabcourbes->partCount() != 1) return {};
         return window->tabcourbes->part(0).description;
     }
-    bench::CourbesMethods* methods() const { return window->courbesMethods(); }
+    families::CourbesMethods* methods() const { return acidBaseOf(*window).courbesMethods(); }
     QComboBox* methodList() const {
         return methods()->findChild<QComboBox*>(QStringLiteral("methodList"));
     }
-    bench::VolumeBox* contact(int k) const {
-        return static_cast<bench::VolumeBox*>(methods()->focusOrder()[std::size_t(1 + k)]);
+    families::VolumeBox* contact(int k) const {
+        return static_cast<families::VolumeBox*>(methods()->focusOrder()[std::size_t(1 + k)]);
     }
     // The plot of the tab as it is laid out now.
     drawing::PlotFrame frame() const {
         drawing::MeasuredCurveInputs in;
-        in.reading = window->probeList->currentIndex() == int(ab::Probe::Conductimeter)
+        in.reading = acidBaseOf(*window).probeList->currentIndex() == int(ab::Probe::Conductimeter)
                          ? drawing::Reading::Conductivity
                          : drawing::Reading::PH;
-        in.points = window->measuredPoints();
+        in.points = acidBaseOf(*window).measuredPoints();
         in.pouredVolume = 25;
         in.derivative = methods()->derivative();
         in.method = methods()->choice();
-        in.controlsHeight = bench::CourbesMethods::bandHeight;
+        in.controlsHeight = families::CourbesMethods::bandHeight;
         return drawing::measuredCurveLayout(window->tabcourbes->picture(), in).frame;
     }
     // Pixels of the measured curve's colour in the columns from x on.
@@ -174,7 +175,7 @@ TEST_F(AcidBaseCourbesBenchTest, TheCopyTakesTheBandOfTheControls) {
                 n += QColor(image.pixel(x, y)) != QColor(Qt::white);
         return n;
     };
-    const int band = screen.height() - bench::CourbesMethods::bandHeight;
+    const int band = screen.height() - families::CourbesMethods::bandHeight;
     EXPECT_EQ(inked(screen.image(), band), 0);
     EXPECT_GT(inked(copy, band), 0);
 }
@@ -226,13 +227,13 @@ TEST_F(AcidBaseCourbesBenchTest, WithNoProbeTheAmountCurvesComeBack) {
     chooseEthanoicAcid(ab::Probe::PHMeter);
     pour(30);
     ASSERT_EQ(window->tabcourbes->partCount(), 1);
-    window->probeList->setCurrentIndex(int(ab::Probe::None));
+    acidBaseOf(*window).probeList->setCurrentIndex(int(ab::Probe::None));
     EXPECT_TRUE(methods()->isHidden());
     EXPECT_EQ(window->tabcourbes->partCount(), 0);
     EXPECT_EQ(window->tabcourbes->accessibleName(),
               QStringLiteral("Courbes et tableau d'avancement"));
     // Back to a redox species: no band either.
-    window->probeList->setCurrentIndex(int(ab::Probe::PHMeter));
+    acidBaseOf(*window).probeList->setCurrentIndex(int(ab::Probe::PHMeter));
     EXPECT_FALSE(methods()->isHidden());
     window->ions1->setCurrentIndex(0);
     EXPECT_TRUE(methods()->isHidden());

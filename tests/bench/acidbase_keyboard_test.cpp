@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
+using benchtest::acidBaseOf;
 using benchtest::BenchTest;
 
 namespace {
@@ -53,9 +54,14 @@ TEST_F(AcidBaseKeyboardTest, TheClassicTitrationWithTheKeyboardAlone) {
     ASSERT_EQ(window->ions1->currentText(), "acide éthanoïque");
 
     // The panel top to bottom: the sample, its pipette, then the acid-base inputs.
-    const QWidget* order[] = {window->Text1[0],   window->Command5, window->Combo1,
-                              window->titrantBox, window->waterBox, window->indicatorList,
-                              window->probeList,  window->Command3};
+    const QWidget* order[] = {window->Text1[0],
+                              window->Command5,
+                              window->Combo1,
+                              acidBaseOf(*window).titrantBox,
+                              acidBaseOf(*window).waterBox,
+                              acidBaseOf(*window).indicatorList,
+                              acidBaseOf(*window).probeList,
+                              window->Command3};
     for (const QWidget* expected : order) {
         key(Qt::Key_Tab);
         ASSERT_EQ(focus(), expected) << expected->objectName().toStdString();
@@ -64,8 +70,8 @@ TEST_F(AcidBaseKeyboardTest, TheClassicTitrationWithTheKeyboardAlone) {
             key(Qt::Key_End); // 20 mL
             key(Qt::Key_Up);  // 10 mL
         }
-        if (expected == window->titrantBox) typeText("0,1");
-        if (expected == window->indicatorList) {
+        if (expected == acidBaseOf(*window).titrantBox) typeText("0,1");
+        if (expected == acidBaseOf(*window).indicatorList) {
             key(Qt::Key_End); // thymolphtaléine
             key(Qt::Key_Up);  // phénolphtaléine
         }
@@ -73,7 +79,7 @@ TEST_F(AcidBaseKeyboardTest, TheClassicTitrationWithTheKeyboardAlone) {
     EXPECT_EQ(text(0), "0,1");
     EXPECT_EQ(text(1), "0,1") << "typed on the panel, kept on the bench";
     EXPECT_EQ(window->Combo1->currentText(), "10 mL");
-    EXPECT_EQ(window->indicatorList->currentText(), "phénolphtaléine");
+    EXPECT_EQ(acidBaseOf(*window).indicatorList->currentText(), "phénolphtaléine");
     key(Qt::Key_Space);
     ASSERT_TRUE(window->Picture4->isHidden());
 

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+using benchtest::acidBaseOf;
 using benchtest::BenchTest;
 
 namespace {
@@ -56,11 +57,11 @@ TEST_F(AcidBaseSpeechTest, TheTapTellsTheMeterWithTheVolumeAndTheColour) {
     EXPECT_EQ(window->Image3->accessibleDescription(),
               QStringLiteral("10,00 mL versés, solution rose pâle, pH-mètre\u00A0: 8,73"));
     // Without a probe, nothing is read but the volume and the colour.
-    window->probeList->setCurrentIndex(2);
+    acidBaseOf(*window).probeList->setCurrentIndex(2);
     EXPECT_EQ(window->meterReading(), QString());
     EXPECT_EQ(window->progressSentence(), QStringLiteral("10,00 mL versés, solution rose pâle"));
     // The conductimeter reads with its unit.
-    window->probeList->setCurrentIndex(1);
+    acidBaseOf(*window).probeList->setCurrentIndex(1);
     EXPECT_TRUE(window->meterReading().startsWith(QStringLiteral("Conductimètre\u00A0: ")))
         << window->meterReading().toStdString();
     EXPECT_TRUE(window->meterReading().endsWith(QStringLiteral("cm⁻¹")))
@@ -106,10 +107,10 @@ TEST_F(AcidBaseSpeechTest, TheSummaryReadsTheProbeAndTheIndicatorButNoHiddenConc
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         chooseEthanoicAcid();
-        window->waterBox->setText(QString::fromUtf8(row.water));
-        window->waterBox_LostFocus();
-        window->indicatorList->setCurrentIndex(row.indicator);
-        window->probeList->setCurrentIndex(row.probe);
+        acidBaseOf(*window).waterBox->setText(QString::fromUtf8(row.water));
+        acidBaseOf(*window).waterBox_LostFocus();
+        acidBaseOf(*window).indicatorList->setCurrentIndex(row.indicator);
+        acidBaseOf(*window).probeList->setCurrentIndex(row.probe);
         window->masquer->setChecked(row.hidden);
         const QString summary = window->sceneSummary();
         for (const QString& part : row.says)
@@ -145,11 +146,17 @@ TEST_F(AcidBaseSpeechTest, ACorrectedBoxOfThePanelIsTold) {
         QStringList said;
     } rows[] = {
         // The drawn flask holds 65 mL: 10 mL of sample and a full burette leave 30 mL.
-        {"too much water", window->waterBox, "45", {"Valeur corrigée\u00a0: 30 mL."}},
-        {"water to two figures", window->waterBox, "12,3", {"Valeur corrigée\u00a0: 12 mL."}},
-        {"water as it should be", window->waterBox, "20", {}},
-        {"too strong a titrant", window->titrantBox, "5", {"Valeur corrigée\u00a0: 0,2 mol/L."}},
-        {"titrant as it should be", window->titrantBox, "0,05", {}},
+        {"too much water", acidBaseOf(*window).waterBox, "45", {"Valeur corrigée\u00a0: 30 mL."}},
+        {"water to two figures",
+         acidBaseOf(*window).waterBox,
+         "12,3",
+         {"Valeur corrigée\u00a0: 12 mL."}},
+        {"water as it should be", acidBaseOf(*window).waterBox, "20", {}},
+        {"too strong a titrant",
+         acidBaseOf(*window).titrantBox,
+         "5",
+         {"Valeur corrigée\u00a0: 0,2 mol/L."}},
+        {"titrant as it should be", acidBaseOf(*window).titrantBox, "0,05", {}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -6,6 +6,7 @@
 
 #include "files/configuration.h"
 #include "model/acidbase/indicators.h"
+#include "model/titration_id.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -14,6 +15,7 @@
 #include <QStandardItemModel>
 #include <QTest>
 
+using benchtest::acidBaseOf;
 using benchtest::BenchTest;
 
 namespace {
@@ -31,33 +33,34 @@ protected:
         return window->picburette->part(0).description.section(QLatin1Char(':'), 1).trimmed();
     }
     std::vector<QWidget*> acidBaseControls() const {
-        return {window->titrantBox, window->waterBox, window->indicatorList, window->probeList};
+        return {acidBaseOf(*window).titrantBox, acidBaseOf(*window).waterBox,
+                acidBaseOf(*window).indicatorList, acidBaseOf(*window).probeList};
     }
 };
 
 TEST_F(AcidBaseBenchTest, TheListSetsTheTwoFamiliesApart) {
     QComboBox* list = window->ions1;
     EXPECT_EQ(list->itemText(9), "thiosulfate de sodium") << "the redox items stay in place";
-    EXPECT_EQ(list->itemText(files::acidBaseHeadingPosition), "Titrages acido-basiques");
+    EXPECT_EQ(list->itemText(model::secondHeadingPosition), "Titrages acido-basiques");
     const auto* items = qobject_cast<QStandardItemModel*>(list->model());
     ASSERT_NE(items, nullptr);
-    EXPECT_FALSE(items->item(files::acidBaseHeadingPosition)->isEnabled()) << "not a choice";
-    EXPECT_EQ(list->itemText(files::acidBaseListStart), "acide chlorhydrique");
+    EXPECT_FALSE(items->item(model::secondHeadingPosition)->isEnabled()) << "not a choice";
+    EXPECT_EQ(list->itemText(model::secondFamilyStart), "acide chlorhydrique");
     EXPECT_EQ(list->itemText(list->count() - 1), "carbonate de sodium");
 
     // The keys pass over the heading, both ways.
     list->setCurrentIndex(9);
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(list->currentIndex(), files::acidBaseListStart);
-    EXPECT_EQ(window->acidBaseTitration(), ab::Titration::HydrochloricAcid);
+    EXPECT_EQ(list->currentIndex(), model::secondFamilyStart);
+    EXPECT_EQ(acidBaseOf(*window).titration(), ab::Titration::HydrochloricAcid);
     EXPECT_EQ(window->species(), -1) << "no redox species";
     QTest::keyClick(list, Qt::Key_Up);
     EXPECT_EQ(list->currentIndex(), 9);
-    EXPECT_EQ(window->acidBaseTitration(), -1);
+    EXPECT_EQ(acidBaseOf(*window).titration(), -1);
     // Nor does typing the first letters choose it ("t": the heading and thiosulfate).
     for (int i = 0; i < 3; ++i) {
         QTest::keyClick(list, Qt::Key_T);
-        EXPECT_NE(list->currentIndex(), files::acidBaseHeadingPosition) << i;
+        EXPECT_NE(list->currentIndex(), model::secondHeadingPosition) << i;
     }
 }
 
@@ -72,10 +75,10 @@ TEST_F(AcidBaseBenchTest, ItsInputsAppearOnThePanelForItAlone) {
     }
     EXPECT_TRUE(window->Text1[2]->isHidden());
     EXPECT_TRUE(window->Combo2->isHidden());
-    EXPECT_EQ(window->titrantBox->accessibleName(),
+    EXPECT_EQ(acidBaseOf(*window).titrantBox->accessibleName(),
               "Concentration de la solution titrante (solution d'hydroxyde de sodium)");
-    EXPECT_EQ(window->probeList->itemText(0), "pH-mètre");
-    EXPECT_EQ(window->indicatorList->count(), 1 + ab::indicatorCount);
+    EXPECT_EQ(acidBaseOf(*window).probeList->itemText(0), "pH-mètre");
+    EXPECT_EQ(acidBaseOf(*window).indicatorList->count(), 1 + ab::indicatorCount);
     // "Affichage" shows the indicator's scale in place of the tint scales, and gives them back.
     EXPECT_TRUE(window->PictureMnO4->isHidden());
     EXPECT_TRUE(window->HScroll1->isHidden());
@@ -107,7 +110,7 @@ TEST_F(AcidBaseBenchTest, TheMeterAndTheFlaskFollowTheClassicTitration) {
     drop();
     EXPECT_EQ(flask(), "20,05 mL, solution rose");
     // The set-up handed to the curves.
-    const ab::BenchSetup setup = window->acidBaseSetup();
+    const ab::BenchSetup setup = acidBaseOf(*window).setup();
     EXPECT_EQ(setup.preparation.titration, ab::Titration::EthanoicAcid);
     EXPECT_DOUBLE_EQ(setup.preparation.sampleConcentration, 0.1);
     EXPECT_DOUBLE_EQ(setup.preparation.sampleVolume, 10);
@@ -119,20 +122,21 @@ TEST_F(AcidBaseBenchTest, TheMeterAndTheFlaskFollowTheClassicTitration) {
 // 10 mL of hydrochloric acid at 0,0100 mol/L and 30 mL of water: [H₃O⁺] = [Cl⁻] = 0,1 mmol /
 // 40 mL = 0,0025 mol/L, σ = 42,61 × 2,5 / 100 = 1,065 mS·cm⁻¹.
 TEST_F(AcidBaseBenchTest, TheConductimeterReadsInTheUnitOfItsRange) {
-    window->ions1->setCurrentIndex(files::acidBaseListStart + ab::Titration::HydrochloricAcid);
+    window->ions1->setCurrentIndex(
+        model::listPosition({model::Family::AcidBase, ab::Titration::HydrochloricAcid}));
     window->Combo1->setCurrentIndex(4);
-    window->waterBox->setText(QStringLiteral("30"));
-    window->waterBox_LostFocus();
-    window->probeList->setCurrentIndex(1);
+    acidBaseOf(*window).waterBox->setText(QStringLiteral("30"));
+    acidBaseOf(*window).waterBox_LostFocus();
+    acidBaseOf(*window).probeList->setCurrentIndex(1);
     EXPECT_EQ(meter(), QStringLiteral("Conductimètre\u00A0: 1,07 mS·cm⁻¹"));
     EXPECT_EQ(flask(), "40 mL, solution incolore") << "the water is in the flask";
-    window->probeList->setCurrentIndex(2);
+    acidBaseOf(*window).probeList->setCurrentIndex(2);
     EXPECT_EQ(window->picburette->partCount(), 2) << "no meter to tell of";
 }
 
 TEST_F(AcidBaseBenchTest, ThePanelsTitrantBoxIsTheBenchsOwn) {
     window->ions1->setCurrentIndex(ethanoicPosition);
-    QLineEdit* box = window->titrantBox;
+    QLineEdit* box = acidBaseOf(*window).titrantBox;
     box->clear();
     QTest::keyClicks(box, "a0.5");
     EXPECT_EQ(box->text(), "0,5") << "the bench's key filter";
@@ -165,23 +169,23 @@ TEST_F(AcidBaseBenchTest, TheWaterStaysWithinWhatTheFlaskHolds) {
         SCOPED_TRACE(c.name);
         window->Combo1->setCurrentIndex(c.pipette);
         pour(10);
-        window->waterBox->clear();
-        QTest::keyClicks(window->waterBox, c.typed);
-        QTest::keyClick(window->waterBox, Qt::Key_Return);
-        EXPECT_EQ(window->waterBox->text(), c.kept);
+        acidBaseOf(*window).waterBox->clear();
+        QTest::keyClicks(acidBaseOf(*window).waterBox, c.typed);
+        QTest::keyClick(acidBaseOf(*window).waterBox, Qt::Key_Return);
+        EXPECT_EQ(acidBaseOf(*window).waterBox->text(), c.kept);
         EXPECT_EQ(text(5), "0,0") << "a new solution empties the burette";
     }
     // A larger sample leaves less room.
-    window->waterBox->setText(QStringLiteral("35"));
+    acidBaseOf(*window).waterBox->setText(QStringLiteral("35"));
     window->Combo1->setCurrentIndex(1); // 1 mL: 35 fits
-    EXPECT_EQ(window->waterBox->text(), "35");
+    EXPECT_EQ(acidBaseOf(*window).waterBox->text(), "35");
     window->Combo1->setCurrentIndex(5); // 20 mL
-    EXPECT_EQ(window->waterBox->text(), "20");
+    EXPECT_EQ(acidBaseOf(*window).waterBox->text(), "20");
 }
 
 TEST_F(AcidBaseBenchTest, EveryTickOfTheFlowAndEveryDropIsAMeasuredPoint) {
     chooseEthanoicAcid();
-    EXPECT_EQ(window->measuredVolumes(), std::vector<double>{0});
+    EXPECT_EQ(acidBaseOf(*window).measuredVolumes(), std::vector<double>{0});
     pour(40);
     drop();
     // A click on the tap: its release closes it, then pours one tick, read as every tick is.
@@ -190,32 +194,33 @@ TEST_F(AcidBaseBenchTest, EveryTickOfTheFlowAndEveryDropIsAMeasuredPoint) {
     window->Image3_Click();
     ASSERT_EQ(text(5), "4,2"); // 4,05 + 0,1 as the tap writes it
     // 0 mL, the 40 ticks 0,1 to 4,0 mL, the drop at 4,05 mL, the click's tick at 4,2 mL.
-    const std::vector<double> volumes = window->measuredVolumes();
+    const std::vector<double> volumes = acidBaseOf(*window).measuredVolumes();
     ASSERT_EQ(volumes.size(), 43u);
     for (int i = 0; i <= 40; ++i)
         EXPECT_NEAR(volumes[std::size_t(i)], 0.1 * i, 1e-9) << i;
     EXPECT_NEAR(volumes[41], 4.05, 1e-9);
     EXPECT_NEAR(volumes[42], 4.2, 1e-9);
     EXPECT_EQ(window->drops().size(), 1u) << "the drops alone, as before";
-    const std::vector<ab::Point> points = window->measuredPoints();
+    const std::vector<ab::Point> points = acidBaseOf(*window).measuredPoints();
     ASSERT_EQ(points.size(), volumes.size());
-    const ab::Preparation p = window->acidBaseSetup().preparation;
+    const ab::Preparation p = acidBaseOf(*window).setup().preparation;
     for (const ab::Point& point : points)
         EXPECT_DOUBLE_EQ(point.value, ab::mixtureAt(p, point.volume).pH) << point.volume;
     // Another probe reads the same volumes again.
-    window->probeList->setCurrentIndex(int(ab::Probe::Conductimeter));
-    const std::vector<ab::Point> sigma = window->measuredPoints();
+    acidBaseOf(*window).probeList->setCurrentIndex(int(ab::Probe::Conductimeter));
+    const std::vector<ab::Point> sigma = acidBaseOf(*window).measuredPoints();
     ASSERT_EQ(sigma.size(), volumes.size());
     EXPECT_DOUBLE_EQ(sigma[20].value, ab::reading(ab::mixtureAt(p, 2.0), ab::Probe::Conductimeter));
     // A smaller volume forgets what lies beyond it; emptying the burette forgets all.
     type(5, QStringLiteral("4,1"));
     window->Text1_LostFocus(5);
-    EXPECT_EQ(window->measuredVolumes().size(), 42u) << "0 to 4,0 mL and the drop at 4,05 mL";
-    EXPECT_EQ(window->measuredPoints().size(), 42u);
+    EXPECT_EQ(acidBaseOf(*window).measuredVolumes().size(), 42u)
+        << "0 to 4,0 mL and the drop at 4,05 mL";
+    EXPECT_EQ(acidBaseOf(*window).measuredPoints().size(), 42u);
     window->reinitialise();
-    EXPECT_EQ(window->measuredVolumes(), std::vector<double>{0});
-    ASSERT_EQ(window->measuredPoints().size(), 1u);
-    EXPECT_NEAR(window->measuredPoints()[0].value,
+    EXPECT_EQ(acidBaseOf(*window).measuredVolumes(), std::vector<double>{0});
+    ASSERT_EQ(acidBaseOf(*window).measuredPoints().size(), 1u);
+    EXPECT_NEAR(acidBaseOf(*window).measuredPoints()[0].value,
                 ab::reading(ab::mixtureAt(p, 0), ab::Probe::Conductimeter), 1e-12);
 }
 
@@ -225,19 +230,19 @@ TEST_F(AcidBaseBenchTest, EachMillilitrePouredByPageDownIsAMeasuredPoint) {
     window->pourMillilitre();
     drop();
     // 0 mL, 1 mL, 2 mL, then the drop at 2,05 mL.
-    const std::vector<double> volumes = window->measuredVolumes();
+    const std::vector<double> volumes = acidBaseOf(*window).measuredVolumes();
     ASSERT_EQ(volumes.size(), 4u);
     EXPECT_NEAR(volumes[1], 1.0, 1e-9);
     EXPECT_NEAR(volumes[2], 2.0, 1e-9);
     EXPECT_NEAR(volumes[3], 2.05, 1e-9);
-    const ab::Preparation p = window->acidBaseSetup().preparation;
-    EXPECT_DOUBLE_EQ(window->measuredPoints()[2].value, ab::mixtureAt(p, 2.0).pH);
+    const ab::Preparation p = acidBaseOf(*window).setup().preparation;
+    EXPECT_DOUBLE_EQ(acidBaseOf(*window).measuredPoints()[2].value, ab::mixtureAt(p, 2.0).pH);
 }
 
 TEST_F(AcidBaseBenchTest, TheReportSaysTheAcidBaseSetUpAndItsMethod) {
     chooseEthanoicAcid();
-    window->waterBox->setText(QStringLiteral("20"));
-    window->waterBox_LostFocus();
+    acidBaseOf(*window).waterBox->setText(QStringLiteral("20"));
+    acidBaseOf(*window).waterBox_LostFocus();
     window->pourMillilitre();
     printing::ReportFacts facts = window->reportFacts();
     const QString setUp = facts.setUp.join(QLatin1Char('\n'));
@@ -251,45 +256,47 @@ TEST_F(AcidBaseBenchTest, TheReportSaysTheAcidBaseSetUpAndItsMethod) {
     EXPECT_FALSE(setUp.contains(QStringLiteral("—"))) << "no redox species stands in the report";
     EXPECT_EQ(facts.method,
               QStringLiteral("changement de couleur de l'indicateur (phénolphtaléine)"));
-    window->indicatorList->setCurrentIndex(0);
-    window->probeList->setCurrentIndex(int(ab::Probe::None));
+    acidBaseOf(*window).indicatorList->setCurrentIndex(0);
+    acidBaseOf(*window).probeList->setCurrentIndex(int(ab::Probe::None));
     EXPECT_EQ(window->reportFacts().method,
               QStringLiteral("aucune (ni sonde ni indicateur coloré)"));
 }
 
 TEST_F(AcidBaseBenchTest, EachSituationKeepsItsAcidBaseInputs) {
     window->ions1->setCurrentIndex(ethanoicPosition);
-    window->waterBox->setText(QStringLiteral("20"));
-    window->indicatorList->setCurrentIndex(1 + ab::Indicator::BromothymolBlue);
-    window->probeList->setCurrentIndex(1);
+    acidBaseOf(*window).waterBox->setText(QStringLiteral("20"));
+    acidBaseOf(*window).indicatorList->setCurrentIndex(1 + ab::Indicator::BromothymolBlue);
+    acidBaseOf(*window).probeList->setCurrentIndex(1);
     window->Option2[1]->setChecked(true);
-    EXPECT_EQ(window->acidBaseTitration(), -1) << "situation 2 holds its redox start values";
+    EXPECT_EQ(acidBaseOf(*window).titration(), -1) << "situation 2 holds its redox start values";
     window->Option2[0]->setChecked(true);
-    EXPECT_EQ(window->acidBaseTitration(), ab::Titration::EthanoicAcid);
-    EXPECT_EQ(window->waterBox->text(), "20");
-    EXPECT_EQ(window->indicatorList->currentIndex(), 1 + ab::Indicator::BromothymolBlue);
-    EXPECT_EQ(window->probeList->currentIndex(), 1);
-    const files::AcidBaseChoices stored = window->benchSituations().acidBase[0];
-    EXPECT_EQ(stored, (files::AcidBaseChoices{"20", 1 + ab::Indicator::BromothymolBlue, 1}));
+    EXPECT_EQ(acidBaseOf(*window).titration(), ab::Titration::EthanoicAcid);
+    EXPECT_EQ(acidBaseOf(*window).waterBox->text(), "20");
+    EXPECT_EQ(acidBaseOf(*window).indicatorList->currentIndex(),
+              1 + ab::Indicator::BromothymolBlue);
+    EXPECT_EQ(acidBaseOf(*window).probeList->currentIndex(), 1);
+    const files::FamilyChoices stored = window->benchSituations().family[0];
+    EXPECT_EQ(stored, (files::FamilyChoices{"20", 1 + ab::Indicator::BromothymolBlue, 1}));
 }
 
 TEST_F(AcidBaseBenchTest, ASavedFileOpensOnTheSameBench) {
     const QString path = folder.filePath(QStringLiteral("acidobasique.C17"));
     chooseEthanoicAcid();
-    window->waterBox->setText(QStringLiteral("15"));
-    window->probeList->setCurrentIndex(1);
+    acidBaseOf(*window).waterBox->setText(QStringLiteral("15"));
+    acidBaseOf(*window).probeList->setCurrentIndex(1);
     ASSERT_EQ(files::writeConfiguration(path.toStdString(), window->benchSituations()),
               files::WriteResult::Ok);
 
     window->ions1->setCurrentIndex(3);
     window->loadConfiguration(path);
-    EXPECT_EQ(window->acidBaseTitration(), ab::Titration::EthanoicAcid);
+    EXPECT_EQ(acidBaseOf(*window).titration(), ab::Titration::EthanoicAcid);
     EXPECT_EQ(text(0), "0,1");
     EXPECT_EQ(text(1), "0,1");
     EXPECT_EQ(window->Combo1->currentText(), "10 mL");
-    EXPECT_EQ(window->waterBox->text(), "15");
-    EXPECT_EQ(window->indicatorList->currentIndex(), 1 + ab::Indicator::Phenolphthalein);
-    EXPECT_EQ(window->probeList->currentIndex(), 1);
+    EXPECT_EQ(acidBaseOf(*window).waterBox->text(), "15");
+    EXPECT_EQ(acidBaseOf(*window).indicatorList->currentIndex(),
+              1 + ab::Indicator::Phenolphthalein);
+    EXPECT_EQ(acidBaseOf(*window).probeList->currentIndex(), 1);
 }
 
 TEST_F(AcidBaseBenchTest, ADamagedFileIsToldAndTheBenchIsLeftAsItWas) {
@@ -301,7 +308,8 @@ TEST_F(AcidBaseBenchTest, ADamagedFileIsToldAndTheBenchIsLeftAsItWas) {
     file.write(whole.substr(0, 100 * 128).data(), 100 * 128);
     file.close();
 
-    window->ions1->setCurrentIndex(files::acidBaseListStart + ab::Titration::Ammonia);
+    window->ions1->setCurrentIndex(
+        model::listPosition({model::Family::AcidBase, ab::Titration::Ammonia}));
     script.answers = {ui::Answer::Ok};
     window->loadConfiguration(path);
     ASSERT_EQ(script.asked.size(), 1u);
@@ -309,7 +317,7 @@ TEST_F(AcidBaseBenchTest, ADamagedFileIsToldAndTheBenchIsLeftAsItWas) {
                                                    "ses titrages acido-basiques ne peuvent pas "
                                                    "être lus."));
     EXPECT_EQ(script.asked[0].title, "Fichier non valide");
-    EXPECT_EQ(window->acidBaseTitration(), ab::Titration::Ammonia) << "nothing changed";
+    EXPECT_EQ(acidBaseOf(*window).titration(), ab::Titration::Ammonia) << "nothing changed";
     EXPECT_EQ(window->situations().table.current, 0);
 }
 
@@ -336,7 +344,7 @@ TEST_F(AcidBaseBenchTest, AHiddenConcentrationStaysSecret) {
     window->masquer->setChecked(true);
     pour(50);
     const QStringList lines =
-        QString::fromStdString(*window->acidBaseTableText(";", "\n")).split(QLatin1Char('\n'));
+        QString::fromStdString(window->tableText(";", "\n")).split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 1 + 51 + 1) << "the header, 0 to 5 mL, the last line end";
     const QStringList header = lines[0].split(QLatin1Char(';'));
     // The sample's columns are kept, empty; the titrant's ones are filled.
@@ -373,7 +381,7 @@ TEST_F(AcidBaseBenchTest, AHiddenConcentrationStaysSecret) {
 
 TEST_F(AcidBaseBenchTest, PrintedAndCopiedPicturesAreTheScreensOnes) {
     chooseEthanoicAcid();
-    window->probeList->setCurrentIndex(int(ab::Probe::None)); // the amount curves
+    acidBaseOf(*window).probeList->setCurrentIndex(int(ab::Probe::None)); // the amount curves
     pour(30);
     window->Onglets_MouseUp(400, 8); // the "Courbes" tab
     const qreal ratio = window->tabcourbes->picture().devicePixelRatio();

@@ -2,7 +2,7 @@
 // The controls of the acid-base "Courbes" tab, from the keyboard and the mouse: the methods
 // offered for each probe, the volumes stepped from reading to reading, the point of contact
 // taken and moved, the range of a line swept, and their names for screen readers.
-#include "bench/courbes_methods.h"
+#include "families/acidbase/courbes_methods.h"
 
 #include "model/acidbase/mixture.h"
 #include "support/application.h"
@@ -20,8 +20,8 @@
 namespace {
 
 namespace ab = model::acidbase;
-using bench::CourbesMethods;
-using bench::VolumeBox;
+using families::CourbesMethods;
+using families::VolumeBox;
 
 // Readings every `step` mL up to `last` of 0,1 mol/L ethanoic acid (10 mL) by 0,1 mol/L sodium
 // hydroxide.

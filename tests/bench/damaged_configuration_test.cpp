@@ -5,8 +5,8 @@
 
 #include "fixture.h"
 
-#include "drawing/probe.h"
-#include "files/check/configuration_check.h"
+#include "drawing/bench_drawing.h"
+#include "families/rules/family_rules.h"
 #include "files/ui/ouvrir.h"
 #include "model/amounts.h"
 #include "model/bench_limits.h"
@@ -15,6 +15,7 @@
 
 namespace {
 
+using benchtest::acidBaseOf;
 using benchtest::BenchTest;
 
 // The check's water limit is the most the bench's flask takes with no sample.
@@ -52,7 +53,7 @@ TEST_F(BenchTest, TheOpenWindowRefusesADamagedConfigurationAndTheBenchKeepsWhatI
     const files::SituationTable after = window->benchSituations();
     EXPECT_EQ(after.texts, before.texts);
     EXPECT_EQ(after.choices, before.choices);
-    EXPECT_EQ(after.acidBase, before.acidBase);
+    EXPECT_EQ(after.family, before.family);
 }
 
 TEST_F(BenchTest, WhatTheBenchHoldsOnceValidatedIsSavedAsAConfigurationThatLoads) {
@@ -62,20 +63,20 @@ TEST_F(BenchTest, WhatTheBenchHoldsOnceValidatedIsSavedAsAConfigurationThatLoads
             type(k, QString::fromLatin1(typed));
             window->Text1_LostFocus(k);
         }
-        window->waterBox->setText(QString::fromLatin1(typed));
-        window->waterBox_LostFocus();
-        EXPECT_EQ(files::configurationProblem(window->benchSituations()), "") << typed;
+        acidBaseOf(*window).waterBox->setText(QString::fromLatin1(typed));
+        acidBaseOf(*window).waterBox_LostFocus();
+        EXPECT_EQ(families::configurationProblem(window->benchSituations()), "") << typed;
     }
     type(5, QStringLiteral("30"));
     script.answers = {ui::Answer::Ok}; // the burette holds 25 mL
     window->Text1_LostFocus(5);
-    EXPECT_EQ(files::configurationProblem(window->benchSituations()), "");
+    EXPECT_EQ(families::configurationProblem(window->benchSituations()), "");
     // Typed and not validated, the focus gone to another window: validated as it is saved.
-    for (QLineEdit* box : {window->Text1[1], window->waterBox}) {
+    for (QLineEdit* box : {window->Text1[1], acidBaseOf(*window).waterBox}) {
         box->setFocus();
         box->selectAll();
         box->insert(QStringLiteral("50"));
-        EXPECT_EQ(files::configurationProblem(window->benchSituations()), "");
+        EXPECT_EQ(families::configurationProblem(window->benchSituations()), "");
     }
     EXPECT_EQ(text(1), "0,2");
 }

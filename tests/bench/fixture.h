@@ -7,12 +7,14 @@
 #include "bench/feuillep.h"
 #include "bench/widgets.h"
 #include "drawing/widgets/picturebox.h"
+#include "families/acidbase/acidbase_family.h"
 #include "files/configuration.h"
 #include "files/recordfile.h"
 #include "files/ui/paths.h"
 #include "model/acidbase/catalogue.h"
 #include "model/acidbase/indicators.h"
 #include "model/acidbase/meters.h"
+#include "model/titration_id.h"
 #include "support/application.h"
 #include "support/scripted_answerer.h"
 
@@ -26,6 +28,12 @@
 #include <memory>
 
 namespace benchtest {
+
+// The acid-base family of a bench, with its panel's controls and its measured curve.
+inline families::AcidBaseFamily& acidBaseOf(const bench::FeuilleP& window) {
+    return static_cast<families::AcidBaseFamily&>(
+        window.families().of({model::Family::AcidBase, 0}));
+}
 
 class BenchTest : public ::testing::Test {
 protected:
@@ -59,17 +67,17 @@ protected:
     // first drop (½ (pKa − log c) = ½ (4,76 + 1)), 4,76 at the half-equivalence (5 mL), 8,73
     // at the equivalence (10 mL), where phenolphthalein turns pink.
     static constexpr int ethanoicPosition =
-        files::acidBaseListStart + model::acidbase::Titration::EthanoicAcid;
+        model::listPosition({model::Family::AcidBase, model::acidbase::Titration::EthanoicAcid});
     void chooseEthanoicAcid(int indicator = model::acidbase::Indicator::Phenolphthalein,
                             model::acidbase::Probe probe = model::acidbase::Probe::PHMeter) {
         window->ions1->setCurrentIndex(ethanoicPosition);
         type(0, QStringLiteral("0,1"));
         window->Text1_LostFocus(0);
         window->Combo1->setCurrentIndex(4);
-        window->titrantBox->setText(QStringLiteral("0,1"));
-        window->titrantBox_LostFocus();
-        window->indicatorList->setCurrentIndex(1 + indicator);
-        window->probeList->setCurrentIndex(int(probe));
+        acidBaseOf(*window).titrantBox->setText(QStringLiteral("0,1"));
+        acidBaseOf(*window).titrantBox_LostFocus();
+        acidBaseOf(*window).indicatorList->setCurrentIndex(1 + indicator);
+        acidBaseOf(*window).probeList->setCurrentIndex(int(probe));
     }
     // The tap held for so many ticks of the flow, then released.
     void pour(int ticks) {

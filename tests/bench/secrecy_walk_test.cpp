@@ -23,6 +23,8 @@
 
 namespace {
 
+using benchtest::acidBaseOf;
+
 const QString data = QStringLiteral(TITRAGE_SOURCE_DIR "/data/");
 
 // What a student can read of the bench.
@@ -129,7 +131,7 @@ protected:
 
         Seen seen;
         collectTexts(QAccessible::queryAccessibleInterface(window.get()), seen.texts);
-        const bool acidBase = window->acidBaseTitration() >= 0;
+        const bool acidBase = acidBaseOf(*window).titration() >= 0;
         seen.csv = printing::amountsTableCsv(*window);
         printing::copyAmountsTable(*window);
         seen.clipboard = QGuiApplication::clipboard()->text();
@@ -174,7 +176,7 @@ TEST_F(SecrecyWalk, NothingShownDependsOnTheAmountToFind) {
             const Seen second = look(exercise, ticks);
             // The two benches do differ: the model works with each one's own amount.
             EXPECT_NE(firstSample, window->sampleConcentration());
-            if (window->acidBaseTitration() < 0) {
+            if (acidBaseOf(*window).titration() < 0) {
                 EXPECT_NE(firstAmounts, window->presentAmounts());
             }
 

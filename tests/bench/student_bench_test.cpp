@@ -10,6 +10,7 @@
 #include "exercises/student_work.h"
 #include "files/unknown_sample.h"
 #include "grading/result_check.h"
+#include "grading/titration_numbers.h"
 #include "model/acidbase/student_methods.h"
 #include "model/colour.h"
 #include "numbers/formats.h"
@@ -26,6 +27,7 @@
 
 namespace {
 
+using benchtest::acidBaseOf;
 using benchtest::BenchTest;
 
 TEST_F(BenchTest, TheStudentsConcentrationIsTitratedAndShownByNothing) {
@@ -68,7 +70,7 @@ TEST_F(BenchTest, TheStudentsConcentrationIsTitratedAndShownByNothing) {
     type(1, QStringLiteral("0,02"));
     window->Text1_LostFocus(1);
     const exercises::BenchReadings readings = window->benchReadings();
-    EXPECT_EQ(readings.species, window->ions1->currentIndex());
+    EXPECT_EQ(readings.numbers, grading::titrationNumbers(window->ions1->currentIndex()));
     EXPECT_EQ(readings.titrantConcentration, 0.02);
     // Activated again (coming back from a window of the program), the label stays "inconnue".
     window->Form_Activate();
@@ -116,14 +118,14 @@ TEST_F(BenchTest, TheSecretReachesTheAcidBaseFlaskAndOutlivesTheExercise) {
     window->exercise().work = exercises::StudentWork{};
     // The exercise's own value, sealed: the flask holds it, no text does.
     window->sealSample(std::nullopt);
-    EXPECT_EQ(window->acidBaseSetup().preparation.sampleConcentration, 0.1);
+    EXPECT_EQ(acidBaseOf(*window).setup().preparation.sampleConcentration, 0.1);
     EXPECT_EQ(window->meterReading(), clear);
     EXPECT_EQ(text(0), QStringLiteral("inconnue"));
     EXPECT_EQ(window->exerciseSituations().texts[0][0], "0,1");   // the exercise saved again
     EXPECT_EQ(window->benchSituations().texts[0][0], "inconnue"); // a configuration saved
     // A student's own value takes its place, read by the acid-base bench as by the redox one.
     window->sealSample(0.08);
-    EXPECT_EQ(window->acidBaseSetup().preparation.sampleConcentration, 0.08);
+    EXPECT_EQ(acidBaseOf(*window).setup().preparation.sampleConcentration, 0.08);
     EXPECT_NE(window->meterReading(), clear);
     EXPECT_EQ(window->exerciseSituations().texts[0][0], "inconnue");
 
@@ -134,7 +136,7 @@ TEST_F(BenchTest, TheSecretReachesTheAcidBaseFlaskAndOutlivesTheExercise) {
     EXPECT_FALSE(window->Label1->isEnabled());
     window->Option2[1]->setChecked(true);
     window->Option2[0]->setChecked(true);
-    EXPECT_EQ(window->acidBaseSetup().preparation.sampleConcentration, 0.08);
+    EXPECT_EQ(acidBaseOf(*window).setup().preparation.sampleConcentration, 0.08);
     // The student defines a new solution: the start value, shown, in every situation.
     emit window->ions1->activated(window->ions1->currentIndex());
     EXPECT_FALSE(window->exerciseSecret());
@@ -174,7 +176,7 @@ TEST_F(BenchTest, EachStudentTitratesTheirOwnUnknownInBothFamilies) {
         }
         type(1, QStringLiteral("0,01"));
         window->Text1_LostFocus(1);
-        if (acidBase) window->titrantBox->setText(QStringLiteral("0,01"));
+        if (acidBase) acidBaseOf(*window).titrantBox->setText(QStringLiteral("0,01"));
         std::set<QString> firstReadings;
         for (const char* name : {"Dupont Marie", "Alice Martin"}) {
             SCOPED_TRACE(std::string(name) + (acidBase ? ", acid-base" : ", redox"));
@@ -195,7 +197,7 @@ TEST_F(BenchTest, EachStudentTitratesTheirOwnUnknownInBothFamilies) {
             double ve = 0;
             if (acidBase) {
                 pour(200);
-                ve = ab::applyMethod(window->measuredPoints(),
+                ve = ab::applyMethod(acidBaseOf(*window).measuredPoints(),
                                      {ab::Method::Derivative, 0, 0, {}, {}})
                          .equivalence->volume;
             } else {

@@ -29,6 +29,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+using benchtest::acidBaseOf;
 using benchtest::BenchTest;
 
 namespace {
@@ -180,15 +181,16 @@ TEST_F(TeachingTexts, TheGettingStartedAcidBaseStepsReadWhatTheTextGives) {
     // "la concentration c1 [...] (taper 0,1), le volume d'eau distillée ajoutée (laisser 0),
     // l'indicateur coloré (choisir « phénolphtaléine ») et la sonde de mesure (laisser
     // « pH-mètre »)."
-    for (QWidget* w : std::initializer_list<QWidget*>{window->titrantBox, window->waterBox,
-                                                      window->indicatorList, window->probeList})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             acidBaseOf(*window).titrantBox, acidBaseOf(*window).waterBox,
+             acidBaseOf(*window).indicatorList, acidBaseOf(*window).probeList})
         EXPECT_FALSE(w->isHidden()) << w->objectName().toStdString();
-    window->titrantBox->setText(QStringLiteral("0,1"));
-    window->titrantBox_LostFocus();
-    EXPECT_EQ(window->waterBox->text(), "0");
-    window->indicatorList->setCurrentIndex(
-        window->indicatorList->findText(QStringLiteral("phénolphtaléine")));
-    EXPECT_EQ(window->probeList->currentText(), "pH-mètre");
+    acidBaseOf(*window).titrantBox->setText(QStringLiteral("0,1"));
+    acidBaseOf(*window).titrantBox_LostFocus();
+    EXPECT_EQ(acidBaseOf(*window).waterBox->text(), "0");
+    acidBaseOf(*window).indicatorList->setCurrentIndex(
+        acidBaseOf(*window).indicatorList->findText(QStringLiteral("phénolphtaléine")));
+    EXPECT_EQ(acidBaseOf(*window).probeList->currentText(), "pH-mètre");
     // "Cliquer sur « Simuler le titrage » : le pH-mètre [...] affiche pH = 2,88. Verser 5,0 mL
     // avec le robinet : il affiche 4,76"
     window->Command3->click();

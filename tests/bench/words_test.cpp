@@ -4,8 +4,9 @@
 // hidden concentration away.
 #include "fixture.h"
 
-#include "bench/words.h"
 #include "drawing/tintscale.h"
+#include "families/redox/redox_words.h"
+#include "families/words.h"
 #include "model/catalogue.h"
 
 #include <QCheckBox>
@@ -26,7 +27,7 @@ TEST(Words, AConcentrationHasTwoSignificantFiguresAtLeastAndKeepsAllItsOwn) {
         {"0,15", "0,15"},  {"abc", "0"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(bench::concentrationText(QString::fromUtf8(row.typed)), row.said) << row.typed;
+        EXPECT_EQ(families::concentrationText(QString::fromUtf8(row.typed)), row.said) << row.typed;
 }
 
 TEST(Words, ACurveIsSaidByItsRisesFallsAndStays) {
@@ -50,16 +51,16 @@ TEST(Words, ACurveIsSaidByItsRisesFallsAndStays) {
          "puis reste à 0 mol."},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(bench::curveSummary("X", v, row.mol), QString::fromUtf8(row.said)) << row.name;
-    EXPECT_EQ(bench::curveSummary("X", {0}, {0.00012}), "n(X)\u00a0: 0,00012 mol.");
-    EXPECT_EQ(bench::curveSummary("X", {}, {}), QString());
+        EXPECT_EQ(families::curveSummary("X", v, row.mol), QString::fromUtf8(row.said)) << row.name;
+    EXPECT_EQ(families::curveSummary("X", {0}, {0.00012}), "n(X)\u00a0: 0,00012 mol.");
+    EXPECT_EQ(families::curveSummary("X", {}, {}), QString());
 }
 
 TEST(Words, ATintScaleIsAContiguousTableOfColours) {
     for (const model::Tint tint : {model::Tint::Permanganate, model::Tint::Diiode}) {
         for (const int h : {100, 150, 200}) {
             SCOPED_TRACE(h);
-            const a11y::TextTable t = bench::tintScaleTable(tint, h);
+            const a11y::TextTable t = families::tintScaleTable(tint, h);
             EXPECT_EQ(t.headers, (QStringList{"Couleur", "De (mol/L)", "À (mol/L)"}));
             ASSERT_GE(t.rowCount(), 2) << "from pale to dark";
             EXPECT_EQ(t.cell(0, 1), "1,0·10⁻⁵");
@@ -154,10 +155,10 @@ TEST_F(WordsOnTheBench, TheTintScalesAreTablesThatFollowTheSlider) {
     ASSERT_EQ(window->currentTab(), 2);
     ASSERT_EQ(window->PictureMnO4->partCount(), 1);
     EXPECT_EQ(window->PictureMnO4->part(0).table.rows,
-              bench::tintScaleTable(model::Tint::Permanganate, window->HScroll1->value()).rows);
+              families::tintScaleTable(model::Tint::Permanganate, window->HScroll1->value()).rows);
     window->HScroll1->setValue(drawing::tintSliderMaximum);
     EXPECT_EQ(window->PictureI2->part(0).table.rows,
-              bench::tintScaleTable(model::Tint::Diiode, drawing::tintSliderMaximum).rows);
+              families::tintScaleTable(model::Tint::Diiode, drawing::tintSliderMaximum).rows);
     EXPECT_EQ(window->PictureI2->part(0).name, "Couleurs du diiode selon la concentration");
 }
 

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the bench measured since the burette was last emptied: the volumes (mL) where drops
-// landed, those where the tap was read (every tick of the flow and every stop), and the
-// probe's readings at all of them, the curve a student draws from the meter. The drops also
-// give the rows of the tables of both families.
-
-#include "model/acidbase/meters.h"
+// landed and those where the tap was read (every tick of the flow and every stop). A probe in
+// the beaker reads at all of them; the drops also give the rows of the tables.
 
 #include <vector>
 
-namespace model::acidbase {
+namespace model {
 
 class Measurements {
 public:
@@ -26,16 +23,10 @@ public:
     const std::vector<double>& drops() const { return drops_; }
     // 0 mL, then every volume where a drop landed or the tap was read, increasing, each once.
     std::vector<double> volumes() const;
-    // The probe's readings at volumes() for the set-up. Those already worked out are kept
-    // while the set-up stays the same (the indicator changes no reading): a tick works out the
-    // reading at its own volume only.
-    const std::vector<Point>& points(const BenchSetup& setup) const;
 
 private:
     std::vector<double> drops_;
     std::vector<double> read_;
-    mutable std::vector<Point> points_;
-    mutable BenchSetup pointsSetup_;
 };
 
-} // namespace model::acidbase
+} // namespace model

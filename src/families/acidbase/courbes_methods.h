@@ -9,7 +9,7 @@
 // moves it along the curve, or sweeps the range of the line on its side. Every control has a
 // French name for screen readers.
 
-#include "drawing/measured_curve.h"
+#include "families/acidbase/measured_curve.h"
 #include "model/acidbase/student_methods.h"
 
 #include <QDoubleSpinBox>
@@ -21,7 +21,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 
-namespace bench {
+namespace families {
 
 // A volume of the curve, in mL with a decimal comma, whose arrows step from one measured
 // volume to the next (a volume typed between two readings steps to the nearer one beyond it).
@@ -94,4 +94,4 @@ private:
     bool quiet_ = false; // while the boxes are set by program
 };
 
-} // namespace bench
+} // namespace families

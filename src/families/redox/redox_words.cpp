@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The pictures of the side panel in words, for those who cannot see them: the "Courbes" tab
-// (each curve summarised, the table of the amounts and the progress tables read as tables)
-// and the tint scales (the colours of each scale along the concentration). While the
-// concentration is hidden no amount that depends on it is said: it is "inconnue".
-#include "bench/feuillep.h"
+// The redox family's pictures in words, for those who cannot see them: the "Courbes" tab (each
+// curve summarised, the table of the amounts and the progress tables read as tables) and the
+// tint scales (the colours of each scale along the concentration). While the concentration is
+// hidden no amount that depends on it is said: it is "inconnue".
+#include "families/redox/redox_words.h"
+#include "families/redox/redox_family.h"
 
-#include "bench/words.h"
 #include "drawing/courbes.h"
 #include "drawing/graph.h"
 #include "drawing/graphlabels.h"
@@ -19,12 +19,11 @@
 #include "model/progress.h"
 #include "numbers/formats.h"
 
-#include <QCheckBox>
 #include <QScrollBar>
 
 #include <cmath>
 
-namespace bench {
+namespace families {
 
 namespace {
 
@@ -81,15 +80,16 @@ QString curveSummary(const QString& formula, const std::vector<double>& volumes,
     return text + QLatin1Char('.');
 }
 
-void FeuilleP::updateCourbesParts() {
-    // The measured curve of an acid-base titration tells itself (feuillep_courbes.cpp).
-    if (tabcourbes->isHidden() || flowing() || measuredCurveShown()) return;
+void RedoxFamily::describeCourbes() {
+    drawing::PictureBox* tabcourbes = widgets().courbes;
+    if (tabcourbes->isHidden() || bench().flowing()) return;
     const drawing::CourbesInputs in = courbesInputs();
     if (in.scaleMax == 0 || in.species < 0) {
         tabcourbes->setPartCount(0);
         return;
     }
-    const std::vector<double> volumes = model::tableVolumes(in.in.pouredVolume, drops());
+    const std::vector<double> volumes =
+        model::tableVolumes(in.in.pouredVolume, bench().measurements().drops());
     const model::AmountsTable amounts = model::amountsTable(in.species, in.in, volumes, in.hidden);
     const model::ProgressTable progress = model::progressTable(in.species, in.in);
     tabcourbes->setPartCount(2 + int(progress.reactions.size()));
@@ -203,10 +203,11 @@ a11y::TextTable tintScaleTable(model::Tint tint, int h) {
     return table;
 }
 
-void FeuilleP::updateTintScaleParts() {
-    const int h = HScroll1->sliderPosition();
+void RedoxFamily::describeSwatches() {
+    const int h = widgets().tintSlider->sliderPosition();
     const std::pair<drawing::PictureBox*, model::Tint> scales[] = {
-        {PictureMnO4, model::Tint::Permanganate}, {PictureI2, model::Tint::Diiode}};
+        {widgets().permanganateScale, model::Tint::Permanganate},
+        {widgets().diiodeScale, model::Tint::Diiode}};
     for (const auto& [box, tint] : scales) {
         box->setPartCount(1);
         drawing::PicturePart part;
@@ -220,4 +221,4 @@ void FeuilleP::updateTintScaleParts() {
     }
 }
 
-} // namespace bench
+} // namespace families

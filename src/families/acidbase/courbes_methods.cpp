@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bench/courbes_methods.h"
+#include "families/acidbase/courbes_methods.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace bench {
+namespace families {
 
 namespace {
 
@@ -277,4 +277,4 @@ std::vector<QWidget*> CourbesMethods::focusOrder() const {
             ranges_[0], ranges_[1],  ranges_[2],   ranges_[3]};
 }
 
-} // namespace bench
+} // namespace families

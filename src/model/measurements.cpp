@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/acidbase/measurements.h"
+#include "model/measurements.h"
 
 #include <algorithm>
 #include <cmath>
-#include <span>
 
-namespace model::acidbase {
+namespace model {
 namespace {
 
 // Two volumes closer than this are one reading (the bench writes volumes to 0,01 mL).
@@ -40,22 +39,4 @@ std::vector<double> Measurements::volumes() const {
     return volumes;
 }
 
-const std::vector<Point>& Measurements::points(const BenchSetup& setup) const {
-    const std::vector<double> at = volumes();
-    const Preparation& p = setup.preparation;
-    const bool same = p == pointsSetup_.preparation && setup.probe == pointsSetup_.probe;
-    std::size_t kept = 0;
-    if (same)
-        while (kept < points_.size() && kept < at.size() && points_[kept].volume == at[kept])
-            ++kept;
-    points_.resize(kept);
-    pointsSetup_ = setup;
-    if (kept < at.size()) {
-        const std::vector<Point> added =
-            readings(p, std::span<const double>(at).subspan(kept), setup.probe);
-        points_.insert(points_.end(), added.begin(), added.end());
-    }
-    return points_;
-}
-
-} // namespace model::acidbase
+} // namespace model

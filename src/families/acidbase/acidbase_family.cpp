@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The acid-base bench: the acid-base items of the species list, the controls of the panel
-// that only these titrations need (the titrant's concentration, the water added, the
-// indicator, the probe) with their validation, the set-up and the measured volumes handed to
-// whoever draws the curves, and the situations' acid-base inputs.
-#include "bench/feuillep.h"
+// The acid-base family on the bench: its items of the species list, the controls of the panel
+// that only its titrations need (the titrant's concentration, the water added, the indicator,
+// the probe) with their validation, its set-up and measured volumes handed to whoever draws the
+// curves, and its inputs in the situations.
+#include "families/acidbase/acidbase_family.h"
 
-#include "bench/widgets.h"
-#include "drawing/preparation_acidbase.h"
 #include "drawing/utf8.h"
 #include "drawing/widgets/picturebox.h"
+#include "families/acidbase/preparation_acidbase.h"
+#include "families/number_keys.h"
 #include "model/acidbase/indicators.h"
+#include "model/bench_limits.h"
 #include "numbers/formats.h"
 #include "numbers/reading.h"
 
@@ -23,9 +24,8 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <span>
 
-namespace bench {
+namespace families {
 
 namespace {
 
@@ -98,188 +98,197 @@ QLabel* listLabel(const QString& name, QComboBox* list, QWidget* parent) {
 
 } // namespace
 
-void FeuilleP::addAcidBaseItems() {
-    ions1->addItem(QStringLiteral("Titrages acido-basiques"));
-    // The heading sets the two families apart and cannot be chosen: the keys, the wheel and
-    // the mouse pass over it.
-    if (auto* items = qobject_cast<QStandardItemModel*>(ions1->model())) {
-        QStandardItem* heading = items->item(files::acidBaseHeadingPosition);
+void AcidBaseFamily::addListItems(QComboBox& list) const {
+    list.addItem(QStringLiteral("Titrages acido-basiques"));
+    // The heading sets the families apart and cannot be chosen: the keys, the wheel and the
+    // mouse pass over it.
+    if (auto* items = qobject_cast<QStandardItemModel*>(list.model())) {
+        QStandardItem* heading = items->item(list.count() - 1);
         heading->setFlags(heading->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
-        QFont bold = ions1->font();
+        QFont bold = list.font();
         bold.setBold(true);
         heading->setFont(bold);
     }
     for (int t = 0; t < ab::titrationCount; ++t)
-        ions1->addItem(utf8(ab::listText(t)));
+        list.addItem(utf8(ab::listText(t)));
 }
 
-void FeuilleP::buildAcidBase() {
-    titrantBox = new QLineEdit(Picture4);
+std::string_view AcidBaseFamily::listText(int index) const {
+    return ab::listText(index);
+}
+
+void AcidBaseFamily::build() {
+    const BenchWidgets& w = widgets();
+    QWidget* panel = w.panel;
+    titrantBox = new QLineEdit(panel);
     titrantBox->setObjectName(QStringLiteral("titrantBox"));
-    titrantBox->resize(Text1[1]->size());
-    waterBox = new QLineEdit(QStringLiteral("0"), Picture4);
+    titrantBox->resize(w.boxes[1]->size());
+    waterBox = new QLineEdit(QStringLiteral("0"), panel);
     waterBox->setObjectName(QStringLiteral("waterBox"));
-    waterBox->resize(Text1[3]->size());
+    waterBox->resize(w.boxes[3]->size());
     waterBox->setAccessibleName(QStringLiteral("Volume d'eau distillée ajoutée"));
-    indicatorList = new QComboBox(Picture4);
+    indicatorList = new QComboBox(panel);
     indicatorList->setObjectName(QStringLiteral("indicatorList"));
     indicatorList->addItem(QStringLiteral("aucun"));
     for (int k = 0; k < ab::indicatorCount; ++k)
         indicatorList->addItem(utf8(ab::indicatorFacts(k).name));
     indicatorList->resize(140, 21);
     indicatorList->setAccessibleName(QStringLiteral("Indicateur coloré"));
-    probeList = new QComboBox(Picture4);
+    probeList = new QComboBox(panel);
     probeList->setObjectName(QStringLiteral("probeList"));
     probeList->addItems(
         {QStringLiteral("pH-mètre"), QStringLiteral("conductimètre"), QStringLiteral("aucune")});
     probeList->resize(140, 21);
     probeList->setAccessibleName(QStringLiteral("Sonde de mesure"));
-    acidBaseListLabels_ = {listLabel(indicatorList->accessibleName(), indicatorList, Picture4),
-                           listLabel(probeList->accessibleName(), probeList, Picture4)};
-    for (QWidget* w : {static_cast<QWidget*>(titrantBox), static_cast<QWidget*>(waterBox),
-                       static_cast<QWidget*>(indicatorList), static_cast<QWidget*>(probeList),
-                       static_cast<QWidget*>(acidBaseListLabels_[0]),
-                       static_cast<QWidget*>(acidBaseListLabels_[1])})
-        w->hide();
-    connectAcidBase();
+    listLabels_ = {listLabel(indicatorList->accessibleName(), indicatorList, panel),
+                   listLabel(probeList->accessibleName(), probeList, panel)};
+    for (QWidget* c :
+         {static_cast<QWidget*>(titrantBox), static_cast<QWidget*>(waterBox),
+          static_cast<QWidget*>(indicatorList), static_cast<QWidget*>(probeList),
+          static_cast<QWidget*>(listLabels_[0]), static_cast<QWidget*>(listLabels_[1])})
+        c->hide();
+    connectControls();
+    connectCourbesMouse();
 }
 
-void FeuilleP::connectAcidBase() {
+void AcidBaseFamily::connectControls() {
+    BenchView& b = bench();
+    const BenchWidgets& w = widgets();
     // Validated from the keyboard or by leaving the box: a value the validation changed is
     // told.
-    new NumberBoxFilter(titrantBox, movingFocus_, [this] {
+    new NumberBoxFilter(titrantBox, b.movingFocus(), [this] {
         const QString typed = titrantBox->text();
         titrantBox_LostFocus();
-        tellCorrection(typed, text(1), QStringLiteral(" mol/L"));
+        bench().tellCorrection(typed, bench().text(1), QStringLiteral(" mol/L"));
     });
-    new NumberBoxFilter(waterBox, movingFocus_, [this] {
+    new NumberBoxFilter(waterBox, b.movingFocus(), [this] {
         const QString typed = waterBox->text();
         waterBox_LostFocus();
-        tellCorrection(typed, waterBox->text(), QStringLiteral(" mL"));
+        bench().tellCorrection(typed, waterBox->text(), QStringLiteral(" mL"));
     });
     // The panel's box and the bench's box show the one concentration of the titrant.
-    connect(Text1[1], &QLineEdit::textChanged, this, [this](const QString& t) {
+    QObject::connect(w.boxes[1], &QLineEdit::textChanged, titrantBox, [this](const QString& t) {
         if (titrantBox->text() != t) titrantBox->setText(t);
     });
-    connect(indicatorList, &QComboBox::currentIndexChanged, this,
-            [this] { indicatorList_Click(); });
-    connect(probeList, &QComboBox::currentIndexChanged, this, [this] { probeList_Click(); });
+    QObject::connect(indicatorList, &QComboBox::currentIndexChanged, indicatorList, [this] {
+        bench().paintScales();
+        bench().reftq();
+    });
+    QObject::connect(probeList, &QComboBox::currentIndexChanged, probeList, [this] {
+        bench().niveaubecher();
+        // The pH, the conductivity, or the amounts with no probe: another curve.
+        bench().markCourbesStale();
+        bench().refcourbes();
+    });
     // The indicator's scale takes the place of the tint scales, and gives it back.
-    connect(ions1, &QComboBox::currentIndexChanged, this, [this] {
-        if (acidBaseTitration() >= 0 || PictureMnO4->isHidden()) Frame2_Paint();
+    QObject::connect(w.speciesList, &QComboBox::currentIndexChanged, titrantBox, [this] {
+        if (titration() >= 0 || widgets().permanganateScale->isHidden()) bench().paintScales();
     });
     // A larger sample leaves less room for the water.
-    connect(Combo1, &QComboBox::currentIndexChanged, this, [this] {
-        if (acidBaseTitration() < 0) return;
+    QObject::connect(w.sampleVolumes, &QComboBox::currentIndexChanged, waterBox, [this] {
+        if (titration() < 0) return;
         if (numbers::parseBenchDouble(waterBox->text().toStdString()) <= waterLimit()) return;
         waterBox->setText(QString::fromStdString(numbers::formatGeneral(waterLimit())));
-        majtq();
+        bench().majtq();
     });
 }
 
-void FeuilleP::titrantBox_LostFocus() {
-    setText(1, titrantBox->text());
-    Text1_LostFocus(1);
+void AcidBaseFamily::titrantBox_LostFocus() {
+    bench().setText(1, titrantBox->text());
+    bench().validateBox(1);
 }
 
-double FeuilleP::waterLimit() const {
-    return std::max(0.0, drawing::flaskCapacity - model::buretteCapacity - itemValue(Combo1));
+double AcidBaseFamily::waterLimit() const {
+    return std::max(0.0, drawing::flaskCapacity - model::buretteCapacity - bench().sampleVolume());
 }
 
-void FeuilleP::waterBox_LostFocus() {
+void AcidBaseFamily::waterBox_LostFocus() {
     float x = numbers::parseBenchNumber(waterBox->text().toStdString());
     if (x < 0) x = 0;
     // A volume measured with a graduated cylinder: two significant digits.
     x = numbers::parseBenchNumber(numbers::formatPattern(x, "0.0E+00"));
     if (x > waterLimit()) x = float(waterLimit());
     waterBox->setText(QString::fromStdString(numbers::formatGeneral(x)));
-    reinitialise();
-    majtq();
+    bench().reinitialise();
+    bench().majtq();
 }
 
-void FeuilleP::indicatorList_Click() {
-    Frame2_Paint();
-    reftq();
+void AcidBaseFamily::validateEdited(const QWidget* focused) {
+    if (focused == waterBox && waterBox->isModified()) waterBox_LostFocus();
 }
 
-void FeuilleP::probeList_Click() {
-    niveaubecher();
-    // The pH, the conductivity, or the amounts with no probe: another curve.
-    courbesStale_ = true;
-    refcourbes();
-}
-
-void FeuilleP::placeAcidBaseControls() {
+void AcidBaseFamily::placePanel() {
     drawing::AcidBasePanelInputs in;
-    in.titration = acidBaseTitration();
+    in.titration = titration();
     in.titrantBoxWidth = titrantBox->width();
     in.waterBoxWidth = waterBox->width();
-    const drawing::AcidBasePanelLayout layout = drawing::prepasolAcidBase(Picture4->picture(), in);
+    const drawing::AcidBasePanelLayout layout =
+        drawing::prepasolAcidBase(widgets().panel->picture(), in);
     const std::pair<QWidget*, drawing::ControlPlace> places[] = {{titrantBox, layout.titrantBox},
                                                                  {waterBox, layout.waterBox},
                                                                  {indicatorList, layout.indicator},
                                                                  {probeList, layout.probe}};
-    for (const auto& [w, place] : places) {
-        w->move(place.topLeft);
-        w->setVisible(place.visible);
+    for (const auto& [c, place] : places) {
+        c->move(place.topLeft);
+        c->setVisible(place.visible);
     }
     const std::array<QComboBox*, 2> lists = {indicatorList, probeList};
     for (std::size_t i = 0; i < lists.size(); ++i) {
-        acidBaseListLabels_[i]->setGeometry(lists[i]->x() + 1, lists[i]->y() + 1, 1, 1);
-        acidBaseListLabels_[i]->stackUnder(lists[i]);
-        acidBaseListLabels_[i]->setVisible(!lists[i]->isHidden());
+        listLabels_[i]->setGeometry(lists[i]->x() + 1, lists[i]->y() + 1, 1, 1);
+        listLabels_[i]->stackUnder(lists[i]);
+        listLabels_[i]->setVisible(!lists[i]->isHidden());
     }
     const std::string_view titrant = ab::titrantName(ab::titrant(in.titration));
     titrantBox->setAccessibleName(QStringLiteral("Concentration de la solution titrante (") +
                                   utf8(titrant) + QStringLiteral(")"));
 }
 
-int FeuilleP::acidBaseTitration() const {
-    const int t = ions1->currentIndex() - files::acidBaseListStart;
-    return ab::isTitration(t) ? t : -1;
+std::vector<QWidget*> AcidBaseFamily::panelControls() const {
+    return {titrantBox, waterBox, indicatorList, probeList};
 }
 
-ab::BenchSetup FeuilleP::acidBaseSetup() const {
+std::vector<QWidget*> AcidBaseFamily::sideControls() const {
+    return courbesMethods_ ? courbesMethods_->focusOrder() : std::vector<QWidget*>{};
+}
+
+int AcidBaseFamily::titration() const {
+    const model::TitrationId id = bench().titration();
+    return id.family == model::Family::AcidBase && ab::isTitration(id.index) ? id.index : -1;
+}
+
+ab::BenchSetup AcidBaseFamily::setup() const {
     ab::BenchSetup setup;
     ab::Preparation& p = setup.preparation;
-    p.titration = acidBaseTitration();
+    p.titration = titration();
     // Read in double precision: 0,1 mol/L is 0.1, and the equivalence of equal amounts
     // falls exactly on the volume a student computes.
-    p.sampleConcentration = sampleValue();
-    p.sampleVolume = itemValue(Combo1);
+    p.sampleConcentration = bench().sampleValue();
+    p.sampleVolume = bench().sampleVolume();
     p.waterVolume = std::max(0.0, numbers::parseBenchDouble(waterBox->text().toStdString()));
-    p.titrantConcentration = numbers::parseBenchDouble(text(1).toStdString());
+    p.titrantConcentration = numbers::parseBenchDouble(bench().text(1).toStdString());
     setup.indicator = indicatorList->currentIndex() - 1;
     const int probe = std::clamp(probeList->currentIndex(), 0, ab::probeCount - 1);
     setup.probe = static_cast<ab::Probe>(probe);
     return setup;
 }
 
-void FeuilleP::noteReading() {
-    measurements_.noteRead(numbers::parseBenchDouble(text(5).toStdString()));
+std::vector<double> AcidBaseFamily::measuredVolumes() const {
+    return bench().measurements().volumes();
 }
 
-std::vector<double> FeuilleP::measuredVolumes() const {
-    return measurements_.volumes();
-}
-
-const std::vector<ab::Point>& FeuilleP::measuredPoints() const {
-    return measurements_.points(acidBaseSetup());
+const std::vector<ab::Point>& AcidBaseFamily::measuredPoints() const {
+    return readings_.points(measuredVolumes(), setup());
 }
 
 // ---- Situations ----
 
-void FeuilleP::storeAcidBaseSituation(int situation) {
-    if (situation < 0 || situation >= files::situationCount) return;
-    files::AcidBaseChoices& c = situations_.table.acidBase[situation];
+void AcidBaseFamily::storeChoices(files::FamilyChoices& c) const {
     c.water = waterBox->text().toStdString();
     c.indicator = static_cast<std::int16_t>(indicatorList->currentIndex());
     c.probe = static_cast<std::int16_t>(probeList->currentIndex());
 }
 
-void FeuilleP::restoreAcidBaseSituation(int situation) {
-    if (situation < 0 || situation >= files::situationCount) return;
-    const files::AcidBaseChoices& c = situations_.table.acidBase[situation];
+void AcidBaseFamily::restoreChoices(const files::FamilyChoices& c) {
     waterBox->setText(QString::fromStdString(c.water));
     // A position outside a list (a damaged file) selects its first item.
     indicatorList->setCurrentIndex(
@@ -287,4 +296,4 @@ void FeuilleP::restoreAcidBaseSituation(int situation) {
     probeList->setCurrentIndex(c.probe >= 0 && c.probe < probeList->count() ? c.probe : 0);
 }
 
-} // namespace bench
+} // namespace families
