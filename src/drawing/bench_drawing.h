@@ -56,8 +56,9 @@ using TitrantText = std::function<void(Picture&)>;
 
 // Draws the static bench for the species (−1: none) and keeps it as the picture's
 // background. The caller then moves its controls and runs reftq. A titration whose family
-// describes its own titrant (species −1) gives titrantText: it writes in place of the redox
-// titrant's description, and the starch box has no label, starch serving no such titration.
+// describes its own titrant (species −1) gives titrantText: it writes in place of the
+// description of a catalogue species' titrant, and the starch box has no label, starch serving
+// no such titration.
 BenchTextLayout imafond(Picture& pic, int species, const BenchControls& controls = {},
                         const TitrantText& titrantText = {});
 
@@ -78,9 +79,9 @@ void paintWindowBackground(QPainter& painter, QRect supertextRect, QRect fichRec
 inline constexpr double flaskCapacity = 65;
 
 // What the flask holds when a titration's family fills it its own way instead of with the
-// redox tints.
+// tints of the catalogue's species.
 struct FlaskContent {
-    bool shown = false;             // the family's content replaces the redox tints
+    bool shown = false;             // the family's content replaces the species' tints
     double addedVolume = 0;         // added to the sample besides the reagents (water), mL
     std::optional<model::Rgb> tint; // the liquid's colour; none: colourless
     // Drawn in the flask before its glass, which comes over it (a probe and its meter).

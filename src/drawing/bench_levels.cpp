@@ -66,7 +66,7 @@ void flaskOutline(Picture& pic, int x0) {
 }
 
 // The colour of the flask's liquid: the one its family gives when it fills the flask its own
-// way, else the tint of the coloured redox species present; none for a colourless liquid.
+// way, else the tint of the catalogue's coloured species present; none for a colourless liquid.
 std::optional<QColor> liquidColour(const LevelInputs& in, double volume) {
     if (in.content.shown) {
         if (!in.content.tint) return std::nullopt;
