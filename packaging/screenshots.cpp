@@ -40,8 +40,8 @@ bool save(bench::FeuilleP& window, const QDir& folder, const char* name) {
 
 // The bench's box k, typed and validated as a user does.
 void type(bench::FeuilleP& window, int k, const QString& text) {
-    window.Text1[k]->setText(text);
-    window.Text1_LostFocus(k);
+    controlsOf(window).Text1[k]->setText(text);
+    window.state().Text1_LostFocus(k);
 }
 
 } // namespace
@@ -66,34 +66,34 @@ int main(int argc, char* argv[]) {
 
     bench::FeuilleP window;
     window.start();
-    window.ions1->setCurrentIndex(8); // sulfate de fer II, titrated by permanganate
+    controlsOf(window).ions1->setCurrentIndex(8); // sulfate de fer II, titrated by permanganate
     type(window, 0, QStringLiteral("0,1"));
     type(window, 1, QStringLiteral("0,02"));
-    window.Combo1->setCurrentIndex(4); // 10 mL: the equivalence at 10,0 mL
-    bool ok = !window.Picture4->isHidden() && save(window, folder, "preparation.png");
+    controlsOf(window).Combo1->setCurrentIndex(4); // 10 mL: the equivalence at 10,0 mL
+    bool ok = !controlsOf(window).Picture4->isHidden() && save(window, folder, "preparation.png");
 
-    window.Command3_Click();   // the bench
-    window.Image3_MouseDown(); // the tap held for 10,5 mL
+    window.state().Command3_Click(); // the bench
+    window.run().Image3_MouseDown(); // the tap held for 10,5 mL
     for (int tick = 0; tick < 105; ++tick)
-        window.Timer1_Timer();
-    window.Image3_MouseUp();
+        window.run().Timer1_Timer();
+    window.run().Image3_MouseUp();
     // Past the equivalence the permanganate is in excess: the flask is pink.
-    const bool past = window.presentAmounts()[model::Entry::MnO4] > 0;
+    const bool past = window.state().presentAmounts()[model::Entry::MnO4] > 0;
     if (!past) std::fputs("the bench is not past its equivalence\n", stderr);
     ok = past && save(window, folder, "banc.png") && ok;
 
-    window.exercise().folder = exercises::withFinalSeparator(data);
-    const QString exercise =
-        exercises::resolveStoredName(window.exercise().folder, QStringLiteral("VITAC.E44"));
+    window.exerciseArea().exercise().folder = exercises::withFinalSeparator(data);
+    const QString exercise = exercises::resolveStoredName(window.exerciseArea().exercise().folder,
+                                                          QStringLiteral("VITAC.E44"));
     const bool opened =
-        exercises::openExercise(window, exercise, false, &window) == exercises::OpenResult::Opened;
+        exercises::openExercise(window.exerciseArea(), exercise, false, &window) == exercises::OpenResult::Opened;
     if (!opened) std::fprintf(stderr, "cannot open %s\n", qPrintable(exercise));
     // The box above the text names the file where an installed program finds it, whatever
     // folder this tool was built in.
-    window.fich()->setText(
+    window.exerciseArea().fich()->setText(
         QDir(QStringLiteral(TITRAGE_INSTALLED_DATA)).filePath(QFileInfo(exercise).fileName()));
     ok = opened && save(window, folder, "exercice.png") && ok;
 
-    window.endWithoutQuestions();
+    window.shell().endWithoutQuestions();
     return ok ? 0 : 1;
 }

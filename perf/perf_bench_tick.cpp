@@ -31,32 +31,33 @@ void BM_WindowTick(benchmark::State& state) {
     QTemporaryDir folder; // the bench's temporary file out of the build folder
     files::setProgramFolder(folder.path());
     auto window = std::make_unique<bench::FeuilleP>();
-    window->Form_Activate();
-    window->ions1->setCurrentIndex(int(state.range(0)));
-    window->Text1[0]->setText(QStringLiteral("0,05"));
-    window->Text1[1]->setText(QStringLiteral("0,1"));
-    window->Combo1->setCurrentIndex(4);
+    window->shell().Form_Activate();
+    controlsOf(*window).ions1->setCurrentIndex(int(state.range(0)));
+    controlsOf(*window).Text1[0]->setText(QStringLiteral("0,05"));
+    controlsOf(*window).Text1[1]->setText(QStringLiteral("0,1"));
+    controlsOf(*window).Combo1->setCurrentIndex(4);
     auto& acidBase =
         static_cast<families::AcidBaseFamily&>(window->families().of({model::Family::AcidBase, 0}));
     acidBase.indicatorList->setCurrentIndex(1 + model::acidbase::Indicator::Phenolphthalein);
     acidBase.probeList->setCurrentIndex(int(state.range(1)));
-    window->Onglets_MouseUp(state.range(2) == 3 ? 400 : 10, 8);
-    window->majtq();
+    window->chain().Onglets_MouseUp(state.range(2) == 3 ? 400 : 10, 8);
+    window->chain().majtq();
     auto* methods = acidBase.courbesMethods()->findChild<QComboBox*>(QStringLiteral("methodList"));
     methods->setCurrentIndex(int(state.range(3)));
     emit methods->activated(int(state.range(3)));
-    window->Image3_MouseDown();
+    window->run().Image3_MouseDown();
     for (auto _ : state) {
-        window->Timer1_Timer();
-        if (!window->Timer1.isActive()) { // the burette is empty: fill it again, untimed
+        window->run().Timer1_Timer();
+        if (!controlsOf(*window)
+                 .Timer1.isActive()) { // the burette is empty: fill it again, untimed
             state.PauseTiming();
-            window->Image3_MouseUp();
-            window->reinitialise();
-            window->Image3_MouseDown();
+            window->run().Image3_MouseUp();
+            window->run().reinitialise();
+            window->run().Image3_MouseDown();
             state.ResumeTiming();
         }
     }
-    window->Image3_MouseUp();
+    window->run().Image3_MouseUp();
     window.reset();
     files::setProgramFolder({});
 }

@@ -34,21 +34,21 @@ int main(int argc, char* argv[]) {
 
     bench::FeuilleP window;
     window.start();
-    window.Command3_Click(); // leave the preparation panel: the bench is shown
+    window.state().Command3_Click(); // leave the preparation panel: the bench is shown
     app.processEvents();
 
     std::vector<double> ratios;
     for (int run = 0; run < runs; ++run) {
-        window.Command12_Click(); // burette back to 0
+        window.run().Command12_Click(); // burette back to 0
         app.processEvents();
         QElapsedTimer clock;
-        window.Image3_MouseDown();
+        window.run().Image3_MouseDown();
         clock.start();
         QTimer::singleShot(int(seconds * 1000), Qt::PreciseTimer, &app, [&] { app.quit(); });
         app.exec();
-        window.Image3_MouseUp();
+        window.run().Image3_MouseUp();
         const double elapsed = clock.nsecsElapsed() / 1e9;
-        const double poured = window.Text1[5]->text().replace(',', '.').toDouble();
+        const double poured = controlsOf(window).Text1[5]->text().replace(',', '.').toDouble();
         const double ratio = poured / (10.0 * elapsed);
         ratios.push_back(ratio);
         std::printf("run %d: %.1f mL in %.3f s, %.1f %% of 10 mL/s\n", run + 1, poured, elapsed,

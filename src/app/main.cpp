@@ -89,9 +89,9 @@ int main(int argc, char* argv[]) {
     // Its pictures are drawn once, as start() ends.
     bench::FeuilleP window(nullptr, bench::FeuilleP::FirstDrawing::WhenStarted);
     QObject::connect(&stops, &app::StopSignals::stopRequested, &window,
-                     &bench::FeuilleP::endWithoutQuestions);
+                     [&window] { window.shell().endWithoutQuestions(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
-                     &bench::FeuilleP::endWithoutQuestions);
+                     [&window] { window.shell().endWithoutQuestions(); });
     // The icon is drawn once the window is on the screen: the desktop shows the menu entry's
     // until then. The images made ahead that no picture took are let go.
     QObject::connect(&window, &bench::FeuilleP::firstPictureShown, &window, [] {
@@ -102,6 +102,8 @@ int main(int argc, char* argv[]) {
     // A file named on the command line (a double click in the file manager) opens on the bench
     // once it is up.
     if (const QString file = app::fileArgument(QCoreApplication::arguments()); !file.isEmpty())
-        QTimer::singleShot(0, &window, [&window, file] { app::openFile(window, window, file); });
+        QTimer::singleShot(0, &window, [&window, file] {
+            app::openFile(window.situationBench(), window.exerciseArea(), file);
+        });
     return app.exec();
 }

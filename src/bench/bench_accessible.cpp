@@ -38,7 +38,7 @@ private:
     // where the first of them stands, and the boxes that show nothing left out.
     std::vector<QObject*> children() const {
         std::vector<QObject*> list;
-        const auto& situations = bench()->Option2;
+        const auto& situations = controlsOf(*bench()).Option2;
         for (QObject* o : widget()->children()) {
             auto* w = qobject_cast<QWidget*>(o);
             if (!w || w->isWindow() || qobject_cast<StoredValueBox*>(w)) continue;

@@ -50,10 +50,10 @@ QPushButton* commandButton(QWidget* parent, const QString& caption, const QStrin
 } // namespace
 
 FeuilleP::FeuilleP(QWidget* parent, FirstDrawing first) : QWidget(parent) {
-    holdDrawing();
+    p_.chain.holdDrawing();
     installBenchAccessibility();
     installWidgetAccessibility();
-    clock_ = [timer = std::make_shared<QElapsedTimer>()] {
+    p_.speech.clock_ = [timer = std::make_shared<QElapsedTimer>()] {
         if (!timer->isValid()) timer->start();
         return timer->elapsed();
     };
@@ -75,12 +75,12 @@ FeuilleP::FeuilleP(QWidget* parent, FirstDrawing first) : QWidget(parent) {
     buildSideTabs();
     buildExerciseArea();
     for (const auto& f : families_.all())
-        f->attach(*this, benchWidgets());
+        f->attach(familyBench_, benchWidgets());
     connectHandlers();
     buildAccessibility();
 
     // Start-up, in order.
-    writeTempRecord(24, QStringLiteral("OUI"));
+    p_.shell.writeTempRecord(24, QStringLiteral("OUI"));
 
     Combo1->addItems(volumeItems);
     Combo1->setCurrentIndex(0);
@@ -98,30 +98,30 @@ FeuilleP::FeuilleP(QWidget* parent, FirstDrawing first) : QWidget(parent) {
         Option2[i]->setBackgroundRole(QPalette::Window);
         Option2[i]->setAutoFillBackground(true);
     }
-    situations_.table.current = 0;
+    p_.state.situations_.table.current = 0;
     {
         QSignalBlocker block(Option2[0]);
         Option2[0]->setChecked(true);
     }
 
     placeWindow();
-    showInformation();
+    p_.chain.showInformation();
 
     const char* defaults[6] = {"0,01", "0,005", "0,05", "0", "20,0", "0,0"};
     for (int k = 0; k < 6; ++k)
-        setText(k, QString::fromUtf8(defaults[k]));
-    rewriteLabelvol();
+        p_.state.setText(k, QString::fromUtf8(defaults[k]));
+    p_.state.rewriteLabelvol();
 
-    situations_.table.reset();
+    p_.state.situations_.table.reset();
 
-    imafond();
+    p_.chain.imafond();
     // The tint scales and the curves, which the first tab hides, are painted once the window
     // has shown (paintSideTabs).
-    currentTab_ = 1;
-    Onglets_Paint();
-    reftq();
-    reinitialise();
-    if (first == FirstDrawing::AtOnce) releaseDrawing();
+    p_.chain.currentTab_ = 1;
+    p_.chain.Onglets_Paint();
+    p_.chain.reftq();
+    p_.run.reinitialise();
+    if (first == FirstDrawing::AtOnce) p_.chain.releaseDrawing();
 }
 
 FeuilleP::~FeuilleP() {
@@ -136,16 +136,16 @@ FeuilleP::~FeuilleP() {
 void FeuilleP::start() {
     // The window is painted once, when it is whole: the panel open and its values in place.
     setUpdatesEnabled(false);
-    holdDrawing();
+    p_.chain.holdDrawing();
     show();
     QApplication::processEvents();
     // The first activation may not come from the window system (an off-screen run).
-    if (activations_ == 0) Form_Activate();
+    if (p_.shell.activations_ == 0) p_.shell.Form_Activate();
     // Centred again now that the window system has given the window its frame.
     placeWindow();
-    fond01();
-    Command3_Click();
-    releaseDrawing();
+    p_.chain.fond01();
+    p_.state.Command3_Click();
+    p_.chain.releaseDrawing();
     started_ = true;
     setUpdatesEnabled(true);
     // Painted now, if the window system has shown the window already (otherwise when it does),
@@ -213,10 +213,10 @@ void FeuilleP::buildBench() {
 
     Image3 = new bench::ImageButton(picburette);
     Image3->move(96, 283);
-    Image3->setPicture(tapPicture(false));
+    Image3->setPicture(p_.run.tapPicture(false));
     Image3->adjustSize();
     Image1 = new bench::ImageButton(picburette);
-    Image1->setPicture(dropPicture());
+    Image1->setPicture(p_.run.dropPicture());
     Image1->adjustSize();
     Image1->move(140, 318);
     Image1->setToolTip(QStringLiteral("Ajouter une goutte"));
@@ -395,6 +395,14 @@ void FeuilleP::placeWindow() {
     move(area.x() + (area.width() - outer.width()) / 2,
          area.y() + (area.height() - outer.height()) / 2);
     placing_ = false;
+}
+
+Controls& controlsOf(FeuilleP& window) {
+    return window;
+}
+
+const Controls& controlsOf(const FeuilleP& window) {
+    return window;
 }
 
 } // namespace bench

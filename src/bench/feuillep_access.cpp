@@ -206,20 +206,21 @@ void FeuilleP::updateFocusChain() {
 int FeuilleP::tabCount() const {
     // The strip reports the boundaries of the tabs it painted, in increasing order.
     int count = 0;
-    for (std::size_t i = 1; i < tabEdges_.size() && tabEdges_[i] > tabEdges_[i - 1]; ++i)
+    for (std::size_t i = 1;
+         i < p_.chain.tabEdges_.size() && p_.chain.tabEdges_[i] > p_.chain.tabEdges_[i - 1]; ++i)
         count = int(i);
     return count;
 }
 
 bool FeuilleP::ongletsKey(const QKeyEvent* event) {
     const int count = tabCount();
-    int tab = currentTab_;
+    int tab = p_.chain.currentTab_;
     switch (event->key()) {
     case Qt::Key_Left:
-        tab = std::max(1, currentTab_ - 1);
+        tab = std::max(1, p_.chain.currentTab_ - 1);
         break;
     case Qt::Key_Right:
-        tab = std::min(count, currentTab_ + 1);
+        tab = std::min(count, p_.chain.currentTab_ + 1);
         break;
     case Qt::Key_Home:
         tab = 1;
@@ -230,9 +231,9 @@ bool FeuilleP::ongletsKey(const QKeyEvent* event) {
     default:
         return false;
     }
-    if (tab >= 1 && tab != currentTab_) {
-        currentTab_ = tab;
-        Onglets_Paint();
+    if (tab >= 1 && tab != p_.chain.currentTab_) {
+        p_.chain.currentTab_ = tab;
+        p_.chain.Onglets_Paint();
     }
     return true;
 }
@@ -254,85 +255,6 @@ bool FeuilleP::sliderKey(const QKeyEvent* event) {
     }
 }
 
-void FeuilleP::updateTabParts() {
-    const int count = tabCount();
-    Onglets->setPartCount(count);
-    const int h = tabEdges_[0] < tabEdges_[1] ? 15 : 0;
-    for (int i = 1; i <= count; ++i) {
-        drawing::PicturePart part;
-        part.role = QAccessible::PageTab;
-        part.name = drawing::tabCaption(i);
-        part.rect = QRect(tabEdges_[i - 1] + 1, 0, tabEdges_[i] - tabEdges_[i - 1], h + 1);
-        part.selected = i == currentTab_;
-        Onglets->setPart(i - 1, part);
-    }
-    if (currentTab_ >= 1 && currentTab_ <= count)
-        Onglets->setFocusMark(QRect(tabEdges_[currentTab_ - 1] + 4, 2,
-                                    tabEdges_[currentTab_] - tabEdges_[currentTab_ - 1] - 7,
-                                    h - 1));
-    else
-        Onglets->setFocusMark({});
-}
-
 // ---- The pictures in words ----
-
-void FeuilleP::updateBenchParts() {
-    if (text(4) == QStringLiteral("Text1")) return;
-    // The texts change at every step of the flow; they are told once it has stopped.
-    const bool settled = !flowing();
-    const drawing::LevelInputs in = levelInputs(devicePixelRatioF());
-    const double volume = drawing::flaskVolume(in);
-    const model::ColourWord word = family().flaskColourWord(in, volume);
-    const QString colour = utf8(model::solutionColour(word));
-
-    // The name says the colour, and says it again only when the colour changes.
-    drawing::PicturePart flask = picburette->part(FlaskPart);
-    const bool colourChanged = flaskWord_ >= 0 && int(word) != flaskWord_;
-    if (int(word) != flaskWord_) {
-        flask.name = QStringLiteral("La solution du bécher ") +
-                     (flaskWord_ < 0 ? QStringLiteral("est ") : QStringLiteral("devient ")) +
-                     colour;
-        flaskWord_ = int(word);
-    }
-    flaskColour_ = colour;
-    flask.description =
-        QStringLiteral("Bécher\u00A0: ") +
-        QString::fromStdString(numbers::formatGeneral(std::round(volume * 100) / 100)) +
-        QStringLiteral(" mL, solution ") + colour;
-    flask.rect = QRect(flaskX_ - 8, 380, 90, 85);
-    flask.role = QAccessible::ListItem;
-    picburette->setPart(FlaskPart, flask, settled);
-
-    drawing::PicturePart burette;
-    burette.role = QAccessible::ListItem;
-    const bool empty = in.pouredVolume >= model::buretteCapacity;
-    burette.name = empty ? QStringLiteral("Burette vide") : QStringLiteral("Burette");
-    burette.description =
-        QStringLiteral("Burette\u00A0: ") + text(5) + QStringLiteral(" mL versés");
-    burette.rect = QRect(flaskX_ + 20, 20, 26, 330);
-    picburette->setPart(BurettePart, burette, settled);
-    updateMeterPart(settled);
-    updateSpokenProgress(colourChanged);
-}
-
-void FeuilleP::updateMeterPart(bool settled) {
-    const std::optional<drawing::PicturePart> meter = family().meterPart();
-    picburette->setPartCount(meter ? MeterPart + 1 : MeterPart);
-    if (meter) picburette->setPart(MeterPart, *meter, settled);
-}
-
-void FeuilleP::updateGraphParts() {
-    const QStringList columns = family().graphColumns();
-    const bool settled = !flowing();
-    tabquant->setPartCount(int(columns.size()));
-    const int width = columns.isEmpty() ? 0 : tabquant->width() / int(columns.size());
-    for (int i = 0; i < int(columns.size()); ++i) {
-        drawing::PicturePart column;
-        column.name = columns[i].section(QStringLiteral("\u00A0: "), 0, 0);
-        column.description = columns[i];
-        column.rect = QRect(i * width, 0, width, tabquant->height());
-        tabquant->setPart(i, column, settled);
-    }
-}
 
 } // namespace bench

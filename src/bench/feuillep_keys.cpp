@@ -33,45 +33,20 @@ bool isPressKey(int key) {
 
 void FeuilleP::buildShortcuts() {
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { Command7_Click(); });
+    connect(help, &QShortcut::activated, this, [this] { p_.shell.Command7_Click(); });
     auto* keys = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);
     connect(keys, &QShortcut::activated, this, [this] { a11y::showShortcuts(this); });
     auto* summary = new QShortcut(QKeySequence(Qt::Key_F2), this);
-    connect(summary, &QShortcut::activated, this, [this] { tellSummary(); });
-}
-
-bool FeuilleP::flowing() const {
-    return Timer1.isActive() || Timer2.isActive();
-}
-
-void FeuilleP::pourMillilitre() {
-    if (Timer1.isActive()) return; // the tap is open already
-    const double poured = numbers::parseBenchDouble(text(5).toStdString());
-    tapByKey_ = true;
-    if (poured >= model::buretteCapacity) {
-        // As the tap does: the question of the empty burette.
-        tapQuestionAsked_ = false;
-        Image3_MouseDown();
-        tapByKey_ = false;
-        return;
-    }
-    moveFocusToSupertext(); // validates a box being edited; the focus stays
-    tapByKey_ = false;
-    // Written as a drop writes its volume: 1 mL exactly, not beyond the burette.
-    const double v = std::min(poured + 1.0, model::buretteCapacity);
-    setText(5, QString::fromStdString(numbers::formatGeneral(std::round(v * 100) / 100)));
-    rewriteLabelvol();
-    noteReading(); // a probe in the beaker reads the new volume, as after a stop of the tap
-    reftq();
+    connect(summary, &QShortcut::activated, this, [this] { p_.speech.tellSummary(); });
 }
 
 bool FeuilleP::benchKey(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == Command6) {
         // Whether the next click comes from the keyboard: the button then keeps the focus.
-        if (type == QEvent::MouseButtonPress) command6ByKey_ = false;
+        if (type == QEvent::MouseButtonPress) p_.run.command6ByKey_ = false;
         if (type == QEvent::KeyPress && isPressKey(static_cast<QKeyEvent*>(event)->key()))
-            command6ByKey_ = true;
+            p_.run.command6ByKey_ = true;
         return false;
     }
     if (type != QEvent::KeyPress) return false;
@@ -81,13 +56,13 @@ bool FeuilleP::benchKey(QObject* watched, QEvent* event) {
         if (key->key() == Qt::Key_Down) {
             if (key->isAutoRepeat()) return true;
             if (Timer2.isActive())
-                queuedDrops_ = std::min(queuedDrops_ + 1, 20);
+                p_.run.queuedDrops_ = std::min(p_.run.queuedDrops_ + 1, 20);
             else
-                Image1_Click();
+                p_.run.Image1_Click();
             return true;
         }
         if (key->key() == Qt::Key_PageDown) {
-            if (!key->isAutoRepeat()) pourMillilitre();
+            if (!key->isAutoRepeat()) p_.run.pourMillilitre();
             return true;
         }
         return false;

@@ -23,13 +23,13 @@ protected:
     // tab shown.
     void chooseEthanoicAcid(ab::Probe probe) {
         BenchTest::chooseEthanoicAcid(-1, probe);
-        window->Onglets_MouseUp(400, 8);
-        ASSERT_EQ(window->currentTab(), 3);
+        window->chain().Onglets_MouseUp(400, 8);
+        ASSERT_EQ(window->chain().currentTab(), 3);
     }
     // The curve in words, as the tab's chart tells it.
     QString words() const {
-        if (window->tabcourbes->partCount() != 1) return {};
-        return window->tabcourbes->part(0).description;
+        if (controlsOf(*window).tabcourbes->partCount() != 1) return {};
+        return controlsOf(*window).tabcourbes->part(0).description;
     }
     families::CourbesMethods* methods() const { return acidBaseOf(*window).courbesMethods(); }
     QComboBox* methodList() const {
@@ -49,7 +49,7 @@ protected:
         in.derivative = methods()->derivative();
         in.method = methods()->choice();
         in.controlsHeight = families::CourbesMethods::bandHeight;
-        return drawing::measuredCurveLayout(window->tabcourbes->picture(), in).frame;
+        return drawing::measuredCurveLayout(controlsOf(*window).tabcourbes->picture(), in).frame;
     }
     // Pixels of the measured curve's colour in the columns from x on.
     int curvePixelsFrom(const QImage& image, int x, const QRect& plot) const {
@@ -72,19 +72,19 @@ TEST_F(AcidBaseCourbesBenchTest, TheCurveGrowsWithEveryReadingAndStopsAtTheVolum
         << words().toStdString();
     drop();
     EXPECT_TRUE(words().contains(QStringLiteral("52 mesures de 0 à 5,05\u00A0mL"))) << "the drop";
-    EXPECT_EQ(window->tabcourbes->part(0).name, QStringLiteral("Courbe pH = f(V)"));
-    EXPECT_EQ(window->tabcourbes->part(0).role, QAccessible::Chart);
+    EXPECT_EQ(controlsOf(*window).tabcourbes->part(0).name, QStringLiteral("Courbe pH = f(V)"));
+    EXPECT_EQ(controlsOf(*window).tabcourbes->part(0).role, QAccessible::Chart);
 
     // Nothing right of 5,05 mL (the points' marks are 4 px wide), something left of it.
     const drawing::PlotFrame f = frame();
-    const QImage screen = window->tabcourbes->picture().image();
-    const qreal ratio = window->tabcourbes->picture().devicePixelRatio();
+    const QImage screen = controlsOf(*window).tabcourbes->picture().image();
+    const qreal ratio = controlsOf(*window).tabcourbes->picture().devicePixelRatio();
     ASSERT_EQ(ratio, 1.0) << "the test reads logical pixels";
     EXPECT_EQ(curvePixelsFrom(screen, f.pixelX(5.05) + 4, f.plot), 0);
     EXPECT_GT(curvePixelsFrom(screen, f.plot.left(), f.plot), 0);
 
     // Emptying the burette forgets the readings.
-    window->reinitialise();
+    window->run().reinitialise();
     EXPECT_TRUE(words().startsWith(QStringLiteral("pH = f(V), une mesure à 0"))) << "restart";
 }
 
@@ -129,18 +129,18 @@ TEST_F(AcidBaseCourbesBenchTest, TheTangentsArePlacedFromTheKeyboardAndWithTheMo
     const drawing::PlotFrame f = frame();
     const int y = (f.plot.top() + f.plot.bottom()) / 2;
     const double second = contact(2)->value();
-    QTest::mousePress(window->tabcourbes, Qt::LeftButton, {}, QPoint(f.pixelX(7), y));
+    QTest::mousePress(controlsOf(*window).tabcourbes, Qt::LeftButton, {}, QPoint(f.pixelX(7), y));
     EXPECT_NEAR(contact(1)->value(), 7.0, 1e-9);
     QMouseEvent move(QEvent::MouseMove, QPointF(f.pixelX(8), y), QPointF(f.pixelX(8), y),
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window->tabcourbes, &move);
-    QTest::mouseRelease(window->tabcourbes, Qt::LeftButton, {}, QPoint(f.pixelX(8), y));
+    QApplication::sendEvent(controlsOf(*window).tabcourbes, &move);
+    QTest::mouseRelease(controlsOf(*window).tabcourbes, Qt::LeftButton, {}, QPoint(f.pixelX(8), y));
     EXPECT_NEAR(contact(1)->value(), 8.0, 1e-9);
     EXPECT_NEAR(contact(2)->value(), second, 1e-9);
     EXPECT_TRUE(words().contains(QStringLiteral("points de contact de 8 et ")))
         << words().toStdString();
     // Beyond the volume poured the mouse reaches the last reading, no further.
-    QTest::mouseClick(window->tabcourbes, Qt::LeftButton, {}, QPoint(f.pixelX(24), y));
+    QTest::mouseClick(controlsOf(*window).tabcourbes, Qt::LeftButton, {}, QPoint(f.pixelX(24), y));
     EXPECT_NEAR(contact(2)->value(), 15.0, 1e-9);
 }
 
@@ -157,15 +157,15 @@ TEST_F(AcidBaseCourbesBenchTest, TheConductimeterOffersTheTwoLines) {
     QTest::keyClick(methodList(), Qt::Key_Down);
     EXPECT_TRUE(words().contains(QStringLiteral("par la méthode des deux droites\u00A0: VE = ")))
         << words().toStdString();
-    EXPECT_EQ(window->tabcourbes->part(0).name, QStringLiteral("Courbe σ = f(V)"));
+    EXPECT_EQ(controlsOf(*window).tabcourbes->part(0).name, QStringLiteral("Courbe σ = f(V)"));
 }
 
 TEST_F(AcidBaseCourbesBenchTest, TheCopyTakesTheBandOfTheControls) {
     chooseEthanoicAcid(ab::Probe::PHMeter);
     pour(120);
-    const drawing::Picture& screen = window->tabcourbes->picture();
+    const drawing::Picture& screen = controlsOf(*window).tabcourbes->picture();
     ASSERT_EQ(screen.devicePixelRatio(), 1.0);
-    const QImage copy = window->courbesImage(1);
+    const QImage copy = window->chain().courbesImage(1);
     ASSERT_EQ(copy.size(), screen.image().size());
     // The screen leaves the band blank for the controls; the copy draws the plot down there.
     auto inked = [](const QImage& image, int fromY) {
@@ -199,53 +199,54 @@ TEST_F(AcidBaseCourbesBenchTest, WhileHiddenNothingBeyondTheVolumePouredIsTold) 
         };
         auto look = [&](int ticks, bool readBack) {
             chooseEthanoicAcid(row.probe);
-            window->masquer->setChecked(true);
-            window->masquer_Click();
+            controlsOf(*window).masquer->setChecked(true);
+            window->state().masquer_Click();
             if (row.derivative)
                 methods()->findChild<QCheckBox*>(QStringLiteral("derivativeBox"))->setChecked(true);
             pour(ticks);
             if (readBack) {
                 type(5, QStringLiteral("3"));
-                window->Text1_LostFocus(5);
+                window->state().Text1_LostFocus(5);
             }
-            EXPECT_TRUE(window->sampleHidden());
-            return Seen{window->tabcourbes->picture().image(), window->courbesImage(1), words()};
+            EXPECT_TRUE(window->state().sampleHidden());
+            return Seen{controlsOf(*window).tabcourbes->picture().image(),
+                        window->chain().courbesImage(1), words()};
         };
         const Seen three = look(30, false);
-        window->reinitialise();
+        window->run().reinitialise();
         const Seen back = look(200, true);
         EXPECT_TRUE(three.words.contains(QStringLiteral("de 0 à 3\u00A0mL")))
             << three.words.toStdString();
         EXPECT_EQ(three.words, back.words);
         EXPECT_TRUE(three.screen == back.screen);
         EXPECT_TRUE(three.copy == back.copy);
-        window->reinitialise();
+        window->run().reinitialise();
     }
 }
 
 TEST_F(AcidBaseCourbesBenchTest, WithNoProbeTheAmountCurvesComeBack) {
     chooseEthanoicAcid(ab::Probe::PHMeter);
     pour(30);
-    ASSERT_EQ(window->tabcourbes->partCount(), 1);
+    ASSERT_EQ(controlsOf(*window).tabcourbes->partCount(), 1);
     acidBaseOf(*window).probeList->setCurrentIndex(int(ab::Probe::None));
     EXPECT_TRUE(methods()->isHidden());
-    EXPECT_EQ(window->tabcourbes->partCount(), 0);
-    EXPECT_EQ(window->tabcourbes->accessibleName(),
+    EXPECT_EQ(controlsOf(*window).tabcourbes->partCount(), 0);
+    EXPECT_EQ(controlsOf(*window).tabcourbes->accessibleName(),
               QStringLiteral("Courbes et tableau d'avancement"));
     // Back to a redox species: no band either.
     acidBaseOf(*window).probeList->setCurrentIndex(int(ab::Probe::PHMeter));
     EXPECT_FALSE(methods()->isHidden());
-    window->ions1->setCurrentIndex(0);
+    controlsOf(*window).ions1->setCurrentIndex(0);
     EXPECT_TRUE(methods()->isHidden());
 }
 
 TEST_F(AcidBaseCourbesBenchTest, TheStarchBoxIsLeftToTheRedoxBench) {
-    window->ions1->setCurrentIndex(0);
-    EXPECT_FALSE(window->Check1->isHidden());
-    window->ions1->setCurrentIndex(ethanoicPosition);
-    EXPECT_TRUE(window->Check1->isHidden());
-    window->ions1->setCurrentIndex(2);
-    EXPECT_FALSE(window->Check1->isHidden());
+    controlsOf(*window).ions1->setCurrentIndex(0);
+    EXPECT_FALSE(controlsOf(*window).Check1->isHidden());
+    controlsOf(*window).ions1->setCurrentIndex(ethanoicPosition);
+    EXPECT_TRUE(controlsOf(*window).Check1->isHidden());
+    controlsOf(*window).ions1->setCurrentIndex(2);
+    EXPECT_FALSE(controlsOf(*window).Check1->isHidden());
 }
 
 } // namespace

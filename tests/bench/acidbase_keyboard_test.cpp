@@ -18,12 +18,12 @@ class AcidBaseKeyboardTest : public BenchTest {
 protected:
     void SetUp() override {
         BenchTest::SetUp();
-        QObject::connect(window->picburette, &drawing::PictureBox::partTold, window->picburette,
-                         [this](int index, QAccessible::Event type) {
-                             const drawing::PicturePart& part = window->picburette->part(index);
-                             told << (type == QAccessible::DescriptionChanged ? part.description
-                                                                              : part.name);
-                         });
+        QObject::connect(
+            controlsOf(*window).picburette, &drawing::PictureBox::partTold,
+            controlsOf(*window).picburette, [this](int index, QAccessible::Event type) {
+                const drawing::PicturePart& part = controlsOf(*window).picburette->part(index);
+                told << (type == QAccessible::DescriptionChanged ? part.description : part.name);
+            });
         window->start();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -39,34 +39,30 @@ protected:
         QWidget* tap = focus();
         QTest::keyPress(tap, Qt::Key_Space);
         for (int i = 0; i < ticks; ++i)
-            window->Timer1_Timer();
+            window->run().Timer1_Timer();
         QTest::keyRelease(tap, Qt::Key_Space);
     }
     QStringList told;
 };
 
 TEST_F(AcidBaseKeyboardTest, TheClassicTitrationWithTheKeyboardAlone) {
-    while (focus() != window->ions1)
+    while (focus() != controlsOf(*window).ions1)
         key(Qt::Key_Tab);
     key(Qt::Key_End); // carbonate de sodium, the last acid-base item
     for (int i = 0; i < 9; ++i)
         key(Qt::Key_Up);
-    ASSERT_EQ(window->ions1->currentText(), "acide éthanoïque");
+    ASSERT_EQ(controlsOf(*window).ions1->currentText(), "acide éthanoïque");
 
     // The panel top to bottom: the sample, its pipette, then the acid-base inputs.
-    const QWidget* order[] = {window->Text1[0],
-                              window->Command5,
-                              window->Combo1,
-                              acidBaseOf(*window).titrantBox,
-                              acidBaseOf(*window).waterBox,
-                              acidBaseOf(*window).indicatorList,
-                              acidBaseOf(*window).probeList,
-                              window->Command3};
+    const QWidget* order[] = {controlsOf(*window).Text1[0],  controlsOf(*window).Command5,
+                              controlsOf(*window).Combo1,    acidBaseOf(*window).titrantBox,
+                              acidBaseOf(*window).waterBox,  acidBaseOf(*window).indicatorList,
+                              acidBaseOf(*window).probeList, controlsOf(*window).Command3};
     for (const QWidget* expected : order) {
         key(Qt::Key_Tab);
         ASSERT_EQ(focus(), expected) << expected->objectName().toStdString();
-        if (expected == window->Text1[0]) typeText("0.1");
-        if (expected == window->Combo1) {
+        if (expected == controlsOf(*window).Text1[0]) typeText("0.1");
+        if (expected == controlsOf(*window).Combo1) {
             key(Qt::Key_End); // 20 mL
             key(Qt::Key_Up);  // 10 mL
         }
@@ -78,18 +74,20 @@ TEST_F(AcidBaseKeyboardTest, TheClassicTitrationWithTheKeyboardAlone) {
     }
     EXPECT_EQ(text(0), "0,1");
     EXPECT_EQ(text(1), "0,1") << "typed on the panel, kept on the bench";
-    EXPECT_EQ(window->Combo1->currentText(), "10 mL");
+    EXPECT_EQ(controlsOf(*window).Combo1->currentText(), "10 mL");
     EXPECT_EQ(acidBaseOf(*window).indicatorList->currentText(), "phénolphtaléine");
     key(Qt::Key_Space);
-    ASSERT_TRUE(window->Picture4->isHidden());
+    ASSERT_TRUE(controlsOf(*window).Picture4->isHidden());
 
-    for (const QWidget* expected :
-         {static_cast<QWidget*>(window->Command12), static_cast<QWidget*>(window->Command6),
-          static_cast<QWidget*>(window->Image1), static_cast<QWidget*>(window->Image3)}) {
+    for (const QWidget* expected : {static_cast<QWidget*>(controlsOf(*window).Command12),
+                                    static_cast<QWidget*>(controlsOf(*window).Command6),
+                                    static_cast<QWidget*>(controlsOf(*window).Image1),
+                                    static_cast<QWidget*>(controlsOf(*window).Image3)}) {
         key(Qt::Key_Backtab, Qt::ShiftModifier);
         ASSERT_EQ(focus(), expected);
     }
-    EXPECT_EQ(window->picburette->part(2).description, QStringLiteral("pH-mètre\u00A0: 2,88"));
+    EXPECT_EQ(controlsOf(*window).picburette->part(2).description,
+              QStringLiteral("pH-mètre\u00A0: 2,88"));
 
     told.clear();
     holdSpace(49);
@@ -103,20 +101,20 @@ TEST_F(AcidBaseKeyboardTest, TheClassicTitrationWithTheKeyboardAlone) {
 
     // On to 15 mL, then "Courbes" from the tab strip and its methods' band after it.
     holdSpace(49);
-    for (int i = 0; i < 60 && focus() != window->Onglets; ++i)
+    for (int i = 0; i < 60 && focus() != controlsOf(*window).Onglets; ++i)
         key(Qt::Key_Tab);
-    ASSERT_EQ(focus(), window->Onglets);
+    ASSERT_EQ(focus(), controlsOf(*window).Onglets);
     key(Qt::Key_End);
-    ASSERT_EQ(window->currentTab(), 3);
+    ASSERT_EQ(window->chain().currentTab(), 3);
     key(Qt::Key_Tab);
     ASSERT_EQ(focus()->objectName(), QStringLiteral("methodList"));
     EXPECT_EQ(focus()->accessibleName(),
               QStringLiteral("Méthode de détermination de l'équivalence"));
     key(Qt::Key_Down);
-    ASSERT_EQ(window->tabcourbes->partCount(), 1);
-    EXPECT_TRUE(window->tabcourbes->part(0).description.contains(
+    ASSERT_EQ(controlsOf(*window).tabcourbes->partCount(), 1);
+    EXPECT_TRUE(controlsOf(*window).tabcourbes->part(0).description.contains(
         QStringLiteral("par la méthode de la dérivée\u00A0: VE = 10,00\u00A0mL")))
-        << window->tabcourbes->part(0).description.toStdString();
+        << controlsOf(*window).tabcourbes->part(0).description.toStdString();
     key(Qt::Key_Tab);
     EXPECT_EQ(focus()->objectName(), QStringLiteral("derivativeBox"));
 }

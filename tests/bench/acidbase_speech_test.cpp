@@ -47,25 +47,26 @@ protected:
 
 TEST_F(AcidBaseSpeechTest, TheTapTellsTheMeterWithTheVolumeAndTheColour) {
     chooseEthanoicAcid();
-    window->Command3_Click(); // to the bench
-    EXPECT_EQ(window->progressSentence(),
+    window->state().Command3_Click(); // to the bench
+    EXPECT_EQ(window->speech().progressSentence(),
               QStringLiteral("0,00 mL versés, solution incolore, pH-mètre\u00A0: 2,88"));
     pour(50);
-    EXPECT_EQ(window->Image3->accessibleDescription(),
+    EXPECT_EQ(controlsOf(*window).Image3->accessibleDescription(),
               QStringLiteral("5,00 mL versés, solution incolore, pH-mètre\u00A0: 4,76"));
     pour(50);
-    EXPECT_EQ(window->Image3->accessibleDescription(),
+    EXPECT_EQ(controlsOf(*window).Image3->accessibleDescription(),
               QStringLiteral("10,00 mL versés, solution rose pâle, pH-mètre\u00A0: 8,73"));
     // Without a probe, nothing is read but the volume and the colour.
     acidBaseOf(*window).probeList->setCurrentIndex(2);
-    EXPECT_EQ(window->meterReading(), QString());
-    EXPECT_EQ(window->progressSentence(), QStringLiteral("10,00 mL versés, solution rose pâle"));
+    EXPECT_EQ(window->speech().meterReading(), QString());
+    EXPECT_EQ(window->speech().progressSentence(),
+              QStringLiteral("10,00 mL versés, solution rose pâle"));
     // The conductimeter reads with its unit.
     acidBaseOf(*window).probeList->setCurrentIndex(1);
-    EXPECT_TRUE(window->meterReading().startsWith(QStringLiteral("Conductimètre\u00A0: ")))
-        << window->meterReading().toStdString();
-    EXPECT_TRUE(window->meterReading().endsWith(QStringLiteral("cm⁻¹")))
-        << window->meterReading().toStdString();
+    EXPECT_TRUE(window->speech().meterReading().startsWith(QStringLiteral("Conductimètre\u00A0: ")))
+        << window->speech().meterReading().toStdString();
+    EXPECT_TRUE(window->speech().meterReading().endsWith(QStringLiteral("cm⁻¹")))
+        << window->speech().meterReading().toStdString();
 }
 
 TEST_F(AcidBaseSpeechTest, TheSummaryReadsTheProbeAndTheIndicatorButNoHiddenConcentration) {
@@ -111,8 +112,8 @@ TEST_F(AcidBaseSpeechTest, TheSummaryReadsTheProbeAndTheIndicatorButNoHiddenConc
         acidBaseOf(*window).waterBox_LostFocus();
         acidBaseOf(*window).indicatorList->setCurrentIndex(row.indicator);
         acidBaseOf(*window).probeList->setCurrentIndex(row.probe);
-        window->masquer->setChecked(row.hidden);
-        const QString summary = window->sceneSummary();
+        controlsOf(*window).masquer->setChecked(row.hidden);
+        const QString summary = window->speech().sceneSummary();
         for (const QString& part : row.says)
             EXPECT_TRUE(summary.contains(part)) << summary.toStdString();
         for (const QString& part : row.never)
@@ -121,24 +122,24 @@ TEST_F(AcidBaseSpeechTest, TheSummaryReadsTheProbeAndTheIndicatorButNoHiddenConc
 }
 
 TEST_F(AcidBaseSpeechTest, AnAcidBaseSituationIsNamedByWhatItHolds) {
-    window->situations().table.texts[2][0] = "0,05";
-    window->situations().table.choices[2][1] = ethanoicPosition;
-    window->ions1->setCurrentIndex(8);
-    window->Command3_Click();
-    window->Option2_Click(0);
-    EXPECT_EQ(window->Option2[2]->accessibleName(),
+    window->situationBench().situations().table.texts[2][0] = "0,05";
+    window->situationBench().situations().table.choices[2][1] = ethanoicPosition;
+    controlsOf(*window).ions1->setCurrentIndex(8);
+    window->state().Command3_Click();
+    window->state().Option2_Click(0);
+    EXPECT_EQ(controlsOf(*window).Option2[2]->accessibleName(),
               QStringLiteral("Situation 3\u00a0: acide éthanoïque, 0,050 mol/L"));
-    window->Option2_Click(2);
-    EXPECT_EQ(window->Option2[2]->accessibleName(),
+    window->state().Option2_Click(2);
+    EXPECT_EQ(controlsOf(*window).Option2[2]->accessibleName(),
               QStringLiteral("Situation 3\u00a0: acide éthanoïque, 0,050 mol/L"));
-    window->masquer->setChecked(true);
-    EXPECT_EQ(window->Option2[2]->accessibleName(),
+    controlsOf(*window).masquer->setChecked(true);
+    EXPECT_EQ(controlsOf(*window).Option2[2]->accessibleName(),
               QStringLiteral("Situation 3\u00a0: acide éthanoïque, concentration inconnue"));
 }
 
 TEST_F(AcidBaseSpeechTest, ACorrectedBoxOfThePanelIsTold) {
     chooseEthanoicAcid(); // the panel is open at start-up; 10 mL sampled
-    ASSERT_FALSE(window->Picture4->isHidden());
+    ASSERT_FALSE(controlsOf(*window).Picture4->isHidden());
     struct Row {
         const char* name;
         QLineEdit* box;
@@ -166,15 +167,15 @@ TEST_F(AcidBaseSpeechTest, ACorrectedBoxOfThePanelIsTold) {
 
 TEST_F(AcidBaseSpeechTest, TheMeterIsTheThirdItemOfTheBenchList) {
     chooseEthanoicAcid();
-    window->Command3_Click();
-    ASSERT_EQ(window->picburette->partCount(), 3);
-    EXPECT_EQ(window->picburette->part(2).name, QStringLiteral("pH-mètre"));
-    EXPECT_EQ(window->picburette->part(2).role, QAccessible::ListItem);
-    window->picburette->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(window->picburette, Qt::Key_End);
-    EXPECT_EQ(window->picburette->currentPart(), 2);
-    QTest::keyClick(window->picburette, Qt::Key_Home);
-    EXPECT_EQ(window->picburette->currentPart(), 0);
+    window->state().Command3_Click();
+    ASSERT_EQ(controlsOf(*window).picburette->partCount(), 3);
+    EXPECT_EQ(controlsOf(*window).picburette->part(2).name, QStringLiteral("pH-mètre"));
+    EXPECT_EQ(controlsOf(*window).picburette->part(2).role, QAccessible::ListItem);
+    controlsOf(*window).picburette->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(controlsOf(*window).picburette, Qt::Key_End);
+    EXPECT_EQ(controlsOf(*window).picburette->currentPart(), 2);
+    QTest::keyClick(controlsOf(*window).picburette, Qt::Key_Home);
+    EXPECT_EQ(controlsOf(*window).picburette->currentPart(), 0);
 }
 
 } // namespace

@@ -25,12 +25,15 @@ namespace ab = model::acidbase;
 class AcidBaseBenchTest : public BenchTest {
 protected:
     QString meter() const {
-        if (window->picburette->partCount() < 3) return {};
-        return window->picburette->part(2).description;
+        if (controlsOf(*window).picburette->partCount() < 3) return {};
+        return controlsOf(*window).picburette->part(2).description;
     }
     // The beaker's description after "Bécher :": its volume and its colour.
     QString flask() const {
-        return window->picburette->part(0).description.section(QLatin1Char(':'), 1).trimmed();
+        return controlsOf(*window)
+            .picburette->part(0)
+            .description.section(QLatin1Char(':'), 1)
+            .trimmed();
     }
     std::vector<QWidget*> acidBaseControls() const {
         return {acidBaseOf(*window).titrantBox, acidBaseOf(*window).waterBox,
@@ -39,7 +42,7 @@ protected:
 };
 
 TEST_F(AcidBaseBenchTest, TheListSetsTheTwoFamiliesApart) {
-    QComboBox* list = window->ions1;
+    QComboBox* list = controlsOf(*window).ions1;
     EXPECT_EQ(list->itemText(9), "thiosulfate de sodium") << "the redox items stay in place";
     EXPECT_EQ(list->itemText(model::secondHeadingPosition), "Titrages acido-basiques");
     const auto* items = qobject_cast<QStandardItemModel*>(list->model());
@@ -53,7 +56,7 @@ TEST_F(AcidBaseBenchTest, TheListSetsTheTwoFamiliesApart) {
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(list->currentIndex(), model::secondFamilyStart);
     EXPECT_EQ(acidBaseOf(*window).titration(), ab::Titration::HydrochloricAcid);
-    EXPECT_EQ(window->species(), -1) << "no redox species";
+    EXPECT_EQ(window->state().species(), -1) << "no redox species";
     QTest::keyClick(list, Qt::Key_Up);
     EXPECT_EQ(list->currentIndex(), 9);
     EXPECT_EQ(acidBaseOf(*window).titration(), -1);
@@ -68,27 +71,28 @@ TEST_F(AcidBaseBenchTest, ItsInputsAppearOnThePanelForItAlone) {
     openPanel();
     for (QWidget* w : acidBaseControls())
         EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
-    window->ions1->setCurrentIndex(ethanoicPosition);
+    controlsOf(*window).ions1->setCurrentIndex(ethanoicPosition);
     for (QWidget* w : acidBaseControls()) {
         EXPECT_FALSE(w->isHidden()) << w->objectName().toStdString();
-        EXPECT_TRUE(window->Picture4->rect().contains(w->geometry()));
+        EXPECT_TRUE(controlsOf(*window).Picture4->rect().contains(w->geometry()));
     }
-    EXPECT_TRUE(window->Text1[2]->isHidden());
-    EXPECT_TRUE(window->Combo2->isHidden());
+    EXPECT_TRUE(controlsOf(*window).Text1[2]->isHidden());
+    EXPECT_TRUE(controlsOf(*window).Combo2->isHidden());
     EXPECT_EQ(acidBaseOf(*window).titrantBox->accessibleName(),
               "Concentration de la solution titrante (solution d'hydroxyde de sodium)");
     EXPECT_EQ(acidBaseOf(*window).probeList->itemText(0), "pH-mètre");
     EXPECT_EQ(acidBaseOf(*window).indicatorList->count(), 1 + ab::indicatorCount);
     // "Affichage" shows the indicator's scale in place of the tint scales, and gives them back.
-    EXPECT_TRUE(window->PictureMnO4->isHidden());
-    EXPECT_TRUE(window->HScroll1->isHidden());
-    EXPECT_EQ(window->Frame2->accessibleName(), "Échelle de teintes de l'indicateur coloré");
-    window->ions1->setCurrentIndex(2);
+    EXPECT_TRUE(controlsOf(*window).PictureMnO4->isHidden());
+    EXPECT_TRUE(controlsOf(*window).HScroll1->isHidden());
+    EXPECT_EQ(controlsOf(*window).Frame2->accessibleName(),
+              "Échelle de teintes de l'indicateur coloré");
+    controlsOf(*window).ions1->setCurrentIndex(2);
     for (QWidget* w : acidBaseControls())
         EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
-    EXPECT_FALSE(window->PictureMnO4->isHidden());
-    EXPECT_FALSE(window->HScroll1->isHidden());
-    EXPECT_EQ(window->Frame2->accessibleName(), "Échelles de teintes");
+    EXPECT_FALSE(controlsOf(*window).PictureMnO4->isHidden());
+    EXPECT_FALSE(controlsOf(*window).HScroll1->isHidden());
+    EXPECT_EQ(controlsOf(*window).Frame2->accessibleName(), "Échelles de teintes");
 }
 
 // The meter reads 2,88 at the start, the pKa 4,76 at the half-equivalence and 8,73 at the
@@ -106,7 +110,8 @@ TEST_F(AcidBaseBenchTest, TheMeterAndTheFlaskFollowTheClassicTitration) {
     pour(1);
     EXPECT_EQ(meter(), QStringLiteral("pH-mètre\u00A0: 8,73"));
     EXPECT_EQ(flask(), "20 mL, solution rose pâle");
-    EXPECT_EQ(window->picburette->part(0).name, "La solution du bécher devient rose pâle");
+    EXPECT_EQ(controlsOf(*window).picburette->part(0).name,
+              "La solution du bécher devient rose pâle");
     drop();
     EXPECT_EQ(flask(), "20,05 mL, solution rose");
     // The set-up handed to the curves.
@@ -122,20 +127,20 @@ TEST_F(AcidBaseBenchTest, TheMeterAndTheFlaskFollowTheClassicTitration) {
 // 10 mL of hydrochloric acid at 0,0100 mol/L and 30 mL of water: [H₃O⁺] = [Cl⁻] = 0,1 mmol /
 // 40 mL = 0,0025 mol/L, σ = 42,61 × 2,5 / 100 = 1,065 mS·cm⁻¹.
 TEST_F(AcidBaseBenchTest, TheConductimeterReadsInTheUnitOfItsRange) {
-    window->ions1->setCurrentIndex(
+    controlsOf(*window).ions1->setCurrentIndex(
         model::listPosition({model::Family::AcidBase, ab::Titration::HydrochloricAcid}));
-    window->Combo1->setCurrentIndex(4);
+    controlsOf(*window).Combo1->setCurrentIndex(4);
     acidBaseOf(*window).waterBox->setText(QStringLiteral("30"));
     acidBaseOf(*window).waterBox_LostFocus();
     acidBaseOf(*window).probeList->setCurrentIndex(1);
     EXPECT_EQ(meter(), QStringLiteral("Conductimètre\u00A0: 1,07 mS·cm⁻¹"));
     EXPECT_EQ(flask(), "40 mL, solution incolore") << "the water is in the flask";
     acidBaseOf(*window).probeList->setCurrentIndex(2);
-    EXPECT_EQ(window->picburette->partCount(), 2) << "no meter to tell of";
+    EXPECT_EQ(controlsOf(*window).picburette->partCount(), 2) << "no meter to tell of";
 }
 
 TEST_F(AcidBaseBenchTest, ThePanelsTitrantBoxIsTheBenchsOwn) {
-    window->ions1->setCurrentIndex(ethanoicPosition);
+    controlsOf(*window).ions1->setCurrentIndex(ethanoicPosition);
     QLineEdit* box = acidBaseOf(*window).titrantBox;
     box->clear();
     QTest::keyClicks(box, "a0.5");
@@ -156,7 +161,7 @@ struct WaterCase {
 
 // The flask holds 65 mL: with a full burette, the sample and the water stay within 40 mL.
 TEST_F(AcidBaseBenchTest, TheWaterStaysWithinWhatTheFlaskHolds) {
-    window->ions1->setCurrentIndex(ethanoicPosition);
+    controlsOf(*window).ions1->setCurrentIndex(ethanoicPosition);
     const WaterCase cases[] = {
         {"within", "25", 4, "25"},
         {"two significant digits", "12.34", 4, "12"},
@@ -167,7 +172,7 @@ TEST_F(AcidBaseBenchTest, TheWaterStaysWithinWhatTheFlaskHolds) {
     };
     for (const WaterCase& c : cases) {
         SCOPED_TRACE(c.name);
-        window->Combo1->setCurrentIndex(c.pipette);
+        controlsOf(*window).Combo1->setCurrentIndex(c.pipette);
         pour(10);
         acidBaseOf(*window).waterBox->clear();
         QTest::keyClicks(acidBaseOf(*window).waterBox, c.typed);
@@ -177,9 +182,9 @@ TEST_F(AcidBaseBenchTest, TheWaterStaysWithinWhatTheFlaskHolds) {
     }
     // A larger sample leaves less room.
     acidBaseOf(*window).waterBox->setText(QStringLiteral("35"));
-    window->Combo1->setCurrentIndex(1); // 1 mL: 35 fits
+    controlsOf(*window).Combo1->setCurrentIndex(1); // 1 mL: 35 fits
     EXPECT_EQ(acidBaseOf(*window).waterBox->text(), "35");
-    window->Combo1->setCurrentIndex(5); // 20 mL
+    controlsOf(*window).Combo1->setCurrentIndex(5); // 20 mL
     EXPECT_EQ(acidBaseOf(*window).waterBox->text(), "20");
 }
 
@@ -189,9 +194,9 @@ TEST_F(AcidBaseBenchTest, EveryTickOfTheFlowAndEveryDropIsAMeasuredPoint) {
     pour(40);
     drop();
     // A click on the tap: its release closes it, then pours one tick, read as every tick is.
-    window->Image3_MouseDown();
-    window->Image3_MouseUp();
-    window->Image3_Click();
+    window->run().Image3_MouseDown();
+    window->run().Image3_MouseUp();
+    window->run().Image3_Click();
     ASSERT_EQ(text(5), "4,2"); // 4,05 + 0,1 as the tap writes it
     // 0 mL, the 40 ticks 0,1 to 4,0 mL, the drop at 4,05 mL, the click's tick at 4,2 mL.
     const std::vector<double> volumes = acidBaseOf(*window).measuredVolumes();
@@ -200,7 +205,7 @@ TEST_F(AcidBaseBenchTest, EveryTickOfTheFlowAndEveryDropIsAMeasuredPoint) {
         EXPECT_NEAR(volumes[std::size_t(i)], 0.1 * i, 1e-9) << i;
     EXPECT_NEAR(volumes[41], 4.05, 1e-9);
     EXPECT_NEAR(volumes[42], 4.2, 1e-9);
-    EXPECT_EQ(window->drops().size(), 1u) << "the drops alone, as before";
+    EXPECT_EQ(window->state().drops().size(), 1u) << "the drops alone, as before";
     const std::vector<ab::Point> points = acidBaseOf(*window).measuredPoints();
     ASSERT_EQ(points.size(), volumes.size());
     const ab::Preparation p = acidBaseOf(*window).setup().preparation;
@@ -213,11 +218,11 @@ TEST_F(AcidBaseBenchTest, EveryTickOfTheFlowAndEveryDropIsAMeasuredPoint) {
     EXPECT_DOUBLE_EQ(sigma[20].value, ab::reading(ab::mixtureAt(p, 2.0), ab::Probe::Conductimeter));
     // A smaller volume forgets what lies beyond it; emptying the burette forgets all.
     type(5, QStringLiteral("4,1"));
-    window->Text1_LostFocus(5);
+    window->state().Text1_LostFocus(5);
     EXPECT_EQ(acidBaseOf(*window).measuredVolumes().size(), 42u)
         << "0 to 4,0 mL and the drop at 4,05 mL";
     EXPECT_EQ(acidBaseOf(*window).measuredPoints().size(), 42u);
-    window->reinitialise();
+    window->run().reinitialise();
     EXPECT_EQ(acidBaseOf(*window).measuredVolumes(), std::vector<double>{0});
     ASSERT_EQ(acidBaseOf(*window).measuredPoints().size(), 1u);
     EXPECT_NEAR(acidBaseOf(*window).measuredPoints()[0].value,
@@ -226,8 +231,8 @@ TEST_F(AcidBaseBenchTest, EveryTickOfTheFlowAndEveryDropIsAMeasuredPoint) {
 
 TEST_F(AcidBaseBenchTest, EachMillilitrePouredByPageDownIsAMeasuredPoint) {
     chooseEthanoicAcid();
-    window->pourMillilitre();
-    window->pourMillilitre();
+    window->run().pourMillilitre();
+    window->run().pourMillilitre();
     drop();
     // 0 mL, 1 mL, 2 mL, then the drop at 2,05 mL.
     const std::vector<double> volumes = acidBaseOf(*window).measuredVolumes();
@@ -243,8 +248,8 @@ TEST_F(AcidBaseBenchTest, TheReportSaysTheAcidBaseSetUpAndItsMethod) {
     chooseEthanoicAcid();
     acidBaseOf(*window).waterBox->setText(QStringLiteral("20"));
     acidBaseOf(*window).waterBox_LostFocus();
-    window->pourMillilitre();
-    printing::ReportFacts facts = window->reportFacts();
+    window->run().pourMillilitre();
+    printing::ReportFacts facts = window->chain().reportFacts();
     const QString setUp = facts.setUp.join(QLatin1Char('\n'));
     for (const char* line :
          {"Solution titrée\u00A0: acide éthanoïque, prélèvement V2 = ", "c2 = 0,1\u00A0mol/L",
@@ -258,24 +263,24 @@ TEST_F(AcidBaseBenchTest, TheReportSaysTheAcidBaseSetUpAndItsMethod) {
               QStringLiteral("changement de couleur de l'indicateur (phénolphtaléine)"));
     acidBaseOf(*window).indicatorList->setCurrentIndex(0);
     acidBaseOf(*window).probeList->setCurrentIndex(int(ab::Probe::None));
-    EXPECT_EQ(window->reportFacts().method,
+    EXPECT_EQ(window->chain().reportFacts().method,
               QStringLiteral("aucune (ni sonde ni indicateur coloré)"));
 }
 
 TEST_F(AcidBaseBenchTest, EachSituationKeepsItsAcidBaseInputs) {
-    window->ions1->setCurrentIndex(ethanoicPosition);
+    controlsOf(*window).ions1->setCurrentIndex(ethanoicPosition);
     acidBaseOf(*window).waterBox->setText(QStringLiteral("20"));
     acidBaseOf(*window).indicatorList->setCurrentIndex(1 + ab::Indicator::BromothymolBlue);
     acidBaseOf(*window).probeList->setCurrentIndex(1);
-    window->Option2[1]->setChecked(true);
+    controlsOf(*window).Option2[1]->setChecked(true);
     EXPECT_EQ(acidBaseOf(*window).titration(), -1) << "situation 2 holds its redox start values";
-    window->Option2[0]->setChecked(true);
+    controlsOf(*window).Option2[0]->setChecked(true);
     EXPECT_EQ(acidBaseOf(*window).titration(), ab::Titration::EthanoicAcid);
     EXPECT_EQ(acidBaseOf(*window).waterBox->text(), "20");
     EXPECT_EQ(acidBaseOf(*window).indicatorList->currentIndex(),
               1 + ab::Indicator::BromothymolBlue);
     EXPECT_EQ(acidBaseOf(*window).probeList->currentIndex(), 1);
-    const files::FamilyChoices stored = window->benchSituations().family[0];
+    const files::FamilyChoices stored = window->state().benchSituations().family[0];
     EXPECT_EQ(stored, (files::FamilyChoices{"20", 1 + ab::Indicator::BromothymolBlue, 1}));
 }
 
@@ -284,15 +289,15 @@ TEST_F(AcidBaseBenchTest, ASavedFileOpensOnTheSameBench) {
     chooseEthanoicAcid();
     acidBaseOf(*window).waterBox->setText(QStringLiteral("15"));
     acidBaseOf(*window).probeList->setCurrentIndex(1);
-    ASSERT_EQ(files::writeConfiguration(path.toStdString(), window->benchSituations()),
+    ASSERT_EQ(files::writeConfiguration(path.toStdString(), window->state().benchSituations()),
               files::WriteResult::Ok);
 
-    window->ions1->setCurrentIndex(3);
-    window->loadConfiguration(path);
+    controlsOf(*window).ions1->setCurrentIndex(3);
+    window->state().loadConfiguration(path);
     EXPECT_EQ(acidBaseOf(*window).titration(), ab::Titration::EthanoicAcid);
     EXPECT_EQ(text(0), "0,1");
     EXPECT_EQ(text(1), "0,1");
-    EXPECT_EQ(window->Combo1->currentText(), "10 mL");
+    EXPECT_EQ(controlsOf(*window).Combo1->currentText(), "10 mL");
     EXPECT_EQ(acidBaseOf(*window).waterBox->text(), "15");
     EXPECT_EQ(acidBaseOf(*window).indicatorList->currentIndex(),
               1 + ab::Indicator::Phenolphthalein);
@@ -301,31 +306,31 @@ TEST_F(AcidBaseBenchTest, ASavedFileOpensOnTheSameBench) {
 
 TEST_F(AcidBaseBenchTest, ADamagedFileIsToldAndTheBenchIsLeftAsItWas) {
     chooseEthanoicAcid();
-    const std::string whole = *files::configurationBytes(window->benchSituations());
+    const std::string whole = *files::configurationBytes(window->state().benchSituations());
     const QString path = folder.filePath(QStringLiteral("coupe.C17"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(whole.substr(0, 100 * 128).data(), 100 * 128);
     file.close();
 
-    window->ions1->setCurrentIndex(
+    controlsOf(*window).ions1->setCurrentIndex(
         model::listPosition({model::Family::AcidBase, ab::Titration::Ammonia}));
     script.answers = {ui::Answer::Ok};
-    window->loadConfiguration(path);
+    window->state().loadConfiguration(path);
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].text, QStringLiteral("Ce fichier est incomplet ou endommagé\u00A0: "
                                                    "ses titrages acido-basiques ne peuvent pas "
                                                    "être lus."));
     EXPECT_EQ(script.asked[0].title, "Fichier non valide");
     EXPECT_EQ(acidBaseOf(*window).titration(), ab::Titration::Ammonia) << "nothing changed";
-    EXPECT_EQ(window->situations().table.current, 0);
+    EXPECT_EQ(window->situationBench().situations().table.current, 0);
 }
 
 TEST_F(AcidBaseBenchTest, TheCopiedTableIsTheAcidBaseCurveTable) {
     chooseEthanoicAcid();
     pour(50);
     script.menuChoices = {QStringLiteral("coptableau")};
-    window->Command4_Click();
+    window->shell().Command4_Click();
     QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
     ASSERT_EQ(lines.takeLast(), QString());
     ASSERT_EQ(lines.size(), 1 + 51) << "the header, 0 to 5 mL every 0,1 mL";
@@ -341,10 +346,10 @@ TEST_F(AcidBaseBenchTest, TheCopiedTableIsTheAcidBaseCurveTable) {
 // the columns of the graph in words; the meter still reads the pH.
 TEST_F(AcidBaseBenchTest, AHiddenConcentrationStaysSecret) {
     chooseEthanoicAcid();
-    window->masquer->setChecked(true);
+    controlsOf(*window).masquer->setChecked(true);
     pour(50);
     const QStringList lines =
-        QString::fromStdString(window->tableText(";", "\n")).split(QLatin1Char('\n'));
+        QString::fromStdString(window->chain().tableText(";", "\n")).split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 1 + 51 + 1) << "the header, 0 to 5 mL, the last line end";
     const QStringList header = lines[0].split(QLatin1Char(';'));
     // The sample's columns are kept, empty; the titrant's ones are filled.
@@ -370,11 +375,11 @@ TEST_F(AcidBaseBenchTest, AHiddenConcentrationStaysSecret) {
     }
     EXPECT_FALSE(lines.join(QLatin1Char('\n')).contains(QStringLiteral("1,000E-03"))) << "n0";
     EXPECT_TRUE(lines[51].startsWith(QStringLiteral("5,0;4,76;")));
-    for (int i = 0; i < window->tabquant->partCount(); ++i) {
-        const QString words = window->tabquant->part(i).description;
+    for (int i = 0; i < controlsOf(*window).tabquant->partCount(); ++i) {
+        const QString words = controlsOf(*window).tabquant->part(i).description;
         EXPECT_FALSE(words.contains(QStringLiteral("0,001"))) << words.toStdString();
     }
-    EXPECT_EQ(window->tabquant->part(0).description,
+    EXPECT_EQ(controlsOf(*window).tabquant->part(0).description,
               QStringLiteral("CH₃COOH\u00A0: quantités de matière masquées"));
     EXPECT_EQ(meter(), QStringLiteral("pH-mètre\u00A0: 4,76"));
 }
@@ -383,12 +388,14 @@ TEST_F(AcidBaseBenchTest, PrintedAndCopiedPicturesAreTheScreensOnes) {
     chooseEthanoicAcid();
     acidBaseOf(*window).probeList->setCurrentIndex(int(ab::Probe::None)); // the amount curves
     pour(30);
-    window->Onglets_MouseUp(400, 8); // the "Courbes" tab
-    const qreal ratio = window->tabcourbes->picture().devicePixelRatio();
-    EXPECT_EQ(window->courbesImage(ratio),
-              window->tabcourbes->picture().image().convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(window->graphImage(window->tabquant->picture().devicePixelRatio()),
-              window->tabquant->picture().image().convertToFormat(QImage::Format_RGB32));
+    window->chain().Onglets_MouseUp(400, 8); // the "Courbes" tab
+    const qreal ratio = controlsOf(*window).tabcourbes->picture().devicePixelRatio();
+    EXPECT_EQ(
+        window->chain().courbesImage(ratio),
+        controlsOf(*window).tabcourbes->picture().image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(
+        window->chain().graphImage(controlsOf(*window).tabquant->picture().devicePixelRatio()),
+        controlsOf(*window).tabquant->picture().image().convertToFormat(QImage::Format_RGB32));
 }
 
 } // namespace

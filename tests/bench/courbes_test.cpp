@@ -27,14 +27,15 @@ protected:
     // The oxalic acid example of the class: c0 = 0,01 mol/L (the start value), V0 = 10 mL,
     // cT = 0,005 mol/L (the start value).
     void chooseOxalicAcid() {
-        window->ions1->setCurrentIndex(1);
-        window->Combo1->setCurrentIndex(4);
-        ASSERT_DOUBLE_EQ(window->benchInputs().sampleVolume, 10);
+        controlsOf(*window).ions1->setCurrentIndex(1);
+        controlsOf(*window).Combo1->setCurrentIndex(4);
+        ASSERT_DOUBLE_EQ(window->state().benchInputs().sampleVolume, 10);
         ASSERT_EQ(text(0), "0,01");
         ASSERT_EQ(text(1), "0,005");
     }
     QImage courbes() const {
-        return window->tabcourbes->picture().image().convertToFormat(QImage::Format_RGB32);
+        return controlsOf(*window).tabcourbes->picture().image().convertToFormat(
+            QImage::Format_RGB32);
     }
 };
 
@@ -48,44 +49,48 @@ std::optional<double> frenchNumber(QString cell) {
 }
 
 TEST_F(CourbesTest, TheThirdTabShowsTheCurvesInThePanel) {
-    window->Onglets_MouseUp(250, 8);
-    EXPECT_EQ(window->currentTab(), 2);
-    EXPECT_TRUE(window->tabcourbes->isHidden());
-    window->Onglets_MouseUp(400, 8);
-    EXPECT_EQ(window->currentTab(), 3);
-    EXPECT_FALSE(window->tabcourbes->isHidden());
-    EXPECT_TRUE(window->tabquant->isHidden());
-    EXPECT_TRUE(window->Frame2->isHidden());
-    EXPECT_EQ(window->tabcourbes->geometry(), window->tabquant->geometry());
-    window->Onglets_MouseUp(10, 8);
-    EXPECT_EQ(window->currentTab(), 1);
-    EXPECT_TRUE(window->tabcourbes->isHidden());
+    window->chain().Onglets_MouseUp(250, 8);
+    EXPECT_EQ(window->chain().currentTab(), 2);
+    EXPECT_TRUE(controlsOf(*window).tabcourbes->isHidden());
+    window->chain().Onglets_MouseUp(400, 8);
+    EXPECT_EQ(window->chain().currentTab(), 3);
+    EXPECT_FALSE(controlsOf(*window).tabcourbes->isHidden());
+    EXPECT_TRUE(controlsOf(*window).tabquant->isHidden());
+    EXPECT_TRUE(controlsOf(*window).Frame2->isHidden());
+    EXPECT_EQ(controlsOf(*window).tabcourbes->geometry(), controlsOf(*window).tabquant->geometry());
+    window->chain().Onglets_MouseUp(10, 8);
+    EXPECT_EQ(window->chain().currentTab(), 1);
+    EXPECT_TRUE(controlsOf(*window).tabcourbes->isHidden());
 }
 
 TEST_F(CourbesTest, CurvesAreDrawnOnlyWhileTheirTabIsShown) {
     chooseOxalicAcid();
-    window->Onglets_MouseUp(400, 8);
-    window->Onglets_MouseUp(10, 8);
+    window->chain().Onglets_MouseUp(400, 8);
+    window->chain().Onglets_MouseUp(10, 8);
     const QImage hiddenBefore = courbes();
     pour(30);
     EXPECT_EQ(courbes(), hiddenBefore) << "nothing drawn behind the graph";
 
-    window->Onglets_MouseUp(400, 8);
+    window->chain().Onglets_MouseUp(400, 8);
     const QImage at3 = courbes();
     EXPECT_NE(at3, hiddenBefore) << "the pour made meanwhile is drawn at once";
     // What is shown is what printing and copying draw.
-    EXPECT_EQ(window->courbesImage(window->tabcourbes->picture().devicePixelRatio()), at3);
+    EXPECT_EQ(
+        window->chain().courbesImage(controlsOf(*window).tabcourbes->picture().devicePixelRatio()),
+        at3);
     pour(10);
     EXPECT_NE(courbes(), at3) << "each tick moves the curves on";
-    EXPECT_EQ(window->courbesImage(window->tabcourbes->picture().devicePixelRatio()), courbes());
+    EXPECT_EQ(
+        window->chain().courbesImage(controlsOf(*window).tabcourbes->picture().devicePixelRatio()),
+        courbes());
 
     // Hiding the concentration (which empties the burette) leaves the sample's curve out.
     // In the plot, where the tab of oxalic acid on this scale puts it.
-    drawing::Picture measure(window->tabcourbes->picture().width(),
-                             window->tabcourbes->picture().height());
+    drawing::Picture measure(controlsOf(*window).tabcourbes->picture().width(),
+                             controlsOf(*window).tabcourbes->picture().height());
     drawing::CourbesInputs oxalic;
     oxalic.species = 1;
-    oxalic.scaleMax = drawing::scaleMax(1, window->benchInputs());
+    oxalic.scaleMax = drawing::scaleMax(1, window->state().benchInputs());
     const QRect plot = drawing::courbesLayout(measure, oxalic).frame.plot;
     const auto count = [this, plot](int column) {
         const QImage image = courbes();
@@ -96,7 +101,7 @@ TEST_F(CourbesTest, CurvesAreDrawnOnlyWhileTheirTabIsShown) {
         return n;
     };
     EXPECT_GT(count(1), 0) << "oxalic acid";
-    window->masquer->setChecked(true);
+    controlsOf(*window).masquer->setChecked(true);
     pour(30);
     EXPECT_EQ(count(1), 0) << "oxalic acid";
     EXPECT_GT(count(3), 0) << "manganese(II)";
@@ -108,30 +113,30 @@ TEST_F(CourbesTest, DropsAreRecordedUntilTheBuretteIsEmptied) {
     drop();
     pour(2);
     drop();
-    ASSERT_EQ(window->drops().size(), 2u);
-    EXPECT_NEAR(window->drops()[0], 4.05, 1e-9);
-    EXPECT_NEAR(window->drops()[1], 4.35, 1e-9); // the tap rounds 4,05 + 0,1 to 4,2
+    ASSERT_EQ(window->state().drops().size(), 2u);
+    EXPECT_NEAR(window->state().drops()[0], 4.05, 1e-9);
+    EXPECT_NEAR(window->state().drops()[1], 4.35, 1e-9); // the tap rounds 4,05 + 0,1 to 4,2
     // A smaller volume typed in forgets the drops beyond it.
     type(5, "4,1");
-    window->Text1_LostFocus(5);
-    ASSERT_EQ(window->drops().size(), 1u);
-    window->reinitialise();
-    EXPECT_TRUE(window->drops().empty());
+    window->state().Text1_LostFocus(5);
+    ASSERT_EQ(window->state().drops().size(), 1u);
+    window->run().reinitialise();
+    EXPECT_TRUE(window->state().drops().empty());
 }
 
 TEST_F(CourbesTest, CopiedTableReadsBackAsTheModelsAmounts) {
     for (const bool hidden : {false, true}) {
         SCOPED_TRACE(hidden ? "hidden concentration" : "concentration shown");
         // Hiding the concentration empties the burette: the pour comes after.
-        window->masquer->setChecked(hidden);
+        controlsOf(*window).masquer->setChecked(hidden);
         chooseOxalicAcid();
-        window->reinitialise();
+        window->run().reinitialise();
         pour(40);
         drop(); // 4,05 mL
         pour(60);
         ASSERT_EQ(text(5), "10,1");
         script.menuChoices = {QStringLiteral("coptableau")};
-        window->Command4_Click();
+        window->shell().Command4_Click();
         QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
         ASSERT_EQ(lines.takeLast(), QString());
         // 0 to 10,1 mL every 0,1 mL, and the drop.
@@ -149,7 +154,7 @@ TEST_F(CourbesTest, CopiedTableReadsBackAsTheModelsAmounts) {
         }
         ASSERT_EQ(presentColumn.size(), 4u);
 
-        model::BenchInputs in = window->benchInputs();
+        model::BenchInputs in = window->state().benchInputs();
         bool sawDrop = false;
         for (const QString& line : lines) {
             const QStringList cells = line.split(QLatin1Char('\t'));

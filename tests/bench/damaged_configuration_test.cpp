@@ -22,19 +22,19 @@ using benchtest::BenchTest;
 static_assert(drawing::flaskCapacity - model::buretteCapacity == model::sampleAndWaterLimit);
 
 TEST_F(BenchTest, TheOpenWindowRefusesADamagedConfigurationAndTheBenchKeepsWhatItHad) {
-    window->Option2[1]->setChecked(true);
-    window->ions1->setCurrentIndex(4);
+    controlsOf(*window).Option2[1]->setChecked(true);
+    controlsOf(*window).ions1->setCurrentIndex(4);
     type(1, QStringLiteral("0,02"));
-    window->Text1_LostFocus(1);
-    window->situations().configFile = folder.filePath(QStringLiteral("avant.C17"));
+    window->state().Text1_LostFocus(1);
+    window->situationBench().situations().configFile = folder.filePath(QStringLiteral("avant.C17"));
     window->setWindowTitle(QStringLiteral("Titrage colorimétrique - avant.C17"));
-    const files::SituationTable before = window->benchSituations();
+    const files::SituationTable before = window->state().benchSituations();
     files::SituationTable damaged;
     damaged.texts[2][1] = "-1";
     const QString path = folder.filePath(QStringLiteral("abime.C17"));
     ASSERT_EQ(files::writeConfiguration(path.toStdString(), damaged), files::WriteResult::Ok);
 
-    files::Ouvrir open(*window, window.get());
+    files::Ouvrir open(window->situationBench(), window.get());
     open.show();
     open.ficharge->setText(path);
     script.answers = {ui::Answer::Ok};
@@ -45,38 +45,39 @@ TEST_F(BenchTest, TheOpenWindowRefusesADamagedConfigurationAndTheBenchKeepsWhatI
         "Situation n°\u00A03\u00A0: la concentration de la solution titrante «\u00A0-1\u00A0» "
         "n'est pas comprise entre 0,0001 et 0,2\u00A0mol/L.");
     EXPECT_EQ(script.asked[0].title, "Fichier non valide");
-    EXPECT_TRUE(window->Option2[1]->isChecked());
-    EXPECT_EQ(window->ions1->currentIndex(), 4);
+    EXPECT_TRUE(controlsOf(*window).Option2[1]->isChecked());
+    EXPECT_EQ(controlsOf(*window).ions1->currentIndex(), 4);
     EXPECT_EQ(text(1), "0,02");
-    EXPECT_EQ(window->situations().configFile, folder.filePath(QStringLiteral("avant.C17")));
+    EXPECT_EQ(window->situationBench().situations().configFile,
+              folder.filePath(QStringLiteral("avant.C17")));
     EXPECT_EQ(window->windowTitle(), "Titrage colorimétrique - avant.C17");
-    const files::SituationTable after = window->benchSituations();
+    const files::SituationTable after = window->state().benchSituations();
     EXPECT_EQ(after.texts, before.texts);
     EXPECT_EQ(after.choices, before.choices);
     EXPECT_EQ(after.family, before.family);
 }
 
 TEST_F(BenchTest, WhatTheBenchHoldsOnceValidatedIsSavedAsAConfigurationThatLoads) {
-    window->ions1->setCurrentIndex(ethanoicPosition);
+    controlsOf(*window).ions1->setCurrentIndex(ethanoicPosition);
     for (const char* typed : {"0", "-5", "", "99999", "0,00001", "1,2,3"}) {
         for (int k = 0; k < 4; ++k) {
             type(k, QString::fromLatin1(typed));
-            window->Text1_LostFocus(k);
+            window->state().Text1_LostFocus(k);
         }
         acidBaseOf(*window).waterBox->setText(QString::fromLatin1(typed));
         acidBaseOf(*window).waterBox_LostFocus();
-        EXPECT_EQ(families::configurationProblem(window->benchSituations()), "") << typed;
+        EXPECT_EQ(families::configurationProblem(window->state().benchSituations()), "") << typed;
     }
     type(5, QStringLiteral("30"));
     script.answers = {ui::Answer::Ok}; // the burette holds 25 mL
-    window->Text1_LostFocus(5);
-    EXPECT_EQ(families::configurationProblem(window->benchSituations()), "");
+    window->state().Text1_LostFocus(5);
+    EXPECT_EQ(families::configurationProblem(window->state().benchSituations()), "");
     // Typed and not validated, the focus gone to another window: validated as it is saved.
-    for (QLineEdit* box : {window->Text1[1], acidBaseOf(*window).waterBox}) {
+    for (QLineEdit* box : {controlsOf(*window).Text1[1], acidBaseOf(*window).waterBox}) {
         box->setFocus();
         box->selectAll();
         box->insert(QStringLiteral("50"));
-        EXPECT_EQ(families::configurationProblem(window->benchSituations()), "");
+        EXPECT_EQ(families::configurationProblem(window->state().benchSituations()), "");
     }
     EXPECT_EQ(text(1), "0,2");
 }

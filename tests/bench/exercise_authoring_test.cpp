@@ -23,9 +23,9 @@ using benchtest::BenchTest;
 
 TEST_F(BenchTest, AnExerciseWrittenFromTheBenchOpensAsItWasWritten) {
     // Situation 3 holds a titration whose boxes were typed and never copied into the table.
-    window->Option2[2]->setChecked(true);
-    window->ions1->setCurrentIndex(6);
-    window->Combo1->setCurrentIndex(3);
+    controlsOf(*window).Option2[2]->setChecked(true);
+    controlsOf(*window).ions1->setCurrentIndex(6);
+    controlsOf(*window).Combo1->setCurrentIndex(3);
     type(0, QStringLiteral("0,0437"));
     type(1, QStringLiteral("0,02"));
     type(5, QStringLiteral("3,5"));
@@ -36,17 +36,17 @@ TEST_F(BenchTest, AnExerciseWrittenFromTheBenchOpensAsItWasWritten) {
     // the window of the new exercise beside it, which stays open while the statement is
     // written.
     script.menuChoices = {QStringLiteral("creerexo")};
-    window->btexo_Click();
+    window->shell().btexo_Click();
     EXPECT_TRUE(script.asked.empty());
     EXPECT_EQ(script.execs, 0);
-    EXPECT_TRUE(window->supertext()->toPlainText().isEmpty());
-    EXPECT_FALSE(window->supertext()->isReadOnly());
+    EXPECT_TRUE(window->exerciseArea().supertext()->toPlainText().isEmpty());
+    EXPECT_FALSE(window->exerciseArea().supertext()->isReadOnly());
     QPointer<exercises::ExerciseEditor> editor = window->findChild<exercises::ExerciseEditor*>();
     ASSERT_TRUE(editor);
     EXPECT_TRUE(editor->isVisible());
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Créer un exercice"));
     const QString statement = QStringLiteral("Doser l'eau oxygénée : trouver c₂ à 1 % près.");
-    window->supertext()->insertPlainText(statement);
+    window->exerciseArea().supertext()->insertPlainText(statement);
 
     editor->title->setText(QStringLiteral("Dosage de l'eau oxygénée"));
     editor->shortName->setText(QStringLiteral("EAUOX2"));
@@ -57,12 +57,13 @@ TEST_F(BenchTest, AnExerciseWrittenFromTheBenchOpensAsItWasWritten) {
     EXPECT_TRUE(editor->hidden->isChecked()) << "hidden and locked by default";
     editor->saveStatement->click();
     EXPECT_TRUE(script.asked.empty()); // nothing to replace, nothing refused
-    const files::SituationTable written = window->situations().table;
+    const files::SituationTable written = window->situationBench().situations().table;
     EXPECT_EQ(written.texts[2][0], "0,0437");
     EXPECT_EQ(written.texts[2][5], "3,5");
     EXPECT_EQ(written.choices[2][1], 6);
-    EXPECT_EQ(window->fich()->text(), QDir::toNativeSeparators(classFolder + "/EAUOX2.E44"));
-    EXPECT_FALSE(window->exercise().textModified);
+    EXPECT_EQ(window->exerciseArea().fich()->text(),
+              QDir::toNativeSeparators(classFolder + "/EAUOX2.E44"));
+    EXPECT_FALSE(window->exerciseArea().exercise().textModified);
 
     // The files name one another without a folder: the exercise opens from anywhere.
     const auto record = [&](const QString& path, int r) {
@@ -76,10 +77,10 @@ TEST_F(BenchTest, AnExerciseWrittenFromTheBenchOpensAsItWasWritten) {
 
     // Another bench and the information text, then the exercise through the exercises window.
     script.menuChoices = {QStringLiteral("Closexo")};
-    window->btexo_Click();
-    window->Option2[0]->setChecked(true);
+    window->shell().btexo_Click();
+    controlsOf(*window).Option2[0]->setChecked(true);
     type(0, QStringLiteral("0,1"));
-    window->Option2[4]->setChecked(true);
+    controlsOf(*window).Option2[4]->setChecked(true);
     script.menuChoices = {QStringLiteral("openexo")};
     script.onExec = [&](QDialog& dialog) {
         auto& browser = dynamic_cast<exercises::Fichexo&>(dialog);
@@ -93,21 +94,22 @@ TEST_F(BenchTest, AnExerciseWrittenFromTheBenchOpensAsItWasWritten) {
         browser.ouvreur_Click();
         return browser.result();
     };
-    window->btexo_Click();
+    window->shell().btexo_Click();
     EXPECT_EQ(script.execs, 1);
-    EXPECT_EQ(window->supertext()->toPlainText(), statement);
-    EXPECT_EQ(window->fich()->text(), QDir::toNativeSeparators(otherFolder + "/EAUOX2.E44"));
+    EXPECT_EQ(window->exerciseArea().supertext()->toPlainText(), statement);
+    EXPECT_EQ(window->exerciseArea().fich()->text(),
+              QDir::toNativeSeparators(otherFolder + "/EAUOX2.E44"));
     // The ten situations as they were written, situation 1 on the bench, the concentration
     // to find hidden and in no text.
-    const files::SituationTable& loaded = window->exerciseSituations();
+    const files::SituationTable& loaded = window->state().exerciseSituations();
     EXPECT_EQ(loaded.texts, written.texts);
     for (int s = 0; s < files::situationCount; ++s)
         for (int j = 1; j <= 3; ++j)
             EXPECT_EQ(loaded.choices[s][j], written.choices[s][j]) << s << ' ' << j;
-    EXPECT_TRUE(window->Option2[0]->isChecked());
+    EXPECT_TRUE(controlsOf(*window).Option2[0]->isChecked());
     EXPECT_EQ(text(0), QStringLiteral("inconnue"));
-    EXPECT_TRUE(window->masquer->isChecked());
-    EXPECT_FALSE(window->masquer->isEnabled());
+    EXPECT_TRUE(controlsOf(*window).masquer->isChecked());
+    EXPECT_FALSE(controlsOf(*window).masquer->isEnabled());
     EXPECT_TRUE(script.asked.empty());
 }
 

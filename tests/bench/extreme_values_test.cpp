@@ -33,15 +33,15 @@ TEST_F(BenchTest, ExtremeValuesOfASituationKeepTheFlaskBuretteAndAxis) {
             SCOPED_TRACE(std::string(row.name) + ", species " + std::to_string(species));
             // The bench first shows another situation, so that nothing of it can pass for the
             // one shown.
-            window->Option2[3]->setChecked(true);
-            files::SituationTable& table = window->situations().table;
+            controlsOf(*window).Option2[3]->setChecked(true);
+            files::SituationTable& table = window->situationBench().situations().table;
             table.texts[0] = row.texts;
             table.choices[0][1] = std::int16_t(species);
-            window->selectSituation(0);
-            ASSERT_EQ(window->species(), species);
+            window->shell().selectSituation(0);
+            ASSERT_EQ(window->state().species(), species);
 
-            const drawing::Picture& bench = window->picburette->picture();
-            const int x0 = window->flaskX();
+            const drawing::Picture& bench = controlsOf(*window).picburette->picture();
+            const int x0 = window->chain().flaskX();
             EXPECT_EQ(bench.pixel(x0 + 23, 380), black) << "left side of the flask's neck";
             EXPECT_EQ(bench.pixel(x0 + 43, 380), black) << "right side of the flask's neck";
             EXPECT_EQ(bench.pixel(x0 + 33, 460), black) << "base of the flask";
@@ -49,7 +49,7 @@ TEST_F(BenchTest, ExtremeValuesOfASituationKeepTheFlaskBuretteAndAxis) {
             EXPECT_EQ(bench.pixel(x0 + 25, 205), black) << "side of the burette";
             EXPECT_EQ(bench.pixel(x0 + 20, 298), black) << "foot of the burette";
 
-            const drawing::Picture& graph = window->tabquant->picture();
+            const drawing::Picture& graph = controlsOf(*window).tabquant->picture();
             EXPECT_EQ(graph.pixel(72, 10), black) << "top of the axis";
             EXPECT_EQ(graph.pixel(72, 100), black) << "axis";
             EXPECT_EQ(graph.pixel(69, 16), black) << "arrow head";

@@ -42,7 +42,7 @@ protected:
         ASSERT_TRUE(folder.isValid());
         files::setProgramFolder(folder.path());
         window = std::make_unique<bench::FeuilleP>();
-        window->Form_Activate();
+        window->shell().Form_Activate();
     }
     void TearDown() override {
         window.reset();
@@ -51,16 +51,16 @@ protected:
     }
 
     // The text the bench holds for a box (the concentration to find too, while it is hidden).
-    QString text(int k) const { return window->benchText(k); }
+    QString text(int k) const { return window->state().benchText(k); }
     // Types into a box as a user would, without validating it.
-    void type(int k, const QString& t) { window->Text1[k]->setText(t); }
+    void type(int k, const QString& t) { controlsOf(*window).Text1[k]->setText(t); }
     std::string tempRecord(int record) const {
-        return files::readRecord(QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString(),
-                                 record)
+        return files::readRecord(
+                   QFile::encodeName(bench::BenchShell::temporaryFile()).toStdString(), record)
             .text;
     }
     // Opens the preparation panel as start-up does.
-    void openPanel() { window->Command3_Click(); }
+    void openPanel() { window->state().Command3_Click(); }
 
     // The classic acid-base titration: ethanoic acid at 0,1 mol/L, 10 mL sampled, sodium
     // hydroxide at 0,1 mol/L, the indicator (-1: none) and the probe. pH 2,88 before the
@@ -70,10 +70,10 @@ protected:
         model::listPosition({model::Family::AcidBase, model::acidbase::Titration::EthanoicAcid});
     void chooseEthanoicAcid(int indicator = model::acidbase::Indicator::Phenolphthalein,
                             model::acidbase::Probe probe = model::acidbase::Probe::PHMeter) {
-        window->ions1->setCurrentIndex(ethanoicPosition);
+        controlsOf(*window).ions1->setCurrentIndex(ethanoicPosition);
         type(0, QStringLiteral("0,1"));
-        window->Text1_LostFocus(0);
-        window->Combo1->setCurrentIndex(4);
+        window->state().Text1_LostFocus(0);
+        controlsOf(*window).Combo1->setCurrentIndex(4);
         acidBaseOf(*window).titrantBox->setText(QStringLiteral("0,1"));
         acidBaseOf(*window).titrantBox_LostFocus();
         acidBaseOf(*window).indicatorList->setCurrentIndex(1 + indicator);
@@ -81,16 +81,16 @@ protected:
     }
     // The tap held for so many ticks of the flow, then released.
     void pour(int ticks) {
-        window->Image3_MouseDown();
+        window->run().Image3_MouseDown();
         for (int i = 0; i < ticks; ++i)
-            window->Timer1_Timer();
-        window->Image3_MouseUp();
+            window->run().Timer1_Timer();
+        window->run().Image3_MouseUp();
     }
     // One drop, its four steps.
     void drop() {
-        window->Image1_Click();
+        window->run().Image1_Click();
         for (int step = 0; step < 4; ++step)
-            window->Timer2_Timer();
+            window->run().Timer2_Timer();
     }
 
     QTemporaryDir folder;

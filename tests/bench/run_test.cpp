@@ -15,7 +15,7 @@ using benchtest::BenchTest;
 namespace {
 
 bool anyLocked(const bench::FeuilleP& w) {
-    for (QLineEdit* box : w.Text1)
+    for (QLineEdit* box : controlsOf(w).Text1)
         if (box->isReadOnly()) return true;
     return false;
 }
@@ -38,18 +38,18 @@ TEST_F(BenchTest, TapTicksAddATenthUntilTheLastStepThatFits) {
         SCOPED_TRACE(row.name);
         type(5, row.before);
         script.answers = {ui::Answer::No}; // to the empty-burette question, if asked
-        window->Image3_MouseDown();
+        window->run().Image3_MouseDown();
         if (text(5) == row.before) { // not the full-burette question
-            window->Timer1_Timer();
+            window->run().Timer1_Timer();
         }
         EXPECT_EQ(text(5), row.after);
         if (row.flowing) {
-            EXPECT_EQ(window->Labelvol->text(), text(5) + " mL");
+            EXPECT_EQ(controlsOf(*window).Labelvol->text(), text(5) + " mL");
         }
-        EXPECT_EQ(window->Timer1.isActive(), row.flowing);
-        EXPECT_EQ(window->tapOpen(), row.flowing);
+        EXPECT_EQ(controlsOf(*window).Timer1.isActive(), row.flowing);
+        EXPECT_EQ(window->run().tapOpen(), row.flowing);
         EXPECT_EQ(anyLocked(*window), row.flowing);
-        window->Image3_MouseUp();
+        window->run().Image3_MouseUp();
         EXPECT_FALSE(anyLocked(*window));
         script.asked.clear();
         script.answers.clear();
@@ -58,81 +58,81 @@ TEST_F(BenchTest, TapTicksAddATenthUntilTheLastStepThatFits) {
 
 TEST_F(BenchTest, FlowStopsByItselfAtTheCapacityAndUnlocksTheBoxes) {
     type(5, "24,8");
-    window->Command6_Click();
-    ASSERT_TRUE(window->Timer1.isActive());
+    window->run().Command6_Click();
+    ASSERT_TRUE(controlsOf(*window).Timer1.isActive());
     for (int i = 0; i < 5; ++i)
-        window->Timer1_Timer();
+        window->run().Timer1_Timer();
     EXPECT_EQ(text(5), "25,0");
-    EXPECT_FALSE(window->Timer1.isActive());
-    EXPECT_FALSE(window->tapOpen());
+    EXPECT_FALSE(controlsOf(*window).Timer1.isActive());
+    EXPECT_FALSE(window->run().tapOpen());
     EXPECT_FALSE(anyLocked(*window));
 }
 
 TEST_F(BenchTest, AQuickClickOnTheTapPoursOneStep) {
     type(5, "3,0");
-    window->Image3_MouseDown();
-    window->Image3_MouseUp();
-    window->Image3_Click();
+    window->run().Image3_MouseDown();
+    window->run().Image3_MouseUp();
+    window->run().Image3_Click();
     EXPECT_EQ(text(5), "3,1");
-    EXPECT_FALSE(window->Timer1.isActive());
+    EXPECT_FALSE(controlsOf(*window).Timer1.isActive());
 }
 
 TEST_F(BenchTest, FullBuretteAsksToStartAgain) {
     type(5, "25,0");
     script.answers = {ui::Answer::No};
-    window->Image3_MouseDown();
+    window->run().Image3_MouseDown();
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].text, "Voulez-vous recommencer le titrage\u00A0?");
     EXPECT_EQ(script.asked[0].title, "Burette vide");
     EXPECT_EQ(script.asked[0].icon, ui::Icon::Question);
     EXPECT_EQ(script.asked[0].buttons, ui::Buttons::YesNo);
     EXPECT_EQ(text(5), "25,0");
-    EXPECT_FALSE(window->Timer1.isActive());
+    EXPECT_FALSE(controlsOf(*window).Timer1.isActive());
     EXPECT_FALSE(anyLocked(*window));
 
     script.answers = {ui::Answer::Yes};
-    window->Image3_MouseDown();
+    window->run().Image3_MouseDown();
     EXPECT_EQ(text(5), "0,0");
-    EXPECT_FALSE(window->Timer1.isActive());
-    EXPECT_FALSE(window->tapOpen());
+    EXPECT_FALSE(controlsOf(*window).Timer1.isActive());
+    EXPECT_FALSE(window->run().tapOpen());
 }
 
 TEST_F(BenchTest, TheReleaseOfAPressAnsweredByTheQuestionPoursNothing) {
     type(5, "25,0");
     script.answers = {ui::Answer::Yes};
-    emit window->Image3->pressed();
-    emit window->Image3->released();
-    emit window->Image3->clicked();
+    emit controlsOf(*window).Image3->pressed();
+    emit controlsOf(*window).Image3->released();
+    emit controlsOf(*window).Image3->clicked();
     EXPECT_EQ(text(5), "0,0");
 }
 
 TEST_F(BenchTest, DropFallsInFourStepsAndAddsFiveHundredths) {
     type(5, "24,95");
-    window->Image1_Click();
-    ASSERT_TRUE(window->Timer2.isActive());
+    window->run().Image1_Click();
+    ASSERT_TRUE(controlsOf(*window).Timer2.isActive());
     for (int step = 1; step <= 3; ++step) {
-        window->Timer2_Timer();
-        EXPECT_EQ(window->dropStep(), step);
+        window->run().Timer2_Timer();
+        EXPECT_EQ(window->run().dropStep(), step);
         EXPECT_EQ(text(5), "24,95");
     }
-    window->Timer2_Timer();
+    window->run().Timer2_Timer();
     EXPECT_EQ(text(5), "25");
-    EXPECT_EQ(window->Labelvol->text(), "25 mL");
-    EXPECT_FALSE(window->Timer2.isActive());
+    EXPECT_EQ(controlsOf(*window).Labelvol->text(), "25 mL");
+    EXPECT_FALSE(controlsOf(*window).Timer2.isActive());
     // No capacity message: 24,95 + 0,05 is exactly 25.
     EXPECT_TRUE(script.asked.empty());
     // Further ticks do nothing.
-    window->Timer2_Timer();
+    window->run().Timer2_Timer();
     EXPECT_EQ(text(5), "25");
 }
 
 TEST_F(BenchTest, DropOnAFullBuretteIsRefusedSilently) {
     type(5, "25,0");
-    window->Image1_Click();
-    EXPECT_FALSE(window->Timer2.isActive());
+    window->run().Image1_Click();
+    EXPECT_FALSE(controlsOf(*window).Timer2.isActive());
     type(5, "24,96");
-    window->Image1_Click();
-    EXPECT_FALSE(window->Timer2.isActive());
+    window->run().Image1_Click();
+    EXPECT_FALSE(controlsOf(*window).Timer2.isActive());
     EXPECT_TRUE(script.asked.empty());
 }
 
@@ -141,9 +141,9 @@ TEST_F(BenchTest, DropsAddUpWithoutBinaryTails) {
     for (int start : {0, 810}) {
         type(5, start == 0 ? "0,0" : "8,1");
         for (int hundredths = start + 5; hundredths <= 2500; hundredths += 5) {
-            window->Image1_Click();
+            window->run().Image1_Click();
             for (int step = 0; step < 4; ++step)
-                window->Timer2_Timer();
+                window->run().Timer2_Timer();
             QString expected = QString::number(hundredths / 100);
             if (hundredths % 100 != 0)
                 expected +=
@@ -158,66 +158,68 @@ TEST_F(BenchTest, DropsAddUpWithoutBinaryTails) {
 TEST_F(BenchTest, PressingTheTapWhileEditingTheTitrantValidatesFirst) {
     window->show();
     type(5, "5,0");
-    window->Text1[1]->setFocus();
-    ASSERT_EQ(window->focusWidget(), window->Text1[1]);
+    controlsOf(*window).Text1[1]->setFocus();
+    ASSERT_EQ(window->focusWidget(), controlsOf(*window).Text1[1]);
     type(1, "0.7"); // unvalidated
-    window->Image3_MouseDown();
+    window->run().Image3_MouseDown();
     EXPECT_EQ(text(1), "0,2");
     EXPECT_EQ(text(5), "0,0");
-    EXPECT_TRUE(window->Timer1.isActive());
+    EXPECT_TRUE(controlsOf(*window).Timer1.isActive());
     EXPECT_TRUE(anyLocked(*window));
-    window->Timer1_Timer();
+    window->run().Timer1_Timer();
     EXPECT_EQ(text(5), "0,1");
-    window->Image3_MouseUp();
+    window->run().Image3_MouseUp();
     EXPECT_FALSE(anyLocked(*window));
     window->hide();
 }
 
 TEST_F(BenchTest, LettingTheBuretteRunTogglesWithCommand6) {
     type(5, "1,0");
-    window->Command6_Click();
-    EXPECT_TRUE(window->Timer1.isActive());
-    EXPECT_TRUE(window->tapOpen());
-    window->Timer1_Timer();
-    window->Command6_Click();
-    EXPECT_FALSE(window->Timer1.isActive());
-    EXPECT_FALSE(window->tapOpen());
+    window->run().Command6_Click();
+    EXPECT_TRUE(controlsOf(*window).Timer1.isActive());
+    EXPECT_TRUE(window->run().tapOpen());
+    window->run().Timer1_Timer();
+    window->run().Command6_Click();
+    EXPECT_FALSE(controlsOf(*window).Timer1.isActive());
+    EXPECT_FALSE(window->run().tapOpen());
     EXPECT_FALSE(anyLocked(*window));
     EXPECT_EQ(text(5), "1,1");
 }
 
 TEST_F(BenchTest, ReadOutIsExposedToScreenReaders) {
     type(5, "2,0");
-    window->Timer1_Timer();
-    EXPECT_EQ(window->Labelvol->accessibleName(), "Volume de solution versée\u00A0: 2,1 mL");
-    EXPECT_EQ(window->Image3->accessibleDescription().left(14), "2,10 mL versés");
-    EXPECT_TRUE(window->Text1[5]->accessibleDescription().isEmpty())
+    window->run().Timer1_Timer();
+    EXPECT_EQ(controlsOf(*window).Labelvol->accessibleName(),
+              "Volume de solution versée\u00A0: 2,1 mL");
+    EXPECT_EQ(controlsOf(*window).Image3->accessibleDescription().left(14), "2,10 mL versés");
+    EXPECT_TRUE(controlsOf(*window).Text1[5]->accessibleDescription().isEmpty())
         << "the box that is never shown is never described";
-    EXPECT_EQ(window->Image3->accessibleName(), "Robinet de la burette");
-    EXPECT_EQ(window->Image1->accessibleName(), "Ajouter une goutte");
+    EXPECT_EQ(controlsOf(*window).Image3->accessibleName(), "Robinet de la burette");
+    EXPECT_EQ(controlsOf(*window).Image1->accessibleName(), "Ajouter une goutte");
 }
 
 } // namespace
 
 TEST_F(BenchTest, EveryBenchControlTakesTheClicksOnItsMiddle) {
-    window->Command3_Click();          // the panel, as at start-up
+    window->state().Command3_Click();  // the panel, as at start-up
     script.answers = {ui::Answer::Ok}; // no diiode added to the ascorbic acid: the warning
-    window->Command3_Click();          // then the bench
-    ASSERT_TRUE(window->Picture4->isHidden());
+    window->state().Command3_Click();  // then the bench
+    ASSERT_TRUE(controlsOf(*window).Picture4->isHidden());
     const struct {
         const char* name;
         QWidget* control;
     } rows[] = {
-        {"reset button", window->Command12},
-        {"let it run", window->Command6},
-        {"panel switch", window->Command3},
-        {"tap", window->Image3},
-        {"drop", window->Image1},
-        {"titrant box", window->Text1[1]},
-        {"starch box", window->Check1},
+        {"reset button", controlsOf(*window).Command12},
+        {"let it run", controlsOf(*window).Command6},
+        {"panel switch", controlsOf(*window).Command3},
+        {"tap", controlsOf(*window).Image3},
+        {"drop", controlsOf(*window).Image1},
+        {"titrant box", controlsOf(*window).Text1[1]},
+        {"starch box", controlsOf(*window).Check1},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(window->picburette->childAt(row.control->geometry().center()), row.control);
+        EXPECT_EQ(controlsOf(*window).picburette->childAt(row.control->geometry().center()),
+                  row.control);
     }
 }

@@ -119,38 +119,39 @@ protected:
     Seen look(const QString& exercise, int ticks) {
         window = std::make_unique<bench::FeuilleP>();
         EXPECT_EQ(
-            files::writeRecord(QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString(),
+            files::writeRecord(QFile::encodeName(bench::BenchShell::temporaryFile()).toStdString(),
                                31, exercise.toStdString()),
             files::RecordStatus::Ok);
-        window->Form_Activate();
-        EXPECT_TRUE(window->exerciseSecret());
-        window->Command3_Click(); // the panel
-        window->Command3_Click(); // the bench
+        window->shell().Form_Activate();
+        EXPECT_TRUE(window->state().exerciseSecret());
+        window->state().Command3_Click(); // the panel
+        window->state().Command3_Click(); // the bench
         for (int k = 0; k < ticks; ++k)
-            window->Image3_Click();
+            window->run().Image3_Click();
 
         Seen seen;
         collectTexts(QAccessible::queryAccessibleInterface(window.get()), seen.texts);
         const bool acidBase = acidBaseOf(*window).titration() >= 0;
-        seen.csv = printing::amountsTableCsv(*window);
-        printing::copyAmountsTable(*window);
+        seen.csv = printing::amountsTableCsv(window->benchPictures());
+        printing::copyAmountsTable(window->benchPictures());
         seen.clipboard = QGuiApplication::clipboard()->text();
         if (acidBase) {
             seen.csv = withoutMeasurements(QString::fromStdString(seen.csv));
             seen.clipboard = QString::fromStdString(withoutMeasurements(seen.clipboard));
         }
-        seen.graph = window->graphImage(1);
-        if (!acidBase) seen.courbes = window->courbesImage(1);
+        seen.graph = window->chain().graphImage(1);
+        if (!acidBase) seen.courbes = window->chain().courbesImage(1);
         printing::PrintRequest request;
         request.bench = false;
         request.courbes = !acidBase;
-        const printing::PagePictures pictures = printing::gatherPictures(*window, request, 2);
+        const printing::PagePictures pictures =
+            printing::gatherPictures(window->benchPictures(), request, 2);
         seen.page = QImage(800, 1130, QImage::Format_RGB32);
         seen.page.fill(Qt::white);
         QPainter painter(&seen.page);
         printing::paintPage(painter, seen.page.size(), 96, 96, QStringLiteral("Titre"), pictures);
         painter.end();
-        seen.boxText = window->Text1[0]->text();
+        seen.boxText = controlsOf(*window).Text1[0]->text();
         return seen;
     }
 
@@ -170,14 +171,14 @@ TEST_F(SecrecyWalk, NothingShownDependsOnTheAmountToFind) {
             QTemporaryDir program;
             install(program, exercise, 1);
             const Seen first = look(exercise, ticks);
-            const double firstSample = window->sampleConcentration();
-            const model::PresentAmounts firstAmounts = window->presentAmounts();
+            const double firstSample = window->state().sampleConcentration();
+            const model::PresentAmounts firstAmounts = window->state().presentAmounts();
             install(program, exercise, 0.9f);
             const Seen second = look(exercise, ticks);
             // The two benches do differ: the model works with each one's own amount.
-            EXPECT_NE(firstSample, window->sampleConcentration());
+            EXPECT_NE(firstSample, window->state().sampleConcentration());
             if (acidBaseOf(*window).titration() < 0) {
-                EXPECT_NE(firstAmounts, window->presentAmounts());
+                EXPECT_NE(firstAmounts, window->state().presentAmounts());
             }
 
             EXPECT_EQ(first.boxText, QString());

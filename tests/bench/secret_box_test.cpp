@@ -29,51 +29,51 @@ TEST_F(BenchTest, TheHiddenConcentrationIsNotInItsBox) {
         const char* name;
         std::function<void()> hide;
     } rows[] = {
-        {"the die", [this] { window->Command5_Click(); }},
-        {"masquer ticked", [this] { window->masquer->setChecked(true); }},
-        {"an exercise", [this] { window->hideSampleConcentration(); }},
+        {"the die", [this] { window->state().Command5_Click(); }},
+        {"masquer ticked", [this] { controlsOf(*window).masquer->setChecked(true); }},
+        {"an exercise", [this] { window->state().hideSampleConcentration(); }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        window->ions1->setCurrentIndex(1);
+        controlsOf(*window).ions1->setCurrentIndex(1);
         type(0, QStringLiteral("0,0123"));
-        window->Text1_LostFocus(0);
+        window->state().Text1_LostFocus(0);
         row.hide();
         const QString kept = text(0);
         EXPECT_FALSE(kept.isEmpty());
-        EXPECT_TRUE(window->Text1[0]->text().isEmpty());
-        EXPECT_TRUE(accessibleValue(window->Text1[0]).isEmpty());
+        EXPECT_TRUE(controlsOf(*window).Text1[0]->text().isEmpty());
+        EXPECT_TRUE(accessibleValue(controlsOf(*window).Text1[0]).isEmpty());
         // The bench titrates with the concentration kept.
-        EXPECT_FLOAT_EQ(window->benchInputs().sampleConcentration,
+        EXPECT_FLOAT_EQ(window->state().benchInputs().sampleConcentration,
                         numbers::parseBenchNumber(kept.toStdString()));
         // Another situation and back: still out of the box.
-        window->Option2[1]->setChecked(true);
-        window->Option2[0]->setChecked(true);
+        controlsOf(*window).Option2[1]->setChecked(true);
+        controlsOf(*window).Option2[0]->setChecked(true);
         EXPECT_EQ(text(0), kept);
-        EXPECT_TRUE(window->Text1[0]->text().isEmpty());
+        EXPECT_TRUE(controlsOf(*window).Text1[0]->text().isEmpty());
         // Shown: the box has it again.
-        window->Label1_Click();
-        window->masquer->setChecked(false);
-        EXPECT_EQ(window->Text1[0]->text(), kept);
-        EXPECT_TRUE(accessibleValue(window->Text1[0]).contains(kept));
+        window->state().Label1_Click();
+        controlsOf(*window).masquer->setChecked(false);
+        EXPECT_EQ(controlsOf(*window).Text1[0]->text(), kept);
+        EXPECT_TRUE(accessibleValue(controlsOf(*window).Text1[0]).contains(kept));
     }
 }
 
 // An exercise's secret hides the sample's bars and scale; shown, the graph is the bench's.
 TEST_F(BenchTest, AnExercisesSecretEndsWhenTheConcentrationIsShown) {
-    window->ions1->setCurrentIndex(2); // diiode
-    EXPECT_FALSE(window->exerciseSecret());
-    window->Command5_Click(); // the die: hidden and locked, not an exercise
-    EXPECT_TRUE(window->sampleHidden());
-    EXPECT_FALSE(window->exerciseSecret());
-    window->Label1_Click();
-    window->hideSampleConcentration();
-    EXPECT_TRUE(window->exerciseSecret());
-    window->Label1_Click(); // the label shows no exercise's secret
-    EXPECT_TRUE(window->exerciseSecret());
-    window->revealSampleConcentration(); // its correction does
-    EXPECT_FALSE(window->exerciseSecret());
-    EXPECT_FALSE(window->sampleHidden());
+    controlsOf(*window).ions1->setCurrentIndex(2); // diiode
+    EXPECT_FALSE(window->state().exerciseSecret());
+    window->state().Command5_Click(); // the die: hidden and locked, not an exercise
+    EXPECT_TRUE(window->state().sampleHidden());
+    EXPECT_FALSE(window->state().exerciseSecret());
+    window->state().Label1_Click();
+    window->state().hideSampleConcentration();
+    EXPECT_TRUE(window->state().exerciseSecret());
+    window->state().Label1_Click(); // the label shows no exercise's secret
+    EXPECT_TRUE(window->state().exerciseSecret());
+    window->state().revealSampleConcentration(); // its correction does
+    EXPECT_FALSE(window->state().exerciseSecret());
+    EXPECT_FALSE(window->state().sampleHidden());
 }
 
 } // namespace

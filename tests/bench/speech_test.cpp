@@ -24,7 +24,7 @@ protected:
         BenchTest::SetUp();
         QObject::connect(&a11y::Teller::instance(), &a11y::Teller::told, window.get(),
                          [this](QWidget* w, const QString& s) { told.emplace_back(w, s); });
-        window->setClock([this] { return now; });
+        window->speech().setClock([this] { return now; });
         window->start();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -32,13 +32,13 @@ protected:
     // Iron(II) sulfate, 10 mL at 0,01 mol/L, against permanganate at 0,005 mol/L: the
     // equivalence is at 4 mL (n(Fe²⁺) = 5 n(MnO₄⁻)).
     void ironOnTheBench() {
-        window->ions1->setCurrentIndex(8);
-        window->Combo1->setCurrentIndex(4);
-        window->Command3_Click();
-        ASSERT_TRUE(window->Picture4->isHidden());
+        controlsOf(*window).ions1->setCurrentIndex(8);
+        controlsOf(*window).Combo1->setCurrentIndex(4);
+        window->state().Command3_Click();
+        ASSERT_TRUE(controlsOf(*window).Picture4->isHidden());
     }
     QWidget* focus() const { return QApplication::focusWidget(); }
-    QString tap() const { return window->Image3->accessibleDescription(); }
+    QString tap() const { return controlsOf(*window).Image3->accessibleDescription(); }
 
     qint64 now = 100000;
     std::vector<std::pair<QWidget*, QString>> told;
@@ -46,15 +46,15 @@ protected:
 
 TEST_F(SpeechTest, AHeldTapTellsAFewTimesASecondAndTheColourAtOnce) {
     ironOnTheBench();
-    window->Image3->setFocus(Qt::TabFocusReason);
+    controlsOf(*window).Image3->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(tap(), "0,00 mL versés, solution incolore");
-    QTest::keyPress(window->Image3, Qt::Key_Space);
-    ASSERT_TRUE(window->Timer1.isActive());
+    QTest::keyPress(controlsOf(*window).Image3, Qt::Key_Space);
+    ASSERT_TRUE(controlsOf(*window).Timer1.isActive());
     // 4,5 mL in 45 ticks of 10 ms: what the tap says after each.
     std::vector<QString> said;
     for (int tick = 0; tick < 45; ++tick) {
         now += 10;
-        window->Timer1_Timer();
+        window->run().Timer1_Timer();
         if (said.empty() || said.back() != tap()) said.push_back(tap());
     }
     // The first step at once, then one 250 ms later at the earliest (tick 26); the pink at
@@ -68,31 +68,33 @@ TEST_F(SpeechTest, AHeldTapTellsAFewTimesASecondAndTheColourAtOnce) {
     EXPECT_NE(said[2].mid(25), "incolore");
     EXPECT_NE(said[3].mid(25), said[2].mid(25));
     // Nothing else changes its description while the titrant flows.
-    EXPECT_EQ(window->Image1->accessibleDescription(), "0,00 mL versés, solution incolore");
-    QTest::keyRelease(window->Image3, Qt::Key_Space);
+    EXPECT_EQ(controlsOf(*window).Image1->accessibleDescription(),
+              "0,00 mL versés, solution incolore");
+    QTest::keyRelease(controlsOf(*window).Image3, Qt::Key_Space);
     QApplication::processEvents();
     // Once it stops, every control of the burette says where it stands.
     const QString stopped = tap();
     EXPECT_TRUE(stopped.startsWith("4,60 mL versés, solution "));
-    EXPECT_TRUE(window->picburette->part(0).description.endsWith(stopped.mid(15)))
+    EXPECT_TRUE(controlsOf(*window).picburette->part(0).description.endsWith(stopped.mid(15)))
         << "the same colour as the beaker";
-    for (QWidget* w :
-         {static_cast<QWidget*>(window->Image1), static_cast<QWidget*>(window->Command6),
-          static_cast<QWidget*>(window->Command12)})
+    for (QWidget* w : {static_cast<QWidget*>(controlsOf(*window).Image1),
+                       static_cast<QWidget*>(controlsOf(*window).Command6),
+                       static_cast<QWidget*>(controlsOf(*window).Command12)})
         EXPECT_EQ(w->accessibleDescription(), stopped);
-    EXPECT_EQ(window->Labelvol->accessibleName(), "Volume de solution versée\u00A0: 4,6 mL");
+    EXPECT_EQ(controlsOf(*window).Labelvol->accessibleName(),
+              "Volume de solution versée\u00A0: 4,6 mL");
 }
 
 TEST_F(SpeechTest, TheDownArrowPoursADropAndPageDownAMillilitreFromTheTapOrTheDrop) {
     ironOnTheBench();
-    for (bench::ImageButton* control : {window->Image3, window->Image1}) {
-        SCOPED_TRACE(control == window->Image3 ? "tap" : "drop");
-        window->Command12_Click();
+    for (bench::ImageButton* control : {controlsOf(*window).Image3, controlsOf(*window).Image1}) {
+        SCOPED_TRACE(control == controlsOf(*window).Image3 ? "tap" : "drop");
+        window->run().Command12_Click();
         control->setFocus(Qt::TabFocusReason);
         QTest::keyClick(control, Qt::Key_Down);
         QTest::keyClick(control, Qt::Key_Down); // while the first falls: it comes next
         for (int step = 0; step < 8; ++step)
-            window->Timer2_Timer();
+            window->run().Timer2_Timer();
         EXPECT_EQ(text(5), "0,1");
         QTest::keyClick(control, Qt::Key_PageDown);
         EXPECT_EQ(text(5), "1,1");
@@ -101,10 +103,10 @@ TEST_F(SpeechTest, TheDownArrowPoursADropAndPageDownAMillilitreFromTheTapOrTheDr
     }
     // Page Down stops at the end of the burette, and then asks what the tap asks.
     type(5, "24,5");
-    QTest::keyClick(window->Image3, Qt::Key_PageDown);
+    QTest::keyClick(controlsOf(*window).Image3, Qt::Key_PageDown);
     EXPECT_EQ(text(5), "25");
     script.answers = {ui::Answer::No};
-    QTest::keyClick(window->Image3, Qt::Key_PageDown);
+    QTest::keyClick(controlsOf(*window).Image3, Qt::Key_PageDown);
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].title, "Burette vide");
     EXPECT_EQ(text(5), "25");
@@ -112,19 +114,19 @@ TEST_F(SpeechTest, TheDownArrowPoursADropAndPageDownAMillilitreFromTheTapOrTheDr
 
 TEST_F(SpeechTest, LettingTheBuretteRunFromTheKeyboardKeepsTheFocusToStopIt) {
     ironOnTheBench();
-    window->Command6->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(window->Command6, Qt::Key_Space);
-    EXPECT_TRUE(window->Timer1.isActive());
-    EXPECT_EQ(focus(), window->Command6);
-    window->Timer1_Timer();
-    QTest::keyClick(window->Command6, Qt::Key_Space);
-    EXPECT_FALSE(window->Timer1.isActive());
+    controlsOf(*window).Command6->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(controlsOf(*window).Command6, Qt::Key_Space);
+    EXPECT_TRUE(controlsOf(*window).Timer1.isActive());
+    EXPECT_EQ(focus(), controlsOf(*window).Command6);
+    window->run().Timer1_Timer();
+    QTest::keyClick(controlsOf(*window).Command6, Qt::Key_Space);
+    EXPECT_FALSE(controlsOf(*window).Timer1.isActive());
     EXPECT_EQ(text(5), "0,1");
     // With the mouse, as before: the focus goes to the exercise text.
-    QTest::mouseClick(window->Command6, Qt::LeftButton);
-    EXPECT_TRUE(window->Timer1.isActive());
-    EXPECT_EQ(focus(), static_cast<QWidget*>(window->supertext()));
-    window->Command6_Click();
+    QTest::mouseClick(controlsOf(*window).Command6, Qt::LeftButton);
+    EXPECT_TRUE(controlsOf(*window).Timer1.isActive());
+    EXPECT_EQ(focus(), static_cast<QWidget*>(window->exerciseArea().supertext()));
+    window->run().Command6_Click();
 }
 
 TEST_F(SpeechTest, TheSummaryNamesEverythingButAHiddenConcentration) {
@@ -149,49 +151,50 @@ TEST_F(SpeechTest, TheSummaryNamesEverythingButAHiddenConcentration) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        window->ions1->setCurrentIndex(row.species);
-        window->Combo1->setCurrentIndex(4);
-        window->masquer->setChecked(row.hidden);
-        const QString summary = window->sceneSummary();
+        controlsOf(*window).ions1->setCurrentIndex(row.species);
+        controlsOf(*window).Combo1->setCurrentIndex(4);
+        controlsOf(*window).masquer->setChecked(row.hidden);
+        const QString summary = window->speech().sceneSummary();
         for (const QString& part : row.says)
             EXPECT_TRUE(summary.contains(part)) << summary.toStdString();
         if (row.hidden) {
             EXPECT_FALSE(summary.contains("0,010")) << summary.toStdString();
         }
     }
-    window->Image3->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(window->Image3, Qt::Key_F2);
+    controlsOf(*window).Image3->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(controlsOf(*window).Image3, Qt::Key_F2);
     ASSERT_FALSE(told.empty());
-    EXPECT_EQ(told.back(), std::make_pair(focus(), window->sceneSummary()));
+    EXPECT_EQ(told.back(), std::make_pair(focus(), window->speech().sceneSummary()));
 }
 
 TEST_F(SpeechTest, TheSituationsAreOneStopNamedByWhatTheyHold) {
-    window->situations().table.texts[2][0] = "0,0125";
-    window->situations().table.choices[2][1] = 2; // diiode
-    window->ions1->setCurrentIndex(8);            // no reagent to be short of
-    window->Command3_Click();                     // to the bench
-    window->Option2_Click(0);
-    window->Option2[0]->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(window->Option2[2]->accessibleName(), "Situation 3\u00a0: diiode, 0,0125 mol/L");
+    window->situationBench().situations().table.texts[2][0] = "0,0125";
+    window->situationBench().situations().table.choices[2][1] = 2; // diiode
+    controlsOf(*window).ions1->setCurrentIndex(8);                 // no reagent to be short of
+    window->state().Command3_Click();                              // to the bench
+    window->state().Option2_Click(0);
+    controlsOf(*window).Option2[0]->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(controlsOf(*window).Option2[2]->accessibleName(),
+              "Situation 3\u00a0: diiode, 0,0125 mol/L");
     QTest::keyClick(focus(), Qt::Key_Down);
     QTest::keyClick(focus(), Qt::Key_Down);
-    EXPECT_EQ(focus(), window->Option2[2]);
-    EXPECT_TRUE(window->Option2[2]->isChecked());
-    EXPECT_EQ(window->ions1->currentText(), "diiode");
+    EXPECT_EQ(focus(), controlsOf(*window).Option2[2]);
+    EXPECT_TRUE(controlsOf(*window).Option2[2]->isChecked());
+    EXPECT_EQ(controlsOf(*window).ions1->currentText(), "diiode");
     QTest::keyClick(focus(), Qt::Key_Up);
-    EXPECT_TRUE(window->Option2[1]->isChecked());
+    EXPECT_TRUE(controlsOf(*window).Option2[1]->isChecked());
     QTest::keyClick(focus(), Qt::Key_End);
-    EXPECT_TRUE(window->Option2[9]->isChecked());
+    EXPECT_TRUE(controlsOf(*window).Option2[9]->isChecked());
     QTest::keyClick(focus(), Qt::Key_Down); // round to the first
-    EXPECT_TRUE(window->Option2[0]->isChecked());
+    EXPECT_TRUE(controlsOf(*window).Option2[0]->isChecked());
     // Tab leaves the group from the chosen one, and comes back to it.
     QTest::keyClick(focus(), Qt::Key_Tab);
-    EXPECT_EQ(focus(), window->Onglets);
+    EXPECT_EQ(focus(), controlsOf(*window).Onglets);
     QTest::keyClick(focus(), Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(focus(), window->Option2[0]);
+    EXPECT_EQ(focus(), controlsOf(*window).Option2[0]);
     // Hidden, every situation keeps its concentration to itself.
-    window->masquer->setChecked(true);
-    EXPECT_EQ(window->Option2[2]->accessibleName(),
+    controlsOf(*window).masquer->setChecked(true);
+    EXPECT_EQ(controlsOf(*window).Option2[2]->accessibleName(),
               "Situation 3\u00a0: diiode, concentration inconnue");
 }
 
@@ -211,10 +214,10 @@ TEST_F(SpeechTest, ACorrectedValueIsToldAndAGoodOneIsNot) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        window->Text1[1]->setFocus(Qt::TabFocusReason);
-        window->Text1[1]->setText(QString::fromUtf8(row.typed));
+        controlsOf(*window).Text1[1]->setFocus(Qt::TabFocusReason);
+        controlsOf(*window).Text1[1]->setText(QString::fromUtf8(row.typed));
         told.clear();
-        QTest::keyClick(window->Text1[1], Qt::Key_Return);
+        QTest::keyClick(controlsOf(*window).Text1[1], Qt::Key_Return);
         EXPECT_EQ(text(1), row.kept);
         std::vector<QString> said;
         for (const auto& [w, s] : told)
@@ -224,16 +227,16 @@ TEST_F(SpeechTest, ACorrectedValueIsToldAndAGoodOneIsNot) {
 }
 
 TEST_F(SpeechTest, TheDieAndTheRevealLabelSayWhereTheFocusWent) {
-    ASSERT_FALSE(window->Picture4->isHidden()); // the panel, as at start-up
-    window->Command5->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(window->Command5, Qt::Key_Space);
-    EXPECT_EQ(focus(), window->Label1);
+    ASSERT_FALSE(controlsOf(*window).Picture4->isHidden()); // the panel, as at start-up
+    controlsOf(*window).Command5->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(controlsOf(*window).Command5, Qt::Key_Space);
+    EXPECT_EQ(focus(), controlsOf(*window).Label1);
     ASSERT_FALSE(told.empty());
     EXPECT_TRUE(told.back().second.startsWith("Concentration tirée au hasard et cachée"));
     const QString drawn = text(0);
     EXPECT_FALSE(told.back().second.contains(drawn));
-    QTest::keyClick(window->Label1, Qt::Key_Space);
-    EXPECT_EQ(focus(), window->Text1[0]);
+    QTest::keyClick(controlsOf(*window).Label1, Qt::Key_Space);
+    EXPECT_EQ(focus(), controlsOf(*window).Text1[0]);
     EXPECT_TRUE(told.back().second.startsWith("Concentration affichée\u00a0: "));
 }
 
@@ -244,61 +247,64 @@ TEST_F(SpeechTest, TheWindowIsAWindowWithOneGroupOfSituationsAndNoHiddenBoxes) {
     for (int i = 0; i < main->childCount(); ++i) {
         QAccessibleInterface* child = main->child(i);
         ASSERT_NE(child, nullptr);
-        EXPECT_NE(child->object(), window->Text1[5]);
-        EXPECT_NE(child->object(), window->Option2[3]);
+        EXPECT_NE(child->object(), controlsOf(*window).Text1[5]);
+        EXPECT_NE(child->object(), controlsOf(*window).Option2[3]);
         EXPECT_EQ(main->indexOfChild(child), i);
         if (child->role() == QAccessible::Grouping) group = child;
     }
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->text(QAccessible::Name), "Situations");
     ASSERT_EQ(group->childCount(), 10);
-    EXPECT_EQ(group->child(3)->object(), window->Option2[3]);
+    EXPECT_EQ(group->child(3)->object(), controlsOf(*window).Option2[3]);
     EXPECT_EQ(group->child(3)->parent(), group);
     EXPECT_EQ(group->indexOfChild(group->child(3)), 3);
-    EXPECT_FALSE(QAccessible::queryAccessibleInterface(window->Text1[5])->isValid())
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(controlsOf(*window).Text1[5])->isValid())
         << "the stored volume tells nothing";
     // The pictures that act are buttons that can be pressed.
-    QAccessibleInterface* drop = QAccessible::queryAccessibleInterface(window->Image1);
+    QAccessibleInterface* drop = QAccessible::queryAccessibleInterface(controlsOf(*window).Image1);
     EXPECT_EQ(drop->role(), QAccessible::Button);
     EXPECT_EQ(drop->actionInterface()->actionNames().front(),
               QAccessibleActionInterface::pressAction());
-    QAccessibleInterface* slider = QAccessible::queryAccessibleInterface(window->HScroll1);
+    QAccessibleInterface* slider =
+        QAccessible::queryAccessibleInterface(controlsOf(*window).HScroll1);
     EXPECT_EQ(slider->role(), QAccessible::Slider);
-    EXPECT_EQ(slider->valueInterface()->currentValue().toInt(), window->HScroll1->value());
-    window->HScroll1->setValue(200);
+    EXPECT_EQ(slider->valueInterface()->currentValue().toInt(),
+              controlsOf(*window).HScroll1->value());
+    controlsOf(*window).HScroll1->setValue(200);
     EXPECT_EQ(slider->text(QAccessible::Description), "Teintes très foncées");
 }
 
 TEST_F(SpeechTest, TheBeakerAndTheBuretteAreReachedWithTabAndTheArrows) {
     ironOnTheBench();
     std::vector<int> focused;
-    QObject::connect(window->picburette, &drawing::PictureBox::partTold, window.get(),
+    QObject::connect(controlsOf(*window).picburette, &drawing::PictureBox::partTold, window.get(),
                      [&](int index, QAccessible::Event type) {
                          if (type == QAccessible::Focus) focused.push_back(index);
                      });
-    window->Text1[1]->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(window->Text1[1], Qt::Key_Backtab, Qt::ShiftModifier);
-    ASSERT_EQ(focus(), window->picburette);
+    controlsOf(*window).Text1[1]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(controlsOf(*window).Text1[1], Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(focus(), controlsOf(*window).picburette);
     QApplication::processEvents(); // the part is told after the picture
-    QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(window->picburette);
+    QAccessibleInterface* picture =
+        QAccessible::queryAccessibleInterface(controlsOf(*window).picburette);
     QAccessibleInterface* beaker = picture->focusChild();
     ASSERT_NE(beaker, nullptr);
     EXPECT_EQ(beaker->role(), QAccessible::ListItem);
     EXPECT_EQ(beaker->text(QAccessible::Description), "Bécher\u00A0: 10 mL, solution incolore");
     EXPECT_EQ(beaker->parent()->text(QAccessible::Name), "Bécher et burette");
     EXPECT_TRUE(beaker->state().focused);
-    QTest::keyClick(window->picburette, Qt::Key_Right);
+    QTest::keyClick(controlsOf(*window).picburette, Qt::Key_Right);
     QAccessibleInterface* burette = picture->focusChild();
     EXPECT_EQ(burette->text(QAccessible::Description), "Burette\u00A0: 0,0 mL versés");
     EXPECT_FALSE(beaker->state().focused);
-    QTest::keyClick(window->picburette, Qt::Key_Right); // no further
+    QTest::keyClick(controlsOf(*window).picburette, Qt::Key_Right); // no further
     EXPECT_EQ(focused, (std::vector<int>{0, 1}));
     // Tab goes on to the controls of the bench; behind the preparation panel, the bench is
     // not reached.
-    QTest::keyClick(window->picburette, Qt::Key_Tab);
-    EXPECT_EQ(focus(), window->Text1[1]);
-    window->Command3_Click();
-    EXPECT_EQ(window->picburette->focusPolicy(), Qt::NoFocus);
+    QTest::keyClick(controlsOf(*window).picburette, Qt::Key_Tab);
+    EXPECT_EQ(focus(), controlsOf(*window).Text1[1]);
+    window->state().Command3_Click();
+    EXPECT_EQ(controlsOf(*window).picburette->focusPolicy(), Qt::NoFocus);
 }
 
 } // namespace

@@ -25,8 +25,8 @@ using benchtest::BenchTest;
 // scales showing the colour law at the slider's start position (the values of the tint scale
 // tests), and the decade marks above the permanganate scale.
 void expectTintScalesPainted(const bench::FeuilleP& w) {
-    EXPECT_EQ(w.Frame2->geometry(), w.tabquant->geometry());
-    EXPECT_EQ(w.HScroll1->value(), drawing::tintSliderStart);
+    EXPECT_EQ(controlsOf(w).Frame2->geometry(), controlsOf(w).tabquant->geometry());
+    EXPECT_EQ(controlsOf(w).HScroll1->value(), drawing::tintSliderStart);
     struct Row {
         const char* name;
         const drawing::PictureBox* swatch;
@@ -34,20 +34,22 @@ void expectTintScalesPainted(const bench::FeuilleP& w) {
         QColor colour;
     };
     const Row rows[] = {
-        {"permanganate 1E-04", w.PictureMnO4, 100, QColor(217, 142, 217)},
-        {"permanganate 0,1", w.PictureMnO4, 400, QColor(106, 0, 106)},
-        {"diiode 0,01", w.PictureI2, 300, QColor(217, 142, 30)},
+        {"permanganate 1E-04", controlsOf(w).PictureMnO4, 100, QColor(217, 142, 217)},
+        {"permanganate 0,1", controlsOf(w).PictureMnO4, 400, QColor(106, 0, 106)},
+        {"diiode 0,01", controlsOf(w).PictureI2, 300, QColor(217, 142, 30)},
     };
     for (const Row& r : rows)
         EXPECT_EQ(r.swatch->picture().pixel(r.x, drawing::swatchHeight / 2), r.colour) << r.name;
     for (int k = 0; k <= 4; ++k)
-        EXPECT_EQ(w.Frame2->picture().pixel(24 + 100 * k, drawing::permanganateSwatchTop - 5),
-                  QColor(0, 0, 0))
+        EXPECT_EQ(
+            controlsOf(w).Frame2->picture().pixel(24 + 100 * k, drawing::permanganateSwatchTop - 5),
+            QColor(0, 0, 0))
             << "decade " << k;
 }
 
 bool tintScalesPainted(const bench::FeuilleP& w) {
-    return w.PictureMnO4->picture().pixel(100, drawing::swatchHeight / 2) == QColor(217, 142, 217);
+    return controlsOf(w).PictureMnO4->picture().pixel(100, drawing::swatchHeight / 2) ==
+           QColor(217, 142, 217);
 }
 
 // What the window showed at its first paint.
@@ -56,8 +58,8 @@ public:
     explicit FirstPicture(bench::FeuilleP& w) : w_(w) { w.installEventFilter(this); }
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint && !panelShown) {
-            panelShown = w_.Picture4->isVisible();
-            buttonText = w_.Command3->text();
+            panelShown = controlsOf(w_).Picture4->isVisible();
+            buttonText = controlsOf(w_).Command3->text();
             tintScalesReady = tintScalesPainted(w_);
         }
         return false;
@@ -92,33 +94,33 @@ TEST_F(BenchTest, TheHiddenTabsArePaintedAfterTheFirstPicture) {
     ASSERT_TRUE(first.panelShown.has_value());
     // The first picture did not wait for them.
     EXPECT_FALSE(first.tintScalesReady);
-    EXPECT_EQ(w.currentTab(), 1);
-    EXPECT_TRUE(w.Frame2->isHidden());
+    EXPECT_EQ(w.chain().currentTab(), 1);
+    EXPECT_TRUE(controlsOf(w).Frame2->isHidden());
     expectTintScalesPainted(w);
     // The curves' tab shares the place of the graph and is drawn when it is chosen.
-    EXPECT_EQ(w.tabcourbes->geometry(), w.tabquant->geometry());
+    EXPECT_EQ(controlsOf(w).tabcourbes->geometry(), controlsOf(w).tabquant->geometry());
     w.hide();
 }
 
 TEST_F(BenchTest, ATabChosenBeforeTheWindowShowsIsPaintedAtOnce) {
     // The fixture's window is never shown.
-    window->Onglets_MouseUp(250, 8);
-    ASSERT_EQ(window->currentTab(), 2);
+    window->chain().Onglets_MouseUp(250, 8);
+    ASSERT_EQ(window->chain().currentTab(), 2);
     expectTintScalesPainted(*window);
     // Back on the graph, and on the tint scales again: painted the same.
-    window->Onglets_MouseUp(10, 8);
-    window->Onglets_MouseUp(250, 8);
+    window->chain().Onglets_MouseUp(10, 8);
+    window->chain().Onglets_MouseUp(250, 8);
     expectTintScalesPainted(*window);
 }
 
 TEST_F(BenchTest, TheSliderMovedBeforeTheTabIsShownStillPaintsTheScalesItGives) {
-    window->HScroll1->setValue(drawing::tintSliderMaximum);
-    window->Onglets_MouseUp(250, 8);
-    ASSERT_EQ(window->currentTab(), 2);
+    controlsOf(*window).HScroll1->setValue(drawing::tintSliderMaximum);
+    window->chain().Onglets_MouseUp(250, 8);
+    ASSERT_EQ(window->chain().currentTab(), 2);
     // The darkest setting: the scales are painted at the slider's value, not its start.
     const model::Rgb dark =
         model::tintColour(model::Tint::Permanganate, 1e-4, drawing::tintSliderMaximum);
-    EXPECT_EQ(window->PictureMnO4->picture().pixel(100, drawing::swatchHeight / 2),
+    EXPECT_EQ(controlsOf(*window).PictureMnO4->picture().pixel(100, drawing::swatchHeight / 2),
               QColor(dark.r, dark.g, dark.b));
     EXPECT_FALSE(tintScalesPainted(*window));
 }
@@ -129,13 +131,14 @@ TEST_F(BenchTest, TheSliderMovedBeforeTheTabIsShownStillPaintsTheScalesItGives) 
 TEST_F(BenchTest, PicturesDrawnOnceAtTheStartAreThoseOfATwoStepStart) {
     auto pictures = [](bench::FeuilleP& w) {
         w.start();
-        QImage panel = w.Picture4->picture().image().copy();
+        QImage panel = controlsOf(w).Picture4->picture().image().copy();
         QPainter p(&panel);
         for (const int top : {20, 215})
             p.fillRect(QRect(27, top + 20, 27, 16), Qt::black);
         p.end();
-        return std::vector<QImage>{w.picburette->picture().image(), panel,
-                                   w.tabquant->picture().image(), w.Onglets->picture().image()};
+        return std::vector<QImage>{controlsOf(w).picburette->picture().image(), panel,
+                                   controlsOf(w).tabquant->picture().image(),
+                                   controlsOf(w).Onglets->picture().image()};
     };
     bench::FeuilleP twoSteps;
     bench::FeuilleP atStart(nullptr, bench::FeuilleP::FirstDrawing::WhenStarted);
@@ -144,8 +147,8 @@ TEST_F(BenchTest, PicturesDrawnOnceAtTheStartAreThoseOfATwoStepStart) {
     const char* names[] = {"bench", "panel", "graph", "tabs"};
     for (std::size_t k = 0; k < expected.size(); ++k)
         EXPECT_TRUE(shown[k] == expected[k]) << names[k];
-    EXPECT_TRUE(atStart.Picture4->isVisible());
-    EXPECT_EQ(atStart.Command3->text(), "Simuler le titrage");
+    EXPECT_TRUE(controlsOf(atStart).Picture4->isVisible());
+    EXPECT_EQ(controlsOf(atStart).Command3->text(), "Simuler le titrage");
     twoSteps.hide();
     atStart.hide();
 }
@@ -161,8 +164,8 @@ TEST_F(BenchTest, TheFirstPictureIsPaintedOnce) {
             return false;
         }
     } panel, box;
-    w.Picture4->installEventFilter(&panel);
-    w.Text1[0]->installEventFilter(&box);
+    controlsOf(w).Picture4->installEventFilter(&panel);
+    controlsOf(w).Text1[0]->installEventFilter(&box);
     w.start();
     EXPECT_EQ(panel.paints, 1);
     QElapsedTimer wait;
@@ -180,7 +183,7 @@ TEST_F(BenchTest, TheFirstPictureIsToldOnce) {
     for (const bool tabChosenFirst : {false, true}) {
         bench::FeuilleP w;
         QSignalSpy told(&w, &bench::FeuilleP::firstPictureShown);
-        if (tabChosenFirst) w.Onglets_MouseUp(250, 8);
+        if (tabChosenFirst) w.chain().Onglets_MouseUp(250, 8);
         w.start();
         for (int k = 0; k < 50 && told.isEmpty(); ++k)
             QApplication::processEvents();

@@ -38,18 +38,18 @@ TEST_F(BenchTest, KeyFilterKeepsDigitsCommaMinusAndTurnsPointsIntoCommas) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        QLineEdit* box = window->Text1[1];
+        QLineEdit* box = controlsOf(*window).Text1[1];
         box->clear();
         QTest::keyClicks(box, QString::fromUtf8(row.keys));
         EXPECT_EQ(box->text(), QString::fromUtf8(row.expected));
     }
     // Backspace still edits.
-    QTest::keyClick(window->Text1[1], Qt::Key_Backspace);
+    QTest::keyClick(controlsOf(*window).Text1[1], Qt::Key_Backspace);
     EXPECT_EQ(text(1), "2");
 }
 
 TEST_F(BenchTest, EnterValidatesTheBoxAndIsSwallowed) {
-    QLineEdit* box = window->Text1[0];
+    QLineEdit* box = controlsOf(*window).Text1[0];
     box->clear();
     QTest::keyClicks(box, "0.5");
     QTest::keyClick(box, Qt::Key_Return);
@@ -60,7 +60,7 @@ TEST_F(BenchTest, EnterValidatesTheBoxAndIsSwallowed) {
 
 TEST_F(BenchTest, PastedTextIsFilteredLikeTypedText) {
     QApplication::clipboard()->setText("1.5 mol/L");
-    QLineEdit* box = window->Text1[1];
+    QLineEdit* box = controlsOf(*window).Text1[1];
     box->clear();
     box->paste();
     EXPECT_EQ(box->text(), "1,5");
@@ -91,10 +91,10 @@ TEST_F(BenchTest, ValidationRoundsClampsAndEmptiesTheBurette) {
         SCOPED_TRACE(row.name);
         type(5, "12,3");
         type(row.index, QString::fromUtf8(row.typed));
-        window->Text1_LostFocus(row.index);
+        window->state().Text1_LostFocus(row.index);
         EXPECT_EQ(text(row.index), QString::fromUtf8(row.expected));
         EXPECT_EQ(text(5), "0,0");
-        EXPECT_EQ(window->Labelvol->text(), "0,0 mL");
+        EXPECT_EQ(controlsOf(*window).Labelvol->text(), "0,0 mL");
     }
     EXPECT_TRUE(script.asked.empty());
 }
@@ -102,9 +102,9 @@ TEST_F(BenchTest, ValidationRoundsClampsAndEmptiesTheBurette) {
 TEST_F(BenchTest, PouredVolumeOverTheCapacityIsCorrectedWithAMessage) {
     type(5, "30");
     script.answers = {ui::Answer::Ok};
-    window->Text1_LostFocus(5);
+    window->state().Text1_LostFocus(5);
     EXPECT_EQ(text(5), "25");
-    EXPECT_EQ(window->Labelvol->text(), "25 mL");
+    EXPECT_EQ(controlsOf(*window).Labelvol->text(), "25 mL");
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].text, "La contenance de la burette est de 25 mL.");
     EXPECT_EQ(script.asked[0].title, "Volume corrigé");
@@ -112,7 +112,7 @@ TEST_F(BenchTest, PouredVolumeOverTheCapacityIsCorrectedWithAMessage) {
     EXPECT_EQ(script.asked[0].buttons, ui::Buttons::Ok);
 
     type(5, "-4");
-    window->Text1_LostFocus(5);
+    window->state().Text1_LostFocus(5);
     EXPECT_EQ(text(5), "0");
     EXPECT_EQ(script.asked.size(), 1u);
 }
@@ -120,45 +120,45 @@ TEST_F(BenchTest, PouredVolumeOverTheCapacityIsCorrectedWithAMessage) {
 TEST_F(BenchTest, LeavingAShownBoxEmptiesTheBuretteEvenUnchanged) {
     type(5, "8,0");
     QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(window->Text1[1], &out);
+    QApplication::sendEvent(controlsOf(*window).Text1[1], &out);
     EXPECT_EQ(text(1), "0,005");
     EXPECT_EQ(text(5), "0,0");
 
     // Going to another window is not leaving the box.
     type(5, "8,0");
     QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    QApplication::sendEvent(window->Text1[1], &away);
+    QApplication::sendEvent(controlsOf(*window).Text1[1], &away);
     EXPECT_EQ(text(5), "8,0");
 }
 
 TEST_F(BenchTest, IodideVolumeIsCutSoThatTheBeakerHoldsAtMost25mL) {
-    window->ions1->setCurrentIndex(4);
-    window->Combo1->setCurrentIndex(5); // 20 mL
+    controlsOf(*window).ions1->setCurrentIndex(4);
+    controlsOf(*window).Combo1->setCurrentIndex(5); // 20 mL
     type(3, "10");
-    window->Text1_LostFocus(3);
+    window->state().Text1_LostFocus(3);
     EXPECT_EQ(text(3), "5");
 
     // A sample volume that would overflow with the iodide goes back to "0".
-    window->Combo1->setCurrentIndex(0);
+    controlsOf(*window).Combo1->setCurrentIndex(0);
     type(3, "10");
-    window->Text1_LostFocus(3);
-    window->Combo1->setCurrentIndex(5);
-    EXPECT_EQ(window->Combo1->currentIndex(), 0);
-    window->Combo1->setCurrentIndex(4); // 10 mL: 20 in all
-    EXPECT_EQ(window->Combo1->currentIndex(), 4);
+    window->state().Text1_LostFocus(3);
+    controlsOf(*window).Combo1->setCurrentIndex(5);
+    EXPECT_EQ(controlsOf(*window).Combo1->currentIndex(), 0);
+    controlsOf(*window).Combo1->setCurrentIndex(4); // 10 mL: 20 in all
+    EXPECT_EQ(controlsOf(*window).Combo1->currentIndex(), 4);
 }
 
 TEST_F(BenchTest, DiiodeVolumeGoesBackToZeroWhenItWouldOverflow) {
-    window->ions1->setCurrentIndex(0);
-    window->Combo1->setCurrentIndex(5); // 20 mL
-    window->Combo2->setCurrentIndex(4); // 10 mL
-    EXPECT_EQ(window->Combo2->currentIndex(), 0);
-    window->Combo2->setCurrentIndex(3); // 5 mL: exactly 25
-    EXPECT_EQ(window->Combo2->currentIndex(), 3);
+    controlsOf(*window).ions1->setCurrentIndex(0);
+    controlsOf(*window).Combo1->setCurrentIndex(5); // 20 mL
+    controlsOf(*window).Combo2->setCurrentIndex(4); // 10 mL
+    EXPECT_EQ(controlsOf(*window).Combo2->currentIndex(), 0);
+    controlsOf(*window).Combo2->setCurrentIndex(3); // 5 mL: exactly 25
+    EXPECT_EQ(controlsOf(*window).Combo2->currentIndex(), 3);
     // For a species without diiode the list is hidden and does not count.
-    window->ions1->setCurrentIndex(2);
-    window->Combo1->setCurrentIndex(5);
-    EXPECT_EQ(window->Combo1->currentIndex(), 5);
+    controlsOf(*window).ions1->setCurrentIndex(2);
+    controlsOf(*window).Combo1->setCurrentIndex(5);
+    EXPECT_EQ(controlsOf(*window).Combo1->currentIndex(), 5);
 }
 
 struct WarningRow {
@@ -188,17 +188,17 @@ TEST_F(BenchTest, StartingTheSimulationWarnsAboutAnInsufficientReagent) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         script.asked.clear();
-        window->ions1->setCurrentIndex(row.species);
+        controlsOf(*window).ions1->setCurrentIndex(row.species);
         type(3, "0");
-        window->Combo1->setCurrentIndex(0);
-        window->Combo2->setCurrentIndex(row.iodineVolume);
-        window->Combo1->setCurrentIndex(row.sampleVolume);
+        controlsOf(*window).Combo1->setCurrentIndex(0);
+        controlsOf(*window).Combo2->setCurrentIndex(row.iodineVolume);
+        controlsOf(*window).Combo1->setCurrentIndex(row.sampleVolume);
         type(0, row.sample);
         type(2, row.reagent);
         type(3, row.iodide);
-        window->Picture4->show();
+        controlsOf(*window).Picture4->show();
         if (*row.warning != 0) script.answers = {ui::Answer::Ok};
-        window->Command3_Click();
+        window->state().Command3_Click();
         if (*row.warning == 0) {
             EXPECT_TRUE(script.asked.empty());
         } else {
@@ -209,74 +209,74 @@ TEST_F(BenchTest, StartingTheSimulationWarnsAboutAnInsufficientReagent) {
             EXPECT_EQ(script.asked[0].buttons, ui::Buttons::OkCancel);
         }
         // OK (or no warning): the simulation goes on with the quantities as they are.
-        EXPECT_TRUE(window->Picture4->isHidden());
+        EXPECT_TRUE(controlsOf(*window).Picture4->isHidden());
     }
 }
 
 TEST_F(BenchTest, CancelOnTheWarningKeepsThePanelOpen) {
-    window->ions1->setCurrentIndex(0);
-    window->Combo2->setCurrentIndex(0);
+    controlsOf(*window).ions1->setCurrentIndex(0);
+    controlsOf(*window).Combo2->setCurrentIndex(0);
     openPanel();
-    ASSERT_FALSE(window->Picture4->isHidden());
-    EXPECT_EQ(window->Command3->text(), "Simuler le titrage");
+    ASSERT_FALSE(controlsOf(*window).Picture4->isHidden());
+    EXPECT_EQ(controlsOf(*window).Command3->text(), "Simuler le titrage");
     script.answers = {ui::Answer::Cancel};
-    window->Command3_Click();
+    window->state().Command3_Click();
     EXPECT_EQ(script.asked.size(), 1u);
-    EXPECT_FALSE(window->Picture4->isHidden());
-    EXPECT_EQ(window->Command3->text(), "Simuler le titrage");
+    EXPECT_FALSE(controlsOf(*window).Picture4->isHidden());
+    EXPECT_EQ(controlsOf(*window).Command3->text(), "Simuler le titrage");
     // OK on the next try starts the simulation.
     script.answers = {ui::Answer::Ok};
-    window->Command3_Click();
-    EXPECT_TRUE(window->Picture4->isHidden());
-    EXPECT_EQ(window->Command3->text(), QString("Définir la\nsolution titrée"));
+    window->state().Command3_Click();
+    EXPECT_TRUE(controlsOf(*window).Picture4->isHidden());
+    EXPECT_EQ(controlsOf(*window).Command3->text(), QString("Définir la\nsolution titrée"));
 }
 
 TEST_F(BenchTest, OpeningThePanelEmptiesTheBuretteAndCoversTheBench) {
     type(5, "9,0");
     openPanel();
     EXPECT_EQ(text(5), "0");
-    const QRect bench = window->picburette->geometry();
-    EXPECT_EQ(window->Picture4->geometry(),
+    const QRect bench = controlsOf(*window).picburette->geometry();
+    EXPECT_EQ(controlsOf(*window).Picture4->geometry(),
               QRect(bench.left() + 1, bench.top() + 1, bench.width() - 2, bench.height() - 130));
 }
 
 TEST_F(BenchTest, SwitchingSituationsRestoresEverythingIncludingThePouredVolume) {
-    window->ions1->setCurrentIndex(2);
-    window->Combo1->setCurrentIndex(4);
-    window->Combo2->setCurrentIndex(3);
-    window->Check1->setChecked(true);
+    controlsOf(*window).ions1->setCurrentIndex(2);
+    controlsOf(*window).Combo1->setCurrentIndex(4);
+    controlsOf(*window).Combo2->setCurrentIndex(3);
+    controlsOf(*window).Check1->setChecked(true);
     const char* texts[6] = {"0,02", "0,01", "0,1", "3", "20,0", "7,5"};
     for (int k = 0; k < 6; ++k)
         type(k, texts[k]);
 
-    window->Option2[1]->setChecked(true);
-    EXPECT_EQ(window->situations().table.current, 1);
-    EXPECT_FALSE(window->Option2[0]->isChecked());
+    controlsOf(*window).Option2[1]->setChecked(true);
+    EXPECT_EQ(window->situationBench().situations().table.current, 1);
+    EXPECT_FALSE(controlsOf(*window).Option2[0]->isChecked());
     // Situation 2 holds the start values.
     EXPECT_EQ(text(0), "0,01");
     EXPECT_EQ(text(3), "10");
     EXPECT_EQ(text(5), "0,0");
-    EXPECT_EQ(window->ions1->currentIndex(), 0);
-    EXPECT_EQ(window->Combo1->currentIndex(), 2);
-    EXPECT_EQ(window->Combo2->currentIndex(), 1);
-    EXPECT_FALSE(window->Check1->isChecked());
+    EXPECT_EQ(controlsOf(*window).ions1->currentIndex(), 0);
+    EXPECT_EQ(controlsOf(*window).Combo1->currentIndex(), 2);
+    EXPECT_EQ(controlsOf(*window).Combo2->currentIndex(), 1);
+    EXPECT_FALSE(controlsOf(*window).Check1->isChecked());
 
-    window->Option2[0]->setChecked(true);
+    controlsOf(*window).Option2[0]->setChecked(true);
     for (int k = 0; k < 6; ++k)
         EXPECT_EQ(text(k), texts[k]) << k;
-    EXPECT_EQ(window->Labelvol->text(), "7,5 mL");
-    EXPECT_EQ(window->ions1->currentIndex(), 2);
-    EXPECT_EQ(window->Combo1->currentIndex(), 4);
-    EXPECT_EQ(window->Combo2->currentIndex(), 3);
-    EXPECT_TRUE(window->Check1->isChecked());
-    EXPECT_TRUE(window->Option2[0]->isChecked());
-    EXPECT_FALSE(window->Option2[1]->isChecked());
+    EXPECT_EQ(controlsOf(*window).Labelvol->text(), "7,5 mL");
+    EXPECT_EQ(controlsOf(*window).ions1->currentIndex(), 2);
+    EXPECT_EQ(controlsOf(*window).Combo1->currentIndex(), 4);
+    EXPECT_EQ(controlsOf(*window).Combo2->currentIndex(), 3);
+    EXPECT_TRUE(controlsOf(*window).Check1->isChecked());
+    EXPECT_TRUE(controlsOf(*window).Option2[0]->isChecked());
+    EXPECT_FALSE(controlsOf(*window).Option2[1]->isChecked());
 }
 
 TEST_F(BenchTest, AClickOnTheSelectedSituationChangesNothing) {
     type(5, "4,0");
-    QTest::mouseClick(window->Option2[0], Qt::LeftButton);
-    EXPECT_TRUE(window->Option2[0]->isChecked());
+    QTest::mouseClick(controlsOf(*window).Option2[0], Qt::LeftButton);
+    EXPECT_TRUE(controlsOf(*window).Option2[0]->isChecked());
     EXPECT_EQ(text(5), "4,0");
 }
 
@@ -293,8 +293,8 @@ TEST_F(BenchTest, RandomConcentrationHasThreeDigitsWithinItsBounds) {
         EXPECT_FLOAT_EQ(bench::randomConcentration(row.r), row.expected) << row.r;
 
     for (int i = 0; i < 20; ++i) {
-        window->Label1_Click();
-        window->Command5_Click();
+        window->state().Label1_Click();
+        window->state().Command5_Click();
         const float c = numbers::parseBenchNumber(text(0).toStdString());
         EXPECT_GE(c, 0.001f);
         EXPECT_LE(c, 0.00999f);
@@ -305,20 +305,21 @@ TEST_F(BenchTest, RandomConcentrationHasThreeDigitsWithinItsBounds) {
 
 TEST_F(BenchTest, RandomConcentrationIsHiddenUntilRevealed) {
     openPanel();
-    window->Command5_Click();
-    EXPECT_TRUE(window->masquer->isChecked());
-    EXPECT_FALSE(window->masquer->isEnabled());
-    EXPECT_TRUE(window->Text1[0]->isHidden());
-    EXPECT_FALSE(window->Label1->isHidden());
-    EXPECT_TRUE(window->Command5->isHidden());
-    EXPECT_EQ(window->Label1->pos(), window->Text1[0]->pos() - QPoint(0, 2));
+    window->state().Command5_Click();
+    EXPECT_TRUE(controlsOf(*window).masquer->isChecked());
+    EXPECT_FALSE(controlsOf(*window).masquer->isEnabled());
+    EXPECT_TRUE(controlsOf(*window).Text1[0]->isHidden());
+    EXPECT_FALSE(controlsOf(*window).Label1->isHidden());
+    EXPECT_TRUE(controlsOf(*window).Command5->isHidden());
+    EXPECT_EQ(controlsOf(*window).Label1->pos(),
+              controlsOf(*window).Text1[0]->pos() - QPoint(0, 2));
 
-    window->Label1_Click();
-    EXPECT_FALSE(window->masquer->isChecked());
-    EXPECT_TRUE(window->masquer->isEnabled());
-    EXPECT_FALSE(window->Text1[0]->isHidden());
-    EXPECT_TRUE(window->Label1->isHidden());
-    EXPECT_FALSE(window->Command5->isHidden());
+    window->state().Label1_Click();
+    EXPECT_FALSE(controlsOf(*window).masquer->isChecked());
+    EXPECT_TRUE(controlsOf(*window).masquer->isEnabled());
+    EXPECT_FALSE(controlsOf(*window).Text1[0]->isHidden());
+    EXPECT_TRUE(controlsOf(*window).Label1->isHidden());
+    EXPECT_FALSE(controlsOf(*window).Command5->isHidden());
 }
 
 TEST_F(BenchTest, RandomConcentrationsFollowOneSequence) {
@@ -326,12 +327,12 @@ TEST_F(BenchTest, RandomConcentrationsFollowOneSequence) {
     // second go on along the sequence instead of starting it again.
     auto twoDraws = [this] {
         std::pair<QString, QString> drawn;
-        window->Command5_Click();
+        window->state().Command5_Click();
         drawn.first = text(0);
-        window->Label1_Click();
-        window->Command5_Click();
+        window->state().Label1_Click();
+        window->state().Command5_Click();
         drawn.second = text(0);
-        window->Label1_Click();
+        window->state().Label1_Click();
         return drawn;
     };
     bench::seedRandomConcentration(42);
@@ -353,63 +354,66 @@ TEST_F(BenchTest, RandomConcentrationsFollowOneSequence) {
 TEST_F(BenchTest, AnExerciseHidesTheConcentrationAsTheDieDoes) {
     openPanel();
     auto state = [this] {
-        return std::array<bool, 5>{window->masquer->isChecked(), window->masquer->isEnabled(),
-                                   window->Text1[0]->isHidden(), window->Label1->isHidden(),
-                                   window->Command5->isHidden()};
+        return std::array<bool, 5>{
+            controlsOf(*window).masquer->isChecked(), controlsOf(*window).masquer->isEnabled(),
+            controlsOf(*window).Text1[0]->isHidden(), controlsOf(*window).Label1->isHidden(),
+            controlsOf(*window).Command5->isHidden()};
     };
-    window->Command5_Click();
+    window->state().Command5_Click();
     const auto byTheDie = state();
-    window->Label1_Click();
+    window->state().Label1_Click();
     const auto revealed = state();
 
     type(0, "0,0125");
-    window->Text1_LostFocus(0);
-    window->hideSampleConcentration();
+    window->state().Text1_LostFocus(0);
+    window->state().hideSampleConcentration();
     EXPECT_EQ(state(), byTheDie);
     EXPECT_EQ(text(0), "0,0125") << "kept, not drawn again";
-    window->revealSampleConcentration();
+    window->state().revealSampleConcentration();
     EXPECT_EQ(state(), revealed);
-    EXPECT_FALSE(window->Text1[0]->isHidden());
+    EXPECT_FALSE(controlsOf(*window).Text1[0]->isHidden());
 
     // Already hidden by the box, the exercise locks it.
-    window->masquer->setChecked(true);
-    window->hideSampleConcentration();
+    controlsOf(*window).masquer->setChecked(true);
+    window->state().hideSampleConcentration();
     EXPECT_EQ(state(), byTheDie);
 }
 
 TEST_F(BenchTest, TickingMasquerValidatesAndHidesTheConcentration) {
     openPanel();
     type(0, "0,9");
-    window->masquer->setChecked(true);
+    controlsOf(*window).masquer->setChecked(true);
     EXPECT_EQ(text(0), "0,2");
-    EXPECT_TRUE(window->Text1[0]->isHidden());
-    EXPECT_TRUE(window->masquer->isEnabled());
+    EXPECT_TRUE(controlsOf(*window).Text1[0]->isHidden());
+    EXPECT_TRUE(controlsOf(*window).masquer->isEnabled());
     // The label sits 2 pixels above the box and ends before the unit printed after the box.
-    EXPECT_EQ(window->Label1->pos(), window->Text1[0]->pos() - QPoint(0, 2));
-    EXPECT_LE(window->Label1->sizeHint().width(), window->Text1[0]->width());
-    window->masquer->setChecked(false);
-    EXPECT_FALSE(window->Text1[0]->isHidden());
+    EXPECT_EQ(controlsOf(*window).Label1->pos(),
+              controlsOf(*window).Text1[0]->pos() - QPoint(0, 2));
+    EXPECT_LE(controlsOf(*window).Label1->sizeHint().width(),
+              controlsOf(*window).Text1[0]->width());
+    controlsOf(*window).masquer->setChecked(false);
+    EXPECT_FALSE(controlsOf(*window).Text1[0]->isHidden());
 }
 
 TEST_F(BenchTest, ResetButtonStopsEverythingAndEmptiesTheBurette) {
     type(5, "3,0");
-    window->Image3_MouseDown();
-    window->Image1_Click();
-    ASSERT_TRUE(window->Timer1.isActive());
-    window->Command12_Click();
-    EXPECT_FALSE(window->Timer1.isActive());
-    EXPECT_FALSE(window->Timer2.isActive());
-    EXPECT_FALSE(window->tapOpen());
+    window->run().Image3_MouseDown();
+    window->run().Image1_Click();
+    ASSERT_TRUE(controlsOf(*window).Timer1.isActive());
+    window->run().Command12_Click();
+    EXPECT_FALSE(controlsOf(*window).Timer1.isActive());
+    EXPECT_FALSE(controlsOf(*window).Timer2.isActive());
+    EXPECT_FALSE(window->run().tapOpen());
     EXPECT_EQ(text(5), "0");
-    for (QLineEdit* box : window->Text1)
+    for (QLineEdit* box : controlsOf(*window).Text1)
         EXPECT_FALSE(box->isReadOnly());
 }
 
 TEST_F(BenchTest, ChoosingASpeciesEmptiesTheBurette) {
     type(5, "6,6");
-    window->ions1->setCurrentIndex(3);
+    controlsOf(*window).ions1->setCurrentIndex(3);
     EXPECT_EQ(text(5), "0");
-    EXPECT_EQ(window->Labelvol->text(), "0 mL");
+    EXPECT_EQ(controlsOf(*window).Labelvol->text(), "0 mL");
 }
 
 } // namespace

@@ -32,125 +32,127 @@ using benchtest::BenchTest;
 
 TEST_F(BenchTest, TheStudentsConcentrationIsTitratedAndShownByNothing) {
     openPanel();
-    window->ions1->setCurrentIndex(6);
+    controlsOf(*window).ions1->setCurrentIndex(6);
     type(0, QStringLiteral("0,0123"));
-    window->Text1_LostFocus(0);
-    window->Option2[3]->setChecked(true);
-    window->Option2[0]->setChecked(true);
+    window->state().Text1_LostFocus(0);
+    controlsOf(*window).Option2[3]->setChecked(true);
+    controlsOf(*window).Option2[0]->setChecked(true);
 
-    window->sealSample(0.0117);
-    EXPECT_TRUE(window->sampleSealed());
-    EXPECT_DOUBLE_EQ(window->benchInputs().sampleConcentration, float(0.0117));
-    EXPECT_DOUBLE_EQ(window->sampleConcentration(), 0.0117);
-    EXPECT_TRUE(window->exerciseSecret());
-    EXPECT_TRUE(window->Text1[0]->text().isEmpty());
-    EXPECT_TRUE(window->masquer->isChecked());
-    EXPECT_FALSE(window->masquer->isEnabled());
-    EXPECT_TRUE(window->Command5->isHidden());
+    window->state().sealSample(0.0117);
+    EXPECT_TRUE(window->state().sampleSealed());
+    EXPECT_DOUBLE_EQ(window->state().benchInputs().sampleConcentration, float(0.0117));
+    EXPECT_DOUBLE_EQ(window->state().sampleConcentration(), 0.0117);
+    EXPECT_TRUE(window->state().exerciseSecret());
+    EXPECT_TRUE(controlsOf(*window).Text1[0]->text().isEmpty());
+    EXPECT_TRUE(controlsOf(*window).masquer->isChecked());
+    EXPECT_FALSE(controlsOf(*window).masquer->isEnabled());
+    EXPECT_TRUE(controlsOf(*window).Command5->isHidden());
     // The label says "inconnue" and reveals nothing.
-    EXPECT_EQ(window->Label1->text(), QStringLiteral("inconnue"));
-    EXPECT_FALSE(window->Label1->isEnabled());
-    EXPECT_EQ(window->Label1->accessibleName(),
+    EXPECT_EQ(controlsOf(*window).Label1->text(), QStringLiteral("inconnue"));
+    EXPECT_FALSE(controlsOf(*window).Label1->isEnabled());
+    EXPECT_EQ(controlsOf(*window).Label1->accessibleName(),
               QStringLiteral("Concentration de la solution titrée inconnue"));
-    window->Label1_Click();
-    window->revealSampleConcentration();
-    EXPECT_TRUE(window->exerciseSecret());
-    EXPECT_TRUE(window->Text1[0]->text().isEmpty());
+    window->state().Label1_Click();
+    window->state().revealSampleConcentration();
+    EXPECT_TRUE(window->state().exerciseSecret());
+    EXPECT_TRUE(controlsOf(*window).Text1[0]->text().isEmpty());
     // Validating the hidden box keeps the word (a validation would make it a number).
-    window->Text1_LostFocus(0);
+    window->state().Text1_LostFocus(0);
     EXPECT_EQ(text(0), QStringLiteral("inconnue"));
     // Every situation holds the word, the one on the bench included once copied back.
-    window->Option2[3]->setChecked(true);
-    EXPECT_DOUBLE_EQ(window->benchInputs().sampleConcentration, float(0.0117));
-    const files::SituationTable& table = window->benchSituations();
+    controlsOf(*window).Option2[3]->setChecked(true);
+    EXPECT_DOUBLE_EQ(window->state().benchInputs().sampleConcentration, float(0.0117));
+    const files::SituationTable& table = window->state().benchSituations();
     for (int s = 0; s < files::situationCount; ++s)
         EXPECT_EQ(table.texts[s][0], "inconnue") << s;
 
     // The readings of u(c2): c1 as typed, not its single-precision tail.
     type(1, QStringLiteral("0,02"));
-    window->Text1_LostFocus(1);
-    const exercises::BenchReadings readings = window->benchReadings();
-    EXPECT_EQ(readings.numbers, grading::titrationNumbers(window->ions1->currentIndex()));
+    window->state().Text1_LostFocus(1);
+    const exercises::BenchReadings readings = window->state().benchReadings();
+    EXPECT_EQ(readings.numbers,
+              grading::titrationNumbers(controlsOf(*window).ions1->currentIndex()));
     EXPECT_EQ(readings.titrantConcentration, 0.02);
     // Activated again (coming back from a window of the program), the label stays "inconnue".
-    window->Form_Activate();
-    EXPECT_EQ(window->Label1->text(), QStringLiteral("inconnue"));
-    EXPECT_FALSE(window->Label1->isEnabled());
+    window->shell().Form_Activate();
+    EXPECT_EQ(controlsOf(*window).Label1->text(), QStringLiteral("inconnue"));
+    EXPECT_FALSE(controlsOf(*window).Label1->isEnabled());
 
     // Ended by a new solution, no exercise being open: the start value takes its place,
     // shown and unlocked.
-    window->ions1->setCurrentIndex(5);
-    emit window->ions1->activated(5);
-    EXPECT_FALSE(window->sampleSealed());
-    EXPECT_EQ(window->Text1[0]->text(), QStringLiteral("0,01"));
-    EXPECT_FALSE(window->masquer->isChecked());
-    EXPECT_TRUE(window->masquer->isEnabled());
-    EXPECT_TRUE(window->Label1->isEnabled());
-    EXPECT_EQ(window->Label1->accessibleName(), QStringLiteral("Afficher la concentration"));
+    controlsOf(*window).ions1->setCurrentIndex(5);
+    emit controlsOf(*window).ions1->activated(5);
+    EXPECT_FALSE(window->state().sampleSealed());
+    EXPECT_EQ(controlsOf(*window).Text1[0]->text(), QStringLiteral("0,01"));
+    EXPECT_FALSE(controlsOf(*window).masquer->isChecked());
+    EXPECT_TRUE(controlsOf(*window).masquer->isEnabled());
+    EXPECT_TRUE(controlsOf(*window).Label1->isEnabled());
+    EXPECT_EQ(controlsOf(*window).Label1->accessibleName(),
+              QStringLiteral("Afficher la concentration"));
     for (int s = 0; s < files::situationCount; ++s)
-        EXPECT_EQ(window->situations().table.texts[s][0], "0,01") << s;
+        EXPECT_EQ(window->situationBench().situations().table.texts[s][0], "0,01") << s;
 }
 
 TEST_F(BenchTest, AConfigurationWithAValueOpenedDuringTheExerciseStaysHidden) {
-    window->exercise().work = exercises::StudentWork{};
-    window->sealSample(0.0117);
+    window->exerciseArea().exercise().work = exercises::StudentWork{};
+    window->state().sealSample(0.0117);
     // The student's configuration, or another: a real value goes on the bench hidden.
     files::SituationTable other;
     other.texts[0][0] = "0,02";
-    window->situations().table = other;
-    window->situations().table.current = -1;
-    window->clearSituationButtons(); // as a load does
-    window->selectSituation(0);
-    EXPECT_DOUBLE_EQ(window->benchInputs().sampleConcentration, float(0.02));
-    EXPECT_TRUE(window->Text1[0]->text().isEmpty());
+    window->situationBench().situations().table = other;
+    window->situationBench().situations().table.current = -1;
+    window->shell().clearSituationButtons(); // as a load does
+    window->shell().selectSituation(0);
+    EXPECT_DOUBLE_EQ(window->state().benchInputs().sampleConcentration, float(0.02));
+    EXPECT_TRUE(controlsOf(*window).Text1[0]->text().isEmpty());
     // The word brings the student's value back.
-    window->situations().table.texts[0][0] = std::string(files::unknownSampleText);
-    window->situations().table.current = -1;
-    window->clearSituationButtons(); // as a load does
-    window->selectSituation(0);
-    EXPECT_DOUBLE_EQ(window->benchInputs().sampleConcentration, float(0.0117));
+    window->situationBench().situations().table.texts[0][0] = std::string(files::unknownSampleText);
+    window->situationBench().situations().table.current = -1;
+    window->shell().clearSituationButtons(); // as a load does
+    window->shell().selectSituation(0);
+    EXPECT_DOUBLE_EQ(window->state().benchInputs().sampleConcentration, float(0.0117));
 }
 
 TEST_F(BenchTest, TheSecretReachesTheAcidBaseFlaskAndOutlivesTheExercise) {
     openPanel();
     chooseEthanoicAcid();
-    const QString clear = window->meterReading(); // c2 = 0,1 mol/L typed
-    window->exercise().work = exercises::StudentWork{};
+    const QString clear = window->speech().meterReading(); // c2 = 0,1 mol/L typed
+    window->exerciseArea().exercise().work = exercises::StudentWork{};
     // The exercise's own value, sealed: the flask holds it, no text does.
-    window->sealSample(std::nullopt);
+    window->state().sealSample(std::nullopt);
     EXPECT_EQ(acidBaseOf(*window).setup().preparation.sampleConcentration, 0.1);
-    EXPECT_EQ(window->meterReading(), clear);
+    EXPECT_EQ(window->speech().meterReading(), clear);
     EXPECT_EQ(text(0), QStringLiteral("inconnue"));
-    EXPECT_EQ(window->exerciseSituations().texts[0][0], "0,1");   // the exercise saved again
-    EXPECT_EQ(window->benchSituations().texts[0][0], "inconnue"); // a configuration saved
+    EXPECT_EQ(window->state().exerciseSituations().texts[0][0], "0,1"); // the exercise saved again
+    EXPECT_EQ(window->state().benchSituations().texts[0][0], "inconnue"); // a configuration saved
     // A student's own value takes its place, read by the acid-base bench as by the redox one.
-    window->sealSample(0.08);
+    window->state().sealSample(0.08);
     EXPECT_EQ(acidBaseOf(*window).setup().preparation.sampleConcentration, 0.08);
-    EXPECT_NE(window->meterReading(), clear);
-    EXPECT_EQ(window->exerciseSituations().texts[0][0], "inconnue");
+    EXPECT_NE(window->speech().meterReading(), clear);
+    EXPECT_EQ(window->state().exerciseSituations().texts[0][0], "inconnue");
 
     // Closed, the exercise leaves its secret: nothing shows it, not even another species.
-    window->exercise().work.reset();
-    window->Label1_Click();
-    EXPECT_TRUE(window->exerciseSecret());
-    EXPECT_FALSE(window->Label1->isEnabled());
-    window->Option2[1]->setChecked(true);
-    window->Option2[0]->setChecked(true);
+    window->exerciseArea().exercise().work.reset();
+    window->state().Label1_Click();
+    EXPECT_TRUE(window->state().exerciseSecret());
+    EXPECT_FALSE(controlsOf(*window).Label1->isEnabled());
+    controlsOf(*window).Option2[1]->setChecked(true);
+    controlsOf(*window).Option2[0]->setChecked(true);
     EXPECT_EQ(acidBaseOf(*window).setup().preparation.sampleConcentration, 0.08);
     // The student defines a new solution: the start value, shown, in every situation.
-    emit window->ions1->activated(window->ions1->currentIndex());
-    EXPECT_FALSE(window->exerciseSecret());
-    EXPECT_EQ(window->Text1[0]->text(), QStringLiteral("0,01"));
-    EXPECT_EQ(window->situations().table.texts[1][0], "0,01");
+    emit controlsOf(*window).ions1->activated(controlsOf(*window).ions1->currentIndex());
+    EXPECT_FALSE(window->state().exerciseSecret());
+    EXPECT_EQ(controlsOf(*window).Text1[0]->text(), QStringLiteral("0,01"));
+    EXPECT_EQ(window->situationBench().situations().table.texts[1][0], "0,01");
 
     // A correction that gives the value away puts the exercise's own text back.
     type(0, QStringLiteral("0,0214"));
-    window->Text1_LostFocus(0);
-    window->exercise().work = exercises::StudentWork{};
-    window->sealSample(std::nullopt);
-    window->revealSampleConcentration();
-    EXPECT_FALSE(window->sampleSealed());
-    EXPECT_EQ(window->Text1[0]->text(), QStringLiteral("0,0214"));
+    window->state().Text1_LostFocus(0);
+    window->exerciseArea().exercise().work = exercises::StudentWork{};
+    window->state().sealSample(std::nullopt);
+    window->state().revealSampleConcentration();
+    EXPECT_FALSE(window->state().sampleSealed());
+    EXPECT_EQ(controlsOf(*window).Text1[0]->text(), QStringLiteral("0,0214"));
 }
 
 // Two students open a range exercise of each family: the flask holds each one's drawn value
@@ -160,8 +162,8 @@ TEST_F(BenchTest, EachStudentTitratesTheirOwnUnknownInBothFamilies) {
     const grading::ExerciseUnknown unknown{{0.008, 0.012, 3}, grading::ExerciseKey{0x35}};
     // The pH meter, or the tint of the flask as the colour law takes it.
     const auto firstReading = [this](bool acidBase) {
-        if (acidBase) return window->meterReading();
-        const auto tint = model::beakerTint(window->presentAmounts(), 10, false);
+        if (acidBase) return window->speech().meterReading();
+        const auto tint = model::beakerTint(window->state().presentAmounts(), 10, false);
         return tint ? QString::number(tint->concentration, 'g', 6) : QString();
     };
     openPanel();
@@ -171,11 +173,11 @@ TEST_F(BenchTest, EachStudentTitratesTheirOwnUnknownInBothFamilies) {
         if (acidBase) {
             chooseEthanoicAcid(-1);
         } else {
-            window->ions1->setCurrentIndex(2);
-            window->Combo1->setCurrentIndex(4);
+            controlsOf(*window).ions1->setCurrentIndex(2);
+            controlsOf(*window).Combo1->setCurrentIndex(4);
         }
         type(1, QStringLiteral("0,01"));
-        window->Text1_LostFocus(1);
+        window->state().Text1_LostFocus(1);
         if (acidBase) acidBaseOf(*window).titrantBox->setText(QStringLiteral("0,01"));
         std::set<QString> firstReadings;
         for (const char* name : {"Dupont Marie", "Alice Martin"}) {
@@ -183,12 +185,12 @@ TEST_F(BenchTest, EachStudentTitratesTheirOwnUnknownInBothFamilies) {
             const double own = *grading::drawConcentration(unknown, name).value;
             // The first reading of the same value typed.
             type(0, QString::fromStdString(numbers::formatGeneral(own)));
-            window->Text1_LostFocus(0);
+            window->state().Text1_LostFocus(0);
             const QString typed = firstReading(acidBase);
             exercises::StudentWork work;
             work.name = QString::fromUtf8(name);
             work.unknown = unknown;
-            exercises::beginStudentWork(*window, std::move(work));
+            exercises::beginStudentWork(window->exerciseArea(), std::move(work));
             const QString first = firstReading(acidBase);
             EXPECT_EQ(first, typed);
             firstReadings.insert(first);
@@ -201,56 +203,63 @@ TEST_F(BenchTest, EachStudentTitratesTheirOwnUnknownInBothFamilies) {
                                      {ab::Method::Derivative, 0, 0, {}, {}})
                          .equivalence->volume;
             } else {
-                window->Image3_MouseDown();
-                while (!window->progressSentence().contains(QStringLiteral("incolore")))
-                    window->Timer1_Timer();
-                window->Image3_MouseUp();
-                ve = numbers::parseBenchDouble(window->Text1[5]->text().toStdString());
+                window->run().Image3_MouseDown();
+                while (!window->speech().progressSentence().contains(QStringLiteral("incolore")))
+                    window->run().Timer1_Timer();
+                window->run().Image3_MouseUp();
+                ve = numbers::parseBenchDouble(controlsOf(*window).Text1[5]->text().toStdString());
             }
             // c2 = c1 VE / V2, over two for the two thiosulfate ions of each diiode.
             const double found = 0.01 * ve / 10 / (acidBase ? 1 : 2);
             const auto check = grading::checkTypedResult(
                 numbers::formatSignificant(found, 3), numbers::formatSignificant(found / 50, 2),
-                *exercises::referenceConcentration(*window));
+                *exercises::referenceConcentration(window->exerciseArea()));
             EXPECT_TRUE(check.made() && check.compatible)
                 << check.zText << check.refusal << " for " << found;
-            exercises::endStudentWork(*window);
-            emit window->ions1->activated(window->ions1->currentIndex()); // a new solution
-            window->Command12_Click();
+            exercises::endStudentWork(window->exerciseArea());
+            emit controlsOf(*window).ions1->activated(
+                controlsOf(*window).ions1->currentIndex()); // a new solution
+            window->run().Command12_Click();
         }
         EXPECT_EQ(firstReadings.size(), 2u) << "two names, two values";
     }
 }
 
 TEST_F(BenchTest, TheCheckAndTheFormatsUnderTheExerciseText) {
-    EXPECT_TRUE(window->checkResult->isHidden());
-    EXPECT_TRUE(window->formatBar->isHidden()); // the information text
-    const QRect text = window->supertext()->geometry();
-    window->setResultCheckOffered(true);
-    EXPECT_FALSE(window->checkResult->isHidden());
-    EXPECT_GE(window->checkResult->y(), text.bottom());
-    EXPECT_LE(window->checkResult->geometry().right(), text.right());
-    EXPECT_LE(window->checkResult->geometry().bottom(), 600);
+    EXPECT_TRUE(controlsOf(*window).checkResult->isHidden());
+    EXPECT_TRUE(controlsOf(*window).formatBar->isHidden()); // the information text
+    const QRect text = window->exerciseArea().supertext()->geometry();
+    window->state().setResultCheckOffered(true);
+    EXPECT_FALSE(controlsOf(*window).checkResult->isHidden());
+    EXPECT_GE(controlsOf(*window).checkResult->y(), text.bottom());
+    EXPECT_LE(controlsOf(*window).checkResult->geometry().right(), text.right());
+    EXPECT_LE(controlsOf(*window).checkResult->geometry().bottom(), 600);
     // Writing mode: a text named in fich, editable.
-    window->fich()->setText(QStringLiteral("DOSAGE.E44"));
-    window->supertext()->setReadOnly(false);
-    EXPECT_FALSE(window->formatBar->isHidden());
-    EXPECT_GE(window->formatBar->y(), text.bottom());
-    EXPECT_FALSE(window->formatBar->geometry().intersects(window->checkResult->geometry()));
+    window->exerciseArea().fich()->setText(QStringLiteral("DOSAGE.E44"));
+    window->exerciseArea().supertext()->setReadOnly(false);
+    EXPECT_FALSE(controlsOf(*window).formatBar->isHidden());
+    EXPECT_GE(controlsOf(*window).formatBar->y(), text.bottom());
+    EXPECT_FALSE(controlsOf(*window).formatBar->geometry().intersects(
+        controlsOf(*window).checkResult->geometry()));
     // In the keyboard's order after the text, before the command row.
-    const std::vector<QWidget*> expected = {
-        window->supertext(),          window->formatBar->bold,      window->formatBar->italic,
-        window->formatBar->underline, window->formatBar->subscript, window->formatBar->superscript,
-        window->formatBar->colour,    window->checkResult,          window->Command2};
+    const std::vector<QWidget*> expected = {window->exerciseArea().supertext(),
+                                            controlsOf(*window).formatBar->bold,
+                                            controlsOf(*window).formatBar->italic,
+                                            controlsOf(*window).formatBar->underline,
+                                            controlsOf(*window).formatBar->subscript,
+                                            controlsOf(*window).formatBar->superscript,
+                                            controlsOf(*window).formatBar->colour,
+                                            controlsOf(*window).checkResult,
+                                            controlsOf(*window).Command2};
     for (std::size_t i = 1; i < expected.size(); ++i) {
         QWidget* next = expected[i - 1]->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus)
             next = next->nextInFocusChain();
         EXPECT_EQ(next, expected[i]) << i;
     }
-    EXPECT_EQ(window->checkResult->text(), QStringLiteral("&Vérifier mon résultat…"));
-    window->setResultCheckOffered(false);
-    EXPECT_TRUE(window->checkResult->isHidden());
+    EXPECT_EQ(controlsOf(*window).checkResult->text(), QStringLiteral("&Vérifier mon résultat…"));
+    window->state().setResultCheckOffered(false);
+    EXPECT_TRUE(controlsOf(*window).checkResult->isHidden());
 }
 
 } // namespace

@@ -44,14 +44,14 @@ protected:
         program = folder.path() + QLatin1Char('/');
         for (const QString& name : QDir(data).entryList(QDir::Files))
             ASSERT_TRUE(QFile::copy(data + name, program + name)) << name.toStdString();
-        window->exercise().folder = program;
+        window->exerciseArea().exercise().folder = program;
     }
 
     // The flask's liquid, under the lowest level: "clear" when the glass shows the bench's
     // background, else its colour.
     QString flask() const {
-        const drawing::Picture& pic = window->picburette->picture();
-        const int x = window->flaskX() + 33, y = 455;
+        const drawing::Picture& pic = controlsOf(*window).picburette->picture();
+        const int x = window->chain().flaskX() + 33, y = 455;
         const qreal r = pic.devicePixelRatio();
         const QColor shown = pic.pixel(x, y);
         if (shown == pic.background().pixelColor(int(x * r), int(y * r))) return "clear";
@@ -61,27 +61,29 @@ protected:
     // "Maintenir le bouton de la souris enfoncé sur le robinet [...] Relâcher vers 8 mL, puis
     // cliquer brièvement sur le robinet (0,1 mL par clic) jusqu'à 9 mL environ."
     void pourWithTheTap() {
-        emit window->Image3->pressed();
-        ASSERT_TRUE(window->tapOpen());
+        emit controlsOf(*window).Image3->pressed();
+        ASSERT_TRUE(window->run().tapOpen());
         while (poured() < 7.9f)
-            window->Timer1_Timer();
-        emit window->Image3->released();
-        emit window->Image3->clicked(); // a press and release on the tap is also a click
+            window->run().Timer1_Timer();
+        emit controlsOf(*window).Image3->released();
+        emit controlsOf(*window)
+            .Image3->clicked(); // a press and release on the tap is also a click
         EXPECT_FLOAT_EQ(poured(), 8.0f);
         while (poured() < 8.95f) {
             const float before = poured();
-            emit window->Image3->pressed(); // a brief click: no tick of the flow in between
-            emit window->Image3->released();
-            emit window->Image3->clicked();
+            emit controlsOf(*window)
+                .Image3->pressed(); // a brief click: no tick of the flow in between
+            emit controlsOf(*window).Image3->released();
+            emit controlsOf(*window).Image3->clicked();
             EXPECT_NEAR(poured() - before, 0.1f, 1e-4f);
         }
-        EXPECT_FALSE(window->tapOpen());
+        EXPECT_FALSE(window->run().tapOpen());
     }
     // "Cliquer ensuite sur la goutte [...] : chaque clic ajoute 0,05 mL."
     void clickTheDrop() {
-        emit window->Image1->clicked();
+        emit controlsOf(*window).Image1->clicked();
         for (int k = 0; k < 4; ++k)
-            window->Timer2_Timer();
+            window->run().Timer2_Timer();
     }
     // "Ajouter les gouttes une à une : à l'équivalence la couleur disparaît." The volume read
     // when it does.
@@ -102,31 +104,32 @@ TEST_F(TeachingTexts, TheGettingStartedTextReachesTheChangeAtTheVolumeItGives) {
     // "Au démarrage, le panneau de préparation recouvre le banc et le bouton placé à droite de
     // l'erlenmeyer s'appelle « Simuler le titrage »." (The flask spans about 80 pixels from
     // flaskX, its bottom at 459.)
-    EXPECT_FALSE(window->Picture4->isHidden());
-    EXPECT_EQ(window->Command3->text(), "Simuler le titrage");
-    EXPECT_GT(window->Command3->x(), window->flaskX() + 80);
-    EXPECT_LT(window->Command3->geometry().top(), 459);
-    EXPECT_GT(window->Command3->geometry().bottom(), 400);
-    ASSERT_TRUE(exercises::gettingStarted(*window)); // menu Exercices, "Prise en main"
-    const QString statement = window->supertext()->toPlainText();
+    EXPECT_FALSE(controlsOf(*window).Picture4->isHidden());
+    EXPECT_EQ(controlsOf(*window).Command3->text(), "Simuler le titrage");
+    EXPECT_GT(controlsOf(*window).Command3->x(), window->chain().flaskX() + 80);
+    EXPECT_LT(controlsOf(*window).Command3->geometry().top(), 459);
+    EXPECT_GT(controlsOf(*window).Command3->geometry().bottom(), 400);
+    ASSERT_TRUE(
+        exercises::gettingStarted(window->exerciseArea())); // menu Exercices, "Prise en main"
+    const QString statement = window->exerciseArea().supertext()->toPlainText();
     ASSERT_TRUE(statement.contains("on doit trouver VE = 10,0 mL"));
     // "Le panneau montre l'espèce à titrer (« diiode »), sa concentration c2 = 0,01 mol · L-1
     // et le volume de prélèvement (10 mL)."
-    EXPECT_EQ(window->ions1->currentText(), "diiode");
+    EXPECT_EQ(controlsOf(*window).ions1->currentText(), "diiode");
     EXPECT_EQ(text(0), "0,01");
-    EXPECT_FALSE(window->Text1[0]->isHidden());
-    EXPECT_EQ(window->Combo1->currentText(), "10 mL");
+    EXPECT_FALSE(controlsOf(*window).Text1[0]->isHidden());
+    EXPECT_EQ(controlsOf(*window).Combo1->currentText(), "10 mL");
     // "Cliquer sur « Simuler le titrage » : le banc apparaît et le bouton s'appelle
     // maintenant « Définir la solution titrée »."
-    window->Command3->click();
-    EXPECT_TRUE(window->Picture4->isHidden());
-    EXPECT_EQ(window->Command3->text().simplified(), "Définir la solution titrée");
+    controlsOf(*window).Command3->click();
+    EXPECT_TRUE(controlsOf(*window).Picture4->isHidden());
+    EXPECT_EQ(controlsOf(*window).Command3->text().simplified(), "Définir la solution titrée");
     // "À droite de la burette, la case c1 [...] : laisser 0,02 mol · L-1."
     EXPECT_EQ(text(1), "0,02");
-    EXPECT_GT(window->Text1[1]->x(), window->Image3->x());
+    EXPECT_GT(controlsOf(*window).Text1[1]->x(), controlsOf(*window).Image3->x());
     // "En bas du banc, la case « Ajouter du thiodène » doit être décochée."
-    if (window->Check1->isChecked()) window->Check1->click();
-    EXPECT_GT(window->Check1->y(), window->picburette->height() * 3 / 4);
+    if (controlsOf(*window).Check1->isChecked()) controlsOf(*window).Check1->click();
+    EXPECT_GT(controlsOf(*window).Check1->y(), controlsOf(*window).picburette->height() * 3 / 4);
 
     for (const bool starch : {false, true}) {
         SCOPED_TRACE(starch ? "with starch" : "without starch");
@@ -142,14 +145,14 @@ TEST_F(TeachingTexts, TheGettingStartedTextReachesTheChangeAtTheVolumeItGives) {
         // "à l'équivalence la couleur disparaît [...] on doit trouver VE = 10,0 mL"
         EXPECT_FLOAT_EQ(dropsUntilTheColourDisappears(), 10.0f);
         EXPECT_EQ(flask(), "clear");
-        EXPECT_EQ(window->Labelvol->text(), "10 mL");
+        EXPECT_EQ(controlsOf(*window).Labelvol->text(), "10 mL");
         // "Cliquer sur le petit bouton « 0 », à droite du volume versé : il remet la burette
         // à zéro." Then "Cocher « Ajouter du thiodène »".
-        EXPECT_GT(window->Command12->x(), window->Labelvol->x());
-        window->Command12->click();
+        EXPECT_GT(controlsOf(*window).Command12->x(), controlsOf(*window).Labelvol->x());
+        controlsOf(*window).Command12->click();
         EXPECT_EQ(poured(), 0.0f);
         if (!starch) {
-            window->Check1->click();
+            controlsOf(*window).Check1->click();
             // "le diiode colore le mélange en bleu très foncé, presque noir"
             const QColor dark(flask());
             EXPECT_EQ(dark.red(), 0) << dark.name().toStdString();
@@ -161,23 +164,25 @@ TEST_F(TeachingTexts, TheGettingStartedTextReachesTheChangeAtTheVolumeItGives) {
 
 // The acid-base chapter of PRISEMAIN.RTF, in its words, from the bench of its first steps.
 TEST_F(TeachingTexts, TheGettingStartedAcidBaseStepsReadWhatTheTextGives) {
-    auto meter = [this] { return window->picburette->part(2).description; };
-    auto beaker = [this] { return window->picburette->part(0).description; };
+    auto meter = [this] { return controlsOf(*window).picburette->part(2).description; };
+    auto beaker = [this] { return controlsOf(*window).picburette->part(0).description; };
     openPanel(); // start-up
-    ASSERT_TRUE(exercises::gettingStarted(*window));
-    window->Command3->click();
+    ASSERT_TRUE(exercises::gettingStarted(window->exerciseArea()));
+    controlsOf(*window).Command3->click();
     // "Cliquer sur « Situation n° 2 », puis sur « Définir la solution titrée »"
-    window->Option2[1]->click();
-    window->Command3->click();
-    ASSERT_FALSE(window->Picture4->isHidden());
+    controlsOf(*window).Option2[1]->click();
+    controlsOf(*window).Command3->click();
+    ASSERT_FALSE(controlsOf(*window).Picture4->isHidden());
     // "sous « Titrages acido-basiques », choisir « acide éthanoïque ». Taper sa concentration
     // c2 = 0,1 mol · L-1 et choisir le prélèvement « 10 mL »."
-    const int ethanoic = window->ions1->findText(QStringLiteral("acide éthanoïque"));
-    EXPECT_GT(ethanoic, window->ions1->findText(QStringLiteral("Titrages acido-basiques")));
-    window->ions1->setCurrentIndex(ethanoic);
-    window->Text1[0]->setText(QStringLiteral("0,1"));
-    window->Text1_LostFocus(0);
-    window->Combo1->setCurrentIndex(window->Combo1->findText(QStringLiteral("10 mL")));
+    const int ethanoic = controlsOf(*window).ions1->findText(QStringLiteral("acide éthanoïque"));
+    EXPECT_GT(ethanoic,
+              controlsOf(*window).ions1->findText(QStringLiteral("Titrages acido-basiques")));
+    controlsOf(*window).ions1->setCurrentIndex(ethanoic);
+    controlsOf(*window).Text1[0]->setText(QStringLiteral("0,1"));
+    window->state().Text1_LostFocus(0);
+    controlsOf(*window).Combo1->setCurrentIndex(
+        controlsOf(*window).Combo1->findText(QStringLiteral("10 mL")));
     // "la concentration c1 [...] (taper 0,1), le volume d'eau distillée ajoutée (laisser 0),
     // l'indicateur coloré (choisir « phénolphtaléine ») et la sonde de mesure (laisser
     // « pH-mètre »)."
@@ -193,14 +198,14 @@ TEST_F(TeachingTexts, TheGettingStartedAcidBaseStepsReadWhatTheTextGives) {
     EXPECT_EQ(acidBaseOf(*window).probeList->currentText(), "pH-mètre");
     // "Cliquer sur « Simuler le titrage » : le pH-mètre [...] affiche pH = 2,88. Verser 5,0 mL
     // avec le robinet : il affiche 4,76"
-    window->Command3->click();
-    ASSERT_TRUE(window->Picture4->isHidden());
+    controlsOf(*window).Command3->click();
+    ASSERT_TRUE(controlsOf(*window).Picture4->isHidden());
     EXPECT_EQ(meter(), "pH-mètre\u00A0: 2,88");
     auto pourTo = [this](float volume) {
-        emit window->Image3->pressed();
+        emit controlsOf(*window).Image3->pressed();
         while (poured() < volume - 0.05f)
-            window->Timer1_Timer();
-        emit window->Image3->released();
+            window->run().Timer1_Timer();
+        emit controlsOf(*window).Image3->released();
     };
     pourTo(5.0f);
     EXPECT_FLOAT_EQ(poured(), 5.0f);
@@ -223,17 +228,17 @@ TEST_F(TeachingTexts, TheGettingStartedAcidBaseStepsReadWhatTheTextGives) {
 // l'erlenmeyer jusqu'au clic suivant sur ce bouton." "Changer une concentration remet la
 // burette à zéro."
 TEST_F(TeachingTexts, TheButtonsDoWhatTheTextsSay) {
-    ASSERT_TRUE(exercises::gettingStarted(*window));
-    window->Command6->click();
-    EXPECT_TRUE(window->tapOpen());
+    ASSERT_TRUE(exercises::gettingStarted(window->exerciseArea()));
+    controlsOf(*window).Command6->click();
+    EXPECT_TRUE(window->run().tapOpen());
     for (int k = 0; k < 30; ++k)
-        window->Timer1_Timer();
+        window->run().Timer1_Timer();
     EXPECT_FLOAT_EQ(poured(), 3.0f);
-    window->Command6->click();
-    EXPECT_FALSE(window->tapOpen());
+    controlsOf(*window).Command6->click();
+    EXPECT_FALSE(window->run().tapOpen());
     EXPECT_FLOAT_EQ(poured(), 3.0f) << "not a reset";
-    window->Text1[1]->setText("0,021");
-    window->Text1_LostFocus(1);
+    controlsOf(*window).Text1[1]->setText("0,021");
+    window->state().Text1_LostFocus(1);
     EXPECT_EQ(poured(), 0.0f);
 }
 
@@ -243,40 +248,44 @@ TEST_F(TeachingTexts, TheButtonsDoWhatTheTextsSay) {
 TEST_F(TeachingTexts, ShippedExercisesNeverShowTheirConcentrationBeforeTheCorrection) {
     openPanel();
     auto secret = [this] {
-        return window->masquer->isChecked() && !window->masquer->isEnabled() &&
-               window->Text1[0]->isHidden() && !window->Label1->isHidden() &&
-               window->Command5->isHidden();
+        return controlsOf(*window).masquer->isChecked() &&
+               !controlsOf(*window).masquer->isEnabled() &&
+               controlsOf(*window).Text1[0]->isHidden() &&
+               !controlsOf(*window).Label1->isHidden() && controlsOf(*window).Command5->isHidden();
     };
     const QStringList names = QDir(program).entryList({QStringLiteral("*.E44")});
     ASSERT_GE(names.size(), 6);
     for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
-        window->exercise().folder = program;
-        ASSERT_EQ(exercises::openExercise(*window, program + name, true, window.get()),
-                  exercises::OpenResult::Opened);
+        window->exerciseArea().exercise().folder = program;
+        ASSERT_EQ(
+            exercises::openExercise(window->exerciseArea(), program + name, true, window.get()),
+            exercises::OpenResult::Opened);
         EXPECT_TRUE(secret());
         EXPECT_EQ(text(0), QStringLiteral("inconnue"));
-        const double hidden = window->sampleConcentration();
-        exercises::showCorrection(*window);
-        EXPECT_FALSE(window->Text1[0]->isHidden());
-        EXPECT_TRUE(window->masquer->isEnabled());
-        EXPECT_EQ(window->sampleConcentration(), hidden);
-        EXPECT_EQ(numbers::parseBenchDouble(window->Text1[0]->text().toStdString()), hidden);
+        const double hidden = window->state().sampleConcentration();
+        exercises::showCorrection(window->exerciseArea());
+        EXPECT_FALSE(controlsOf(*window).Text1[0]->isHidden());
+        EXPECT_TRUE(controlsOf(*window).masquer->isEnabled());
+        EXPECT_EQ(window->state().sampleConcentration(), hidden);
+        EXPECT_EQ(numbers::parseBenchDouble(controlsOf(*window).Text1[0]->text().toStdString()),
+                  hidden);
     }
     EXPECT_TRUE(script.asked.empty());
 
     // Opened at activation from record 31 of the temporary file, before start-up opens the
     // preparation panel.
     window = std::make_unique<bench::FeuilleP>();
-    ASSERT_EQ(files::writeRecord(QFile::encodeName(bench::FeuilleP::temporaryFile()).toStdString(),
-                                 31, "EAUOXY.E44"),
-              files::RecordStatus::Ok);
-    window->Form_Activate();
+    ASSERT_EQ(
+        files::writeRecord(QFile::encodeName(bench::BenchShell::temporaryFile()).toStdString(), 31,
+                           "EAUOXY.E44"),
+        files::RecordStatus::Ok);
+    window->shell().Form_Activate();
     EXPECT_EQ(tempRecord(31), "");
     EXPECT_EQ(text(0), QStringLiteral("inconnue"));
-    EXPECT_EQ(window->sampleConcentration(), 0.05);
-    window->Command3_Click();
-    EXPECT_FALSE(window->Picture4->isHidden());
+    EXPECT_EQ(window->state().sampleConcentration(), 0.05);
+    window->state().Command3_Click();
+    EXPECT_FALSE(controlsOf(*window).Picture4->isHidden());
     EXPECT_TRUE(secret());
 }
 
@@ -292,12 +301,13 @@ TEST_F(TeachingTexts, ShippedTextsNameControlsThatExist) {
     };
     // The main window's controls, and those of the exercise window made as its child, and of
     // the windows of a student's work and report.
-    exercises::ExerciseEditor editor(*window, QString(), window.get());
+    exercises::ExerciseEditor editor(window->exerciseArea(), QString(), window.get());
     exercises::StudentNameDialog name(QString(), window.get());
-    exercises::ResultCheckWindow check(*window, window.get());
+    exercises::ResultCheckWindow check(window->exerciseArea(), window.get());
     exercises::StudentValuesWindow values({{0.008, 0.012, 3}, {1}}, true, window.get());
-    printing::Confimp options(*window, printing::programPrinter(), window.get());
-    printing::ReportWindow report(*window, printing::programPrinter(), window.get());
+    printing::Confimp options(window->benchPictures(), printing::programPrinter(), window.get());
+    printing::ReportWindow report(window->benchPictures(), printing::programPrinter(),
+                                  window.get());
     for (QWidget* w : window->findChildren<QWidget*>()) {
         add(w->toolTip());
         add(w->accessibleName());
@@ -311,7 +321,7 @@ TEST_F(TeachingTexts, ShippedTextsNameControlsThatExist) {
     add(QStringLiteral("Définir la solution titrée")); // Command3 during the titration
     for (int tab = 1; tab <= drawing::tabCount; ++tab)
         add(drawing::tabCaption(tab));
-    exercises::ExerciseMenu menu(*window, window.get());
+    exercises::ExerciseMenu menu(window->exerciseArea(), window.get());
     for (QAction* a : menu.optionexo->actions())
         add(a->text());
     // Quotations that are not controls.

@@ -88,28 +88,28 @@ TEST_F(BenchTest, EveryWindowNamesEveryControlTabReachesWithARoleThatActs) {
     window->start(); // the panel, as at start-up
     expectNamedAndActing(window.get());
     script.answers = {ui::Answer::Ok}; // no diiode added to the ascorbic acid
-    window->Command3_Click();
+    window->state().Command3_Click();
     expectNamedAndActing(window.get()); // the bench
 
     calculator::Machine machine(window.get());
     machine.show();
     expectNamedAndActing(&machine);
 
-    files::Ouvrir open(*window, window.get());
+    files::Ouvrir open(window->situationBench(), window.get());
     open.show();
     expectNamedAndActing(&open);
-    files::Enregistrer save(*window, window.get());
+    files::Enregistrer save(window->situationBench(), window.get());
     save.show();
     expectNamedAndActing(&save);
 
-    exercises::Fichexo exercises(*window, window.get());
+    exercises::Fichexo exercises(window->exerciseArea(), window.get());
     exercises.show();
     expectNamedAndActing(&exercises);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&exercises)->text(QAccessible::Name),
               "Ouvrir un exercice");
 
     QPrinter printer;
-    printing::Confimp print(*window, printer, window.get());
+    printing::Confimp print(window->benchPictures(), printer, window.get());
     print.show();
     expectNamedAndActing(&print);
 

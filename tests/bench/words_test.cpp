@@ -75,26 +75,28 @@ class WordsOnTheBench : public BenchTest {
 protected:
     void SetUp() override {
         BenchTest::SetUp();
-        window->ions1->setCurrentIndex(model::Species::IronSulfate);
-        window->Combo1->setCurrentIndex(4); // 10 mL
+        controlsOf(*window).ions1->setCurrentIndex(model::Species::IronSulfate);
+        controlsOf(*window).Combo1->setCurrentIndex(4); // 10 mL
         pour("5,0");
         window->show();
     }
     void pour(const char* volume) {
         type(5, volume);
-        window->Text1_LostFocus(5);
+        window->state().Text1_LostFocus(5);
     }
     void showCourbes() {
-        window->Onglets->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(window->Onglets, Qt::Key_End);
-        ASSERT_EQ(window->currentTab(), 3);
+        controlsOf(*window).Onglets->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(controlsOf(*window).Onglets, Qt::Key_End);
+        ASSERT_EQ(window->chain().currentTab(), 3);
     }
-    const drawing::PicturePart& part(int i) const { return window->tabcourbes->part(i); }
+    const drawing::PicturePart& part(int i) const {
+        return controlsOf(*window).tabcourbes->part(i);
+    }
 };
 
 TEST_F(WordsOnTheBench, TheCurvesTabSaysItsCurvesAndReadsItsTables) {
     showCourbes();
-    ASSERT_EQ(window->tabcourbes->partCount(), 3) << "curves, amounts, one reaction";
+    ASSERT_EQ(controlsOf(*window).tabcourbes->partCount(), 3) << "curves, amounts, one reaction";
     EXPECT_EQ(part(0).role, QAccessible::Chart);
     EXPECT_TRUE(part(0).description.contains(
         "n(Fe²⁺) décroît de 0,0001 à 0 mol jusqu'à 4 mL, puis reste à 0 mol."));
@@ -111,8 +113,9 @@ TEST_F(WordsOnTheBench, TheCurvesTabSaysItsCurvesAndReadsItsTables) {
     EXPECT_EQ(progress.rows.size(), 2u);
     EXPECT_EQ(progress.cell(0, 0), "État initial");
     EXPECT_EQ(part(2).name, "Tableau d'avancement du titrage");
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->tabcourbes)
-                                      ->child(window->tabcourbes->children().size() - 3 + 2);
+    QAccessibleInterface* table =
+        QAccessible::queryAccessibleInterface(controlsOf(*window).tabcourbes)
+            ->child(controlsOf(*window).tabcourbes->children().size() - 3 + 2);
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->role(), QAccessible::Table);
     ASSERT_NE(table->tableInterface(), nullptr);
@@ -121,7 +124,7 @@ TEST_F(WordsOnTheBench, TheCurvesTabSaysItsCurvesAndReadsItsTables) {
 
 TEST_F(WordsOnTheBench, WhileHiddenTheCurvesKeepTheConcentrationToThemselves) {
     // Hiding validates the concentration, which empties the burette: poured again after.
-    window->masquer->setChecked(true);
+    controlsOf(*window).masquer->setChecked(true);
     pour("5,0");
     showCourbes();
     const QString curves = part(0).description;
@@ -150,16 +153,19 @@ TEST_F(WordsOnTheBench, WhileHiddenTheCurvesKeepTheConcentrationToThemselves) {
 }
 
 TEST_F(WordsOnTheBench, TheTintScalesAreTablesThatFollowTheSlider) {
-    window->Onglets->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(window->Onglets, Qt::Key_Right);
-    ASSERT_EQ(window->currentTab(), 2);
-    ASSERT_EQ(window->PictureMnO4->partCount(), 1);
-    EXPECT_EQ(window->PictureMnO4->part(0).table.rows,
-              families::tintScaleTable(model::Tint::Permanganate, window->HScroll1->value()).rows);
-    window->HScroll1->setValue(drawing::tintSliderMaximum);
-    EXPECT_EQ(window->PictureI2->part(0).table.rows,
+    controlsOf(*window).Onglets->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(controlsOf(*window).Onglets, Qt::Key_Right);
+    ASSERT_EQ(window->chain().currentTab(), 2);
+    ASSERT_EQ(controlsOf(*window).PictureMnO4->partCount(), 1);
+    EXPECT_EQ(
+        controlsOf(*window).PictureMnO4->part(0).table.rows,
+        families::tintScaleTable(model::Tint::Permanganate, controlsOf(*window).HScroll1->value())
+            .rows);
+    controlsOf(*window).HScroll1->setValue(drawing::tintSliderMaximum);
+    EXPECT_EQ(controlsOf(*window).PictureI2->part(0).table.rows,
               families::tintScaleTable(model::Tint::Diiode, drawing::tintSliderMaximum).rows);
-    EXPECT_EQ(window->PictureI2->part(0).name, "Couleurs du diiode selon la concentration");
+    EXPECT_EQ(controlsOf(*window).PictureI2->part(0).name,
+              "Couleurs du diiode selon la concentration");
 }
 
 } // namespace

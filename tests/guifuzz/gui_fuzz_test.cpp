@@ -157,7 +157,7 @@ TEST(GuiFuzz, RandomUseOfEveryWindow) {
         // Now and then an acid-base titration is chosen from the list, as a student picks one:
         // the items at the end of the list are reached at random less often than its first ones.
         if (user.chance(0.01))
-            window->ions1->setCurrentIndex(model::listPosition(
+            controlsOf(*window).ions1->setCurrentIndex(model::listPosition(
                 {model::Family::AcidBase, user.below(model::acidbase::titrationCount)}));
         user.act(*window);
     }

@@ -155,16 +155,16 @@ TEST(StudentSession, NoFileWrittenAndNothingShownHoldsAStudentsConcentration) {
     // No printer here or elsewhere: the report goes into a PDF file.
     printing::programPrinter().setOutputFormat(QPrinter::PdfFormat);
     auto window = std::make_unique<bench::FeuilleP>();
-    window->Form_Activate();
-    window->Command3_Click();           // the preparation panel, as at start-up
-    window->ions1->setCurrentIndex(6);  // hydrogen peroxide, titrated by permanganate
-    window->Combo1->setCurrentIndex(4); // 10 mL
-    window->Text1[1]->setText(QStringLiteral("0,02"));
-    window->Text1_LostFocus(1);
+    window->shell().Form_Activate();
+    window->state().Command3_Click();               // the preparation panel, as at start-up
+    controlsOf(*window).ions1->setCurrentIndex(6);  // hydrogen peroxide, titrated by permanganate
+    controlsOf(*window).Combo1->setCurrentIndex(4); // 10 mL
+    controlsOf(*window).Text1[1]->setText(QStringLiteral("0,02"));
+    window->state().Text1_LostFocus(1);
     // The teacher tries the titration with a value of the range: it may reach no file.
-    window->Text1[0]->setText(QStringLiteral("0,0107"));
-    window->Text1_LostFocus(0);
-    window->Command3_Click();
+    controlsOf(*window).Text1[0]->setText(QStringLiteral("0,0107"));
+    window->state().Text1_LostFocus(0);
+    window->state().Command3_Click();
 
     // What the windows opened through the modal seam do.
     QString studentName;
@@ -208,11 +208,12 @@ TEST(StudentSession, NoFileWrittenAndNothingShownHoldsAStudentsConcentration) {
 
     // ---- The teacher writes the exercise, then its correction.
     script.menuChoices = {QStringLiteral("creerexo")};
-    window->btexo_Click();
+    window->shell().btexo_Click();
     auto* editor = window->findChild<exercises::ExerciseEditor*>();
     ASSERT_TRUE(editor);
-    window->supertext()->insertPlainText(QStringLiteral("Trouver la concentration c2 de l'eau "
-                                                        "oxygénée."));
+    window->exerciseArea().supertext()->insertPlainText(
+        QStringLiteral("Trouver la concentration c2 de l'eau "
+                       "oxygénée."));
     editor->title->setText(QStringLiteral("Eau oxygénée inconnue"));
     editor->shortName->setText(QStringLiteral("INCONNU"));
     editor->folder->setText(at(classFolder));
@@ -222,15 +223,16 @@ TEST(StudentSession, NoFileWrittenAndNothingShownHoldsAStudentsConcentration) {
     editor->unknownFields->highest->setText(QStringLiteral("0,012"));
     editor->saveStatement_Click();
     ASSERT_TRUE(fs::exists(classFolder / "INCONNU.E44"));
-    window->supertext()->setPlainText(QStringLiteral("Correction : c2 = 5 c1 VE / (2 V2)."));
-    window->Text1[5]->setText(QStringLiteral("10,7"));
-    window->Text1_LostFocus(5);
+    window->exerciseArea().supertext()->setPlainText(
+        QStringLiteral("Correction : c2 = 5 c1 VE / (2 V2)."));
+    controlsOf(*window).Text1[5]->setText(QStringLiteral("10,7"));
+    window->state().Text1_LostFocus(5);
     script.menuChoices = {QStringLiteral("modifexo")};
     script.answers = {ui::Answer::Ok}; // the exercise file replaced
-    window->btexo_Click();
+    window->shell().btexo_Click();
     ASSERT_TRUE(fs::exists(classFolder / "INCONNUC.C17"));
     script.menuChoices = {QStringLiteral("Closexo")};
-    window->btexo_Click();
+    window->shell().btexo_Click();
 
     const auto unknown = exercises::readExerciseRecords(at(classFolder / "INCONNU.E44")).unknown();
     ASSERT_TRUE(unknown && *unknown);
@@ -242,19 +244,19 @@ TEST(StudentSession, NoFileWrittenAndNothingShownHoldsAStudentsConcentration) {
     const auto openAs = [&](const QString& name) {
         studentName = name;
         script.menuChoices = {QStringLiteral("openexo")};
-        window->btexo_Click();
-        return window->sampleConcentration();
+        window->shell().btexo_Click();
+        return window->state().sampleConcentration();
     };
     EXPECT_EQ(openAs(QStringLiteral("Léa Martin")), lea);
     EXPECT_GE(lea, classRange.lowest);
     EXPECT_LE(lea, classRange.highest);
-    EXPECT_TRUE(window->exerciseSecret());
-    EXPECT_FALSE(window->checkResult->isHidden());
-    window->Text1[5]->setText(QStringLiteral("11,5"));
-    window->Text1_LostFocus(5);
-    window->Image1_Click(); // a drop
+    EXPECT_TRUE(window->state().exerciseSecret());
+    EXPECT_FALSE(controlsOf(*window).checkResult->isHidden());
+    controlsOf(*window).Text1[5]->setText(QStringLiteral("11,5"));
+    window->state().Text1_LostFocus(5);
+    window->run().Image1_Click(); // a drop
     for (int tick = 0; tick < 8; ++tick)
-        window->Timer2_Timer();
+        window->run().Timer2_Timer();
 
     // Two checks, u(c2) from the bench, with texts that cannot hold the value.
     const QString far = QStringLiteral("0,0135"), near = QStringLiteral("0,00815");
@@ -270,17 +272,18 @@ TEST(StudentSession, NoFileWrittenAndNothingShownHoldsAStudentsConcentration) {
         EXPECT_TRUE(w.check_Click());
         expectNone(QStringLiteral("the check window"), shownTexts(), formsOf(lea));
     };
-    window->checkResult->click();
-    ASSERT_TRUE(window->exercise().work);
-    EXPECT_EQ(window->exercise().work->checks.size(), 2u);
+    controlsOf(*window).checkResult->click();
+    ASSERT_TRUE(window->exerciseArea().exercise().work);
+    EXPECT_EQ(window->exerciseArea().exercise().work->checks.size(), 2u);
     expectNone(QStringLiteral("the screen"), shownTexts(), formsOf(lea));
 
     // The correction keeps the value hidden.
     script.menuChoices = {QStringLiteral("opencor")};
-    window->btexo_Click();
-    EXPECT_TRUE(window->supertext()->toPlainText().startsWith(QStringLiteral("Correction")));
-    EXPECT_TRUE(window->exerciseSecret());
-    EXPECT_EQ(window->sampleConcentration(), lea);
+    window->shell().btexo_Click();
+    EXPECT_TRUE(
+        window->exerciseArea().supertext()->toPlainText().startsWith(QStringLiteral("Correction")));
+    EXPECT_TRUE(window->state().exerciseSecret());
+    EXPECT_EQ(window->state().sampleConcentration(), lea);
     expectNone(QStringLiteral("the screen with the correction"), shownTexts(), formsOf(lea));
 
     // The report as a PDF, with the points; the configuration, the table and the text saved.
@@ -290,20 +293,20 @@ TEST(StudentSession, NoFileWrittenAndNothingShownHoldsAStudentsConcentration) {
         script.fileNames = {at(documents / "compte-rendu.pdf"), at(documents / "points.csv")};
         EXPECT_TRUE(r.print_Click());
     };
-    window->Command10_Click();
-    window->Command11_Click();
+    window->shell().Command10_Click();
+    window->shell().Command11_Click();
     script.menuChoices = {QStringLiteral("enrtableau")};
     script.fileNames = {at(documents / "tableau.csv")};
-    window->Command4_Click();
-    window->supertext()->setReadOnly(false);
+    window->shell().Command4_Click();
+    window->exerciseArea().supertext()->setReadOnly(false);
     script.menuChoices = {QStringLiteral("savetexte")};
     script.fileNames = {at(documents / "reponses.rtf")};
-    window->btexo_Click();
+    window->shell().btexo_Click();
     script.menuChoices = {QStringLiteral("Closexo")};
-    window->btexo_Click();
+    window->shell().btexo_Click();
     // Closed, the exercise leaves the value sealed and hidden until a new solution.
-    EXPECT_TRUE(window->sampleSealed());
-    EXPECT_TRUE(window->exerciseSecret());
+    EXPECT_TRUE(window->state().sampleSealed());
+    EXPECT_TRUE(window->state().exerciseSecret());
     expectNone(QStringLiteral("the screen, the exercise closed"), shownTexts(), formsOf(lea));
 
     // ---- Another student, then the first one again in capitals.
@@ -313,11 +316,11 @@ TEST(StudentSession, NoFileWrittenAndNothingShownHoldsAStudentsConcentration) {
     EXPECT_GE(second, classRange.lowest);
     EXPECT_LE(second, classRange.highest);
     EXPECT_EQ(openAs(QStringLiteral("LÉA MARTIN")), lea);
-    ASSERT_TRUE(window->exercise().work);
-    EXPECT_EQ(window->exercise().work->checks.size(), 2u); // kept for the run
-    script.answers = {ui::Answer::Ok};                     // the configuration replaced
-    window->Command11_Click();
-    window->endWithoutQuestions();
+    ASSERT_TRUE(window->exerciseArea().exercise().work);
+    EXPECT_EQ(window->exerciseArea().exercise().work->checks.size(), 2u); // kept for the run
+    script.answers = {ui::Answer::Ok}; // the configuration replaced
+    window->shell().Command11_Click();
+    window->shell().endWithoutQuestions();
     window.reset();
 
     // ---- Every file the session wrote, searched.
@@ -363,7 +366,7 @@ TEST(StudentSession, AShippedExercisesSecretOutlivesItsClosing) {
     files::setProgramFolder(program);
     ui::ScriptedAnswerer script;
     auto window = std::make_unique<bench::FeuilleP>();
-    window->Form_Activate();
+    window->shell().Form_Activate();
     QString saved;
     script.onExec = [&](QDialog& dialog) -> int {
         auto& save = dynamic_cast<files::Enregistrer&>(dialog);
@@ -388,27 +391,28 @@ TEST(StudentSession, AShippedExercisesSecretOutlivesItsClosing) {
             for (std::size_t k = 1; k < texts.size(); ++k)
                 forms.removeAll(QString::fromStdString(texts[k]));
         saved = QString::fromStdString((sandbox.root / "home").string()) + "/" + name + ".C17";
-        window->exercise().folder = program + "/";
-        ASSERT_EQ(exercises::openExercise(*window, program + "/" + name, true, window.get()),
+        window->exerciseArea().exercise().folder = program + "/";
+        ASSERT_EQ(exercises::openExercise(window->exerciseArea(), program + "/" + name, true,
+                                          window.get()),
                   exercises::OpenResult::Opened);
-        EXPECT_EQ(window->sampleConcentration(), value) << name.toStdString();
-        exercises::closeExercise(*window);
+        EXPECT_EQ(window->state().sampleConcentration(), value) << name.toStdString();
+        exercises::closeExercise(window->exerciseArea());
         // What a student may try: the reveal label, the situations, the panel, activation.
-        window->Label1_Click();
-        window->Option2[1]->setChecked(true);
-        window->Option2[0]->setChecked(true);
-        window->Command3_Click();
-        window->Text1_LostFocus(0);
-        window->Command3_Click();
-        window->Form_Activate();
-        EXPECT_EQ(window->sampleConcentration(), value) << name.toStdString();
-        window->Command11_Click();
-        QString all = shownTexts() + window->sceneSummary() +
+        window->state().Label1_Click();
+        controlsOf(*window).Option2[1]->setChecked(true);
+        controlsOf(*window).Option2[0]->setChecked(true);
+        window->state().Command3_Click();
+        window->state().Text1_LostFocus(0);
+        window->state().Command3_Click();
+        window->shell().Form_Activate();
+        EXPECT_EQ(window->state().sampleConcentration(), value) << name.toStdString();
+        window->shell().Command11_Click();
+        QString all = shownTexts() + window->speech().sceneSummary() +
                       QString::fromStdString(contentOf(saved.toStdString()));
-        for (const QString& line : window->reportFacts().setUp)
+        for (const QString& line : window->chain().reportFacts().setUp)
             all += line + QLatin1Char('\n');
-        if (window->titration().family == model::Family::AcidBase)
-            all += QString::fromStdString(window->tableText(";", "\n"));
+        if (window->state().titration().family == model::Family::AcidBase)
+            all += QString::fromStdString(window->chain().tableText(";", "\n"));
         for (const QString& form : forms) {
             const QRegularExpression alone(QStringLiteral("(?<![0-9])") +
                                            QRegularExpression::escape(form) +
@@ -419,7 +423,7 @@ TEST(StudentSession, AShippedExercisesSecretOutlivesItsClosing) {
         ++shipped;
     }
     EXPECT_GE(shipped, 10);
-    window->endWithoutQuestions();
+    window->shell().endWithoutQuestions();
     script.expectAllUsed();
 }
 
