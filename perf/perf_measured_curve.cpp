@@ -64,10 +64,10 @@ void BM_MeasuredCurveTick(benchmark::State& state) {
         in.pouredVolume = all[std::size_t(n)].volume;
         const drawing::MeasuredFrameKey key = drawing::measuredFrameKey(pic, in);
         if (key != kept) {
-            drawing::majMeasuredCurve(pic, in);
+            drawing::drawMeasuredCurveBackground(pic, in);
             kept = key;
         }
-        drawing::refMeasuredCurve(pic, in);
+        drawing::drawMeasuredCurve(pic, in);
         benchmark::DoNotOptimize(pic.image().constBits());
         ++tick;
     }

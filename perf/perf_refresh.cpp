@@ -149,14 +149,14 @@ void BM_AcidBaseRefreshTick(benchmark::State& state) {
     drawing::Picture tabquant(449, 274);
     drawing::Picture bench(drawing::benchWidth, drawing::benchHeight);
     drawing::imafond(bench, -1, {}, drawing::acidBaseTitrantText(p.titration));
-    const float max = drawing::majtqAcidBase(tabquant, p, false);
+    const float max = drawing::drawAcidBaseGraphBackground(tabquant, p, false);
     QImage tap(18, 14, QImage::Format_RGB32);
     tap.fill(Qt::gray);
     int tick = 0;
     for (auto _ : state) {
         const double v = (tick % 251) / 10.0;
         const ab::Mixture m = ab::mixtureAt(p, v);
-        drawing::reftqAcidBase(tabquant, p, v, m, max);
+        drawing::drawAcidBaseGraphBars(tabquant, p, v, m, max);
         drawing::LevelInputs levels;
         levels.pouredVolume = float(v);
         levels.sampleVolume = p.sampleVolume;
@@ -185,11 +185,11 @@ void BM_AcidBaseCourbes(benchmark::State& state) {
     drawing::AcidBaseCourbesInputs in;
     in.preparation = {int(state.range(0)), 0.05, 10, 20, 0.1};
     in.scaleMax = drawing::acidBaseScaleMax(in.preparation, false);
-    drawing::majcourbesAcidBase(tabcourbes, in);
+    drawing::drawAcidBaseCurvesBackground(tabcourbes, in);
     int tick = 0;
     for (auto _ : state) {
         in.pouredVolume = (tick % 251) / 10.0;
-        drawing::refcourbesAcidBase(tabcourbes, in);
+        drawing::drawAcidBaseCurves(tabcourbes, in);
         benchmark::DoNotOptimize(tabcourbes.image().constBits());
         ++tick;
     }

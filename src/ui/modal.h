@@ -4,7 +4,7 @@
 // questions, file choosers, the printer choice, pop-up menus, the help viewer and the
 // secondary windows.
 // The default answerer shows the real Qt dialogs; a test installs a scripted answerer
-// (see scripted.h) that records what was asked and answers without blocking.
+// (tests/support/scripted_answerer.h) that records what was asked and answers without blocking.
 
 #include <QString>
 #include <functional>

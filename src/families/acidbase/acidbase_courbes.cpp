@@ -89,10 +89,10 @@ void AcidBaseFamily::drawCourbes(bool& stale) {
     in.hidden = bench().sampleHidden();
     drawing::PictureBox* tabcourbes = widgets().courbes;
     if (stale) {
-        drawing::majcourbesAcidBase(tabcourbes->picture(), in);
+        drawing::drawAcidBaseCurvesBackground(tabcourbes->picture(), in);
         stale = false;
     }
-    drawing::refcourbesAcidBase(tabcourbes->picture(), in);
+    drawing::drawAcidBaseCurves(tabcourbes->picture(), in);
     tabcourbes->refresh();
 }
 
@@ -124,12 +124,12 @@ bool AcidBaseFamily::measuredCurve(bool& stale) {
     const drawing::MeasuredCurveInputs in = measuredCurveInputs(true);
     const drawing::MeasuredFrameKey key = drawing::measuredFrameKey(pic, in);
     if (stale || measuredFrame_ != key) {
-        drawing::majMeasuredCurve(pic, in);
+        drawing::drawMeasuredCurveBackground(pic, in);
         measuredFrame_ = key;
         measuredResult_.clear();
         stale = false;
     }
-    const QRect plot = drawing::refMeasuredCurve(pic, in, &measuredResult_).frame.plot;
+    const QRect plot = drawing::drawMeasuredCurve(pic, in, &measuredResult_).frame.plot;
     tabcourbes->refresh();
     describeMeasuredCurve(in, plot);
     return true;

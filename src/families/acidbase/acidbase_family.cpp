@@ -223,7 +223,7 @@ void AcidBaseFamily::placePanel() {
     in.titrantBoxWidth = titrantBox->width();
     in.waterBoxWidth = waterBox->width();
     const drawing::AcidBasePanelLayout layout =
-        drawing::prepasolAcidBase(widgets().panel->picture(), in);
+        drawing::drawAcidBasePanel(widgets().panel->picture(), in);
     const std::pair<QWidget*, drawing::ControlPlace> places[] = {{titrantBox, layout.titrantBox},
                                                                  {waterBox, layout.waterBox},
                                                                  {indicatorList, layout.indicator},

@@ -52,15 +52,15 @@ drawing::AcidBaseLevels levelsOf(const ab::BenchSetup& setup, double poured) {
 } // namespace
 
 float AcidBaseFamily::drawGraph(drawing::Picture& graph) const {
-    return drawing::majtqAcidBase(graph, setup().preparation, bench().sampleHidden());
+    return drawing::drawAcidBaseGraphBackground(graph, setup().preparation, bench().sampleHidden());
 }
 
 bool AcidBaseFamily::refreshGraph(drawing::Picture& graph, float scaleMax,
                                   model::PresentAmounts&) const {
     const ab::Preparation p = setup().preparation;
     const double poured = bench().pouredVolume();
-    return drawing::reftqAcidBase(graph, p, poured, ab::mixtureAt(p, poured), scaleMax,
-                                  bench().sampleHidden());
+    return drawing::drawAcidBaseGraphBars(graph, p, poured, ab::mixtureAt(p, poured), scaleMax,
+                                          bench().sampleHidden());
 }
 
 QStringList AcidBaseFamily::graphColumns() const {
@@ -129,8 +129,8 @@ QImage AcidBaseFamily::graphImage(qreal scale) const {
     const ab::Preparation p = setup().preparation;
     const double poured = bench().pouredVolume();
     const bool hidden = bench().sampleHidden();
-    const float max = drawing::majtqAcidBase(pic, p, hidden);
-    drawing::reftqAcidBase(pic, p, poured, ab::mixtureAt(p, poured), max, hidden);
+    const float max = drawing::drawAcidBaseGraphBackground(pic, p, hidden);
+    drawing::drawAcidBaseGraphBars(pic, p, poured, ab::mixtureAt(p, poured), max, hidden);
     return flattened(pic);
 }
 
@@ -140,8 +140,8 @@ QImage AcidBaseFamily::courbesImage(qreal scale) const {
     if (measuredCurveShown()) {
         // The curve and the method as on the screen; the plot takes the controls' band.
         const drawing::MeasuredCurveInputs in = measuredCurveInputs(false);
-        drawing::majMeasuredCurve(pic, in);
-        drawing::refMeasuredCurve(pic, in);
+        drawing::drawMeasuredCurveBackground(pic, in);
+        drawing::drawMeasuredCurve(pic, in);
         return flattened(pic);
     }
     drawing::AcidBaseCourbesInputs in;
@@ -149,8 +149,8 @@ QImage AcidBaseFamily::courbesImage(qreal scale) const {
     in.pouredVolume = bench().pouredVolume();
     in.scaleMax = drawing::acidBaseScaleMax(in.preparation, bench().sampleHidden());
     in.hidden = bench().sampleHidden();
-    drawing::majcourbesAcidBase(pic, in);
-    drawing::refcourbesAcidBase(pic, in);
+    drawing::drawAcidBaseCurvesBackground(pic, in);
+    drawing::drawAcidBaseCurves(pic, in);
     return flattened(pic);
 }
 

@@ -85,7 +85,7 @@ CourbesLayout acidBaseCourbesLayout(Picture& pic, const AcidBaseCourbesInputs& i
                          acidBaseTableHeight * tables);
 }
 
-void majcourbesAcidBase(Picture& pic, const AcidBaseCourbesInputs& in) {
+void drawAcidBaseCurvesBackground(Picture& pic, const AcidBaseCourbesInputs& in) {
     pic.restart();
     const CourbesLayout layout = acidBaseCourbesLayout(pic, in);
     drawPlotFrame(pic, layout.frame);
@@ -94,7 +94,7 @@ void majcourbesAcidBase(Picture& pic, const AcidBaseCourbesInputs& in) {
     pic.keepAsBackground();
 }
 
-bool refcourbesAcidBase(Picture& pic, const AcidBaseCourbesInputs& in) {
+bool drawAcidBaseCurves(Picture& pic, const AcidBaseCourbesInputs& in) {
     if (in.scaleMax == 0) return false;
     const std::span<const int> particles = ab::columns(in.preparation.titration);
     if (particles.empty()) return false;

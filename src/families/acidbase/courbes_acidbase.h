@@ -27,10 +27,10 @@ CourbesLayout acidBaseCourbesLayout(Picture& tabcourbes, const AcidBaseCourbesIn
 
 // The static part (axes, scale, legend, the frames of the progress tables), kept as the
 // picture's background.
-void majcourbesAcidBase(Picture& tabcourbes, const AcidBaseCourbesInputs& in);
+void drawAcidBaseCurvesBackground(Picture& tabcourbes, const AcidBaseCourbesInputs& in);
 
 // Over the kept background: the curves up to the poured volume, its marker and the rows of
 // the progress tables. Does nothing and returns false while scaleMax is 0.
-bool refcourbesAcidBase(Picture& tabcourbes, const AcidBaseCourbesInputs& in);
+bool drawAcidBaseCurves(Picture& tabcourbes, const AcidBaseCourbesInputs& in);
 
 } // namespace drawing

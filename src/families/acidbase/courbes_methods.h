@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls of the "Courbes" tab of an acid-base titration followed with a probe, in the
-// band the measured curve leaves at the bottom of the tab (drawing/measured_curve.h): the
+// band the measured curve leaves at the bottom of the tab (measured_curve.h): the
 // method of the equivalence, the derivative dpH/dV on demand, and where the method's
 // constructions stand: the points of contact of the two parallel tangents, or the ranges of the
 // readings each straight line is fitted on. The volumes are typed, or stepped from one reading

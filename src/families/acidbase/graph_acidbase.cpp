@@ -129,7 +129,7 @@ float acidBaseScaleMax(const ab::Preparation& p, bool hidden) {
     return float(numbers::parseBenchDouble(numbers::formatPattern(max, "0.0E+00")));
 }
 
-float majtqAcidBase(Picture& pic, const ab::Preparation& p, bool hidden) {
+float drawAcidBaseGraphBackground(Picture& pic, const ab::Preparation& p, bool hidden) {
     const std::span<const int> particles = ab::columns(p.titration);
     const int count = particles.empty() ? 4 : int(particles.size());
     const float max = acidBaseScaleMax(p, hidden);
@@ -139,8 +139,8 @@ float majtqAcidBase(Picture& pic, const ab::Preparation& p, bool hidden) {
     return max;
 }
 
-bool reftqAcidBase(Picture& pic, const ab::Preparation& p, double pouredVolume,
-                   const ab::Mixture& mixture, float max, bool hidden) {
+bool drawAcidBaseGraphBars(Picture& pic, const ab::Preparation& p, double pouredVolume,
+                           const ab::Mixture& mixture, float max, bool hidden) {
     if (max == 0) return false;
     pic.clear();
     const std::span<const int> particles = ab::columns(p.titration);

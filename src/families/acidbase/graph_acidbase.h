@@ -29,15 +29,15 @@ float acidBaseScaleMax(const model::acidbase::Preparation& preparation, bool hid
 
 // The static part for the titration (frame, scale, labels), kept as the picture's background.
 // Returns the scale's maximum.
-float majtqAcidBase(Picture& tabquant, const model::acidbase::Preparation& preparation,
-                    bool hidden);
+float drawAcidBaseGraphBackground(Picture& tabquant,
+                                  const model::acidbase::Preparation& preparation, bool hidden);
 
 // The bars at the poured volume over the kept background, for the mixture there; while hidden,
 // only the bars whose amounts do not give the sample away (model::acidbase::revealsSample).
 // Does nothing and returns false while scaleMax is 0.
-bool reftqAcidBase(Picture& tabquant, const model::acidbase::Preparation& preparation,
-                   double pouredVolume, const model::acidbase::Mixture& mixture, float scaleMax,
-                   bool hidden = false);
+bool drawAcidBaseGraphBars(Picture& tabquant, const model::acidbase::Preparation& preparation,
+                           double pouredVolume, const model::acidbase::Mixture& mixture,
+                           float scaleMax, bool hidden = false);
 
 // What each column shows, for those who cannot see the bars: "CH₃COO⁻ : introduite 0 mol,
 // présente 0,0005 mol"; while hidden, a column whose numbers would give the sample away says

@@ -270,15 +270,15 @@ MeasuredFrameKey measuredFrameKey(const Picture& pic, const MeasuredCurveInputs&
     return key;
 }
 
-void majMeasuredCurve(Picture& pic, const MeasuredCurveInputs& in) {
+void drawMeasuredCurveBackground(Picture& pic, const MeasuredCurveInputs& in) {
     pic.restart();
     drawPlotFrame(pic, measuredCurveLayout(pic, in).frame);
     pic.setFontSize(8);
     pic.keepAsBackground();
 }
 
-MeasuredCurveLayout refMeasuredCurve(Picture& pic, const MeasuredCurveInputs& in,
-                                     Runs* shownResult) {
+MeasuredCurveLayout drawMeasuredCurve(Picture& pic, const MeasuredCurveInputs& in,
+                                      Runs* shownResult) {
     const MeasuredCurveLayout layout = measuredCurveLayout(pic, in);
     const PlotFrame& f = layout.frame;
     pic.clear(f.curvesArea());

@@ -9,8 +9,8 @@
 // dérivée)"). The methods are worked out in the model (model/acidbase/student_methods.h).
 //
 // Drawn from plain inputs, at the picture's own density, for the screen, the clipboard and
-// paper: majMeasuredCurve draws the frame and keeps it as the picture's background, and
-// refMeasuredCurve draws the curves, the constructions and the result over it. The frame
+// paper: drawMeasuredCurveBackground draws the frame and keeps it as the picture's background, and
+// drawMeasuredCurve draws the curves, the constructions and the result over it. The frame
 // depends on the points (a conductivity's scale, the derivative's scale): draw it again when
 // measuredFrameKey changes.
 
@@ -68,12 +68,12 @@ struct MeasuredFrameKey {
 };
 MeasuredFrameKey measuredFrameKey(const Picture& pic, const MeasuredCurveInputs& in);
 
-void majMeasuredCurve(Picture& tabcourbes, const MeasuredCurveInputs& in);
+void drawMeasuredCurveBackground(Picture& tabcourbes, const MeasuredCurveInputs& in);
 // Returns the layout it drew on. shownResult, when given, holds the line under the plot as the
-// picture shows it (empty after majMeasuredCurve): the line is drawn only when it differs, and
-// is kept there.
-MeasuredCurveLayout refMeasuredCurve(Picture& tabcourbes, const MeasuredCurveInputs& in,
-                                     Runs* shownResult = nullptr);
+// picture shows it (empty after drawMeasuredCurveBackground): the line is drawn only when it
+// differs, and is kept there.
+MeasuredCurveLayout drawMeasuredCurve(Picture& tabcourbes, const MeasuredCurveInputs& in,
+                                      Runs* shownResult = nullptr);
 
 // The colours: the curve, the derivative, the tangents and lines, the parallel halfway, the
 // equivalence point.

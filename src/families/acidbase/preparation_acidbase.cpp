@@ -50,7 +50,7 @@ void heading(Picture& panel, const QString& text, bool lineEnd) {
 
 } // namespace
 
-AcidBasePanelLayout prepasolAcidBase(Picture& panel, const AcidBasePanelInputs& in) {
+AcidBasePanelLayout drawAcidBasePanel(Picture& panel, const AcidBasePanelInputs& in) {
     AcidBasePanelLayout out;
     out.titrantBox.visible = out.waterBox.visible = false;
     out.indicator.visible = out.probe.visible = false;

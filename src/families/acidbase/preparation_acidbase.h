@@ -25,6 +25,6 @@ struct AcidBasePanelLayout {
 
 // Draws the acid-base part of the panel over what prepasol drew, and gives the places of its
 // controls; for no acid-base titration it draws nothing and every place is hidden.
-AcidBasePanelLayout prepasolAcidBase(Picture& panel, const AcidBasePanelInputs& in);
+AcidBasePanelLayout drawAcidBasePanel(Picture& panel, const AcidBasePanelInputs& in);
 
 } // namespace drawing

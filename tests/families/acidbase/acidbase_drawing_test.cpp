@@ -101,9 +101,9 @@ TEST(AcidBaseDrawing, TheBarsShowTheAmountsIntroducedAndPresent) {
     support::application();
     Picture pic(449, 274);
     const ab::Preparation p{ab::Titration::EthanoicAcid, 0.1, 10, 0, 0.1};
-    const float max = majtqAcidBase(pic, p, false);
+    const float max = drawAcidBaseGraphBackground(pic, p, false);
     ASSERT_FLOAT_EQ(max, 2.5f);
-    ASSERT_TRUE(reftqAcidBase(pic, p, 5, ab::mixtureAt(p, 5), max));
+    ASSERT_TRUE(drawAcidBaseGraphBars(pic, p, 5, ab::mixtureAt(p, 5), max));
     const int w = columnWidth(5);
     ASSERT_EQ(w, 72);
     const int introduced = graphLeft + 8 + 5;
@@ -116,7 +116,7 @@ TEST(AcidBaseDrawing, TheBarsShowTheAmountsIntroducedAndPresent) {
     // Hydroxide poured, 0,5 mmol: its introduced bar in the third column reaches 185 too.
     EXPECT_NE(pic.pixel(introduced + 2 * w, 187), rgb(255, 255, 255));
     EXPECT_EQ(pic.pixel(introduced + 2 * w, 182), backgroundPixel(pic, introduced + 2 * w, 182));
-    EXPECT_FALSE(reftqAcidBase(pic, p, 5, ab::mixtureAt(p, 5), 0)) << "no scale, no bars";
+    EXPECT_FALSE(drawAcidBaseGraphBars(pic, p, 5, ab::mixtureAt(p, 5), 0)) << "no scale, no bars";
 }
 
 // The same bench with the sample's concentration hidden: the scale is the titrant's alone
@@ -126,9 +126,9 @@ TEST(AcidBaseDrawing, TheBarsKeepTheSampleSecretWhileHidden) {
     support::application();
     Picture pic(449, 274);
     const ab::Preparation p{ab::Titration::EthanoicAcid, 0.1, 10, 0, 0.1};
-    const float max = majtqAcidBase(pic, p, true);
+    const float max = drawAcidBaseGraphBackground(pic, p, true);
     ASSERT_FLOAT_EQ(max, 2.5f);
-    ASSERT_TRUE(reftqAcidBase(pic, p, 5, ab::mixtureAt(p, 5), max, true));
+    ASSERT_TRUE(drawAcidBaseGraphBars(pic, p, 5, ab::mixtureAt(p, 5), max, true));
     const int w = columnWidth(5);
     const int introduced = graphLeft + 8 + 5;
     const int present = graphLeft + w / 2 + 4 + 5;
@@ -292,7 +292,7 @@ TEST(AcidBaseDrawing, ThePanelPlacesTheAcidBaseControlsTopToBottom) {
     Picture panel(benchWidth, benchHeight);
     AcidBasePanelInputs in;
     in.titration = ab::Titration::Ammonia;
-    const AcidBasePanelLayout layout = prepasolAcidBase(panel, in);
+    const AcidBasePanelLayout layout = drawAcidBasePanel(panel, in);
     const ControlPlace places[] = {layout.titrantBox, layout.waterBox, layout.indicator,
                                    layout.probe};
     int lastY = 185; // below the sample's pipette line
@@ -305,7 +305,7 @@ TEST(AcidBaseDrawing, ThePanelPlacesTheAcidBaseControlsTopToBottom) {
     EXPECT_EQ(layout.indicator.topLeft.x(), layout.probe.topLeft.x()) << "the lists aligned";
 
     in.titration = -1;
-    const AcidBasePanelLayout none = prepasolAcidBase(panel, in);
+    const AcidBasePanelLayout none = drawAcidBasePanel(panel, in);
     for (const ControlPlace& p : {none.titrantBox, none.waterBox, none.indicator, none.probe})
         EXPECT_FALSE(p.visible);
 }
@@ -326,8 +326,8 @@ protected:
         in.pouredVolume = 5;
         in.scaleMax = acidBaseScaleMax(in.preparation, hidden);
         in.hidden = hidden;
-        majcourbesAcidBase(pic, in);
-        ASSERT_TRUE(refcourbesAcidBase(pic, in));
+        drawAcidBaseCurvesBackground(pic, in);
+        ASSERT_TRUE(drawAcidBaseCurves(pic, in));
         plot = acidBaseCourbesLayout(pic, in).frame.plot;
     }
     // Pixels of a curve's colour in the plot, from x to x.

@@ -57,8 +57,8 @@ struct Drawn {
 Drawn draw(const MeasuredCurveInputs& in, const char* name, qreal ratio = 1.0) {
     support::application();
     Drawn d{Picture(449, 274, ratio), {}};
-    drawing::majMeasuredCurve(d.pic, in);
-    drawing::refMeasuredCurve(d.pic, in);
+    drawing::drawMeasuredCurveBackground(d.pic, in);
+    drawing::drawMeasuredCurve(d.pic, in);
     d.layout = drawing::measuredCurveLayout(d.pic, in);
     if (ratio == 1.0) drawingtest::save(d.pic, name);
     return d;
@@ -332,16 +332,16 @@ TEST(MeasuredCurve, TheKeptResultLineIsTheOneDrawnWhole) {
         in.method.secondContact = 12;
         const drawing::MeasuredFrameKey key = drawing::measuredFrameKey(kept, in);
         if (frame != key) {
-            drawing::majMeasuredCurve(kept, in);
+            drawing::drawMeasuredCurveBackground(kept, in);
             frame = key;
             shown.clear();
         }
         const drawing::Runs before = shown;
-        drawing::refMeasuredCurve(kept, in, &shown);
+        drawing::drawMeasuredCurve(kept, in, &shown);
         changes += shown != before;
         Picture whole(449, 274);
-        drawing::majMeasuredCurve(whole, in);
-        drawing::refMeasuredCurve(whole, in);
+        drawing::drawMeasuredCurveBackground(whole, in);
+        drawing::drawMeasuredCurve(whole, in);
         ASSERT_TRUE(kept.image() == whole.image()) << in.pouredVolume << " mL";
     }
     EXPECT_GE(changes, 3) << "the line was drawn again as the result moved";
