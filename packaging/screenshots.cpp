@@ -41,7 +41,7 @@ bool save(bench::FeuilleP& window, const QDir& folder, const char* name) {
 // The bench's box k, typed and validated as a user does.
 void type(bench::FeuilleP& window, int k, const QString& text) {
     controlsOf(window).Text1[k]->setText(text);
-    window.state().Text1_LostFocus(k);
+    window.setUp().Text1_LostFocus(k);
 }
 
 } // namespace
@@ -72,21 +72,21 @@ int main(int argc, char* argv[]) {
     controlsOf(window).Combo1->setCurrentIndex(4); // 10 mL: the equivalence at 10,0 mL
     bool ok = !controlsOf(window).Picture4->isHidden() && save(window, folder, "preparation.png");
 
-    window.state().Command3_Click(); // the bench
+    window.setUp().Command3_Click(); // the bench
     window.run().Image3_MouseDown(); // the tap held for 10,5 mL
     for (int tick = 0; tick < 105; ++tick)
         window.run().Timer1_Timer();
     window.run().Image3_MouseUp();
     // Past the equivalence the permanganate is in excess: the flask is pink.
-    const bool past = window.state().presentAmounts()[model::Entry::MnO4] > 0;
+    const bool past = window.setUp().presentAmounts()[model::Entry::MnO4] > 0;
     if (!past) std::fputs("the bench is not past its equivalence\n", stderr);
     ok = past && save(window, folder, "banc.png") && ok;
 
     window.exerciseArea().exercise().folder = exercises::withFinalSeparator(data);
     const QString exercise = exercises::resolveStoredName(window.exerciseArea().exercise().folder,
                                                           QStringLiteral("VITAC.E44"));
-    const bool opened =
-        exercises::openExercise(window.exerciseArea(), exercise, false, &window) == exercises::OpenResult::Opened;
+    const bool opened = exercises::openExercise(window.exerciseArea(), exercise, false, &window) ==
+                        exercises::OpenResult::Opened;
     if (!opened) std::fprintf(stderr, "cannot open %s\n", qPrintable(exercise));
     // The box above the text names the file where an installed program finds it, whatever
     // folder this tool was built in.

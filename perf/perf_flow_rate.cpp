@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
 
     bench::FeuilleP window;
     window.start();
-    window.state().Command3_Click(); // leave the preparation panel: the bench is shown
+    window.setUp().Command3_Click(); // leave the preparation panel: the bench is shown
     app.processEvents();
 
     std::vector<double> ratios;

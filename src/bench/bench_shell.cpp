@@ -53,7 +53,7 @@ void BenchShell::Form_Activate() {
     if (c_.Picture4->isHidden())
         c_.Command3->setText(QStringLiteral("Définir la\nsolution titrée"));
     // "Afficher la concentration", or "inconnue" over a student's own concentration.
-    p_.state.showSecretLabel(p_.state.exerciseSecret_);
+    p_.setUp.showSecretLabel(p_.state.exerciseSecret);
     c_.Frame2->picture().setBackColor(QColor(240, 235, 230));
     c_.tabquant->picture().setBackColor(Qt::white);
     const QString request = takeExerciseRequest();
@@ -111,7 +111,7 @@ void BenchShell::Command10_Click() {
 }
 
 void BenchShell::Command11_Click() {
-    p_.state.storeBenchInSituation();
+    p_.setUp.storeBenchInSituation();
     files::showSaveWindow(p_.window.situationBench());
 }
 
@@ -122,7 +122,7 @@ void BenchShell::btexo_Click() {
 }
 
 bool BenchShell::queryClose() {
-    if (p_.state.exercise_.textModified && !exercises::textLossAccepted(&p_.window)) return false;
+    if (p_.state.exercise.textModified && !exercises::textLossAccepted(&p_.window)) return false;
     return ui::ask(&p_.window, QStringLiteral("Quitter vraiment Titrage colorimétrique\u00A0?"),
                    QStringLiteral("Fermer"), ui::Icon::Question,
                    ui::Buttons::OkCancel) != ui::Answer::Cancel;

@@ -4,6 +4,7 @@
 // the command buttons, the exercises' menu, closing, and the situation buttons and the caption
 // as the save and open windows ask for them.
 
+#include "bench/bench_state.h"
 #include "bench/controls.h"
 #include "bench/parts.h"
 #include "drawing/bench_drawing.h"

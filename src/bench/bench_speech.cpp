@@ -89,7 +89,7 @@ void BenchSpeech::updateTabParts() {
 }
 
 void BenchSpeech::updateBenchParts() {
-    if (p_.state.text(4) == QStringLiteral("c_.Text1")) return;
+    if (p_.setUp.text(4) == QStringLiteral("c_.Text1")) return;
     // The texts change at every step of the flow; they are told once it has stopped.
     const bool settled = !p_.run.flowing();
     const drawing::LevelInputs in = p_.chain.levelInputs(p_.window.devicePixelRatioF());
@@ -120,7 +120,7 @@ void BenchSpeech::updateBenchParts() {
     const bool empty = in.pouredVolume >= model::buretteCapacity;
     burette.name = empty ? QStringLiteral("Burette vide") : QStringLiteral("Burette");
     burette.description =
-        QStringLiteral("Burette\u00A0: ") + p_.state.text(5) + QStringLiteral(" mL versés");
+        QStringLiteral("Burette\u00A0: ") + p_.setUp.text(5) + QStringLiteral(" mL versés");
     burette.rect = QRect(p_.chain.flaskX_ + 20, 20, 26, 330);
     c_.picburette->setPart(BurettePart, burette, settled);
     updateMeterPart(settled);
@@ -160,7 +160,7 @@ QString BenchSpeech::sampleWords(std::string_view listText, const QString& typed
 
 // "Diiode, 0,010 mol/L, 10 mL prélevés."
 QString BenchSpeech::sampleSentence(std::string_view listText) const {
-    QString sentence = sampleWords(listText, p_.state.text(0));
+    QString sentence = sampleWords(listText, p_.setUp.text(0));
     sentence[0] = sentence[0].toUpper();
     return sentence + QStringLiteral(", ") + c_.Combo1->currentText() +
            QStringLiteral(" prélevés.");
@@ -171,7 +171,7 @@ QString BenchSpeech::iodineVolumeText() const {
 }
 
 QString BenchSpeech::progressSentence() const {
-    const double poured = numbers::parseBenchDouble(p_.state.text(5).toStdString());
+    const double poured = numbers::parseBenchDouble(p_.setUp.text(5).toStdString());
     QString sentence = QString::fromStdString(numbers::formatPattern(poured, "0.00")) +
                        QStringLiteral(" mL versés, solution ") + flaskColour_;
     const QString meter = meterReading();
@@ -209,11 +209,11 @@ void BenchSpeech::tellSummary() {
 }
 
 QString BenchSpeech::situationName(int index) const {
-    const auto& table = p_.state.situations_.table;
+    const auto& table = p_.state.situations.table;
     const bool current = index == table.current;
     const int s = current ? c_.ions1->currentIndex() : table.choices[std::size_t(index)][1];
     const QString typed =
-        current ? p_.state.text(0) : QString::fromStdString(table.texts[std::size_t(index)][0]);
+        current ? p_.setUp.text(0) : QString::fromStdString(table.texts[std::size_t(index)][0]);
     const QString name = QStringLiteral("Situation %1").arg(index + 1);
     const model::TitrationId id = model::titrationAt(s);
     const std::string_view listed = p_.window.families().of(id).listText(id.index);
@@ -230,9 +230,9 @@ void BenchSpeech::updateSituationNames() {
 }
 
 void BenchSpeech::validateTyped(int index) {
-    const QString typed = p_.state.text(index);
-    p_.state.Text1_LostFocus(index);
-    const QString now = p_.state.text(index);
+    const QString typed = p_.setUp.text(index);
+    p_.setUp.Text1_LostFocus(index);
+    const QString now = p_.setUp.text(index);
     if (index > 3) return;
     if (index == 0 && c_.masquer->isChecked()) {
         if (readNumber(typed) != readNumber(now) || typed.trimmed().isEmpty())
@@ -255,7 +255,7 @@ void BenchSpeech::tellVolumeReset() {
 
 void BenchSpeech::drawFromDie() {
     const bool focused = c_.Command5->hasFocus();
-    p_.state.Command5_Click();
+    p_.setUp.Command5_Click();
     if (!focused || !c_.Label1->isVisible()) return;
     // The die is gone: the focus goes to the label that takes its place.
     c_.Label1->setFocus(Qt::OtherFocusReason);
@@ -266,11 +266,11 @@ void BenchSpeech::drawFromDie() {
 
 void BenchSpeech::revealFromLabel() {
     const bool focused = c_.Label1->hasFocus();
-    p_.state.Label1_Click();
+    p_.setUp.Label1_Click();
     if (!focused || c_.Text1[0]->isHidden()) return;
     c_.Text1[0]->setFocus(Qt::OtherFocusReason);
     a11y::tell(&p_.window, QStringLiteral("Concentration affichée\u00A0: ") +
-                               concentrationText(p_.state.text(0)) + QStringLiteral(" mol/L."));
+                               concentrationText(p_.setUp.text(0)) + QStringLiteral(" mol/L."));
 }
 
 QString BenchSpeech::meterReading() const {

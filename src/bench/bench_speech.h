@@ -6,6 +6,7 @@
 // bench on demand, the names of the situations, a value corrected, the focus moved by the
 // program, and the pictures in words. Nothing here says a concentration that is hidden.
 
+#include "bench/bench_state.h"
 #include "bench/controls.h"
 #include "bench/parts.h"
 #include "drawing/bench_drawing.h"

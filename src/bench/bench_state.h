@@ -1,218 +1,59 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The state of the bench: the six boxes with their validation, the lists and their volume rule,
-// the ten situations, the hidden and secret concentration, the panel's buttons, the measured
-// volumes, and the amounts and scale the graph was last drawn with.
+// The bench's state apart from its controls: the ten situations, the exercise open, the hidden
+// and secret concentration, what the bench measured since the burette was emptied, and the
+// amounts and scale the graph was last drawn with; and the rule the boxes' values are held to.
+// The controls show it; the set-up's handlers (set_up.h) keep the two in step.
 
-#include "bench/controls.h"
-#include "bench/parts.h"
-#include "drawing/bench_drawing.h"
-#include "drawing/courbes.h"
-#include "drawing/graph.h"
 #include "exercises/exercise_area.h"
-#include "families/family.h"
 #include "files/ui/situation_bench.h"
 #include "files/unknown_sample.h"
 #include "model/amounts.h"
-#include "model/colour_words.h"
 #include "model/measurements.h"
-#include "printing/bench_pictures.h"
-#include <QEvent>
-#include <QSize>
-#include <QStringList>
-#include <QTimer>
-#include <QWidget>
-#include <array>
-#include <cstdint>
-#include <functional>
-#include <map>
+
+#include <QString>
+
 #include <optional>
-#include <string_view>
-#include <vector>
-
-class QCheckBox;
-class QComboBox;
-class QKeyEvent;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
-class QTextEdit;
-class QToolButton;
-
-namespace drawing {
-class PictureBox;
-}
-namespace exercises {
-class ExerciseMenu;
-class FormatBar;
-} // namespace exercises
+#include <string>
 
 namespace bench {
 
-class BenchState {
-public:
-    explicit BenchState(Parts& parts) : p_(parts), c_(parts.c) {}
+// A value of a box as validation holds it: concentrations (boxes 0 to 2) to three significant
+// digits within the bench's range, the iodide's volume (3) to two and within what the pipettes
+// leave, the poured volume (5) within the burette; never below 0.
+struct BoxValue {
+    float value = 0;
+    bool beyondBurette = false; // the poured volume typed was more than the burette holds
+};
+BoxValue validatedBox(int box, float typed, double sampleVolume);
 
-    // ---- Handlers of the bench state ----
-    void Text1_LostFocus(int index);
+struct BenchState {
+    files::Situations situations;
+    exercises::ExerciseState exercise;
+    model::Measurements measurements; // since the burette was last emptied
 
-    void Combo1_Click();
-
-    void Combo2_Click();
-
-    void ions1_Click();
-
-    void Check1_Click();
-
-    void Option2_Click(int index);
-
-    void masquer_Click();
-
-    void Command5_Click();
-
-    void Label1_Click();
-
-    void Command3_Click();
-
-    void Command9_Click();
-
-    // The text the bench holds for box k, the concentration to find too while it is hidden
-    // (it is then kept out of its box, where assistive technology would read it).
-    QString benchText(int k) const { return text(k); }
-
-    // The concentration to find is hidden, and hidden and locked by an exercise.
-    bool sampleHidden() const { return sampleHidden_; }
-
-    bool exerciseSecret() const { return exerciseSecret_ && sampleHidden_; }
-
-    // The species shown (position of ions1, -1 for none) and the bench inputs as numbers.
-    int species() const;
-
-    model::BenchInputs benchInputs() const;
-
-    const model::PresentAmounts& presentAmounts() const { return presentAmounts_; }
-
-    float scaleMax() const { return scaleMax_; }
-
-    // The volumes (mL) at which drops landed since the burette was last emptied or refilled.
-    const std::vector<double>& drops() const { return measurements_.drops(); }
-
-    model::TitrationId titration() const;
-
-    void hideSampleConcentration();
-
-    void revealSampleConcentration();
-
-    void sealSample(std::optional<double> own);
-
-    double sampleConcentration();
-
-    exercises::BenchReadings benchReadings();
-
-    void setResultCheckOffered(bool offered);
-
-    void loadConfiguration(const QString& path);
-
-    const files::SituationTable& benchSituations();
-
-    const files::SituationTable& exerciseSituations();
-
-    void forgetSecretSample() { endSecret(false); }
-
-    // A secret concentration is on the bench (its situations hold the word that stands for
-    // it, files::unknownSampleText).
-    bool sampleSealed() const { return hiddenSamples_.held(); }
-
-    // families::BenchView: what the families read of the bench and ask of it.
-    double sampleVolume() const { return itemValue(c_.Combo1); }
-
-    bool starch() const;
-
-    int tintSlider() const;
-
-    double pouredVolume() const;
-
-    const model::Measurements& measurements() const { return measurements_; }
-
-    // Helpers of the state.
-    QString text(int index) const;
-
-    void setText(int index, const QString& text);
-
-    void rewriteLabelvol();
-
-    void lockBoxes(bool locked);
-
-    static double itemValue(const QComboBox* list);
-
-    void keyIntoBox(int index, QChar typed);
-
-    void guardPastedText(int index);
-
-    void updateBoxDescription(int index);
-
-    // The hidden concentration locked as the random concentration leaves it: the button of
-    // the random concentration hidden, the reveal label shown, masquer disabled.
-    void lockHiddenConcentration();
-
-    // The concentration to find taken out of its box while it is hidden, put back when shown.
-    void keepSampleSecret(bool hidden);
-
-    // The secret concentration of the situation shown, when its text is the word that stands
-    // for it; none otherwise.
-    std::optional<double> secretSample() const;
-
-    // The concentration to find as every family reads it: the secret one, else the text.
-    double sampleValue() const;
-
-    // The reveal label while an exercise keeps the concentration secret ("inconnue", nothing
-    // to click), or as it is otherwise.
-    void showSecretLabel(bool secret);
-
-    // The secret ends, the bench unlocked and the concentration shown: each situation takes
-    // back the exercise's value (giveBack: its correction is shown) or the start value
-    // 0,01 mol/L (a new solution); a student's own value always gives way to the start value.
-    void endSecret(bool giveBack);
-
-    // The student defined a new solution (another species, a configuration opened): the
-    // secret ends unless the exercise that hides it is open.
-    void newSolutionChosen();
-
-    drawing::GraphSecret graphSecret() const;
-
-    // The bench's values copied into the current situation of the table, through the situation
-    // buttons, the current situation staying on the bench.
-    void storeBenchInSituation();
-
-    files::Situations situations_;
-
-    exercises::ExerciseState exercise_;
-
-    model::Measurements measurements_; // since the burette was last emptied
-
-    bool sampleHidden_ = false; // masquer ticked: the concentration lives in hiddenSample_
-
+    // The concentration to find is hidden ("masquer" ticked): it lives in hiddenSample, out of
+    // its box, where assistive technology would read it.
+    bool sampleHidden = false;
+    QString hiddenSample;
     // Hidden and locked by an exercise, until its correction shows it or, once it is closed,
     // the student defines a new solution.
-    bool exerciseSecret_ = false;
-
-    QString hiddenSample_;
-
+    bool exerciseSecret = false;
     // The secret concentrations, which the word in the situations stands for.
-    files::HiddenSamples hiddenSamples_;
+    files::HiddenSamples hiddenSamples;
+    files::SituationTable unsealedSituations; // what the exercise's own values give back
+    bool loadingForExercise = false;          // an exercise's configuration is being loaded
 
-    files::SituationTable unsealedSituations_; // what exerciseSituations() gives
+    model::PresentAmounts presentAmounts{};
+    float scaleMax = 0;
 
-    bool loadingForExercise_ = false; // an exercise's configuration is being loaded
-
-    model::PresentAmounts presentAmounts_{};
-
-    float scaleMax_ = 0;
-
-    Parts& p_;
-    Controls& c_;
+    // Hidden and locked by an exercise.
+    bool secretHeld() const { return exerciseSecret && sampleHidden; }
+    // The secret concentration of the situation shown, when the first box's text is the word
+    // that stands for it; none otherwise.
+    std::optional<double> secretSample(const std::string& sampleText) const {
+        return hiddenSamples.value(situations.table.current, sampleText);
+    }
 };
 
 } // namespace bench

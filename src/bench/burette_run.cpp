@@ -71,7 +71,7 @@ bool BuretteRun::flowing() const {
 
 void BuretteRun::pourMillilitre() {
     if (c_.Timer1.isActive()) return; // the tap is open already
-    const double poured = numbers::parseBenchDouble(p_.state.text(5).toStdString());
+    const double poured = numbers::parseBenchDouble(p_.setUp.text(5).toStdString());
     tapByKey_ = true;
     if (poured >= model::buretteCapacity) {
         // As the tap does: the question of the empty burette.
@@ -84,8 +84,8 @@ void BuretteRun::pourMillilitre() {
     tapByKey_ = false;
     // Written as a drop writes its volume: 1 mL exactly, not beyond the burette.
     const double v = std::min(poured + 1.0, model::buretteCapacity);
-    p_.state.setText(5, QString::fromStdString(numbers::formatGeneral(std::round(v * 100) / 100)));
-    p_.state.rewriteLabelvol();
+    p_.setUp.setText(5, QString::fromStdString(numbers::formatGeneral(std::round(v * 100) / 100)));
+    p_.setUp.rewriteLabelvol();
     noteReading(); // a probe in the beaker reads the new volume, as after a stop of the tap
     p_.chain.reftq();
 }
@@ -126,7 +126,7 @@ void BuretteRun::moveFocusToSupertext() {
 }
 
 void BuretteRun::Image3_MouseDown() {
-    p_.state.lockBoxes(true);
+    p_.setUp.lockBoxes(true);
     moveFocusToSupertext();
     if (pouredOf(c_.Text1[5]) >= capacity) {
         tapQuestionAsked_ = true;
@@ -136,26 +136,26 @@ void BuretteRun::Image3_MouseDown() {
             reinitialise();
         }
         // The release of this press went to the question: the boxes are unlocked now.
-        p_.state.lockBoxes(false);
+        p_.setUp.lockBoxes(false);
         return;
     }
     setTap(true);
     c_.Timer1.start();
     // Validating an edited box above has emptied the burette and unlocked the boxes: they
     // stay locked while titrant flows.
-    p_.state.lockBoxes(true);
+    p_.setUp.lockBoxes(true);
 }
 
 void BuretteRun::Image3_MouseUp() {
     setTap(false);
     c_.Timer1.stop();
-    p_.state.lockBoxes(false);
+    p_.setUp.lockBoxes(false);
     noteReading();
     // The flow has stopped: what it changed is told, after the click that usually follows
     // the release (and adds its own step).
     QTimer::singleShot(0, &p_.window, [this] {
         if (flowing()) return;
-        p_.state.rewriteLabelvol();
+        p_.setUp.rewriteLabelvol();
         p_.speech.updateBenchParts();
         p_.speech.updateCourbesParts();
     });
@@ -173,12 +173,12 @@ void BuretteRun::Timer1_Timer() {
         c_.Timer1.stop();
         setTap(false);
         p_.chain.reftq();
-        p_.state.lockBoxes(false);
+        p_.setUp.lockBoxes(false);
         noteReading();
         return;
     }
-    p_.state.setText(5, QString::fromStdString(numbers::formatPattern(v + flowStep, "####0.0")));
-    p_.state.rewriteLabelvol();
+    p_.setUp.setText(5, QString::fromStdString(numbers::formatPattern(v + flowStep, "####0.0")));
+    p_.setUp.rewriteLabelvol();
     noteReading();
     p_.chain.reftq();
 }
@@ -209,11 +209,10 @@ void BuretteRun::Timer2_Timer() {
         // Added to the decimal number the box shows, so that the read-out keeps two decimals
         // (9,85 gives 9,9, not 9,900001) and 24,95 gives exactly 25.
         const double v = numbers::parseBenchDouble(c_.Text1[5]->text().toStdString()) + dropVolume;
-        p_.state.setText(5, QString::fromStdString(numbers::formatGeneral(v)));
-        p_.state.Text1_LostFocus(5);
-        p_.state.measurements_.addDrop(
-            numbers::parseBenchDouble(c_.Text1[5]->text().toStdString()));
-        p_.state.rewriteLabelvol();
+        p_.setUp.setText(5, QString::fromStdString(numbers::formatGeneral(v)));
+        p_.setUp.Text1_LostFocus(5);
+        p_.state.measurements.addDrop(numbers::parseBenchDouble(c_.Text1[5]->text().toStdString()));
+        p_.setUp.rewriteLabelvol();
         p_.chain.reftq();
         c_.Timer2.stop();
         p_.chain.reftq();
@@ -232,7 +231,7 @@ void BuretteRun::Timer2_Timer() {
 void BuretteRun::Command6_Click() {
     // Pressed from the keyboard, the button keeps the focus: pressed again, it stops the flow.
     tapByKey_ = command6ByKey_ && c_.Command6->hasFocus();
-    p_.state.lockBoxes(true);
+    p_.setUp.lockBoxes(true);
     if (!c_.Timer1.isActive()) {
         tapQuestionAsked_ = false;
         Image3_MouseDown();
@@ -245,15 +244,15 @@ void BuretteRun::Command6_Click() {
 }
 
 void BuretteRun::noteReading() {
-    p_.state.measurements_.noteRead(numbers::parseBenchDouble(p_.state.text(5).toStdString()));
+    p_.state.measurements.noteRead(numbers::parseBenchDouble(p_.setUp.text(5).toStdString()));
 }
 
 void BuretteRun::reinitialise() {
     queuedDrops_ = 0;
-    p_.state.lockBoxes(false);
-    p_.state.measurements_.clear();
-    p_.state.setText(5, QStringLiteral("0,0"));
-    p_.state.rewriteLabelvol();
+    p_.setUp.lockBoxes(false);
+    p_.state.measurements.clear();
+    p_.setUp.setText(5, QStringLiteral("0,0"));
+    p_.setUp.rewriteLabelvol();
     p_.chain.reftq();
     p_.chain.reftq();
 }
@@ -262,9 +261,9 @@ void BuretteRun::Command12_Click() {
     c_.Timer2.stop();
     setTap(false);
     c_.Timer1.stop();
-    p_.state.lockBoxes(false);
-    p_.state.setText(5, QStringLiteral("0"));
-    p_.state.Text1_LostFocus(5);
+    p_.setUp.lockBoxes(false);
+    p_.setUp.setText(5, QStringLiteral("0"));
+    p_.setUp.Text1_LostFocus(5);
 }
 
 } // namespace bench

@@ -3,6 +3,7 @@
 // The burette's run: the tap held open, the falling drop, a millilitre poured from the keyboard,
 // letting the burette run and emptying it; what the probe reads as the titrant flows.
 
+#include "bench/bench_state.h"
 #include "bench/controls.h"
 #include "bench/parts.h"
 #include "drawing/bench_drawing.h"

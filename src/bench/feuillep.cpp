@@ -98,7 +98,7 @@ FeuilleP::FeuilleP(QWidget* parent, FirstDrawing first) : QWidget(parent) {
         Option2[i]->setBackgroundRole(QPalette::Window);
         Option2[i]->setAutoFillBackground(true);
     }
-    p_.state.situations_.table.current = 0;
+    p_.state.situations.table.current = 0;
     {
         QSignalBlocker block(Option2[0]);
         Option2[0]->setChecked(true);
@@ -109,10 +109,10 @@ FeuilleP::FeuilleP(QWidget* parent, FirstDrawing first) : QWidget(parent) {
 
     const char* defaults[6] = {"0,01", "0,005", "0,05", "0", "20,0", "0,0"};
     for (int k = 0; k < 6; ++k)
-        p_.state.setText(k, QString::fromUtf8(defaults[k]));
-    p_.state.rewriteLabelvol();
+        p_.setUp.setText(k, QString::fromUtf8(defaults[k]));
+    p_.setUp.rewriteLabelvol();
 
-    p_.state.situations_.table.reset();
+    p_.state.situations.table.reset();
 
     p_.chain.imafond();
     // The tint scales and the curves, which the first tab hides, are painted once the window
@@ -144,7 +144,7 @@ void FeuilleP::start() {
     // Centred again now that the window system has given the window its frame.
     placeWindow();
     p_.chain.fond01();
-    p_.state.Command3_Click();
+    p_.setUp.Command3_Click();
     p_.chain.releaseDrawing();
     started_ = true;
     setUpdatesEnabled(true);

@@ -20,6 +20,7 @@
 #include "bench/parts.h"
 #include "bench/refresh_chain.h"
 #include "bench/role_adapters.h"
+#include "bench/set_up.h"
 #include "families/registry.h"
 
 #include <QSize>
@@ -62,11 +63,13 @@ public:
 
     // The parts of the bench.
     BenchState& state() { return state_; }
+    SetUp& setUp() { return setUp_; }
     BuretteRun& run() { return run_; }
     RefreshChain& chain() { return chain_; }
     BenchSpeech& speech() { return speech_; }
     BenchShell& shell() { return shell_; }
     const BenchState& state() const { return state_; }
+    const SetUp& setUp() const { return setUp_; }
     const BuretteRun& run() const { return run_; }
     const RefreshChain& chain() const { return chain_; }
     const BenchSpeech& speech() const { return speech_; }
@@ -78,7 +81,7 @@ public:
 
     // The families of titrations, and the family of the titration on the bench.
     const families::Families& families() const { return families_; }
-    families::Family& family() const { return families_.of(state_.titration()); }
+    families::Family& family() const { return families_.of(setUp_.titration()); }
 
     // The order of the keyboard focus follows the controls shown (the panel covers some).
     void updateFocusChain();
@@ -125,8 +128,9 @@ private:
     void buildShortcuts();
 
     families::Families families_;
-    Parts p_{*this, *this, state_, run_, chain_, speech_, shell_};
-    BenchState state_{p_};
+    Parts p_{*this, *this, state_, setUp_, run_, chain_, speech_, shell_};
+    BenchState state_;
+    SetUp setUp_{p_};
     BuretteRun run_{p_};
     RefreshChain chain_{p_};
     BenchSpeech speech_{p_};

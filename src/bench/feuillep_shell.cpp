@@ -47,25 +47,25 @@ namespace {} // namespace
 
 void FeuilleP::connectHandlers() {
     for (int k = 0; k < 6; ++k) {
-        connect(Text1[k], &QLineEdit::textEdited, this, [this, k] { p_.state.guardPastedText(k); });
+        connect(Text1[k], &QLineEdit::textEdited, this, [this, k] { p_.setUp.guardPastedText(k); });
         connect(Text1[k], &QLineEdit::textChanged, this,
-                [this, k] { p_.state.updateBoxDescription(k); });
+                [this, k] { p_.setUp.updateBoxDescription(k); });
     }
     // A list position, a check box or a situation button changed by program raises the same
     // handler as a click.
-    connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { p_.state.Combo1_Click(); });
-    connect(Combo2, &QComboBox::currentIndexChanged, this, [this] { p_.state.Combo2_Click(); });
-    connect(ions1, &QComboBox::currentIndexChanged, this, [this] { p_.state.ions1_Click(); });
-    connect(ions1, &QComboBox::activated, this, [this] { p_.state.newSolutionChosen(); });
-    connect(Check1, &QCheckBox::toggled, this, [this] { p_.state.Check1_Click(); });
-    connect(masquer, &QCheckBox::toggled, this, [this] { p_.state.masquer_Click(); });
+    connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { p_.setUp.Combo1_Click(); });
+    connect(Combo2, &QComboBox::currentIndexChanged, this, [this] { p_.setUp.Combo2_Click(); });
+    connect(ions1, &QComboBox::currentIndexChanged, this, [this] { p_.setUp.ions1_Click(); });
+    connect(ions1, &QComboBox::activated, this, [this] { p_.setUp.newSolutionChosen(); });
+    connect(Check1, &QCheckBox::toggled, this, [this] { p_.setUp.Check1_Click(); });
+    connect(masquer, &QCheckBox::toggled, this, [this] { p_.setUp.masquer_Click(); });
     for (int i = 0; i < 10; ++i)
         connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) p_.state.Option2_Click(i);
+            if (on) p_.setUp.Option2_Click(i);
         });
     connect(Command5, &bench::ImageButton::clicked, this, [this] { p_.speech.drawFromDie(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { p_.state.Command3_Click(); });
-    connect(Command9, &QPushButton::clicked, this, [this] { p_.state.Command9_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { p_.setUp.Command3_Click(); });
+    connect(Command9, &QPushButton::clicked, this, [this] { p_.setUp.Command9_Click(); });
     connect(Command12, &QPushButton::clicked, this, [this] { p_.run.Command12_Click(); });
     // The tint scales follow the slider (their family listens to it); the bench follows on
     // release.
@@ -126,7 +126,7 @@ void FeuilleP::connectHandlers() {
             [this] { p_.chain.Frame2_Paint(); });
 
     connect(supertext_, &QTextEdit::textChanged, this, [this] {
-        if (!fich_->text().isEmpty()) p_.state.exercise_.textModified = true;
+        if (!fich_->text().isEmpty()) p_.state.exercise.textModified = true;
     });
     connect(fich_, &QLineEdit::textChanged, this, [this](const QString& t) {
         fich_->setCursorPosition(t.size());
@@ -183,7 +183,7 @@ bool FeuilleP::eventFilter(QObject* watched, QEvent* event) {
             }
             if (f.action == bench::KeyAction::Swallow) return true;
             if (f.character != typed.front()) {
-                if (!Text1[k]->isReadOnly()) p_.state.keyIntoBox(k, f.character);
+                if (!Text1[k]->isReadOnly()) p_.setUp.keyIntoBox(k, f.character);
                 return true;
             }
             return false;

@@ -10,7 +10,8 @@ namespace bench {
 
 class FeuilleP;
 struct Controls;
-class BenchState;
+struct BenchState;
+class SetUp;
 class BuretteRun;
 class RefreshChain;
 class BenchSpeech;
@@ -20,6 +21,7 @@ struct Parts {
     FeuilleP& window;
     Controls& c;
     BenchState& state;
+    SetUp& setUp;
     BuretteRun& run;
     RefreshChain& chain;
     BenchSpeech& speech;

@@ -84,9 +84,9 @@ void RefreshChain::releaseDrawing() {
 
 void RefreshChain::majtq() {
     if (held(HeldGraph)) return;
-    if (p_.state.text(0) == designText) return;
-    p_.state.rewriteLabelvol();
-    p_.state.scaleMax_ = p_.window.family().drawGraph(c_.tabquant->picture());
+    if (p_.setUp.text(0) == designText) return;
+    p_.setUp.rewriteLabelvol();
+    p_.state.scaleMax = p_.window.family().drawGraph(c_.tabquant->picture());
     graphBuilt_ = true;
     c_.tabquant->refresh();
     courbesStale_ = true;
@@ -96,15 +96,15 @@ void RefreshChain::majtq() {
 
 void RefreshChain::reftq() {
     if (held(HeldAmounts)) return;
-    if (p_.window.family().refreshGraph(c_.tabquant->picture(), p_.state.scaleMax_,
-                                        p_.state.presentAmounts_)) {
+    if (p_.window.family().refreshGraph(c_.tabquant->picture(), p_.state.scaleMax,
+                                        p_.state.presentAmounts)) {
         c_.tabquant->refresh();
         p_.speech.updateGraphParts();
         refcourbes();
     } else {
         // Before the first majtq nothing is drawn.
         if (!graphBuilt_) return;
-        p_.window.family().keepAmounts(p_.state.presentAmounts_);
+        p_.window.family().keepAmounts(p_.state.presentAmounts);
     }
     niveaubecher();
 }
@@ -119,9 +119,9 @@ void RefreshChain::refcourbes() {
 
 drawing::LevelInputs RefreshChain::levelInputs(qreal ratio) const {
     drawing::LevelInputs in;
-    in.initialised = p_.state.text(4) != designText;
-    in.species = p_.state.species();
-    const model::BenchInputs bench = p_.state.benchInputs();
+    in.initialised = p_.setUp.text(4) != designText;
+    in.species = p_.setUp.species();
+    const model::BenchInputs bench = p_.setUp.benchInputs();
     in.pouredVolume = bench.pouredVolume;
     in.sampleVolume = bench.sampleVolume;
     in.iodineVolume = bench.iodineVolume;
@@ -129,7 +129,7 @@ drawing::LevelInputs RefreshChain::levelInputs(qreal ratio) const {
     in.titrantConcentration = bench.titrantConcentration;
     in.starch = c_.Check1->isChecked();
     in.tintSlider = c_.HScroll1->value();
-    in.presentAmounts = p_.state.presentAmounts_;
+    in.presentAmounts = p_.state.presentAmounts;
     in.tapOpen = c_.Timer1.isActive();
     // The tap as shown, unless the picture is wanted at another density (copies, printing):
     // nothing is drawn again at each tick of the flow.
@@ -169,7 +169,7 @@ void RefreshChain::imafond() {
 
 void RefreshChain::drawBenchBackground() {
     const drawing::BenchTextLayout layout =
-        drawing::imafond(c_.picburette->picture(), p_.state.species(), benchControls(),
+        drawing::imafond(c_.picburette->picture(), p_.setUp.species(), benchControls(),
                          p_.window.family().titrantText());
     c_.Text1[1]->move(layout.titrantBox);
     c_.Labelvol->move(layout.volumeLabel);
@@ -191,8 +191,8 @@ void RefreshChain::fond01() {
 void RefreshChain::prepasol() {
     if (held(HeldPanel)) return;
     drawing::PanelInputs in;
-    in.species = p_.state.species();
-    in.hideConcentration = p_.state.sampleHidden_;
+    in.species = p_.setUp.species();
+    in.hideConcentration = p_.state.sampleHidden;
     in.sampleBoxWidth = c_.Text1[0]->width();
     in.reagentBoxWidth = c_.Text1[2]->width();
     in.iodideBoxWidth = c_.Text1[3]->width();
@@ -281,7 +281,7 @@ void RefreshChain::showInformation() {
 QImage RefreshChain::benchImage(qreal scale, bool withValues) {
     const drawing::Picture& screen = c_.picburette->picture();
     drawing::Picture pic(screen.width(), screen.height(), scale);
-    drawing::imafond(pic, p_.state.species(), benchControls(), p_.window.family().titrantText());
+    drawing::imafond(pic, p_.setUp.species(), benchControls(), p_.window.family().titrantText());
     drawing::LevelInputs in = levelInputs(scale);
     in.panelVisible = false;
     in.liquidTop = 155;
@@ -290,7 +290,7 @@ QImage RefreshChain::benchImage(qreal scale, bool withValues) {
     image.setDevicePixelRatio(1.0);
     if (withValues) {
         printing::BenchValues values;
-        values.concentration = p_.state.text(1);
+        values.concentration = p_.setUp.text(1);
         values.concentrationBox = c_.Text1[1]->geometry();
         values.reading = c_.Labelvol->text();
         values.readingTopLeft = c_.Labelvol->pos();
@@ -315,7 +315,7 @@ printing::ReportFacts RefreshChain::reportFacts() {
     printing::ReportFacts facts;
     p_.window.family().report(facts);
 
-    if (const auto& work = p_.state.exercise_.work) {
+    if (const auto& work = p_.state.exercise.work) {
         facts.student = work->name;
         facts.exerciseTitle = work->title;
         facts.equivalenceVolume = work->equivalenceVolume;

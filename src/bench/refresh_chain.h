@@ -6,6 +6,7 @@
 // where they say. While the window is built the chain is held and draws once, in order. The
 // pictures for printing and the copies are drawn afresh at their scale.
 
+#include "bench/bench_state.h"
 #include "bench/controls.h"
 #include "bench/parts.h"
 #include "drawing/bench_drawing.h"

@@ -11,7 +11,7 @@ QWidget* SituationsRole::mainWindow() {
     return &p_.window;
 }
 files::Situations& SituationsRole::situations() {
-    return p_.state.situations_;
+    return p_.state.situations;
 }
 void SituationsRole::setCaption(const QString& caption) {
     p_.shell.setCaption(caption);
@@ -23,7 +23,7 @@ void SituationsRole::selectSituation(int index) {
     p_.shell.selectSituation(index);
 }
 bool SituationsRole::sampleHidden() const {
-    return p_.state.sampleHidden();
+    return p_.setUp.sampleHidden();
 }
 
 // ---- The exercises ----
@@ -32,7 +32,7 @@ QWidget* ExerciseRole::mainWindow() {
     return &p_.window;
 }
 exercises::ExerciseState& ExerciseRole::exercise() {
-    return p_.state.exercise_;
+    return p_.state.exercise;
 }
 QTextEdit* ExerciseRole::supertext() {
     return p_.c.supertext_;
@@ -44,37 +44,37 @@ void ExerciseRole::showInformation() {
     p_.chain.showInformation();
 }
 void ExerciseRole::hideSampleConcentration() {
-    p_.state.hideSampleConcentration();
+    p_.setUp.hideSampleConcentration();
 }
 void ExerciseRole::revealSampleConcentration() {
-    p_.state.revealSampleConcentration();
+    p_.setUp.revealSampleConcentration();
 }
 bool ExerciseRole::sampleConcentrationHidden() {
-    return p_.state.sampleHidden();
+    return p_.setUp.sampleHidden();
 }
 void ExerciseRole::sealSample(std::optional<double> own) {
-    p_.state.sealSample(own);
+    p_.setUp.sealSample(own);
 }
 double ExerciseRole::sampleConcentration() {
-    return p_.state.sampleConcentration();
+    return p_.setUp.sampleConcentration();
 }
 exercises::BenchReadings ExerciseRole::benchReadings() {
-    return p_.state.benchReadings();
+    return p_.setUp.benchReadings();
 }
 void ExerciseRole::setResultCheckOffered(bool offered) {
-    p_.state.setResultCheckOffered(offered);
+    p_.setUp.setResultCheckOffered(offered);
 }
 void ExerciseRole::loadConfiguration(const QString& path) {
-    p_.state.loadConfiguration(path);
+    p_.setUp.loadConfiguration(path);
 }
 const files::SituationTable& ExerciseRole::benchSituations() {
-    return p_.state.benchSituations();
+    return p_.setUp.benchSituations();
 }
 const files::SituationTable& ExerciseRole::exerciseSituations() {
-    return p_.state.exerciseSituations();
+    return p_.setUp.exerciseSituations();
 }
 void ExerciseRole::forgetSecretSample() {
-    p_.state.forgetSecretSample();
+    p_.setUp.forgetSecretSample();
 }
 
 // ---- Printing and the copies ----
@@ -101,46 +101,46 @@ printing::ReportFacts PicturesRole::reportFacts() {
 // ---- The family of the titration on the bench ----
 
 model::TitrationId FamilyBench::titration() const {
-    return p_.state.titration();
+    return p_.setUp.titration();
 }
 QString FamilyBench::text(int box) const {
-    return p_.state.text(box);
+    return p_.setUp.text(box);
 }
 void FamilyBench::setText(int box, const QString& text) {
-    p_.state.setText(box, text);
+    p_.setUp.setText(box, text);
 }
 double FamilyBench::sampleValue() const {
-    return p_.state.sampleValue();
+    return p_.setUp.sampleValue();
 }
 double FamilyBench::sampleVolume() const {
-    return p_.state.sampleVolume();
+    return p_.setUp.sampleVolume();
 }
 bool FamilyBench::sampleHidden() const {
-    return p_.state.sampleHidden();
+    return p_.setUp.sampleHidden();
 }
 bool FamilyBench::exerciseSecret() const {
-    return p_.state.exerciseSecret();
+    return p_.setUp.exerciseSecret();
 }
 model::BenchInputs FamilyBench::benchInputs() const {
-    return p_.state.benchInputs();
+    return p_.setUp.benchInputs();
 }
 bool FamilyBench::starch() const {
-    return p_.state.starch();
+    return p_.setUp.starch();
 }
 int FamilyBench::tintSlider() const {
-    return p_.state.tintSlider();
+    return p_.setUp.tintSlider();
 }
 double FamilyBench::pouredVolume() const {
-    return p_.state.pouredVolume();
+    return p_.setUp.pouredVolume();
 }
 const model::Measurements& FamilyBench::measurements() const {
-    return p_.state.measurements();
+    return p_.setUp.measurements();
 }
 float FamilyBench::scaleMax() const {
-    return p_.state.scaleMax();
+    return p_.setUp.scaleMax();
 }
 const model::PresentAmounts& FamilyBench::presentAmounts() const {
-    return p_.state.presentAmounts();
+    return p_.setUp.presentAmounts();
 }
 bool FamilyBench::flowing() const {
     return p_.run.flowing();
@@ -176,7 +176,7 @@ void FamilyBench::paintScales() {
     p_.chain.paintScales();
 }
 void FamilyBench::validateBox(int box) {
-    p_.state.Text1_LostFocus(box);
+    p_.setUp.Text1_LostFocus(box);
 }
 void FamilyBench::reinitialise() {
     p_.run.reinitialise();

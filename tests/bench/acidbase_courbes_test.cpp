@@ -200,15 +200,15 @@ TEST_F(AcidBaseCourbesBenchTest, WhileHiddenNothingBeyondTheVolumePouredIsTold) 
         auto look = [&](int ticks, bool readBack) {
             chooseEthanoicAcid(row.probe);
             controlsOf(*window).masquer->setChecked(true);
-            window->state().masquer_Click();
+            window->setUp().masquer_Click();
             if (row.derivative)
                 methods()->findChild<QCheckBox*>(QStringLiteral("derivativeBox"))->setChecked(true);
             pour(ticks);
             if (readBack) {
                 type(5, QStringLiteral("3"));
-                window->state().Text1_LostFocus(5);
+                window->setUp().Text1_LostFocus(5);
             }
-            EXPECT_TRUE(window->state().sampleHidden());
+            EXPECT_TRUE(window->setUp().sampleHidden());
             return Seen{controlsOf(*window).tabcourbes->picture().image(),
                         window->chain().courbesImage(1), words()};
         };

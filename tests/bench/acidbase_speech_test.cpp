@@ -47,7 +47,7 @@ protected:
 
 TEST_F(AcidBaseSpeechTest, TheTapTellsTheMeterWithTheVolumeAndTheColour) {
     chooseEthanoicAcid();
-    window->state().Command3_Click(); // to the bench
+    window->setUp().Command3_Click(); // to the bench
     EXPECT_EQ(window->speech().progressSentence(),
               QStringLiteral("0,00 mL versés, solution incolore, pH-mètre\u00A0: 2,88"));
     pour(50);
@@ -125,11 +125,11 @@ TEST_F(AcidBaseSpeechTest, AnAcidBaseSituationIsNamedByWhatItHolds) {
     window->situationBench().situations().table.texts[2][0] = "0,05";
     window->situationBench().situations().table.choices[2][1] = ethanoicPosition;
     controlsOf(*window).ions1->setCurrentIndex(8);
-    window->state().Command3_Click();
-    window->state().Option2_Click(0);
+    window->setUp().Command3_Click();
+    window->setUp().Option2_Click(0);
     EXPECT_EQ(controlsOf(*window).Option2[2]->accessibleName(),
               QStringLiteral("Situation 3\u00a0: acide éthanoïque, 0,050 mol/L"));
-    window->state().Option2_Click(2);
+    window->setUp().Option2_Click(2);
     EXPECT_EQ(controlsOf(*window).Option2[2]->accessibleName(),
               QStringLiteral("Situation 3\u00a0: acide éthanoïque, 0,050 mol/L"));
     controlsOf(*window).masquer->setChecked(true);
@@ -167,7 +167,7 @@ TEST_F(AcidBaseSpeechTest, ACorrectedBoxOfThePanelIsTold) {
 
 TEST_F(AcidBaseSpeechTest, TheMeterIsTheThirdItemOfTheBenchList) {
     chooseEthanoicAcid();
-    window->state().Command3_Click();
+    window->setUp().Command3_Click();
     ASSERT_EQ(controlsOf(*window).picburette->partCount(), 3);
     EXPECT_EQ(controlsOf(*window).picburette->part(2).name, QStringLiteral("pH-mètre"));
     EXPECT_EQ(controlsOf(*window).picburette->part(2).role, QAccessible::ListItem);

@@ -56,7 +56,7 @@ TEST_F(AcidBaseBenchTest, TheListSetsTheTwoFamiliesApart) {
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(list->currentIndex(), model::secondFamilyStart);
     EXPECT_EQ(acidBaseOf(*window).titration(), ab::Titration::HydrochloricAcid);
-    EXPECT_EQ(window->state().species(), -1) << "no redox species";
+    EXPECT_EQ(window->setUp().species(), -1) << "no redox species";
     QTest::keyClick(list, Qt::Key_Up);
     EXPECT_EQ(list->currentIndex(), 9);
     EXPECT_EQ(acidBaseOf(*window).titration(), -1);
@@ -205,7 +205,7 @@ TEST_F(AcidBaseBenchTest, EveryTickOfTheFlowAndEveryDropIsAMeasuredPoint) {
         EXPECT_NEAR(volumes[std::size_t(i)], 0.1 * i, 1e-9) << i;
     EXPECT_NEAR(volumes[41], 4.05, 1e-9);
     EXPECT_NEAR(volumes[42], 4.2, 1e-9);
-    EXPECT_EQ(window->state().drops().size(), 1u) << "the drops alone, as before";
+    EXPECT_EQ(window->setUp().drops().size(), 1u) << "the drops alone, as before";
     const std::vector<ab::Point> points = acidBaseOf(*window).measuredPoints();
     ASSERT_EQ(points.size(), volumes.size());
     const ab::Preparation p = acidBaseOf(*window).setup().preparation;
@@ -218,7 +218,7 @@ TEST_F(AcidBaseBenchTest, EveryTickOfTheFlowAndEveryDropIsAMeasuredPoint) {
     EXPECT_DOUBLE_EQ(sigma[20].value, ab::reading(ab::mixtureAt(p, 2.0), ab::Probe::Conductimeter));
     // A smaller volume forgets what lies beyond it; emptying the burette forgets all.
     type(5, QStringLiteral("4,1"));
-    window->state().Text1_LostFocus(5);
+    window->setUp().Text1_LostFocus(5);
     EXPECT_EQ(acidBaseOf(*window).measuredVolumes().size(), 42u)
         << "0 to 4,0 mL and the drop at 4,05 mL";
     EXPECT_EQ(acidBaseOf(*window).measuredPoints().size(), 42u);
@@ -280,7 +280,7 @@ TEST_F(AcidBaseBenchTest, EachSituationKeepsItsAcidBaseInputs) {
     EXPECT_EQ(acidBaseOf(*window).indicatorList->currentIndex(),
               1 + ab::Indicator::BromothymolBlue);
     EXPECT_EQ(acidBaseOf(*window).probeList->currentIndex(), 1);
-    const files::FamilyChoices stored = window->state().benchSituations().family[0];
+    const files::FamilyChoices stored = window->setUp().benchSituations().family[0];
     EXPECT_EQ(stored, (files::FamilyChoices{"20", 1 + ab::Indicator::BromothymolBlue, 1}));
 }
 
@@ -289,11 +289,11 @@ TEST_F(AcidBaseBenchTest, ASavedFileOpensOnTheSameBench) {
     chooseEthanoicAcid();
     acidBaseOf(*window).waterBox->setText(QStringLiteral("15"));
     acidBaseOf(*window).probeList->setCurrentIndex(1);
-    ASSERT_EQ(files::writeConfiguration(path.toStdString(), window->state().benchSituations()),
+    ASSERT_EQ(files::writeConfiguration(path.toStdString(), window->setUp().benchSituations()),
               files::WriteResult::Ok);
 
     controlsOf(*window).ions1->setCurrentIndex(3);
-    window->state().loadConfiguration(path);
+    window->setUp().loadConfiguration(path);
     EXPECT_EQ(acidBaseOf(*window).titration(), ab::Titration::EthanoicAcid);
     EXPECT_EQ(text(0), "0,1");
     EXPECT_EQ(text(1), "0,1");
@@ -306,7 +306,7 @@ TEST_F(AcidBaseBenchTest, ASavedFileOpensOnTheSameBench) {
 
 TEST_F(AcidBaseBenchTest, ADamagedFileIsToldAndTheBenchIsLeftAsItWas) {
     chooseEthanoicAcid();
-    const std::string whole = *files::configurationBytes(window->state().benchSituations());
+    const std::string whole = *files::configurationBytes(window->setUp().benchSituations());
     const QString path = folder.filePath(QStringLiteral("coupe.C17"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -316,7 +316,7 @@ TEST_F(AcidBaseBenchTest, ADamagedFileIsToldAndTheBenchIsLeftAsItWas) {
     controlsOf(*window).ions1->setCurrentIndex(
         model::listPosition({model::Family::AcidBase, ab::Titration::Ammonia}));
     script.answers = {ui::Answer::Ok};
-    window->state().loadConfiguration(path);
+    window->setUp().loadConfiguration(path);
     ASSERT_EQ(script.asked.size(), 1u);
     EXPECT_EQ(script.asked[0].text, QStringLiteral("Ce fichier est incomplet ou endommagé\u00A0: "
                                                    "ses titrages acido-basiques ne peuvent pas "

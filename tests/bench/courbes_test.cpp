@@ -29,7 +29,7 @@ protected:
     void chooseOxalicAcid() {
         controlsOf(*window).ions1->setCurrentIndex(1);
         controlsOf(*window).Combo1->setCurrentIndex(4);
-        ASSERT_DOUBLE_EQ(window->state().benchInputs().sampleVolume, 10);
+        ASSERT_DOUBLE_EQ(window->setUp().benchInputs().sampleVolume, 10);
         ASSERT_EQ(text(0), "0,01");
         ASSERT_EQ(text(1), "0,005");
     }
@@ -90,7 +90,7 @@ TEST_F(CourbesTest, CurvesAreDrawnOnlyWhileTheirTabIsShown) {
                              controlsOf(*window).tabcourbes->picture().height());
     drawing::CourbesInputs oxalic;
     oxalic.species = 1;
-    oxalic.scaleMax = drawing::scaleMax(1, window->state().benchInputs());
+    oxalic.scaleMax = drawing::scaleMax(1, window->setUp().benchInputs());
     const QRect plot = drawing::courbesLayout(measure, oxalic).frame.plot;
     const auto count = [this, plot](int column) {
         const QImage image = courbes();
@@ -113,15 +113,15 @@ TEST_F(CourbesTest, DropsAreRecordedUntilTheBuretteIsEmptied) {
     drop();
     pour(2);
     drop();
-    ASSERT_EQ(window->state().drops().size(), 2u);
-    EXPECT_NEAR(window->state().drops()[0], 4.05, 1e-9);
-    EXPECT_NEAR(window->state().drops()[1], 4.35, 1e-9); // the tap rounds 4,05 + 0,1 to 4,2
+    ASSERT_EQ(window->setUp().drops().size(), 2u);
+    EXPECT_NEAR(window->setUp().drops()[0], 4.05, 1e-9);
+    EXPECT_NEAR(window->setUp().drops()[1], 4.35, 1e-9); // the tap rounds 4,05 + 0,1 to 4,2
     // A smaller volume typed in forgets the drops beyond it.
     type(5, "4,1");
-    window->state().Text1_LostFocus(5);
-    ASSERT_EQ(window->state().drops().size(), 1u);
+    window->setUp().Text1_LostFocus(5);
+    ASSERT_EQ(window->setUp().drops().size(), 1u);
     window->run().reinitialise();
-    EXPECT_TRUE(window->state().drops().empty());
+    EXPECT_TRUE(window->setUp().drops().empty());
 }
 
 TEST_F(CourbesTest, CopiedTableReadsBackAsTheModelsAmounts) {
@@ -154,7 +154,7 @@ TEST_F(CourbesTest, CopiedTableReadsBackAsTheModelsAmounts) {
         }
         ASSERT_EQ(presentColumn.size(), 4u);
 
-        model::BenchInputs in = window->state().benchInputs();
+        model::BenchInputs in = window->setUp().benchInputs();
         bool sawDrop = false;
         for (const QString& line : lines) {
             const QStringList cells = line.split(QLatin1Char('\t'));

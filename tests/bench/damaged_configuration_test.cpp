@@ -25,10 +25,10 @@ TEST_F(BenchTest, TheOpenWindowRefusesADamagedConfigurationAndTheBenchKeepsWhatI
     controlsOf(*window).Option2[1]->setChecked(true);
     controlsOf(*window).ions1->setCurrentIndex(4);
     type(1, QStringLiteral("0,02"));
-    window->state().Text1_LostFocus(1);
+    window->setUp().Text1_LostFocus(1);
     window->situationBench().situations().configFile = folder.filePath(QStringLiteral("avant.C17"));
     window->setWindowTitle(QStringLiteral("Titrage colorimétrique - avant.C17"));
-    const files::SituationTable before = window->state().benchSituations();
+    const files::SituationTable before = window->setUp().benchSituations();
     files::SituationTable damaged;
     damaged.texts[2][1] = "-1";
     const QString path = folder.filePath(QStringLiteral("abime.C17"));
@@ -51,7 +51,7 @@ TEST_F(BenchTest, TheOpenWindowRefusesADamagedConfigurationAndTheBenchKeepsWhatI
     EXPECT_EQ(window->situationBench().situations().configFile,
               folder.filePath(QStringLiteral("avant.C17")));
     EXPECT_EQ(window->windowTitle(), "Titrage colorimétrique - avant.C17");
-    const files::SituationTable after = window->state().benchSituations();
+    const files::SituationTable after = window->setUp().benchSituations();
     EXPECT_EQ(after.texts, before.texts);
     EXPECT_EQ(after.choices, before.choices);
     EXPECT_EQ(after.family, before.family);
@@ -62,22 +62,22 @@ TEST_F(BenchTest, WhatTheBenchHoldsOnceValidatedIsSavedAsAConfigurationThatLoads
     for (const char* typed : {"0", "-5", "", "99999", "0,00001", "1,2,3"}) {
         for (int k = 0; k < 4; ++k) {
             type(k, QString::fromLatin1(typed));
-            window->state().Text1_LostFocus(k);
+            window->setUp().Text1_LostFocus(k);
         }
         acidBaseOf(*window).waterBox->setText(QString::fromLatin1(typed));
         acidBaseOf(*window).waterBox_LostFocus();
-        EXPECT_EQ(families::configurationProblem(window->state().benchSituations()), "") << typed;
+        EXPECT_EQ(families::configurationProblem(window->setUp().benchSituations()), "") << typed;
     }
     type(5, QStringLiteral("30"));
     script.answers = {ui::Answer::Ok}; // the burette holds 25 mL
-    window->state().Text1_LostFocus(5);
-    EXPECT_EQ(families::configurationProblem(window->state().benchSituations()), "");
+    window->setUp().Text1_LostFocus(5);
+    EXPECT_EQ(families::configurationProblem(window->setUp().benchSituations()), "");
     // Typed and not validated, the focus gone to another window: validated as it is saved.
     for (QLineEdit* box : {controlsOf(*window).Text1[1], acidBaseOf(*window).waterBox}) {
         box->setFocus();
         box->selectAll();
         box->insert(QStringLiteral("50"));
-        EXPECT_EQ(families::configurationProblem(window->state().benchSituations()), "");
+        EXPECT_EQ(families::configurationProblem(window->setUp().benchSituations()), "");
     }
     EXPECT_EQ(text(1), "0,2");
 }

@@ -101,7 +101,7 @@ TEST_F(BenchTest, AnExerciseWrittenFromTheBenchOpensAsItWasWritten) {
               QDir::toNativeSeparators(otherFolder + "/EAUOX2.E44"));
     // The ten situations as they were written, situation 1 on the bench, the concentration
     // to find hidden and in no text.
-    const files::SituationTable& loaded = window->state().exerciseSituations();
+    const files::SituationTable& loaded = window->setUp().exerciseSituations();
     EXPECT_EQ(loaded.texts, written.texts);
     for (int s = 0; s < files::situationCount; ++s)
         for (int j = 1; j <= 3; ++j)

@@ -38,7 +38,7 @@ TEST_F(BenchTest, ExtremeValuesOfASituationKeepTheFlaskBuretteAndAxis) {
             table.texts[0] = row.texts;
             table.choices[0][1] = std::int16_t(species);
             window->shell().selectSituation(0);
-            ASSERT_EQ(window->state().species(), species);
+            ASSERT_EQ(window->setUp().species(), species);
 
             const drawing::Picture& bench = controlsOf(*window).picburette->picture();
             const int x0 = window->chain().flaskX();

@@ -51,7 +51,7 @@ protected:
     }
 
     // The text the bench holds for a box (the concentration to find too, while it is hidden).
-    QString text(int k) const { return window->state().benchText(k); }
+    QString text(int k) const { return window->setUp().benchText(k); }
     // Types into a box as a user would, without validating it.
     void type(int k, const QString& t) { controlsOf(*window).Text1[k]->setText(t); }
     std::string tempRecord(int record) const {
@@ -60,7 +60,7 @@ protected:
             .text;
     }
     // Opens the preparation panel as start-up does.
-    void openPanel() { window->state().Command3_Click(); }
+    void openPanel() { window->setUp().Command3_Click(); }
 
     // The classic acid-base titration: ethanoic acid at 0,1 mol/L, 10 mL sampled, sodium
     // hydroxide at 0,1 mol/L, the indicator (-1: none) and the probe. pH 2,88 before the
@@ -72,7 +72,7 @@ protected:
                             model::acidbase::Probe probe = model::acidbase::Probe::PHMeter) {
         controlsOf(*window).ions1->setCurrentIndex(ethanoicPosition);
         type(0, QStringLiteral("0,1"));
-        window->state().Text1_LostFocus(0);
+        window->setUp().Text1_LostFocus(0);
         controlsOf(*window).Combo1->setCurrentIndex(4);
         acidBaseOf(*window).titrantBox->setText(QStringLiteral("0,1"));
         acidBaseOf(*window).titrantBox_LostFocus();

@@ -152,7 +152,7 @@ TEST_F(KeyboardTest, FromStartUpToTheColourChangeAndBackToZero) {
 
 TEST_F(KeyboardTest, TheTapHeldFromTheKeyboardValidatesAnEditedBoxAndKeepsTheFocus) {
     controlsOf(*window).ions1->setCurrentIndex(8); // sulfate de fer II: no reagent to add
-    window->state().Command3_Click();              // to the bench
+    window->setUp().Command3_Click();              // to the bench
     controlsOf(*window).Text1[1]->setFocus(Qt::TabFocusReason);
     type(1, "0,02");
     type(5, "3,0");
@@ -194,7 +194,7 @@ TEST_F(KeyboardTest, NothingCoveredOrHiddenTakesTheFocus) {
         controlsOf(*window).ions1->setCurrentIndex(row.species);
         if (controlsOf(*window).Picture4->isHidden() == row.panel) {
             script.answers = {ui::Answer::Ok}; // a reagent short, if it is
-            window->state().Command3_Click();
+            window->setUp().Command3_Click();
             script.asked.clear();
             script.answers.clear();
         }
@@ -327,7 +327,7 @@ TEST_F(KeyboardTest, SituationsAreRadioButtonsAndTheGraphSaysItsColumns) {
 
 TEST_F(KeyboardTest, TheEmptyBuretteIsSaidOnceAndTheTapShowsItsFocus) {
     controlsOf(*window).ions1->setCurrentIndex(8);
-    window->state().Command3_Click();
+    window->setUp().Command3_Click();
     // The tap's picture with a dotted mark around it while it has the focus, as before without.
     auto blackBorder = [](const QImage& shot) {
         int count = 0;

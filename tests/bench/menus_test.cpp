@@ -62,9 +62,9 @@ TEST_F(BenchTest, ExercisesMenuPopsUpUnderItsButtonAndRunsTheEntryChosen) {
 }
 
 TEST_F(BenchTest, CopyMenuPutsTheBenchOrTheGraphOnTheClipboard) {
-    window->state().Command3_Click();  // the panel, as at start-up
+    window->setUp().Command3_Click();  // the panel, as at start-up
     script.answers = {ui::Answer::Ok}; // no diiode added to the ascorbic acid: the warning
-    window->state().Command3_Click();
+    window->setUp().Command3_Click();
     script.menuChoices = {QStringLiteral("coptop")};
     window->shell().Command4_Click();
     ASSERT_EQ(script.menus.size(), 1u);
@@ -90,15 +90,15 @@ TEST_F(BenchTest, TintSliderDarkensTheFlaskOnceItsValueIsSet) {
     controlsOf(*window).ions1->setCurrentIndex(1);
     controlsOf(*window).Combo1->setCurrentIndex(4); // 10 mL
     type(0, "0,01");
-    window->state().Text1_LostFocus(0);
+    window->setUp().Text1_LostFocus(0);
     type(1, "0,005");
-    window->state().Text1_LostFocus(1);
+    window->setUp().Text1_LostFocus(1);
     type(5, "10"); // equivalence at 8 mL
-    window->state().Text1_LostFocus(5);
+    window->setUp().Text1_LostFocus(5);
     const int x = window->chain().flaskX() + 33, y = 455;
     const auto flask = [&] { return controlsOf(*window).picburette->picture().pixel(x, y); };
     // The permanganate poured past the equivalence, in the 20 mL of the flask.
-    const double c = window->state().presentAmounts()[model::Entry::MnO4] / 20.0;
+    const double c = window->setUp().presentAmounts()[model::Entry::MnO4] / 20.0;
     ASSERT_GT(c, 0);
     const auto expected = [c](int h) {
         const model::Rgb rgb = model::tintColour(model::Tint::Permanganate, c, h);

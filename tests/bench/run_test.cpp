@@ -201,9 +201,9 @@ TEST_F(BenchTest, ReadOutIsExposedToScreenReaders) {
 } // namespace
 
 TEST_F(BenchTest, EveryBenchControlTakesTheClicksOnItsMiddle) {
-    window->state().Command3_Click();  // the panel, as at start-up
+    window->setUp().Command3_Click();  // the panel, as at start-up
     script.answers = {ui::Answer::Ok}; // no diiode added to the ascorbic acid: the warning
-    window->state().Command3_Click();  // then the bench
+    window->setUp().Command3_Click();  // then the bench
     ASSERT_TRUE(controlsOf(*window).Picture4->isHidden());
     const struct {
         const char* name;

@@ -123,9 +123,9 @@ protected:
                                31, exercise.toStdString()),
             files::RecordStatus::Ok);
         window->shell().Form_Activate();
-        EXPECT_TRUE(window->state().exerciseSecret());
-        window->state().Command3_Click(); // the panel
-        window->state().Command3_Click(); // the bench
+        EXPECT_TRUE(window->setUp().exerciseSecret());
+        window->setUp().Command3_Click(); // the panel
+        window->setUp().Command3_Click(); // the bench
         for (int k = 0; k < ticks; ++k)
             window->run().Image3_Click();
 
@@ -171,14 +171,14 @@ TEST_F(SecrecyWalk, NothingShownDependsOnTheAmountToFind) {
             QTemporaryDir program;
             install(program, exercise, 1);
             const Seen first = look(exercise, ticks);
-            const double firstSample = window->state().sampleConcentration();
-            const model::PresentAmounts firstAmounts = window->state().presentAmounts();
+            const double firstSample = window->setUp().sampleConcentration();
+            const model::PresentAmounts firstAmounts = window->setUp().presentAmounts();
             install(program, exercise, 0.9f);
             const Seen second = look(exercise, ticks);
             // The two benches do differ: the model works with each one's own amount.
-            EXPECT_NE(firstSample, window->state().sampleConcentration());
+            EXPECT_NE(firstSample, window->setUp().sampleConcentration());
             if (acidBaseOf(*window).titration() < 0) {
-                EXPECT_NE(firstAmounts, window->state().presentAmounts());
+                EXPECT_NE(firstAmounts, window->setUp().presentAmounts());
             }
 
             EXPECT_EQ(first.boxText, QString());

@@ -92,7 +92,7 @@ TEST_F(BenchTest, StartUpLeavesTheDefaults) {
     EXPECT_EQ(window->situationBench().situations().table.current, 0);
     EXPECT_EQ(window->situationBench().situations().table.texts[9][3], "10");
     EXPECT_EQ(window->chain().currentTab(), 1);
-    EXPECT_GT(window->state().scaleMax(), 0.0f); // the activation has built the graph
+    EXPECT_GT(window->setUp().scaleMax(), 0.0f); // the activation has built the graph
     EXPECT_EQ(controlsOf(*window).Timer1.interval(), 10);
     EXPECT_EQ(controlsOf(*window).Timer2.interval(), 60);
     EXPECT_EQ(controlsOf(*window).Timer1.timerType(), Qt::PreciseTimer);
@@ -327,7 +327,7 @@ TEST_F(BenchTest, StartShowsTheWindowReadyInThePreparingState) {
     EXPECT_FALSE(controlsOf(w).Picture4->isHidden());
     EXPECT_EQ(controlsOf(w).Command3->text(), "Simuler le titrage");
     EXPECT_EQ(controlsOf(w).Text1[5]->text(), "0");
-    EXPECT_GT(w.state().scaleMax(), 0.0f);
+    EXPECT_GT(w.setUp().scaleMax(), 0.0f);
     w.hide();
 }
 

@@ -34,7 +34,7 @@ protected:
     void ironOnTheBench() {
         controlsOf(*window).ions1->setCurrentIndex(8);
         controlsOf(*window).Combo1->setCurrentIndex(4);
-        window->state().Command3_Click();
+        window->setUp().Command3_Click();
         ASSERT_TRUE(controlsOf(*window).Picture4->isHidden());
     }
     QWidget* focus() const { return QApplication::focusWidget(); }
@@ -171,8 +171,8 @@ TEST_F(SpeechTest, TheSituationsAreOneStopNamedByWhatTheyHold) {
     window->situationBench().situations().table.texts[2][0] = "0,0125";
     window->situationBench().situations().table.choices[2][1] = 2; // diiode
     controlsOf(*window).ions1->setCurrentIndex(8);                 // no reagent to be short of
-    window->state().Command3_Click();                              // to the bench
-    window->state().Option2_Click(0);
+    window->setUp().Command3_Click();                              // to the bench
+    window->setUp().Option2_Click(0);
     controlsOf(*window).Option2[0]->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(controlsOf(*window).Option2[2]->accessibleName(),
               "Situation 3\u00a0: diiode, 0,0125 mol/L");
@@ -303,7 +303,7 @@ TEST_F(SpeechTest, TheBeakerAndTheBuretteAreReachedWithTabAndTheArrows) {
     // not reached.
     QTest::keyClick(controlsOf(*window).picburette, Qt::Key_Tab);
     EXPECT_EQ(focus(), controlsOf(*window).Text1[1]);
-    window->state().Command3_Click();
+    window->setUp().Command3_Click();
     EXPECT_EQ(controlsOf(*window).picburette->focusPolicy(), Qt::NoFocus);
 }
 

@@ -91,7 +91,7 @@ TEST_F(BenchTest, ValidationRoundsClampsAndEmptiesTheBurette) {
         SCOPED_TRACE(row.name);
         type(5, "12,3");
         type(row.index, QString::fromUtf8(row.typed));
-        window->state().Text1_LostFocus(row.index);
+        window->setUp().Text1_LostFocus(row.index);
         EXPECT_EQ(text(row.index), QString::fromUtf8(row.expected));
         EXPECT_EQ(text(5), "0,0");
         EXPECT_EQ(controlsOf(*window).Labelvol->text(), "0,0 mL");
@@ -102,7 +102,7 @@ TEST_F(BenchTest, ValidationRoundsClampsAndEmptiesTheBurette) {
 TEST_F(BenchTest, PouredVolumeOverTheCapacityIsCorrectedWithAMessage) {
     type(5, "30");
     script.answers = {ui::Answer::Ok};
-    window->state().Text1_LostFocus(5);
+    window->setUp().Text1_LostFocus(5);
     EXPECT_EQ(text(5), "25");
     EXPECT_EQ(controlsOf(*window).Labelvol->text(), "25 mL");
     ASSERT_EQ(script.asked.size(), 1u);
@@ -112,7 +112,7 @@ TEST_F(BenchTest, PouredVolumeOverTheCapacityIsCorrectedWithAMessage) {
     EXPECT_EQ(script.asked[0].buttons, ui::Buttons::Ok);
 
     type(5, "-4");
-    window->state().Text1_LostFocus(5);
+    window->setUp().Text1_LostFocus(5);
     EXPECT_EQ(text(5), "0");
     EXPECT_EQ(script.asked.size(), 1u);
 }
@@ -135,13 +135,13 @@ TEST_F(BenchTest, IodideVolumeIsCutSoThatTheBeakerHoldsAtMost25mL) {
     controlsOf(*window).ions1->setCurrentIndex(4);
     controlsOf(*window).Combo1->setCurrentIndex(5); // 20 mL
     type(3, "10");
-    window->state().Text1_LostFocus(3);
+    window->setUp().Text1_LostFocus(3);
     EXPECT_EQ(text(3), "5");
 
     // A sample volume that would overflow with the iodide goes back to "0".
     controlsOf(*window).Combo1->setCurrentIndex(0);
     type(3, "10");
-    window->state().Text1_LostFocus(3);
+    window->setUp().Text1_LostFocus(3);
     controlsOf(*window).Combo1->setCurrentIndex(5);
     EXPECT_EQ(controlsOf(*window).Combo1->currentIndex(), 0);
     controlsOf(*window).Combo1->setCurrentIndex(4); // 10 mL: 20 in all
@@ -198,7 +198,7 @@ TEST_F(BenchTest, StartingTheSimulationWarnsAboutAnInsufficientReagent) {
         type(3, row.iodide);
         controlsOf(*window).Picture4->show();
         if (*row.warning != 0) script.answers = {ui::Answer::Ok};
-        window->state().Command3_Click();
+        window->setUp().Command3_Click();
         if (*row.warning == 0) {
             EXPECT_TRUE(script.asked.empty());
         } else {
@@ -220,13 +220,13 @@ TEST_F(BenchTest, CancelOnTheWarningKeepsThePanelOpen) {
     ASSERT_FALSE(controlsOf(*window).Picture4->isHidden());
     EXPECT_EQ(controlsOf(*window).Command3->text(), "Simuler le titrage");
     script.answers = {ui::Answer::Cancel};
-    window->state().Command3_Click();
+    window->setUp().Command3_Click();
     EXPECT_EQ(script.asked.size(), 1u);
     EXPECT_FALSE(controlsOf(*window).Picture4->isHidden());
     EXPECT_EQ(controlsOf(*window).Command3->text(), "Simuler le titrage");
     // OK on the next try starts the simulation.
     script.answers = {ui::Answer::Ok};
-    window->state().Command3_Click();
+    window->setUp().Command3_Click();
     EXPECT_TRUE(controlsOf(*window).Picture4->isHidden());
     EXPECT_EQ(controlsOf(*window).Command3->text(), QString("Définir la\nsolution titrée"));
 }
@@ -293,8 +293,8 @@ TEST_F(BenchTest, RandomConcentrationHasThreeDigitsWithinItsBounds) {
         EXPECT_FLOAT_EQ(bench::randomConcentration(row.r), row.expected) << row.r;
 
     for (int i = 0; i < 20; ++i) {
-        window->state().Label1_Click();
-        window->state().Command5_Click();
+        window->setUp().Label1_Click();
+        window->setUp().Command5_Click();
         const float c = numbers::parseBenchNumber(text(0).toStdString());
         EXPECT_GE(c, 0.001f);
         EXPECT_LE(c, 0.00999f);
@@ -305,7 +305,7 @@ TEST_F(BenchTest, RandomConcentrationHasThreeDigitsWithinItsBounds) {
 
 TEST_F(BenchTest, RandomConcentrationIsHiddenUntilRevealed) {
     openPanel();
-    window->state().Command5_Click();
+    window->setUp().Command5_Click();
     EXPECT_TRUE(controlsOf(*window).masquer->isChecked());
     EXPECT_FALSE(controlsOf(*window).masquer->isEnabled());
     EXPECT_TRUE(controlsOf(*window).Text1[0]->isHidden());
@@ -314,7 +314,7 @@ TEST_F(BenchTest, RandomConcentrationIsHiddenUntilRevealed) {
     EXPECT_EQ(controlsOf(*window).Label1->pos(),
               controlsOf(*window).Text1[0]->pos() - QPoint(0, 2));
 
-    window->state().Label1_Click();
+    window->setUp().Label1_Click();
     EXPECT_FALSE(controlsOf(*window).masquer->isChecked());
     EXPECT_TRUE(controlsOf(*window).masquer->isEnabled());
     EXPECT_FALSE(controlsOf(*window).Text1[0]->isHidden());
@@ -327,12 +327,12 @@ TEST_F(BenchTest, RandomConcentrationsFollowOneSequence) {
     // second go on along the sequence instead of starting it again.
     auto twoDraws = [this] {
         std::pair<QString, QString> drawn;
-        window->state().Command5_Click();
+        window->setUp().Command5_Click();
         drawn.first = text(0);
-        window->state().Label1_Click();
-        window->state().Command5_Click();
+        window->setUp().Label1_Click();
+        window->setUp().Command5_Click();
         drawn.second = text(0);
-        window->state().Label1_Click();
+        window->setUp().Label1_Click();
         return drawn;
     };
     bench::seedRandomConcentration(42);
@@ -359,23 +359,23 @@ TEST_F(BenchTest, AnExerciseHidesTheConcentrationAsTheDieDoes) {
             controlsOf(*window).Text1[0]->isHidden(), controlsOf(*window).Label1->isHidden(),
             controlsOf(*window).Command5->isHidden()};
     };
-    window->state().Command5_Click();
+    window->setUp().Command5_Click();
     const auto byTheDie = state();
-    window->state().Label1_Click();
+    window->setUp().Label1_Click();
     const auto revealed = state();
 
     type(0, "0,0125");
-    window->state().Text1_LostFocus(0);
-    window->state().hideSampleConcentration();
+    window->setUp().Text1_LostFocus(0);
+    window->setUp().hideSampleConcentration();
     EXPECT_EQ(state(), byTheDie);
     EXPECT_EQ(text(0), "0,0125") << "kept, not drawn again";
-    window->state().revealSampleConcentration();
+    window->setUp().revealSampleConcentration();
     EXPECT_EQ(state(), revealed);
     EXPECT_FALSE(controlsOf(*window).Text1[0]->isHidden());
 
     // Already hidden by the box, the exercise locks it.
     controlsOf(*window).masquer->setChecked(true);
-    window->state().hideSampleConcentration();
+    window->setUp().hideSampleConcentration();
     EXPECT_EQ(state(), byTheDie);
 }
 

@@ -34,15 +34,15 @@ TEST_F(BenchTest, TheStudentsConcentrationIsTitratedAndShownByNothing) {
     openPanel();
     controlsOf(*window).ions1->setCurrentIndex(6);
     type(0, QStringLiteral("0,0123"));
-    window->state().Text1_LostFocus(0);
+    window->setUp().Text1_LostFocus(0);
     controlsOf(*window).Option2[3]->setChecked(true);
     controlsOf(*window).Option2[0]->setChecked(true);
 
-    window->state().sealSample(0.0117);
-    EXPECT_TRUE(window->state().sampleSealed());
-    EXPECT_DOUBLE_EQ(window->state().benchInputs().sampleConcentration, float(0.0117));
-    EXPECT_DOUBLE_EQ(window->state().sampleConcentration(), 0.0117);
-    EXPECT_TRUE(window->state().exerciseSecret());
+    window->setUp().sealSample(0.0117);
+    EXPECT_TRUE(window->setUp().sampleSealed());
+    EXPECT_DOUBLE_EQ(window->setUp().benchInputs().sampleConcentration, float(0.0117));
+    EXPECT_DOUBLE_EQ(window->setUp().sampleConcentration(), 0.0117);
+    EXPECT_TRUE(window->setUp().exerciseSecret());
     EXPECT_TRUE(controlsOf(*window).Text1[0]->text().isEmpty());
     EXPECT_TRUE(controlsOf(*window).masquer->isChecked());
     EXPECT_FALSE(controlsOf(*window).masquer->isEnabled());
@@ -52,24 +52,24 @@ TEST_F(BenchTest, TheStudentsConcentrationIsTitratedAndShownByNothing) {
     EXPECT_FALSE(controlsOf(*window).Label1->isEnabled());
     EXPECT_EQ(controlsOf(*window).Label1->accessibleName(),
               QStringLiteral("Concentration de la solution titrée inconnue"));
-    window->state().Label1_Click();
-    window->state().revealSampleConcentration();
-    EXPECT_TRUE(window->state().exerciseSecret());
+    window->setUp().Label1_Click();
+    window->setUp().revealSampleConcentration();
+    EXPECT_TRUE(window->setUp().exerciseSecret());
     EXPECT_TRUE(controlsOf(*window).Text1[0]->text().isEmpty());
     // Validating the hidden box keeps the word (a validation would make it a number).
-    window->state().Text1_LostFocus(0);
+    window->setUp().Text1_LostFocus(0);
     EXPECT_EQ(text(0), QStringLiteral("inconnue"));
     // Every situation holds the word, the one on the bench included once copied back.
     controlsOf(*window).Option2[3]->setChecked(true);
-    EXPECT_DOUBLE_EQ(window->state().benchInputs().sampleConcentration, float(0.0117));
-    const files::SituationTable& table = window->state().benchSituations();
+    EXPECT_DOUBLE_EQ(window->setUp().benchInputs().sampleConcentration, float(0.0117));
+    const files::SituationTable& table = window->setUp().benchSituations();
     for (int s = 0; s < files::situationCount; ++s)
         EXPECT_EQ(table.texts[s][0], "inconnue") << s;
 
     // The readings of u(c2): c1 as typed, not its single-precision tail.
     type(1, QStringLiteral("0,02"));
-    window->state().Text1_LostFocus(1);
-    const exercises::BenchReadings readings = window->state().benchReadings();
+    window->setUp().Text1_LostFocus(1);
+    const exercises::BenchReadings readings = window->setUp().benchReadings();
     EXPECT_EQ(readings.numbers,
               grading::titrationNumbers(controlsOf(*window).ions1->currentIndex()));
     EXPECT_EQ(readings.titrantConcentration, 0.02);
@@ -82,7 +82,7 @@ TEST_F(BenchTest, TheStudentsConcentrationIsTitratedAndShownByNothing) {
     // shown and unlocked.
     controlsOf(*window).ions1->setCurrentIndex(5);
     emit controlsOf(*window).ions1->activated(5);
-    EXPECT_FALSE(window->state().sampleSealed());
+    EXPECT_FALSE(window->setUp().sampleSealed());
     EXPECT_EQ(controlsOf(*window).Text1[0]->text(), QStringLiteral("0,01"));
     EXPECT_FALSE(controlsOf(*window).masquer->isChecked());
     EXPECT_TRUE(controlsOf(*window).masquer->isEnabled());
@@ -95,7 +95,7 @@ TEST_F(BenchTest, TheStudentsConcentrationIsTitratedAndShownByNothing) {
 
 TEST_F(BenchTest, AConfigurationWithAValueOpenedDuringTheExerciseStaysHidden) {
     window->exerciseArea().exercise().work = exercises::StudentWork{};
-    window->state().sealSample(0.0117);
+    window->setUp().sealSample(0.0117);
     // The student's configuration, or another: a real value goes on the bench hidden.
     files::SituationTable other;
     other.texts[0][0] = "0,02";
@@ -103,14 +103,14 @@ TEST_F(BenchTest, AConfigurationWithAValueOpenedDuringTheExerciseStaysHidden) {
     window->situationBench().situations().table.current = -1;
     window->shell().clearSituationButtons(); // as a load does
     window->shell().selectSituation(0);
-    EXPECT_DOUBLE_EQ(window->state().benchInputs().sampleConcentration, float(0.02));
+    EXPECT_DOUBLE_EQ(window->setUp().benchInputs().sampleConcentration, float(0.02));
     EXPECT_TRUE(controlsOf(*window).Text1[0]->text().isEmpty());
     // The word brings the student's value back.
     window->situationBench().situations().table.texts[0][0] = std::string(files::unknownSampleText);
     window->situationBench().situations().table.current = -1;
     window->shell().clearSituationButtons(); // as a load does
     window->shell().selectSituation(0);
-    EXPECT_DOUBLE_EQ(window->state().benchInputs().sampleConcentration, float(0.0117));
+    EXPECT_DOUBLE_EQ(window->setUp().benchInputs().sampleConcentration, float(0.0117));
 }
 
 TEST_F(BenchTest, TheSecretReachesTheAcidBaseFlaskAndOutlivesTheExercise) {
@@ -119,39 +119,39 @@ TEST_F(BenchTest, TheSecretReachesTheAcidBaseFlaskAndOutlivesTheExercise) {
     const QString clear = window->speech().meterReading(); // c2 = 0,1 mol/L typed
     window->exerciseArea().exercise().work = exercises::StudentWork{};
     // The exercise's own value, sealed: the flask holds it, no text does.
-    window->state().sealSample(std::nullopt);
+    window->setUp().sealSample(std::nullopt);
     EXPECT_EQ(acidBaseOf(*window).setup().preparation.sampleConcentration, 0.1);
     EXPECT_EQ(window->speech().meterReading(), clear);
     EXPECT_EQ(text(0), QStringLiteral("inconnue"));
-    EXPECT_EQ(window->state().exerciseSituations().texts[0][0], "0,1"); // the exercise saved again
-    EXPECT_EQ(window->state().benchSituations().texts[0][0], "inconnue"); // a configuration saved
+    EXPECT_EQ(window->setUp().exerciseSituations().texts[0][0], "0,1"); // the exercise saved again
+    EXPECT_EQ(window->setUp().benchSituations().texts[0][0], "inconnue"); // a configuration saved
     // A student's own value takes its place, read by the acid-base bench as by the redox one.
-    window->state().sealSample(0.08);
+    window->setUp().sealSample(0.08);
     EXPECT_EQ(acidBaseOf(*window).setup().preparation.sampleConcentration, 0.08);
     EXPECT_NE(window->speech().meterReading(), clear);
-    EXPECT_EQ(window->state().exerciseSituations().texts[0][0], "inconnue");
+    EXPECT_EQ(window->setUp().exerciseSituations().texts[0][0], "inconnue");
 
     // Closed, the exercise leaves its secret: nothing shows it, not even another species.
     window->exerciseArea().exercise().work.reset();
-    window->state().Label1_Click();
-    EXPECT_TRUE(window->state().exerciseSecret());
+    window->setUp().Label1_Click();
+    EXPECT_TRUE(window->setUp().exerciseSecret());
     EXPECT_FALSE(controlsOf(*window).Label1->isEnabled());
     controlsOf(*window).Option2[1]->setChecked(true);
     controlsOf(*window).Option2[0]->setChecked(true);
     EXPECT_EQ(acidBaseOf(*window).setup().preparation.sampleConcentration, 0.08);
     // The student defines a new solution: the start value, shown, in every situation.
     emit controlsOf(*window).ions1->activated(controlsOf(*window).ions1->currentIndex());
-    EXPECT_FALSE(window->state().exerciseSecret());
+    EXPECT_FALSE(window->setUp().exerciseSecret());
     EXPECT_EQ(controlsOf(*window).Text1[0]->text(), QStringLiteral("0,01"));
     EXPECT_EQ(window->situationBench().situations().table.texts[1][0], "0,01");
 
     // A correction that gives the value away puts the exercise's own text back.
     type(0, QStringLiteral("0,0214"));
-    window->state().Text1_LostFocus(0);
+    window->setUp().Text1_LostFocus(0);
     window->exerciseArea().exercise().work = exercises::StudentWork{};
-    window->state().sealSample(std::nullopt);
-    window->state().revealSampleConcentration();
-    EXPECT_FALSE(window->state().sampleSealed());
+    window->setUp().sealSample(std::nullopt);
+    window->setUp().revealSampleConcentration();
+    EXPECT_FALSE(window->setUp().sampleSealed());
     EXPECT_EQ(controlsOf(*window).Text1[0]->text(), QStringLiteral("0,0214"));
 }
 
@@ -163,7 +163,7 @@ TEST_F(BenchTest, EachStudentTitratesTheirOwnUnknownInBothFamilies) {
     // The pH meter, or the tint of the flask as the colour law takes it.
     const auto firstReading = [this](bool acidBase) {
         if (acidBase) return window->speech().meterReading();
-        const auto tint = model::beakerTint(window->state().presentAmounts(), 10, false);
+        const auto tint = model::beakerTint(window->setUp().presentAmounts(), 10, false);
         return tint ? QString::number(tint->concentration, 'g', 6) : QString();
     };
     openPanel();
@@ -177,7 +177,7 @@ TEST_F(BenchTest, EachStudentTitratesTheirOwnUnknownInBothFamilies) {
             controlsOf(*window).Combo1->setCurrentIndex(4);
         }
         type(1, QStringLiteral("0,01"));
-        window->state().Text1_LostFocus(1);
+        window->setUp().Text1_LostFocus(1);
         if (acidBase) acidBaseOf(*window).titrantBox->setText(QStringLiteral("0,01"));
         std::set<QString> firstReadings;
         for (const char* name : {"Dupont Marie", "Alice Martin"}) {
@@ -185,7 +185,7 @@ TEST_F(BenchTest, EachStudentTitratesTheirOwnUnknownInBothFamilies) {
             const double own = *grading::drawConcentration(unknown, name).value;
             // The first reading of the same value typed.
             type(0, QString::fromStdString(numbers::formatGeneral(own)));
-            window->state().Text1_LostFocus(0);
+            window->setUp().Text1_LostFocus(0);
             const QString typed = firstReading(acidBase);
             exercises::StudentWork work;
             work.name = QString::fromUtf8(name);
@@ -229,7 +229,7 @@ TEST_F(BenchTest, TheCheckAndTheFormatsUnderTheExerciseText) {
     EXPECT_TRUE(controlsOf(*window).checkResult->isHidden());
     EXPECT_TRUE(controlsOf(*window).formatBar->isHidden()); // the information text
     const QRect text = window->exerciseArea().supertext()->geometry();
-    window->state().setResultCheckOffered(true);
+    window->setUp().setResultCheckOffered(true);
     EXPECT_FALSE(controlsOf(*window).checkResult->isHidden());
     EXPECT_GE(controlsOf(*window).checkResult->y(), text.bottom());
     EXPECT_LE(controlsOf(*window).checkResult->geometry().right(), text.right());
@@ -258,7 +258,7 @@ TEST_F(BenchTest, TheCheckAndTheFormatsUnderTheExerciseText) {
         EXPECT_EQ(next, expected[i]) << i;
     }
     EXPECT_EQ(controlsOf(*window).checkResult->text(), QStringLiteral("&Vérifier mon résultat…"));
-    window->state().setResultCheckOffered(false);
+    window->setUp().setResultCheckOffered(false);
     EXPECT_TRUE(controlsOf(*window).checkResult->isHidden());
 }
 

@@ -180,7 +180,7 @@ TEST_F(TeachingTexts, TheGettingStartedAcidBaseStepsReadWhatTheTextGives) {
               controlsOf(*window).ions1->findText(QStringLiteral("Titrages acido-basiques")));
     controlsOf(*window).ions1->setCurrentIndex(ethanoic);
     controlsOf(*window).Text1[0]->setText(QStringLiteral("0,1"));
-    window->state().Text1_LostFocus(0);
+    window->setUp().Text1_LostFocus(0);
     controlsOf(*window).Combo1->setCurrentIndex(
         controlsOf(*window).Combo1->findText(QStringLiteral("10 mL")));
     // "la concentration c1 [...] (taper 0,1), le volume d'eau distillée ajoutée (laisser 0),
@@ -238,7 +238,7 @@ TEST_F(TeachingTexts, TheButtonsDoWhatTheTextsSay) {
     EXPECT_FALSE(window->run().tapOpen());
     EXPECT_FLOAT_EQ(poured(), 3.0f) << "not a reset";
     controlsOf(*window).Text1[1]->setText("0,021");
-    window->state().Text1_LostFocus(1);
+    window->setUp().Text1_LostFocus(1);
     EXPECT_EQ(poured(), 0.0f);
 }
 
@@ -263,11 +263,11 @@ TEST_F(TeachingTexts, ShippedExercisesNeverShowTheirConcentrationBeforeTheCorrec
             exercises::OpenResult::Opened);
         EXPECT_TRUE(secret());
         EXPECT_EQ(text(0), QStringLiteral("inconnue"));
-        const double hidden = window->state().sampleConcentration();
+        const double hidden = window->setUp().sampleConcentration();
         exercises::showCorrection(window->exerciseArea());
         EXPECT_FALSE(controlsOf(*window).Text1[0]->isHidden());
         EXPECT_TRUE(controlsOf(*window).masquer->isEnabled());
-        EXPECT_EQ(window->state().sampleConcentration(), hidden);
+        EXPECT_EQ(window->setUp().sampleConcentration(), hidden);
         EXPECT_EQ(numbers::parseBenchDouble(controlsOf(*window).Text1[0]->text().toStdString()),
                   hidden);
     }
@@ -283,8 +283,8 @@ TEST_F(TeachingTexts, ShippedExercisesNeverShowTheirConcentrationBeforeTheCorrec
     window->shell().Form_Activate();
     EXPECT_EQ(tempRecord(31), "");
     EXPECT_EQ(text(0), QStringLiteral("inconnue"));
-    EXPECT_EQ(window->state().sampleConcentration(), 0.05);
-    window->state().Command3_Click();
+    EXPECT_EQ(window->setUp().sampleConcentration(), 0.05);
+    window->setUp().Command3_Click();
     EXPECT_FALSE(controlsOf(*window).Picture4->isHidden());
     EXPECT_TRUE(secret());
 }

@@ -88,7 +88,7 @@ TEST_F(BenchTest, EveryWindowNamesEveryControlTabReachesWithARoleThatActs) {
     window->start(); // the panel, as at start-up
     expectNamedAndActing(window.get());
     script.answers = {ui::Answer::Ok}; // no diiode added to the ascorbic acid
-    window->state().Command3_Click();
+    window->setUp().Command3_Click();
     expectNamedAndActing(window.get()); // the bench
 
     calculator::Machine machine(window.get());

@@ -82,7 +82,7 @@ protected:
     }
     void pour(const char* volume) {
         type(5, volume);
-        window->state().Text1_LostFocus(5);
+        window->setUp().Text1_LostFocus(5);
     }
     void showCourbes() {
         controlsOf(*window).Onglets->setFocus(Qt::TabFocusReason);

@@ -156,15 +156,15 @@ TEST(StudentSession, NoFileWrittenAndNothingShownHoldsAStudentsConcentration) {
     printing::programPrinter().setOutputFormat(QPrinter::PdfFormat);
     auto window = std::make_unique<bench::FeuilleP>();
     window->shell().Form_Activate();
-    window->state().Command3_Click();               // the preparation panel, as at start-up
+    window->setUp().Command3_Click();               // the preparation panel, as at start-up
     controlsOf(*window).ions1->setCurrentIndex(6);  // hydrogen peroxide, titrated by permanganate
     controlsOf(*window).Combo1->setCurrentIndex(4); // 10 mL
     controlsOf(*window).Text1[1]->setText(QStringLiteral("0,02"));
-    window->state().Text1_LostFocus(1);
+    window->setUp().Text1_LostFocus(1);
     // The teacher tries the titration with a value of the range: it may reach no file.
     controlsOf(*window).Text1[0]->setText(QStringLiteral("0,0107"));
-    window->state().Text1_LostFocus(0);
-    window->state().Command3_Click();
+    window->setUp().Text1_LostFocus(0);
+    window->setUp().Command3_Click();
 
     // What the windows opened through the modal seam do.
     QString studentName;
@@ -226,7 +226,7 @@ TEST(StudentSession, NoFileWrittenAndNothingShownHoldsAStudentsConcentration) {
     window->exerciseArea().supertext()->setPlainText(
         QStringLiteral("Correction : c2 = 5 c1 VE / (2 V2)."));
     controlsOf(*window).Text1[5]->setText(QStringLiteral("10,7"));
-    window->state().Text1_LostFocus(5);
+    window->setUp().Text1_LostFocus(5);
     script.menuChoices = {QStringLiteral("modifexo")};
     script.answers = {ui::Answer::Ok}; // the exercise file replaced
     window->shell().btexo_Click();
@@ -245,15 +245,15 @@ TEST(StudentSession, NoFileWrittenAndNothingShownHoldsAStudentsConcentration) {
         studentName = name;
         script.menuChoices = {QStringLiteral("openexo")};
         window->shell().btexo_Click();
-        return window->state().sampleConcentration();
+        return window->setUp().sampleConcentration();
     };
     EXPECT_EQ(openAs(QStringLiteral("Léa Martin")), lea);
     EXPECT_GE(lea, classRange.lowest);
     EXPECT_LE(lea, classRange.highest);
-    EXPECT_TRUE(window->state().exerciseSecret());
+    EXPECT_TRUE(window->setUp().exerciseSecret());
     EXPECT_FALSE(controlsOf(*window).checkResult->isHidden());
     controlsOf(*window).Text1[5]->setText(QStringLiteral("11,5"));
-    window->state().Text1_LostFocus(5);
+    window->setUp().Text1_LostFocus(5);
     window->run().Image1_Click(); // a drop
     for (int tick = 0; tick < 8; ++tick)
         window->run().Timer2_Timer();
@@ -282,8 +282,8 @@ TEST(StudentSession, NoFileWrittenAndNothingShownHoldsAStudentsConcentration) {
     window->shell().btexo_Click();
     EXPECT_TRUE(
         window->exerciseArea().supertext()->toPlainText().startsWith(QStringLiteral("Correction")));
-    EXPECT_TRUE(window->state().exerciseSecret());
-    EXPECT_EQ(window->state().sampleConcentration(), lea);
+    EXPECT_TRUE(window->setUp().exerciseSecret());
+    EXPECT_EQ(window->setUp().sampleConcentration(), lea);
     expectNone(QStringLiteral("the screen with the correction"), shownTexts(), formsOf(lea));
 
     // The report as a PDF, with the points; the configuration, the table and the text saved.
@@ -305,8 +305,8 @@ TEST(StudentSession, NoFileWrittenAndNothingShownHoldsAStudentsConcentration) {
     script.menuChoices = {QStringLiteral("Closexo")};
     window->shell().btexo_Click();
     // Closed, the exercise leaves the value sealed and hidden until a new solution.
-    EXPECT_TRUE(window->state().sampleSealed());
-    EXPECT_TRUE(window->state().exerciseSecret());
+    EXPECT_TRUE(window->setUp().sampleSealed());
+    EXPECT_TRUE(window->setUp().exerciseSecret());
     expectNone(QStringLiteral("the screen, the exercise closed"), shownTexts(), formsOf(lea));
 
     // ---- Another student, then the first one again in capitals.
@@ -395,23 +395,23 @@ TEST(StudentSession, AShippedExercisesSecretOutlivesItsClosing) {
         ASSERT_EQ(exercises::openExercise(window->exerciseArea(), program + "/" + name, true,
                                           window.get()),
                   exercises::OpenResult::Opened);
-        EXPECT_EQ(window->state().sampleConcentration(), value) << name.toStdString();
+        EXPECT_EQ(window->setUp().sampleConcentration(), value) << name.toStdString();
         exercises::closeExercise(window->exerciseArea());
         // What a student may try: the reveal label, the situations, the panel, activation.
-        window->state().Label1_Click();
+        window->setUp().Label1_Click();
         controlsOf(*window).Option2[1]->setChecked(true);
         controlsOf(*window).Option2[0]->setChecked(true);
-        window->state().Command3_Click();
-        window->state().Text1_LostFocus(0);
-        window->state().Command3_Click();
+        window->setUp().Command3_Click();
+        window->setUp().Text1_LostFocus(0);
+        window->setUp().Command3_Click();
         window->shell().Form_Activate();
-        EXPECT_EQ(window->state().sampleConcentration(), value) << name.toStdString();
+        EXPECT_EQ(window->setUp().sampleConcentration(), value) << name.toStdString();
         window->shell().Command11_Click();
         QString all = shownTexts() + window->speech().sceneSummary() +
                       QString::fromStdString(contentOf(saved.toStdString()));
         for (const QString& line : window->chain().reportFacts().setUp)
             all += line + QLatin1Char('\n');
-        if (window->state().titration().family == model::Family::AcidBase)
+        if (window->setUp().titration().family == model::Family::AcidBase)
             all += QString::fromStdString(window->chain().tableText(";", "\n"));
         for (const QString& form : forms) {
             const QRegularExpression alone(QStringLiteral("(?<![0-9])") +
