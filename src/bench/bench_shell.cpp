@@ -162,4 +162,18 @@ void BenchShell::selectSituation(int index) {
     c_.Option2[index]->setChecked(true); // raises the switch unless already selected
 }
 
+void BenchShell::activationChanged(bool active) {
+    // The window is activated when it becomes active the first time or coming back from
+    // another window of the program, not when the user comes back from another program.
+    if (active) {
+        if (lostToOwnWindow_) Form_Activate();
+    } else {
+        lostToOwnWindow_ = QApplication::activeWindow() != nullptr;
+    }
+}
+
+bool BenchShell::mayClose() {
+    return closingAccepted_ || queryClose();
+}
+
 } // namespace bench

@@ -69,20 +69,20 @@ float readNumber(const QString& text) {
 void BenchSpeech::updateTabParts() {
     const int count = p_.window.tabCount();
     c_.Onglets->setPartCount(count);
-    const int h = p_.chain.tabEdges_[0] < p_.chain.tabEdges_[1] ? 15 : 0;
+    const int h = p_.chain.tabEdges()[0] < p_.chain.tabEdges()[1] ? 15 : 0;
     for (int i = 1; i <= count; ++i) {
         drawing::PicturePart part;
         part.role = QAccessible::PageTab;
         part.name = drawing::tabCaption(i);
-        part.rect = QRect(p_.chain.tabEdges_[i - 1] + 1, 0,
-                          p_.chain.tabEdges_[i] - p_.chain.tabEdges_[i - 1], h + 1);
-        part.selected = i == p_.chain.currentTab_;
+        part.rect = QRect(p_.chain.tabEdges()[i - 1] + 1, 0,
+                          p_.chain.tabEdges()[i] - p_.chain.tabEdges()[i - 1], h + 1);
+        part.selected = i == p_.chain.currentTab();
         c_.Onglets->setPart(i - 1, part);
     }
-    if (p_.chain.currentTab_ >= 1 && p_.chain.currentTab_ <= count)
-        c_.Onglets->setFocusMark(QRect(p_.chain.tabEdges_[p_.chain.currentTab_ - 1] + 4, 2,
-                                       p_.chain.tabEdges_[p_.chain.currentTab_] -
-                                           p_.chain.tabEdges_[p_.chain.currentTab_ - 1] - 7,
+    if (p_.chain.currentTab() >= 1 && p_.chain.currentTab() <= count)
+        c_.Onglets->setFocusMark(QRect(p_.chain.tabEdges()[p_.chain.currentTab() - 1] + 4, 2,
+                                       p_.chain.tabEdges()[p_.chain.currentTab()] -
+                                           p_.chain.tabEdges()[p_.chain.currentTab() - 1] - 7,
                                        h - 1));
     else
         c_.Onglets->setFocusMark({});
@@ -111,7 +111,7 @@ void BenchSpeech::updateBenchParts() {
         QStringLiteral("Bécher\u00A0: ") +
         QString::fromStdString(numbers::formatGeneral(std::round(volume * 100) / 100)) +
         QStringLiteral(" mL, solution ") + colour;
-    flask.rect = QRect(p_.chain.flaskX_ - 8, 380, 90, 85);
+    flask.rect = QRect(p_.chain.flaskX() - 8, 380, 90, 85);
     flask.role = QAccessible::ListItem;
     c_.picburette->setPart(FlaskPart, flask, settled);
 
@@ -121,7 +121,7 @@ void BenchSpeech::updateBenchParts() {
     burette.name = empty ? QStringLiteral("Burette vide") : QStringLiteral("Burette");
     burette.description =
         QStringLiteral("Burette\u00A0: ") + p_.setUp.text(5) + QStringLiteral(" mL versés");
-    burette.rect = QRect(p_.chain.flaskX_ + 20, 20, 26, 330);
+    burette.rect = QRect(p_.chain.flaskX() + 20, 20, 26, 330);
     c_.picburette->setPart(BurettePart, burette, settled);
     updateMeterPart(settled);
     updateSpokenProgress(colourChanged);

@@ -99,9 +99,7 @@ QImage BuretteRun::dropPicture() const {
 }
 
 void BuretteRun::drawDrop() {
-    drawing::drawDrop(c_.picburette->picture(), dropStep_, p_.chain.liquidTop_,
-                      c_.Image1->picture());
-    c_.picburette->refresh();
+    p_.chain.drawDrop(dropStep_);
 }
 
 void BuretteRun::setTap(bool open) {
@@ -264,6 +262,31 @@ void BuretteRun::Command12_Click() {
     p_.setUp.lockBoxes(false);
     p_.setUp.setText(5, QStringLiteral("0"));
     p_.setUp.Text1_LostFocus(5);
+}
+
+// The tap's press, release and click: a press that ended in the empty-burette question has no
+// release or click.
+void BuretteRun::tapPressed(bool byKey) {
+    tapQuestionAsked_ = false;
+    tapByKey_ = byKey;
+    Image3_MouseDown();
+}
+
+void BuretteRun::tapReleased() {
+    if (!tapQuestionAsked_) Image3_MouseUp();
+}
+
+void BuretteRun::tapClicked() {
+    if (!tapQuestionAsked_) Image3_Click();
+    tapByKey_ = false;
+}
+
+void BuretteRun::queueDrop() {
+    queuedDrops_ = std::min(queuedDrops_ + 1, 20);
+}
+
+void BuretteRun::redrawTap() {
+    setTap(tapOpen_);
 }
 
 } // namespace bench

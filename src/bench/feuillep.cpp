@@ -53,10 +53,6 @@ FeuilleP::FeuilleP(QWidget* parent, FirstDrawing first) : QWidget(parent) {
     p_.chain.holdDrawing();
     installBenchAccessibility();
     installWidgetAccessibility();
-    p_.speech.clock_ = [timer = std::make_shared<QElapsedTimer>()] {
-        if (!timer->isValid()) timer->start();
-        return timer->elapsed();
-    };
     setObjectName(QStringLiteral("feuilleP"));
     setWindowTitle(QStringLiteral("Titrage colorimétrique"));
     QFont f(QStringLiteral("Arial"));
@@ -117,8 +113,7 @@ FeuilleP::FeuilleP(QWidget* parent, FirstDrawing first) : QWidget(parent) {
     p_.chain.imafond();
     // The tint scales and the curves, which the first tab hides, are painted once the window
     // has shown (paintSideTabs).
-    p_.chain.currentTab_ = 1;
-    p_.chain.Onglets_Paint();
+    p_.chain.showTab(1);
     p_.chain.reftq();
     p_.run.reinitialise();
     if (first == FirstDrawing::AtOnce) p_.chain.releaseDrawing();
@@ -140,7 +135,7 @@ void FeuilleP::start() {
     show();
     QApplication::processEvents();
     // The first activation may not come from the window system (an off-screen run).
-    if (p_.shell.activations_ == 0) p_.shell.Form_Activate();
+    if (p_.shell.activations() == 0) p_.shell.Form_Activate();
     // Centred again now that the window system has given the window its frame.
     placeWindow();
     p_.chain.fond01();

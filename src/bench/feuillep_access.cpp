@@ -207,20 +207,20 @@ int FeuilleP::tabCount() const {
     // The strip reports the boundaries of the tabs it painted, in increasing order.
     int count = 0;
     for (std::size_t i = 1;
-         i < p_.chain.tabEdges_.size() && p_.chain.tabEdges_[i] > p_.chain.tabEdges_[i - 1]; ++i)
+         i < p_.chain.tabEdges().size() && p_.chain.tabEdges()[i] > p_.chain.tabEdges()[i - 1]; ++i)
         count = int(i);
     return count;
 }
 
 bool FeuilleP::ongletsKey(const QKeyEvent* event) {
     const int count = tabCount();
-    int tab = p_.chain.currentTab_;
+    int tab = p_.chain.currentTab();
     switch (event->key()) {
     case Qt::Key_Left:
-        tab = std::max(1, p_.chain.currentTab_ - 1);
+        tab = std::max(1, p_.chain.currentTab() - 1);
         break;
     case Qt::Key_Right:
-        tab = std::min(count, p_.chain.currentTab_ + 1);
+        tab = std::min(count, p_.chain.currentTab() + 1);
         break;
     case Qt::Key_Home:
         tab = 1;
@@ -231,10 +231,7 @@ bool FeuilleP::ongletsKey(const QKeyEvent* event) {
     default:
         return false;
     }
-    if (tab >= 1 && tab != p_.chain.currentTab_) {
-        p_.chain.currentTab_ = tab;
-        p_.chain.Onglets_Paint();
-    }
+    if (tab >= 1 && tab != p_.chain.currentTab()) p_.chain.showTab(tab);
     return true;
 }
 

@@ -44,9 +44,9 @@ bool FeuilleP::benchKey(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == Command6) {
         // Whether the next click comes from the keyboard: the button then keeps the focus.
-        if (type == QEvent::MouseButtonPress) p_.run.command6ByKey_ = false;
+        if (type == QEvent::MouseButtonPress) p_.run.setEmptyingByKey(false);
         if (type == QEvent::KeyPress && isPressKey(static_cast<QKeyEvent*>(event)->key()))
-            p_.run.command6ByKey_ = true;
+            p_.run.setEmptyingByKey(true);
         return false;
     }
     if (type != QEvent::KeyPress) return false;
@@ -56,7 +56,7 @@ bool FeuilleP::benchKey(QObject* watched, QEvent* event) {
         if (key->key() == Qt::Key_Down) {
             if (key->isAutoRepeat()) return true;
             if (Timer2.isActive())
-                p_.run.queuedDrops_ = std::min(p_.run.queuedDrops_ + 1, 20);
+                p_.run.queueDrop();
             else
                 p_.run.Image1_Click();
             return true;

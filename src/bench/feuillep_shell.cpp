@@ -72,18 +72,10 @@ void FeuilleP::connectHandlers() {
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { p_.chain.reftq(); });
 
     // The tap: a press that ended in the empty-burette question has no release or click.
-    connect(Image3, &bench::ImageButton::pressed, this, [this] {
-        p_.run.tapQuestionAsked_ = false;
-        p_.run.tapByKey_ = Image3->pressedByKey();
-        p_.run.Image3_MouseDown();
-    });
-    connect(Image3, &bench::ImageButton::released, this, [this] {
-        if (!p_.run.tapQuestionAsked_) p_.run.Image3_MouseUp();
-    });
-    connect(Image3, &bench::ImageButton::clicked, this, [this] {
-        if (!p_.run.tapQuestionAsked_) p_.run.Image3_Click();
-        p_.run.tapByKey_ = false;
-    });
+    connect(Image3, &bench::ImageButton::pressed, this,
+            [this] { p_.run.tapPressed(Image3->pressedByKey()); });
+    connect(Image3, &bench::ImageButton::released, this, [this] { p_.run.tapReleased(); });
+    connect(Image3, &bench::ImageButton::clicked, this, [this] { p_.run.tapClicked(); });
     connect(Image1, &bench::ImageButton::clicked, this, [this] { p_.run.Image1_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { p_.run.Command6_Click(); });
     connect(&Timer1, &QTimer::timeout, this, [this] { p_.run.Timer1_Timer(); });
@@ -104,7 +96,7 @@ void FeuilleP::connectHandlers() {
 
     // A screen of another density: the pictures are drawn again, sharp.
     connect(picburette, &drawing::PictureBox::devicePixelRatioChanged, this, [this] {
-        p_.run.setTap(p_.run.tapOpen_);
+        p_.run.redrawTap();
         Image1->setPicture(p_.run.dropPicture());
         Command5->setPicture(drawing::randomButtonPicture(devicePixelRatioF()));
         p_.chain.imafond();
@@ -117,7 +109,7 @@ void FeuilleP::connectHandlers() {
     connect(tabquant, &drawing::PictureBox::devicePixelRatioChanged, this,
             [this] { p_.chain.majtq(); });
     connect(tabcourbes, &drawing::PictureBox::devicePixelRatioChanged, this, [this] {
-        p_.chain.courbesStale_ = true;
+        p_.chain.markCourbesStale();
         p_.chain.refcourbes();
     });
     connect(Onglets, &drawing::PictureBox::devicePixelRatioChanged, this,
@@ -188,7 +180,7 @@ bool FeuilleP::eventFilter(QObject* watched, QEvent* event) {
             }
             return false;
         }
-        if (event->type() == QEvent::FocusOut && !p_.run.movingFocus_) {
+        if (event->type() == QEvent::FocusOut && !p_.run.movingFocus()) {
             // Leaving for another window or a pop-up menu is not leaving the box.
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
@@ -206,11 +198,7 @@ void FeuilleP::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange) {
         // The window is activated when it becomes active the first time or coming back from
         // another window of the program, not when the user comes back from another program.
-        if (isActiveWindow()) {
-            if (p_.shell.lostToOwnWindow_) p_.shell.Form_Activate();
-        } else {
-            p_.shell.lostToOwnWindow_ = QApplication::activeWindow() != nullptr;
-        }
+        p_.shell.activationChanged(isActiveWindow());
     } else if (event->type() == QEvent::WindowStateChange) {
         if (placementApplies() && windowState() != Qt::WindowNoState)
             QTimer::singleShot(0, this, [this] { placeWindow(); });
@@ -223,14 +211,8 @@ void FeuilleP::resizeEvent(QResizeEvent* event) {
         QTimer::singleShot(0, this, [this] { placeWindow(); });
 }
 
-// ---- Temporary file ----
-
-// ---- Command buttons ----
-
-// ---- Closing ----
-
 void FeuilleP::closeEvent(QCloseEvent* event) {
-    if (!p_.shell.closingAccepted_ && !p_.shell.queryClose()) {
+    if (!p_.shell.mayClose()) {
         event->ignore();
         return;
     }

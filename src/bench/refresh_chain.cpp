@@ -135,7 +135,7 @@ drawing::LevelInputs RefreshChain::levelInputs(qreal ratio) const {
     // nothing is drawn again at each tick of the flow.
     in.tapImage = ratio == c_.Image3->picture().devicePixelRatio()
                       ? c_.Image3->picture()
-                      : drawing::tapPicture(p_.run.tapOpen_, ratio);
+                      : drawing::tapPicture(p_.run.tapOpen(), ratio);
     in.tapPosition = c_.Image3->pos();
     in.panelVisible = !c_.Picture4->isHidden();
     in.flaskX = flaskX_;
@@ -261,7 +261,11 @@ void RefreshChain::paintSideTabs() {
 void RefreshChain::Onglets_MouseUp(int x, int y) {
     const std::optional<int> tab = drawing::tabAt(x, y, tabEdges_);
     if (!tab || *tab == currentTab_) return;
-    currentTab_ = *tab;
+    showTab(*tab);
+}
+
+void RefreshChain::showTab(int tab) {
+    currentTab_ = tab;
     Onglets_Paint();
 }
 
@@ -336,6 +340,11 @@ printing::ReportFacts RefreshChain::reportFacts() {
         }
     }
     return facts;
+}
+
+void RefreshChain::drawDrop(int step) {
+    drawing::drawDrop(c_.picburette->picture(), step, liquidTop_, c_.Image1->picture());
+    c_.picburette->refresh();
 }
 
 } // namespace bench

@@ -128,10 +128,6 @@ void SetUp::keepSampleSecret(bool hidden) {
     }
 }
 
-drawing::GraphSecret SetUp::graphSecret() const {
-    return exerciseSecret() ? drawing::GraphSecret::Exercise : drawing::GraphSecret::None;
-}
-
 double SetUp::itemValue(const QComboBox* list) {
     return numbers::leadingNumber(list->currentText().toStdString());
 }
@@ -298,7 +294,7 @@ void SetUp::masquer_Click() {
         c_.Command5->show();
     }
     p_.chain.prepasol();
-    p_.chain.courbesStale_ = true;
+    p_.chain.markCourbesStale();
     p_.chain.refcourbes();
 }
 
@@ -399,7 +395,7 @@ void SetUp::updateBoxDescription(int index) {
 }
 
 std::optional<double> SetUp::secretSample() const {
-    return p_.state.hiddenSamples.value(p_.state.situations.table.current, text(0).toStdString());
+    return p_.state.secretSample(text(0).toStdString());
 }
 
 double SetUp::sampleValue() const {
