@@ -154,7 +154,7 @@ void BenchSpeech::updateCourbesParts() {
 // "diiode, 0,010 mol/L", or "diiode, concentration inconnue" while it is hidden.
 QString BenchSpeech::sampleWords(std::string_view listText, const QString& typed) const {
     return utf8(listText) + QStringLiteral(", ") +
-           (c_.masquer->isChecked() ? QStringLiteral("concentration inconnue")
+           (p_.state.sampleHidden ? QStringLiteral("concentration inconnue")
                                     : concentrationText(typed) + QStringLiteral(" mol/L"));
 }
 
@@ -234,7 +234,7 @@ void BenchSpeech::validateTyped(int index) {
     p_.setUp.Text1_LostFocus(index);
     const QString now = p_.setUp.text(index);
     if (index > 3) return;
-    if (index == 0 && c_.masquer->isChecked()) {
+    if (index == 0 && p_.state.sampleHidden) {
         if (readNumber(typed) != readNumber(now) || typed.trimmed().isEmpty())
             a11y::tell(&p_.window, QStringLiteral("Concentration corrigée."));
         return;
