@@ -155,7 +155,7 @@ void BenchSpeech::updateCourbesParts() {
 QString BenchSpeech::sampleWords(std::string_view listText, const QString& typed) const {
     return utf8(listText) + QStringLiteral(", ") +
            (p_.state.sampleHidden ? QStringLiteral("concentration inconnue")
-                                    : concentrationText(typed) + QStringLiteral(" mol/L"));
+                                  : concentrationText(typed) + QStringLiteral(" mol/L"));
 }
 
 // "Diiode, 0,010 mol/L, 10 mL prélevés."
