@@ -4,6 +4,7 @@
 #include "bench/feuillep.h"
 
 #include "a11y/shortcuts.h"
+#include "a11y/tell.h"
 #include "bench/random_concentration.h"
 #include "bench/widgets.h"
 #include "drawing/bench_drawing.h"
@@ -50,8 +51,14 @@ const QString designText = QStringLiteral("Text1");
 namespace {
 
 constexpr double capacity = model::buretteCapacity; // mL
-constexpr double flowStep = 0.1;                    // mL per tick of Timer1
 constexpr double dropVolume = 0.05;
+
+// From one drop a second to the full flow, 0,1 mL every 10 ms.
+constexpr TapFlow flows[] = {
+    {5, 1000, "1\u00A0goutte/s"}, {5, 500, "0,1\u00A0mL/s"}, {5, 250, "0,2\u00A0mL/s"},
+    {5, 100, "0,5\u00A0mL/s"},    {5, 50, "1\u00A0mL/s"},    {10, 50, "2\u00A0mL/s"},
+    {10, 20, "5\u00A0mL/s"},      {10, 10, "10\u00A0mL/s"},
+};
 
 float pouredOf(const QLineEdit* box) {
     return numbers::parseBenchNumber(box->text().toStdString());
@@ -64,6 +71,28 @@ namespace {
 using model::pipettedLimit;
 
 } // namespace
+
+std::span<const TapFlow> tapFlows() {
+    return flows;
+}
+
+int fullFlowIndex() {
+    return int(std::size(flows)) - 1;
+}
+
+void BuretteRun::setFlowIndex(int index) {
+    flowIndex_ = std::clamp(index, 0, fullFlowIndex());
+    // An open tap goes on at the new flow.
+    c_.Timer1.setInterval(flows[flowIndex_].interval);
+    if (c_.tapFlow && c_.tapFlow->currentIndex() != flowIndex_)
+        c_.tapFlow->setCurrentIndex(flowIndex_);
+}
+
+void BuretteRun::stepFlow(int steps) {
+    setFlowIndex(flowIndex_ + steps);
+    a11y::tell(&p_.window, QStringLiteral("Débit du robinet\u00A0: ") +
+                               QString::fromUtf8(flows[flowIndex_].words));
+}
 
 bool BuretteRun::flowing() const {
     return c_.Timer1.isActive() || c_.Timer2.isActive();
@@ -166,8 +195,23 @@ void BuretteRun::Image3_Click() {
 }
 
 void BuretteRun::Timer1_Timer() {
-    const double v = pouredOf(c_.Text1[5]);
-    if (v + flowStep > capacity) {
+    const TapFlow& flow = flows[flowIndex_];
+    // A flow by tenths reads and writes the volume as the tap always has: one decimal (after
+    // a drop, 10,15 mL and a tenth give 10,2 mL). A flow by drops counts in hundredths of a
+    // millilitre, read in double precision as a drop reads them, and writes the exact volume.
+    std::string written;
+    if (flow.hundredths % 10 == 0) {
+        const double v = pouredOf(c_.Text1[5]) + flow.hundredths / 100.0;
+        if (v <= capacity) written = numbers::formatPattern(v, "####0.0");
+    } else {
+        const long next =
+            std::lround(numbers::parseBenchDouble(c_.Text1[5]->text().toStdString()) * 100) +
+            flow.hundredths;
+        if (next <= std::lround(capacity * 100))
+            written = next % 10 == 0 ? numbers::formatPattern(next / 100.0, "####0.0")
+                                     : numbers::formatGeneral(next / 100.0);
+    }
+    if (written.empty()) { // the step would go past the burette's capacity
         c_.Timer1.stop();
         setTap(false);
         p_.chain.reftq();
@@ -175,7 +219,7 @@ void BuretteRun::Timer1_Timer() {
         noteReading();
         return;
     }
-    p_.setUp.setText(5, QString::fromStdString(numbers::formatPattern(v + flowStep, "####0.0")));
+    p_.setUp.setText(5, QString::fromStdString(written));
     p_.setUp.rewriteLabelvol();
     noteReading();
     p_.chain.reftq();

@@ -1,15 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The burette's run: the tap held open (Timer1 pours 0,1 mL a tick), the falling drop (Timer2
-// animates it in four steps), a millilitre poured from the keyboard, letting the burette run
-// ("Vider la burette") and putting it back to 0; what a probe reads as the titrant flows.
+// The burette's run: the tap held open (Timer1 pours a step of its flow at each tick, 0,1 mL
+// every 10 ms at full flow), the flow chosen, the falling drop (Timer2 animates it in four
+// steps), a millilitre poured from the keyboard, letting the burette run ("Vider la burette")
+// and putting it back to 0; what a probe reads as the titrant flows.
 
 #include "bench/controls.h"
 #include "bench/parts.h"
 
 #include <QImage>
 
+#include <span>
+
 namespace bench {
+
+// A flow of the tap: the volume each tick of the flow timer pours and the time between two
+// ticks. A slower flow ticks less often (never more often than the full flow does), and pours
+// one drop or a tenth of a millilitre at a time, so that the volume stays a whole number of
+// hundredths of a millilitre.
+struct TapFlow {
+    int hundredths;    // poured at each tick, in hundredths of a millilitre
+    int interval;      // ms between two ticks
+    const char* words; // the flow as the list writes it (UTF-8)
+};
+
+// The flows of the tap, slowest first; the last, 10 mL/s, is the tap's flow at start.
+std::span<const TapFlow> tapFlows();
+int fullFlowIndex();
 
 class BuretteRun {
 public:
@@ -28,6 +45,13 @@ public:
     void setTap(bool open);
     // The tap drawn again (a screen of another density).
     void redrawTap();
+    // The tap's flow, an index of tapFlows(): it stays for the session, whatever the situation
+    // or the configuration opened. Changing it moves the list of the flows with it.
+    int flowIndex() const { return flowIndex_; }
+    void setFlowIndex(int index);
+    // A flow faster or slower by one step (the + and - keys on the tap or the drop); the new
+    // flow is told to a screen reader.
+    void stepFlow(int steps);
 
     // ---- The drop (Image1) ----
     void Image1_Click();
@@ -73,6 +97,7 @@ private:
     bool tapByKey_ = false;         // the tap is worked from the keyboard: the focus stays
     bool command6ByKey_ = false;    // "Vider la burette" last pressed from the keyboard
     int queuedDrops_ = 0;           // drops asked for from the keyboard while one falls
+    int flowIndex_ = fullFlowIndex();
 };
 
 } // namespace bench

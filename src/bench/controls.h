@@ -52,6 +52,7 @@ struct Controls {
     QPushButton* Command10 = nullptr;          // Imprimer
     QPushButton* Command11 = nullptr;          // Enregistrer
     QPushButton* Command12 = nullptr;          // burette back to 0
+    QComboBox* tapFlow = nullptr;              // the tap's flow, beside "Vider la burette"
     QToolButton* btexo = nullptr;              // exercises menu
     exercises::FormatBar* formatBar = nullptr; // the text's formats, under the text area
     QPushButton* checkResult = nullptr;        // "Vérifier mon résultat…", under the text area
@@ -64,7 +65,7 @@ struct Controls {
     drawing::PictureBox* tabcourbes = nullptr; // curves and progress table
     drawing::PictureBox* PictureMnO4 = nullptr;
     drawing::PictureBox* PictureI2 = nullptr;
-    QTimer Timer1;                   // flow, 10 ms
+    QTimer Timer1;                   // flow, 10 ms at full flow
     QTimer Timer2;                   // falling drop, 60 ms
     QTextEdit* supertext_ = nullptr; // the exercise's text
     QLineEdit* fich_ = nullptr;      // the exercise's name

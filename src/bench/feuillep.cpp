@@ -215,6 +215,15 @@ void FeuilleP::buildBench() {
     Image1->adjustSize();
     Image1->move(140, 318);
     Image1->setToolTip(QStringLiteral("Ajouter une goutte"));
+
+    // The tap's flow, beside "Vider la burette", where the bench draws nothing.
+    tapFlow = new QComboBox(picburette);
+    tapFlow->setObjectName(QStringLiteral("tapFlow"));
+    for (const TapFlow& flow : tapFlows())
+        tapFlow->addItem(QString::fromUtf8(flow.words));
+    tapFlow->setCurrentIndex(p_.run.flowIndex());
+    tapFlow->setGeometry(229, 289, 80, 19);
+    tapFlow->setToolTip(QStringLiteral("Débit du robinet (touches + et \u2212 sur le robinet)"));
 }
 
 void FeuilleP::buildPanel() {

@@ -57,6 +57,7 @@ void FeuilleP::buildAccessibility() {
     Command5->setAccessibleName(Command5->toolTip());
     Command5->setPicture(drawing::randomButtonPicture(devicePixelRatioF()));
     Command12->setAccessibleName(QStringLiteral("Remettre la burette à zéro"));
+    tapFlow->setAccessibleName(QStringLiteral("Débit du robinet"));
     btexo->setAccessibleName(QStringLiteral("Exercices"));
     btexo->setIcon(QIcon(QPixmap::fromImage(drawing::exercisesButtonPicture(devicePixelRatioF()))));
     btexo->setIconSize(drawing::exercisesButtonSize);
@@ -148,7 +149,7 @@ std::vector<QWidget*> FeuilleP::focusChain() const {
     // The bench picture (the beaker and the burette) before the controls it holds: Qt keeps
     // a widget's children after it in the chain.
     chain.insert(chain.end(), {Command9, static_cast<QWidget*>(picburette), Text1[1], Image3,
-                               Image1, Command6, Command12, Command3, Check1});
+                               Image1, Command6, tapFlow, Command12, Command3, Check1});
     chain.insert(chain.end(), Option2.begin(), Option2.end());
     chain.push_back(Onglets);
     // The side panel shows one tab at a time: the tint slider and the controls of the

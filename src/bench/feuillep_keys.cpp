@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The bench's own keys: the Down arrow and Page Down on the tap or the drop, the ten
+// The bench's own keys: the Down arrow, Page Down, + and - on the tap or the drop, the ten
 // situations as one group worked with the arrows, "Vider la burette" pressed from the
 // keyboard, and the shortcuts of the window (F1 the help, Maj+F1 the keyboard shortcuts, F2
 // the summary of the bench).
@@ -63,6 +63,10 @@ bool FeuilleP::benchKey(QObject* watched, QEvent* event) {
         }
         if (key->key() == Qt::Key_PageDown) {
             if (!key->isAutoRepeat()) p_.run.pourMillilitre();
+            return true;
+        }
+        if (key->key() == Qt::Key_Plus || key->key() == Qt::Key_Minus) {
+            p_.run.stepFlow(key->key() == Qt::Key_Plus ? 1 : -1);
             return true;
         }
         return false;

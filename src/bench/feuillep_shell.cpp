@@ -78,6 +78,8 @@ void FeuilleP::connectHandlers() {
     connect(Image3, &bench::ImageButton::clicked, this, [this] { p_.run.tapClicked(); });
     connect(Image1, &bench::ImageButton::clicked, this, [this] { p_.run.Image1_Click(); });
     connect(Command6, &QPushButton::clicked, this, [this] { p_.run.Command6_Click(); });
+    connect(tapFlow, &QComboBox::currentIndexChanged, this,
+            [this](int index) { p_.run.setFlowIndex(index); });
     connect(&Timer1, &QTimer::timeout, this, [this] { p_.run.Timer1_Timer(); });
     connect(&Timer2, &QTimer::timeout, this, [this] { p_.run.Timer2_Timer(); });
 

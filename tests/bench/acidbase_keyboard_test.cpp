@@ -80,6 +80,7 @@ TEST_F(AcidBaseKeyboardTest, TheClassicTitrationWithTheKeyboardAlone) {
     ASSERT_TRUE(controlsOf(*window).Picture4->isHidden());
 
     for (const QWidget* expected : {static_cast<QWidget*>(controlsOf(*window).Command12),
+                                    static_cast<QWidget*>(controlsOf(*window).tapFlow),
                                     static_cast<QWidget*>(controlsOf(*window).Command6),
                                     static_cast<QWidget*>(controlsOf(*window).Image1),
                                     static_cast<QWidget*>(controlsOf(*window).Image3)}) {

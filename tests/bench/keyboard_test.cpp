@@ -104,9 +104,10 @@ TEST_F(KeyboardTest, FromStartUpToTheColourChangeAndBackToZero) {
     EXPECT_TRUE(controlsOf(*window).Picture4->isHidden());
     EXPECT_EQ(focus(), controlsOf(*window).Command3);
 
-    // Back to the tap, past the reset, "Vider la burette" and the drop.
-    const QWidget* backwards[] = {controlsOf(*window).Command12, controlsOf(*window).Command6,
-                                  controlsOf(*window).Image1, controlsOf(*window).Image3};
+    // Back to the tap, past the reset, the tap's flow, "Vider la burette" and the drop.
+    const QWidget* backwards[] = {controlsOf(*window).Command12, controlsOf(*window).tapFlow,
+                                  controlsOf(*window).Command6, controlsOf(*window).Image1,
+                                  controlsOf(*window).Image3};
     for (const QWidget* expected : backwards) {
         key(Qt::Key_Backtab, Qt::ShiftModifier);
         EXPECT_EQ(focus(), expected);
@@ -139,7 +140,7 @@ TEST_F(KeyboardTest, FromStartUpToTheColourChangeAndBackToZero) {
     EXPECT_EQ(controlsOf(*window).picburette->part(1).description, "Burette\u00A0: 4,05 mL versés");
 
     // Back to zero with the reset, named for what it does.
-    tab(2);
+    tab(3);
     EXPECT_EQ(focus(), controlsOf(*window).Command12);
     EXPECT_EQ(controlsOf(*window).Command12->accessibleName(), "Remettre la burette à zéro");
     key(Qt::Key_Space);

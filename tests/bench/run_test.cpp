@@ -2,12 +2,15 @@
 // The titration run: tap ticks, drops, letting the burette run and the empty-burette question.
 #include "fixture.h"
 
+#include "a11y/tell.h"
 #include "bench/widgets.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTextEdit>
 
 using benchtest::BenchTest;
@@ -211,6 +214,7 @@ TEST_F(BenchTest, EveryBenchControlTakesTheClicksOnItsMiddle) {
     } rows[] = {
         {"reset button", controlsOf(*window).Command12},
         {"let it run", controlsOf(*window).Command6},
+        {"tap's flow", controlsOf(*window).tapFlow},
         {"panel switch", controlsOf(*window).Command3},
         {"tap", controlsOf(*window).Image3},
         {"drop", controlsOf(*window).Image1},
@@ -223,3 +227,52 @@ TEST_F(BenchTest, EveryBenchControlTakesTheClicksOnItsMiddle) {
                   row.control);
     }
 }
+
+namespace {
+
+// The flow chosen in the tap's list: what so many ticks pour, how the volume is written, and
+// how often the flow ticks (never more often than the full flow, the flow at start).
+TEST_F(BenchTest, TheTapPoursAtTheFlowChosenInItsList) {
+    QComboBox* list = controlsOf(*window).tapFlow;
+    EXPECT_EQ(list->currentText(), "10\u00A0mL/s");
+    const struct {
+        const char* name;
+        int flow;
+        const char* before;
+        int ticks;
+        const char* after;
+        int interval;
+    } rows[] = {
+        {"one drop a second", 0, "0,0", 3, "0,15", 1000},
+        {"drops to the last that fits", 0, "24,9", 3, "25,0", 1000},
+        {"1 mL/s by drops, no float tail", 4, "9,85", 21, "10,9", 50},
+        {"5 mL/s, one decimal after a drop", 6, "10,15", 1, "10,2", 20},
+        {"full flow", 7, "12,3", 2, "12,5", 10},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        list->setCurrentIndex(row.flow);
+        type(5, row.before);
+        pour(row.ticks);
+        EXPECT_EQ(text(5), row.after);
+        EXPECT_EQ(controlsOf(*window).Timer1.interval(), row.interval);
+    }
+}
+
+// + and - on the tap or the drop: the flow within its ends, told; it stays for the session.
+TEST_F(BenchTest, PlusAndMinusOnTheTapChangeItsFlow) {
+    QString told;
+    QObject::connect(&a11y::Teller::instance(), &a11y::Teller::told, window.get(),
+                     [&told](QWidget*, const QString& s) { told = s; });
+    QTest::keyClick(controlsOf(*window).Image3, Qt::Key_Plus);
+    QTest::keyClick(controlsOf(*window).Image3, Qt::Key_Minus);
+    QTest::keyClick(controlsOf(*window).Image1, Qt::Key_Minus);
+    EXPECT_EQ(controlsOf(*window).tapFlow->currentText(), "2\u00A0mL/s");
+    EXPECT_EQ(told, "Débit du robinet\u00A0: 2\u00A0mL/s");
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(controlsOf(*window).Image3, Qt::Key_Minus);
+    window->setUp().Option2_Click(3);
+    EXPECT_EQ(controlsOf(*window).tapFlow->currentText(), "1\u00A0goutte/s");
+}
+
+} // namespace
