@@ -36,7 +36,8 @@ protected:
         return methods()->findChild<QComboBox*>(QStringLiteral("methodList"));
     }
     families::VolumeBox* contact(int k) const {
-        return static_cast<families::VolumeBox*>(methods()->focusOrder()[std::size_t(1 + k)]);
+        // After the method, the derivative's box and the dilution's.
+        return static_cast<families::VolumeBox*>(methods()->focusOrder()[std::size_t(2 + k)]);
     }
     // The plot of the tab as it is laid out now.
     drawing::PlotFrame frame() const {
@@ -158,6 +159,27 @@ TEST_F(AcidBaseCourbesBenchTest, TheConductimeterOffersTheTwoLines) {
     EXPECT_TRUE(words().contains(QStringLiteral("par la méthode des deux droites\u00A0: VE = ")))
         << words().toStdString();
     EXPECT_EQ(controlsOf(*window).tabcourbes->part(0).name, QStringLiteral("Courbe σ = f(V)"));
+}
+
+// The two lines on their default ranges find the equivalence at 10,0 mL, as read and with σ
+// corrected for the dilution.
+TEST_F(AcidBaseCourbesBenchTest, TheTwoLinesOnTheirDefaultRanges) {
+    chooseEthanoicAcid(ab::Probe::Conductimeter);
+    pour(200);
+    methodList()->setFocus();
+    QTest::keyClick(methodList(), Qt::Key_Down);
+    auto equivalence = [&] {
+        const QString w = words();
+        const int at = w.indexOf(QStringLiteral("VE = "));
+        return at < 0 ? -1.0 : QLocale(QLocale::French).toDouble(w.mid(at + 5, 5));
+    };
+    EXPECT_NEAR(equivalence(), 10, 0.1) << words().toStdString();
+    auto* dilution = methods()->findChild<QCheckBox*>(QStringLiteral("dilutionBox"));
+    ASSERT_NE(dilution, nullptr);
+    dilution->setChecked(true);
+    EXPECT_TRUE(words().startsWith(QStringLiteral("σ corrigé de la dilution = f(V)")))
+        << words().toStdString();
+    EXPECT_NEAR(equivalence(), 10, 0.1) << words().toStdString();
 }
 
 TEST_F(AcidBaseCourbesBenchTest, TheCopyTakesTheBandOfTheControls) {

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -182,6 +183,65 @@ TEST_F(CourbesMethodsTest, RangesSweptWithTheMouse) {
     EXPECT_DOUBLE_EQ(controls->choice().after.to, 20);
     EXPECT_EQ(controls->selectedContact(), 0);
     EXPECT_GE(changed.count(), 4);
+}
+
+// The ranges follow the default ranges of the readings as they come, stay where the student
+// put them while the curve carries on, and start again on a new curve.
+TEST_F(CourbesMethodsTest, RangesFollowTheReadingsUntilTheStudentSetsThem) {
+    auto ranges = [&] {
+        const ab::MethodChoice c = controls->choice();
+        return std::vector<double>{c.before.from, c.before.to, c.after.from, c.after.to};
+    };
+    auto defaults = [](const std::vector<ab::Point>& points) {
+        const ab::LineRanges r = ab::defaultLineRanges(points);
+        return std::vector<double>{r.before.from, r.before.to, r.after.from, r.after.to};
+    };
+    controls->setCurve(drawing::Reading::Conductivity, readings(5, 0.5, true));
+    list->setCurrentIndex(list->findData(int(ab::Method::TwoLines)));
+    emit list->activated(list->currentIndex());
+    EXPECT_EQ(ranges(), defaults(readings(5, 0.5, true)));
+    controls->setCurve(drawing::Reading::Conductivity, readings(20, 0.5, true));
+    EXPECT_EQ(ranges(), defaults(readings(20, 0.5, true))) << "more readings";
+    EXPECT_NE(ranges(), defaults(readings(5, 0.5, true)));
+
+    boxNamed(QStringLiteral("Droite 2\u00A0: dernière mesure"))->setValue(16);
+    const std::vector<double> own = ranges();
+    controls->setCurve(drawing::Reading::Conductivity, readings(25, 0.5, true));
+    EXPECT_EQ(ranges(), own) << "the student's own, the curve carrying on";
+    controls->setCurve(drawing::Reading::Conductivity, readings(12, 0.5, true));
+    EXPECT_EQ(ranges(), own) << "the volume poured set back";
+
+    // Another solution: other values at the same volumes.
+    std::vector<ab::Point> other = readings(20, 0.5, true);
+    for (ab::Point& p : other)
+        p.value *= 2;
+    controls->setCurve(drawing::Reading::Conductivity, other);
+    EXPECT_EQ(ranges(), defaults(other)) << "another solution";
+    controls->press(1); // swept with the mouse: the student's own
+    controls->release(4);
+    controls->setCurve(drawing::Reading::Conductivity, {other.front()});
+    controls->setCurve(drawing::Reading::Conductivity, other);
+    EXPECT_EQ(ranges(), defaults(other)) << "the burette emptied, then the same readings again";
+}
+
+// σ corrected for the dilution: a box of its own for a conductivity, in the focus order after
+// the method, named for screen readers; none for a pH.
+TEST_F(CourbesMethodsTest, DilutionCorrectedOnDemand) {
+    auto* box = controls->findChild<QCheckBox*>(QStringLiteral("dilutionBox"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->accessibleName().startsWith(QStringLiteral("Corriger la dilution")));
+    controls->setCurve(drawing::Reading::Conductivity, readings(20, 0.5, true));
+    EXPECT_TRUE(box->isVisible());
+    list->setFocus();
+    key(Qt::Key_Tab);
+    EXPECT_EQ(focus(), box);
+    key(Qt::Key_Space);
+    EXPECT_TRUE(controls->dilutionCorrected());
+    const std::vector<QWidget*> order = controls->focusOrder();
+    EXPECT_EQ(std::find(order.begin(), order.end(), box) - order.begin(), 2);
+    controls->setCurve(drawing::Reading::PH, readings(20, 0.5));
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_FALSE(controls->dilutionCorrected());
 }
 
 // Every control that takes the focus says in French what it is; the boxes of a method not

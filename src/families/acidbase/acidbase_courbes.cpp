@@ -65,6 +65,12 @@ drawing::MeasuredCurveInputs AcidBaseFamily::measuredCurveInputs(bool withContro
     in.pouredVolume = bench().pouredVolume();
     in.derivative = courbesMethods()->derivative();
     in.method = courbesMethods()->choice();
+    if (in.reading == drawing::Reading::Conductivity && courbesMethods()->dilutionCorrected()) {
+        const ab::Preparation p = setup().preparation;
+        in.points = ab::dilutionCorrected(in.points, p.sampleVolume + p.waterVolume);
+        in.dilutionCorrected = true;
+    }
+    in.method = courbesMethods()->choice();
     if (withControls) {
         in.selectedContact = courbesMethods()->selectedContact();
         in.controlsHeight = CourbesMethods::bandHeight;

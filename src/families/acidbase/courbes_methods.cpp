@@ -85,10 +85,16 @@ CourbesMethods::CourbesMethods(QWidget* parent) : QWidget(parent) {
     derivative_ = new QCheckBox(QStringLiteral("Dérivée dpH/dV"), this);
     derivative_->setObjectName(QStringLiteral("derivativeBox"));
     derivative_->setAccessibleName(QStringLiteral("Afficher la dérivée dpH/dV"));
+    // Shown for a conductivity in the place the derivative takes for a pH.
+    dilution_ = new QCheckBox(QStringLiteral("Dilution corrigée"), this);
+    dilution_->setObjectName(QStringLiteral("dilutionBox"));
+    dilution_->setAccessibleName(
+        QStringLiteral("Corriger la dilution\u00A0: tracer σ·(V₀ + V_eau + V)/(V₀ + V_eau)"));
     first->addWidget(label);
     first->addWidget(method_);
     first->addSpacing(12);
     first->addWidget(derivative_);
+    first->addWidget(dilution_);
     first->addStretch();
     rows->addLayout(first);
 
@@ -127,6 +133,7 @@ CourbesMethods::CourbesMethods(QWidget* parent) : QWidget(parent) {
 
     connect(method_, &QComboBox::activated, this, [this] { methodChosen(); });
     connect(derivative_, &QCheckBox::toggled, this, [this] { emitChanged(); });
+    connect(dilution_, &QCheckBox::toggled, this, [this] { emitChanged(); });
     setCurve(drawing::Reading::PH, {});
 }
 
@@ -139,6 +146,7 @@ VolumeBox* CourbesMethods::box(const QString& name) {
     connect(field, &QDoubleSpinBox::valueChanged, this, [this, field] {
         if (field == contacts_[0]) selected_ = 1;
         if (field == contacts_[1]) selected_ = 2;
+        if (!quiet_ && field != contacts_[0] && field != contacts_[1]) ownRanges_ = true;
         emitChanged();
     });
     return field;
@@ -158,7 +166,16 @@ bool CourbesMethods::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CourbesMethods::setCurve(drawing::Reading reading, const std::vector<ab::Point>& points) {
-    points_ = ab::curvePoints(points);
+    std::vector<ab::Point> curve = ab::curvePoints(points);
+    // The same curve carries on while it keeps the readings it had at their volumes (a reading
+    // more, or the volume poured set back).
+    bool same = reading == reading_ && curve.size() > 1;
+    for (std::size_t i = 0; same && i < std::min(curve.size(), points_.size()); ++i)
+        same = curve[i].volume == points_[i].volume && curve[i].value == points_[i].value;
+    if (!same) ownRanges_ = false;
+    points_ = std::move(curve);
+    if (!ownRanges_ && choice().method == ab::Method::TwoLines)
+        setRanges(ab::defaultLineRanges(points_));
     std::vector<double> volumes;
     for (const ab::Point& p : points_)
         volumes.push_back(p.volume);
@@ -182,6 +199,7 @@ void CourbesMethods::setCurve(drawing::Reading reading, const std::vector<ab::Po
     method_->setCurrentIndex(std::max(0, method_->findData(int(kept))));
     derivative_->setVisible(reading == drawing::Reading::PH);
     if (reading != drawing::Reading::PH) derivative_->setChecked(false);
+    dilution_->setVisible(reading == drawing::Reading::Conductivity);
     quiet_ = false;
     showRows();
 }
@@ -200,6 +218,10 @@ bool CourbesMethods::derivative() const {
     return reading_ == drawing::Reading::PH && derivative_->isChecked();
 }
 
+bool CourbesMethods::dilutionCorrected() const {
+    return reading_ == drawing::Reading::Conductivity && dilution_->isChecked();
+}
+
 int CourbesMethods::selectedContact() const {
     return choice().method == ab::Method::ParallelTangents ? selected_ : 0;
 }
@@ -210,14 +232,22 @@ void CourbesMethods::methodChosen() {
     quiet_ = true;
     contacts_[0]->setValue(start.firstContact);
     contacts_[1]->setValue(start.secondContact);
-    ranges_[0]->setValue(std::min(start.before.from, start.before.to));
-    ranges_[1]->setValue(std::max(start.before.from, start.before.to));
-    ranges_[2]->setValue(std::min(start.after.from, start.after.to));
-    ranges_[3]->setValue(std::max(start.after.from, start.after.to));
-    selected_ = 1;
     quiet_ = false;
+    setRanges({start.before, start.after});
+    ownRanges_ = false;
+    selected_ = 1;
     showRows();
     emitChanged();
+}
+
+void CourbesMethods::setRanges(const ab::LineRanges& ranges) {
+    const bool wasQuiet = quiet_;
+    quiet_ = true;
+    ranges_[0]->setValue(std::min(ranges.before.from, ranges.before.to));
+    ranges_[1]->setValue(std::max(ranges.before.from, ranges.before.to));
+    ranges_[2]->setValue(std::min(ranges.after.from, ranges.after.to));
+    ranges_[3]->setValue(std::max(ranges.after.from, ranges.after.to));
+    quiet_ = wasQuiet;
 }
 
 void CourbesMethods::showRows() {
@@ -259,6 +289,7 @@ void CourbesMethods::drag(double volume) {
         contacts_[dragged_ - 1]->setValue(at);
     } else if (dragged_ == 3 || dragged_ == 4) {
         VolumeBox* const* ends = &ranges_[dragged_ == 3 ? 0 : 2];
+        ownRanges_ = true;
         quiet_ = true;
         ends[0]->setValue(std::min(dragStart_, at));
         ends[1]->setValue(std::max(dragStart_, at));
@@ -273,8 +304,8 @@ void CourbesMethods::release(double volume) {
 }
 
 std::vector<QWidget*> CourbesMethods::focusOrder() const {
-    return {method_,    derivative_, contacts_[0], contacts_[1],
-            ranges_[0], ranges_[1],  ranges_[2],   ranges_[3]};
+    return {method_,    derivative_, dilution_,  contacts_[0], contacts_[1],
+            ranges_[0], ranges_[1],  ranges_[2], ranges_[3]};
 }
 
 } // namespace families

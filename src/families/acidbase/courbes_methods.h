@@ -2,7 +2,8 @@
 #pragma once
 // The controls of the "Courbes" tab of an acid-base titration followed with a probe, in the
 // band the measured curve leaves at the bottom of the tab (measured_curve.h): the
-// method of the equivalence, the derivative dpH/dV on demand, and where the method's
+// method of the equivalence, the derivative dpH/dV on demand, σ corrected for the dilution on
+// demand, and where the method's
 // constructions stand: the points of contact of the two parallel tangents, or the ranges of the
 // readings each straight line is fitted on. The volumes are typed, or stepped from one reading
 // to the next with the arrow keys; the mouse on the plot takes the nearer point of contact and
@@ -49,11 +50,16 @@ public:
 
     // The readings so far (up to the volume poured) and what they are: the methods offered
     // (the derivative and the tangents for a pH, the two lines for a conductivity) and the
-    // volumes the boxes step through. A method that does not fit the reading is dropped.
+    // volumes the boxes step through. A method that does not fit the reading is dropped. The
+    // ranges of the two lines start again on the default ranges of the readings when the curve
+    // is a new one: another reading, other values at the volumes read so far (another solution
+    // or situation), or no more than the first reading (the burette emptied or refilled).
     void setCurve(drawing::Reading reading, const std::vector<model::acidbase::Point>& points);
 
     model::acidbase::MethodChoice choice() const;
     bool derivative() const;
+    // σ corrected for the dilution asked for (a conductivity only).
+    bool dilutionCorrected() const;
     // The point of contact that the keys move and the mouse took last: 1 or 2; 0 with another
     // method.
     int selectedContact() const;
@@ -76,6 +82,7 @@ protected:
 
 private:
     void methodChosen();
+    void setRanges(const model::acidbase::LineRanges& ranges);
     void showRows();
     void emitChanged();
     VolumeBox* box(const QString& name);
@@ -84,6 +91,7 @@ private:
     std::vector<model::acidbase::Point> points_;
     QComboBox* method_ = nullptr;
     QCheckBox* derivative_ = nullptr;
+    QCheckBox* dilution_ = nullptr;
     QWidget* tangentsRow_ = nullptr;
     QWidget* linesRow_ = nullptr;
     VolumeBox* contacts_[2] = {};
@@ -92,6 +100,9 @@ private:
     int dragged_ = 0; // 1, 2: a contact; 3, 4: line 1 or 2; 0: none
     double dragStart_ = 0;
     bool quiet_ = false; // while the boxes are set by program
+    // The ranges of the lines are the student's own: kept until the curve is a new one.
+    // Otherwise they follow the default ranges of the readings.
+    bool ownRanges_ = false;
 };
 
 } // namespace families

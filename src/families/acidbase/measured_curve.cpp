@@ -45,7 +45,8 @@ VerticalScale leftScale(const MeasuredCurveInputs& in, const std::vector<ab::Poi
     for (const ab::Point& p : curve)
         top = std::max(top, p.value);
     return roundScale(0, top,
-                      {{RunKind::Plain, QStringLiteral("σ (mS·cm")},
+                      {{RunKind::Plain, in.dilutionCorrected ? QStringLiteral("σ corrigé (mS·cm")
+                                                             : QStringLiteral("σ (mS·cm")},
                        {RunKind::Superscript, QStringLiteral("−1")},
                        {RunKind::Plain, QStringLiteral(")")}});
 }
@@ -66,9 +67,10 @@ std::optional<VerticalScale> rightScale(const MeasuredCurveInputs& in,
 
 std::vector<LegendEntry> legend(const MeasuredCurveInputs& in) {
     std::vector<LegendEntry> entries;
-    entries.push_back(
-        {plain(in.reading == Reading::PH ? QStringLiteral("pH") : QStringLiteral("σ")),
-         measuredColour()});
+    entries.push_back({plain(in.reading == Reading::PH ? QStringLiteral("pH")
+                             : in.dilutionCorrected    ? QStringLiteral("σ corrigé")
+                                                       : QStringLiteral("σ")),
+                       measuredColour()});
     if (showsDerivative(in))
         entries.push_back({plain(QStringLiteral("dpH/dV")), derivativeColour()});
     switch (in.method.method) {
@@ -267,6 +269,7 @@ MeasuredFrameKey measuredFrameKey(const Picture& pic, const MeasuredCurveInputs&
     }
     key.method = in.method.method;
     key.controlsHeight = in.controlsHeight;
+    key.dilutionCorrected = in.dilutionCorrected;
     return key;
 }
 

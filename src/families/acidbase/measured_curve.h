@@ -35,6 +35,8 @@ struct MeasuredCurveInputs {
     std::vector<model::acidbase::Point> points; // volume (mL), pH or σ (mS·cm⁻¹)
     double pouredVolume = 0;                    // where the marker stands
     bool derivative = false;                    // dpH/dV asked for (a pH only)
+    // The points are σ·(V₀ + V_eau + V)/(V₀ + V_eau), corrected for the dilution: "σ corrigé".
+    bool dilutionCorrected = false;
     model::acidbase::MethodChoice method;
     int selectedContact = 0; // tangents: 1 or 2, the point of contact the keys move; 0: none
     int controlsHeight = 0;  // a band left blank at the bottom for the tab's controls
@@ -64,6 +66,7 @@ struct MeasuredFrameKey {
     double rightLow = 0, rightHigh = 0;                             //
     model::acidbase::Method method = model::acidbase::Method::None; // the legend
     int controlsHeight = 0;
+    bool dilutionCorrected = false; // the title on the left and the legend
     bool operator==(const MeasuredFrameKey&) const = default;
 };
 MeasuredFrameKey measuredFrameKey(const Picture& pic, const MeasuredCurveInputs& in);

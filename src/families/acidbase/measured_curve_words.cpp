@@ -58,7 +58,9 @@ QString lack(const MeasuredCurveInputs& in, const ab::MethodResult& result) {
 // The course of the curve in a sentence: from its first value to its last, through the
 // lowest or highest one when it turns there.
 QString course(const MeasuredCurveInputs& in, const std::vector<ab::Point>& curve) {
-    const QString name = in.reading == Reading::PH ? QStringLiteral("le pH") : QStringLiteral("σ");
+    const QString name = in.reading == Reading::PH ? QStringLiteral("le pH")
+                         : in.dilutionCorrected    ? QStringLiteral("σ corrigé")
+                                                   : QStringLiteral("σ");
     const Reading r = in.reading;
     const ab::Point& first = curve.front();
     const ab::Point& last = curve.back();
@@ -103,8 +105,9 @@ Runs resultRuns(const MeasuredCurveInputs& in, const ab::MethodResult& result) {
 QString measuredCurveWords(const MeasuredCurveInputs& in) {
     const std::vector<ab::Point> curve = shownPoints(in);
     const Reading r = in.reading;
-    const QString title =
-        r == Reading::PH ? QStringLiteral("pH = f(V)") : QStringLiteral("σ = f(V)");
+    const QString title = r == Reading::PH       ? QStringLiteral("pH = f(V)")
+                          : in.dilutionCorrected ? QStringLiteral("σ corrigé de la dilution = f(V)")
+                                                 : QStringLiteral("σ = f(V)");
     if (curve.empty()) return title + QStringLiteral("\u00A0: aucune mesure pour l'instant.");
     QString words =
         title + QStringLiteral(", ") +

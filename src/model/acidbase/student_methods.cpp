@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace model::acidbase {
 
@@ -34,6 +35,48 @@ std::size_t steepestSegment(std::span<const Point> curve) {
         }
     }
     return k;
+}
+
+// Where the default ranges of the two lines stand, as parts of the volumes measured: how far on
+// each side of a reading the slopes compared to find the corner reach; how far from the corner
+// the ranges start.
+constexpr double cornerReach = 0.1;
+constexpr double cornerMargin = 0.025;
+// How much of a range's spread about its mean its line may leave unexplained.
+constexpr double straightness = 1e-4;
+
+// Sums over a run of points that give its least-squares line's sum of squared residuals.
+struct RunSums {
+    double n = 0, x = 0, y = 0, xx = 0, xy = 0, yy = 0;
+    RunSums operator-(const RunSums& o) const {
+        return {n - o.n, x - o.x, y - o.y, xx - o.xx, xy - o.xy, yy - o.yy};
+    }
+    RunSums operator+(const Point& p) const {
+        return {n + 1,
+                x + p.volume,
+                y + p.value,
+                xx + p.volume * p.volume,
+                xy + p.volume * p.value,
+                yy + p.value * p.value};
+    }
+    double slope() const {
+        const double sxx = xx - x * x / n;
+        return sxx > 0 ? (xy - x * y / n) / sxx : 0;
+    }
+    // The values' spread about their mean.
+    double spread() const { return std::max(0.0, yy - y * y / n); }
+    double residuals() const {
+        const double sxx = xx - x * x / n;
+        const double sxy = xy - x * y / n;
+        const double syy = yy - y * y / n;
+        return sxx > 0 ? std::max(0.0, syy - sxy * sxy / sxx) : std::max(0.0, syy);
+    }
+};
+
+// Whether a run of readings lies on its least-squares line: its residuals a small part of
+// its values' spread.
+bool straight(const RunSums& run) {
+    return run.residuals() <= straightness * run.spread();
 }
 
 } // namespace
@@ -176,6 +219,86 @@ MethodResult applyMethod(std::span<const Point> points, const MethodChoice& choi
     return result;
 }
 
+LineRanges defaultLineRanges(std::span<const Point> points) {
+    const std::vector<Point> curve = curvePoints(points);
+    const std::size_t n = curve.size();
+    if (n == 0) return {};
+    const double start = curve.front().volume;
+    const double end = curve.back().volume;
+    if (n < 4) {
+        const double third = (end - start) / 3;
+        return {{start, nearestVolume(curve, start + third)},
+                {nearestVolume(curve, end - third), end}};
+    }
+    std::vector<RunSums> sums(n + 1);
+    for (std::size_t i = 0; i < n; ++i)
+        sums[i + 1] = sums[i] + curve[i];
+    const double span = end - start;
+
+    // The corner: the reading where the slope changes most, from the line of the readings within
+    // a tenth of the volumes measured before it to that of those after it.
+    const double reach = span * cornerReach;
+    std::size_t corner = n / 2;
+    double most = -1;
+    std::size_t from = 0, to = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double v = curve[i].volume;
+        if (i == 0 || i + 1 == n || v - reach < start || v + reach > end) continue;
+        while (curve[from].volume < v - reach)
+            ++from;
+        while (to + 1 < n && curve[to + 1].volume <= v + reach)
+            ++to;
+        // A neighbour at least on each side, however far the readings lie apart.
+        const std::size_t left = std::min(from, i - 1);
+        const std::size_t right = std::max(to, i + 1);
+        const double turn =
+            std::fabs((sums[right + 1] - sums[i]).slope() - (sums[i + 1] - sums[left]).slope());
+        if (turn > most) {
+            most = turn;
+            corner = i;
+        }
+    }
+    double at = curve[corner].volume;
+
+    // On each side, the readings from a little way off the corner outwards, as far as one
+    // straight line fits them; the corner placed again where the two lines cross.
+    LineRanges ranges;
+    for (int pass = 0; pass < 3; ++pass) {
+        const double margin = span * cornerMargin;
+        // The last reading before the corner's margin, the first after it: two readings at
+        // least on each side.
+        const auto upTo = std::upper_bound(curve.begin(), curve.end(), at - margin,
+                                           [](double v, const Point& p) { return v < p.volume; });
+        const auto past = std::lower_bound(curve.begin(), curve.end(), at + margin,
+                                           [](const Point& p, double v) { return p.volume < v; });
+        const std::size_t lastBefore =
+            std::clamp<std::ptrdiff_t>(upTo - curve.begin() - 1, 1, std::ptrdiff_t(n) - 3);
+        const std::size_t firstAfter = std::clamp<std::ptrdiff_t>(
+            past - curve.begin(), std::ptrdiff_t(lastBefore) + 1, std::ptrdiff_t(n) - 2);
+        std::size_t first = lastBefore - 1;
+        while (first > 0 && straight(sums[lastBefore + 1] - sums[first - 1]))
+            --first;
+        std::size_t last = firstAfter + 1;
+        while (last + 1 < n && straight(sums[last + 2] - sums[firstAfter]))
+            ++last;
+        ranges = {{curve[first].volume, curve[lastBefore].volume},
+                  {curve[firstAfter].volume, curve[last].volume}};
+        const std::optional<LinesCrossing> c =
+            crossingOfFittedLines(curve, ranges.before, ranges.after);
+        if (!c || !(c->volume > start && c->volume < end)) break;
+        at = c->volume;
+    }
+    return ranges;
+}
+
+std::vector<Point> dilutionCorrected(std::span<const Point> points, double initialVolume) {
+    std::vector<Point> corrected(points.begin(), points.end());
+    if (!(initialVolume > 0) || !std::isfinite(initialVolume)) return corrected;
+    for (Point& p : corrected)
+        p.value *= (initialVolume + p.volume) / initialVolume;
+    return corrected;
+}
+
 MethodChoice startingPlaces(std::span<const Point> points, Method method) {
     const std::vector<Point> curve = curvePoints(points);
     MethodChoice choice;
@@ -188,9 +311,9 @@ MethodChoice startingPlaces(std::span<const Point> points, Method method) {
     const double jumpEnd = curve[std::min(k + 1, curve.size() - 1)].volume;
     choice.firstContact = nearestVolume(curve, (start + jumpStart) / 2);
     choice.secondContact = nearestVolume(curve, (jumpEnd + end) / 2);
-    const double third = (end - start) / 3;
-    choice.before = {start, nearestVolume(curve, start + third)};
-    choice.after = {nearestVolume(curve, end - third), end};
+    const LineRanges ranges = defaultLineRanges(curve);
+    choice.before = ranges.before;
+    choice.after = ranges.after;
     return choice;
 }
 

@@ -56,6 +56,27 @@ struct VolumeRange {
 std::optional<LinesCrossing> crossingOfFittedLines(std::span<const Point> curve, VolumeRange before,
                                                    VolumeRange after);
 
+// The ranges the two lines start on, chosen from the readings as the class chooses them, away
+// from the start and from the equivalence: the corner is the reading where the slope changes
+// most between the readings within a tenth of the volumes measured on either side of it (the
+// first and last readings, where the titrant has hardly started to react, are not looked at);
+// each range starts a fortieth of the volumes measured off the corner and takes the readings
+// outwards as far as one straight line fits them (its residuals within 10⁻⁴ of the spread of
+// their values), so that a curve the dilution bends keeps its lines near the corner; the corner
+// is then placed again where the two lines cross, and the ranges with it, three times. Two
+// readings at least on each side. With fewer than four readings: the first and the last third
+// of the volumes measured.
+struct LineRanges {
+    VolumeRange before, after;
+};
+LineRanges defaultLineRanges(std::span<const Point> points);
+
+// A conductivity corrected for the dilution: σ·(V₀ + V_eau + V)/(V₀ + V_eau), V the volume poured
+// and V₀ + V_eau the volume in the beaker before any titrant (initialVolume, mL), which makes
+// straight lines of the parts of the curve the dilution bends. The points as they are when the
+// initial volume is not a positive number.
+std::vector<Point> dilutionCorrected(std::span<const Point> points, double initialVolume);
+
 enum class Method { None, Derivative, ParallelTangents, TwoLines };
 
 // What the student chose on the tab: the method and where its constructions stand.
@@ -84,8 +105,8 @@ MethodResult applyMethod(std::span<const Point> points, const MethodChoice& choi
 
 // Where the constructions start when the student picks a method, before any is moved: a point
 // of contact halfway between the start of the curve and its steepest segment, another halfway
-// between that segment and the end; the first and the last third of the volumes measured for
-// the two lines. All at 0 with no point.
+// between that segment and the end; the default ranges of the two lines. All at 0 with no
+// point.
 MethodChoice startingPlaces(std::span<const Point> points, Method method);
 
 } // namespace model::acidbase

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace model::acidbase {
@@ -231,16 +232,84 @@ TEST(StudentMethods, StartingPlacesOfTheConstructions) {
     EXPECT_EQ(c.method, Method::ParallelTangents);
     EXPECT_DOUBLE_EQ(c.firstContact, 5);
     EXPECT_DOUBLE_EQ(c.secondContact, 15);
-    // The first and last thirds of 0 to 20 mL, at measured points: 0 to 7, 13 to 20.
-    EXPECT_DOUBLE_EQ(c.before.from, 0);
-    EXPECT_DOUBLE_EQ(c.before.to, 7);
-    EXPECT_DOUBLE_EQ(c.after.from, 13);
-    EXPECT_DOUBLE_EQ(c.after.to, 20);
+    // The lines start on the default ranges.
+    const LineRanges ranges = defaultLineRanges(handJump());
+    EXPECT_DOUBLE_EQ(c.before.from, ranges.before.from);
+    EXPECT_DOUBLE_EQ(c.before.to, ranges.before.to);
+    EXPECT_DOUBLE_EQ(c.after.from, ranges.after.from);
+    EXPECT_DOUBLE_EQ(c.after.to, ranges.after.to);
+    // Three points: the first and last thirds, at measured points.
+    const MethodChoice three =
+        startingPlaces(std::vector<Point>{{0, 1}, {1, 2}, {3, 1}}, Method::TwoLines);
+    EXPECT_DOUBLE_EQ(three.before.to, 1);
+    EXPECT_DOUBLE_EQ(three.after.from, 1);
     // One point: everything there.
     const MethodChoice one = startingPlaces(std::vector<Point>{{2.5, 7}}, Method::TwoLines);
     EXPECT_DOUBLE_EQ(one.firstContact, 2.5);
     EXPECT_DOUBLE_EQ(one.secondContact, 2.5);
     EXPECT_DOUBLE_EQ(one.after.to, 2.5);
+}
+
+// The default ranges of the two lines on conductivities measured as the class measures them,
+// as read and corrected for the dilution: each side off the start and the equivalence, and the
+// lines crossing within 0,1 mL of it.
+TEST(StudentMethods, DefaultRangesOfTheTwoLines) {
+    const Preparation diluted{Titration::HydrochloricAcid, 0.01, 10, 200, 0.1};
+    const Preparation ethanoic{Titration::EthanoicAcid, 0.1, 10, 0, 0.1};
+    const Preparation ethanoicInWater{Titration::EthanoicAcid, 0.1, 10, 30, 0.1};
+    const Preparation strong{Titration::HydrochloricAcid, 0.1, 10, 0, 0.1};
+    struct Row {
+        const char* name;
+        Preparation preparation;
+        double last, step;
+    };
+    const Row rows[] = {
+        {"hydrochloric acid in 200 mL of water, every 0,5 mL", diluted, 2, 0.5},
+        {"the same, every 0,1 mL", diluted, 2, 0.1},
+        {"ethanoic acid, every 0,5 mL", ethanoic, 20, 0.5},
+        {"ethanoic acid, the tap held to 25 mL", ethanoic, 25, 0.1},
+        {"ethanoic acid in 30 mL of water, every millilitre", ethanoicInWater, 20, 1},
+        {"hydrochloric acid, no water, every 0,2 mL", strong, 15, 0.2},
+    };
+    for (const Row& row : rows) {
+        const double equivalence = equivalenceVolumes(row.preparation).front();
+        const Preparation& p = row.preparation;
+        for (const bool corrected : {false, true}) {
+            SCOPED_TRACE(std::string(row.name) + (corrected ? ", corrected" : ""));
+            std::vector<Point> points = measured(p, row.last, row.step, true);
+            if (corrected) points = dilutionCorrected(points, p.sampleVolume + p.waterVolume);
+            const LineRanges r = defaultLineRanges(points);
+            EXPECT_LT(std::max(r.before.from, r.before.to), equivalence);
+            EXPECT_GT(std::min(r.after.from, r.after.to), equivalence);
+            const std::optional<LinesCrossing> c = crossingOfFittedLines(points, r.before, r.after);
+            ASSERT_TRUE(c);
+            EXPECT_NEAR(c->volume, equivalence, 0.1);
+        }
+    }
+    // Ethanoic acid: the first readings bend, the range of the first line starts past them.
+    EXPECT_GE(defaultLineRanges(measured(ethanoic, 20, 0.5, true)).before.from, 1);
+}
+
+TEST(StudentMethods, ConductivityCorrectedForTheDilution) {
+    const std::vector<Point> points{{0, 2}, {10, 3}, {30, 1}};
+    struct Row {
+        const char* name;
+        double initialVolume;
+        std::vector<double> values;
+    };
+    const Row rows[] = {
+        {"20 mL in the beaker", 20, {2, 4.5, 2.5}},
+        {"no volume: as read", 0, {2, 3, 1}},
+        {"not a number: as read", std::nan(""), {2, 3, 1}},
+    };
+    for (const Row& row : rows) {
+        const std::vector<Point> c = dilutionCorrected(points, row.initialVolume);
+        ASSERT_EQ(c.size(), row.values.size()) << row.name;
+        for (std::size_t i = 0; i < c.size(); ++i) {
+            EXPECT_DOUBLE_EQ(c[i].volume, points[i].volume) << row.name;
+            EXPECT_DOUBLE_EQ(c[i].value, row.values[i]) << row.name;
+        }
+    }
 }
 
 TEST(StudentMethods, EquivalenceVolumeWrittenToTheHundredth) {
