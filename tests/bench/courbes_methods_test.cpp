@@ -81,6 +81,12 @@ TEST_F(CourbesMethodsTest, MethodsOfferedForEachProbe) {
     EXPECT_EQ(controls->choice().method, ab::Method::None) << "the tangents fit no conductivity";
     EXPECT_FALSE(derivative->isVisible());
     EXPECT_FALSE(controls->derivative());
+    // A falling pH (a base titrated by an acid) has its jump at a minimum of the derivative.
+    controls->setCurve(drawing::Reading::PH, {{0, 11}, {5, 10}, {6, 8}, {11, 7}});
+    EXPECT_EQ(items(list),
+              (std::vector<QString>{"aucune", "minimum de la dérivée", "tangentes parallèles"}));
+    controls->setCurve(drawing::Reading::PH, readings(20, 0.5));
+    EXPECT_EQ(list->itemText(1), QStringLiteral("maximum de la dérivée"));
 }
 
 // From the keyboard alone: the method chosen with the arrows, the tangents' row shown with

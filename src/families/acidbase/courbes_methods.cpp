@@ -183,7 +183,10 @@ void CourbesMethods::setCurve(drawing::Reading reading, const std::vector<ab::Po
         field->setVolumes(volumes);
     for (VolumeBox* field : ranges_)
         field->setVolumes(volumes);
-    if (reading == reading_ && method_->count() > 0) return;
+    if (reading == reading_ && method_->count() > 0) {
+        nameDerivative();
+        return;
+    }
 
     reading_ = reading;
     const ab::Method kept = choice().method;
@@ -191,11 +194,12 @@ void CourbesMethods::setCurve(drawing::Reading reading, const std::vector<ab::Po
     method_->clear();
     method_->addItem(QStringLiteral("aucune"), int(ab::Method::None));
     if (reading == drawing::Reading::PH) {
-        method_->addItem(QStringLiteral("maximum de la dérivée"), int(ab::Method::Derivative));
+        method_->addItem(QString(), int(ab::Method::Derivative));
         method_->addItem(QStringLiteral("tangentes parallèles"), int(ab::Method::ParallelTangents));
     } else {
         method_->addItem(QStringLiteral("deux droites"), int(ab::Method::TwoLines));
     }
+    nameDerivative();
     method_->setCurrentIndex(std::max(0, method_->findData(int(kept))));
     derivative_->setVisible(reading == drawing::Reading::PH);
     if (reading != drawing::Reading::PH) derivative_->setChecked(false);
@@ -238,6 +242,16 @@ void CourbesMethods::methodChosen() {
     selected_ = 1;
     showRows();
     emitChanged();
+}
+
+void CourbesMethods::nameDerivative() {
+    // A falling curve (a base titrated by an acid) has its jumps at minima of dpH/dV.
+    const int item = method_->findData(int(ab::Method::Derivative));
+    if (item < 0) return;
+    const QString name = ab::derivativeJumps(points_).minima
+                             ? QStringLiteral("minimum de la dérivée")
+                             : QStringLiteral("maximum de la dérivée");
+    if (method_->itemText(item) != name) method_->setItemText(item, name);
 }
 
 void CourbesMethods::setRanges(const ab::LineRanges& ranges) {

@@ -83,6 +83,7 @@ protected:
 private:
     void methodChosen();
     void setRanges(const model::acidbase::LineRanges& ranges);
+    void nameDerivative(); // "maximum de la dérivée", or "minimum" on a falling curve
     void showRows();
     void emitChanged();
     VolumeBox* box(const QString& name);

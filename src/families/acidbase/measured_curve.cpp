@@ -314,14 +314,31 @@ MeasuredCurveLayout drawMeasuredCurve(Picture& pic, const MeasuredCurveInputs& i
         for (const QPointF& q : apart(line))
             dot(p, q, 4, measuredColour());
         if (result.tangents) drawContacts(p, f, *result.tangents, in.selectedContact);
-        if (result.equivalence) {
-            const QPointF e = at(f, *result.equivalence);
+        for (const ab::Point& point : result.equivalences) {
+            const QPointF e = at(f, point);
             p.setPen(QPen(equivalenceColour(), 1, Qt::DashLine));
             p.drawLine(e, QPointF(e.x(), f.plot.bottom()));
             p.drawLine(e, QPointF(f.plot.left(), e.y()));
             ring(p, e, 4, QColor(0, 0, 0), equivalenceColour());
         }
     });
+    // The derivative's equivalences named beside their points, right of them (left near the
+    // plot's right edge), within the plot.
+    if (in.method.method == ab::Method::Derivative) {
+        pic.setForeColor(equivalenceColour());
+        const std::size_t count = result.equivalences.size();
+        for (std::size_t k = 0; k < count; ++k) {
+            const Runs name = equivalenceName(k, count);
+            const RunsExtent e = runsExtent(pic, name, ScriptSet::Small);
+            const QPointF point = at(f, result.equivalences[k]);
+            double left = point.x() + 7;
+            if (left + e.width > f.plot.right() - 1) left = point.x() - 7 - e.width;
+            const double top =
+                std::max(f.plot.top() + 1 + e.above, std::min(point.y() - (e.below - e.above) / 2,
+                                                              f.plot.bottom() - 1 - e.below));
+            printRunsAt(pic, name, ScriptSet::Small, left, int(std::floor(top)));
+        }
+    }
 
     if (shownResult) *shownResult = text;
     if (newText && !text.empty()) {

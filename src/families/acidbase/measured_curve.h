@@ -3,10 +3,11 @@
 // The "Courbes" tab of an acid-base titration followed with a probe: pH = f(V) (pH meter) or
 // σ = f(V) (conductimeter) through the points measured so far, and nothing beyond the volume
 // poured; the derivative dpH/dV on its own scale on the right, on demand; and the student's
-// method with its constructions: the maximum of the derivative, the parallel tangents with the
-// parallel halfway between them, or the two straight lines of conductimetry, each with the
-// equivalence point it finds, written under the plot ("V_E = 10,00 mL (méthode de la
-// dérivée)"). The methods are worked out in the model (model/acidbase/student_methods.h).
+// method with its constructions: the extrema of the derivative (each jump, named on the plot
+// V_E, or V_E1, V_E2 in order), the parallel tangents with the parallel halfway between them,
+// or the two straight lines of conductimetry, each with the equivalence point it finds, written
+// under the plot ("V_E = 10,00 mL (méthode de la dérivée)"). The methods are worked out in the
+// model (model/acidbase/student_methods.h).
 //
 // Drawn from plain inputs, at the picture's own density, for the screen, the clipboard and
 // paper: drawMeasuredCurveBackground draws the frame and keeps it as the picture's background, and
@@ -21,6 +22,7 @@
 #include <QRect>
 #include <QString>
 
+#include <cstddef>
 #include <vector>
 
 namespace drawing {
@@ -89,7 +91,12 @@ QColor equivalenceColour();
 // The line under the plot: "V_E = 10,00 mL (méthode de la dérivée)", E as an index, or what
 // the method lacks ("Dérivée : trois mesures au moins sont nécessaires."); empty with no
 // method.
+// With several equivalences (the derivative's jumps), each in turn: "V_E1 = 11,20 mL ;
+// V_E2 = 22,40 mL (méthode de la dérivée)".
 Runs resultRuns(const MeasuredCurveInputs& in, const model::acidbase::MethodResult& result);
+
+// The name of the equivalence at index among count found: V_E alone, or V_E1, V_E2...
+Runs equivalenceName(std::size_t index, std::size_t count);
 
 // The curve and the method's result in words, for what is read rather than seen.
 QString measuredCurveWords(const MeasuredCurveInputs& in);

@@ -92,14 +92,29 @@ QString course(const MeasuredCurveInputs& in, const std::vector<ab::Point>& curv
 
 } // namespace
 
+Runs equivalenceName(std::size_t index, std::size_t count) {
+    return {{RunKind::Plain, QStringLiteral("V"), {}, true},
+            {RunKind::Subscript,
+             count > 1 ? QStringLiteral("E") + QString::number(index + 1) : QStringLiteral("E")}};
+}
+
 Runs resultRuns(const MeasuredCurveInputs& in, const ab::MethodResult& result) {
     if (in.method.method == ab::Method::None) return {};
     if (!result.equivalence) return {{RunKind::Plain, lack(in, result)}};
-    return {{RunKind::Plain, QStringLiteral("V"), {}, true},
-            {RunKind::Subscript, QStringLiteral("E")},
-            {RunKind::Plain, QStringLiteral(" = ") + burette(result.equivalence->volume) +
-                                 QStringLiteral("\u00A0mL (") + methodName(in.method.method) +
-                                 QStringLiteral(")")}};
+    // Each equivalence found, in order: "V_E1 = 11,20 mL ; V_E2 = 22,40 mL (méthode ...)".
+    Runs runs;
+    const std::size_t count = result.equivalences.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        if (k > 0) runs.push_back({RunKind::Plain, QStringLiteral("\u00A0; ")});
+        for (Run& run : equivalenceName(k, count))
+            runs.push_back(std::move(run));
+        runs.push_back({RunKind::Plain, QStringLiteral(" = ") +
+                                            burette(result.equivalences[k].volume) +
+                                            QStringLiteral("\u00A0mL")});
+    }
+    runs.push_back({RunKind::Plain,
+                    QStringLiteral(" (") + methodName(in.method.method) + QStringLiteral(")")});
+    return runs;
 }
 
 QString measuredCurveWords(const MeasuredCurveInputs& in) {
@@ -151,14 +166,32 @@ QString measuredCurveWords(const MeasuredCurveInputs& in) {
             volume(std::min(in.method.after.from, in.method.after.to)) + QStringLiteral(" à ") +
             volume(std::max(in.method.after.from, in.method.after.to)) +
             QStringLiteral("\u00A0mL.");
-    if (result.equivalence)
-        words += QStringLiteral(" Équivalence par la ") + methodName(in.method.method) +
-                 QStringLiteral("\u00A0: VE = ") + burette(result.equivalence->volume) +
-                 QStringLiteral("\u00A0mL, ") +
-                 (r == Reading::PH ? QStringLiteral("pH ") : QStringLiteral("σ = ")) +
-                 reading(r, result.equivalence->value) + unit(r) + QLatin1Char('.');
-    else if (in.method.method != ab::Method::None)
+    if (result.equivalence) {
+        // V_E1, V_E2 when there are several; the derivative's extrema said to be maxima on a
+        // rising curve, minima on a falling one.
+        const std::size_t count = result.equivalences.size();
+        words += (count > 1 ? QStringLiteral(" Équivalences par la ")
+                            : QStringLiteral(" Équivalence par la ")) +
+                 methodName(in.method.method) + QStringLiteral("\u00A0: ");
+        for (std::size_t k = 0; k < count; ++k) {
+            const ab::Point& e = result.equivalences[k];
+            words += (k > 0 ? QStringLiteral("\u00A0; ") : QString()) + QStringLiteral("VE") +
+                     (count > 1 ? QString::number(k + 1) : QString()) + QStringLiteral(" = ") +
+                     burette(e.volume) + QStringLiteral("\u00A0mL, ") +
+                     (r == Reading::PH ? QStringLiteral("pH ") : QStringLiteral("σ = ")) +
+                     reading(r, e.value) + unit(r);
+        }
+        if (in.method.method == ab::Method::Derivative)
+            words +=
+                QStringLiteral(" (") +
+                (count > 1
+                     ? (result.minimum ? QStringLiteral("minimums") : QStringLiteral("maximums"))
+                     : (result.minimum ? QStringLiteral("minimum") : QStringLiteral("maximum"))) +
+                QStringLiteral(" de dpH/dV)");
+        words += QLatin1Char('.');
+    } else if (in.method.method != ab::Method::None) {
         words += QLatin1Char(' ') + lack(in, result);
+    }
     return words;
 }
 

@@ -31,6 +31,18 @@ std::optional<double> summit(double x0, double y0, double x1, double y1, double 
     return -b / (2 * a);
 }
 
+// The volume of the extremum of the slopes d of the points p at slope k: the summit of the
+// parabola through |d| there and at its two neighbours, within them; the middle of slope k
+// when it is the first or the last, or when the three are aligned.
+double extremumVolume(const std::vector<Point>& p, const std::vector<double>& d, std::size_t k) {
+    auto middle = [&](std::size_t i) { return (p[i].volume + p[i + 1].volume) / 2; };
+    if (k == 0 || k + 1 == d.size()) return middle(k);
+    const auto top = summit(middle(k - 1), std::fabs(d[k - 1]), middle(k), std::fabs(d[k]),
+                            middle(k + 1), std::fabs(d[k + 1]));
+    if (!top) return middle(k);
+    return std::clamp(*top, middle(k - 1), middle(k + 1));
+}
+
 double squaredResiduals(std::span<const Point> p, const Line& line) {
     double sum = 0;
     for (const Point& q : p)
@@ -104,13 +116,40 @@ std::optional<double> derivativeMaximum(std::span<const Point> points, double fr
     const std::vector<Point> p = curvePoints(points, from, to);
     if (p.size() < 3) return std::nullopt;
     const std::vector<double> d = slopes(p);
+    return extremumVolume(p, d, steepest(d));
+}
+
+DerivativeJumps derivativeJumps(std::span<const Point> points, double from, double to) {
+    DerivativeJumps jumps;
+    const std::vector<Point> p = curvePoints(points, from, to);
+    if (p.size() < 2) return jumps;
+    std::vector<double> d = slopes(p);
     const std::size_t k = steepest(d);
-    auto middle = [&](std::size_t i) { return (p[i].volume + p[i + 1].volume) / 2; };
-    if (k == 0 || k + 1 == d.size()) return middle(k);
-    const auto top = summit(middle(k - 1), std::fabs(d[k - 1]), middle(k), std::fabs(d[k]),
-                            middle(k + 1), std::fabs(d[k + 1]));
-    if (!top) return middle(k);
-    return std::clamp(*top, middle(k - 1), middle(k + 1));
+    jumps.minima = d[k] < 0;
+    if (p.size() < 3) return jumps;
+    // The slopes turned over on a falling curve: the jumps are their maxima.
+    std::vector<double> e = d;
+    if (jumps.minima)
+        for (double& s : e)
+            s = -s;
+    std::vector<std::size_t> marked;
+    double steepestMarked = 0;
+    for (std::size_t i = 1; i + 1 < e.size(); ++i) {
+        if (!(e[i] > 0 && e[i] > e[i - 1] && e[i] >= e[i + 1])) continue;
+        // The gentlest slope on each side, up to a steeper one or the end.
+        double left = e[i], right = e[i];
+        for (std::size_t j = i; j-- > 0 && e[j] <= e[i];)
+            left = std::min(left, e[j]);
+        for (std::size_t j = i + 1; j < e.size() && e[j] <= e[i]; ++j)
+            right = std::min(right, e[j]);
+        if (e[i] < 2 * std::max({left, right, 0.0})) continue;
+        marked.push_back(i);
+        steepestMarked = std::max(steepestMarked, e[i]);
+    }
+    for (std::size_t i : marked)
+        if (e[i] >= steepestMarked / 10) jumps.volumes.push_back(extremumVolume(p, d, i));
+    if (jumps.volumes.empty()) jumps.volumes.push_back(extremumVolume(p, d, k));
+    return jumps;
 }
 
 std::optional<double> parallelTangents(std::span<const Point> points, double from, double to) {

@@ -46,6 +46,26 @@ std::vector<Point> curvePoints(std::span<const Point> points, double from = -any
 std::optional<double> derivativeMaximum(std::span<const Point> points, double from = -anyVolume,
                                         double to = anyVolume);
 
+// Every jump the derivative shows, as the class reads them one after the other (V_E1, V_E2):
+// each an extremum of dpH/dV, a maximum on a rising curve and a minimum on a falling one (a
+// base titrated by an acid), the way of the curve's steepest slope. An extremum marks a jump
+// when it lies inside the curve (with a slope on each side of it), stands at least twice as
+// steep as the gentlest slope between it and the next steeper extremum (or the end of the
+// curve) on each side, which is the slope of the buffer or of the excess around the jump, and
+// is at least a tenth as steep as the steepest of these. So the gentle bends between close
+// acidities (citric acid) do not count, nor does the steep start of a weak acid's or a weak
+// base's curve, which is no extremum. Each volume is found as derivativeMaximum finds its one
+// (the summit of the parabola through the extremum and its two neighbours). When no extremum
+// inside the curve marks a jump (the readings stop before a jump is past), the steepest slope
+// alone, as derivativeMaximum gives it. No volume with fewer than three points; the way of
+// the curve with two.
+struct DerivativeJumps {
+    std::vector<double> volumes; // mL, in increasing order
+    bool minima = false;         // the curve falls: each is a minimum of dpH/dV
+};
+DerivativeJumps derivativeJumps(std::span<const Point> points, double from = -anyVolume,
+                                double to = anyVolume);
+
 // The parallel tangents: the steepest interval is the jump; on each side the point where the
 // curve bends most (into the jump before it, out of it after it); one slope m, the mean of the
 // curve's slopes at these two bends; the tangent of slope m to the curve before the jump (the

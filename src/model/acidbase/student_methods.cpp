@@ -203,10 +203,14 @@ MethodResult applyMethod(std::span<const Point> points, const MethodChoice& choi
     switch (choice.method) {
     case Method::None:
         break;
-    case Method::Derivative:
-        if (const std::optional<double> v = derivativeMaximum(curve))
-            result.equivalence = Point{*v, *valueAt(curve, *v)};
+    case Method::Derivative: {
+        const DerivativeJumps jumps = derivativeJumps(curve);
+        for (const double v : jumps.volumes)
+            result.equivalences.push_back(Point{v, *valueAt(curve, v)});
+        if (!result.equivalences.empty()) result.equivalence = result.equivalences.front();
+        result.minimum = jumps.minima;
         break;
+    }
     case Method::ParallelTangents:
         result.tangents = placedTangents(curve, choice.firstContact, choice.secondContact);
         if (result.tangents) result.equivalence = result.tangents->equivalence;
@@ -216,6 +220,8 @@ MethodResult applyMethod(std::span<const Point> points, const MethodChoice& choi
         if (result.lines) result.equivalence = Point{result.lines->volume, result.lines->value};
         break;
     }
+    if (result.equivalence && result.equivalences.empty())
+        result.equivalences.push_back(*result.equivalence);
     return result;
 }
 

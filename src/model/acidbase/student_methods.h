@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The student's own ways to the equivalence on the measured curve of an acid-base titration,
-// as the "Courbes" tab draws them: the derivative dpH/dV of the points and its maximum; the two
+// as the "Courbes" tab draws them: the derivative dpH/dV of the points and its extrema; the two
 // parallel tangents placed by their points of contact and the parallel halfway between them;
 // the straight lines fitted on the ranges of volume the student chose on each side of the
 // equivalence (conductimetry). Each gives the equivalence point it finds, or none.
@@ -89,7 +89,9 @@ struct MethodChoice {
 };
 
 struct MethodResult {
-    std::optional<Point> equivalence; // V_E and the pH or σ there
+    std::optional<Point> equivalence; // V_E and the pH or σ there: the first of equivalences
+    std::vector<Point> equivalences;  // every one found, by increasing volume (V_E1, V_E2...)
+    bool minimum = false;             // the derivative's extrema are minima (a falling curve)
     std::optional<Tangents> tangents;
     std::optional<LinesCrossing> lines;
 };
@@ -99,8 +101,9 @@ struct MethodResult {
 // the format patterns round (half away from zero: 9.925 gives "9,93").
 std::string equivalenceVolumeText(double volume);
 
-// The method applied to the measured points (in any order): the derivative's maximum
-// (derivativeMaximum, the value read on the curve), the placed tangents, or the two lines.
+// The method applied to the measured points (in any order): every jump of the derivative
+// (derivativeJumps, the values read on the curve; the equivalence the result gives is the
+// first), the placed tangents, or the two lines.
 MethodResult applyMethod(std::span<const Point> points, const MethodChoice& choice);
 
 // Where the constructions start when the student picks a method, before any is moved: a point

@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -77,6 +78,17 @@ int count(const Picture& pic, const QRect& area, const QColor& colour) {
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             n += pic.pixel(x, y) == colour;
+    return n;
+}
+
+// The pixels in the area of a red ink, smoothed edges included: red well over green and blue.
+int reddish(const Picture& pic, const QRect& area) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = pic.pixel(x, y);
+            n += c.red() > c.green() + 60 && c.red() > c.blue() + 60;
+        }
     return n;
 }
 
@@ -206,6 +218,41 @@ TEST(MeasuredCurve, ParallelTangentsAndTheirEquivalence) {
     // The contact the keys move is drawn larger, white inside its ring.
     const QPointF second = onPlot(f, r.tangents->second.volume, r.tangents->second.value);
     EXPECT_EQ(d.pic.pixel(int(second.x()) + 4, int(second.y())), drawingtest::rgb(255, 255, 255));
+}
+
+// Each jump the derivative finds is marked and named on the plot, V_E1 and V_E2 on a cola's
+// phosphoric acid (5,6 mmol/L, 20 mL, sodium hydroxide 0,0100 mol/L), V_E alone on ethanoic
+// acid: the name's ink right of its point, where the curve climbs steeply away.
+TEST(MeasuredCurve, EveryJumpOfTheDerivativeMarkedAndNamed) {
+    const ab::Preparation cola{ab::Titration::PhosphoricAcid, 0.0056, 20, 0, 0.01};
+    MeasuredCurveInputs twice;
+    for (int k = 0; k <= 50; ++k)
+        twice.points.push_back({k * 0.5, ab::mixtureAt(cola, k * 0.5).pH});
+    twice.pouredVolume = 25;
+    MeasuredCurveInputs once = inputs(Reading::PH, 16, 0.5);
+    // The red of a name right of a point.
+    const auto named = [](const Drawn& d, const ab::Point& e) {
+        const QPoint at = onPlot(d.layout.frame, e.volume, e.value).toPoint();
+        return reddish(d.pic, QRect(at.x() + 6, at.y() - 8, 24, 17));
+    };
+    for (MeasuredCurveInputs* in : {&twice, &once}) {
+        in->method.method = ab::Method::Derivative;
+        const Drawn d = draw(*in, in == &twice ? "derivative_two_jumps" : "derivative_one_jump");
+        const ab::MethodResult r = ab::applyMethod(in->points, in->method);
+        ASSERT_EQ(r.equivalences.size(), in == &twice ? 2u : 1u);
+        for (const ab::Point& e : r.equivalences) {
+            EXPECT_TRUE(near(d.pic, onPlot(d.layout.frame, e.volume, e.value),
+                             drawing::equivalenceColour(), 2));
+            EXPECT_GT(named(d, e), 10) << e.volume;
+        }
+    }
+    // The other methods name nothing.
+    once.method.method = ab::Method::ParallelTangents;
+    once.method.firstContact = 5;
+    once.method.secondContact = 14;
+    const ab::MethodResult r = ab::applyMethod(once.points, once.method);
+    ASSERT_TRUE(r.equivalence);
+    EXPECT_EQ(named(draw(once, "tangents_unnamed"), *r.equivalence), 0);
 }
 
 // The two lines fitted on the ranges chosen, and their crossing.

@@ -2,8 +2,11 @@
 // The measured curve and the method's result in words, as a screen reader says them.
 #include "families/acidbase/measured_curve.h"
 
+#include "drawing/progress_table.h"
+
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -23,6 +26,12 @@ MeasuredCurveInputs curve(Reading r, std::vector<ab::Point> points, double poure
 // A jump by hand: 4 + 0,1·V up to 9 mL, 7 at 10 mL, 10,1 at 11 mL, 10,5 at 15 mL. Its
 // steepest segment runs from 10 to 11 mL (3,1 per mL).
 const std::vector<ab::Point> jump{{0, 4}, {5, 4.5}, {9, 4.9}, {10, 7}, {11, 10.1}, {15, 10.5}};
+// Two jumps by hand, each steepest (2 per mL) between 0,6 per mL on each side: the summits of
+// the derivative at 5,5 and 12,5 mL, where the curve reads 5,00 and 8,60.
+const std::vector<ab::Point> twoJumps{{0, 3},  {4, 3.4},  {5, 4},    {6, 6},     {7, 6.6},
+                                      {11, 7}, {12, 7.6}, {13, 9.6}, {14, 10.2}, {18, 10.6}};
+// A falling jump: 11 − 0,1·V, −0,6 and −2 per mL around 5,5 mL, where it reads 9,00.
+const std::vector<ab::Point> falling{{0, 11}, {4, 10.6}, {5, 10}, {6, 8}, {7, 7.4}, {11, 7}};
 // A conductimetric V: down to 1,74 at 2 mL, then up.
 const std::vector<ab::Point> vee{{0, 4.26}, {1, 3.0}, {2, 1.74}, {3, 2.5}, {4, 3.3}};
 
@@ -37,6 +46,10 @@ TEST(MeasuredCurveWords, CurveAndResultSaid) {
     lines.method.method = ab::Method::TwoLines;
     lines.method.before = {0, 1};
     lines.method.after = {4, 3};
+    MeasuredCurveInputs both = curve(Reading::PH, twoJumps);
+    both.method.method = ab::Method::Derivative;
+    MeasuredCurveInputs down = curve(Reading::PH, falling);
+    down.method.method = ab::Method::Derivative;
     MeasuredCurveInputs lacking = curve(Reading::PH, {{0, 3}, {1, 3.5}});
     lacking.method.method = ab::Method::Derivative;
     struct Row {
@@ -71,6 +84,16 @@ TEST(MeasuredCurveWords, CurveAndResultSaid) {
          "jusqu'à 2\u00A0mL, puis croît jusqu'à 3,30\u00A0mS·cm⁻¹. Droites ajustées sur les "
          "mesures de 0 à 1\u00A0mL et de 3 à 4\u00A0mL. Équivalence par la méthode des deux "
          "droites\u00A0: VE = 2,02\u00A0mL, σ = 1,72\u00A0mS·cm⁻¹."},
+        {"every jump of the derivative", both,
+         "pH = f(V), 10 mesures de 0 à 18\u00A0mL\u00A0: le pH croît de 3,00 à 10,60. Il varie "
+         "le plus vite entre 5 et 6\u00A0mL, de 4,00 à 6,00. La dérivée dpH/dV y atteint "
+         "2,00\u00A0mL⁻¹. Équivalences par la méthode de la dérivée\u00A0: VE1 = 5,50\u00A0mL, "
+         "pH 5,00\u00A0; VE2 = 12,50\u00A0mL, pH 8,60 (maximums de dpH/dV)."},
+        {"a falling curve: a minimum", down,
+         "pH = f(V), 6 mesures de 0 à 11\u00A0mL\u00A0: le pH décroît de 11,00 à 7,00. Il varie "
+         "le plus vite entre 5 et 6\u00A0mL, de 10,00 à 8,00. La dérivée dpH/dV y atteint "
+         "-2,00\u00A0mL⁻¹. Équivalence par la méthode de la dérivée\u00A0: VE = 5,50\u00A0mL, "
+         "pH 9,00 (minimum de dpH/dV)."},
         {"a method that lacks readings", lacking,
          "pH = f(V), 2 mesures de 0 à 1\u00A0mL\u00A0: le pH croît de 3,00 à 3,50. "
          "Dérivée\u00A0: trois mesures au moins sont nécessaires."},
@@ -83,6 +106,19 @@ TEST(MeasuredCurveWords, CurveAndResultSaid) {
     for (const Row& row : rows)
         EXPECT_EQ(drawing::measuredCurveWords(row.in).toStdString(), row.words.toStdString())
             << row.name;
+}
+
+// The line under the plot names each jump in order, or the one alone.
+TEST(MeasuredCurveWords, EveryJumpOnTheResultLine) {
+    for (const auto& [points, text] :
+         {std::pair{twoJumps, "VE₁ = 5,50\u00A0mL\u00A0; VE₂ = 12,50\u00A0mL (méthode de la "
+                              "dérivée)"},
+          std::pair{falling, "VE = 5,50\u00A0mL (méthode de la dérivée)"}}) {
+        MeasuredCurveInputs in = curve(Reading::PH, points);
+        in.method.method = ab::Method::Derivative;
+        EXPECT_EQ(drawing::runsText(drawing::resultRuns(in, ab::applyMethod(points, in.method))),
+                  QString::fromUtf8(text));
+    }
 }
 
 } // namespace
