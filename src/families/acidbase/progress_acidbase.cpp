@@ -66,7 +66,11 @@ TableTexts tableTexts(const ab::ReactionState& s, double n0, bool hidden, double
                     : progressAmountRuns(row ? s.reached[i] : s.initial[i], n0, hidden);
     }
     const auto& reactants = s.reaction.reactants;
-    if (s.limiting[0] && s.limiting[1]) {
+    if (!(poured > 0)) {
+        // Nothing poured: nothing has reacted, no reagent limits anything yet.
+        t.limiting = plain(QStringLiteral("Pas encore de réactif limitant\u00A0: aucune solution "
+                                          "titrante versée"));
+    } else if (s.limiting[0] && s.limiting[1]) {
         t.limiting = plain(QStringLiteral("Équivalence\u00A0: "));
         append(t.limiting, particleRuns(reactants[0].particle));
         append(t.limiting, plain(QStringLiteral(" et ")));
@@ -214,6 +218,12 @@ void drawAcidBaseTableRows(Picture& pic, const ab::Preparation& p, double poured
         printAt(pic, t.limiting, labelLeft, y + limitingRow);
     }
     pic.setFontSize(8);
+}
+
+Runs acidBaseLimitingRuns(const ab::Preparation& p, double poured, std::size_t reaction) {
+    const ab::ProgressState state = ab::progressState(p, poured);
+    if (reaction >= state.reactions.size()) return {};
+    return tableTexts(state.reactions[reaction], state.sampleAmount, false, poured).limiting;
 }
 
 QRect acidBaseTableRowsArea(int pictureWidth, int top) {

@@ -7,9 +7,12 @@
 // progress x, and the limiting reagent. Water is the solvent ("excès"). While the sample's
 // concentration is hidden an amount that depends on n0 is written with n₀.
 
+#include "drawing/graphlabels.h"
 #include "model/acidbase/mixture.h"
 
 #include <QRect>
+
+#include <cstddef>
 
 namespace drawing {
 
@@ -24,6 +27,13 @@ void drawAcidBaseTableFrames(Picture& pic, const model::acidbase::Preparation& p
 // The rows of numbers at the poured volume, over what drawAcidBaseTableFrames drew.
 void drawAcidBaseTableRows(Picture& pic, const model::acidbase::Preparation& preparation,
                            double pouredVolume, bool hidden, int top);
+// The line under one reaction's rows (the first by default) at the poured volume: the
+// reagent used up ("Réactif limitant : HO⁻ (V = 5,0 mL)"), both at the equivalence, or none
+// before any titrant is poured ("Pas encore de réactif limitant : aucune solution titrante
+// versée (V = 0,0 mL)"); empty for a reaction the titration does not have.
+Runs acidBaseLimitingRuns(const model::acidbase::Preparation& preparation, double pouredVolume,
+                          std::size_t reaction = 0);
+
 // What the rows of the table at y = top cover (the picture's whole width).
 QRect acidBaseTableRowsArea(int pictureWidth, int top);
 
