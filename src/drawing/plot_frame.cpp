@@ -17,6 +17,7 @@ const QColor black(0, 0, 0);
 const QColor lightGrey(192, 192, 192); // palette colour 7
 
 constexpr double fullBurette = model::buretteCapacity;
+constexpr double shortestVolumeAxis = 2; // mL
 constexpr ScriptSet textSet = ScriptSet::Large;
 constexpr int margin = 3;     // between the texts and the edges of the part given
 constexpr int arrow = 8;      // how far an axis runs past the plot to the tip of its arrow
@@ -60,6 +61,47 @@ double widest(Picture& pic, const std::vector<ScaleLabel>& labels) {
     return w;
 }
 
+// The runs one after the other, a run that goes on with the same kind and style as the one
+// before joined to it (printed as one text, as a title written whole would be).
+Runs joined(std::initializer_list<Runs> parts) {
+    Runs all;
+    for (const Runs& part : parts)
+        for (const Run& r : part)
+            if (!all.empty() && all.back().kind == r.kind && r.kind != RunKind::Stacked &&
+                all.back().italic == r.italic)
+                all.back().text += r.text;
+            else
+                all.push_back(r);
+    return all;
+}
+
+// The labelled step of a volume axis from 0 to `end`: 1, 2 or 5 times a power of ten, five
+// steps at most; and how many ticks it is divided into.
+struct VolumeSteps {
+    double label;
+    int ticks;
+};
+
+VolumeSteps volumeSteps(double end) {
+    for (double power = 0.1;; power *= 10)
+        for (const int m : {1, 2, 5})
+            if (end <= 5 * m * power * (1 + 1e-9) || power > 1e6)
+                return {m * power, m == 2 ? 4 : 5};
+}
+
+// The volumes labelled along the axis, k steps from 0.
+std::vector<double> labelledVolumes(double end) {
+    const double step = volumeSteps(end).label;
+    std::vector<double> volumes;
+    for (int k = 0; k * step <= end * (1 + 1e-9); ++k)
+        volumes.push_back(k * step);
+    return volumes;
+}
+
+QString volumeText(double volume) {
+    return QString::fromStdString(numbers::formatGeneral(volume));
+}
+
 double onScale(const VerticalScale& s, const QRect& plot, double value) {
     if (!(s.high > s.low)) return plot.bottom();
     return plot.bottom() - (value - s.low) * (plot.bottom() - plot.top()) / (s.high - s.low);
@@ -67,36 +109,58 @@ double onScale(const VerticalScale& s, const QRect& plot, double value) {
 
 } // namespace
 
-VerticalScale roundScale(double low, double high, Runs title) {
+VerticalScale roundScale(double low, double high, const Runs& quantity, const Runs& unit) {
     VerticalScale s;
-    s.title = std::move(title);
     if (!std::isfinite(low) || !std::isfinite(high)) low = high = 0;
     if (high < low) std::swap(low, high);
     if (high == low) high = low == 0 ? 1 : low + std::fabs(low) / 10;
     const double power = std::pow(10.0, std::floor(std::log10((high - low) / 5)));
     double step = 0;
-    for (const double m : {1.0, 2.0, 2.5, 5.0, 10.0, 20.0}) {
+    for (const double m : {1.0, 2.0, 5.0, 10.0, 20.0}) {
         step = m * power;
         s.low = std::floor(low / step + 1e-9) * step;
         s.high = std::ceil(high / step - 1e-9) * step;
         if ((s.high - s.low) / step <= 5 + 1e-9) break;
     }
+    // Labels such as "0,0005" or "250000" are written in a power of ten: "0,5" and "2,5".
+    const double largest = std::max(std::fabs(s.low), std::fabs(s.high));
+    const int exponent = step < 0.01 * (1 - 1e-9) || largest >= 1e5
+                             ? int(std::floor(std::log10(largest) + 1e-9))
+                             : 0;
+    const double factor = std::pow(10.0, exponent);
     const int steps = int(std::lround((s.high - s.low) / step));
     for (int k = 0; k <= steps; ++k) {
         double value = s.low + k * step;
         if (std::fabs(value) < step * 1e-9) value = 0;
-        s.labels.push_back({value, QString::fromStdString(numbers::formatGeneral(value))});
+        s.labels.push_back({value, QString::fromStdString(numbers::formatGeneral(value / factor))});
     }
+    if (quantity.empty() && unit.empty()) return s;
+    Runs tens;
+    if (exponent != 0)
+        tens = {{RunKind::Plain, QStringLiteral("10")},
+                {RunKind::Superscript, (exponent < 0 ? QStringLiteral("\u2212") : QString()) +
+                                           QString::number(std::abs(exponent))},
+                {RunKind::Plain, QStringLiteral(" ")}};
+    s.title =
+        joined({quantity, plain(QStringLiteral(" (")), tens, unit, plain(QStringLiteral(")"))});
     return s;
 }
 
+double volumeAxisEnd(double volume) {
+    // A little past the volume, so that the last reading does not stand on the axis' end.
+    const double need =
+        std::clamp(std::isfinite(volume) ? volume * 1.05 : 0.0, shortestVolumeAxis, fullBurette);
+    const double step = volumeSteps(need).label;
+    return std::min(fullBurette, std::ceil(need / step - 1e-9) * step);
+}
+
 double PlotFrame::x(double volume) const {
-    return plot.left() + volume * (plot.right() - plot.left()) / fullBurette;
+    return plot.left() + volume * (plot.right() - plot.left()) / volumeEnd;
 }
 
 double PlotFrame::volumeAt(double px) const {
     if (plot.right() == plot.left()) return 0;
-    return (px - plot.left()) * fullBurette / (plot.right() - plot.left());
+    return (px - plot.left()) * volumeEnd / (plot.right() - plot.left());
 }
 
 double PlotFrame::y(double value) const {
@@ -123,6 +187,7 @@ namespace {
 
 PlotFrame layOut(Picture& pic, const PlotFrameInputs& in) {
     PlotFrame f;
+    f.volumeEnd = in.volumeEnd > 0 ? in.volumeEnd : fullBurette;
     f.left = in.left;
     f.right = in.right;
     const double areaLeft = in.area.left() + margin;
@@ -186,8 +251,12 @@ PlotFrame layOut(Picture& pic, const PlotFrameInputs& in) {
 
     // The plot between the scales' labels, under the rows and over the volumes' labels.
     const RunsExtent volume = runsExtent(pic, volumeTitle(), textSet);
+    const std::vector<double> volumes = labelledVolumes(f.volumeEnd);
     const double firstWidth = pic.textWidth(QStringLiteral("0"));
-    const double lastWidth = pic.textWidth(QStringLiteral("25"));
+    const double lastWidth = pic.textWidth(volumeText(volumes.back()));
+    double widestVolume = 0;
+    for (const double v : volumes)
+        widestVolume = std::max(widestVolume, pic.textWidth(volumeText(v)));
     // With a scale on the right, its lowest label may stand at the bottom corner: the
     // volumes' labels keep below it.
     const double xLabelDrop = in.right ? std::ceil(half) + 1 : 4;
@@ -217,12 +286,9 @@ PlotFrame layOut(Picture& pic, const PlotFrameInputs& in) {
     };
     scaleTexts(in.left, true);
     if (in.right) scaleTexts(*in.right, false);
-    std::vector<int> volumes;
-    for (int v = 0; v <= int(fullBurette); v += 5)
-        volumes.push_back(v);
-    const double fifth = (f.plot.right() - f.plot.left()) * 5 / fullBurette;
-    for (const int v : thinned(volumes, fifth, lastWidth + 4)) {
-        const QString text = QString::number(v);
+    const double spacing = volumes.size() < 2 ? 0 : f.x(volumes[1]) - f.x(volumes[0]);
+    for (const double v : thinned(volumes, spacing, widestVolume + 4)) {
+        const QString text = volumeText(v);
         f.texts.push_back(placed(pic, plain(text), f.x(v) - pic.textWidth(text) / 2,
                                  f.plot.bottom() + xLabelDrop));
     }
@@ -260,11 +326,14 @@ void drawPlotFrame(Picture& pic, const PlotFrame& f) {
             const int y = f.pixelY(l.value);
             pic.line(p.left(), y, p.right(), y, lightGrey);
         }
-    for (int v = 5; v <= int(fullBurette); v += 5)
-        pic.line(f.pixelX(v), p.top(), f.pixelX(v), p.bottom(), lightGrey);
-    for (int v = 0; v <= int(fullBurette); ++v)
-        pic.line(f.pixelX(v), p.bottom() + 1, f.pixelX(v), p.bottom() + (v % 5 == 0 ? 3 : 2),
-                 black);
+    const VolumeSteps steps = volumeSteps(f.volumeEnd);
+    const double tick = steps.label / steps.ticks;
+    for (int k = 1; k * steps.label <= f.volumeEnd * (1 + 1e-9); ++k)
+        pic.line(f.pixelX(k * steps.label), p.top(), f.pixelX(k * steps.label), p.bottom(),
+                 lightGrey);
+    for (int k = 0; k * tick <= f.volumeEnd * (1 + 1e-9); ++k)
+        pic.line(f.pixelX(k * tick), p.bottom() + 1, f.pixelX(k * tick),
+                 p.bottom() + (k % steps.ticks == 0 ? 3 : 2), black);
 
     pic.line(p.left(), p.top() - arrow, p.left(), p.bottom(), black);
     pic.line(p.left() - 3, p.top() - arrow + 6, p.left(), p.top() - arrow, black);

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame of the plots of the "Courbes" tab, for both families: the volume poured along the
-// horizontal axis, from 0 to the burette's 25 mL; a scale on the left and, on demand, one on
+// horizontal axis, from 0 to the burette's 25 mL or to a round volume the plot is given (a
+// labelled tick every 1, 2 or 5 times a power of ten); a scale on the left and, on demand, one on
 // the right; the axes' titles; and a legend above the plot. It is laid out over the part of
 // the picture it is given: the plot takes every pixel the texts leave, the texts are at 10 pt
 // with 8 pt scripts (read from the back of a classroom on a projector), and none of them
 // overlaps another, enters the plot or leaves the part given.
 
 #include "drawing/graphlabels.h"
+#include "model/amounts.h"
 
 #include <QColor>
 #include <QPointF>
@@ -36,10 +38,17 @@ struct VerticalScale {
     bool operator==(const VerticalScale&) const = default;
 };
 
-// A scale from low to high rounded out to whole steps of 1, 2, 2,5 or 5 times a power of ten,
-// five steps at most, each labelled with a decimal comma ("0", "0,5", "1", "1,5"). A range of
-// nothing becomes 0 to 1 (or the value to the next step).
-VerticalScale roundScale(double low, double high, Runs title);
+// A scale from low to high rounded out to whole steps of 1, 2 or 5 times a power of ten, five
+// steps at most, each labelled with a decimal comma ("0", "0,5", "1", "1,5"). A range of
+// nothing becomes 0 to 1 (or the value to the next step). Its title is "quantity (unit)";
+// labels that would need more than two decimals or five digits are written as multiples of a
+// power of ten that the title gives: "0", "0,5", "1", "1,5" under "n (10⁻³ mol)".
+VerticalScale roundScale(double low, double high, const Runs& quantity, const Runs& unit);
+
+// The end of a volume axis that shows `volume` (mL) with some room past it: a whole number
+// of steps of 1, 2 or 5 times a power of ten, five steps at most; 2 mL at least and the
+// burette's 25 mL at most.
+double volumeAxisEnd(double volume);
 
 enum class LegendMark { Line, Dashes, Dot };
 
@@ -52,6 +61,7 @@ struct LegendEntry {
 
 struct PlotFrameInputs {
     QRect area; // the part of the picture given to the plot and its texts
+    double volumeEnd = model::buretteCapacity; // mL, at the plot's right edge
     VerticalScale left;
     std::optional<VerticalScale> right;
     std::vector<LegendEntry> legend;
@@ -66,9 +76,10 @@ struct FrameText {
 };
 
 struct PlotFrame {
-    // The plot: 0 mL on its left edge and 25 mL on its right one, each scale's low value on
-    // its bottom edge and its high value on its top one (edges included).
+    // The plot: 0 mL on its left edge and volumeEnd on its right one, each scale's low value
+    // on its bottom edge and its high value on its top one (edges included).
     QRect plot;
+    double volumeEnd = model::buretteCapacity;
     VerticalScale left;
     std::optional<VerticalScale> right;
     std::vector<FrameText> texts; // the labels, the titles and the legend's texts

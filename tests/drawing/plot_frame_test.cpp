@@ -20,10 +20,11 @@ TEST(PlotFrame, RoundScales) {
         const char* name;
         double low, high;
         std::vector<QString> labels;
+        const char* title = nullptr; // the runs' texts one after the other
     };
     const Row rows[] = {
         {"below one", 0, 0.87, {"0", "0,2", "0,4", "0,6", "0,8", "1"}},
-        {"steps of two and a half", 0, 12.3, {"0", "2,5", "5", "7,5", "10", "12,5"}},
+        {"steps of five, never two and a half", 0, 12.3, {"0", "5", "10", "15"}},
         {"a round top kept", 0, 5, {"0", "1", "2", "3", "4", "5"}},
         {"negative values", -3.2, 0, {"-4", "-3", "-2", "-1", "0"}},
         {"both signs", -1.2, 5.6, {"-2", "0", "2", "4", "6"}},
@@ -31,9 +32,20 @@ TEST(PlotFrame, RoundScales) {
         {"one value", 5, 5, {"5", "5,1", "5,2", "5,3", "5,4", "5,5"}},
         {"ends given the other way", 0.87, 0, {"0", "0,2", "0,4", "0,6", "0,8", "1"}},
         {"not a number", std::nan(""), 3, {"0", "0,2", "0,4", "0,6", "0,8", "1"}},
+        {"amounts in 10⁻³ mol", 0, 0.0013, {"0", "0,5", "1", "1,5"}, "n (10−3 mol)"},
+        {"two decimals kept", 0, 0.07, {"0", "0,02", "0,04", "0,06", "0,08"}, "n (mol)"},
+        {"tiny values", 0, 4.1e-6, {"0", "1", "2", "3", "4", "5"}, "n (10−6 mol)"},
+        {"large values", 0, 230000, {"0", "0,5", "1", "1,5", "2", "2,5"}, "n (105 mol)"},
     };
     for (const Row& row : rows) {
-        const drawing::VerticalScale s = drawing::roundScale(row.low, row.high, {});
+        const drawing::VerticalScale s = drawing::roundScale(
+            row.low, row.high,
+            row.title ? drawing::Runs{{drawing::RunKind::Plain, "n"}} : drawing::Runs{},
+            row.title ? drawing::Runs{{drawing::RunKind::Plain, "mol"}} : drawing::Runs{});
+        QString title;
+        for (const drawing::Run& r : s.title)
+            title += r.text;
+        EXPECT_EQ(title, row.title ? QString(row.title) : QString()) << row.name;
         std::vector<QString> labels;
         for (const drawing::ScaleLabel& l : s.labels)
             labels.push_back(l.text);
@@ -48,8 +60,8 @@ TEST(PlotFrame, PixelsOfVolumesAndValues) {
     drawing::Picture pic(449, 274);
     drawing::PlotFrameInputs in;
     in.area = QRect(0, 0, 449, 200);
-    in.left = drawing::roundScale(0, 14, {});
-    in.right = drawing::roundScale(-2, 2, {});
+    in.left = drawing::roundScale(0, 14, {}, {});
+    in.right = drawing::roundScale(-2, 2, {}, {});
     const drawing::PlotFrame f = drawing::layoutPlotFrame(pic, in);
     EXPECT_EQ(f.x(0), f.plot.left());
     EXPECT_EQ(f.x(25), f.plot.right());
@@ -60,6 +72,32 @@ TEST(PlotFrame, PixelsOfVolumesAndValues) {
     EXPECT_EQ(f.pixelX(25), f.plot.right());
     for (const double v : {0.0, 7.3, 25.0})
         EXPECT_NEAR(f.volumeAt(f.x(v)), v, 1e-12) << v;
+}
+
+// The volume axis fits what it shows: a round end a little past it, from 2 mL to the burette's
+// 25 mL; its labels every 1, 2 or 5 times a power of ten.
+TEST(PlotFrame, VolumeAxisEndsAtARoundVolumePastWhatItShows) {
+    struct Row {
+        double shown, end;
+    };
+    const Row rows[] = {{0, 2},   {1, 2},   {2, 2.5}, {2.5, 3},         {5, 6},
+                        {7.5, 8}, {9, 10},  {10, 15}, {14, 15},         {20, 25},
+                        {25, 25}, {40, 25}, {-3, 2},  {std::nan(""), 2}};
+    for (const Row& row : rows)
+        EXPECT_EQ(drawing::volumeAxisEnd(row.shown), row.end) << row.shown;
+
+    support::application();
+    drawing::Picture pic(449, 274);
+    drawing::PlotFrameInputs in;
+    in.area = QRect(0, 0, 449, 200);
+    in.left = drawing::roundScale(0, 14, {}, {});
+    in.volumeEnd = 2.5;
+    const drawing::PlotFrame f = drawing::layoutPlotFrame(pic, in);
+    EXPECT_EQ(f.pixelX(2.5), f.plot.right());
+    std::vector<QString> below;
+    for (const drawing::FrameText& t : f.texts)
+        if (t.box.top() > f.plot.bottom() && t.runs.size() == 1) below.push_back(t.runs[0].text);
+    EXPECT_EQ(below, (std::vector<QString>{"0", "0,5", "1", "1,5", "2", "2,5"}));
 }
 
 // The scales keep a label at the bottom at least, and as many as their room allows: all of

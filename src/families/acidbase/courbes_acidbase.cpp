@@ -28,6 +28,17 @@ const QColor darkGrey(128, 128, 128);
 // volume poured.
 constexpr double curveStep = 0.5;
 
+// The amounts in mol on a round scale over the quantities graph's (mmol), a labelled line at
+// each step of 1, 2 or 5 times a power of ten, the power in the title: "n (10⁻³ mol)".
+VerticalScale amountScale(float scaleMax) {
+    const Runs n{{RunKind::Plain, QStringLiteral("n"), {}, true}};
+    const Runs mol{{RunKind::Plain, QStringLiteral("mol")}};
+    if (scaleMax > 0) return roundScale(0, scaleMax * 1e-3, n, mol);
+    VerticalScale s = roundScale(0, 1, n, mol);
+    s.labels = {{0, QStringLiteral("0")}};
+    return s;
+}
+
 QColor curveColour(int column) {
     return column < 6 ? courbeColour(column) : QColor(100, 100, 100);
 }
@@ -81,8 +92,14 @@ std::vector<LegendEntry> legend(std::span<const int> particles) {
 
 CourbesLayout acidBaseCourbesLayout(Picture& pic, const AcidBaseCourbesInputs& in) {
     const int tables = int(ab::reactions(in.preparation.titration).size());
-    return courbesLayout(pic, in.scaleMax, legend(ab::columns(in.preparation.titration)),
-                         acidBaseTableHeight * tables);
+    CourbesLayout layout;
+    layout.tableTop = pic.height() - acidBaseTableHeight * tables;
+    PlotFrameInputs frame;
+    frame.area = QRect(0, 0, pic.width(), std::max(0, layout.tableTop));
+    frame.left = amountScale(in.scaleMax);
+    frame.legend = legend(ab::columns(in.preparation.titration));
+    layout.frame = layoutPlotFrame(pic, frame);
+    return layout;
 }
 
 void drawAcidBaseCurvesBackground(Picture& pic, const AcidBaseCourbesInputs& in) {
@@ -108,7 +125,7 @@ bool drawAcidBaseCurves(Picture& pic, const AcidBaseCourbesInputs& in) {
     auto add = [&](double v, const std::vector<double>& amounts) {
         const double x = frame.x(v) + 0.5;
         for (std::size_t c = 0; c < particles.size(); ++c)
-            curves[c] << QPointF(x, frame.y(amounts[c]) + 0.5);
+            curves[c] << QPointF(x, frame.y(amounts[c] * 1e-3) + 0.5); // mmol on a scale in mol
     };
     for (const CurvePoint& point : fixedPoints(in.preparation))
         if (point.volume < poured) add(point.volume, point.amounts);

@@ -2,7 +2,8 @@
 #pragma once
 // The "Courbes" tab of an acid-base titration, on the layout of the redox one (courbes.h): the
 // amounts present of the particles of the quantities graph as curves n = f(V), from 0 to the
-// volume poured and never beyond, on the graph's scale, and under them the progress table of
+// volume poured and never beyond, on a round scale over the graph's (a labelled line every 1, 2
+// or 5 times a power of ten, the power in the title), and under them the progress table of
 // each reaction of the titration at that volume (model/acidbase/progress.h). While the
 // sample's concentration is hidden the curves that would give the sample away are left out
 // and the table writes its amounts in n₀.

@@ -44,11 +44,9 @@ VerticalScale leftScale(const MeasuredCurveInputs& in, const std::vector<ab::Poi
     double top = 0;
     for (const ab::Point& p : curve)
         top = std::max(top, p.value);
-    return roundScale(0, top,
-                      {{RunKind::Plain, in.dilutionCorrected ? QStringLiteral("σ corrigé (mS·cm")
-                                                             : QStringLiteral("σ (mS·cm")},
-                       {RunKind::Superscript, QStringLiteral("−1")},
-                       {RunKind::Plain, QStringLiteral(")")}});
+    return roundScale(
+        0, top, plain(in.dilutionCorrected ? QStringLiteral("σ corrigé") : QStringLiteral("σ")),
+        {{RunKind::Plain, QStringLiteral("mS·cm")}, {RunKind::Superscript, QStringLiteral("−1")}});
 }
 
 std::optional<VerticalScale> rightScale(const MeasuredCurveInputs& in,
@@ -59,10 +57,20 @@ std::optional<VerticalScale> rightScale(const MeasuredCurveInputs& in,
         low = std::min(low, p.value);
         high = std::max(high, p.value);
     }
-    return roundScale(low, high,
-                      {{RunKind::Plain, QStringLiteral("dpH/dV (mL")},
-                       {RunKind::Superscript, QStringLiteral("−1")},
-                       {RunKind::Plain, QStringLiteral(")")}});
+    return roundScale(
+        low, high, plain(QStringLiteral("dpH/dV")),
+        {{RunKind::Plain, QStringLiteral("mL")}, {RunKind::Superscript, QStringLiteral("−1")}});
+}
+
+// The volume axis ends past the volume poured, the last reading and the equivalence the
+// method finds: a curve whose equivalence is at 1 mL spreads over the plot.
+double volumeEnd(const MeasuredCurveInputs& in, const std::vector<ab::Point>& curve) {
+    double shown = std::clamp(in.pouredVolume, 0.0, fullBurette);
+    if (!curve.empty()) shown = std::max(shown, curve.back().volume);
+    if (in.method.method != ab::Method::None)
+        if (const auto e = ab::applyMethod(curve, in.method).equivalence)
+            if (e->volume > 0 && e->volume <= fullBurette) shown = std::max(shown, e->volume);
+    return volumeAxisEnd(shown);
 }
 
 std::vector<LegendEntry> legend(const MeasuredCurveInputs& in) {
@@ -91,9 +99,9 @@ std::vector<LegendEntry> legend(const MeasuredCurveInputs& in) {
     return entries;
 }
 
-// The part of a line of the plot (on the left scale) that lies within it, from 0 to 25 mL.
+// The part of a line of the plot (on the left scale) that lies within it.
 std::optional<QLineF> withinPlot(const PlotFrame& f, const ab::Line& line) {
-    double from = 0, to = fullBurette;
+    double from = 0, to = f.volumeEnd;
     if (line.slope != 0) {
         const double a = (f.left.low - line.intercept) / line.slope;
         const double b = (f.left.high - line.intercept) / line.slope;
@@ -245,6 +253,7 @@ MeasuredCurveLayout measuredCurveLayout(Picture& pic, const MeasuredCurveInputs&
     }
     PlotFrameInputs frame;
     frame.area = QRect(0, 0, pic.width(), std::max(0, bottom));
+    frame.volumeEnd = volumeEnd(in, curve);
     frame.left = leftScale(in, curve);
     frame.right = rightScale(in, ab::derivativePoints(curve));
     frame.legend = legend(in);
@@ -259,6 +268,7 @@ MeasuredFrameKey measuredFrameKey(const Picture& pic, const MeasuredCurveInputs&
     key.height = pic.height();
     key.ratio = pic.devicePixelRatio();
     key.reading = in.reading;
+    key.volumeEnd = volumeEnd(in, curve);
     const VerticalScale left = leftScale(in, curve);
     key.low = left.low;
     key.high = left.high;
@@ -290,7 +300,7 @@ MeasuredCurveLayout drawMeasuredCurve(Picture& pic, const MeasuredCurveInputs& i
     const Runs text = resultRuns(in, result);
     const bool newText = !shownResult || *shownResult != text;
     if (newText && !layout.result.isEmpty()) pic.clear(layout.result);
-    const double poured = std::clamp(in.pouredVolume, 0.0, fullBurette);
+    const double poured = std::clamp(in.pouredVolume, 0.0, f.volumeEnd);
 
     pic.paint([&](QPainter& p) {
         p.setClipRect(f.curvesArea());

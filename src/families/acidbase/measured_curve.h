@@ -12,8 +12,9 @@
 // Drawn from plain inputs, at the picture's own density, for the screen, the clipboard and
 // paper: drawMeasuredCurveBackground draws the frame and keeps it as the picture's background, and
 // drawMeasuredCurve draws the curves, the constructions and the result over it. The frame
-// depends on the points (a conductivity's scale, the derivative's scale): draw it again when
-// measuredFrameKey changes.
+// depends on the points (the volume axis, which ends at a round volume past the volume poured,
+// the last reading and the equivalence found; a conductivity's scale, the derivative's scale):
+// draw it again when measuredFrameKey changes.
 
 #include "drawing/plot_frame.h"
 #include "model/acidbase/student_methods.h"
@@ -63,6 +64,7 @@ struct MeasuredFrameKey {
     int width = 0, height = 0;
     qreal ratio = 0;
     Reading reading = Reading::PH;
+    double volumeEnd = 0;                                           // mL
     double low = 0, high = 0;                                       // the scale on the left
     bool right = false;                                             // the derivative's scale
     double rightLow = 0, rightHigh = 0;                             //

@@ -21,7 +21,7 @@ namespace ab = model::acidbase;
 
 constexpr ScriptSet set = ScriptSet::Small;
 constexpr int labelLeft = 4;
-constexpr int firstColumn = 64; // the progress x, right of the rows' labels
+constexpr int firstColumn = 64; // the progress x, right of the rows' labels (at least)
 constexpr int gap = 14;         // between two columns, where the signs of the equation go
 constexpr int initialRow = 20, reachedRow = 35, limitingRow = 50;
 
@@ -86,6 +86,10 @@ TableTexts tableTexts(const ab::ReactionState& s, double n0, bool hidden, double
     return t;
 }
 
+QString tableLabel(std::size_t r, std::size_t count) {
+    return count == 1 ? QStringLiteral("Titrage") : QStringLiteral("Réaction %1").arg(r + 1);
+}
+
 // The columns of one table: the centre of x and of each term.
 struct Columns {
     double progressCentre = 0;
@@ -93,15 +97,21 @@ struct Columns {
     std::array<double, 4> left{};
 };
 
-// Wide enough for the texts of the table at the start, at each equivalence and with the
-// burette empty, shared out over the picture's width when they do not fit.
+// Wide enough for the texts of the table at the start, at the first drop (before any
+// equivalence: numbers where a hidden sample's table writes n₀ past it), at each equivalence
+// and with the burette empty, shared out over the picture's width when they do not fit.
 std::vector<Columns> layout(Picture& pic, const ab::Preparation& p, bool hidden) {
-    std::vector<double> volumes{0, model::buretteCapacity};
+    std::vector<double> volumes{0, 0.1, model::buretteCapacity};
     for (double v : ab::equivalenceVolumes(p))
         if (v > 0 && v < model::buretteCapacity) volumes.push_back(v);
     std::vector<Columns> out;
     const std::size_t count = ab::reactions(p.titration).size();
     for (std::size_t r = 0; r < count; ++r) {
+        // Right of the rows' labels, with a column's gap after the widest.
+        double first = firstColumn;
+        for (const QString& label :
+             {tableLabel(r, count), QStringLiteral("État initial"), QStringLiteral("État actuel")})
+            first = std::max(first, labelLeft + runsWidth(pic, plain(label), set) + gap);
         double progressWidth = runsWidth(pic, plain(QStringLiteral("x (mol)")), set);
         std::array<double, 4> width{};
         for (double v : volumes) {
@@ -119,11 +129,11 @@ std::vector<Columns> layout(Picture& pic, const ab::Preparation& p, bool hidden)
         double total = 0;
         for (double w : width)
             total += w > 0 ? w + gap : 0;
-        const double room = pic.width() - 2 - (firstColumn + progressWidth + gap);
+        const double room = pic.width() - 2 - (first + progressWidth + gap);
         const double shrink = total > room ? room / total : 1;
         Columns c;
-        c.progressCentre = firstColumn + progressWidth / 2;
-        double x = firstColumn + progressWidth + gap;
+        c.progressCentre = first + progressWidth / 2;
+        double x = first + progressWidth + gap;
         for (int i = 0; i < 4; ++i) {
             c.left[i] = x;
             const double w = width[i] > 0 ? (width[i] + gap) * shrink : 0;
@@ -166,10 +176,6 @@ void printCentred(Picture& pic, const Runs& runs, double centre, int top) {
 
 void printAt(Picture& pic, const Runs& runs, double left, int top) {
     printRunsAt(pic, runs, set, left, top);
-}
-
-QString tableLabel(std::size_t r, std::size_t count) {
-    return count == 1 ? QStringLiteral("Titrage") : QStringLiteral("Réaction %1").arg(r + 1);
 }
 
 } // namespace

@@ -354,6 +354,24 @@ TEST_F(AcidBaseCourbesTest, NothingIsDrawnBeyondTheVolumePoured) {
     EXPECT_GT(count(4, plot.left(), end + 2), 0) << "Na⁺";
 }
 
+// The labels of the states' rows stand clear of the numbers on their right, with the sample
+// hidden too (x is then n₀ past the equivalence, and a number before it); the amounts' scale
+// is in steps of 1, 2 or 5 with the power of ten in its title.
+TEST_F(AcidBaseCourbesTest, TheTablesLabelsAndTheScaleReadClearly) {
+    draw(true);
+    const int tableTop = acidBaseCourbesLayout(pic, in).tableTop;
+    double label = 0;
+    for (const char* text : {"État initial", "État actuel"})
+        label = std::max(label, runsWidth(pic, {{RunKind::Plain, text}}, ScriptSet::Small));
+    const int right = 4 + int(std::ceil(label)); // the labels start 4 pixels from the left
+    EXPECT_FALSE(drawingtest::hasInkDarkerThan(pic, right + 1, tableTop + 20, right + 8,
+                                               tableTop + 48, 160));
+    std::vector<QString> scale;
+    for (const ScaleLabel& l : acidBaseCourbesLayout(pic, in).frame.left.labels)
+        scale.push_back(l.text);
+    EXPECT_EQ(scale, (std::vector<QString>{"0", "0,5", "1", "1,5", "2", "2,5"})) << "n (10⁻³ mol)";
+}
+
 TEST_F(AcidBaseCourbesTest, TheSamplesCurvesAreLeftOutWhileHidden) {
     draw(true);
     EXPECT_EQ(count(0, plot.left(), plot.right()), 0) << "CH₃COOH";

@@ -196,12 +196,12 @@ TEST(MeasuredCurve, ParallelTangentsAndTheirEquivalence) {
     const ab::MethodResult r = ab::applyMethod(in.points, in.method);
     ASSERT_TRUE(r.tangents && r.equivalence);
     EXPECT_NEAR(r.equivalence->volume, 10, 0.2);
-    // Along each tangent, where the curve runs far from it.
-    for (const double v : {12.0, 20.0, 23.0})
+    // Along each tangent, where the curve runs far from it, to the axis' end at 20 mL.
+    for (const double v : {12.0, 17.0, 19.5})
         EXPECT_TRUE(
             near(d.pic, onPlot(f, v, r.tangents->tangent.at(v)), drawing::constructionColour()))
             << "tangent at " << v;
-    for (const double v : {1.0, 3.0, 20.0, 23.0})
+    for (const double v : {1.0, 3.0, 17.0, 19.5})
         EXPECT_TRUE(
             near(d.pic, onPlot(f, v, r.tangents->parallel.at(v)), drawing::constructionColour()))
             << "parallel at " << v;
@@ -327,10 +327,13 @@ TEST(MeasuredCurve, ResultLine) {
 TEST(MeasuredCurve, FrameKeyChangesWithWhatTheFrameShows) {
     support::application();
     Picture pic(449, 274);
-    MeasuredCurveInputs in = inputs(Reading::PH, 5, 0.5);
+    MeasuredCurveInputs in = inputs(Reading::PH, 6, 0.5);
     const drawing::MeasuredFrameKey start = drawing::measuredFrameKey(pic, in);
-    in = inputs(Reading::PH, 6, 0.5);
+    in = inputs(Reading::PH, 7, 0.5);
     EXPECT_EQ(drawing::measuredFrameKey(pic, in), start) << "a new reading";
+    EXPECT_EQ(start.volumeEnd, 8);
+    EXPECT_EQ(drawing::measuredFrameKey(pic, inputs(Reading::PH, 8, 0.5)).volumeEnd, 10)
+        << "a reading past the volume axis";
     in.method.method = ab::Method::ParallelTangents;
     EXPECT_NE(drawing::measuredFrameKey(pic, in), start) << "the legend";
     in.method.method = ab::Method::None;

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The frame of the plots of the "Courbes" tab: texts that never collide, for the ten redox
-// titrations and the acid-base curves with each of their legends, on the tab and on smaller
-// and larger pictures.
+// titrations and the acid-base curves with each of their legends and with readings of every
+// size, on the tab and on smaller and larger pictures.
 #include "drawing/plot_frame.h"
 
 #include "drawing/courbes.h"
 #include "drawing/picture.h"
+#include "families/acidbase/courbes_acidbase.h"
 #include "families/acidbase/measured_curve.h"
 #include "support/application.h"
 
@@ -44,11 +45,23 @@ std::vector<Case> cases() {
                     {"species " + std::to_string(species) + " scale " + std::to_string(scale) + at,
                      std::move(pic), QRect(0, 0, size.width(), layout.tableTop), layout.frame});
             }
+        // The amounts of a titration without a probe, on scales of every size.
+        for (const float scale : {2.5f, 0.0013f, 130.f})
+            if (size.height() >= 274) {
+                drawing::Picture pic(size.width(), size.height());
+                drawing::AcidBaseCourbesInputs in;
+                in.preparation = {ab::Titration::EthanoicAcid, 0.1, 10, 0, 0.1};
+                in.scaleMax = scale;
+                const drawing::CourbesLayout layout = drawing::acidBaseCourbesLayout(pic, in);
+                all.push_back({"amounts, scale " + std::to_string(scale) + at, std::move(pic),
+                               QRect(0, 0, size.width(), layout.tableTop), layout.frame});
+            }
         struct State {
             const char* name;
             drawing::Reading reading;
             bool derivative;
             ab::Method method;
+            double volumes = 1, values = 1; // the made-up curve's, multiplied by these
         };
         const State states[] = {
             {"pH", drawing::Reading::PH, false, ab::Method::None},
@@ -56,6 +69,10 @@ std::vector<Case> cases() {
             {"derivative's maximum", drawing::Reading::PH, false, ab::Method::Derivative},
             {"tangents with dpH/dV", drawing::Reading::PH, true, ab::Method::ParallelTangents},
             {"σ and two lines", drawing::Reading::Conductivity, false, ab::Method::TwoLines},
+            {"V_E of 1 mL, derivative", drawing::Reading::PH, true, ab::Method::Derivative, 0.1},
+            {"V_E of 1 mL, small σ", drawing::Reading::Conductivity, false, ab::Method::TwoLines,
+             0.1, 0.0004},
+            {"large σ", drawing::Reading::Conductivity, false, ab::Method::None, 1, 3000},
         };
         for (const State& s : states)
             for (const int controls : {0, 52}) {
@@ -66,8 +83,9 @@ std::vector<Case> cases() {
                 in.method.method = s.method;
                 in.controlsHeight = controls;
                 for (int k = 0; k <= 40; ++k) // a made-up curve with a jump, and its slopes
-                    in.points.push_back({k * 0.5, k < 20 ? 3 + k * 0.1 : 11 + k * 0.01});
-                in.pouredVolume = 20;
+                    in.points.push_back(
+                        {k * 0.5 * s.volumes, (k < 20 ? 3 + k * 0.1 : 11 + k * 0.01) * s.values});
+                in.pouredVolume = 20 * s.volumes;
                 const drawing::MeasuredCurveLayout layout = drawing::measuredCurveLayout(pic, in);
                 const int bottom =
                     layout.result.isEmpty() ? size.height() - controls : layout.result.top();
