@@ -2,11 +2,8 @@
 // The measured curve and the method's result in words, as a screen reader says them.
 #include "families/acidbase/measured_curve.h"
 
-#include "drawing/progress_table.h"
-
 #include <gtest/gtest.h>
 
-#include <utility>
 #include <vector>
 
 namespace {
@@ -106,19 +103,6 @@ TEST(MeasuredCurveWords, CurveAndResultSaid) {
     for (const Row& row : rows)
         EXPECT_EQ(drawing::measuredCurveWords(row.in).toStdString(), row.words.toStdString())
             << row.name;
-}
-
-// The line under the plot names each jump in order, or the one alone.
-TEST(MeasuredCurveWords, EveryJumpOnTheResultLine) {
-    for (const auto& [points, text] :
-         {std::pair{twoJumps, "VE₁ = 5,50\u00A0mL\u00A0; VE₂ = 12,50\u00A0mL (méthode de la "
-                              "dérivée)"},
-          std::pair{falling, "VE = 5,50\u00A0mL (méthode de la dérivée)"}}) {
-        MeasuredCurveInputs in = curve(Reading::PH, points);
-        in.method.method = ab::Method::Derivative;
-        EXPECT_EQ(drawing::runsText(drawing::resultRuns(in, ab::applyMethod(points, in.method))),
-                  QString::fromUtf8(text));
-    }
 }
 
 } // namespace
