@@ -64,7 +64,6 @@ drawing::MeasuredCurveInputs AcidBaseFamily::measuredCurveInputs(bool withContro
     in.points = measuredPoints();
     in.pouredVolume = bench().pouredVolume();
     in.derivative = courbesMethods()->derivative();
-    in.method = courbesMethods()->choice();
     if (in.reading == drawing::Reading::Conductivity && courbesMethods()->dilutionCorrected()) {
         const ab::Preparation p = setup().preparation;
         in.points = ab::dilutionCorrected(in.points, p.sampleVolume + p.waterVolume);
