@@ -105,6 +105,14 @@ void FeuilleP::buildAccessibility() {
         listLabels_[i] = label;
     }
     placeListLabels();
+    // The tap's flow stands on the bench, where it stays: its label once, the same way.
+    auto* flowLabel = new QLabel(tapFlow->accessibleName(), picburette);
+    QPalette clear = flowLabel->palette();
+    clear.setColor(QPalette::WindowText, Qt::transparent);
+    flowLabel->setPalette(clear);
+    flowLabel->setBuddy(tapFlow);
+    flowLabel->setGeometry(tapFlow->x() + 1, tapFlow->y() + 1, 1, 1);
+    flowLabel->stackUnder(tapFlow);
     picburette->setPartCount(benchPartCount);
     // The beaker and the burette are reached with Tab, as the two items of one list.
     picburette->setPartList(QStringLiteral("Bécher et burette"));

@@ -53,8 +53,8 @@ def bench_titration(s):
     s.key("space")
 
     step("Paillasse")
-    for name in ("Remettre la burette à zéro", "Vider la burette", "Ajouter une goutte",
-                 "Robinet de la burette"):
+    for name in ("Remettre la burette à zéro", "Débit du robinet", "Vider la burette",
+                 "Ajouter une goutte", "Robinet de la burette"):
         s.key("shift+Tab")
         s.expect_focus(name)
     tap = s.focused()
@@ -119,7 +119,7 @@ def bench_titration(s):
     if "0,010 mol/L" not in summary or "permanganate de potassium" not in summary:
         fail("résumé : " + summary)
 
-    s.key("Tab", "Tab", "Tab")
+    s.key("Tab", "Tab", "Tab", "Tab")
     s.expect_focus("Remettre la burette à zéro")
     s.key("space")
     reset = s.focused()
@@ -128,7 +128,7 @@ def bench_titration(s):
 
     # The beaker and the burette, reached with Tab (before the controls of the bench) and
     # gone through with the arrows: each told as it takes the focus.
-    s.key("shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab")
+    s.key("shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab")
     s.expect_focus("Bécher et burette")
     wait_for("bécher dit", lambda: s.focus_events[-1][1].startswith("La solution du bécher"))
     s.key("Right")
@@ -182,8 +182,8 @@ def acid_base_titration(s):
     s.key("Tab")
     s.expect_focus("Simuler le titrage")
     s.key("space")
-    for name in ("Remettre la burette à zéro", "Vider la burette", "Ajouter une goutte",
-                 "Robinet de la burette"):
+    for name in ("Remettre la burette à zéro", "Débit du robinet", "Vider la burette",
+                 "Ajouter une goutte", "Robinet de la burette"):
         s.key("shift+Tab")
         s.expect_focus(name)
     tap = s.focused()
