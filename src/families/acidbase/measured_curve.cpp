@@ -64,12 +64,12 @@ std::optional<VerticalScale> rightScale(const MeasuredCurveInputs& in,
 
 // The volume axis ends past the volume poured, the last reading and the equivalence the
 // method finds: a curve whose equivalence is at 1 mL spreads over the plot.
-double volumeEnd(const MeasuredCurveInputs& in, const std::vector<ab::Point>& curve) {
+double volumeEnd(const MeasuredCurveInputs& in, const std::vector<ab::Point>& curve,
+                 const ab::MethodResult& result) {
     double shown = std::clamp(in.pouredVolume, 0.0, fullBurette);
     if (!curve.empty()) shown = std::max(shown, curve.back().volume);
-    if (in.method.method != ab::Method::None)
-        if (const auto e = ab::applyMethod(curve, in.method).equivalence)
-            if (e->volume > 0 && e->volume <= fullBurette) shown = std::max(shown, e->volume);
+    if (const auto& e = result.equivalence; e && e->volume > 0 && e->volume <= fullBurette)
+        shown = std::max(shown, e->volume);
     return volumeAxisEnd(shown);
 }
 
@@ -239,8 +239,11 @@ bool showsDerivative(const MeasuredCurveInputs& in) {
            (in.derivative || in.method.method == ab::Method::Derivative);
 }
 
-MeasuredCurveLayout measuredCurveLayout(Picture& pic, const MeasuredCurveInputs& in) {
-    const std::vector<ab::Point> curve = shownPoints(in);
+namespace {
+
+// The layout for the curve shown and what its method found there.
+MeasuredCurveLayout layoutFor(Picture& pic, const MeasuredCurveInputs& in,
+                              const std::vector<ab::Point>& curve, const ab::MethodResult& result) {
     MeasuredCurveLayout layout;
     int bottom = pic.height() - std::max(0, in.controlsHeight);
     if (in.method.method != ab::Method::None) {
@@ -253,12 +256,19 @@ MeasuredCurveLayout measuredCurveLayout(Picture& pic, const MeasuredCurveInputs&
     }
     PlotFrameInputs frame;
     frame.area = QRect(0, 0, pic.width(), std::max(0, bottom));
-    frame.volumeEnd = volumeEnd(in, curve);
+    frame.volumeEnd = volumeEnd(in, curve, result);
     frame.left = leftScale(in, curve);
     frame.right = rightScale(in, ab::derivativePoints(curve));
     frame.legend = legend(in);
     layout.frame = layoutPlotFrame(pic, frame);
     return layout;
+}
+
+} // namespace
+
+MeasuredCurveLayout measuredCurveLayout(Picture& pic, const MeasuredCurveInputs& in) {
+    const std::vector<ab::Point> curve = shownPoints(in);
+    return layoutFor(pic, in, curve, ab::applyMethod(curve, in.method));
 }
 
 MeasuredFrameKey measuredFrameKey(const Picture& pic, const MeasuredCurveInputs& in) {
@@ -268,7 +278,7 @@ MeasuredFrameKey measuredFrameKey(const Picture& pic, const MeasuredCurveInputs&
     key.height = pic.height();
     key.ratio = pic.devicePixelRatio();
     key.reading = in.reading;
-    key.volumeEnd = volumeEnd(in, curve);
+    key.volumeEnd = volumeEnd(in, curve, ab::applyMethod(curve, in.method));
     const VerticalScale left = leftScale(in, curve);
     key.low = left.low;
     key.high = left.high;
@@ -292,11 +302,11 @@ void drawMeasuredCurveBackground(Picture& pic, const MeasuredCurveInputs& in) {
 
 MeasuredCurveLayout drawMeasuredCurve(Picture& pic, const MeasuredCurveInputs& in,
                                       Runs* shownResult) {
-    const MeasuredCurveLayout layout = measuredCurveLayout(pic, in);
-    const PlotFrame& f = layout.frame;
-    pic.clear(f.curvesArea());
     const std::vector<ab::Point> curve = shownPoints(in);
     const ab::MethodResult result = ab::applyMethod(curve, in.method);
+    const MeasuredCurveLayout layout = layoutFor(pic, in, curve, result);
+    const PlotFrame& f = layout.frame;
+    pic.clear(f.curvesArea());
     const Runs text = resultRuns(in, result);
     const bool newText = !shownResult || *shownResult != text;
     if (newText && !layout.result.isEmpty()) pic.clear(layout.result);
